@@ -1,0 +1,351 @@
+/*
+ * vdxs: one-dimensional signal-processing primitives (libvdxsy8-7.0).
+ *
+ * Every function works on caller-supplied vectors and returns a VdxStatus:
+ * negative is an error and nothing has been written; zero is success;
+ * positive is a warning and the whole result has been written.  The version
+ * query, the allocators and vdxsFree are the only exceptions.
+ *
+ * This header compiles as C99 and as C++.
+ */
+#ifndef VDXS_H
+#define VDXS_H
+
+#include <stdint.h>
+#include <string.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(__cplusplus) && __cplusplus >= 201103L
+#define VDX_NOEXCEPT noexcept
+#else
+#define VDX_NOEXCEPT
+#endif
+
+/* ------------------------------------------------------------------------ */
+/* Element types                                                             */
+/* ------------------------------------------------------------------------ */
+
+typedef uint8_t Vdx8u;
+typedef int8_t Vdx8s;
+typedef uint16_t Vdx16u;
+typedef int16_t Vdx16s;
+typedef uint32_t Vdx32u;
+typedef int32_t Vdx32s;
+typedef uint64_t Vdx64u;
+typedef int64_t Vdx64s;
+typedef float Vdx32f;
+typedef double Vdx64f;
+
+/* IEEE 754 half precision, held as its 16-bit pattern. */
+typedef struct { Vdx16u bits; } Vdx16f;
+/* 24-bit integers stored in three consecutive bytes, least significant first. */
+typedef struct { Vdx8u b[3]; } Vdx24u;
+typedef struct { Vdx8u b[3]; } Vdx24s;
+
+/* Complex numbers: real part first, no padding. */
+typedef struct { Vdx8s re; Vdx8s im; } Vdx8sc;
+typedef struct { Vdx16s re; Vdx16s im; } Vdx16sc;
+typedef struct { Vdx32s re; Vdx32s im; } Vdx32sc;
+typedef struct { Vdx64s re; Vdx64s im; } Vdx64sc;
+typedef struct { Vdx32f re; Vdx32f im; } Vdx32fc;
+typedef struct { Vdx64f re; Vdx64f im; } Vdx64fc;
+
+/* ------------------------------------------------------------------------ */
+/* Status values                                                             */
+/* ------------------------------------------------------------------------ */
+
+typedef int32_t VdxStatus;
+
+enum {
+    vdxStsNoErr = 0,
+    /* warnings: the result has been written */
+    vdxStsSqrtNegArg = 3,
+    vdxStsInvZeroArg = 4,
+    vdxStsEvenMedianMaskSize = 5,
+    vdxStsDivByZero = 6,
+    vdxStsLnZeroArg = 7,
+    vdxStsLnNegArg = 8,
+    vdxStsNonFiniteArg = 9,
+    vdxStsBitWidthClamped = 27,
+    /* errors: nothing has been written */
+    vdxStsBadArgErr = -5,
+    vdxStsSizeErr = -6,
+    vdxStsRangeErr = -7,
+    vdxStsNullPtrErr = -8,
+    vdxStsMemAllocErr = -9,
+    vdxStsDivByZeroErr = -10,
+    vdxStsCauchyParamErr = -11,
+    vdxStsIIRTapScaleErr = -13,
+    vdxStsFFTOrderErr = -15,
+    vdxStsFFTFlagErr = -16,
+    vdxStsContextMatchErr = -17,
+    vdxStsThreshLevelOrderErr = -18,
+    vdxStsThreshNegLevelErr = -19,
+    vdxStsDlyLineIndexErr = -24,
+    vdxStsIIROrderErr = -25,
+    vdxStsFIRLenErr = -26,
+    vdxStsRelFreqErr = -27,
+    vdxStsFIRMRPhaseErr = -28,
+    vdxStsFIRMRFactorErr = -29,
+    vdxStsSamplePhaseErr = -30,
+    vdxStsSampleFactorErr = -31,
+    vdxStsShiftErr = -32,
+    vdxStsMaskSizeErr = -33,
+    vdxStsWtOffsetErr = -35,
+    vdxStsJaehneMagnErr = -38,
+    vdxStsKaiserAlphaErr = -39,
+    vdxStsTrnglAsymErr = -40,
+    vdxStsTrnglPhaseErr = -41,
+    vdxStsTrnglFreqErr = -42,
+    vdxStsTrnglMagnErr = -43,
+    vdxStsTonePhaseErr = -44,
+    vdxStsToneFreqErr = -45,
+    vdxStsToneMagnErr = -46,
+    vdxStsChannelErr = -53,
+    vdxStsSparseTapPosErr = -194,
+    vdxStsIIRGenOrderErr = -206,
+    vdxStsIIRGenFreqErr = -208,
+    vdxStsIIRGenRippleErr = -209,
+    vdxStsRoundModeErr = -213
+};
+
+/* ------------------------------------------------------------------------ */
+/* Enumerations and flags                                                    */
+/* ------------------------------------------------------------------------ */
+
+typedef enum {
+    vdxAlgHintNone = 0,
+    vdxAlgHintFast = 1,
+    vdxAlgHintAccurate = 2
+} VdxHintAlgorithm;
+
+typedef enum {
+    vdxRndZero = 0,      /* toward zero */
+    vdxRndNear = 1,      /* to nearest, ties to even */
+    vdxRndFinancial = 2  /* to nearest, ties away from zero */
+} VdxRoundMode;
+
+typedef enum {
+    vdxCmpLess = 0,
+    vdxCmpLessEq = 1,
+    vdxCmpEq = 2,
+    vdxCmpGreaterEq = 3,
+    vdxCmpGreater = 4
+} VdxCmpOp;
+
+typedef enum {
+    vdxZCProduct = 0,
+    vdxZCSignBit = 1,
+    vdxZCSignDiff = 2
+} VdxZCType;
+
+typedef enum {
+    vdxWinBartlett = 0,
+    vdxWinBlackmanOpt = 1,
+    vdxWinHamming = 2,
+    vdxWinHann = 3
+} VdxWinType;
+
+/* FFT normalisation: exactly one of these values. */
+#define VDX_FFT_DIV_FWD_BY_N 1
+#define VDX_FFT_DIV_INV_BY_N 2
+#define VDX_FFT_DIV_BY_SQRTN 4
+#define VDX_FFT_NODIV_BY_ANY 8
+
+/* ------------------------------------------------------------------------ */
+/* Special floating-point values, with their exact bit patterns              */
+/* ------------------------------------------------------------------------ */
+
+static inline Vdx32f vdxBitsTo32f_(Vdx32u bits) { Vdx32f v; memcpy(&v, &bits, sizeof v); return v; }
+static inline Vdx64f vdxBitsTo64f_(Vdx64u bits) { Vdx64f v; memcpy(&v, &bits, sizeof v); return v; }
+
+#define vdxConstantOfNAN_32f (vdxBitsTo32f_(0xFFC00000u))
+#define vdxConstantOfINF_32f (vdxBitsTo32f_(0x7F800000u))
+#define vdxConstantOfINF_NEG_32f (vdxBitsTo32f_(0xFF800000u))
+#define vdxConstantOfNAN_64f (vdxBitsTo64f_(0xFFF8000000000000ull))
+#define vdxConstantOfINF_64f (vdxBitsTo64f_(0x7FF0000000000000ull))
+#define vdxConstantOfINF_NEG_64f (vdxBitsTo64f_(0xFFF0000000000000ull))
+
+/* ------------------------------------------------------------------------ */
+/* Version record                                                            */
+/* ------------------------------------------------------------------------ */
+
+typedef struct {
+    int32_t major;
+    int32_t minor;
+    int32_t buildMajor;
+    int32_t buildNumber;
+    char cpuCode[4];
+    const char* libName;
+    const char* versionText;
+    const char* buildDate;
+} VdxLibVersion;
+
+/* ------------------------------------------------------------------------ */
+/* Opaque spec and state objects                                             */
+/* ------------------------------------------------------------------------ */
+
+typedef struct VdxsFFTSpec_C_32fc VdxsFFTSpec_C_32fc;
+typedef struct VdxsFFTSpec_C_32f VdxsFFTSpec_C_32f;
+typedef struct VdxsFFTSpec_R_32f VdxsFFTSpec_R_32f;
+typedef struct VdxsFFTSpec_C_64fc VdxsFFTSpec_C_64fc;
+typedef struct VdxsFFTSpec_C_64f VdxsFFTSpec_C_64f;
+typedef struct VdxsFFTSpec_R_64f VdxsFFTSpec_R_64f;
+typedef struct VdxsFFTSpec_C_16sc VdxsFFTSpec_C_16sc;
+typedef struct VdxsFFTSpec_C_16s VdxsFFTSpec_C_16s;
+typedef struct VdxsFFTSpec_R_16s VdxsFFTSpec_R_16s;
+typedef struct VdxsFFTSpec_C_32sc VdxsFFTSpec_C_32sc;
+typedef struct VdxsFFTSpec_C_32s VdxsFFTSpec_C_32s;
+typedef struct VdxsFFTSpec_R_32s VdxsFFTSpec_R_32s;
+typedef struct VdxsFFTSpec_R_16s32s VdxsFFTSpec_R_16s32s;
+
+typedef struct VdxsDFTSpec_C_32fc VdxsDFTSpec_C_32fc;
+typedef struct VdxsDFTSpec_C_32f VdxsDFTSpec_C_32f;
+typedef struct VdxsDFTSpec_R_32f VdxsDFTSpec_R_32f;
+typedef struct VdxsDFTSpec_C_64fc VdxsDFTSpec_C_64fc;
+typedef struct VdxsDFTSpec_C_64f VdxsDFTSpec_C_64f;
+typedef struct VdxsDFTSpec_R_64f VdxsDFTSpec_R_64f;
+typedef struct VdxsDFTSpec_C_16sc VdxsDFTSpec_C_16sc;
+typedef struct VdxsDFTSpec_C_16s VdxsDFTSpec_C_16s;
+typedef struct VdxsDFTSpec_R_16s VdxsDFTSpec_R_16s;
+typedef struct VdxsDFTOutOrdSpec_C_32fc VdxsDFTOutOrdSpec_C_32fc;
+typedef struct VdxsDFTOutOrdSpec_C_64fc VdxsDFTOutOrdSpec_C_64fc;
+
+typedef struct VdxsDCTFwdSpec_16s VdxsDCTFwdSpec_16s;
+typedef struct VdxsDCTFwdSpec_32f VdxsDCTFwdSpec_32f;
+typedef struct VdxsDCTFwdSpec_64f VdxsDCTFwdSpec_64f;
+typedef struct VdxsDCTInvSpec_16s VdxsDCTInvSpec_16s;
+typedef struct VdxsDCTInvSpec_32f VdxsDCTInvSpec_32f;
+typedef struct VdxsDCTInvSpec_64f VdxsDCTInvSpec_64f;
+
+typedef struct VdxsHilbertSpec_32f32fc VdxsHilbertSpec_32f32fc;
+typedef struct VdxsHilbertSpec_16s32fc VdxsHilbertSpec_16s32fc;
+typedef struct VdxsHilbertSpec_16s16sc VdxsHilbertSpec_16s16sc;
+
+typedef struct VdxsFIRState_32f VdxsFIRState_32f;
+typedef struct VdxsFIRState_32fc VdxsFIRState_32fc;
+typedef struct VdxsFIRState_64f VdxsFIRState_64f;
+typedef struct VdxsFIRState_64fc VdxsFIRState_64fc;
+typedef struct VdxsFIRState32f_16s VdxsFIRState32f_16s;
+typedef struct VdxsFIRState32fc_16sc VdxsFIRState32fc_16sc;
+typedef struct VdxsFIRSparseState_32f VdxsFIRSparseState_32f;
+
+typedef struct VdxsIIRState_32f VdxsIIRState_32f;
+typedef struct VdxsIIRState_32fc VdxsIIRState_32fc;
+typedef struct VdxsIIRSparseState_32f VdxsIIRSparseState_32f;
+
+/* ------------------------------------------------------------------------ */
+/* Frame                                                                     */
+/* ------------------------------------------------------------------------ */
+
+/* The library's version record; constant, never to be modified or freed. */
+const VdxLibVersion* vdxsGetLibVersion(void) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Memory: blocks of len elements (null when len < 1, when len times the     */
+/* element size exceeds 2147483647 bytes, or when no memory is left),        */
+/* released with vdxsFree.                                                   */
+/* ------------------------------------------------------------------------ */
+
+Vdx8u* vdxsMalloc_8u(int len) VDX_NOEXCEPT;
+Vdx8s* vdxsMalloc_8s(int len) VDX_NOEXCEPT;
+Vdx16u* vdxsMalloc_16u(int len) VDX_NOEXCEPT;
+Vdx16s* vdxsMalloc_16s(int len) VDX_NOEXCEPT;
+Vdx8sc* vdxsMalloc_8sc(int len) VDX_NOEXCEPT;
+Vdx32u* vdxsMalloc_32u(int len) VDX_NOEXCEPT;
+Vdx32s* vdxsMalloc_32s(int len) VDX_NOEXCEPT;
+Vdx32f* vdxsMalloc_32f(int len) VDX_NOEXCEPT;
+Vdx16sc* vdxsMalloc_16sc(int len) VDX_NOEXCEPT;
+Vdx64s* vdxsMalloc_64s(int len) VDX_NOEXCEPT;
+Vdx64f* vdxsMalloc_64f(int len) VDX_NOEXCEPT;
+Vdx32sc* vdxsMalloc_32sc(int len) VDX_NOEXCEPT;
+Vdx32fc* vdxsMalloc_32fc(int len) VDX_NOEXCEPT;
+Vdx64sc* vdxsMalloc_64sc(int len) VDX_NOEXCEPT;
+Vdx64fc* vdxsMalloc_64fc(int len) VDX_NOEXCEPT;
+void vdxsFree(void* ptr) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Initialization: copy, move (overlap allowed), set, zero, flip, bits       */
+/* ------------------------------------------------------------------------ */
+
+VdxStatus vdxsCopy_8u(const Vdx8u* pSrc, Vdx8u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_32sc(const Vdx32sc* pSrc, Vdx32sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_64s(const Vdx64s* pSrc, Vdx64s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_64sc(const Vdx64sc* pSrc, Vdx64sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsCopy_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsMove_8u(const Vdx8u* pSrc, Vdx8u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_32sc(const Vdx32sc* pSrc, Vdx32sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_64s(const Vdx64s* pSrc, Vdx64s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_64sc(const Vdx64sc* pSrc, Vdx64sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMove_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSet_8u(Vdx8u val, Vdx8u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_16s(Vdx16s val, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_16sc(Vdx16sc val, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_32s(Vdx32s val, Vdx32s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_32sc(Vdx32sc val, Vdx32sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_32f(Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_32fc(Vdx32fc val, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_64s(Vdx64s val, Vdx64s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_64sc(Vdx64sc val, Vdx64sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_64f(Vdx64f val, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSet_64fc(Vdx64fc val, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsZero_8u(Vdx8u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_16s(Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_16sc(Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_32s(Vdx32s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_32sc(Vdx32sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_32f(Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_32fc(Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_64s(Vdx64s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_64sc(Vdx64sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_64f(Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsZero_64fc(Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsFlip_8u(const Vdx8u* pSrc, Vdx8u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_8u_I(Vdx8u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_16u(const Vdx16u* pSrc, Vdx16u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_16u_I(Vdx16u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsFlip_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+/* Copies len bits; offsets count from the most significant bit of the first
+ * byte, only their low three bits are used, and a negative offset is
+ * vdxStsSizeErr.  Destination bits outside the copied range keep their values. */
+VdxStatus vdxsCopy_1u(const Vdx8u* pSrc, int srcBitOffset, Vdx8u* pDst, int dstBitOffset, int len) VDX_NOEXCEPT;
+
+/* Appends the low pSrcBitWidths[i] bits of each pSrc[i], most significant
+ * first, to the bit string starting at bit dstBitOffset of pDst; writes the
+ * total bit count to *pDstBitLen.  Widths outside 0..32 are clamped and the
+ * call returns vdxStsBitWidthClamped. */
+VdxStatus vdxsPackBits_32u8u(const Vdx32u* pSrc, const int* pSrcBitWidths, int len, Vdx8u* pDst,
+                             int dstBitOffset, int* pDstBitLen) VDX_NOEXCEPT;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* VDXS_H */
