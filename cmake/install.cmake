@@ -19,5 +19,7 @@ write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/vdxsConfigVersion.c
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vdxsConfig.cmake ${CMAKE_CURRENT_BINARY_DIR}/vdxsConfigVersion.cmake
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vdxs)
 
+# The .pc file finds its prefix from its own place, so the install can move.
+file(RELATIVE_PATH VDXS_PC_TO_PREFIX /root/${CMAKE_INSTALL_LIBDIR}/pkgconfig /root)
 configure_file(cmake/vdxs.pc.in ${CMAKE_CURRENT_BINARY_DIR}/vdxs.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vdxs.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

@@ -1,4 +1,87 @@
-/* placeholder, replaced below */
+/*
+ * vdxs demo: a small pipeline through the C interface on a generated signal.
+ *
+ *   1. report the library version;
+ *   2. generate a test tone with a silent lead-in (vdxsZero, vdxsCopy);
+ *   3. delay it in place by a few samples (vdxsMove on overlapping memory);
+ *   4. time-reverse it (vdxsFlip) and check the round trip (vdxsFlip_I);
+ *   5. slice it to one bit per sample and pack the bits (vdxsPackBits),
+ *      then cut a window out of the bit stream (vdxsCopy_1u).
+ */
+#include <math.h>
 #include <stdio.h>
+#include <stdlib.h>
+
 #include "vdxs.h"
-int main(void) { const VdxLibVersion* v = vdxsGetLibVersion(); printf("%s\n", v->libName); return 0; }
+
+#define LEN 4096
+#define DELAY 7
+
+static int check(VdxStatus status, const char* what) {
+    if (status != vdxStsNoErr) {
+        fprintf(stderr, "%s failed with status %d\n", what, (int)status);
+        exit(1);
+    }
+    return 0;
+}
+
+int main(void) {
+    const VdxLibVersion* v = vdxsGetLibVersion();
+    printf("%s %s (%s), major %d minor %d, build %d.%d, cpu %s\n", v->libName, v->versionText, v->buildDate,
+           v->major, v->minor, v->buildMajor, v->buildNumber, v->cpuCode);
+
+    Vdx32f* tone = vdxsMalloc_32f(LEN);
+    Vdx32f* signal = vdxsMalloc_32f(LEN + DELAY);
+    Vdx32f* reversed = vdxsMalloc_32f(LEN + DELAY);
+    Vdx32u* slices = vdxsMalloc_32u(LEN);
+    int* widths = (int*)vdxsMalloc_32s(LEN);
+    Vdx8u* bits = vdxsMalloc_8u(LEN / 8 + 1);
+    Vdx8u* window = vdxsMalloc_8u(4);
+    if (!tone || !signal || !reversed || !slices || !widths || !bits || !window) {
+        fprintf(stderr, "out of memory\n");
+        return 1;
+    }
+
+    /* A 440 Hz tone at 48 kHz, decaying, after a silent lead-in. */
+    for (int i = 0; i < LEN; ++i)
+        tone[i] = (Vdx32f)(exp(-i / 2048.0) * sin(2.0 * 3.14159265358979323846 * 440.0 * i / 48000.0));
+    check(vdxsZero_32f(signal, LEN + DELAY), "vdxsZero_32f");
+    check(vdxsCopy_32f(tone, signal, LEN), "vdxsCopy_32f");
+
+    /* Delay in place: the source and destination overlap. */
+    check(vdxsMove_32f(signal, signal + DELAY, LEN), "vdxsMove_32f");
+    check(vdxsSet_32f(0.0f, signal, DELAY), "vdxsSet_32f");
+    int delayed_ok = 1;
+    for (int i = 0; i < LEN; ++i) delayed_ok &= signal[i + DELAY] == tone[i];
+
+    check(vdxsFlip_32f(signal, reversed, LEN + DELAY), "vdxsFlip_32f");
+    check(vdxsFlip_32f_I(reversed, LEN + DELAY), "vdxsFlip_32f_I");
+    int round_trip_ok = 1;
+    for (int i = 0; i < LEN + DELAY; ++i) round_trip_ok &= reversed[i] == signal[i];
+
+    /* One bit per sample: 1 where the delayed signal is positive. */
+    for (int i = 0; i < LEN; ++i) {
+        slices[i] = signal[i] > 0.0f;
+        widths[i] = 1;
+    }
+    int packed_bits = 0;
+    check(vdxsPackBits_32u8u(slices, widths, LEN, bits, 0, &packed_bits), "vdxsPackBits_32u8u");
+    check(vdxsZero_8u(window, 4), "vdxsZero_8u");
+    check(vdxsCopy_1u(bits, 100, window, 0, 32), "vdxsCopy_1u");
+    int ones = 0;
+    for (int i = 0; i < LEN; ++i) ones += (bits[i / 8] >> (7 - i % 8)) & 1;
+
+    printf("tone: %d samples, delayed by %d in place: %s\n", LEN, DELAY, delayed_ok ? "exact" : "WRONG");
+    printf("flip and flip back: %s\n", round_trip_ok ? "exact" : "WRONG");
+    printf("sliced: %d bits packed, %d of them set; bits 100..131: %02X%02X%02X%02X\n", packed_bits, ones,
+           window[0], window[1], window[2], window[3]);
+
+    vdxsFree(tone);
+    vdxsFree(signal);
+    vdxsFree(reversed);
+    vdxsFree(slices);
+    vdxsFree(widths);
+    vdxsFree(bits);
+    vdxsFree(window);
+    return delayed_ok && round_trip_ok && packed_bits == LEN ? 0 : 1;
+}

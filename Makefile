@@ -1,0 +1,50 @@
+# Thin front door over CMake + Ninja.
+#   make            build everything (Release) and run the demo
+#   make test       build and run the whole test suite (every kernel variant)
+#   make sanitize   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
+#   make bench      build and run the benchmarks
+#   make install PREFIX=/opt/vdxs
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+PREFIX ?= /usr/local
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build demo test sanitize bench install clean
+
+all: demo
+
+deps:
+	@scripts/install-deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+configure: $(BUILD)/build.ninja
+
+build: configure
+	ninja -C $(BUILD) -j $(JOBS)
+
+demo: build
+	$(BUILD)/vdxs_demo
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVDXS_SANITIZE=ON -DVDXS_BUILD_BENCH=OFF
+
+sanitize: $(ASAN_BUILD)/build.ninja
+	ninja -C $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@scripts/install-deps.sh --peers || echo "benchmark peers not installed; comparing against plain code only"
+	cmake $(BUILD) > /dev/null
+	ninja -C $(BUILD) -j $(JOBS) bench_all
+	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2 || exit 1; done
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,0 +1,202 @@
+// The shared machinery below the C interface: the parallel-region helper, the
+// object pattern and the work-buffer rule, and the variant choice.
+#include <gtest/gtest.h>
+#include <omp.h>
+
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include "isa.h"
+#include "object.h"
+#include "parallel.h"
+#include "vdxcore.h"
+
+namespace {
+
+class ThreadCount : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override { vdxcoreSetNumThreads(GetParam()); }
+    void TearDown() override { vdxcoreSetNumThreads(0); }
+};
+
+struct Coverage {
+    std::vector<std::atomic<int>> hits;
+    std::vector<std::atomic<int>> thread_of;
+    std::atomic<int> calls{0};
+    explicit Coverage(int n) : hits(n), thread_of(n) {}
+};
+
+// Every element is visited exactly once, in contiguous blocks, one per thread
+// of the team, and the last thread takes the remainder.
+TEST_P(ThreadCount, BlocksCoverTheRangeOnceAndLastThreadTakesTheRest) {
+    const int threads = GetParam();
+    const vdx::ParallelPolicy policy{64, 2};
+    for (int len : {1, 2, 3, 63, 64, 65, 1000, 1001}) {
+        SCOPED_TRACE(len);
+        Coverage c(len);
+        std::vector<int> block_ends(4, -1);
+        const bool met = vdx::for_blocks(len, policy, [&](int begin, int end) {
+            ++c.calls;
+            for (int i = begin; i < end; ++i) {
+                ++c.hits[i];
+                c.thread_of[i] = omp_get_thread_num();
+            }
+            block_ends[omp_get_thread_num()] = end;
+            return false;
+        });
+        EXPECT_FALSE(met);
+        for (int i = 0; i < len; ++i) ASSERT_EQ(c.hits[i], 1) << i;
+        const bool parallel = len >= policy.threshold && threads > 1 && len >= threads;
+        const int team = parallel ? std::min(threads, policy.team) : 1;
+        EXPECT_EQ(c.calls, team);
+        EXPECT_EQ(c.thread_of[len - 1], team - 1) << "the last thread ends the range";
+        EXPECT_EQ(block_ends[team - 1], len);
+        if (team == 2) {
+            EXPECT_EQ(block_ends[0], len / 2);
+        }
+    }
+}
+
+// A special case met in any one block (the last one included) is reported,
+// and the answer does not depend on the thread count.
+TEST_P(ThreadCount, FlagFromAnyBlockIsReported) {
+    const int len = 5000;
+    for (int marked : {0, 1, len / 2, len - 2, len - 1, -1}) {
+        const bool met = vdx::for_blocks(len, {1024, 4}, [&](int begin, int end) {
+            return marked >= begin && marked < end;
+        });
+        EXPECT_EQ(met, marked >= 0) << marked;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Threads, ThreadCount, ::testing::Values(1, 2, 3, 4));
+
+TEST(Parallel, NestedCallRunsOnTheCallingThreadsTeamOfOne) {
+    vdxcoreSetNumThreads(2);
+    std::atomic<int> total{0};
+    std::atomic<int> calls{0};
+#pragma omp parallel num_threads(2)
+    {
+        vdx::for_blocks(1000, {1, 2}, [&](int begin, int end) {
+            ++calls;
+            total += end - begin;
+            return false;
+        });
+    }
+    vdxcoreSetNumThreads(0);
+    const int outer = omp_get_max_active_levels() > 1 ? 4 : 2;
+    EXPECT_EQ(total, 2000);
+    EXPECT_LE(calls, outer);
+}
+
+// ---- the object pattern ----
+
+struct TestObject {
+    std::uint32_t id;
+    std::uint32_t owned;
+    Vdx8u* block;
+    int payload;
+};
+constexpr std::uint32_t kTestId = 0x54455354;
+
+VdxStatus init_test_object(TestObject** out, Vdx8u* mem, VdxStatus result) {
+    auto* obj = reinterpret_cast<TestObject*>(vdx::align_up32(mem));
+    std::memset(obj, 0, sizeof *obj);
+    if (result < 0) return result;
+    obj->block = mem;
+    obj->payload = 42;
+    vdx::set_identifier(obj, kTestId);
+    *out = obj;
+    return result;
+}
+
+VdxStatus free_test_object(TestObject* obj) {
+    return vdx::free_object(
+        obj, [](std::uint32_t id) { return id == kTestId; }, true,
+        [](const TestObject* o) { return o->owned == 1; }, [](TestObject* o) { return o->block; },
+        [](TestObject*) {});
+}
+
+TEST(Object, InitAllocMarksOwnedAndFreeReleasesOnlyOwned) {
+    TestObject* obj = nullptr;
+    int init_buffer_seen = 0;
+    ASSERT_EQ(vdx::init_alloc(&obj, vdx::object_bytes(sizeof(TestObject)), 100,
+                              [&](TestObject** out, Vdx8u* mem, Vdx8u* buf) {
+                                  init_buffer_seen = buf != nullptr;
+                                  return init_test_object(out, mem, vdxStsNoErr);
+                              },
+                              [](TestObject* o) { o->owned = 1; }),
+              vdxStsNoErr);
+    ASSERT_NE(obj, nullptr);
+    EXPECT_EQ(init_buffer_seen, 1);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(obj) % 32, 0u);
+    EXPECT_EQ(obj->payload, 42);
+    EXPECT_EQ(free_test_object(obj), vdxStsNoErr);  // released: the sanitizer run sees no leak
+
+    // Built in caller memory: Free invalidates it and leaves the memory alone.
+    alignas(64) Vdx8u caller[200];
+    TestObject* in_place = nullptr;
+    ASSERT_EQ(init_test_object(&in_place, caller + 3, vdxStsNoErr), vdxStsNoErr);
+    EXPECT_EQ(reinterpret_cast<Vdx8u*>(in_place), caller + 32);
+    EXPECT_EQ(free_test_object(in_place), vdxStsNoErr);
+    EXPECT_EQ(in_place->id, 0u);
+    EXPECT_EQ(free_test_object(in_place), vdxStsContextMatchErr) << "a freed object no longer passes";
+    EXPECT_EQ(free_test_object(nullptr), vdxStsNullPtrErr);
+}
+
+TEST(Object, InitAllocFailureWritesNothingAndReturnsInitStatus) {
+    TestObject* sentinel = reinterpret_cast<TestObject*>(std::uintptr_t{0x1234});
+    TestObject* obj = sentinel;
+    EXPECT_EQ(vdx::init_alloc(&obj, 256, 0,
+                              [](TestObject** out, Vdx8u* mem, Vdx8u* buf) {
+                                  EXPECT_EQ(buf, nullptr) << "no init buffer was asked for";
+                                  return init_test_object(out, mem, vdxStsFFTOrderErr);
+                              },
+                              [](TestObject* o) { o->owned = 1; }),
+              vdxStsFFTOrderErr);
+    EXPECT_EQ(obj, sentinel);
+    EXPECT_EQ(vdx::init_alloc(&obj, 0, 0, [](TestObject**, Vdx8u*, Vdx8u*) { return vdxStsNoErr; },
+                              [](TestObject*) {}),
+              vdxStsMemAllocErr)
+        << "an allocation that cannot be made";
+    EXPECT_EQ(obj, sentinel);
+}
+
+TEST(Object, WorkBufferRoundsTheCallersUpAndReleasesItsOwn) {
+    alignas(64) Vdx8u caller[128];
+    for (int offset = 0; offset < 40; ++offset) {
+        vdx::WorkBuffer buf(caller + offset, 64);
+        ASSERT_TRUE(buf);
+        const auto address = reinterpret_cast<std::uintptr_t>(buf.data());
+        EXPECT_EQ(address % 32, 0u);
+        EXPECT_GE(buf.data(), caller + offset);
+        EXPECT_LT(buf.data(), caller + offset + 32);
+    }
+    vdx::WorkBuffer own(nullptr, 1000);
+    ASSERT_TRUE(own);
+    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(own.data()) % 32, 0u);
+    std::memset(own.data(), 1, 1000);
+    vdx::WorkBuffer none(nullptr, 0);
+    EXPECT_FALSE(none) << "nothing asked, nothing given";
+    EXPECT_EQ(vdx::object_bytes(1), 64);
+    EXPECT_EQ(vdx::object_bytes(136), 192);
+}
+
+TEST(Variant, ChosenFromTheCoreLibraryAndFixed) {
+    const vdx::Isa first = vdx::active_isa();
+    const bool wide = ownGetFeature(VDXCORE_FEATURE_AVX2_FMA) != 0;
+    EXPECT_EQ(first, wide ? vdx::Isa::avx2 : vdx::Isa::sse41);
+    vdxcoreSetFeatureMask(wide ? VDXCORE_FEATURE_AVX2_FMA : 0);
+    EXPECT_EQ(vdx::active_isa(), first) << "the choice never changes once made";
+    vdxcoreSetFeatureMask(0);
+    const char* hidden = std::getenv("VDXCORE_HIDE_FEATURES");
+    if (hidden != nullptr && (std::strtoul(hidden, nullptr, 0) & VDXCORE_FEATURE_AVX2_FMA)) {
+        EXPECT_EQ(first, vdx::Isa::sse41) << "the narrow run must exercise the SSE4.1 variant";
+    }
+}
+
+}  // namespace
