@@ -1,0 +1,512 @@
+// Initialization family, black box: Copy, Move, Set, Zero, Flip, Flip_I,
+// Copy_1u and PackBits_32u8u through the public header and the shared
+// library.
+//
+// Destinations sit between poisoned guard zones at several misalignments and
+// are compared byte for byte with plain references (memcpy, memmove, index
+// arithmetic, bit-by-bit loops).  Vectors are also placed against
+// inaccessible pages, so that touching one byte past either end faults.
+#include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "vdxs.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+constexpr std::uint8_t kPoison = 0xA5;
+// Above the sizes from which copies, moves and zero fills stream their
+// stores, and (kHugeFillBytes) fills with other values; neither is a
+// multiple of a vector width.
+constexpr std::size_t kLargeBytes = (12u << 20) + 48;
+constexpr std::size_t kHugeFillBytes = (48u << 20) + 48;
+
+std::mt19937_64 rng{0x1D1C0DE};
+
+void randomize(std::uint8_t* p, std::size_t n) {
+    for (std::size_t i = 0; i < n; i += 8) {
+        const std::uint64_t word = rng();
+        std::memcpy(p + i, &word, std::min<std::size_t>(8, n - i));
+    }
+}
+Bytes random_bytes(std::size_t n) {
+    Bytes v(n);
+    randomize(v.data(), n);
+    return v;
+}
+
+// `size` bytes starting `misalign` bytes past a 64-byte boundary, between
+// 64 poisoned bytes on each side.  A copy keeps the layout by index, so two
+// buffers compare whole.
+class Guarded {
+public:
+    Guarded(std::size_t size, std::size_t misalign) : size_(size), all_(size + misalign + 192, kPoison) {
+        lead_ = (64 - reinterpret_cast<std::uintptr_t>(all_.data()) % 64) % 64 + 64 + misalign;
+    }
+    std::uint8_t* data() { return all_.data() + lead_; }
+    template <class T>
+    T* as() {
+        return reinterpret_cast<T*>(data());
+    }
+    const Bytes& all() const { return all_; }
+    bool guards_intact() const {
+        auto poisoned = [](std::uint8_t b) { return b == kPoison; };
+        return std::all_of(all_.begin(), all_.begin() + lead_, poisoned) &&
+               std::all_of(all_.begin() + lead_ + size_, all_.end(), poisoned);
+    }
+
+private:
+    std::size_t size_, lead_;
+    Bytes all_;
+};
+
+// Read-write pages between two inaccessible ones.
+class Fenced {
+public:
+    explicit Fenced(std::size_t bytes) : page_(sysconf(_SC_PAGESIZE)), size_((bytes / page_ + 1) * page_) {
+        map_ = static_cast<std::uint8_t*>(
+            mmap(nullptr, size_ + 2 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        mprotect(map_, page_, PROT_NONE);
+        mprotect(map_ + page_ + size_, page_, PROT_NONE);
+    }
+    ~Fenced() { munmap(map_, size_ + 2 * page_); }
+    // n bytes against the lower fence, or against the upper one.
+    std::uint8_t* at(bool upper, std::size_t n) { return upper ? map_ + page_ + size_ - n : map_ + page_; }
+
+private:
+    std::size_t page_, size_;
+    std::uint8_t* map_;
+};
+
+// Byte offsets from a 64-byte boundary: aligned, one element, and odd
+// multiples of the type's alignment (odd bytes for byte vectors).
+template <class T>
+std::vector<std::size_t> misalignments() {
+    std::vector<std::size_t> out = {0, sizeof(T), 3 * alignof(T), 5 * alignof(T)};
+    std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
+    return out;
+}
+
+// Every short path and loop tail, and a few thousand elements.
+std::vector<int> lengths() {
+    std::vector<int> out(70);
+    for (int n = 1; n <= 70; ++n) out[n - 1] = n;
+    out.push_back(3001);
+    return out;
+}
+
+template <class T>
+int length_of(std::size_t bytes) {
+    return static_cast<int>(bytes / sizeof(T)) + 1;
+}
+
+template <template <class> class Ops>
+struct TypeNames {
+    template <class T>
+    static std::string GetName(int) {
+        return Ops<T>::name;
+    }
+};
+
+// ---------------------------------------------------------------- Copy, Move, Set, Zero
+
+template <class T>
+struct ByteOps;
+#define BYTE_OPS_ROW(code, T)                          \
+    template <>                                        \
+    struct ByteOps<T> {                                \
+        static constexpr const char* name = #code;     \
+        static constexpr auto copy = &vdxsCopy_##code; \
+        static constexpr auto move = &vdxsMove_##code; \
+        static constexpr auto set = &vdxsSet_##code;   \
+        static constexpr auto zero = &vdxsZero_##code; \
+    };
+BYTE_OPS_ROW(8u, Vdx8u)
+BYTE_OPS_ROW(16s, Vdx16s)
+BYTE_OPS_ROW(16sc, Vdx16sc)
+BYTE_OPS_ROW(32s, Vdx32s)
+BYTE_OPS_ROW(32sc, Vdx32sc)
+BYTE_OPS_ROW(32f, Vdx32f)
+BYTE_OPS_ROW(32fc, Vdx32fc)
+BYTE_OPS_ROW(64s, Vdx64s)
+BYTE_OPS_ROW(64sc, Vdx64sc)
+BYTE_OPS_ROW(64f, Vdx64f)
+BYTE_OPS_ROW(64fc, Vdx64fc)
+#undef BYTE_OPS_ROW
+
+// Values for Set as bit patterns: all bytes different (a pattern laid at the
+// wrong phase shows), random bits, and for elements of 4 bytes and more
+// words laid over the element: double NaNs with payloads (quiet; negative
+// signalling), -0.0, and pairs of floats (quiet NaN with payload and -0.0,
+// signalling NaN and negative quiet NaN, -0.0 and signalling NaN).
+template <class T>
+std::vector<T> set_values() {
+    std::vector<Bytes> patterns = {Bytes(sizeof(T)), random_bytes(sizeof(T))};
+    for (std::size_t i = 0; i < sizeof(T); ++i) patterns[0][i] = static_cast<std::uint8_t>(0x11 * (i % 15 + 1));
+    for (std::uint64_t word : {0x7FF8000012345678ull, 0xFFF0000000000001ull, 0x8000000000000000ull,
+                               0x800000007FC12345ull, 0xFFC543217F812345ull, 0x7F80000180000000ull}) {
+        Bytes p(sizeof(T));
+        for (std::size_t at = 0; at < sizeof(T); at += 8) std::memcpy(p.data() + at, &word, std::min<std::size_t>(8, sizeof(T)));
+        if (sizeof(T) >= 4) patterns.push_back(p);
+    }
+    std::vector<T> out(patterns.size());
+    for (std::size_t i = 0; i < out.size(); ++i) std::memcpy(&out[i], patterns[i].data(), sizeof(T));
+    return out;
+}
+
+template <class T>
+class InitBytes : public ::testing::Test {};
+using ByteTypes =
+    ::testing::Types<Vdx8u, Vdx16s, Vdx16sc, Vdx32s, Vdx32sc, Vdx32f, Vdx32fc, Vdx64s, Vdx64sc, Vdx64f, Vdx64fc>;
+TYPED_TEST_SUITE(InitBytes, ByteTypes, TypeNames<ByteOps>);
+
+TYPED_TEST(InitBytes, CopyReproducesSourceBitsAndNothingElse) {
+    using T = TypeParam;
+    auto run = [](int len, std::size_t srcMis, std::size_t dstMis) {
+        const std::size_t bytes = len * sizeof(T);
+        Guarded src(bytes, srcMis), dst(bytes, dstMis);
+        randomize(src.data(), bytes);
+        const Bytes before = src.all();
+        ASSERT_EQ(ByteOps<T>::copy(src.as<T>(), dst.as<T>(), len), vdxStsNoErr);
+        ASSERT_EQ(std::memcmp(dst.data(), src.data(), bytes), 0) << len << " +" << srcMis << " +" << dstMis;
+        ASSERT_TRUE(dst.guards_intact()) << len << " +" << dstMis;
+        ASSERT_EQ(src.all(), before);
+    };
+    const auto mis = misalignments<T>();
+    for (int len : lengths())
+        for (std::size_t s : mis)
+            for (std::size_t d : mis) run(len, s, d);
+    run(length_of<T>(kLargeBytes), mis[0], mis[0]);
+    run(length_of<T>(kLargeBytes), mis[1], mis[2]);
+}
+
+TYPED_TEST(InitBytes, MoveMatchesMemmoveForEveryOverlap) {
+    using T = TypeParam;
+    // Source in the middle of 3 len + 2 elements, destination `shift`
+    // elements away: every overlap in both directions, and disjoint.
+    auto run = [](int len, long shift) {
+        Guarded buf((3 * len + 2) * sizeof(T), 0);
+        randomize(buf.data(), (3 * len + 2) * sizeof(T));
+        Guarded expect = buf;
+        std::memmove(expect.data() + (len + 1 + shift) * sizeof(T), expect.data() + (len + 1) * sizeof(T),
+                     len * sizeof(T));
+        T* src = buf.as<T>() + len + 1;
+        ASSERT_EQ(ByteOps<T>::move(src, src + shift, len), vdxStsNoErr);
+        ASSERT_TRUE(buf.all() == expect.all()) << "len " << len << " shift " << shift;
+    };
+    for (int len = 1; len <= 70; ++len)
+        for (long shift = -len - 1; shift <= len + 1; ++shift) run(len, shift);
+    const long n = 3001, big = length_of<T>(kLargeBytes);
+    for (long shift : {-n - 1, -n + 1, -n / 2, -3L, -1L, 1L, 2L, 7L, n / 2 + 1, n - 1, n + 1}) run(n, shift);
+    for (long shift : {-big - 1, -1L, 1L, big + 1}) run(big, shift);
+}
+
+TYPED_TEST(InitBytes, SetAndZeroLayTheirBitsIntoEveryElement) {
+    using T = TypeParam;
+    auto run = [](const T* value, int len, std::size_t mis) {
+        const std::size_t bytes = len * sizeof(T);
+        Guarded dst(bytes, mis);
+        std::vector<T> expect(len);
+        if (value) {
+            std::fill(expect.begin(), expect.end(), *value);
+            ASSERT_EQ(ByteOps<T>::set(*value, dst.as<T>(), len), vdxStsNoErr);
+        } else {
+            std::memset(expect.data(), 0, bytes);
+            ASSERT_EQ(ByteOps<T>::zero(dst.as<T>(), len), vdxStsNoErr);
+        }
+        ASSERT_EQ(std::memcmp(dst.data(), expect.data(), bytes), 0) << (value ? "set " : "zero ") << len << " +" << mis;
+        ASSERT_TRUE(dst.guards_intact()) << len << " +" << mis;
+    };
+    const auto values = set_values<T>();
+    const auto mis = misalignments<T>();
+    for (int len : lengths())
+        for (std::size_t m : mis) {
+            run(nullptr, len, m);
+            for (const T& value : values) run(&value, len, m);
+        }
+    run(nullptr, length_of<T>(kLargeBytes), mis[2]);
+    run(&values[0], length_of<T>(kLargeBytes), mis[1]);
+    run(&values[1], length_of<T>(kHugeFillBytes), mis[2]);
+}
+
+TYPED_TEST(InitBytes, StayInsideTheirVectorsAtPageEdges) {
+    using T = TypeParam;
+    Fenced srcPages(3001 * sizeof(T)), dstPages(3001 * sizeof(T));
+    const T value = set_values<T>()[0];
+    for (int len : lengths()) {
+        const std::size_t bytes = len * sizeof(T);
+        for (bool upper : {true, false}) {
+            T* src = reinterpret_cast<T*>(srcPages.at(upper, bytes));
+            T* dst = reinterpret_cast<T*>(dstPages.at(upper, bytes));
+            randomize(srcPages.at(upper, bytes), bytes);
+            ASSERT_EQ(ByteOps<T>::copy(src, dst, len), vdxStsNoErr);
+            ASSERT_EQ(ByteOps<T>::zero(dst, len), vdxStsNoErr);
+            ASSERT_EQ(ByteOps<T>::move(src, dst, len), vdxStsNoErr);
+            ASSERT_EQ(std::memcmp(dst, src, bytes), 0);
+            ASSERT_EQ(ByteOps<T>::set(value, dst, len), vdxStsNoErr);
+            ASSERT_EQ(std::memcmp(dst + len - 1, &value, sizeof(T)), 0);
+        }
+    }
+}
+
+TYPED_TEST(InitBytes, RejectBadArgumentsWithoutWriting) {
+    using T = TypeParam;
+    Guarded src(8 * sizeof(T), 0), dst(8 * sizeof(T), 0);
+    T* s = src.as<T>();
+    T* d = dst.as<T>();
+    const T value = set_values<T>()[1];
+    for (int n : {8, 0, -1}) {  // pointers come first, whatever the length
+        EXPECT_EQ(ByteOps<T>::copy(nullptr, d, n), vdxStsNullPtrErr) << n;
+        EXPECT_EQ(ByteOps<T>::copy(s, nullptr, n), vdxStsNullPtrErr) << n;
+        EXPECT_EQ(ByteOps<T>::move(nullptr, d, n), vdxStsNullPtrErr) << n;
+        EXPECT_EQ(ByteOps<T>::move(s, nullptr, n), vdxStsNullPtrErr) << n;
+        EXPECT_EQ(ByteOps<T>::set(value, nullptr, n), vdxStsNullPtrErr) << n;
+        EXPECT_EQ(ByteOps<T>::zero(nullptr, n), vdxStsNullPtrErr) << n;
+    }
+    // Lengths below 1, and lengths whose byte count exceeds 32 bits.
+    std::vector<int> bad = {0, -1, INT_MIN};
+    if (sizeof(T) > 1) bad.push_back(static_cast<int>(INT_MAX / sizeof(T)) + 1);
+    for (int n : bad) {
+        EXPECT_EQ(ByteOps<T>::copy(s, d, n), vdxStsSizeErr) << n;
+        EXPECT_EQ(ByteOps<T>::move(s, d, n), vdxStsSizeErr) << n;
+        EXPECT_EQ(ByteOps<T>::set(value, d, n), vdxStsSizeErr) << n;
+        EXPECT_EQ(ByteOps<T>::zero(d, n), vdxStsSizeErr) << n;
+    }
+    EXPECT_EQ(dst.all(), Guarded(8 * sizeof(T), 0).all());
+}
+
+// ---------------------------------------------------------------- Flip
+
+template <class T>
+struct FlipOps;
+#define FLIP_OPS_ROW(code, T)                                \
+    template <>                                              \
+    struct FlipOps<T> {                                      \
+        static constexpr const char* name = #code;           \
+        static constexpr auto flip = &vdxsFlip_##code;       \
+        static constexpr auto flip_i = &vdxsFlip_##code##_I; \
+    };
+FLIP_OPS_ROW(8u, Vdx8u)
+FLIP_OPS_ROW(16u, Vdx16u)
+FLIP_OPS_ROW(32f, Vdx32f)
+FLIP_OPS_ROW(64f, Vdx64f)
+FLIP_OPS_ROW(32fc, Vdx32fc)
+FLIP_OPS_ROW(64fc, Vdx64fc)
+#undef FLIP_OPS_ROW
+
+// The elements of `src` in reverse order, bit for bit.
+Bytes reversed(const std::uint8_t* src, int len, std::size_t size) {
+    Bytes out(len * size);
+    for (int i = 0; i < len; ++i) std::memcpy(&out[i * size], src + (len - 1 - i) * size, size);
+    return out;
+}
+
+template <class T>
+class InitFlip : public ::testing::Test {};
+using FlipTypes = ::testing::Types<Vdx8u, Vdx16u, Vdx32f, Vdx64f, Vdx32fc, Vdx64fc>;
+TYPED_TEST_SUITE(InitFlip, FlipTypes, TypeNames<FlipOps>);
+
+TYPED_TEST(InitFlip, ReversesIntoDestinationAndInPlace) {
+    using T = TypeParam;
+    const auto mis = misalignments<T>();
+    std::vector<int> all = lengths();
+    all.push_back(length_of<T>(kLargeBytes / 8));
+    for (int len : all) {
+        const std::size_t bytes = len * sizeof(T);
+        for (std::size_t s : mis) {
+            Guarded src(bytes, s);
+            randomize(src.data(), bytes);
+            const Bytes expect = reversed(src.data(), len, sizeof(T));
+            for (std::size_t d : mis) {
+                Guarded dst(bytes, d);
+                ASSERT_EQ(FlipOps<T>::flip(src.as<T>(), dst.as<T>(), len), vdxStsNoErr);
+                ASSERT_EQ(Bytes(dst.data(), dst.data() + bytes), expect) << len << " +" << s << " +" << d;
+                ASSERT_TRUE(dst.guards_intact()) << len << " +" << d;
+            }
+            ASSERT_EQ(FlipOps<T>::flip_i(src.as<T>(), len), vdxStsNoErr);
+            ASSERT_EQ(Bytes(src.data(), src.data() + bytes), expect) << "in place " << len << " +" << s;
+            ASSERT_TRUE(src.guards_intact()) << "in place " << len << " +" << s;
+        }
+    }
+}
+
+TYPED_TEST(InitFlip, StaysInsideItsVectorsAtPageEdges) {
+    using T = TypeParam;
+    Fenced srcPages(128 * sizeof(T)), dstPages(128 * sizeof(T));
+    for (int len = 1; len <= 128; ++len) {
+        const std::size_t bytes = len * sizeof(T);
+        for (bool upper : {true, false}) {
+            std::uint8_t* src = srcPages.at(upper, bytes);
+            std::uint8_t* dst = dstPages.at(upper, bytes);
+            randomize(src, bytes);
+            ASSERT_EQ(FlipOps<T>::flip(reinterpret_cast<T*>(src), reinterpret_cast<T*>(dst), len), vdxStsNoErr);
+            ASSERT_EQ(FlipOps<T>::flip_i(reinterpret_cast<T*>(dst), len), vdxStsNoErr);
+            ASSERT_EQ(std::memcmp(dst, src, bytes), 0) << len;
+        }
+    }
+}
+
+TYPED_TEST(InitFlip, RejectsBadArgumentsWithoutWriting) {
+    using T = TypeParam;
+    Guarded src(8 * sizeof(T), 0), dst(8 * sizeof(T), 0);
+    for (int n : {8, 0, -1}) {
+        EXPECT_EQ(FlipOps<T>::flip(nullptr, dst.as<T>(), n), vdxStsNullPtrErr) << n;
+        EXPECT_EQ(FlipOps<T>::flip(src.as<T>(), nullptr, n), vdxStsNullPtrErr) << n;
+        EXPECT_EQ(FlipOps<T>::flip_i(nullptr, n), vdxStsNullPtrErr) << n;
+    }
+    for (int n : {0, -1, INT_MIN}) {
+        EXPECT_EQ(FlipOps<T>::flip(src.as<T>(), dst.as<T>(), n), vdxStsSizeErr) << n;
+        EXPECT_EQ(FlipOps<T>::flip_i(src.as<T>(), n), vdxStsSizeErr) << n;
+    }
+    const Bytes untouched = Guarded(8 * sizeof(T), 0).all();
+    EXPECT_EQ(src.all(), untouched);
+    EXPECT_EQ(dst.all(), untouched);
+}
+
+// ---------------------------------------------------------------- bit strings
+
+// Bits are numbered from the most significant bit of each byte.
+int get_bit(const std::uint8_t* p, long bit) { return (p[bit / 8] >> (7 - bit % 8)) & 1; }
+void put_bit(std::uint8_t* p, long bit, int v) {
+    const int mask = 0x80 >> (bit % 8);
+    p[bit / 8] = static_cast<std::uint8_t>(v ? (p[bit / 8] | mask) : (p[bit / 8] & ~mask));
+}
+
+TEST(InitBits, Copy1uMatchesBitByBitCopyForAllOffsets) {
+    constexpr int kMaxLen = 200;  // crosses the 16- and 48-bit path switches
+    constexpr int kSlack = 4;     // bytes before and after that must keep their values
+    // Offsets 8 and above count only modulo 8.
+    for (int srcOff = 0; srcOff < 24; ++srcOff) {
+        for (int dstOff = 0; dstOff < 24; ++dstOff) {
+            const int step = srcOff >= 8 || dstOff >= 8 ? 7 : 1;
+            for (int len = 1; len <= kMaxLen; len += step) {
+                const Bytes src = random_bytes(kMaxLen / 8 + 2 + 2 * kSlack);
+                Bytes dst = random_bytes(src.size()), expect = dst;
+                for (int i = 0; i < len; ++i)
+                    put_bit(&expect[kSlack], dstOff % 8 + i, get_bit(&src[kSlack], srcOff % 8 + i));
+                ASSERT_EQ(vdxsCopy_1u(&src[kSlack], srcOff, &dst[kSlack], dstOff, len), vdxStsNoErr);
+                ASSERT_EQ(dst, expect) << "offsets " << srcOff << ", " << dstOff << ", len " << len;
+            }
+        }
+    }
+}
+
+TEST(InitBits, Copy1uNumbersBitsFromTheMostSignificant) {
+    // Bit 3 of 0x10 is the bit of value 16, bit 5 the bit of value 4.
+    const Vdx8u src[2] = {0x10, 0xFF};
+    Vdx8u dst[2] = {0x00, 0x00};
+    ASSERT_EQ(vdxsCopy_1u(src, 3, dst, 5, 1), vdxStsNoErr);
+    EXPECT_EQ(dst[0], 0x04);
+    EXPECT_EQ(dst[1], 0x00);
+}
+
+TEST(InitBits, Copy1uStaysInsideItsBitStringsAtPageEdges) {
+    Fenced srcPages(64), dstPages(64);
+    for (int srcOff = 0; srcOff < 8; ++srcOff) {
+        for (int dstOff = 0; dstOff < 8; ++dstOff) {
+            for (int len = 1; len <= 200; ++len) {
+                for (bool upper : {true, false}) {
+                    const std::size_t srcBytes = (srcOff + len + 7) / 8;
+                    std::uint8_t* s = srcPages.at(upper, srcBytes);
+                    std::uint8_t* d = dstPages.at(upper, (dstOff + len + 7) / 8);
+                    randomize(s, srcBytes);
+                    ASSERT_EQ(vdxsCopy_1u(s, srcOff, d, dstOff, len), vdxStsNoErr);
+                    for (int i = 0; i < len; ++i) ASSERT_EQ(get_bit(d, dstOff + i), get_bit(s, srcOff + i)) << i;
+                }
+            }
+        }
+    }
+}
+
+TEST(InitBits, Copy1uRejectsBadArgumentsWithoutWriting) {
+    const Bytes src = random_bytes(8);
+    Bytes dst(8, kPoison);
+    EXPECT_EQ(vdxsCopy_1u(nullptr, 0, dst.data(), 0, 8), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsCopy_1u(src.data(), 0, nullptr, 0, 8), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsCopy_1u(nullptr, -1, dst.data(), 0, 0), vdxStsNullPtrErr);
+    for (int len : {0, -1}) EXPECT_EQ(vdxsCopy_1u(src.data(), 0, dst.data(), 0, len), vdxStsSizeErr);
+    EXPECT_EQ(vdxsCopy_1u(src.data(), -1, dst.data(), 0, 8), vdxStsSizeErr);
+    EXPECT_EQ(vdxsCopy_1u(src.data(), 0, dst.data(), -8, 8), vdxStsSizeErr);
+    EXPECT_EQ(vdxsCopy_1u(src.data(), INT_MIN, dst.data(), 3, 8), vdxStsSizeErr);
+    EXPECT_EQ(dst, Bytes(8, kPoison));
+}
+
+// Reference packing, bit by bit: {bit count, any width clamped}.
+std::pair<int, bool> pack_reference(const std::vector<Vdx32u>& src, const std::vector<int>& widths, std::uint8_t* dst,
+                                    int dstOff) {
+    long bit = dstOff % 8;
+    bool clamped = false;
+    for (std::size_t i = 0; i < src.size(); ++i) {
+        clamped |= widths[i] < 0 || widths[i] > 32;
+        for (int b = std::clamp(widths[i], 0, 32) - 1; b >= 0; --b) put_bit(dst, bit++, (src[i] >> b) & 1);
+    }
+    return {static_cast<int>(bit - dstOff % 8), clamped};
+}
+
+TEST(InitBits, PackBitsMatchesBitByBitPacking) {
+    std::uniform_int_distribution<int> anyWidth(-3, 40), inRange(0, 32), small(0, 3);
+    for (int dstOff : {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 31}) {
+        for (int len = 1; len <= 80; ++len) {
+            // Widths in range, anything (at least one clamped), small, all zero.
+            for (int kind = 0; kind < 4; ++kind) {
+                std::vector<Vdx32u> src(len);
+                std::vector<int> widths(len);
+                for (int i = 0; i < len; ++i) {
+                    src[i] = static_cast<Vdx32u>(rng());
+                    widths[i] = kind == 0 ? inRange(rng) : kind == 1 ? anyWidth(rng) : kind == 2 ? small(rng) : 0;
+                }
+                if (kind == 1) widths[len / 2] = len % 2 ? 33 : -1;
+                Bytes dst = random_bytes(4 * len + 8), expect = dst;
+                const auto [bits, clamped] = pack_reference(src, widths, &expect[2], dstOff);
+                int bitLen = -12345;
+                const VdxStatus status = vdxsPackBits_32u8u(src.data(), widths.data(), len, &dst[2], dstOff, &bitLen);
+                const std::string where = "offset " + std::to_string(dstOff) + " len " + std::to_string(len) +
+                                          " kind " + std::to_string(kind);
+                ASSERT_EQ(status, clamped ? vdxStsBitWidthClamped : vdxStsNoErr) << where;
+                ASSERT_EQ(bitLen, bits) << where;
+                ASSERT_EQ(dst, expect) << where;
+            }
+        }
+    }
+}
+
+TEST(InitBits, PackBitsWorkedExample) {
+    // 5 in 3 bits (101), then 17 in 5 bits (10001): 1011 0001.
+    const Vdx32u src[2] = {5, 17};
+    const int widths[2] = {3, 5};
+    Vdx8u dst[2] = {0x00, 0x5A};
+    int bits = 0;
+    ASSERT_EQ(vdxsPackBits_32u8u(src, widths, 2, dst, 0, &bits), vdxStsNoErr);
+    EXPECT_EQ(dst[0], 0xB1);
+    EXPECT_EQ(dst[1], 0x5A);
+    EXPECT_EQ(bits, 8);
+}
+
+TEST(InitBits, PackBitsRejectsBadArgumentsWithoutWriting) {
+    const Vdx32u src[4] = {1, 2, 3, 4};
+    const int widths[4] = {3, 3, 3, 3};
+    Bytes dst(8, kPoison);
+    int bits = -77;
+    EXPECT_EQ(vdxsPackBits_32u8u(nullptr, widths, 4, dst.data(), 0, &bits), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsPackBits_32u8u(src, nullptr, 4, dst.data(), 0, &bits), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsPackBits_32u8u(src, widths, 4, nullptr, 0, &bits), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsPackBits_32u8u(src, widths, 4, dst.data(), 0, nullptr), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsPackBits_32u8u(nullptr, widths, 0, dst.data(), -1, &bits), vdxStsNullPtrErr);
+    for (int len : {0, -1}) EXPECT_EQ(vdxsPackBits_32u8u(src, widths, len, dst.data(), 0, &bits), vdxStsSizeErr);
+    EXPECT_EQ(vdxsPackBits_32u8u(src, widths, 4, dst.data(), -1, &bits), vdxStsSizeErr);
+    EXPECT_EQ(dst, Bytes(8, kPoison));
+    EXPECT_EQ(bits, -77);
+}
+
+}  // namespace
