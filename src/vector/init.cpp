@@ -36,20 +36,13 @@ constexpr int size_index(std::size_t size) noexcept {
     return size == 1 ? 0 : size == 2 ? 1 : size == 4 ? 2 : size == 8 ? 3 : 4;
 }
 
-template <class T>
-VdxStatus copy_elements(const T* src, T* dst, int len) noexcept {
+// Copy and Move: the same checks, then the copy_bytes or move_bytes kernel.
+template <auto Kernel, class T>
+VdxStatus transfer_elements(const T* src, T* dst, int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, dst));
     const int bytes = vdx::byte_count(len, sizeof(T));
     if (bytes < 0) return vdxStsSizeErr;
-    return with_kernels([=](const vdx::InitKernels& k) { return k.copy_bytes(src, dst, bytes); });
-}
-
-template <class T>
-VdxStatus move_elements(const T* src, T* dst, int len) noexcept {
-    VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, dst));
-    const int bytes = vdx::byte_count(len, sizeof(T));
-    if (bytes < 0) return vdxStsSizeErr;
-    return with_kernels([=](const vdx::InitKernels& k) { return k.move_bytes(src, dst, bytes); });
+    return with_kernels([=](const vdx::InitKernels& k) { return (k.*Kernel)(src, dst, bytes); });
 }
 
 template <class T>
@@ -92,11 +85,11 @@ VdxStatus flip_in_place(T* srcDst, int len) noexcept {
 
 #define VDX_COPY_ROW(code, T)                                                              \
     extern "C" VdxStatus y8_vdxsCopy_##code(const T* pSrc, T* pDst, int len) noexcept {   \
-        return copy_elements(pSrc, pDst, len);                                             \
+        return transfer_elements<&vdx::InitKernels::copy_bytes>(pSrc, pDst, len);                                             \
     }
 #define VDX_MOVE_ROW(code, T)                                                              \
     extern "C" VdxStatus y8_vdxsMove_##code(const T* pSrc, T* pDst, int len) noexcept {   \
-        return move_elements(pSrc, pDst, len);                                             \
+        return transfer_elements<&vdx::InitKernels::move_bytes>(pSrc, pDst, len);                                             \
     }
 #define VDX_SET_ROW(code, T)                                                               \
     extern "C" VdxStatus y8_vdxsSet_##code(T val, T* pDst, int len) noexcept {            \
