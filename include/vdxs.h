@@ -344,6 +344,255 @@ VdxStatus vdxsCopy_1u(const Vdx8u* pSrc, int srcBitOffset, Vdx8u* pDst, int dstB
 VdxStatus vdxsPackBits_32u8u(const Vdx32u* pSrc, const int* pSrcBitWidths, int len, Vdx8u* pDst,
                              int dstBitOffset, int* pDstBitLen) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Arithmetic: Add, Sub, Mul, Div of two vectors, of a vector and a          */
+/* constant (C: element OP constant; CRev: constant OP element), in place    */
+/* (I: the second operand is overwritten) and scaled (Sfs: integer results   */
+/* times 2^-scaleFactor, rounded half to even, saturated).  Sub computes     */
+/* second source minus first, Div second source over first.  A zero divisor  */
+/* gives vdxStsDivByZero with the whole vector written: floats get +inf,     */
+/* -inf or NaN by the dividend's sign, integers the destination's bound on   */
+/* the dividend's side (0 for a zero dividend).  DivC_64f, DivC_32fc,        */
+/* DivC_64fc, DivC_16s_Sfs, DivC_16sc_Sfs, DivC_8u_Sfs and DivC_16u_Sfs/ISfs */
+/* reject a zero constant with vdxStsDivByZeroErr.                           */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsAdd_16s(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16s32f(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16s32s_I(const Vdx16s* pSrc, Vdx32s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16s_I(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16sc_ISfs(const Vdx16sc* pSrc, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16sc_Sfs(const Vdx16sc* pSrc1, const Vdx16sc* pSrc2, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16u(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16u_ISfs(const Vdx16u* pSrc, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_16u_Sfs(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32fc(const Vdx32fc* pSrc1, const Vdx32fc* pSrc2, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32fc_I(const Vdx32fc* pSrc, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32s_ISfs(const Vdx32s* pSrc, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32s_Sfs(const Vdx32s* pSrc1, const Vdx32s* pSrc2, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32sc_ISfs(const Vdx32sc* pSrc, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32sc_Sfs(const Vdx32sc* pSrc1, const Vdx32sc* pSrc2, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_32u(const Vdx32u* pSrc1, const Vdx32u* pSrc2, Vdx32u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_64fc(const Vdx64fc* pSrc1, const Vdx64fc* pSrc2, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_64fc_I(const Vdx64fc* pSrc, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_64s_Sfs(const Vdx64s* pSrc1, const Vdx64s* pSrc2, Vdx64s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_8u16u(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx16u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_8u_ISfs(const Vdx8u* pSrc, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAdd_8u_Sfs(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsAddC_16s_I(Vdx16s val, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_16s_ISfs(Vdx16s val, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_16s_Sfs(const Vdx16s* pSrc, Vdx16s val, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_16sc_ISfs(Vdx16sc val, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc val, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_16u_ISfs(Vdx16u val, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_16u_Sfs(const Vdx16u* pSrc, Vdx16u val, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32fc(const Vdx32fc* pSrc, Vdx32fc val, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32fc_I(Vdx32fc val, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32s_ISfs(Vdx32s val, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32s_Sfs(const Vdx32s* pSrc, Vdx32s val, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32sc_ISfs(Vdx32sc val, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc val, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_64f(const Vdx64f* pSrc, Vdx64f val, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_64f_I(Vdx64f val, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_64fc(const Vdx64fc* pSrc, Vdx64fc val, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_64fc_I(Vdx64fc val, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_64s_Sfs(const Vdx64s* pSrc, Vdx64s val, Vdx64s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_64u_Sfs(const Vdx64u* pSrc, Vdx64u val, Vdx64u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_8u_ISfs(Vdx8u val, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddC_8u_Sfs(const Vdx8u* pSrc, Vdx8u val, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsAddProduct_16s32s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddProduct_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddProduct_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddProduct_32fc(const Vdx32fc* pSrc1, const Vdx32fc* pSrc2, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddProduct_32s_Sfs(const Vdx32s* pSrc1, const Vdx32s* pSrc2, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAddProduct_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsAddProduct_64fc(const Vdx64fc* pSrc1, const Vdx64fc* pSrc2, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsAddProductC_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSub_16s(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16s32f(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16s_I(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16sc_ISfs(const Vdx16sc* pSrc, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16sc_Sfs(const Vdx16sc* pSrc1, const Vdx16sc* pSrc2, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16u_ISfs(const Vdx16u* pSrc, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_16u_Sfs(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32fc(const Vdx32fc* pSrc1, const Vdx32fc* pSrc2, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32fc_I(const Vdx32fc* pSrc, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32s_ISfs(const Vdx32s* pSrc, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32s_Sfs(const Vdx32s* pSrc1, const Vdx32s* pSrc2, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32sc_ISfs(const Vdx32sc* pSrc, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_32sc_Sfs(const Vdx32sc* pSrc1, const Vdx32sc* pSrc2, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_64fc(const Vdx64fc* pSrc1, const Vdx64fc* pSrc2, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_64fc_I(const Vdx64fc* pSrc, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSub_8u_ISfs(const Vdx8u* pSrc, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSub_8u_Sfs(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsSubC_16s_I(Vdx16s val, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_16s_ISfs(Vdx16s val, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_16s_Sfs(const Vdx16s* pSrc, Vdx16s val, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_16sc_ISfs(Vdx16sc val, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc val, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_16u_ISfs(Vdx16u val, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_16u_Sfs(const Vdx16u* pSrc, Vdx16u val, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32fc(const Vdx32fc* pSrc, Vdx32fc val, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32fc_I(Vdx32fc val, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32s_ISfs(Vdx32s val, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32s_Sfs(const Vdx32s* pSrc, Vdx32s val, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32sc_ISfs(Vdx32sc val, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc val, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_64f(const Vdx64f* pSrc, Vdx64f val, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_64f_I(Vdx64f val, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_64fc(const Vdx64fc* pSrc, Vdx64fc val, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_64fc_I(Vdx64fc val, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_8u_ISfs(Vdx8u val, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubC_8u_Sfs(const Vdx8u* pSrc, Vdx8u val, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsSubCRev_16s_ISfs(Vdx16s val, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_16s_Sfs(const Vdx16s* pSrc, Vdx16s val, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_16sc_ISfs(Vdx16sc val, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc val, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_16u_ISfs(Vdx16u val, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_16u_Sfs(const Vdx16u* pSrc, Vdx16u val, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32fc(const Vdx32fc* pSrc, Vdx32fc val, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32fc_I(Vdx32fc val, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32s_ISfs(Vdx32s val, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32s_Sfs(const Vdx32s* pSrc, Vdx32s val, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32sc_ISfs(Vdx32sc val, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc val, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_64f(const Vdx64f* pSrc, Vdx64f val, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_64f_I(Vdx64f val, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_64fc(const Vdx64fc* pSrc, Vdx64fc val, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_64fc_I(Vdx64fc val, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_8u_ISfs(Vdx8u val, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSubCRev_8u_Sfs(const Vdx8u* pSrc, Vdx8u val, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsMul_16s(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16s32f(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16s32s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16s_I(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16sc_ISfs(const Vdx16sc* pSrc, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16sc_Sfs(const Vdx16sc* pSrc1, const Vdx16sc* pSrc2, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16u16s_Sfs(const Vdx16u* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16u_ISfs(const Vdx16u* pSrc, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_16u_Sfs(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32f32fc(const Vdx32f* pSrc1, const Vdx32fc* pSrc2, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32f32fc_I(const Vdx32f* pSrc, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32fc(const Vdx32fc* pSrc1, const Vdx32fc* pSrc2, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32fc_I(const Vdx32fc* pSrc, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32s32sc_ISfs(const Vdx32s* pSrc, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32s32sc_Sfs(const Vdx32s* pSrc1, const Vdx32sc* pSrc2, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32s_ISfs(const Vdx32s* pSrc, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32s_Sfs(const Vdx32s* pSrc1, const Vdx32s* pSrc2, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32sc_ISfs(const Vdx32sc* pSrc, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_32sc_Sfs(const Vdx32sc* pSrc1, const Vdx32sc* pSrc2, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_64fc(const Vdx64fc* pSrc1, const Vdx64fc* pSrc2, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_64fc_I(const Vdx64fc* pSrc, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_8u16u(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx16u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMul_8u_ISfs(const Vdx8u* pSrc, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_8u_Sfs(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMul_Low_32s_Sfs(const Vdx32s* pSrc1, const Vdx32s* pSrc2, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsMulC_16s_I(Vdx16s val, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_16s_ISfs(Vdx16s val, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_16s_Sfs(const Vdx16s* pSrc, Vdx16s val, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_16sc_ISfs(Vdx16sc val, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc val, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_16u_ISfs(Vdx16u val, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_16u_Sfs(const Vdx16u* pSrc, Vdx16u val, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32f16s_Sfs(const Vdx32f* pSrc, Vdx32f val, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32fc(const Vdx32fc* pSrc, Vdx32fc val, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32fc_I(Vdx32fc val, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32s_ISfs(Vdx32s val, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32s_Sfs(const Vdx32s* pSrc, Vdx32s val, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32sc_ISfs(Vdx32sc val, Vdx32sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc val, Vdx32sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_64f(const Vdx64f* pSrc, Vdx64f val, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_64f64s_ISfs(Vdx64f val, Vdx64s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_64f_I(Vdx64f val, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_64fc(const Vdx64fc* pSrc, Vdx64fc val, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_64fc_I(Vdx64fc val, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_64s_ISfs(Vdx64s val, Vdx64s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_8u_ISfs(Vdx8u val, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_8u_Sfs(const Vdx8u* pSrc, Vdx8u val, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulC_Low_32f16s(const Vdx32f* pSrc, Vdx32f val, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsDiv_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_16sc_ISfs(const Vdx16sc* pSrc, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_16sc_Sfs(const Vdx16sc* pSrc1, const Vdx16sc* pSrc2, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_16u_ISfs(const Vdx16u* pSrc, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_16u_Sfs(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_32fc(const Vdx32fc* pSrc1, const Vdx32fc* pSrc2, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_32fc_I(const Vdx32fc* pSrc, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_32s16s_Sfs(const Vdx16s* pSrc1, const Vdx32s* pSrc2, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_32s_ISfs(const Vdx32s* pSrc, Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_32s_Sfs(const Vdx32s* pSrc1, const Vdx32s* pSrc2, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_64fc(const Vdx64fc* pSrc1, const Vdx64fc* pSrc2, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_64fc_I(const Vdx64fc* pSrc, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_8u_ISfs(const Vdx8u* pSrc, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_8u_Sfs(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_Round_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, VdxRoundMode rndMode, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_Round_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len, VdxRoundMode rndMode, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_Round_16u_ISfs(const Vdx16u* pSrc, Vdx16u* pSrcDst, int len, VdxRoundMode rndMode, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_Round_16u_Sfs(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, int len, VdxRoundMode rndMode, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_Round_8u_ISfs(const Vdx8u* pSrc, Vdx8u* pSrcDst, int len, VdxRoundMode rndMode, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDiv_Round_8u_Sfs(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx8u* pDst, int len, VdxRoundMode rndMode, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsDivC_16s_ISfs(Vdx16s val, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_16s_Sfs(const Vdx16s* pSrc, Vdx16s val, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_16sc_ISfs(Vdx16sc val, Vdx16sc* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc val, Vdx16sc* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_16u_ISfs(Vdx16u val, Vdx16u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_16u_Sfs(const Vdx16u* pSrc, Vdx16u val, Vdx16u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_32fc(const Vdx32fc* pSrc, Vdx32fc val, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_32fc_I(Vdx32fc val, Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_64f(const Vdx64f* pSrc, Vdx64f val, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_64f_I(Vdx64f val, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_64fc(const Vdx64fc* pSrc, Vdx64fc val, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_64fc_I(Vdx64fc val, Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_64s_ISfs(Vdx64s val, Vdx64s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_8u_ISfs(Vdx8u val, Vdx8u* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsDivC_8u_Sfs(const Vdx8u* pSrc, Vdx8u val, Vdx8u* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsDivCRev_16u(const Vdx16u* pSrc, Vdx16u val, Vdx16u* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivCRev_16u_I(Vdx16u val, Vdx16u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivCRev_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsDivCRev_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif
