@@ -6,7 +6,11 @@
  *   3. delay it in place by a few samples (vdxsMove on overlapping memory);
  *   4. time-reverse it (vdxsFlip) and check the round trip (vdxsFlip_I);
  *   5. slice it to one bit per sample and pack the bits (vdxsPackBits),
- *      then cut a window out of the bit stream (vdxsCopy_1u).
+ *      then cut a window out of the bit stream (vdxsCopy_1u);
+ *   6. mix in a second tone (vdxsAdd_32f), quantise to Q15 (vdxsMulC_32f16s_Sfs),
+ *      attenuate and average in fixed point (vdxsMulC_16s_Sfs, vdxsAdd_16s_Sfs),
+ *      and measure the quantisation error back in float (vdxsSub_16s32f,
+ *      vdxsMul_32f, vdxsDivC_32f).
  */
 #include <math.h>
 #include <stdio.h>
@@ -75,6 +79,46 @@ int main(void) {
     printf("flip and flip back: %s\n", round_trip_ok ? "exact" : "WRONG");
     printf("sliced: %d bits packed, %d of them set; bits 100..131: %02X%02X%02X%02X\n", packed_bits, ones,
            window[0], window[1], window[2], window[3]);
+
+    /* Fixed-point stage: mix, quantise to Q15 at 0.5 full scale, then average
+     * the Q15 signal with a copy attenuated by 6 dB; rounding is half to even. */
+    Vdx32f* second = vdxsMalloc_32f(LEN);
+    Vdx32f* mix = vdxsMalloc_32f(LEN);
+    Vdx16s* pcm = vdxsMalloc_16s(LEN);
+    Vdx16s* quiet = vdxsMalloc_16s(LEN);
+    Vdx16s* blend = vdxsMalloc_16s(LEN);
+    Vdx32f* error = vdxsMalloc_32f(LEN);
+    if (!second || !mix || !pcm || !quiet || !blend || !error) {
+        fprintf(stderr, "out of memory\n");
+        return 1;
+    }
+    for (int i = 0; i < LEN; ++i) second[i] = (Vdx32f)(0.25 * cos(2.0 * 3.14159265358979323846 * 1000.0 * i / 48000.0));
+    check(vdxsAdd_32f(tone, second, mix, LEN), "vdxsAdd_32f");
+    check(vdxsMulC_32f16s_Sfs(mix, 16384.0f, pcm, LEN, 0), "vdxsMulC_32f16s_Sfs");
+    check(vdxsMulC_16s_Sfs(pcm, 16384, quiet, LEN, 15), "vdxsMulC_16s_Sfs");
+    check(vdxsAdd_16s_Sfs(pcm, quiet, blend, LEN, 1), "vdxsAdd_16s_Sfs");
+    /* Quantisation error of the Q15 signal, in units of one step, squared. */
+    check(vdxsMulC_32f(mix, 16384.0f, mix, LEN), "vdxsMulC_32f");
+    /* pcm - 0 as float (Sub is second minus first), then mix - pcm. */
+    check(vdxsZero_16s(quiet, LEN), "vdxsZero_16s");
+    check(vdxsSub_16s32f(quiet, pcm, error, LEN), "vdxsSub_16s32f");
+    check(vdxsSub_32f(error, mix, error, LEN), "vdxsSub_32f");
+    check(vdxsMul_32f(error, error, error, LEN), "vdxsMul_32f");
+    check(vdxsDivC_32f(error, (Vdx32f)LEN, error, LEN), "vdxsDivC_32f");
+    double mean_square = 0.0;
+    int peak = 0;
+    for (int i = 0; i < LEN; ++i) {
+        mean_square += error[i];
+        if (blend[i] > peak) peak = blend[i];
+    }
+    printf("Q15 stage: rms quantisation error %.4f steps (uniform rounding: %.4f), blended peak %d\n",
+           sqrt(mean_square), sqrt(1.0 / 12.0), peak);
+    vdxsFree(second);
+    vdxsFree(mix);
+    vdxsFree(pcm);
+    vdxsFree(quiet);
+    vdxsFree(blend);
+    vdxsFree(error);
 
     vdxsFree(tone);
     vdxsFree(signal);
