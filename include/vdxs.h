@@ -593,6 +593,14 @@ VdxStatus vdxsDivCRev_16u_I(Vdx16u val, Vdx16u* pSrcDst, int len) VDX_NOEXCEPT;
 VdxStatus vdxsDivCRev_32f(const Vdx32f* pSrc, Vdx32f val, Vdx32f* pDst, int len) VDX_NOEXCEPT;
 VdxStatus vdxsDivCRev_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Exponential and logarithm                                                */
+/* ------------------------------------------------------------------------ */
+
+/* ------------------------------------------------------------------------ */
+/* Sorting                                                                  */
+/* ------------------------------------------------------------------------ */
+
 #ifdef __cplusplus
 }
 #endif
