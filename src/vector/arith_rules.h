@@ -76,7 +76,7 @@ VDX_ALWAYS_INLINE Dst scale_round_sat_wide(i128 r, int sf) noexcept {
     } else if (sf < 0 && r != 0) {
         // |r| >= 2^63 here (or a 64u result), so any left shift leaves the bounds
         // except for small 64u results, which shift while they fit.
-        const int n = -sf;
+        const int n = sf <= -64 ? 64 : -sf;  // (no negation of INT_MIN)
         if (n >= 64 || r > (B::hi >> n) || r < (B::lo >> n)) return r > 0 ? Dst(B::hi) : Dst(B::lo);
         r <<= n;
     }
@@ -303,23 +303,52 @@ VDX_ALWAYS_INLINE D saturate_by_sign(N n) noexcept {
     return n > 0 ? IntBounds<D>::hi : (n < 0 ? IntBounds<D>::lo : D(0));
 }
 
-// n / d for 64-bit operands: exact, in 128-bit integers.
+// n / d * 2^-sf rounded by mode and saturated, exactly, in 128-bit
+// integers: for 64-bit operands, and for 32-bit ones scaled up (sf < 0),
+// where the double quotient could land on a tie it is not.
 template <class D>
 VDX_ALWAYS_INLINE D quotient_exact(std::int64_t n64, std::int64_t d64, const Ctx& c) noexcept {
+    using u128 = unsigned __int128;
     if (n64 == 0) return 0;
-    i128 n = n64, d = d64;
-    if (c.sf < 0) {
-        if (c.sf <= -64) return (n > 0) == (d > 0) ? IntBounds<D>::hi : IntBounds<D>::lo;
-        n <<= -c.sf;
-    } else if (c.sf > 0) {
-        if (c.sf >= 64) return 0;  // |n / d| < 2^63, so the scaled value is below one half
-        d <<= c.sf;
+    const bool negative = (n64 < 0) != (d64 < 0);
+    const u128 un = n64 < 0 ? -static_cast<u128>(n64) : static_cast<u128>(n64);  // <= 2^63
+    u128 ud = d64 < 0 ? -static_cast<u128>(d64) : static_cast<u128>(d64);         // 1 .. 2^63
+    const auto bound = [&] { return negative ? IntBounds<D>::lo : IntBounds<D>::hi; };
+    // Whole quotient q and remainder rem of un * 2^k / ud.
+    u128 q, rem;
+    if (c.sf >= 0) {
+        // Above 2^64 the divisor exceeds every dividend: |value| <= 2^63 / 2^64, a
+        // half only for 2^63 / 1 at sf 64.
+        if (c.sf > 64) return 0;
+        if (c.sf == 64) {
+            const bool half = un == (u128(1) << 63) && ud == 1;
+            if (!half || c.mode != vdxRndFinancial) return 0;
+            return negative ? D(-1) : D(1);
+        }
+        ud <<= c.sf;
+        q = un / ud;
+        rem = un % ud;
+    } else {
+        const int k = c.sf <= -192 ? 192 : -c.sf;
+        // From 2^63 on, every destination saturates: un * 2^k >= 2^63 * ud.
+        if (k >= 127 || (k > 63 && (un << (k - 63)) >= ud) || (k <= 63 && (un << k) >= (ud << 63))) return bound();
+        if (k <= 63) {
+            q = (un << k) / ud;
+            rem = (un << k) % ud;
+        } else {
+            // Long division, one bit of 2^k at a time; q stays below 2^63.
+            q = un / ud;
+            rem = un % ud;
+            for (int i = 0; i < k; ++i) {
+                q <<= 1;
+                rem <<= 1;
+                if (rem >= ud) {
+                    rem -= ud;
+                    q |= 1;
+                }
+            }
+        }
     }
-    const bool negative = (n < 0) != (d < 0);
-    const unsigned __int128 un = n < 0 ? -static_cast<unsigned __int128>(n) : static_cast<unsigned __int128>(n);
-    const unsigned __int128 ud = d < 0 ? -static_cast<unsigned __int128>(d) : static_cast<unsigned __int128>(d);
-    unsigned __int128 q = un / ud;
-    const unsigned __int128 rem = un % ud;
     const bool up = c.mode == vdxRndZero ? false
                     : c.mode == vdxRndFinancial ? 2 * rem >= ud
                                                 : (2 * rem > ud || (2 * rem == ud && (q & 1)));
@@ -350,6 +379,10 @@ struct Quotient {
         } else if constexpr (sizeof(X) == 8 || sizeof(Y) == 8) {
             if (y == 0) return saturate_by_sign<D>(x);
             return quotient_exact<D>(x, y, c);
+        } else if constexpr (sizeof(X) == 4 || sizeof(Y) == 4) {
+            if (y == 0) return saturate_by_sign<D>(x);
+            if (c.sf < 0) return quotient_exact<D>(x, y, c);
+            return quotient<D>(double(x), double(y), c);
         } else {
             if (y == 0) return saturate_by_sign<D>(x);
             return quotient<D>(double(x), double(y), c);
