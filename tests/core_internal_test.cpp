@@ -73,7 +73,49 @@ TEST_P(ThreadCount, FlagFromAnyBlockIsReported) {
     }
 }
 
+// A body in phases: what every thread publishes before a team barrier is
+// seen whole by every thread after it, and the returned size is the team's.
+TEST_P(ThreadCount, TeamPhasesSeeEachOthersWorkAfterTheBarrier) {
+    const int threads = GetParam();
+    const vdx::ParallelPolicy policy{100, 3};
+    for (int len : {99, 100, 1001}) {
+        SCOPED_TRACE(len);
+        std::vector<long> block_sums(8, -1);
+        std::vector<long> totals(8, -1);
+        std::atomic<int> calls{0};
+        const int team = vdx::for_team(len, policy, [&](int t, int n, int begin, int end) {
+            ++calls;
+            EXPECT_EQ(n, omp_get_num_threads() == 1 ? 1 : omp_get_num_threads());
+            long sum = 0;
+            for (int i = begin; i < end; ++i) sum += i;
+            block_sums[t] = sum;
+            vdx::team_barrier(n);
+            long total = 0;
+            for (int u = 0; u < n; ++u) total += block_sums[u];
+            totals[t] = total;
+        });
+        const bool parallel = len >= policy.threshold && threads > 1 && len >= threads;
+        EXPECT_EQ(team, parallel ? std::min(threads, policy.team) : 1);
+        EXPECT_EQ(calls, team);
+        for (int t = 0; t < team; ++t) EXPECT_EQ(totals[t], long(len) * (len - 1) / 2) << t;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Threads, ThreadCount, ::testing::Values(1, 2, 3, 4));
+
+// A team of one run on the calling thread, inside a region of the caller's
+// that only one of its threads enters: the body's barrier must not bind to
+// the caller's region (it would wait there for ever).
+TEST(Parallel, TeamOfOneBarrierIgnoresTheCallersRegion) {
+    std::atomic<int> team{0};
+#pragma omp parallel num_threads(2)
+    {
+        if (omp_get_thread_num() == 0) {
+            team = vdx::for_team(10, {1000, 2}, [](int, int n, int, int) { vdx::team_barrier(n); });
+        }
+    }
+    EXPECT_EQ(team, 1);
+}
 
 TEST(Parallel, NestedCallRunsOnTheCallingThreadsTeamOfOne) {
     vdxcoreSetNumThreads(2);

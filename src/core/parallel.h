@@ -1,21 +1,35 @@
 // The one parallel-region pattern of the library.
 //
-// for_blocks(len, policy, body) calls body(begin, end) on disjoint blocks
-// that cover [0, len) exactly once and returns true when any call of body
-// returned true (a special case met, e.g. a zero divisor).
+// for_team(len, policy, body) calls body(t, n, begin, end) once on every
+// thread t = 0 .. n-1 of a team of n, with disjoint blocks [begin, end) that
+// cover [0, len) exactly once, and returns n.
 //
-//  - Serial (one call body(0, len) on the calling thread) when len is below
-//    the policy's threshold, when ownGetNumThreads() reports one thread or
-//    fewer, or when len is below that thread count.
+//  - Team of one, no region (one call body(0, 1, 0, len) on the calling
+//    thread) when len is below the policy's threshold, when
+//    ownGetNumThreads() reports one thread or fewer, or when len is below
+//    that thread count.
 //  - Otherwise a region of min(available, policy.team) threads.  The master
-//    reads the team size the runtime actually gave, publishes block and rest,
-//    and everyone meets at a barrier; thread t takes [t*block, t*block+block)
-//    and the last one also takes the rest.  A runtime that will not fork
-//    gives a team of one, which then runs the whole range: the serial fallback.
-//  - The warning flag is only ever set, with plain (relaxed) stores: no lock,
-//    no read-modify-write.
+//    reads the team size the runtime actually gave, publishes it with block
+//    and rest, and everyone meets at a barrier; thread t takes
+//    [t*block, t*block+block) and the last one also takes the rest.  A
+//    runtime that will not fork (a nested call, say) gives a team of one,
+//    which then runs the whole range.
+//  - A body that works in phases (counts, then sums over every thread's
+//    counts, then writes) separates them with team_barrier(n).  Every thread
+//    of the team must reach the same barriers.  With a team of one it does
+//    nothing, so the same body is safe on the calling thread outside any
+//    region of ours (where an orphaned barrier would bind to a region of the
+//    caller's).
+//  - The returned team size tells a caller that has a separate serial
+//    algorithm whether the work was shared: its body does nothing when n is 1
+//    and the caller then runs the serial version.
 //
-// Each element is computed by the same body whatever the split, so results
+// for_blocks(len, policy, body) is the one-phase form: body(begin, end) on
+// each block; it returns true when any call of body returned true (a special
+// case met, e.g. a zero divisor).  That flag is only ever set, with plain
+// (relaxed) stores: no lock, no read-modify-write.
+//
+// When each element is computed by the same body whatever the split, results
 // never depend on the thread count; body must not throw.
 #pragma once
 
@@ -41,25 +55,51 @@ constexpr BlockSplit split_blocks(int len, int threads) noexcept {
     return BlockSplit{len / threads, len % threads};
 }
 
+// A barrier of the team that is running body(t, team, ...); nothing for a
+// team of one.
+inline void team_barrier(int team) noexcept {
+    if (team > 1) {
+#pragma omp barrier
+    }
+}
+
 template <class Body>
-bool for_blocks(int len, ParallelPolicy policy, Body&& body) noexcept {
-    if (len < policy.threshold) return body(0, len);
+int for_team(int len, ParallelPolicy policy, Body&& body) noexcept {
+    if (len < policy.threshold) {
+        body(0, 1, 0, len);
+        return 1;
+    }
     const int available = ownGetNumThreads();
-    if (available <= 1 || len < available) return body(0, len);
+    if (available <= 1 || len < available) {
+        body(0, 1, 0, len);
+        return 1;
+    }
     const int team = available < policy.team ? available : policy.team;
 
-    std::atomic<bool> met{false};
+    int size = 1;
     BlockSplit split{0, 0};
-#pragma omp parallel num_threads(team) default(none) shared(split, met, len, body)
+#pragma omp parallel num_threads(team) default(none) shared(size, split, len, body)
     {
 #pragma omp master
-        split = split_blocks(len, omp_get_num_threads());
+        {
+            size = omp_get_num_threads();
+            split = split_blocks(len, size);
+        }
 #pragma omp barrier
         const int t = omp_get_thread_num();
         const int begin = t * split.block;
-        const int end = begin + split.block + (t == omp_get_num_threads() - 1 ? split.rest : 0);
-        if (body(begin, end)) met.store(true, std::memory_order_relaxed);
+        const int end = begin + split.block + (t == size - 1 ? split.rest : 0);
+        body(t, size, begin, end);
     }
+    return size;
+}
+
+template <class Body>
+bool for_blocks(int len, ParallelPolicy policy, Body&& body) noexcept {
+    std::atomic<bool> met{false};
+    for_team(len, policy, [&](int, int, int begin, int end) {
+        if (body(begin, end)) met.store(true, std::memory_order_relaxed);
+    });
     return met.load(std::memory_order_relaxed);
 }
 

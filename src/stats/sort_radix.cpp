@@ -1,0 +1,469 @@
+// The radix sorts: SortRadix (in place, through a work buffer of len
+// elements) and SortRadixIndex (the source kept, sorted positions written).
+//
+// Both sort unsigned keys that order like the values, least significant
+// digit first, with stable scatters, so the whole sort is stable:
+//   - keys: unsigned values as they are; signed values with the sign bit
+//     flipped; floats with every bit inverted when the sign bit is set and
+//     only the sign bit flipped otherwise (so -0 sorts before +0, and NaNs
+//     sort by their sign bit: below -inf when it is set, above +inf when it
+//     is not).  Descending order uses the inverted key, which reverses the
+//     order of the values and keeps equal keys in their original order;
+//   - digits, least significant first: 16-bit keys 8 + 8 bits, 32-bit keys
+//     11 + 11 + 10, 64-bit keys 11 x 5 + 9.  One read counts every digit of
+//     every key; a digit that is the same for all keys moves nothing and is
+//     skipped;
+//   - SortRadix scatters between the vector and the buffer, turning values
+//     into keys on the first scatter and keys back into values on the last;
+//     after an odd number of scatters the result is copied back.  The bits
+//     of the elements travel untouched by floating-point arithmetic.  8-bit
+//     vectors need no scatter: one count of the 256 values, then each value
+//     written as often as it was counted (the buffer is not used);
+//   - SortRadixIndex scatters (key, position) pairs in 64-bit words through
+//     scratch memory from the library allocator; the last scatter writes the
+//     positions alone.
+//
+// SortRadix of 32- and 64-bit elements from 8192 elements first tries a team
+// of threads (up to 4).  Each thread owns the same block of positions in
+// every scatter's source.  All threads count every digit of their block of
+// the vector and meet; then, per digit, each thread derives its starting
+// positions from everyone's counts (all earlier buckets, then the same
+// bucket in earlier blocks), scatters its block and meets the others again.
+// While scattering, a thread counts the next digit of each key it writes,
+// by the block the key lands in, so the next digit's counts are ready at
+// the meeting.  That is the serial scatter's order exactly, so the result
+// does not depend on the thread count.  When no team forms (one thread
+// available, a nested call) or the counts cannot be allocated, the serial
+// sort runs instead.
+#include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+#include <utility>
+
+#include "api.h"
+#include "checks.h"
+#include "parallel.h"
+#include "vdxcore.h"
+
+namespace {
+
+enum class Order { ascend, descend };
+
+// Element bits, read and written under an unsigned type whatever the
+// element type of the caller's vector.
+typedef std::uint8_t Bits8 __attribute__((may_alias));
+typedef std::uint16_t Bits16 __attribute__((may_alias));
+typedef std::uint32_t Bits32 __attribute__((may_alias));
+typedef std::uint64_t Bits64 __attribute__((may_alias));
+
+template <int Bytes>
+struct BitsOf;
+template <>
+struct BitsOf<1> {
+    using U = std::uint8_t;
+    using Alias = Bits8;
+};
+template <>
+struct BitsOf<2> {
+    using U = std::uint16_t;
+    using Alias = Bits16;
+};
+template <>
+struct BitsOf<4> {
+    using U = std::uint32_t;
+    using Alias = Bits32;
+};
+template <>
+struct BitsOf<8> {
+    using U = std::uint64_t;
+    using Alias = Bits64;
+};
+
+constexpr int kMaxDigits = 6;
+constexpr int kMaxDigitBuckets = 2048;
+constexpr int kMaxTeam = 4;
+constexpr vdx::ParallelPolicy kParallel{8192, kMaxTeam};
+
+struct Layout {
+    int digits;
+    int shift[kMaxDigits];
+    int width[kMaxDigits];
+    int offset[kMaxDigits];  // first counter of each digit
+    int counters;            // all digits together
+};
+
+constexpr Layout layout_for(int key_bits) noexcept {
+    Layout l{};
+    int widths[kMaxDigits] = {};
+    if (key_bits == 8) {
+        l.digits = 1;
+        widths[0] = 8;
+    } else if (key_bits == 16) {
+        l.digits = 2;
+        widths[0] = widths[1] = 8;
+    } else if (key_bits == 32) {
+        l.digits = 3;
+        widths[0] = widths[1] = 11;
+        widths[2] = 10;
+    } else {
+        l.digits = 6;
+        for (int d = 0; d < 5; ++d) widths[d] = 11;
+        widths[5] = 9;
+    }
+    int shift = 0;
+    for (int d = 0; d < l.digits; ++d) {
+        l.shift[d] = shift;
+        l.width[d] = widths[d];
+        l.offset[d] = l.counters;
+        shift += widths[d];
+        l.counters += 1 << widths[d];
+    }
+    return l;
+}
+
+template <class T, Order O>
+struct Radix {
+    using U = typename BitsOf<sizeof(T)>::U;
+    using A = typename BitsOf<sizeof(T)>::Alias;
+    static constexpr int kBits = 8 * sizeof(T);
+    static constexpr U kTop = U(U(1) << (kBits - 1));
+    static constexpr Layout L = layout_for(kBits);
+
+    // ---- keys
+
+    static U key(U bits) noexcept {
+        U k;
+        if constexpr (std::is_floating_point_v<T>) {
+            k = U(bits ^ (U(U(0) - U(bits >> (kBits - 1))) | kTop));
+        } else if constexpr (std::is_signed_v<T>) {
+            k = U(bits ^ kTop);
+        } else {
+            k = bits;
+        }
+        if constexpr (O == Order::descend) k = U(~k);
+        return k;
+    }
+
+    static U bits(U k) noexcept {
+        if constexpr (O == Order::descend) k = U(~k);
+        if constexpr (std::is_floating_point_v<T>) {
+            return U(k ^ (U(U(k >> (kBits - 1)) - 1) | kTop));
+        } else if constexpr (std::is_signed_v<T>) {
+            return U(k ^ kTop);
+        } else {
+            return k;
+        }
+    }
+
+    static U digit(U k, int d) noexcept { return U(k >> L.shift[d]) & U((1u << L.width[d]) - 1); }
+
+    // ---- counting
+
+    // Adds the counts of every digit of the keys of n elements to h.
+    static void count_all(const A* v, int n, std::uint32_t* h) noexcept {
+        for (int i = 0; i < n; ++i) {
+            const U k = key(v[i]);
+            for (int d = 0; d < L.digits; ++d) ++h[L.offset[d] + digit(k, d)];
+        }
+    }
+
+    // The digits that move anything, in pass order; returns how many.  h holds
+    // the counts of all n keys, k0 is any one of them.
+    template <class TotalFn>
+    static int moving_digits(U k0, int n, TotalFn total, int* moving) noexcept {
+        int count = 0;
+        for (int d = 0; d < L.digits; ++d) {
+            if (total(L.offset[d] + digit(k0, d)) != static_cast<std::uint32_t>(n)) moving[count++] = d;
+        }
+        return count;
+    }
+
+    // Counts of one digit -> starting positions.
+    static void starts(std::uint32_t* h, int d) noexcept {
+        std::uint32_t run = 0;
+        for (int b = 0; b < (1 << L.width[d]); ++b) {
+            const std::uint32_t c = h[b];
+            h[b] = run;
+            run += c;
+        }
+    }
+
+    // ---- SortRadix
+
+    // Where the team version counts the next digit of the keys it writes:
+    // one row of buckets per block owner, owners told apart by bounds.
+    struct NextCount {
+        std::uint32_t* rows;
+        int digit;
+        int bounds[kMaxTeam - 1];
+    };
+
+    // Elements [begin, end) of src to dst by digit d.  The first scatter reads
+    // values, the last writes values; the others move keys.
+    template <bool First, bool Last, bool Count>
+    static void scatter(const A* src, A* dst, int begin, int end, std::uint32_t* pos, int d,
+                        const NextCount& next) noexcept {
+        const int shift = L.shift[d];
+        const U mask = U((1u << L.width[d]) - 1);
+        for (int i = begin; i < end; ++i) {
+            const U k = First ? key(src[i]) : U(src[i]);
+            const std::uint32_t q = pos[U(k >> shift) & mask]++;
+            dst[q] = Last ? bits(k) : k;
+            if constexpr (Count) {
+                int owner = 0;
+                for (int o = 0; o < kMaxTeam - 1; ++o) owner += q >= std::uint32_t(next.bounds[o]);
+                ++next.rows[owner * kMaxDigitBuckets + digit(k, next.digit)];
+            }
+        }
+    }
+
+    static void scatter_pass(int pass, int passes, const A* src, A* dst, int begin, int end, std::uint32_t* pos,
+                             int d, const NextCount* next) noexcept {
+        const NextCount none{};
+        const NextCount& n = next ? *next : none;
+        if (pass == 0 && pass == passes - 1) {
+            scatter<true, true, false>(src, dst, begin, end, pos, d, n);
+        } else if (pass == 0) {
+            next ? scatter<true, false, true>(src, dst, begin, end, pos, d, n)
+                 : scatter<true, false, false>(src, dst, begin, end, pos, d, n);
+        } else if (pass == passes - 1) {
+            scatter<false, true, false>(src, dst, begin, end, pos, d, n);
+        } else {
+            next ? scatter<false, false, true>(src, dst, begin, end, pos, d, n)
+                 : scatter<false, false, false>(src, dst, begin, end, pos, d, n);
+        }
+    }
+
+    static void sort_serial(A* v, A* buffer, int n) noexcept {
+        std::uint32_t h[L.counters] = {};
+        count_all(v, n, h);
+        int moving[kMaxDigits];
+        const int passes = moving_digits(key(v[0]), n, [&](int c) { return h[c]; }, moving);
+        A* src = v;
+        A* dst = buffer;
+        for (int p = 0; p < passes; ++p) {
+            const int d = moving[p];
+            starts(h + L.offset[d], d);
+            scatter_pass(p, passes, src, dst, 0, n, h + L.offset[d], d, nullptr);
+            std::swap(src, dst);
+        }
+        if (src != v) std::memcpy(v, src, static_cast<std::size_t>(n) * sizeof(U));
+    }
+
+    // The team version; false when no team formed (nothing has been moved
+    // then).  The counts, allocated for the largest team the call may get:
+    //   all        per thread, every digit of its block of the vector;
+    //   next[0/1]  per writing thread and per block, the next digit of the
+    //              keys it wrote into that block (alternately by pass).
+    // So each digit is counted while the one before it is scattered, and the
+    // team meets once per digit.
+    static bool sort_parallel(A* v, A* buffer, int n) noexcept {
+        const int most = std::min(ownGetNumThreads(), kParallel.team);
+        if (n < kParallel.threshold || most < 2) return false;
+        const int row = most * kMaxDigitBuckets;  // one writer's next counts
+        const int bytes = vdx::byte_count(most * L.counters + 2 * most * row, sizeof(std::uint32_t));
+        auto* counts = reinterpret_cast<std::uint32_t*>(y8_vdxsMalloc_8u(bytes));
+        if (counts == nullptr) return false;
+        std::uint32_t* const all = counts;
+        std::uint32_t* const next[2] = {all + most * L.counters, all + most * L.counters + most * row};
+
+        bool shared = false;
+        vdx::for_team(n, kParallel, [&](int t, int team, int begin, int end) {
+            if (team < 2 || team > most) return;
+            if (t == 0) shared = true;
+            std::uint32_t* mine = all + t * L.counters;
+            std::memset(mine, 0, sizeof(std::uint32_t) * L.counters);
+            count_all(v + begin, end - begin, mine);
+            const U k0 = key(v[0]);
+            vdx::team_barrier(team);
+
+            int moving[kMaxDigits];
+            const int passes = moving_digits(
+                k0, n,
+                [&](int c) {
+                    std::uint32_t sum = 0;
+                    for (int u = 0; u < team; ++u) sum += all[u * L.counters + c];
+                    return sum;
+                },
+                moving);
+            NextCount counter{};
+            const int block = n / team;
+            for (int o = 1; o < kMaxTeam; ++o) counter.bounds[o - 1] = o < team ? o * block : INT_MAX;
+
+            A* src = v;
+            A* dst = buffer;
+            std::uint32_t pos[kMaxDigitBuckets];
+            for (int p = 0; p < passes; ++p) {
+                const int d = moving[p];
+                // Bucket b of the block of thread o, as counted before this pass.
+                auto in_block = [&](int o, int b) {
+                    if (p == 0) return all[o * L.counters + L.offset[d] + b];
+                    const std::uint32_t* prev = next[(p - 1) & 1];
+                    std::uint32_t c = 0;
+                    for (int w = 0; w < team; ++w) c += prev[w * row + o * kMaxDigitBuckets + b];
+                    return c;
+                };
+                std::uint32_t run = 0;
+                for (int b = 0; b < (1 << L.width[d]); ++b) {
+                    std::uint32_t earlier = 0, every = 0;
+                    for (int o = 0; o < team; ++o) {
+                        const std::uint32_t c = in_block(o, b);
+                        earlier += o < t ? c : 0;
+                        every += c;
+                    }
+                    pos[b] = run + earlier;
+                    run += every;
+                }
+                const bool counts_next = p + 1 < passes;
+                if (counts_next) {
+                    counter.rows = next[p & 1] + t * row;
+                    counter.digit = moving[p + 1];
+                    std::memset(counter.rows, 0, sizeof(std::uint32_t) * team * kMaxDigitBuckets);
+                }
+                scatter_pass(p, passes, src, dst, begin, end, pos, d, counts_next ? &counter : nullptr);
+                // The last scatter needs no meeting unless its result is copied back.
+                if (counts_next || passes % 2 == 1) vdx::team_barrier(team);
+                std::swap(src, dst);
+            }
+            if (src != v) {
+                std::memcpy(v + begin, src + begin, static_cast<std::size_t>(end - begin) * sizeof(U));
+            }
+        });
+        y8_vdxsFree(counts);
+        return shared;
+    }
+
+    // ---- SortRadixIndex
+
+    static VdxStatus sort_index(const A* src, Vdx32s* index, int n) noexcept {
+        std::uint32_t h[L.counters] = {};
+        count_all(src, n, h);
+        int moving[kMaxDigits];
+        const int passes = moving_digits(key(src[0]), n, [&](int c) { return h[c]; }, moving);
+        for (int p = 0; p < passes; ++p) starts(h + L.offset[moving[p]], moving[p]);
+
+        if (passes == 0) {
+            for (int i = 0; i < n; ++i) index[i] = i;
+            return vdxStsNoErr;
+        }
+        if (passes == 1) {
+            std::uint32_t* pos = h + L.offset[moving[0]];
+            for (int i = 0; i < n; ++i) index[pos[digit(key(src[i]), moving[0])]++] = i;
+            return vdxStsNoErr;
+        }
+
+        // (key, position) pairs, the key in the high half.
+        const int bytes = vdx::byte_count(n, sizeof(std::uint64_t));
+        auto* a = reinterpret_cast<std::uint64_t*>(bytes < 0 ? nullptr : y8_vdxsMalloc_8u(bytes));
+        auto* b = passes > 2 && a ? reinterpret_cast<std::uint64_t*>(y8_vdxsMalloc_8u(bytes)) : nullptr;
+        if (a == nullptr || (passes > 2 && b == nullptr)) {
+            y8_vdxsFree(a);
+            return vdxStsMemAllocErr;
+        }
+
+        std::uint32_t* pos = h + L.offset[moving[0]];
+        for (int i = 0; i < n; ++i) {
+            const U k = key(src[i]);
+            a[pos[digit(k, moving[0])]++] = std::uint64_t(k) << 32 | std::uint32_t(i);
+        }
+        std::uint64_t* from = a;
+        std::uint64_t* to = b;
+        for (int p = 1; p < passes; ++p) {
+            const int d = moving[p];
+            const int shift = 32 + L.shift[d];
+            const std::uint64_t mask = (1u << L.width[d]) - 1;
+            pos = h + L.offset[d];
+            if (p == passes - 1) {
+                for (int i = 0; i < n; ++i) {
+                    const std::uint64_t w = from[i];
+                    index[pos[(w >> shift) & mask]++] = static_cast<Vdx32s>(static_cast<std::uint32_t>(w));
+                }
+            } else {
+                for (int i = 0; i < n; ++i) {
+                    const std::uint64_t w = from[i];
+                    to[pos[(w >> shift) & mask]++] = w;
+                }
+                std::swap(from, to);
+            }
+        }
+        y8_vdxsFree(a);
+        y8_vdxsFree(b);
+        return vdxStsNoErr;
+    }
+};
+
+// 8-bit values: count, then write each value as often as it occurred.
+template <Order O>
+void count_sort_bytes(Bits8* v, int n) noexcept {
+    std::uint32_t h[256] = {};
+    for (int i = 0; i < n; ++i) ++h[v[i]];
+    std::size_t at = 0;
+    for (int b = 0; b < 256; ++b) {
+        const int value = O == Order::ascend ? b : 255 - b;
+        std::memset(v + at, value, h[value]);
+        at += h[value];
+    }
+}
+
+template <Order O, class T>
+VdxStatus radix_sort(T* v, T* buffer, int len) noexcept {
+    VDX_RETURN_IF_ERROR(vdx::check_vectors(len, v, buffer));
+    using R = Radix<T, O>;
+    auto* a = reinterpret_cast<typename R::A*>(v);
+    auto* b = reinterpret_cast<typename R::A*>(buffer);
+    if constexpr (sizeof(T) == 1) {
+        count_sort_bytes<O>(a, len);
+    } else {
+        if constexpr (sizeof(T) >= 4) {
+            if (R::sort_parallel(a, b, len)) return vdxStsNoErr;
+        }
+        R::sort_serial(a, b, len);
+    }
+    return vdxStsNoErr;
+}
+
+template <Order O, class T>
+VdxStatus radix_sort_index(const T* src, Vdx32s* index, int len) noexcept {
+    VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, index));
+    using R = Radix<T, O>;
+    return R::sort_index(reinterpret_cast<const typename R::A*>(src), index, len);
+}
+
+}  // namespace
+
+// ---- rows: code, element type
+
+#define VDX_RADIX_ROW(code, T)                                                                          \
+    extern "C" VdxStatus y8_vdxsSortRadixAscend_##code##_I(T* pSrcDst, T* pBuffer, int len) noexcept {  \
+        return radix_sort<Order::ascend>(pSrcDst, pBuffer, len);                                        \
+    }                                                                                                   \
+    extern "C" VdxStatus y8_vdxsSortRadixDescend_##code##_I(T* pSrcDst, T* pBuffer, int len) noexcept { \
+        return radix_sort<Order::descend>(pSrcDst, pBuffer, len);                                       \
+    }
+#define VDX_RADIX_INDEX_ROW(code, T)                                                                               \
+    extern "C" VdxStatus y8_vdxsSortRadixIndexAscend_##code(const T* pSrc, Vdx32s* pDstIndx, int len) noexcept {  \
+        return radix_sort_index<Order::ascend>(pSrc, pDstIndx, len);                                               \
+    }                                                                                                              \
+    extern "C" VdxStatus y8_vdxsSortRadixIndexDescend_##code(const T* pSrc, Vdx32s* pDstIndx, int len) noexcept { \
+        return radix_sort_index<Order::descend>(pSrc, pDstIndx, len);                                              \
+    }
+
+VDX_RADIX_ROW(8u, Vdx8u)
+VDX_RADIX_ROW(16u, Vdx16u)
+VDX_RADIX_ROW(16s, Vdx16s)
+VDX_RADIX_ROW(32u, Vdx32u)
+VDX_RADIX_ROW(32s, Vdx32s)
+VDX_RADIX_ROW(32f, Vdx32f)
+VDX_RADIX_ROW(64f, Vdx64f)
+
+VDX_RADIX_INDEX_ROW(8u, Vdx8u)
+VDX_RADIX_INDEX_ROW(16u, Vdx16u)
+VDX_RADIX_INDEX_ROW(16s, Vdx16s)
+VDX_RADIX_INDEX_ROW(32u, Vdx32u)
+VDX_RADIX_INDEX_ROW(32s, Vdx32s)
+VDX_RADIX_INDEX_ROW(32f, Vdx32f)
+
+#undef VDX_RADIX_ROW
+#undef VDX_RADIX_INDEX_ROW

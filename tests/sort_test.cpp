@@ -1,0 +1,391 @@
+// Sorting family, black box: Sort, SortIndex, SortRadix and SortRadixIndex in
+// both orders, for every element type, through the public header.
+//
+// References are the standard algorithms with an order stated here on its
+// own terms: numbers by value; for the radix forms floats by IEEE 754
+// totalOrder (sign first, then magnitude, so -NaN < -inf < -0 < +0 < +inf <
+// +NaN) and the result compared element for element with std::stable_sort,
+// index vectors included.  The comparison sorts are not stable, so their
+// output is checked for order, for being a permutation of the input and,
+// with indices, for each value sitting where its index says it came from.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <numeric>
+#include <random>
+#include <ranges>
+#include <vector>
+
+#include "vdxcore.h"
+#include "vdxs.h"
+
+namespace {
+
+// The members for one element type, [0] ascending and [1] descending; the
+// comparison sorts lack 32u and the radix index sorts 64f.
+template <class T>
+struct Members;
+#define VDX_MEMBERS(code, T, SORT, RADIX_INDEX)                                                              \
+    template <>                                                                                              \
+    struct Members<T> {                                                                                      \
+        static constexpr bool has_sort = SORT##_FLAG, has_radix_index = RADIX_INDEX##_FLAG;                  \
+        static constexpr VdxStatus (*sort[2])(T*, int) = SORT(vdxsSortAscend_##code##_I, vdxsSortDescend_##code##_I); \
+        static constexpr VdxStatus (*sort_index[2])(T*, Vdx32s*, int) =                                      \
+            SORT(vdxsSortIndexAscend_##code##_I, vdxsSortIndexDescend_##code##_I);                           \
+        static constexpr VdxStatus (*radix[2])(T*, T*, int) = {vdxsSortRadixAscend_##code##_I,              \
+                                                               vdxsSortRadixDescend_##code##_I};            \
+        static constexpr VdxStatus (*radix_index[2])(const T*, Vdx32s*, int) =                               \
+            RADIX_INDEX(vdxsSortRadixIndexAscend_##code, vdxsSortRadixIndexDescend_##code);                  \
+    };
+#define VDX_HAS(a, d) {a, d}
+#define VDX_HAS_FLAG true
+#define VDX_LACKS(a, d) {}
+#define VDX_LACKS_FLAG false
+VDX_MEMBERS(8u, Vdx8u, VDX_HAS, VDX_HAS)
+VDX_MEMBERS(16u, Vdx16u, VDX_HAS, VDX_HAS)
+VDX_MEMBERS(16s, Vdx16s, VDX_HAS, VDX_HAS)
+VDX_MEMBERS(32u, Vdx32u, VDX_LACKS, VDX_HAS)
+VDX_MEMBERS(32s, Vdx32s, VDX_HAS, VDX_HAS)
+VDX_MEMBERS(32f, Vdx32f, VDX_HAS, VDX_HAS)
+VDX_MEMBERS(64f, Vdx64f, VDX_HAS, VDX_LACKS)
+#undef VDX_MEMBERS
+#undef VDX_HAS
+#undef VDX_HAS_FLAG
+#undef VDX_LACKS
+#undef VDX_LACKS_FLAG
+
+template <class T>
+std::uint64_t bits_of(T v) {
+    std::uint64_t b = 0;
+    std::memcpy(&b, &v, sizeof v);
+    return b;
+}
+template <class T>
+bool same_bits(T a, T b) {
+    return bits_of(a) == bits_of(b);
+}
+template <class T>
+T from_bits(std::uint64_t b) {
+    T v;
+    std::memcpy(&v, &b, sizeof v);
+    return v;
+}
+
+// IEEE 754 totalOrder for floats, the value order for integers.
+template <class T>
+bool total_less(T a, T b) {
+    if constexpr (std::is_floating_point_v<T>) {
+        const bool na = std::signbit(a), nb = std::signbit(b);
+        if (na != nb) return na;
+        const std::uint64_t sign = std::uint64_t{1} << (8 * sizeof(T) - 1);
+        const std::uint64_t ma = bits_of(a) & ~sign, mb = bits_of(b) & ~sign;
+        return na ? mb < ma : ma < mb;
+    } else {
+        return a < b;
+    }
+}
+
+std::mt19937_64 rng{0x5027ED};
+
+// Test vectors by pattern.  Random floats draw from every exponent;
+// "specials" adds the edge values of the type (NaNs of both signs with
+// payloads of their own, infinities, zeros, denormals, extremes).
+enum class Pattern { random, specials, narrow, top_digit, few, sorted, reversed, equal, organ_pipe, mostly_largest };
+const Pattern kAllPatterns[] = {Pattern::random,    Pattern::specials, Pattern::narrow, Pattern::top_digit,
+                                Pattern::few,       Pattern::sorted,   Pattern::reversed, Pattern::equal,
+                                Pattern::organ_pipe, Pattern::mostly_largest};
+
+template <class T>
+T random_element(bool specials) {
+    using Limits = std::numeric_limits<T>;
+    if constexpr (std::is_floating_point_v<T>) {
+        const T edge[] = {T(0),           -T(0),         Limits::infinity(), -Limits::infinity(), Limits::denorm_min(),
+                          -Limits::denorm_min(), Limits::max(), Limits::lowest(), Limits::quiet_NaN(), -Limits::quiet_NaN()};
+        if (specials && rng() % 4 == 0) {
+            const T e = edge[rng() % std::size(edge)];
+            return std::isnan(e) ? from_bits<T>(bits_of(e) | (rng() & 0xFFFF)) : e;
+        }
+        T v;
+        do v = from_bits<T>(rng());
+        while (!std::isfinite(v));
+        return v;
+    } else {
+        const T edge[] = {Limits::min(), Limits::max(), T(0), T(1), T(-1)};
+        return specials && rng() % 4 == 0 ? edge[rng() % std::size(edge)] : from_bits<T>(rng());
+    }
+}
+
+template <class T>
+std::vector<T> make_vector(Pattern p, int len) {
+    std::vector<T> v(len);
+    for (int i = 0; i < len; ++i) {
+        switch (p) {
+            case Pattern::narrow: v[i] = T(rng() % 200); break;  // only the lowest digit moves
+            case Pattern::top_digit: v[i] = from_bits<T>((rng() % 7) << (8 * sizeof(T) - 3)); break;
+            case Pattern::few: v[i] = T(int(rng() % 5) - 2); break;
+            case Pattern::organ_pipe: v[i] = T(std::min(i, len - i) % 100); break;
+            case Pattern::mostly_largest: v[i] = rng() % 64 ? T(100) : T(rng() % 100); break;
+            default: v[i] = random_element<T>(p == Pattern::specials);
+        }
+    }
+    if (p == Pattern::sorted) std::sort(v.begin(), v.end(), total_less<T>);
+    if (p == Pattern::reversed) std::sort(v.begin(), v.end(), [](T a, T b) { return total_less(b, a); });
+    if (p == Pattern::equal) std::fill(v.begin(), v.end(), v[0]);
+    return v;
+}
+
+const int kLengths[] = {1, 2, 3, 8, 9, 10, 11, 17, 100, 257, 1000, 8191, 8192, 8193, 30011};
+
+template <class T>
+bool is_nan(T v) {
+    return v != v;
+}
+
+// out is in reordered by a comparison sort: a permutation of in (bit for
+// bit), the numbers in order, the NaNs at the end ascending and at the front
+// descending.  With an index vector, each value sits where its index says it
+// came from, and the indices are a permutation of 0 .. len-1.
+template <class T>
+void expect_comparison_sorted(const std::vector<T>& in, const std::vector<T>& out, bool descend,
+                              const std::vector<Vdx32s>* index = nullptr) {
+    auto by_bits = [](std::vector<T> v) {
+        std::sort(v.begin(), v.end(), [](T a, T b) { return bits_of(a) < bits_of(b); });
+        return v;
+    };
+    ASSERT_TRUE(std::ranges::equal(by_bits(in), by_bits(out), same_bits<T>)) << "not a permutation";
+    const int len = int(out.size()), nans = int(std::ranges::count_if(in, is_nan<T>));
+    const int first = descend ? nans : 0, last = first + len - nans;
+    for (int i = 0; i < len; ++i) ASSERT_EQ(is_nan(out[i]), i < first || i >= last) << "NaN misplaced at " << i;
+    for (int i = first + 1; i < last; ++i) {
+        ASSERT_FALSE(descend ? out[i - 1] < out[i] : out[i] < out[i - 1]) << "out of order at " << i;
+    }
+    if (!index) return;
+    std::vector<char> seen(len, 0);
+    for (int i = 0; i < len; ++i) {
+        const Vdx32s k = (*index)[i];
+        ASSERT_TRUE(k >= 0 && k < len && !seen[k] && same_bits(out[i], in[k])) << "index at " << i;
+        seen[k] = 1;
+    }
+}
+
+// The radix order: stable, by totalOrder, reversed for descending.
+template <class T>
+std::vector<Vdx32s> stable_order(const std::vector<T>& in, bool descend) {
+    std::vector<Vdx32s> order(in.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::ranges::stable_sort(order, [&](Vdx32s a, Vdx32s b) {
+        return descend ? total_less(in[b], in[a]) : total_less(in[a], in[b]);
+    });
+    return order;
+}
+
+struct ThreadScope {
+    explicit ThreadScope(int n) { vdxcoreSetNumThreads(n); }
+    ~ThreadScope() { vdxcoreSetNumThreads(0); }
+};
+
+template <class T>
+class Sorting : public ::testing::Test {};
+template <class T>
+class ComparisonSorting : public ::testing::Test {};
+using AllTypes = ::testing::Types<Vdx8u, Vdx16u, Vdx16s, Vdx32u, Vdx32s, Vdx32f, Vdx64f>;
+using ComparisonTypes = ::testing::Types<Vdx8u, Vdx16u, Vdx16s, Vdx32s, Vdx32f, Vdx64f>;
+TYPED_TEST_SUITE(Sorting, AllTypes);
+TYPED_TEST_SUITE(ComparisonSorting, ComparisonTypes);
+
+// Null pointers before lengths below 1; nothing written on failure.
+TYPED_TEST(Sorting, ChecksPointersThenLengthAndWritesNothing) {
+    using T = TypeParam;
+    using M = Members<T>;
+    std::vector<T> v = make_vector<T>(Pattern::random, 16), buf(16), keep = v;
+    std::vector<Vdx32s> x(16, -7);
+    T* const nv = nullptr;
+    Vdx32s* const nx = nullptr;
+    for (int o = 0; o < 2; ++o) {
+        for (int len : {16, 0, -1}) {
+            if constexpr (M::has_sort) {
+                EXPECT_EQ(M::sort[o](nv, len), vdxStsNullPtrErr);
+                EXPECT_EQ(M::sort_index[o](nv, x.data(), len), vdxStsNullPtrErr);
+                EXPECT_EQ(M::sort_index[o](v.data(), nx, len), vdxStsNullPtrErr);
+            }
+            EXPECT_EQ(M::radix[o](nv, buf.data(), len), vdxStsNullPtrErr);
+            EXPECT_EQ(M::radix[o](v.data(), nv, len), vdxStsNullPtrErr);
+            if constexpr (M::has_radix_index) {
+                EXPECT_EQ(M::radix_index[o](nv, x.data(), len), vdxStsNullPtrErr);
+                EXPECT_EQ(M::radix_index[o](v.data(), nx, len), vdxStsNullPtrErr);
+            }
+        }
+        for (int len : {0, -1}) {
+            if constexpr (M::has_sort) {
+                EXPECT_EQ(M::sort[o](v.data(), len), vdxStsSizeErr);
+                EXPECT_EQ(M::sort_index[o](v.data(), x.data(), len), vdxStsSizeErr);
+            }
+            EXPECT_EQ(M::radix[o](v.data(), buf.data(), len), vdxStsSizeErr);
+            if constexpr (M::has_radix_index) {
+                EXPECT_EQ(M::radix_index[o](v.data(), x.data(), len), vdxStsSizeErr);
+            }
+        }
+    }
+    EXPECT_TRUE(std::ranges::equal(v, keep, same_bits<T>));
+    EXPECT_TRUE(std::ranges::all_of(x, [](Vdx32s i) { return i == -7; }));
+}
+
+// ---- comparison sorts
+
+TYPED_TEST(ComparisonSorting, OrdersEveryPatternAndLength) {
+    using M = Members<TypeParam>;
+    for (Pattern p : kAllPatterns) {
+        for (int len : kLengths) {
+            const auto in = make_vector<TypeParam>(p, len);
+            for (int o = 0; o < 2; ++o) {
+                SCOPED_TRACE(::testing::Message() << "pattern " << int(p) << " len " << len << " order " << o);
+                auto out = in, with_index = in;
+                std::vector<Vdx32s> index(len, -1);
+                ASSERT_EQ(M::sort[o](out.data(), len), vdxStsNoErr);
+                ASSERT_EQ(M::sort_index[o](with_index.data(), index.data(), len), vdxStsNoErr);
+                expect_comparison_sorted(in, out, o == 1);
+                expect_comparison_sorted(in, with_index, o == 1, &index);
+            }
+        }
+    }
+}
+
+// Copies of the pivot are never swapped with each other: ranges of equal
+// values longer than the selection limit keep their indices in place.
+TYPED_TEST(ComparisonSorting, LeavesEqualRunsUntouched) {
+    for (int len : {10, 11, 64, 5000}) {
+        for (int o = 0; o < 2; ++o) {
+            std::vector<TypeParam> v(len, TypeParam(42));
+            std::vector<Vdx32s> index(len);
+            ASSERT_EQ(Members<TypeParam>::sort_index[o](v.data(), index.data(), len), vdxStsNoErr);
+            for (int i = 0; i < len; ++i) ASSERT_EQ(index[i], i) << "len " << len << " order " << o;
+        }
+    }
+}
+
+// Short ranges go by selection, taking the first of equal largest (smallest,
+// descending) elements.  {2, 7, 7, 1, 7} ascending: 7 at 1 <-> 4, 7 at 1 <->
+// 3, 7 at 2 stays, 2 at 0 <-> 1; descending: 1 at 3 <-> 4, 2 at 0 <-> 3, 7 at
+// 0 <-> 2, 7 at 0 <-> 1.
+TYPED_TEST(ComparisonSorting, SelectionTakesTheFirstOfEqualElements) {
+    const std::vector<Vdx32s> expect[2] = {{3, 0, 2, 4, 1}, {1, 2, 4, 0, 3}};
+    for (int o = 0; o < 2; ++o) {
+        std::vector<TypeParam> v = {2, 7, 7, 1, 7};
+        std::vector<Vdx32s> index(5);
+        ASSERT_EQ(Members<TypeParam>::sort_index[o](v.data(), index.data(), 5), vdxStsNoErr);
+        EXPECT_EQ(index, expect[o]) << "order " << o;
+    }
+}
+
+// Long vectors in shapes that deepen the pending ranges or repeat the pivot;
+// the 32-range stack must hold.
+TYPED_TEST(ComparisonSorting, LongVectors) {
+    constexpr int len = 1000000;
+    for (Pattern p : {Pattern::reversed, Pattern::organ_pipe, Pattern::mostly_largest}) {
+        const auto in = make_vector<TypeParam>(p, len);
+        auto out = in;
+        std::vector<Vdx32s> index(len);
+        const int o = p == Pattern::organ_pipe;
+        ASSERT_EQ(Members<TypeParam>::sort_index[o](out.data(), index.data(), len), vdxStsNoErr);
+        expect_comparison_sorted(in, out, o == 1, &index);
+    }
+}
+
+TEST(SortingExamples, IndexSortOfThreeFloats) {
+    std::vector<Vdx32f> v = {3, 1, 2};
+    std::vector<Vdx32s> index(3);
+    ASSERT_EQ(vdxsSortIndexAscend_32f_I(v.data(), index.data(), 3), vdxStsNoErr);
+    EXPECT_EQ(v, (std::vector<Vdx32f>{1, 2, 3}));
+    EXPECT_EQ(index, (std::vector<Vdx32s>{1, 2, 0}));
+}
+
+// ---- radix sorts
+
+// Values and indices against the stable reference for team sizes 1, 2 and
+// 3 (index forms run on one thread), the vectors between guard elements.
+TYPED_TEST(Sorting, RadixMatchesStableReferenceForAnyThreadCount) {
+    using T = TypeParam;
+    using M = Members<T>;
+    constexpr int guard = 8;
+    const T poison = from_bits<T>(0xA5A5A5A5A5A5A5A5ull);
+    auto guarded = [&](const std::vector<T>& body, int len) {
+        std::vector<T> g(len + 2 * guard, poison);
+        std::ranges::copy(body, g.begin() + guard);
+        return g;
+    };
+    for (Pattern p : kAllPatterns) {
+        for (int len : kLengths) {
+            const std::vector<T> in = make_vector<T>(p, len);
+            for (int o = 0; o < 2; ++o) {
+                const std::vector<Vdx32s> order = stable_order(in, o == 1);
+                std::vector<T> expect(len);
+                for (int i = 0; i < len; ++i) expect[i] = in[order[i]];
+                for (int threads : {1, 2, 3}) {
+                    SCOPED_TRACE(::testing::Message()
+                                 << "pattern " << int(p) << " len " << len << " order " << o << " threads " << threads);
+                    ThreadScope scope(threads);
+                    std::vector<T> v = guarded(in, len), buf = guarded({}, len);
+                    ASSERT_EQ(M::radix[o](v.data() + guard, buf.data() + guard, len), vdxStsNoErr);
+                    ASSERT_TRUE(std::ranges::equal(v, guarded(expect, len), same_bits<T>));
+                    const int untouched = sizeof(T) == 1 ? len + 2 * guard : guard;  // 8-bit: no buffer needed
+                    for (int i = 0; i < untouched; ++i) {
+                        ASSERT_TRUE(same_bits(buf[i], poison) && same_bits(buf.rbegin()[i], poison));
+                    }
+                    if (!M::has_radix_index || threads > 1) continue;
+                    const std::vector<T> src = in;
+                    std::vector<Vdx32s> index(len + 2, -9);
+                    ASSERT_EQ(M::radix_index[o](src.data(), index.data() + 1, len), vdxStsNoErr);
+                    ASSERT_TRUE(std::ranges::equal(src, in, same_bits<T>)) << "the source is kept";
+                    ASSERT_TRUE(std::equal(order.begin(), order.end(), index.begin() + 1));
+                    ASSERT_TRUE(index.front() == -9 && index.back() == -9);
+                }
+            }
+        }
+    }
+}
+
+// Long vectors through the team path, the same result for every team size.
+TYPED_TEST(Sorting, RadixLongVectorsIndependentOfThreads) {
+    using T = TypeParam;
+    constexpr int len = 1000003;
+    for (Pattern p : {Pattern::specials, Pattern::narrow}) {
+        const std::vector<T> in = make_vector<T>(p, len);
+        for (int o = 0; o < 2; ++o) {
+            std::vector<T> expect = in;
+            std::ranges::stable_sort(expect, [&](T a, T b) { return o ? total_less(b, a) : total_less(a, b); });
+            for (int threads : {1, 2, 3, 4}) {
+                ThreadScope scope(threads);
+                std::vector<T> v = in, buf(len);
+                ASSERT_EQ(Members<T>::radix[o](v.data(), buf.data(), len), vdxStsNoErr);
+                ASSERT_TRUE(std::ranges::equal(v, expect, same_bits<T>))
+                    << "pattern " << int(p) << " order " << o << " threads " << threads;
+            }
+        }
+    }
+}
+
+// -0 before +0, negatives by falling magnitude, NaNs by their sign; equal
+// keys keep their order in both directions.
+TEST(SortingExamples, RadixOrderOfZerosNegativesNaNsAndEqualKeys) {
+    const Vdx32f nn = from_bits<Vdx32f>(0xFFC00000u), pn = from_bits<Vdx32f>(0x7FC00000u);
+    const float inf = std::numeric_limits<float>::infinity();
+    std::vector<Vdx32f> v = {0.0f, pn, -1.0f, -0.0f, -inf, 2.0f, nn, -3.0f, inf, -0.0f, 0.0f}, buf(v.size());
+    const std::vector<Vdx32f> up = {nn, -inf, -3.0f, -1.0f, -0.0f, -0.0f, 0.0f, 0.0f, 2.0f, inf, pn};
+    ASSERT_EQ(vdxsSortRadixAscend_32f_I(v.data(), buf.data(), int(v.size())), vdxStsNoErr);
+    EXPECT_TRUE(std::ranges::equal(v, up, same_bits<Vdx32f>));
+    ASSERT_EQ(vdxsSortRadixDescend_32f_I(v.data(), buf.data(), int(v.size())), vdxStsNoErr);
+    EXPECT_TRUE(std::ranges::equal(v, up | std::views::reverse, same_bits<Vdx32f>));
+
+    const Vdx16s keys[] = {5, -2, 5, 7, -2, 5};
+    std::vector<Vdx32s> index(6);
+    ASSERT_EQ(vdxsSortRadixIndexAscend_16s(keys, index.data(), 6), vdxStsNoErr);
+    EXPECT_EQ(index, (std::vector<Vdx32s>{1, 4, 0, 2, 5, 3}));
+    ASSERT_EQ(vdxsSortRadixIndexDescend_16s(keys, index.data(), 6), vdxStsNoErr);
+    EXPECT_EQ(index, (std::vector<Vdx32s>{3, 0, 2, 5, 1, 4}));
+}
+
+}  // namespace
