@@ -596,10 +596,153 @@ VdxStatus vdxsDivCRev_32f_I(Vdx32f val, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
 /* ------------------------------------------------------------------------ */
 /* Exponential and logarithm                                                */
 /* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Exp, Ln of 32f and 64f (and 32f64f, 64f32f, computed in double): within   */
+/* 1 ulp of the exact value.  Exp: overflow gives +inf, underflow 0, NaN is  */
+/* copied.  Ln judges the bit pattern: +0 gives -inf and the warning         */
+/* vdxStsLnZeroArg; any element with the sign bit set (-0 and negative NaNs  */
+/* included) gives vdxConstantOfNAN and vdxStsLnNegArg; other NaNs are       */
+/* copied; +inf gives +inf.  The warning returned is that of the first       */
+/* offending element in index order; every result is written first.         */
+/*                                                                           */
+/* Integer forms scale by 2^-scaleFactor.  Exp: round(e^x 2^-sf), halves up, */
+/* saturated to the type's maximum.  Ln, 10Log10: x <= 0 gives the type's    */
+/* minimum and the warning; for sf >= 0, r = round(ln x) (10Log10: 10 log10 x */
+/* to the nearest integer up to x = 14, to the nearest even integer from 15  */
+/* to 1412537544, 92 up to 1778279410, 93 above), then r >> sf; for sf < 0,  */
+/* the value times 2^-sf rounded to nearest and saturated.                   */
+/*                                                                           */
+/* SumLn: the sum of ln pSrc[i] into *pSum, in blocks of 512 elements added  */
+/* to a double total.  A block with a negative element (sign bit set) gives  */
+/* NaN and vdxStsLnNegArg, else one with a zero gives +inf and               */
+/* vdxStsLnZeroArg, and the call stops; a NaN element makes the sum NaN.     */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsExp_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsExp_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsExp_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsExp_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsExp_32f64f(const Vdx32f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsExp_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsExp_16s_ISfs(Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsExp_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsExp_32s_ISfs(Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsExp_64s_Sfs(const Vdx64s* pSrc, Vdx64s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsExp_64s_ISfs(Vdx64s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsLn_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsLn_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsLn_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsLn_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsLn_64f32f(const Vdx64f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsLn_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsLn_16s_ISfs(Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsLn_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsLn_32s_ISfs(Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsLn_32s16s_Sfs(const Vdx32s* pSrc, Vdx16s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxs10Log10_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxs10Log10_32s_ISfs(Vdx32s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsSumLn_32f(const Vdx32f* pSrc, int len, Vdx32f* pSum) VDX_NOEXCEPT;
+VdxStatus vdxsSumLn_64f(const Vdx64f* pSrc, int len, Vdx64f* pSum) VDX_NOEXCEPT;
+VdxStatus vdxsSumLn_32f64f(const Vdx32f* pSrc, int len, Vdx64f* pSum) VDX_NOEXCEPT;
+VdxStatus vdxsSumLn_16s32f(const Vdx16s* pSrc, int len, Vdx32f* pSum) VDX_NOEXCEPT;
+
 
 /* ------------------------------------------------------------------------ */
-/* Sorting                                                                  */
+/* Sorting, in place, ascending or descending.                               */
+/*                                                                           */
+/* Sort, SortIndex: quicksort without extra memory: median-of-three pivot,   */
+/* selection sort for ranges of at most 9 elements, runs equal to the pivot  */
+/* left out of both sides, the smaller side first and a fixed stack of 32    */
+/* ranges.  Not stable.  SortIndex sorts the values and writes              */
+/* pDstIndx[i] = the original position of the value now at i.  Floats:       */
+/* every NaN counts as larger than +inf and all NaNs as equal, so ascending  */
+/* puts the NaNs last and descending first; -0 and +0 are equal.             */
+/*                                                                           */
+/* SortRadix: stable least-significant-digit radix sort on unsigned keys     */
+/* that order like the values (unsigned: the value; signed: sign bit         */
+/* flipped; floats: all bits inverted when the sign bit is set, otherwise    */
+/* the sign bit flipped).  So -0 comes before +0, and NaNs go by their sign  */
+/* bit: those with it set (such as vdxConstantOfNAN_32f) before -inf, the    */
+/* others after +inf.  Descending sorts inverted keys: the values come out   */
+/* in exactly the reverse order and equal keys keep their order.  pBuffer    */
+/* is a work buffer of len elements of the vector's type, any alignment;     */
+/* its content afterwards is unspecified.  Digits, least significant first:  */
+/* 8u one counting pass (pBuffer is not touched), 16u and 16s 8 + 8 bits,    */
+/* 32-bit types 11 + 11 + 10 bits, 64f 11 x 5 + 9 bits; a digit that is the  */
+/* same for every element is skipped.  32u, 32s, 32f and 64f from 8192       */
+/* elements are shared by up to 4 threads; the result never depends on the  */
+/* thread count.                                                             */
+/*                                                                           */
+/* SortRadixIndex: pSrc is only read; pDstIndx receives the positions of     */
+/* the source elements in sorted order, by the same keys, stable in both     */
+/* directions (equal keys list their positions in increasing order).  The    */
+/* keys and positions travel through scratch memory that the call takes      */
+/* from vdxsMalloc_8u and releases: 8 bytes per element (none for 8u, 16    */
+/* for 32-bit keys when three digits move); vdxStsMemAllocErr when it        */
+/* cannot be had.                                                            */
+/*                                                                           */
+/* Checks: the pointers (vdxStsNullPtrErr), then len below 1                 */
+/* (vdxStsSizeErr); nothing else fails.                                      */
 /* ------------------------------------------------------------------------ */
+VdxStatus vdxsSortAscend_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortAscend_16u_I(Vdx16u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortAscend_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortAscend_32s_I(Vdx32s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortAscend_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortAscend_8u_I(Vdx8u* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSortDescend_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortDescend_16u_I(Vdx16u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortDescend_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortDescend_32s_I(Vdx32s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortDescend_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortDescend_8u_I(Vdx8u* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSortIndexAscend_16s_I(Vdx16s* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexAscend_16u_I(Vdx16u* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexAscend_32f_I(Vdx32f* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexAscend_32s_I(Vdx32s* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexAscend_64f_I(Vdx64f* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexAscend_8u_I(Vdx8u* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSortIndexDescend_16s_I(Vdx16s* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexDescend_16u_I(Vdx16u* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexDescend_32f_I(Vdx32f* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexDescend_32s_I(Vdx32s* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexDescend_64f_I(Vdx64f* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortIndexDescend_8u_I(Vdx8u* pSrcDst, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSortRadixAscend_16s_I(Vdx16s* pSrcDst, Vdx16s* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixAscend_16u_I(Vdx16u* pSrcDst, Vdx16u* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixAscend_32f_I(Vdx32f* pSrcDst, Vdx32f* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixAscend_32s_I(Vdx32s* pSrcDst, Vdx32s* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixAscend_32u_I(Vdx32u* pSrcDst, Vdx32u* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixAscend_64f_I(Vdx64f* pSrcDst, Vdx64f* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixAscend_8u_I(Vdx8u* pSrcDst, Vdx8u* pBuffer, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSortRadixDescend_16s_I(Vdx16s* pSrcDst, Vdx16s* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixDescend_16u_I(Vdx16u* pSrcDst, Vdx16u* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixDescend_32f_I(Vdx32f* pSrcDst, Vdx32f* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixDescend_32s_I(Vdx32s* pSrcDst, Vdx32s* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixDescend_32u_I(Vdx32u* pSrcDst, Vdx32u* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixDescend_64f_I(Vdx64f* pSrcDst, Vdx64f* pBuffer, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixDescend_8u_I(Vdx8u* pSrcDst, Vdx8u* pBuffer, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSortRadixIndexAscend_16s(const Vdx16s* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexAscend_16u(const Vdx16u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexAscend_32f(const Vdx32f* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexAscend_32s(const Vdx32s* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexAscend_32u(const Vdx32u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexAscend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsSortRadixIndexDescend_16s(const Vdx16s* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexDescend_16u(const Vdx16u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexDescend_32f(const Vdx32f* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexDescend_32s(const Vdx32s* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexDescend_32u(const Vdx32u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,535 @@
+// Exponential and logarithm family, black box: Exp, Ln, 10Log10 and SumLn
+// through the public header and the shared library, once per kernel variant
+// (CTest runs the program twice).
+//
+// Float results are measured against long double expl/logl in ulps of the
+// destination type (subnormal spacing below the normal range).  Integer
+// results are compared with their rules evaluated independently: quad
+// precision for the exponentials (64-bit results need more than long
+// double's 64 bits), long double for the logarithms.
+#include <gtest/gtest.h>
+#include <quadmath.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "vdxs.h"
+
+namespace {
+
+template <class T>
+auto bits_of(T x) {
+    std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t> u;
+    std::memcpy(&u, &x, sizeof u);
+    return u;
+}
+template <class T, class U>
+T from_bits(U u) {
+    T x;
+    std::memcpy(&x, &u, sizeof x);
+    return x;
+}
+
+// |got - exact| in ulps of D at the exact value; an infinity counts as exact
+// only where the exact value rounds to it.
+template <class D>
+double ulp_error(D got, long double exact) {
+    if (std::isinf(got)) return static_cast<D>(exact) == got ? 0.0 : INFINITY;
+    if (std::isnan(got)) return INFINITY;
+    int e = 0;
+    frexpl(fabsl(exact), &e);
+    const int ulp_exp = std::max(e, std::numeric_limits<D>::min_exponent) - std::numeric_limits<D>::digits;
+    return static_cast<double>(fabsl(static_cast<long double>(got) - exact) / ldexpl(1.0L, ulp_exp));
+}
+// Long double resolves 2^-11 of a double ulp.
+constexpr double kOneUlp = 1.0 + 0x1p-10;
+
+// ---------------------------------------------------------------- float forms
+
+template <class S_, class D_, bool Ln, VdxStatus (*Out)(const S_*, D_*, int), VdxStatus (*InPlace)(D_*, int)>
+struct Form {
+    using S = S_;
+    using D = D_;
+    static constexpr bool is_ln = Ln;
+    static VdxStatus out(const S* s, D* d, int n) { return Out(s, d, n); }
+    static VdxStatus in_place(D* io, int n) { return InPlace(io, n); }
+    static long double ref(S x) { return Ln ? logl(x) : expl(x); }
+};
+VdxStatus no_in_place(Vdx64f*, int) { return vdxStsNoErr; }
+VdxStatus no_in_place(Vdx32f*, int) { return vdxStsNoErr; }
+using Exp32f = Form<Vdx32f, Vdx32f, false, vdxsExp_32f, vdxsExp_32f_I>;
+using Exp64f = Form<Vdx64f, Vdx64f, false, vdxsExp_64f, vdxsExp_64f_I>;
+using Exp32f64f = Form<Vdx32f, Vdx64f, false, vdxsExp_32f64f, no_in_place>;
+using Ln32f = Form<Vdx32f, Vdx32f, true, vdxsLn_32f, vdxsLn_32f_I>;
+using Ln64f = Form<Vdx64f, Vdx64f, true, vdxsLn_64f, vdxsLn_64f_I>;
+using Ln64f32f = Form<Vdx64f, Vdx32f, true, vdxsLn_64f32f, no_in_place>;
+
+template <class F>
+class ExpLogFloat : public ::testing::Test {};
+using FloatForms = ::testing::Types<Exp32f, Exp64f, Exp32f64f, Ln32f, Ln64f, Ln64f32f>;
+TYPED_TEST_SUITE(ExpLogFloat, FloatForms);
+template <class F>
+class ExpLogLnWarning : public ::testing::Test {};
+using LnForms = ::testing::Types<Ln32f, Ln64f, Ln64f32f>;
+TYPED_TEST_SUITE(ExpLogLnWarning, LnForms);
+
+// Random bit patterns over the whole domain, dense values where the results
+// are ordinary, and runs of neighbours at the points where the kernels
+// change path (overflow, the normal/subnormal border, the reduction's
+// interval ends, powers of two, subnormal arguments).
+template <class F>
+std::vector<typename F::S> accuracy_inputs() {
+    using S = typename F::S;
+    std::mt19937_64 rng(F::is_ln ? 11 : 12);
+    const bool wide = sizeof(S) == 8;
+    const long double top = F::is_ln ? 0 : (wide ? 710 : 89), bottom = wide ? -746 : -104;
+    std::vector<S> v;
+    for (int i = 0; i < 6000; ++i) {
+        const S x = from_bits<S>(static_cast<decltype(bits_of(S{}))>(rng()) >> 1);
+        if (std::isfinite(x) && (F::is_ln || x <= top)) v.push_back(F::is_ln || rng() % 2 ? x : -x);
+        const long double t = std::ldexp(static_cast<long double>(rng() >> 11), -53);
+        v.push_back(static_cast<S>(F::is_ln ? 0.25L + 3.75L * t : bottom + (top - bottom) * t));
+    }
+    auto around = [&](long double c) {
+        S x = static_cast<S>(c);
+        for (int k = 0; k < 4; ++k) x = std::nextafter(x, S(-INFINITY));
+        for (int k = 0; k < 9; ++k, x = std::nextafter(x, S(INFINITY))) v.push_back(x);
+    };
+    if (F::is_ln) {
+        for (long double c : {1.0L, 0.7071067811865475L, 1.414213562373095L, 3.0L}) around(c);
+        around(std::numeric_limits<S>::max());
+        for (int k = std::numeric_limits<S>::min_exponent - std::numeric_limits<S>::digits + 3;
+             k < std::numeric_limits<S>::max_exponent; k += 7)
+            around(ldexpl(1.0L, k));
+    } else {
+        for (long double c : {0.0L, 0.3465735903L, -0.3465735903L, 86.5L, -86.5L, 88.7228391L, -87.3365447L,
+                              -103.2789L, -103.972077L, 708.0L, -708.0L, 709.782712893L, -708.396418532L,
+                              -744.44007192L, -745.133219102L})
+            around(c);
+    }
+    return v;
+}
+
+// Within one ulp everywhere; each element's result the same alone, at any
+// offset, in any tail and in place.
+TYPED_TEST(ExpLogFloat, WithinOneUlpWhereverTheElementLies) {
+    using F = TypeParam;
+    using D = typename F::D;
+    const auto src = accuracy_inputs<F>();
+    const int len = static_cast<int>(src.size());
+    std::vector<D> dst(len);
+    ASSERT_EQ(F::out(src.data(), dst.data(), len), vdxStsNoErr);
+    for (int i = 0; i < len; ++i)
+        ASSERT_LE(ulp_error<D>(dst[i], F::ref(src[i])), kOneUlp) << "x = " << std::hexfloat << +src[i];
+    for (int offset : {0, 1, 3, 7, 17}) {
+        for (int n : {1, 2, 3, 5, 8, 9, 15, 33}) {
+            std::vector<D> part(n);
+            ASSERT_EQ(F::out(src.data() + offset, part.data(), n), vdxStsNoErr);
+            for (int i = 0; i < n; ++i) ASSERT_EQ(bits_of(part[i]), bits_of(dst[offset + i]));
+        }
+    }
+    if constexpr (std::is_same_v<typename F::S, D>) {
+        std::vector<D> io(src);
+        ASSERT_EQ(F::in_place(io.data(), len), vdxStsNoErr);
+        for (int i = 0; i < len; ++i) ASSERT_EQ(bits_of(io[i]), bits_of(dst[i]));
+    }
+}
+
+// Special elements, each at every position of a vector of ordinary ones
+// (every lane of the kernels' second path next to ordinary lanes): exact
+// bits, the warning, and the ordinary lanes still within one ulp.
+TYPED_TEST(ExpLogFloat, SpecialElementsInEveryLane) {
+    using F = TypeParam;
+    using S = typename F::S;
+    using D = typename F::D;
+    using US = decltype(bits_of(S{}));
+    const US sign = US{1} << (sizeof(S) * 8 - 1), inf_bits = bits_of(S(INFINITY));
+    const US quiet = static_cast<US>(sizeof(S) == 4 ? 0x7FC00000ull : 0x7FF8000000000000ull);
+    const D inf = INFINITY, neg_nan = sizeof(D) == 4 ? from_bits<D>(0xFFC00000u) : from_bits<D>(0xFFF8000000000000ull);
+    struct Special {
+        S x;
+        D want;
+        VdxStatus status;
+    };
+    std::vector<Special> specials;
+    // NaNs come through: the same bits, or as the processor converts them.
+    for (US nan : {US(quiet | 0x1234), US(inf_bits | 0x1234), US(sign | quiet | 0x77)})
+        if (!F::is_ln || !(nan & sign)) specials.push_back({from_bits<S>(nan), D(from_bits<S>(nan)), vdxStsNoErr});
+    if (F::is_ln) {
+        specials.push_back({S(0), -inf, vdxStsLnZeroArg});
+        specials.push_back({S(INFINITY), inf, vdxStsNoErr});
+        for (S n : {S(-0.0), S(-1), -std::numeric_limits<S>::denorm_min(), S(-INFINITY),
+                    from_bits<S>(US(sign | quiet | 5)), from_bits<S>(US(sign | inf_bits | 1))})
+            specials.push_back({n, neg_nan, vdxStsLnNegArg});
+    } else {
+        for (S x : {S(INFINITY), std::numeric_limits<S>::max()}) specials.push_back({x, inf, vdxStsNoErr});
+        for (S x : {S(-INFINITY), -std::numeric_limits<S>::max()}) specials.push_back({x, D(0), vdxStsNoErr});
+        for (S x : {S(0), S(-0.0)}) specials.push_back({x, D(1), vdxStsNoErr});
+    }
+    const auto ordinary = accuracy_inputs<F>();
+    constexpr int kLen = 19;  // two AVX2 float vectors and a tail
+    for (const Special& sp : specials) {
+        for (int at = 0; at < kLen; ++at) {
+            std::vector<S> src(ordinary.begin() + 40, ordinary.begin() + 40 + kLen);
+            src[at] = sp.x;
+            std::vector<D> dst(kLen);
+            EXPECT_EQ(F::out(src.data(), dst.data(), kLen), sp.status) << std::hex << bits_of(sp.x) << " at " << at;
+            if (std::isnan(sp.want) && !std::is_same_v<S, D>) {
+                EXPECT_TRUE(std::isnan(dst[at]) && std::signbit(dst[at]) == std::signbit(sp.want));
+            } else {
+                EXPECT_EQ(bits_of(dst[at]), bits_of(sp.want)) << std::hex << bits_of(sp.x) << " at " << at;
+            }
+            for (int i = 0; i < kLen; ++i) {
+                if (i == at) continue;
+                ASSERT_LE(ulp_error<D>(dst[i], F::ref(src[i])), kOneUlp) << "lane " << i;
+            }
+        }
+    }
+}
+
+// The first offender (zero or negative) in index order decides the warning,
+// wherever the 256-element blocks fall; every result is written.
+TYPED_TEST(ExpLogLnWarning, FirstOffendingElementDecides) {
+    using F = TypeParam;
+    using S = typename F::S;
+    using D = typename F::D;
+    const std::pair<int, int> cases[] = {{3, 5},   {5, 3},     {0, 1},     {255, 256}, {256, 255}, {254, 600},
+                                         {600, 2}, {511, 512}, {770, 769}, {-1, 700},  {700, -1},  {-1, -1}};
+    for (const auto& [zero_at, negative_at] : cases) {
+        std::vector<S> src(777, S(2));
+        if (zero_at >= 0) src[zero_at] = S(0);
+        if (negative_at >= 0) src[negative_at] = S(-3);
+        // -1 (absent) as unsigned sorts last.
+        const int first = std::min(static_cast<unsigned>(zero_at), static_cast<unsigned>(negative_at));
+        const VdxStatus want = first < 0 ? vdxStsNoErr : first == zero_at ? vdxStsLnZeroArg : vdxStsLnNegArg;
+        std::vector<D> dst(777, D(7));
+        EXPECT_EQ(F::out(src.data(), dst.data(), 777), want) << zero_at << " " << negative_at;
+        EXPECT_LE(ulp_error<D>(dst[776], logl(2.0L)), kOneUlp);
+        if constexpr (std::is_same_v<S, D>) {
+            EXPECT_EQ(F::in_place(src.data(), 777), want);
+        }
+    }
+}
+
+// ---------------------------------------------------------------- integer exponential
+
+// The results a computation within `rel` (relative) of round(e^x 2^-sf),
+// halves up, saturated to hi, may give, in quad precision.  e^0 2^-sf is
+// exact (the one value that can be a tie).
+std::pair<std::int64_t, std::int64_t> exp_rule(std::int64_t x, int sf, std::int64_t hi, double rel) {
+    const bool small = std::llabs(x) < 11000 && std::abs(sf) < 16000;
+    const __float128 v = small ? ldexpq(expq(static_cast<__float128>(x)), -sf)
+                               : expq(static_cast<__float128>(x) - static_cast<__float128>(sf) * logq(2));
+    if (x == 0) rel = 0;
+    auto rounded = [&](__float128 w) {
+        return w >= static_cast<__float128>(hi) + 0.5 ? hi : static_cast<std::int64_t>(floorq(w + 0.5));
+    };
+    return {rounded(v * (1 - static_cast<__float128>(rel))), rounded(v * (1 + static_cast<__float128>(rel)))};
+}
+
+template <class T>
+class ExpLogIntExp : public ::testing::Test {};
+using IntTypes = ::testing::Types<Vdx16s, Vdx32s, Vdx64s>;
+TYPED_TEST_SUITE(ExpLogIntExp, IntTypes);
+
+VdxStatus int_exp(const Vdx16s* s, Vdx16s* d, int n, int sf) { return vdxsExp_16s_Sfs(s, d, n, sf); }
+VdxStatus int_exp(const Vdx32s* s, Vdx32s* d, int n, int sf) { return vdxsExp_32s_Sfs(s, d, n, sf); }
+VdxStatus int_exp(const Vdx64s* s, Vdx64s* d, int n, int sf) { return vdxsExp_64s_Sfs(s, d, n, sf); }
+VdxStatus int_exp(Vdx16s* io, int n, int sf) { return vdxsExp_16s_ISfs(io, n, sf); }
+VdxStatus int_exp(Vdx32s* io, int n, int sf) { return vdxsExp_32s_ISfs(io, n, sf); }
+VdxStatus int_exp(Vdx64s* io, int n, int sf) { return vdxsExp_64s_ISfs(io, n, sf); }
+
+// Exact for every scale factor: inside the tables' range and beyond it,
+// where a large x can balance a large sf (e^x alone overflows, 2^-sf alone
+// underflows), and for the extremes of the type.
+TYPED_TEST(ExpLogIntExp, RoundsHalfUpAndSaturatesForEveryScaleFactor) {
+    using T = TypeParam;
+    const std::int64_t hi = std::numeric_limits<T>::max(), lo = std::numeric_limits<T>::min();
+    const int bits = std::numeric_limits<T>::digits;
+    std::vector<int> factors;
+    for (int sf = -bits - 3; sf <= bits + 3; ++sf) factors.push_back(sf);
+    for (int sf : {-100, 100, -1100, 1100, 5000, 100000, INT_MIN, INT_MAX}) factors.push_back(sf);
+    for (int sf : factors) {
+        std::vector<T> src;
+        for (std::int64_t x = -3 * bits / 2 - 4; x <= 3 * bits / 2 + 4; ++x) src.push_back(static_cast<T>(x));
+        const std::int64_t centre = static_cast<std::int64_t>(std::llround(sf * 0.6931471805599453));
+        for (std::int64_t x = centre - 2; x <= centre + bits * 7 / 10 + 2; ++x)
+            if (x >= lo && x <= hi) src.push_back(static_cast<T>(x));
+        for (std::int64_t x : {lo, lo + 1, hi - 1, hi}) src.push_back(static_cast<T>(x));
+        std::vector<T> dst(src.size()), io(src);
+        ASSERT_EQ(int_exp(src.data(), dst.data(), static_cast<int>(src.size()), sf), vdxStsNoErr);
+        ASSERT_EQ(int_exp(io.data(), static_cast<int>(io.size()), sf), vdxStsNoErr);
+        ASSERT_EQ(io, dst);
+        for (std::size_t i = 0; i < src.size(); ++i) {
+            // Quad's own uncertainty must leave one answer, and it must be that.
+            const auto [low, high] = exp_rule(src[i], sf, hi, 0x1p-100);
+            ASSERT_EQ(low, high) << "x " << +src[i] << " sf " << sf;
+            ASSERT_EQ(dst[i], low) << "x " << +src[i] << " sf " << sf;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- integer logarithms
+
+// Rules in long double.  sf >= 0: the value rounded to an integer first (10
+// log10 x: to the nearest even integer from x = 15 to 1412537544), then
+// shifted right.  sf < 0: the value times 2^-sf, rounded to nearest,
+// saturated; *close when that lies within 2^-50 (relative) of a half.
+std::int64_t log_rule(bool ten_log10, std::int64_t x, int sf, std::int64_t lo, std::int64_t hi, bool* close) {
+    *close = false;
+    if (x <= 0) return lo;
+    const long double v = ten_log10 ? 10 * log10l(static_cast<long double>(x)) : logl(static_cast<long double>(x));
+    if (sf >= 0) {
+        std::int64_t r = llroundl(v);
+        if (ten_log10 && x >= 15 && x <= 1412537544) r = 2 * static_cast<std::int64_t>(floorl((v + 0.5L) / 2));
+        return sf >= 63 ? 0 : std::min(r >> sf, hi);
+    }
+    const long double scaled = ldexpl(v, std::min(-static_cast<long long>(sf), 200LL));
+    if (scaled >= hi) return hi;
+    *close = fabsl(scaled - floorl(scaled) - 0.5L) < scaled * 0x1p-50L;
+    return static_cast<std::int64_t>(nearbyintl(scaled));
+}
+
+struct LogForm {
+    const char* name;
+    bool ten_log10, src16, dst16;
+    std::function<VdxStatus(const void*, void*, int, int)> call;
+    std::function<VdxStatus(void*, int, int)> in_place;  // empty for 32s16s
+};
+#define VDX_LOG_CALL(fn, S, D) \
+    [](const void* s, void* d, int n, int sf) { return fn(static_cast<const S*>(s), static_cast<D*>(d), n, sf); }
+#define VDX_LOG_IN_PLACE(fn, T) [](void* io, int n, int sf) { return fn(static_cast<T*>(io), n, sf); }
+const LogForm kLogForms[] = {
+    {"Ln_16s", false, true, true, VDX_LOG_CALL(vdxsLn_16s_Sfs, Vdx16s, Vdx16s),
+     VDX_LOG_IN_PLACE(vdxsLn_16s_ISfs, Vdx16s)},
+    {"Ln_32s", false, false, false, VDX_LOG_CALL(vdxsLn_32s_Sfs, Vdx32s, Vdx32s),
+     VDX_LOG_IN_PLACE(vdxsLn_32s_ISfs, Vdx32s)},
+    {"Ln_32s16s", false, false, true, VDX_LOG_CALL(vdxsLn_32s16s_Sfs, Vdx32s, Vdx16s), nullptr},
+    {"TenLog10_32s", true, false, false, VDX_LOG_CALL(vdxs10Log10_32s_Sfs, Vdx32s, Vdx32s),
+     VDX_LOG_IN_PLACE(vdxs10Log10_32s_ISfs, Vdx32s)},
+};
+
+class ExpLogIntLog : public ::testing::TestWithParam<LogForm> {};
+INSTANTIATE_TEST_SUITE_P(Forms, ExpLogIntLog, ::testing::ValuesIn(kLogForms),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Runs a form on xs; returns its status and the results as int64.
+VdxStatus run_log(const LogForm& f, const std::vector<std::int64_t>& xs, int sf, std::vector<std::int64_t>* out,
+                  bool in_place = false) {
+    std::vector<Vdx16s> s16(xs.begin(), xs.end()), d16(xs.size());
+    std::vector<Vdx32s> s32(xs.begin(), xs.end()), d32(xs.size());
+    void* src = f.src16 ? static_cast<void*>(s16.data()) : static_cast<void*>(s32.data());
+    void* dst = f.dst16 ? static_cast<void*>(d16.data()) : static_cast<void*>(d32.data());
+    const int n = static_cast<int>(xs.size());
+    const VdxStatus st = in_place ? f.in_place(src, n, sf) : f.call(src, dst, n, sf);
+    if (in_place) d16 = s16, d32 = s32;  // in-place forms have one type
+    if (f.dst16) {
+        out->assign(d16.begin(), d16.end());
+    } else {
+        out->assign(d32.begin(), d32.end());
+    }
+    return st;
+}
+
+// Every 16-bit value; for 32-bit sources the integers around every point
+// where the rounded value steps (from powl/expl), a random spread and the
+// extremes; every scale factor from -40 to 34 and the extremes.
+TEST_P(ExpLogIntLog, FollowsItsRuleForEveryScaleFactor) {
+    const LogForm& f = GetParam();
+    std::vector<std::int64_t> xs;
+    if (f.src16) {
+        for (std::int64_t x = -32768; x <= 32767; ++x) xs.push_back(x);
+    } else {
+        for (int j = 1; j <= 190; ++j) {
+            const long double step = ceill(f.ten_log10 ? powl(10, j / 20.0L) : expl(j / 2.0L));
+            if (step > INT32_MAX) break;
+            for (std::int64_t x = static_cast<std::int64_t>(step) - 2; x <= step + 1 && x <= INT32_MAX; ++x)
+                xs.push_back(x);
+        }
+        std::mt19937 rng(5);
+        for (int i = 0; i < 3000; ++i) xs.push_back(static_cast<std::int32_t>(rng()) >> (rng() % 31));
+        for (std::int64_t x : {std::int64_t{INT32_MIN}, std::int64_t{-1}, std::int64_t{0}, std::int64_t{1},
+                               std::int64_t{INT32_MAX}})
+            xs.push_back(x);
+    }
+    const std::int64_t lo = f.dst16 ? -32768 : INT32_MIN, hi = f.dst16 ? 32767 : INT32_MAX;
+    std::vector<int> factors{INT_MIN, -1000, 1000, INT_MAX};
+    for (int sf = -40; sf <= 34; ++sf) factors.push_back(sf);
+    for (int sf : factors) {
+        std::vector<std::int64_t> got, again;
+        run_log(f, xs, sf, &got);
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            bool close = false;
+            const std::int64_t want = log_rule(f.ten_log10, xs[i], sf, lo, hi, &close);
+            ASSERT_LE(std::llabs(got[i] - want), close ? 1 : 0) << f.name << " x " << xs[i] << " sf " << sf;
+        }
+        if (f.in_place) {
+            run_log(f, xs, sf, &again, true);
+            ASSERT_EQ(again, got);
+        }
+    }
+}
+
+// Zero and negative elements: the type's minimum, and the warning of the
+// first one in index order.
+TEST_P(ExpLogIntLog, FirstNonPositiveElementDecidesTheWarning) {
+    const LogForm& f = GetParam();
+    const std::pair<int, int> cases[] = {{3, 5},   {5, 3},   {255, 256}, {256, 255},
+                                         {600, 2}, {-1, 400}, {400, -1}, {-1, -1}};
+    const std::int64_t lo = f.dst16 ? -32768 : INT32_MIN, hi = f.dst16 ? 32767 : INT32_MAX;
+    for (int sf : {0, 2, -3}) {
+        for (const auto& [zero_at, negative_at] : cases) {
+            std::vector<std::int64_t> xs(700, 100), got;
+            if (zero_at >= 0) xs[zero_at] = 0;
+            if (negative_at >= 0) xs[negative_at] = -7;
+            const int first = std::min(static_cast<unsigned>(zero_at), static_cast<unsigned>(negative_at));
+            const VdxStatus want = first < 0 ? vdxStsNoErr : first == zero_at ? vdxStsLnZeroArg : vdxStsLnNegArg;
+            EXPECT_EQ(run_log(f, xs, sf, &got), want);
+            bool close;
+            for (std::size_t i = 0; i < xs.size(); ++i)
+                ASSERT_EQ(got[i], log_rule(f.ten_log10, xs[i], sf, lo, hi, &close));
+        }
+    }
+}
+
+// ---------------------------------------------------------------- SumLn
+
+// The four forms on xs converted to their source types: status, result.
+std::pair<VdxStatus, long double> run_sum(int form, const std::vector<long double>& xs) {
+    const int n = static_cast<int>(xs.size());
+    std::vector<Vdx32f> f(xs.begin(), xs.end());
+    std::vector<Vdx64f> d(xs.begin(), xs.end());
+    std::vector<Vdx16s> s(xs.begin(), xs.end());
+    Vdx32f rf = 5;
+    Vdx64f rd = 5;
+    switch (form) {
+        case 0: return {vdxsSumLn_32f(f.data(), n, &rf), rf};
+        case 1: return {vdxsSumLn_64f(d.data(), n, &rd), rd};
+        case 2: return {vdxsSumLn_32f64f(f.data(), n, &rd), rd};
+        default: return {vdxsSumLn_16s32f(s.data(), n, &rf), rf};
+    }
+}
+
+class ExpLogSumLn : public ::testing::TestWithParam<int> {};
+std::string sum_form_name(const ::testing::TestParamInfo<int>& info) {
+    static const char* const names[] = {"SumLn_32f", "SumLn_64f", "SumLn_32f64f", "SumLn_16s32f"};
+    return names[info.param];
+}
+INSTANTIATE_TEST_SUITE_P(Forms, ExpLogSumLn, ::testing::Values(0, 1, 2, 3), sum_form_name);
+
+TEST_P(ExpLogSumLn, MatchesTheSumOfLogarithms) {
+    const int form = GetParam();
+    std::mt19937_64 rng(9);
+    for (int len : {1, 3, 511, 512, 513, 1500, 4099}) {
+        std::vector<long double> xs(len);
+        long double exact = 0, magnitude = 0;
+        for (auto& x : xs) {
+            const long double u = std::ldexp(static_cast<long double>(rng() >> 11), -53) * 60 - 30;
+            x = form == 3 ? 1 + rng() % 32767 : form == 1 ? static_cast<double>(expl(u)) : static_cast<float>(expl(u));
+            exact += logl(x);
+            magnitude += fabsl(logl(x));
+        }
+        const auto [status, got] = run_sum(form, xs);
+        ASSERT_EQ(status, vdxStsNoErr);
+        // A double total: one rounding per logarithm and per addition, accumulated at random.
+        const long double bound = magnitude * 0x1p-50L;
+        if (form == 1 || form == 2) {
+            EXPECT_LE(fabsl(got - exact), bound) << len;
+        } else {
+            EXPECT_LE(fabsl(got - exact), bound + ldexpl(fabsl(exact), -24)) << len;  // and half a float ulp
+        }
+    }
+}
+
+// Zero, negative and NaN elements: inside a 512-element block a negative
+// element wins over a zero and a zero over a NaN; across blocks the first
+// block with a zero or a negative element ends the sum, a NaN block does not.
+TEST_P(ExpLogSumLn, BlockRulesForZeroNegativeAndNaN) {
+    const int form = GetParam();
+    const long double kZero = 0, kNeg = -2, kNaN = NAN;
+    struct Case {
+        int at_a;
+        long double a;
+        int at_b;
+        long double b;
+        VdxStatus status;
+    };
+    const Case cases[] = {
+        {10, kZero, -1, 0, vdxStsLnZeroArg},        {10, kNeg, -1, 0, vdxStsLnNegArg},
+        {0, kZero, 511, kNeg, vdxStsLnNegArg},      {0, kZero, 512, kNeg, vdxStsLnZeroArg},
+        {511, kNeg, 512, kZero, vdxStsLnNegArg},    {1100, kNeg, 700, kZero, vdxStsLnZeroArg},
+        {5, kNaN, -1, 0, vdxStsNoErr},              {5, kNaN, 6, kZero, vdxStsLnZeroArg},
+        {5, kNaN, 600, kZero, vdxStsLnZeroArg},     {5, kNaN, 6, kNeg, vdxStsLnNegArg},
+        {1000, kZero, 1100, kNeg, vdxStsLnZeroArg}, {4, -0.0L, -1, 0, vdxStsLnNegArg},
+    };
+    for (const Case& c : cases) {
+        if (form == 3 && (std::isnan(c.a) || std::signbit(c.a) != (c.a < 0))) continue;  // no NaN or -0 among integers
+        std::vector<long double> xs(1400, 3);
+        xs[c.at_a] = c.a;
+        if (c.at_b >= 0) xs[c.at_b] = c.b;
+        const auto [status, got] = run_sum(form, xs);
+        EXPECT_EQ(status, c.status) << c.at_a << " " << c.at_b;
+        if (c.status == vdxStsLnZeroArg) {
+            EXPECT_TRUE(std::isinf(got) && got > 0);
+        } else {
+            EXPECT_TRUE(std::isnan(got));
+        }
+    }
+}
+
+// ---------------------------------------------------------------- argument checks
+
+// Every member: null pointers, then lengths below 1, and nothing written.
+TEST(ExpLogArguments, EveryMemberRejectsBadArgumentsWithoutWriting) {
+    using Call = std::function<VdxStatus(const void*, void*, int)>;  // (src, dst, len); in place: dst only
+#define OUT(fn, S, D) \
+    {false, [](const void* s, void* d, int n) { return fn(static_cast<const S*>(s), static_cast<D*>(d), n); }}
+#define OUT_SF(fn, S, D) \
+    {false, [](const void* s, void* d, int n) { return fn(static_cast<const S*>(s), static_cast<D*>(d), n, 1); }}
+#define IN(fn, T) {true, [](const void*, void* d, int n) { return fn(static_cast<T*>(d), n); }}
+#define IN_SF(fn, T) {true, [](const void*, void* d, int n) { return fn(static_cast<T*>(d), n, -1); }}
+#define SUM(fn, S, R) \
+    {false, [](const void* s, void* d, int n) { return fn(static_cast<const S*>(s), n, static_cast<R*>(d)); }}
+    const std::pair<bool, Call> members[] = {
+        OUT(vdxsExp_32f, Vdx32f, Vdx32f), IN(vdxsExp_32f_I, Vdx32f), OUT(vdxsExp_64f, Vdx64f, Vdx64f),
+        IN(vdxsExp_64f_I, Vdx64f), OUT(vdxsExp_32f64f, Vdx32f, Vdx64f), OUT_SF(vdxsExp_16s_Sfs, Vdx16s, Vdx16s),
+        IN_SF(vdxsExp_16s_ISfs, Vdx16s), OUT_SF(vdxsExp_32s_Sfs, Vdx32s, Vdx32s), IN_SF(vdxsExp_32s_ISfs, Vdx32s),
+        OUT_SF(vdxsExp_64s_Sfs, Vdx64s, Vdx64s), IN_SF(vdxsExp_64s_ISfs, Vdx64s), OUT(vdxsLn_32f, Vdx32f, Vdx32f),
+        IN(vdxsLn_32f_I, Vdx32f), OUT(vdxsLn_64f, Vdx64f, Vdx64f), IN(vdxsLn_64f_I, Vdx64f),
+        OUT(vdxsLn_64f32f, Vdx64f, Vdx32f), OUT_SF(vdxsLn_16s_Sfs, Vdx16s, Vdx16s), IN_SF(vdxsLn_16s_ISfs, Vdx16s),
+        OUT_SF(vdxsLn_32s_Sfs, Vdx32s, Vdx32s), IN_SF(vdxsLn_32s_ISfs, Vdx32s),
+        OUT_SF(vdxsLn_32s16s_Sfs, Vdx32s, Vdx16s), OUT_SF(vdxs10Log10_32s_Sfs, Vdx32s, Vdx32s),
+        IN_SF(vdxs10Log10_32s_ISfs, Vdx32s), SUM(vdxsSumLn_32f, Vdx32f, Vdx32f), SUM(vdxsSumLn_64f, Vdx64f, Vdx64f),
+        SUM(vdxsSumLn_32f64f, Vdx32f, Vdx64f), SUM(vdxsSumLn_16s32f, Vdx16s, Vdx32f),
+    };
+#undef OUT
+#undef OUT_SF
+#undef IN
+#undef IN_SF
+#undef SUM
+    ASSERT_EQ(std::size(members), 27u);
+    for (std::size_t m = 0; m < std::size(members); ++m) {
+        const auto& [in_place, call] = members[m];
+        alignas(8) unsigned char src[32], dst[32];
+        std::memset(src, 0x40, sizeof src);  // 3.0f, 2.0000004768371582, 16448: all valid
+        std::memset(dst, 0xA5, sizeof dst);
+        EXPECT_EQ(call(src, nullptr, 4), vdxStsNullPtrErr) << m;
+        EXPECT_EQ(call(nullptr, nullptr, 0), vdxStsNullPtrErr) << m;
+        if (!in_place) {
+            EXPECT_EQ(call(nullptr, dst, 4), vdxStsNullPtrErr) << m;
+            EXPECT_EQ(call(nullptr, dst, 0), vdxStsNullPtrErr) << m;
+        }
+        EXPECT_EQ(call(src, dst, 0), vdxStsSizeErr) << m;
+        EXPECT_EQ(call(src, dst, -3), vdxStsSizeErr) << m;
+        for (unsigned char b : dst) ASSERT_EQ(b, 0xA5) << m;
+    }
+}
+
+}  // namespace
