@@ -65,6 +65,8 @@ inline Ctx make_ctx(int sf, int mode) noexcept {
 // financial.  Returns whether any block met a zero divisor.
 template <Options O, class Body>
 bool run_blocks(int len, int mode, Body body) noexcept {
+    // Members that neither split nor round by a mode go straight to the work.
+    if constexpr (O.parallel_from == INT_MAX && !O.takes_round_mode) return body(0, len);
     // The rounding control is per thread: each block sets its own.
     return for_blocks(len, ParallelPolicy{O.parallel_from, 2}, [&](int begin, int end) {
         if (mode == vdxRndFinancial) {
