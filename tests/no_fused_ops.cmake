@@ -1,0 +1,23 @@
+# The arithmetic kernels compute each element with separately rounded IEEE
+# operations; the compiler may not fuse a multiply and an add in them (the
+# AVX2 variant is built with FMA available).  Fails on any fused
+# multiply-add instruction in the arithmetic variant objects.
+string(REPLACE "|" ";" objects "${OBJECTS}")
+set(checked 0)
+foreach(obj ${objects})
+  if(NOT obj MATCHES "variants/vector_arith_.*\\.cpp\\.o$")
+    continue()
+  endif()
+  math(EXPR checked "${checked} + 1")
+  execute_process(COMMAND objdump -d --no-show-raw-insn ${obj} OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${obj}")
+  endif()
+  if(listing MATCHES "[ \t](vfn?m(add|sub)[a-z0-9]*)")
+    message(FATAL_ERROR "${obj} contains a fused multiply-add (${CMAKE_MATCH_1})")
+  endif()
+endforeach()
+if(checked EQUAL 0)
+  message(FATAL_ERROR "no arithmetic variant objects found")
+endif()
+message(STATUS "${checked} arithmetic variant objects hold no fused multiply-add")
