@@ -179,12 +179,6 @@ const Registry& members() {
     return all;
 }
 
-std::vector<const MemberBase*> member_list() {
-    std::vector<const MemberBase*> out;
-    for (const auto& m : members()) out.push_back(m.get());
-    return out;
-}
-
 class ArithInt : public ::testing::TestWithParam<const MemberBase*> {};
 
 TEST_P(ArithInt, MatchesItsRuleOverLengthsScaleFactorsAndAlignments) {
@@ -195,7 +189,7 @@ TEST_P(ArithInt, StaysInsideItsVectorsAtPageEdges) { check_page_edges(*GetParam(
 
 TEST_P(ArithInt, RejectsBadArgumentsWithoutWriting) { GetParam()->check_rejections(); }
 
-INSTANTIATE_TEST_SUITE_P(Members, ArithInt, ::testing::ValuesIn(member_list()),
+INSTANTIATE_TEST_SUITE_P(Members, ArithInt, ::testing::ValuesIn(member_pointers(members())),
                          [](const ::testing::TestParamInfo<const MemberBase*>& info) { return info.param->name(); });
 
 TEST(ArithIntTable, CoversEveryIntegerMemberOfTheHeader) {

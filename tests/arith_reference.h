@@ -1108,6 +1108,13 @@ private:
 
 using Registry = std::vector<std::unique_ptr<MemberBase>>;
 
+// The members of a registry, as test parameters.
+inline std::vector<const MemberBase*> member_pointers(const Registry& registry) {
+    std::vector<const MemberBase*> out;
+    for (const auto& m : registry) out.push_back(m.get());
+    return out;
+}
+
 template <Shape S, bool Swapped, class X, class Y, class D, class Rule>
 std::unique_ptr<MemberBase> make_member(const char* name, Call<X, Y, D> call, bool sfs, bool round, bool zeroErr) {
     return std::make_unique<Member<S, Swapped, X, Y, D, Rule>>(name, call, sfs, round, zeroErr);
