@@ -9,6 +9,8 @@
 // covers every tail of both vector widths, shifted starts, guard zones
 // around the destination and in-place calls on either operand.
 #include <gtest/gtest.h>
+
+#include "mismatches.h"
 #include <immintrin.h>
 
 #include <algorithm>
@@ -79,21 +81,6 @@ const char* op_name(Op o) { return o == Op::add ? "add" : o == Op::sub ? "sub" :
 
 Ctx ctx_of(int sf, int mode) { return Ctx{sf, mode, vdx::pow2_scale<double>(sf), vdx::pow2_scale<float>(sf)}; }
 
-// Counts mismatches and keeps the first few for the failure message.
-struct Mismatches {
-    long count = 0;
-    std::string first;
-    template <class Describe>
-    void note(Describe&& describe) {
-        if (count++ < 10) {
-            std::ostringstream os;
-            describe(os);
-            first += os.str() + "\n";
-        }
-    }
-};
-
-#define EXPECT_NO_MISMATCH(m) EXPECT_EQ((m).count, 0) << (m).first
 
 // ---------------------------------------------------------------- inputs
 

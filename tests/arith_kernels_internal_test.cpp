@@ -9,6 +9,8 @@
 // must also agree with each other bit for bit (NaN payloads only up to the
 // choice between two NaN operands).
 #include <gtest/gtest.h>
+
+#include "mismatches.h"
 #include <immintrin.h>
 
 #include <cmath>
@@ -45,19 +47,6 @@ private:
     unsigned saved_;
 };
 
-struct Mismatches {
-    long count = 0;
-    std::string first;
-    template <class Describe>
-    void note(Describe&& describe) {
-        if (count++ < 8) {
-            std::ostringstream os;
-            describe(os);
-            first += os.str() + "\n";
-        }
-    }
-};
-#define EXPECT_NO_MISMATCH(m) EXPECT_EQ((m).count, 0) << (m).first
 
 struct Variant {
     std::string name;

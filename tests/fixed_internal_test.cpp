@@ -3,6 +3,8 @@
 // double where every input and every power of two in play is exact) and
 // decide ties explicitly, so they share nothing with the code under test.
 #include <gtest/gtest.h>
+
+#include "mismatches.h"
 #include <immintrin.h>
 
 #include <algorithm>
@@ -33,21 +35,6 @@ void for_each_type(Types<T...>, Fn&& fn) {
     (fn(T{}), ...);
 }
 
-// Counts mismatches and keeps the first few for the failure message.
-struct Mismatches {
-    long count = 0;
-    std::string first;
-    template <class Describe>
-    void note(Describe&& describe) {
-        if (count++ < 8) {
-            std::ostringstream os;
-            describe(os);
-            first += os.str() + "\n";
-        }
-    }
-};
-
-#define EXPECT_NO_MISMATCH(m) EXPECT_EQ((m).count, 0) << (m).first
 
 // ---------------------------------------------------------------- the caller's MXCSR
 
