@@ -648,6 +648,15 @@ VdxStatus vdxsSumLn_64f(const Vdx64f* pSrc, int len, Vdx64f* pSum) VDX_NOEXCEPT;
 VdxStatus vdxsSumLn_32f64f(const Vdx32f* pSrc, int len, Vdx64f* pSum) VDX_NOEXCEPT;
 VdxStatus vdxsSumLn_16s32f(const Vdx16s* pSrc, int len, Vdx32f* pSum) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Reductions                                                               */
+/* ------------------------------------------------------------------------ */
+
+
+/* ------------------------------------------------------------------------ */
+/* Thresholds                                                               */
+/* ------------------------------------------------------------------------ */
+
 
 /* ------------------------------------------------------------------------ */
 /* Sorting, in place, ascending or descending.                               */
@@ -743,6 +752,16 @@ VdxStatus vdxsSortRadixIndexDescend_32f(const Vdx32f* pSrc, Vdx32s* pDstIndx, in
 VdxStatus vdxsSortRadixIndexDescend_32s(const Vdx32s* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
 VdxStatus vdxsSortRadixIndexDescend_32u(const Vdx32u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
 VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Power-of-two FFT                                                         */
+/* ------------------------------------------------------------------------ */
+
+
+/* ------------------------------------------------------------------------ */
+/* Packed-spectrum arithmetic                                               */
+/* ------------------------------------------------------------------------ */
+
 
 #ifdef __cplusplus
 }
