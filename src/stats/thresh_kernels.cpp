@@ -1,0 +1,165 @@
+// Threshold kernels for real elements, written once against the vector layer
+// and compiled once per instruction-set variant (VDX_ISA: sse41 or avx2).
+//
+// Every test is one strict vector comparison and every replacement a blend,
+// so a NaN element (or level) fails each test and passes through:
+//   clamp:   min(hi, max(lo, x)) with the operand order of the processor's
+//            min and max, which answer their second operand when the first
+//            does not win strictly (NaN and equal elements are kept, so the
+//            level 0 keeps a -0 element);
+//   replace: two masks, x < lo and hi < x, and two blends;
+//   raise:   floats: |x| < level picks level with x's sign bit; integers:
+//            0 <= x < level picks level, -level < x < 0 picks -level;
+//   inverse: the raised value r, then 1 / r (one correctly rounded
+//            division); r == 0 is reported.
+// The floating-point kernels use no multiply-add and no approximation, so the
+// two variants agree bit for bit.
+//
+// Vectors are processed whole, two per step; the tail (fewer elements than
+// one vector) goes through a padded local vector, so every element gets the
+// same arithmetic wherever it lies.  Each vector is loaded before its result
+// is stored: the destination may be the source (in-place forms).
+#include "stats/thresh_kernels.h"
+
+#include <cstdint>
+
+#include "simd.h"
+
+namespace vdx {
+namespace VDX_ISA {
+namespace {
+
+// How one element type lies in vectors: load, store, broadcast and the
+// strict comparison a < b as a lane mask.
+template <class T>
+struct Lane;
+
+template <>
+struct Lane<float> {
+    using V = Vec<float, kWidth>;
+    static V load(const float* p) { return V::loadu(p); }
+    static void store(float* p, V v) { v.storeu(p); }
+    static V bcast(float x) { return V::set1(x); }
+    static V less(V a, V b) { return mask_lt(a, b); }
+};
+template <>
+struct Lane<double> {
+    using V = Vec<double, kWidth>;
+    static V load(const double* p) { return V::loadu(p); }
+    static void store(double* p, V v) { v.storeu(p); }
+    static V bcast(double x) { return V::set1(x); }
+    static V less(V a, V b) { return mask_lt(a, b); }
+};
+template <>
+struct Lane<std::int16_t> {
+    using V = Vec<std::int16_t, kWidth>;
+    static V load(const std::int16_t* p) { return V::loadu(p); }
+    static void store(std::int16_t* p, V v) { v.storeu(p); }
+    static V bcast(std::int16_t x) { return splat<V>(x); }
+    static V less(V a, V b) { return cmpgt(b, a); }
+};
+template <>
+struct Lane<std::int32_t> {
+    using V = Vec<std::int32_t, kWidth>;
+    static V load(const std::int32_t* p) { return V::loadu(p); }
+    static void store(std::int32_t* p, V v) { v.storeu(p); }
+    static V bcast(std::int32_t x) { return splat<V>(x); }
+    static V less(V a, V b) { return cmpgt(b, a); }
+};
+
+// Runs body(s, d) over whole vectors, then once over a local copy of the
+// tail padded with `pad`.
+template <class T, class Body>
+inline void for_vectors(const T* s, T* d, int n, T pad, Body body) {
+    constexpr int N = Lane<T>::V::lanes;
+    int i = 0;
+    for (; i + 2 * N <= n; i += 2 * N) {
+        body(s + i, d + i);
+        body(s + i + N, d + i + N);
+    }
+    for (; i + N <= n; i += N) body(s + i, d + i);
+    if (i < n) {
+        alignas(32) T ls[N];
+        alignas(32) T ld[N];
+        const int rest = n - i;
+        for (int j = 0; j < N; ++j) ls[j] = j < rest ? s[i + j] : pad;
+        body(ls, ld);
+        for (int j = 0; j < rest; ++j) d[i + j] = ld[j];
+    }
+}
+
+template <class T>
+void clamp(const T* s, T* d, int n, T lo, T hi) noexcept {
+    using L = Lane<T>;
+    const auto vlo = L::bcast(lo), vhi = L::bcast(hi);
+    for_vectors(s, d, n, T(0), [&](const T* src, T* dst) { L::store(dst, min(vhi, max(vlo, L::load(src)))); });
+}
+
+template <class T>
+void replace(const T* s, T* d, int n, T lo, T lo_value, T hi, T hi_value) noexcept {
+    using L = Lane<T>;
+    const auto vlo = L::bcast(lo), vhi = L::bcast(hi);
+    const auto vlo_value = L::bcast(lo_value), vhi_value = L::bcast(hi_value);
+    for_vectors(s, d, n, T(0), [&](const T* src, T* dst) {
+        const auto x = L::load(src);
+        const auto below = L::less(x, vlo), above = L::less(vhi, x);
+        L::store(dst, select(below, vlo_value, select(above, vhi_value, x)));
+    });
+}
+
+// Floats: x with its magnitude raised to level (level >= 0 or NaN).
+template <class V>
+inline V raised(V x, V level, V sign_bit) {
+    const V sign = and_bits(x, sign_bit);
+    const V magnitude = xor_bits(x, sign);
+    return select(mask_lt(magnitude, level), or_bits(level, sign), x);
+}
+
+template <class T>
+void raise_magnitude(const T* s, T* d, int n, T level) noexcept {
+    using L = Lane<T>;
+    using V = typename L::V;
+    const V vlevel = L::bcast(level);
+    if constexpr (T(0.5) != T(0)) {
+        const V sign_bit = L::bcast(T(-0.0));
+        for_vectors(s, d, n, T(0), [&](const T* src, T* dst) { L::store(dst, raised(L::load(src), vlevel, sign_bit)); });
+    } else {
+        const V zero = L::bcast(0), vneg = L::bcast(static_cast<T>(-level));
+        for_vectors(s, d, n, T(0), [&](const T* src, T* dst) {
+            const V x = L::load(src);
+            const V negative = L::less(x, zero);
+            const V raise_up = andnot(negative, L::less(x, vlevel));
+            const V raise_down = negative & L::less(vneg, x);
+            L::store(dst, select(raise_up, vlevel, select(raise_down, vneg, x)));
+        });
+    }
+}
+
+template <class T>
+bool inverse(const T* s, T* d, int n, T level) noexcept {
+    using L = Lane<T>;
+    using V = typename L::V;
+    const V vlevel = L::bcast(level), sign_bit = L::bcast(T(-0.0)), one = L::bcast(T(1)), zero = V::zero();
+    V met = zero;
+    // Padding with 1 keeps the tail from reporting a zero it does not hold.
+    for_vectors(s, d, n, T(1), [&](const T* src, T* dst) {
+        const V r = raised(L::load(src), vlevel, sign_bit);
+        met = or_bits(met, mask_eq(r, zero));
+        L::store(dst, one / r);
+    });
+    return any_lane(met);
+}
+
+template <class T>
+constexpr ThreshRealSet<T> real_set() {
+    return ThreshRealSet<T>{clamp<T>, replace<T>, raise_magnitude<T>};
+}
+
+}  // namespace
+
+const ThreshKernels thresh_kernels = {
+    real_set<Vdx16s>(), real_set<Vdx32s>(), real_set<Vdx32f>(), real_set<Vdx64f>(), inverse<Vdx32f>, inverse<Vdx64f>,
+};
+
+}  // namespace VDX_ISA
+}  // namespace vdx
