@@ -96,28 +96,40 @@ void sweep(const std::vector<T>& pool, Op op, OpI op_i, Check check, const char*
 
 // ---------------------------------------------------------------- real members
 
+// The pool's first `specials` elements (edge values) spread through it, one
+// in every 7 places, so that every slice of 7 or more elements meets some.
+template <class T>
+std::vector<T> spread(std::vector<T> v, std::size_t specials) {
+    std::vector<T> edge(v.begin(), v.begin() + specials);
+    std::shuffle(v.begin(), v.end(), rng);
+    for (std::size_t i = 0; i < v.size(); i += 7) v[i] = edge[(i / 7) % specials];
+    return v;
+}
+
 template <class T>
 std::vector<T> real_pool(T level) {
     using L = std::numeric_limits<T>;
     std::vector<T> v;
+    std::size_t specials;
     if constexpr (std::is_floating_point_v<T>) {
         for (T e : {T(0), -T(0), level, -level, L::infinity(), -L::infinity(), L::quiet_NaN(), -L::quiet_NaN(),
                     L::denorm_min(), -L::denorm_min(), L::max(), L::lowest(), std::nextafter(level, T(0)),
                     std::nextafter(level, T(10))})
             v.push_back(e);
+        specials = v.size();
         while (v.size() < 997) v.push_back(T(std::uniform_real_distribution<double>(-3, 3)(rng)) * level);
     } else {
         for (T e : {T(0), level, T(-level), T(level - 1), T(level + 1), T(1 - level), T(-1 - level), L::min(), L::max(),
                     T(-1), T(1)})
             v.push_back(e);
+        specials = v.size();
         while (v.size() < 997) {
             const std::int64_t near = (rng() % 2 ? std::int64_t{level} : -std::int64_t{level}) + std::int64_t(rng() % 9) - 4;
             v.push_back(rng() % 2 ? static_cast<T>(rng())
                                   : static_cast<T>(std::clamp<std::int64_t>(near, L::min(), L::max())));
         }
     }
-    std::shuffle(v.begin(), v.end(), rng);
-    return v;
+    return spread(std::move(v), specials);
 }
 
 template <class T>
@@ -193,6 +205,28 @@ VDX_REAL_SELECT_SUITE(16s, Vdx16s, kLevels16s)
 VDX_REAL_SELECT_SUITE(32f, Vdx32f, kLevels32f)
 VDX_REAL_SELECT_SUITE(64f, Vdx64f, kLevels64f)
 
+// Sweeps an LTInv member; its status must be vdxStsInvZeroArg exactly when
+// a zero element meets a zero level.
+template <class T, class P, class Op, class OpI, class Check>
+void inverse_sweep(const std::vector<T>& pool, P level, Op op, OpI op_i, Check check, const char* what) {
+    auto expect = [level](const T* x, int n, VdxStatus st) {
+        bool zero = false;
+        for (int i = 0; i < n; ++i) {
+            if constexpr (std::is_floating_point_v<T>) zero |= x[i] == 0;
+            else zero |= x[i].re == 0 && x[i].im == 0;
+        }
+        const VdxStatus want = level == 0 && zero ? vdxStsInvZeroArg : vdxStsNoErr;
+        return st == want ? vdxStsNoErr : (st != vdxStsNoErr ? st : VdxStatus(-1000));
+    };
+    sweep<T>(
+        pool, [&](const T* s, T* d, int n) { return expect(s, n, op(s, d, n, level)); },
+        [&](T* sd, int n) {
+            std::vector<T> in(sd, sd + n);
+            return expect(in.data(), n, op_i(sd, n, level));
+        },
+        check, what);
+}
+
 template <class T>
 T lt_inverse(T x, T level) {
     return T(1) / (std::fabs(x) < level ? std::copysign(level, x) : x);
@@ -201,16 +235,14 @@ T lt_inverse(T x, T level) {
 TEST(ThresholdReal, InverseSweep) {
     for (float l : {0.5f, 0.0f, 1e-30f}) {
         const auto pool = real_pool<Vdx32f>(l == 0 ? 2.0f : l);
-        sweep<Vdx32f>(
-            pool, [&](const Vdx32f* s, Vdx32f* d, int n) { return vdxsThreshold_LTInv_32f(s, d, n, l) & ~4; },
-            [&](Vdx32f* sd, int n) { return vdxsThreshold_LTInv_32f_I(sd, n, l) & ~4; },
+        inverse_sweep<Vdx32f>(
+            pool, l, vdxsThreshold_LTInv_32f, vdxsThreshold_LTInv_32f_I,
             [&](Vdx32f x, Vdx32f y) { return same(y, lt_inverse(x, l)); }, "LTInv_32f");
     }
     for (double l : {0.5, 0.0, 1e-300}) {
         const auto pool = real_pool<Vdx64f>(l == 0 ? 2.0 : l);
-        sweep<Vdx64f>(
-            pool, [&](const Vdx64f* s, Vdx64f* d, int n) { return vdxsThreshold_LTInv_64f(s, d, n, l) & ~4; },
-            [&](Vdx64f* sd, int n) { return vdxsThreshold_LTInv_64f_I(sd, n, l) & ~4; },
+        inverse_sweep<Vdx64f>(
+            pool, l, vdxsThreshold_LTInv_64f, vdxsThreshold_LTInv_64f_I,
             [&](Vdx64f x, Vdx64f y) { return same(y, lt_inverse(x, l)); }, "LTInv_64f");
     }
 }
@@ -253,11 +285,13 @@ template <class C>
 std::vector<C> complex_pool(typename Cx<C>::P level) {
     using P = typename Cx<C>::P;
     std::vector<C> v{{0, 0}, {level, 0}, {0, P(-level)}, {3, 4}, {-6, 8}, {P(level / 2), P(-level / 2)}};
+    std::size_t specials;
     if constexpr (std::is_floating_point_v<P>) {
         const P inf = std::numeric_limits<P>::infinity(), nan = std::numeric_limits<P>::quiet_NaN();
         for (C e : {C{inf, 1}, C{-2, -inf}, C{inf, -inf}, C{nan, 1}, C{-0.0f, 0}, C{std::numeric_limits<P>::denorm_min(), 0},
                     C{P(3 * level / 5), P(4 * level / 5)}})
             v.push_back(e);
+        specials = v.size();
         while (v.size() < 997) {
             const double r = level * std::exp(std::uniform_real_distribution<double>(-5, 5)(rng));
             const double a = std::uniform_real_distribution<double>(-3.2, 3.2)(rng);
@@ -265,10 +299,10 @@ std::vector<C> complex_pool(typename Cx<C>::P level) {
         }
     } else {
         v.push_back(C{-32768, -32768});
+        specials = v.size();
         while (v.size() < 997) v.push_back(C{static_cast<P>(rng()), static_cast<P>(rng() % 2 ? rng() : rng() % 64)});
     }
-    std::shuffle(v.begin(), v.end(), rng);
-    return v;
+    return spread(std::move(v), specials);
 }
 
 // The rule of complex LT (lt) and GT for one element.
@@ -341,16 +375,14 @@ VDX_COMPLEX_SUITE(64fc, Vdx64fc, kCLevels64f)
 TEST(ThresholdComplex, InverseSweep) {
     for (float l : {2.5f, 0.0f, 1e-20f}) {
         const auto pool = complex_pool<Vdx32fc>(l == 0 ? 2.0f : l);
-        sweep<Vdx32fc>(
-            pool, [&](const Vdx32fc* s, Vdx32fc* d, int n) { return vdxsThreshold_LTInv_32fc(s, d, n, l) & ~4; },
-            [&](Vdx32fc* sd, int n) { return vdxsThreshold_LTInv_32fc_I(sd, n, l) & ~4; },
+        inverse_sweep<Vdx32fc>(
+            pool, l, vdxsThreshold_LTInv_32fc, vdxsThreshold_LTInv_32fc_I,
             [&](Vdx32fc x, Vdx32fc y) { return complex_inverse_ok(x, y, l); }, "LTInv_32fc");
     }
     for (double l : {2.5, 0.0, 1e-200}) {
         const auto pool = complex_pool<Vdx64fc>(l == 0 ? 2.0 : l);
-        sweep<Vdx64fc>(
-            pool, [&](const Vdx64fc* s, Vdx64fc* d, int n) { return vdxsThreshold_LTInv_64fc(s, d, n, l) & ~4; },
-            [&](Vdx64fc* sd, int n) { return vdxsThreshold_LTInv_64fc_I(sd, n, l) & ~4; },
+        inverse_sweep<Vdx64fc>(
+            pool, l, vdxsThreshold_LTInv_64fc, vdxsThreshold_LTInv_64fc_I,
             [&](Vdx64fc x, Vdx64fc y) { return complex_inverse_ok(x, y, l); }, "LTInv_64fc");
     }
 }
@@ -435,30 +467,39 @@ TEST(ThresholdStatus, Examples) {
 TEST(ThresholdInverse, ThreadsAndWarnings) {
     std::vector<Vdx32f> src(20000);
     std::vector<Vdx64fc> csrc(src.size());
+    std::vector<Vdx32fc> fsrc(src.size());
     for (std::size_t i = 0; i < src.size(); ++i) {
         src[i] = static_cast<Vdx32f>(std::uniform_real_distribution<double>(-4, 4)(rng));
         csrc[i] = {src[i], src[src.size() - 1 - i]};
+        fsrc[i] = {src[src.size() - 1 - i], src[i]};
     }
     for (int len : {8191, 8192, 8193, 20000}) {
         src[len - 1] = 0.0f;
         csrc[len - 1] = {0, 0};
+        fsrc[len - 1] = {0, 0};
         std::vector<Vdx32f> first;
         std::vector<Vdx64fc> cfirst;
+        std::vector<Vdx32fc> ffirst;
         for (int threads : {1, 2, 3}) {
             vdxcoreSetNumThreads(threads);
             const VdxStatus want = threads > 1 && len >= 8192 ? vdxStsDivByZero : vdxStsInvZeroArg;
             std::vector<Vdx32f> d(len);
             std::vector<Vdx64fc> cd(len);
+            std::vector<Vdx32fc> fd(len);
             EXPECT_EQ(vdxsThreshold_LTInv_32f(src.data(), d.data(), len, 0), want) << len << " " << threads;
             EXPECT_EQ(vdxsThreshold_LTInv_64fc(csrc.data(), cd.data(), len, 0), want) << len << " " << threads;
+            EXPECT_EQ(vdxsThreshold_LTInv_32fc(fsrc.data(), fd.data(), len, 0), want) << len << " " << threads;
             EXPECT_EQ(vdxsThreshold_LTInv_32f(src.data(), d.data(), len, 0.25f), vdxStsNoErr);
             EXPECT_EQ(vdxsThreshold_LTInv_64fc(csrc.data(), cd.data(), len, 0.25), vdxStsNoErr);
+            EXPECT_EQ(vdxsThreshold_LTInv_32fc(fsrc.data(), fd.data(), len, 0.25f), vdxStsNoErr);
             if (first.empty()) {
                 first = d;
                 cfirst = cd;
+                ffirst = fd;
             }
             EXPECT_EQ(std::memcmp(d.data(), first.data(), len * sizeof(Vdx32f)), 0) << len << " " << threads;
             EXPECT_EQ(std::memcmp(cd.data(), cfirst.data(), len * sizeof(Vdx64fc)), 0) << len << " " << threads;
+            EXPECT_EQ(std::memcmp(fd.data(), ffirst.data(), len * sizeof(Vdx32fc)), 0) << len << " " << threads;
         }
         vdxcoreSetNumThreads(0);
         src[len - 1] = 1.0f;

@@ -2,8 +2,8 @@
 // LTValGTVal, LTAbs, GTAbs and LTInv, out of place and in place.
 //
 // One template per operation; a member is a row (element type) in the table
-// at the end.  Real elements run the vector kernels of thresh_kernels.cpp,
-// and the operations map onto three of them:
+// at the end.  Real and 32fc elements run the vector kernels of
+// thresh_kernels.cpp; the real operations map onto three of them:
 //   LT  = clamp(level, +inf),   GT = clamp(-inf, level)     (or the type's
 //   GTAbs = clamp(-level, level)                              extremes)
 //   LTVal = replace(level, value, +inf, -),  GTVal = replace(-inf, -, level, value)
@@ -20,7 +20,8 @@
 // to the part type (16sc: half to even, saturated), so its magnitude is level
 // within about half an ulp of the part type.  A zero element has no phase and
 // takes phase 0: (level, 0).  An element with an infinite part takes the
-// direction of its infinite parts.
+// direction of its infinite parts.  The 32fc kernels do the same operations
+// in double vectors; 16sc and 64fc run the scalar forms below.
 //
 // LTInv (both kinds) splits vectors of 8192 elements or more across a team
 // of up to four threads; each element is computed alike whatever the split.
@@ -156,8 +157,8 @@ struct ComplexMath {
                 if (q == 0) {
                     out = make(1 / l, 0);
                 } else {
-                    const W f = 1 / (l * std::sqrt(q));
-                    out = make(re * f, -im * f);
+                    const W den = l * std::sqrt(q);
+                    out = make(re / den, -im / den);
                 }
             } else if (q == 0) {
                 met = true;
@@ -194,6 +195,8 @@ VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
         } else if (s != d) {
             for (int i = 0; i < len; ++i) d[i] = s[i];
         }
+    } else if constexpr (std::is_same_v<T, Vdx32fc>) {
+        ThreshVariant::call([=](const ThreshKernels& k) { k.clamp_32fc[S == Side::gt](s, d, len, level); });
     } else {
         ComplexMath<T>::template clamp<S>(s, d, len, level);
     }
@@ -224,7 +227,11 @@ VdxStatus threshold_value(const T* s, T* d, int len, Part<T> level, T value) noe
         ThreshVariant::call([=](const ThreshKernels& k) { real_set<T>(k).replace(s, d, len, lo, value, hi, value); });
     } else {
         if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
-        ComplexMath<T>::template replace<S>(s, d, len, level, value);
+        if constexpr (std::is_same_v<T, Vdx32fc>) {
+            ThreshVariant::call([=](const ThreshKernels& k) { k.replace_32fc[S == Side::gt](s, d, len, level, value); });
+        } else {
+            ComplexMath<T>::template replace<S>(s, d, len, level, value);
+        }
     }
     return vdxStsNoErr;
 }
@@ -250,12 +257,13 @@ VdxStatus threshold_abs(const T* s, T* d, int len, T level) noexcept {
 
 template <class T>
 bool inverse_block(const T* s, T* d, int n, Part<T> level) noexcept {
-    if constexpr (Traits<T>::complex) {
+    if constexpr (std::is_same_v<T, Vdx64fc>) {
         return ComplexMath<T>::inverse(s, d, n, level);
     } else {
         return ThreshVariant::call([=](const ThreshKernels& k) {
             if constexpr (std::is_same_v<T, Vdx32f>) return k.inverse_32f(s, d, n, level);
-            else return k.inverse_64f(s, d, n, level);
+            else if constexpr (std::is_same_v<T, Vdx64f>) return k.inverse_64f(s, d, n, level);
+            else return k.inverse_32fc(s, d, n, level);
         });
     }
 }

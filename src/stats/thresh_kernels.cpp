@@ -69,9 +69,8 @@ struct Lane<std::int32_t> {
 
 // Runs body(s, d) over whole vectors, then once over a local copy of the
 // tail padded with `pad`.
-template <class T, class Body>
+template <int N, class T, class Body>
 inline void for_vectors(const T* s, T* d, int n, T pad, Body body) {
-    constexpr int N = Lane<T>::V::lanes;
     int i = 0;
     for (; i + 2 * N <= n; i += 2 * N) {
         body(s + i, d + i);
@@ -92,7 +91,8 @@ template <class T>
 void clamp(const T* s, T* d, int n, T lo, T hi) noexcept {
     using L = Lane<T>;
     const auto vlo = L::bcast(lo), vhi = L::bcast(hi);
-    for_vectors(s, d, n, T(0), [&](const T* src, T* dst) { L::store(dst, min(vhi, max(vlo, L::load(src)))); });
+    for_vectors<L::V::lanes>(s, d, n, T(0),
+                             [&](const T* src, T* dst) { L::store(dst, min(vhi, max(vlo, L::load(src)))); });
 }
 
 template <class T>
@@ -100,7 +100,7 @@ void replace(const T* s, T* d, int n, T lo, T lo_value, T hi, T hi_value) noexce
     using L = Lane<T>;
     const auto vlo = L::bcast(lo), vhi = L::bcast(hi);
     const auto vlo_value = L::bcast(lo_value), vhi_value = L::bcast(hi_value);
-    for_vectors(s, d, n, T(0), [&](const T* src, T* dst) {
+    for_vectors<L::V::lanes>(s, d, n, T(0), [&](const T* src, T* dst) {
         const auto x = L::load(src);
         const auto below = L::less(x, vlo), above = L::less(vhi, x);
         L::store(dst, select(below, vlo_value, select(above, vhi_value, x)));
@@ -122,10 +122,11 @@ void raise_magnitude(const T* s, T* d, int n, T level) noexcept {
     const V vlevel = L::bcast(level);
     if constexpr (T(0.5) != T(0)) {
         const V sign_bit = L::bcast(T(-0.0));
-        for_vectors(s, d, n, T(0), [&](const T* src, T* dst) { L::store(dst, raised(L::load(src), vlevel, sign_bit)); });
+        for_vectors<L::V::lanes>(s, d, n, T(0),
+                                 [&](const T* src, T* dst) { L::store(dst, raised(L::load(src), vlevel, sign_bit)); });
     } else {
         const V zero = L::bcast(0), vneg = L::bcast(static_cast<T>(-level));
-        for_vectors(s, d, n, T(0), [&](const T* src, T* dst) {
+        for_vectors<L::V::lanes>(s, d, n, T(0), [&](const T* src, T* dst) {
             const V x = L::load(src);
             const V negative = L::less(x, zero);
             const V raise_up = andnot(negative, L::less(x, vlevel));
@@ -142,10 +143,113 @@ bool inverse(const T* s, T* d, int n, T level) noexcept {
     const V vlevel = L::bcast(level), sign_bit = L::bcast(T(-0.0)), one = L::bcast(T(1)), zero = V::zero();
     V met = zero;
     // Padding with 1 keeps the tail from reporting a zero it does not hold.
-    for_vectors(s, d, n, T(1), [&](const T* src, T* dst) {
+    for_vectors<L::V::lanes>(s, d, n, T(1), [&](const T* src, T* dst) {
         const V r = raised(L::load(src), vlevel, sign_bit);
         met = or_bits(met, mask_eq(r, zero));
         L::store(dst, one / r);
+    });
+    return any_lane(met);
+}
+
+// ---------------------------------------------------------------- 32fc
+//
+// One float vector holds VF::lanes / 2 elements; its halves are widened to
+// double, where re^2 + im^2 (in both lanes of a pair), the tests and the
+// new values are formed, and the results narrowed again.  Kept elements are
+// blended in from the float vector itself, so they keep their bits.
+
+using VF = Vec<float, kWidth>;
+using VD = Vec<double, kWidth>;
+constexpr int kComplexPerVector = VF::lanes / 2;
+
+inline VF load_pairs(const Vdx32fc* p) { return VF::loadu(reinterpret_cast<const float*>(p)); }
+inline void store_pairs(Vdx32fc* p, VF v) { v.storeu(reinterpret_cast<float*>(p)); }
+
+inline VD magnitude2(VD x) {
+    const VD p = x * x;
+    return p + swap_re_im(p);
+}
+
+template <bool Lt>
+inline VD passes(VD s, VD l2) {
+    return Lt ? mask_lt(s, l2) : mask_lt(l2, s);
+}
+
+struct Constants {
+    VD zero = VD::zero(), one = VD::set1(1.0), inf = VD::set1(__builtin_inf()), sign_bit = VD::set1(-0.0);
+};
+
+// x * level / |x| with s = |x|^2: a zero takes (level, 0), an element with
+// an infinite part the direction of its infinite parts.
+inline VD to_level(VD x, VD s, VD level, const Constants& k) {
+    VD r = x * (level / sqrt(s));
+    const VD zero_lanes = mask_eq(s, k.zero), inf_lanes = mask_eq(s, k.inf);
+    if (any_lane(or_bits(zero_lanes, inf_lanes))) [[unlikely]] {
+        r = select(zero_lanes, re_im(level, k.zero), r);
+        const VD sign = and_bits(x, k.sign_bit);
+        const VD unit = or_bits(sign, and_bits(mask_eq(xor_bits(x, sign), k.inf), k.one));
+        r = select(inf_lanes, unit * (level / sqrt(magnitude2(unit))), r);
+    }
+    return r;
+}
+
+template <bool Lt>
+void clamp_32fc(const Vdx32fc* s, Vdx32fc* d, int n, float level) noexcept {
+    const Constants k;
+    const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
+    for_vectors<kComplexPerVector>(s, d, n, Vdx32fc{0, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
+        const VF x = load_pairs(src);
+        const VD lo = to_f64_lo(x), hi = to_f64_hi(x);
+        const VD s_lo = magnitude2(lo), s_hi = magnitude2(hi);
+        const VF hit = to_f32(passes<Lt>(s_lo, l2), passes<Lt>(s_hi, l2));
+        if (!any_lane(hit)) {
+            store_pairs(dst, x);
+            return;
+        }
+        const VF r = to_f32(to_level(lo, s_lo, vlevel, k), to_level(hi, s_hi, vlevel, k));
+        store_pairs(dst, select(hit, r, x));
+    });
+}
+
+template <bool Lt>
+void replace_32fc(const Vdx32fc* s, Vdx32fc* d, int n, float level, Vdx32fc value) noexcept {
+    const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
+    const VF v = set_pairs<kWidth>(value.re, value.im);
+    for_vectors<kComplexPerVector>(s, d, n, Vdx32fc{0, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
+        const VF x = load_pairs(src);
+        const VF hit = to_f32(passes<Lt>(magnitude2(to_f64_lo(x)), l2), passes<Lt>(magnitude2(to_f64_hi(x)), l2));
+        store_pairs(dst, select(hit, v, x));
+    });
+}
+
+// conj(x) / |x|^2, or conj(x) / (|x| level) below the level; a zero gives
+// (1 / level, 0) below a positive level and (+inf, 0) with a zero level (a
+// lane of `met`), an infinite part signed zeros.
+inline VD inverse_pairs(VD x, VD vlevel, VD l2, VD& met, const Constants& k) {
+    const VD s = magnitude2(x);
+    const VD below = mask_lt(s, l2);
+    const VD conj = xor_bits(x, re_im(k.zero, k.sign_bit));
+    VD r = conj / select(below, vlevel * sqrt(s), s);
+    const VD zero_lanes = mask_eq(s, k.zero), inf_lanes = mask_eq(s, k.inf);
+    if (any_lane(or_bits(zero_lanes, inf_lanes))) [[unlikely]] {
+        const VD uninvertible = select(below, k.zero, zero_lanes);
+        met = or_bits(met, uninvertible);
+        r = select(zero_lanes, re_im(k.one / vlevel, k.zero), r);
+        r = select(uninvertible, re_im(k.inf, k.zero), r);
+        r = select(inf_lanes, and_bits(conj, k.sign_bit), r);
+    }
+    return r;
+}
+
+bool inverse_32fc(const Vdx32fc* s, Vdx32fc* d, int n, float level) noexcept {
+    const Constants k;
+    const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
+    VD met = k.zero;
+    for_vectors<kComplexPerVector>(s, d, n, Vdx32fc{1, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
+        const VF x = load_pairs(src);
+        const VD lo = inverse_pairs(to_f64_lo(x), vlevel, l2, met, k);
+        const VD hi = inverse_pairs(to_f64_hi(x), vlevel, l2, met, k);
+        store_pairs(dst, to_f32(lo, hi));
     });
     return any_lane(met);
 }
@@ -158,7 +262,15 @@ constexpr ThreshRealSet<T> real_set() {
 }  // namespace
 
 const ThreshKernels thresh_kernels = {
-    real_set<Vdx16s>(), real_set<Vdx32s>(), real_set<Vdx32f>(), real_set<Vdx64f>(), inverse<Vdx32f>, inverse<Vdx64f>,
+    real_set<Vdx16s>(),
+    real_set<Vdx32s>(),
+    real_set<Vdx32f>(),
+    real_set<Vdx64f>(),
+    inverse<Vdx32f>,
+    inverse<Vdx64f>,
+    {clamp_32fc<true>, clamp_32fc<false>},
+    {replace_32fc<true>, replace_32fc<false>},
+    inverse_32fc,
 };
 
 }  // namespace VDX_ISA

@@ -1,4 +1,4 @@
-// Kernels of the threshold family for real elements.  One table per
+// Kernels of the threshold family for real and 32fc elements.  One table per
 // instruction-set variant (thresh_kernels.cpp, compiled once per variant);
 // the glue (thresh.cpp) picks one table once and calls through it.
 //
@@ -36,6 +36,13 @@ struct ThreshKernels {
     // with a zero level: the result there is an infinity of its sign).
     bool (*inverse_32f)(const Vdx32f* s, Vdx32f* d, int n, Vdx32f level) noexcept;
     bool (*inverse_64f)(const Vdx64f* s, Vdx64f* d, int n, Vdx64f level) noexcept;
+    // 32fc, by the complex rules of thresh.cpp, with squared magnitudes,
+    // factors and reciprocals in double: the same operations, so the same
+    // bits, as the scalar forms there.  [0] LT (|z| < level replaced), [1] GT
+    // (|z| > level); clamp takes level > 0.
+    void (*clamp_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
+    void (*replace_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level, Vdx32fc value) noexcept;
+    bool (*inverse_32fc)(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
 };
 
 namespace sse41 {
