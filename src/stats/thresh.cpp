@@ -20,8 +20,9 @@
 // to the part type (16sc: half to even, saturated), so its magnitude is level
 // within about half an ulp of the part type.  A zero element has no phase and
 // takes phase 0: (level, 0).  An element with an infinite part takes the
-// direction of its infinite parts.  The 32fc kernels do the same operations
-// in double vectors; 16sc and 64fc run the scalar forms below.
+// direction of its infinite parts.  The 16sc and 32fc kernels do the same
+// operations in double vectors (16sc LTVal and GTVal: the same exact tests
+// in 32-bit lanes); 64fc runs the scalar forms below.
 //
 // LTInv (both kinds) splits vectors of 8192 elements or more across a team
 // of up to four threads; each element is computed alike whatever the split.
@@ -197,6 +198,8 @@ VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
         }
     } else if constexpr (std::is_same_v<T, Vdx32fc>) {
         ThreshVariant::call([=](const ThreshKernels& k) { k.clamp_32fc[S == Side::gt](s, d, len, level); });
+    } else if constexpr (std::is_same_v<T, Vdx16sc>) {
+        ThreshVariant::call([=](const ThreshKernels& k) { k.clamp_16sc[S == Side::gt](s, d, len, level); });
     } else {
         ComplexMath<T>::template clamp<S>(s, d, len, level);
     }
@@ -229,6 +232,8 @@ VdxStatus threshold_value(const T* s, T* d, int len, Part<T> level, T value) noe
         if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
         if constexpr (std::is_same_v<T, Vdx32fc>) {
             ThreshVariant::call([=](const ThreshKernels& k) { k.replace_32fc[S == Side::gt](s, d, len, level, value); });
+        } else if constexpr (std::is_same_v<T, Vdx16sc>) {
+            ThreshVariant::call([=](const ThreshKernels& k) { k.replace_16sc[S == Side::gt](s, d, len, level, value); });
         } else {
             ComplexMath<T>::template replace<S>(s, d, len, level, value);
         }

@@ -254,6 +254,49 @@ bool inverse_32fc(const Vdx32fc* s, Vdx32fc* d, int n, float level) noexcept {
     return any_lane(met);
 }
 
+// ---------------------------------------------------------------- 16sc
+//
+// re^2 + im^2 of each element is exact in its 32-bit lane (one multiply-add
+// of the 16-bit pairs); only (-32768, -32768) reaches 2^31, so the lanes are
+// compared as unsigned numbers (sign bits flipped, then a signed test).
+
+using VS = Vec<std::int16_t, kWidth>;
+using VI = Vec<std::int32_t, kWidth>;
+
+template <bool Lt>
+void replace_16sc(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level, Vdx16sc value) noexcept {
+    const VI flip = splat<VI>(INT32_MIN);
+    const VI l2 = splat<VI>(std::int32_t{level} * level) ^ flip;
+    std::uint32_t bits;
+    __builtin_memcpy(&bits, &value, sizeof bits);
+    const VI v = splat<VI>(static_cast<std::int32_t>(bits));
+    for_vectors<VI::lanes>(s, d, n, Vdx16sc{0, 0}, [&](const Vdx16sc* src, Vdx16sc* dst) {
+        const VS x = VS::loadu(src);
+        const VI q = madd(x, x) ^ flip;
+        const VI hit = Lt ? cmpgt(l2, q) : cmpgt(q, l2);
+        select(hit, v, lanes_as<std::int32_t>(x)).storeu(dst);
+    });
+}
+
+// The clamps widen each element to double (exact), where the 32fc
+// operations apply; the new values are rounded half to even and saturated.
+template <bool Lt>
+void clamp_16sc(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level) noexcept {
+    const Constants k;
+    const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
+    for_vectors<VI::lanes / 2>(s, d, n, Vdx16sc{0, 0}, [&](const Vdx16sc* src, Vdx16sc* dst) {
+        const VI x = load_as_i32<std::int16_t, kWidth>(reinterpret_cast<const std::int16_t*>(src));
+        VD lo = to_f64_lo(x), hi = to_f64_hi(x);
+        const VD s_lo = magnitude2(lo), s_hi = magnitude2(hi);
+        const VD hit_lo = passes<Lt>(s_lo, l2), hit_hi = passes<Lt>(s_hi, l2);
+        if (any_lane(or_bits(hit_lo, hit_hi))) {
+            lo = select(hit_lo, round_even(to_level(lo, s_lo, vlevel, k)), lo);
+            hi = select(hit_hi, round_even(to_level(hi, s_hi, vlevel, k)), hi);
+        }
+        store_from_i32<std::int16_t, kWidth>(reinterpret_cast<std::int16_t*>(dst), to_i32(lo, hi));
+    });
+}
+
 template <class T>
 constexpr ThreshRealSet<T> real_set() {
     return ThreshRealSet<T>{clamp<T>, replace<T>, raise_magnitude<T>};
@@ -271,6 +314,8 @@ const ThreshKernels thresh_kernels = {
     {clamp_32fc<true>, clamp_32fc<false>},
     {replace_32fc<true>, replace_32fc<false>},
     inverse_32fc,
+    {clamp_16sc<true>, clamp_16sc<false>},
+    {replace_16sc<true>, replace_16sc<false>},
 };
 
 }  // namespace VDX_ISA

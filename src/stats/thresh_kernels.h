@@ -1,4 +1,4 @@
-// Kernels of the threshold family for real and 32fc elements.  One table per
+// Kernels of the threshold family for real, 16sc and 32fc elements.  One table per
 // instruction-set variant (thresh_kernels.cpp, compiled once per variant);
 // the glue (thresh.cpp) picks one table once and calls through it.
 //
@@ -43,6 +43,11 @@ struct ThreshKernels {
     void (*clamp_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
     void (*replace_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level, Vdx32fc value) noexcept;
     bool (*inverse_32fc)(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
+    // 16sc with exact squared magnitudes: LT [0] and GT [1] (level > 0; the
+    // new values from double, rounded half to even and saturated, as in
+    // thresh.cpp), LTVal [0] and GTVal [1] (level >= 0).
+    void (*clamp_16sc[2])(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level) noexcept;
+    void (*replace_16sc[2])(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level, Vdx16sc value) noexcept;
 };
 
 namespace sse41 {
