@@ -2,8 +2,8 @@
 // LTValGTVal, LTAbs, GTAbs and LTInv, out of place and in place.
 //
 // One template per operation; a member is a row (element type) in the table
-// at the end.  Real and 32fc elements run the vector kernels of
-// thresh_kernels.cpp; the real operations map onto three of them:
+// at the end.  The work is done by the kernels of thresh_kernels.cpp; the
+// real operations map onto three of them:
 //   LT  = clamp(level, +inf),   GT = clamp(-inf, level)     (or the type's
 //   GTAbs = clamp(-level, level)                              extremes)
 //   LTVal = replace(level, value, +inf, -),  GTVal = replace(-inf, -, level, value)
@@ -15,26 +15,25 @@
 // Complex elements compare re^2 + im^2 with level^2 in a wider type where
 // both are exact or rounded once, never overflow and never underflow:
 // double for 16sc (exact) and 32fc, long double (64-bit significand, 15-bit
-// exponent) for 64fc.  A replaced magnitude, z * level / |z|, takes its
-// factor level / sqrt(re^2 + im^2) in the same wide type and is rounded once
-// to the part type (16sc: half to even, saturated), so its magnitude is level
-// within about half an ulp of the part type.  A zero element has no phase and
-// takes phase 0: (level, 0).  An element with an infinite part takes the
-// direction of its infinite parts.  The 16sc and 32fc kernels do the same
-// operations in double vectors (16sc LTVal and GTVal: the same exact tests
-// in 32-bit lanes); 64fc runs the scalar forms below.
+// exponent) for 64fc.  A replaced element, z * level / |z|, is re * f and
+// im * f with f = level / sqrt(re^2 + im^2) in the same wide type, then
+// rounded to the part type (16sc: half to even, saturated), so its magnitude
+// is level and its phase that of z within about half an ulp of the part
+// type.  A zero element has no phase and takes phase 0: (level, 0).  An
+// element with an infinite part takes the direction of its infinite parts.
+// LTInv gives conj(z) / (re^2 + im^2), or below the level the reciprocal of
+// the replaced element, conj(z) / (|z| level), and (1 / level, 0) for zero.
+// Level 0 is handled here: LT copies, GT writes zeros.
 //
 // LTInv (both kinds) splits vectors of 8192 elements or more across a team
 // of up to four threads; each element is computed alike whatever the split.
 #include <atomic>
-#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
 
 #include "api.h"
 #include "checks.h"
-#include "fixed.h"
 #include "isa.h"
 #include "parallel.h"
 #include "stats/thresh_kernels.h"
@@ -53,18 +52,17 @@ struct Traits {
     static constexpr bool complex = false;
     using Part = T;
 };
-template <class P, class W>
+template <class P>
 struct ComplexTraits {
     static constexpr bool complex = true;
     using Part = P;
-    using Wide = W;
 };
 template <>
-struct Traits<Vdx16sc> : ComplexTraits<Vdx16s, double> {};
+struct Traits<Vdx16sc> : ComplexTraits<Vdx16s> {};
 template <>
-struct Traits<Vdx32fc> : ComplexTraits<Vdx32f, double> {};
+struct Traits<Vdx32fc> : ComplexTraits<Vdx32f> {};
 template <>
-struct Traits<Vdx64fc> : ComplexTraits<Vdx64f, long double> {};
+struct Traits<Vdx64fc> : ComplexTraits<Vdx64f> {};
 
 template <class T>
 using Part = typename Traits<T>::Part;
@@ -89,92 +87,6 @@ constexpr T no_upper() noexcept {
     else return std::numeric_limits<T>::max();
 }
 
-// ---------------------------------------------------------------- complex elements
-
-template <class T>
-struct ComplexMath {
-    using P = Part<T>;
-    using W = typename Traits<T>::Wide;
-
-    static W square(W x) noexcept { return x * x; }
-    static W magnitude2(const T& z) noexcept { return square(W(z.re)) + square(W(z.im)); }
-
-    static P narrow(W x) noexcept {
-        if constexpr (std::is_same_v<P, Vdx16s>) {
-            return vdx::saturate<Vdx16s>(static_cast<std::int64_t>(__builtin_roundeven(x)));
-        } else {
-            return static_cast<P>(x);
-        }
-    }
-    static T make(W re, W im) noexcept { return T{narrow(re), narrow(im)}; }
-
-    // z * level / |z|, q = |z|^2 in W.
-    static T to_level(const T& z, W q, W level) noexcept {
-        if (q == 0) return make(level, 0);
-        W re = z.re, im = z.im;
-        if (std::isinf(q)) {
-            re = std::isinf(re) ? std::copysign(W(1), re) : std::copysign(W(0), re);
-            im = std::isinf(im) ? std::copysign(W(1), im) : std::copysign(W(0), im);
-            q = square(re) + square(im);
-        }
-        const W f = level / std::sqrt(q);
-        return make(re * f, im * f);
-    }
-
-    // LT (replace |z| < level) or GT (|z| > level); level > 0.
-    template <Side S>
-    static void clamp(const T* s, T* d, int n, P level) noexcept {
-        const W l = level, l2 = square(l);
-        for (int i = 0; i < n; ++i) {
-            const T z = s[i];
-            const W q = magnitude2(z);
-            const bool hit = S == Side::lt ? q < l2 : q > l2;
-            d[i] = hit ? to_level(z, q, l) : z;
-        }
-    }
-
-    template <Side S>
-    static void replace(const T* s, T* d, int n, P level, T value) noexcept {
-        const W l2 = square(W(level));
-        for (int i = 0; i < n; ++i) {
-            const T z = s[i];
-            const W q = magnitude2(z);
-            const bool hit = S == Side::lt ? q < l2 : q > l2;
-            d[i] = hit ? value : z;
-        }
-    }
-
-    // 1 / z for |z| >= level; below it 1 / (z * level / |z|), that is
-    // conj(z) / (|z| level), and 1 / level for z = 0.  Returns whether a zero
-    // element met a zero level (written as (+inf, 0)).
-    static bool inverse(const T* s, T* d, int n, P level) noexcept {
-        const W l = level, l2 = square(l);
-        bool met = false;
-        for (int i = 0; i < n; ++i) {
-            const T z = s[i];
-            const W re = z.re, im = z.im, q = magnitude2(z);
-            T out;
-            if (q < l2) {
-                if (q == 0) {
-                    out = make(1 / l, 0);
-                } else {
-                    const W den = l * std::sqrt(q);
-                    out = make(re / den, -im / den);
-                }
-            } else if (q == 0) {
-                met = true;
-                out = make(std::numeric_limits<W>::infinity(), 0);
-            } else if (std::isinf(q)) {
-                out = make(std::copysign(W(0), re), std::copysign(W(0), -im));
-            } else {
-                out = make(re / q, -im / q);
-            }
-            d[i] = out;
-        }
-        return met;
-    }
-};
-
 // ---------------------------------------------------------------- operations
 
 template <class T>
@@ -196,12 +108,12 @@ VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
         } else if (s != d) {
             for (int i = 0; i < len; ++i) d[i] = s[i];
         }
-    } else if constexpr (std::is_same_v<T, Vdx32fc>) {
-        ThreshVariant::call([=](const ThreshKernels& k) { k.clamp_32fc[S == Side::gt](s, d, len, level); });
-    } else if constexpr (std::is_same_v<T, Vdx16sc>) {
-        ThreshVariant::call([=](const ThreshKernels& k) { k.clamp_16sc[S == Side::gt](s, d, len, level); });
     } else {
-        ComplexMath<T>::template clamp<S>(s, d, len, level);
+        ThreshVariant::call([=](const ThreshKernels& k) {
+            if constexpr (std::is_same_v<T, Vdx16sc>) k.clamp_16sc[S == Side::gt](s, d, len, level);
+            else if constexpr (std::is_same_v<T, Vdx32fc>) k.clamp_32fc[S == Side::gt](s, d, len, level);
+            else k.clamp_64fc[S == Side::gt](s, d, len, level);
+        });
     }
     return vdxStsNoErr;
 }
@@ -230,13 +142,11 @@ VdxStatus threshold_value(const T* s, T* d, int len, Part<T> level, T value) noe
         ThreshVariant::call([=](const ThreshKernels& k) { real_set<T>(k).replace(s, d, len, lo, value, hi, value); });
     } else {
         if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
-        if constexpr (std::is_same_v<T, Vdx32fc>) {
-            ThreshVariant::call([=](const ThreshKernels& k) { k.replace_32fc[S == Side::gt](s, d, len, level, value); });
-        } else if constexpr (std::is_same_v<T, Vdx16sc>) {
-            ThreshVariant::call([=](const ThreshKernels& k) { k.replace_16sc[S == Side::gt](s, d, len, level, value); });
-        } else {
-            ComplexMath<T>::template replace<S>(s, d, len, level, value);
-        }
+        ThreshVariant::call([=](const ThreshKernels& k) {
+            if constexpr (std::is_same_v<T, Vdx16sc>) k.replace_16sc[S == Side::gt](s, d, len, level, value);
+            else if constexpr (std::is_same_v<T, Vdx32fc>) k.replace_32fc[S == Side::gt](s, d, len, level, value);
+            else k.replace_64fc[S == Side::gt](s, d, len, level, value);
+        });
     }
     return vdxStsNoErr;
 }
@@ -262,15 +172,12 @@ VdxStatus threshold_abs(const T* s, T* d, int len, T level) noexcept {
 
 template <class T>
 bool inverse_block(const T* s, T* d, int n, Part<T> level) noexcept {
-    if constexpr (std::is_same_v<T, Vdx64fc>) {
-        return ComplexMath<T>::inverse(s, d, n, level);
-    } else {
-        return ThreshVariant::call([=](const ThreshKernels& k) {
-            if constexpr (std::is_same_v<T, Vdx32f>) return k.inverse_32f(s, d, n, level);
-            else if constexpr (std::is_same_v<T, Vdx64f>) return k.inverse_64f(s, d, n, level);
-            else return k.inverse_32fc(s, d, n, level);
-        });
-    }
+    return ThreshVariant::call([=](const ThreshKernels& k) {
+        if constexpr (std::is_same_v<T, Vdx32f>) return k.inverse_32f(s, d, n, level);
+        else if constexpr (std::is_same_v<T, Vdx64f>) return k.inverse_64f(s, d, n, level);
+        else if constexpr (std::is_same_v<T, Vdx32fc>) return k.inverse_32fc(s, d, n, level);
+        else return k.inverse_64fc(s, d, n, level);
+    });
 }
 
 template <class T>

@@ -297,6 +297,126 @@ void clamp_16sc(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level) noexcept {
     });
 }
 
+// ---------------------------------------------------------------- 64fc
+//
+// The rules are those of 32fc with long double (64-bit significand, 15-bit
+// exponent) as the wide type, where re^2 + im^2 neither overflows nor
+// underflows and carries 11 bits more than a double.  The scalar forms below
+// decide and compute every element; the vectors only sort out, in double,
+// the elements whose test is clear: for a level with level^2 in [2^-900,
+// 2^900], a double sum q outside l2 (1 +- 2^-48) lies on the same side as
+// the exact one (q is within 2^-51 of it, relatively, or within 2^-1073 when
+// a square underflows; an overflow means the element is far above).  A
+// vector whose elements all fail their test clearly is stored unchanged;
+// value forms blend clear vectors; anything else, and every element under
+// other levels, goes through the scalar forms.
+
+using LD = long double;
+
+inline LD magnitude2(const Vdx64fc& z) {
+    const LD re = z.re, im = z.im;
+    return re * re + im * im;
+}
+
+inline Vdx64fc to_level(const Vdx64fc& z, LD q, LD level) {
+    if (q == 0) return {static_cast<double>(level), 0};
+    LD re = z.re, im = z.im;
+    if (__builtin_isinf(q)) {
+        re = __builtin_isinf(re) ? __builtin_copysignl(1, re) : __builtin_copysignl(0, re);
+        im = __builtin_isinf(im) ? __builtin_copysignl(1, im) : __builtin_copysignl(0, im);
+        q = re * re + im * im;
+    }
+    const LD f = level / __builtin_sqrtl(q);
+    return {static_cast<double>(re * f), static_cast<double>(im * f)};
+}
+
+template <bool Lt>
+inline bool passes(LD q, LD l2) {
+    return Lt ? q < l2 : q > l2;
+}
+
+// The band of double sums that the vectors leave to the scalar forms: all of
+// them when level^2 is outside [2^-900, 2^900].
+struct Band {
+    VD l2, lo, hi;
+    explicit Band(double level) {
+        const double l2d = level * level;
+        const bool sure = l2d >= 0x1p-900 && l2d <= 0x1p900;
+        l2 = VD::set1(l2d);
+        lo = VD::set1(sure ? l2d * (1 - 0x1p-48) : 0.0);
+        hi = VD::set1(sure ? l2d * (1 + 0x1p-48) : __builtin_inf());
+    }
+    VD unsure(VD q) const { return and_bits(mask_le(lo, q), mask_le(q, hi)); }
+};
+
+constexpr int kComplex64PerVector = VD::lanes / 2;
+
+template <bool Lt>
+void clamp_64fc(const Vdx64fc* s, Vdx64fc* d, int n, double level) noexcept {
+    const Band band(level);
+    const LD l = level, l2 = l * l;
+    for_vectors<kComplex64PerVector>(s, d, n, Vdx64fc{0, 0}, [&](const Vdx64fc* src, Vdx64fc* dst) {
+        const VD x = VD::loadu(reinterpret_cast<const double*>(src));
+        const VD q = magnitude2(x);
+        if (!any_lane(or_bits(passes<Lt>(q, band.l2), band.unsure(q)))) {
+            x.storeu(reinterpret_cast<double*>(dst));
+            return;
+        }
+        for (int j = 0; j < kComplex64PerVector; ++j) {
+            const Vdx64fc z = src[j];
+            const LD zq = magnitude2(z);
+            dst[j] = passes<Lt>(zq, l2) ? to_level(z, zq, l) : z;
+        }
+    });
+}
+
+template <bool Lt>
+void replace_64fc(const Vdx64fc* s, Vdx64fc* d, int n, double level, Vdx64fc value) noexcept {
+    const Band band(level);
+    const LD l2 = LD(level) * level;
+    const VD v = set_pairs<kWidth>(value.re, value.im);
+    for_vectors<kComplex64PerVector>(s, d, n, Vdx64fc{0, 0}, [&](const Vdx64fc* src, Vdx64fc* dst) {
+        const VD x = VD::loadu(reinterpret_cast<const double*>(src));
+        const VD q = magnitude2(x);
+        if (!any_lane(band.unsure(q))) {
+            select(passes<Lt>(q, band.l2), v, x).storeu(reinterpret_cast<double*>(dst));
+            return;
+        }
+        for (int j = 0; j < kComplex64PerVector; ++j) {
+            const Vdx64fc z = src[j];
+            dst[j] = passes<Lt>(magnitude2(z), l2) ? value : z;
+        }
+    });
+}
+
+// The 32fc rule in long double, element by element.
+bool inverse_64fc(const Vdx64fc* s, Vdx64fc* d, int n, double level) noexcept {
+    const LD l = level, l2 = l * l;
+    bool met = false;
+    for (int i = 0; i < n; ++i) {
+        const Vdx64fc z = s[i];
+        const LD re = z.re, im = z.im, q = magnitude2(z);
+        Vdx64fc out;
+        if (q < l2) {
+            if (q == 0) {
+                out = {static_cast<double>(1 / l), 0};
+            } else {
+                const LD den = l * __builtin_sqrtl(q);
+                out = {static_cast<double>(re / den), static_cast<double>(-im / den)};
+            }
+        } else if (q == 0) {
+            met = true;
+            out = {__builtin_inf(), 0};
+        } else if (__builtin_isinf(q)) {
+            out = {__builtin_copysign(0.0, z.re), __builtin_copysign(0.0, -z.im)};
+        } else {
+            out = {static_cast<double>(re / q), static_cast<double>(-im / q)};
+        }
+        d[i] = out;
+    }
+    return met;
+}
+
 template <class T>
 constexpr ThreshRealSet<T> real_set() {
     return ThreshRealSet<T>{clamp<T>, replace<T>, raise_magnitude<T>};
@@ -316,6 +436,9 @@ const ThreshKernels thresh_kernels = {
     inverse_32fc,
     {clamp_16sc<true>, clamp_16sc<false>},
     {replace_16sc<true>, replace_16sc<false>},
+    {clamp_64fc<true>, clamp_64fc<false>},
+    {replace_64fc<true>, replace_64fc<false>},
+    inverse_64fc,
 };
 
 }  // namespace VDX_ISA

@@ -1,4 +1,4 @@
-// Kernels of the threshold family for real, 16sc and 32fc elements.  One table per
+// Kernels of the threshold family.  One table per
 // instruction-set variant (thresh_kernels.cpp, compiled once per variant);
 // the glue (thresh.cpp) picks one table once and calls through it.
 //
@@ -36,18 +36,22 @@ struct ThreshKernels {
     // with a zero level: the result there is an infinity of its sign).
     bool (*inverse_32f)(const Vdx32f* s, Vdx32f* d, int n, Vdx32f level) noexcept;
     bool (*inverse_64f)(const Vdx64f* s, Vdx64f* d, int n, Vdx64f level) noexcept;
-    // 32fc, by the complex rules of thresh.cpp, with squared magnitudes,
-    // factors and reciprocals in double: the same operations, so the same
-    // bits, as the scalar forms there.  [0] LT (|z| < level replaced), [1] GT
-    // (|z| > level); clamp takes level > 0.
+    // 32fc by the complex rules of thresh.cpp, with squared magnitudes,
+    // factors and reciprocals in double.  [0] LT (|z| < level replaced), [1]
+    // GT (|z| > level); clamp takes level > 0.
     void (*clamp_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
     void (*replace_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level, Vdx32fc value) noexcept;
     bool (*inverse_32fc)(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
-    // 16sc with exact squared magnitudes: LT [0] and GT [1] (level > 0; the
-    // new values from double, rounded half to even and saturated, as in
-    // thresh.cpp), LTVal [0] and GTVal [1] (level >= 0).
+    // 16sc with exact squared magnitudes, new values from double, rounded
+    // half to even and saturated: LT [0] and GT [1] (level > 0), LTVal [0]
+    // and GTVal [1] (level >= 0).
     void (*clamp_16sc[2])(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level) noexcept;
     void (*replace_16sc[2])(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level, Vdx16sc value) noexcept;
+    // 64fc, decided and computed in long double (vectors only pass over the
+    // elements whose test is clear in double).
+    void (*clamp_64fc[2])(const Vdx64fc* s, Vdx64fc* d, int n, Vdx64f level) noexcept;
+    void (*replace_64fc[2])(const Vdx64fc* s, Vdx64fc* d, int n, Vdx64f level, Vdx64fc value) noexcept;
+    bool (*inverse_64fc)(const Vdx64fc* s, Vdx64fc* d, int n, Vdx64f level) noexcept;
 };
 
 namespace sse41 {
