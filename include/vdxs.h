@@ -670,21 +670,23 @@ VdxStatus vdxsSumLn_16s32f(const Vdx16s* pSrc, int len, Vdx32f* pSum) VDX_NOEXCE
 /* Complex elements compare re^2 + im^2 with level^2, computed exactly for   */
 /* 16sc and in double (32fc) or long double (64fc), where nothing overflows  */
 /* or underflows.  LT replaces the elements with |z| < level, GT those with  */
-/* |z| > level, by z * level / |z| (the phase kept, the magnitude level,     */
-/* rounded once to the part type; 16sc half to even).  A zero element under  */
-/* LT becomes (level, 0); an element with an infinite part takes the         */
-/* direction of its infinite parts.  A level of 0: LT copies, GT writes all  */
-/* zeros.  LTVal and GTVal write value where the same tests hold.            */
+/* |z| > level, by z * level / |z|: the phase kept and the magnitude level,  */
+/* formed in the same wider type and then rounded to the part type (16sc:    */
+/* half to even, saturated).  A zero element under LT becomes (level, 0); an */
+/* element with an infinite part takes the direction of its infinite parts.  */
+/* A level of 0: LT copies, GT writes all zeros.  LTVal and GTVal write      */
+/* value where the same tests hold.                                          */
 /*                                                                           */
 /* LTInv: 1 / x where |x| >= level.  Below the level the magnitude is raised */
 /* to level first: reals give 1 / (level with the sign bit of x), complex    */
 /* elements conj(z) / (|z| level), and a complex zero (1 / level, 0).  So    */
-/* only a zero element with a zero level cannot be inverted: reals give an   */
-/* infinity of its sign, complex elements (+inf, 0), and the call returns    */
-/* vdxStsInvZeroArg, or vdxStsDivByZero when the vector was shared between   */
-/* threads (from 8192 elements, up to 4 threads; the values never depend on  */
-/* the thread count).  Complex reciprocals are formed in double (32fc) or    */
-/* long double (64fc), so they neither overflow nor underflow on the way.    */
+/* only a zero element with a zero (or NaN) level cannot be inverted: reals  */
+/* give an infinity of its sign, complex elements (+inf, 0), and the call    */
+/* returns vdxStsInvZeroArg, or vdxStsDivByZero when the vector was shared   */
+/* between threads (from 8192 elements, up to 4 threads; the values never    */
+/* depend on the thread count).  Complex reciprocals are formed in double    */
+/* (32fc) or long double (64fc), so they neither overflow nor underflow on   */
+/* the way.                                                                  */
 /*                                                                           */
 /* Checks, in this order: the pointers (vdxStsNullPtrErr), len below 1       */
 /* (vdxStsSizeErr), relOp neither vdxCmpLess nor vdxCmpGreater               */

@@ -297,7 +297,8 @@ template <class C>
 std::vector<C> complex_pool(typename Cx<C>::P level) {
     using P = typename Cx<C>::P;
     std::vector<C> v{{0, 0}, {level, 0}, {0, P(-level)}, {3, 4}, {-6, 8}, {P(level / 2), P(-level / 2)}};
-    for (double a : {0.3, 1.1, 2.5, -2.0}) v.push_back(C{P(level * std::cos(a)), P(level * std::sin(a))});  // |z| ~ level
+    // |z| close to level.
+    for (double a : {0.3, 1.1, 2.5, -2.0}) v.push_back(C{P(level * std::cos(a)), P(level * std::sin(a))});
     // Elements whose test comes out wrong when re^2 + im^2 and level^2 are rounded to double.
     for (int tries = 0, found = 0; tries < 2000 && found < 6; ++tries) {
         const double a = std::uniform_real_distribution<double>(-3.2, 3.2)(rng);

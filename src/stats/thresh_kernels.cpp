@@ -1,8 +1,10 @@
-// Threshold kernels for real elements, written once against the vector layer
-// and compiled once per instruction-set variant (VDX_ISA: sse41 or avx2).
+// Threshold kernels, written once against the vector layer and compiled once
+// per instruction-set variant (VDX_ISA: sse41 or avx2).  Complex elements
+// have sections of their own below.
 //
-// Every test is one strict vector comparison and every replacement a blend,
-// so a NaN element (or level) fails each test and passes through:
+// Real elements: every test is one strict vector comparison and every
+// replacement a blend, so a NaN element (or level) fails each test and
+// passes through:
 //   clamp:   min(hi, max(lo, x)) with the operand order of the processor's
 //            min and max, which answer their second operand when the first
 //            does not win strictly (NaN and equal elements are kept, so the
