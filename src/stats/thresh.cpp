@@ -87,6 +87,20 @@ constexpr T no_upper() noexcept {
     else return std::numeric_limits<T>::max();
 }
 
+// The initialization family's copy and zero, called directly.
+template <class T>
+void copy_elements(const T* s, T* d, int len) noexcept {
+    if constexpr (std::is_same_v<T, Vdx16sc>) y8_vdxsCopy_16sc(s, d, len);
+    else if constexpr (std::is_same_v<T, Vdx32fc>) y8_vdxsCopy_32fc(s, d, len);
+    else y8_vdxsCopy_64fc(s, d, len);
+}
+template <class T>
+void zero_elements(T* d, int len) noexcept {
+    if constexpr (std::is_same_v<T, Vdx16sc>) y8_vdxsZero_16sc(d, len);
+    else if constexpr (std::is_same_v<T, Vdx32fc>) y8_vdxsZero_32fc(d, len);
+    else y8_vdxsZero_64fc(d, len);
+}
+
 // ---------------------------------------------------------------- operations
 
 template <class T>
@@ -103,11 +117,8 @@ VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
         ThreshVariant::call([=](const ThreshKernels& k) { real_set<T>(k).clamp(s, d, len, lo, hi); });
     } else if (level == 0) {
         // No element lies below a zero level, and every one lies above it or on it.
-        if (S == Side::gt) {
-            for (int i = 0; i < len; ++i) d[i] = T{};
-        } else if (s != d) {
-            for (int i = 0; i < len; ++i) d[i] = s[i];
-        }
+        if (S == Side::gt) zero_elements(d, len);
+        else if (s != d) copy_elements(s, d, len);
     } else {
         ThreshVariant::call([=](const ThreshKernels& k) {
             if constexpr (std::is_same_v<T, Vdx16sc>) k.clamp_16sc[S == Side::gt](s, d, len, level);
