@@ -3,14 +3,13 @@
 //
 // One template per operation; a member is a row (element type) in the table
 // at the end.  The work is done by the kernels of thresh_kernels.cpp; the
-// real operations map onto three of them:
+// real operations map onto four of them:
 //   LT  = clamp(level, +inf),   GT = clamp(-inf, level)     (or the type's
 //   GTAbs = clamp(-level, level)                              extremes)
-//   LTVal = replace(level, value, +inf, -),  GTVal = replace(-inf, -, level, value)
-//   LTValGTVal = replace(lowLevel, lowValue, highLevel, highValue)
-//   LTAbs = raise_magnitude(level),  LTInv = 1 / raise_magnitude(level)
+//   LTVal, GTVal, LTValGTVal = replace with the low, the high or both tests
+//   LTAbs = raise_magnitude(level),  LTInv = inverse: 1 / raise_magnitude(level)
 // A test against an infinity (or the type's extreme) never holds strictly,
-// so the unused side does nothing.
+// so the unused side of a clamp does nothing.
 //
 // Complex elements compare re^2 + im^2 with level^2 in a wider type where
 // both are exact or rounded once, never overflow and never underflow:
@@ -148,9 +147,9 @@ template <Side S, class T>
 VdxStatus threshold_value(const T* s, T* d, int len, Part<T> level, T value) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
     if constexpr (!Traits<T>::complex) {
-        const T lo = S == Side::lt ? level : no_lower<T>();
-        const T hi = S == Side::lt ? no_upper<T>() : level;
-        ThreshVariant::call([=](const ThreshKernels& k) { real_set<T>(k).replace(s, d, len, lo, value, hi, value); });
+        ThreshVariant::call([=](const ThreshKernels& k) {
+            real_set<T>(k).replace[S == Side::gt](s, d, len, level, value, level, value);
+        });
     } else {
         if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
         ThreshVariant::call([=](const ThreshKernels& k) {
@@ -166,7 +165,9 @@ template <class T>
 VdxStatus threshold_values(const T* s, T* d, int len, T lo, T lo_value, T hi, T hi_value) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
     if (lo > hi) return vdxStsThreshLevelOrderErr;
-    ThreshVariant::call([=](const ThreshKernels& k) { real_set<T>(k).replace(s, d, len, lo, lo_value, hi, hi_value); });
+    ThreshVariant::call([=](const ThreshKernels& k) {
+        real_set<T>(k).replace[2](s, d, len, lo, lo_value, hi, hi_value);
+    });
     return vdxStsNoErr;
 }
 

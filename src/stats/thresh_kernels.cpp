@@ -9,7 +9,7 @@
 //            min and max, which answer their second operand when the first
 //            does not win strictly (NaN and equal elements are kept, so the
 //            level 0 keeps a -0 element);
-//   replace: two masks, x < lo and hi < x, and two blends;
+//   replace: a mask and a blend per test (x < lo, hi < x);
 //   raise:   floats: |x| < level picks level with x's sign bit; integers:
 //            0 <= x < level picks level, -level < x < 0 picks -level;
 //   inverse: the raised value r, then 1 / r (one correctly rounded
@@ -97,15 +97,17 @@ void clamp(const T* s, T* d, int n, T lo, T hi) noexcept {
                              [&](const T* src, T* dst) { L::store(dst, min(vhi, max(vlo, L::load(src)))); });
 }
 
-template <class T>
+template <class T, bool Low, bool High>
 void replace(const T* s, T* d, int n, T lo, T lo_value, T hi, T hi_value) noexcept {
     using L = Lane<T>;
     const auto vlo = L::bcast(lo), vhi = L::bcast(hi);
     const auto vlo_value = L::bcast(lo_value), vhi_value = L::bcast(hi_value);
     for_vectors<L::V::lanes>(s, d, n, T(0), [&](const T* src, T* dst) {
         const auto x = L::load(src);
-        const auto below = L::less(x, vlo), above = L::less(vhi, x);
-        L::store(dst, select(below, vlo_value, select(above, vhi_value, x)));
+        auto r = x;
+        if constexpr (High) r = select(L::less(vhi, x), vhi_value, r);
+        if constexpr (Low) r = select(L::less(x, vlo), vlo_value, r);
+        L::store(dst, r);
     });
 }
 
@@ -421,7 +423,8 @@ bool inverse_64fc(const Vdx64fc* s, Vdx64fc* d, int n, double level) noexcept {
 
 template <class T>
 constexpr ThreshRealSet<T> real_set() {
-    return ThreshRealSet<T>{clamp<T>, replace<T>, raise_magnitude<T>};
+    return ThreshRealSet<T>{
+        clamp<T>, {replace<T, true, false>, replace<T, false, true>, replace<T, true, true>}, raise_magnitude<T>};
 }
 
 }  // namespace

@@ -19,8 +19,9 @@ struct ThreshRealSet {
     // d[i] = s[i] < lo ? lo : (s[i] > hi ? hi : s[i]).  Callers keep lo <= hi
     // (an infinity or the type's extreme stands for "no bound").
     void (*clamp)(const T* s, T* d, int n, T lo, T hi) noexcept;
-    // d[i] = s[i] < lo ? lo_value : (s[i] > hi ? hi_value : s[i]).
-    void (*replace)(const T* s, T* d, int n, T lo, T lo_value, T hi, T hi_value) noexcept;
+    // d[i] = s[i] < lo ? lo_value : (s[i] > hi ? hi_value : s[i]), with
+    // [0] the low test only, [1] the high test only, [2] both (lo <= hi).
+    void (*replace[3])(const T* s, T* d, int n, T lo, T lo_value, T hi, T hi_value) noexcept;
     // |s[i]| < level gives level with the sign of s[i] (floats: the sign bit,
     // so -0 gives -level; integers: 0 counts as positive).  level >= 0.
     void (*raise_magnitude)(const T* s, T* d, int n, T level) noexcept;
