@@ -656,7 +656,157 @@ VdxStatus vdxsSumLn_16s32f(const Vdx16s* pSrc, int len, Vdx32f* pSum) VDX_NOEXCE
 /* ------------------------------------------------------------------------ */
 /* Thresholds                                                               */
 /* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Every comparison is strict: an element equal to the level is kept.  A NaN */
+/* element or level fails every test, so NaN elements are kept.              */
+/*                                                                           */
+/* Real elements: LT = max(x, level), GT = min(x, level); Threshold is LT    */
+/* for relOp vdxCmpLess and GT for vdxCmpGreater.  LTVal: x < level gives    */
+/* value; GTVal: x > level gives value; LTValGTVal: x < levelLT gives        */
+/* valueLT, x > levelGT gives valueGT.  LTAbs: |x| < level gives level with  */
+/* the sign of x (floats: the sign bit, so +0 gives +level and -0 gives      */
+/* -level; integers: 0 gives +level).  GTAbs: x clamped to [-level, level].  */
+/*                                                                           */
+/* Complex elements compare re^2 + im^2 with level^2, computed exactly for   */
+/* 16sc and in double (32fc) or long double (64fc), where nothing overflows  */
+/* or underflows.  LT replaces the elements with |z| < level, GT those with  */
+/* |z| > level, by z * level / |z|: the phase kept and the magnitude level,  */
+/* formed in the same wider type and then rounded to the part type (16sc:    */
+/* half to even, saturated).  A zero element under LT becomes (level, 0); an */
+/* element with an infinite part takes the direction of its infinite parts.  */
+/* A level of 0: LT copies, GT writes all zeros.  LTVal and GTVal write      */
+/* value where the same tests hold.                                          */
+/*                                                                           */
+/* LTInv: 1 / x where |x| >= level.  Below the level the magnitude is raised */
+/* to level first: reals give 1 / (level with the sign bit of x), complex    */
+/* elements conj(z) / (|z| level), and a complex zero (1 / level, 0).  So    */
+/* only a zero element with a zero (or NaN) level cannot be inverted: reals  */
+/* give an infinity of its sign, complex elements (+inf, 0), and the call    */
+/* returns vdxStsInvZeroArg, or vdxStsDivByZero when the vector was shared   */
+/* between threads (from 8192 elements, up to 4 threads; the values never    */
+/* depend on the thread count).  Complex reciprocals are formed in double    */
+/* (32fc) or long double (64fc), so they neither overflow nor underflow on   */
+/* the way.                                                                  */
+/*                                                                           */
+/* Checks, in this order: the pointers (vdxStsNullPtrErr), len below 1       */
+/* (vdxStsSizeErr), relOp neither vdxCmpLess nor vdxCmpGreater               */
+/* (vdxStsBadArgErr), a negative level where it bounds a magnitude: complex  */
+/* Threshold, LT, GT, LTVal, GTVal, and LTAbs, GTAbs, LTInv                  */
+/* (vdxStsThreshNegLevelErr), levelLT > levelGT                              */
+/* (vdxStsThreshLevelOrderErr).  Real LT, GT, LTVal, GTVal take any level.   */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsThreshold_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_16s_I(Vdx16s* pSrcDst, int len, Vdx16s level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx16s level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_16sc_I(Vdx16sc* pSrcDst, int len, Vdx16s level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx64f level, VdxCmpOp relOp) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_64fc_I(Vdx64fc* pSrcDst, int len, Vdx64f level, VdxCmpOp relOp) VDX_NOEXCEPT;
 
+VdxStatus vdxsThreshold_LT_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_16s_I(Vdx16s* pSrcDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_16sc_I(Vdx16sc* pSrcDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_32s_I(Vdx32s* pSrcDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LT_64fc_I(Vdx64fc* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
+
+VdxStatus vdxsThreshold_GT_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_16s_I(Vdx16s* pSrcDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_16sc_I(Vdx16sc* pSrcDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_32s_I(Vdx32s* pSrcDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GT_64fc_I(Vdx64fc* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
+
+VdxStatus vdxsThreshold_LTVal_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s level, Vdx16s value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_16s_I(Vdx16s* pSrcDst, int len, Vdx16s level, Vdx16s value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx16s level, Vdx16sc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_16sc_I(Vdx16sc* pSrcDst, int len, Vdx16s level, Vdx16sc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level, Vdx32f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level, Vdx32f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f level, Vdx32fc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f level, Vdx32fc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level, Vdx64f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level, Vdx64f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx64f level, Vdx64fc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTVal_64fc_I(Vdx64fc* pSrcDst, int len, Vdx64f level, Vdx64fc value) VDX_NOEXCEPT;
+
+VdxStatus vdxsThreshold_GTVal_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s level, Vdx16s value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_16s_I(Vdx16s* pSrcDst, int len, Vdx16s level, Vdx16s value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx16s level, Vdx16sc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_16sc_I(Vdx16sc* pSrcDst, int len, Vdx16s level, Vdx16sc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level, Vdx32f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level, Vdx32f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f level, Vdx32fc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f level, Vdx32fc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level, Vdx64f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level, Vdx64f value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx64f level, Vdx64fc value) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTVal_64fc_I(Vdx64fc* pSrcDst, int len, Vdx64f level, Vdx64fc value) VDX_NOEXCEPT;
+
+VdxStatus vdxsThreshold_LTValGTVal_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s levelLT, Vdx16s valueLT,
+                                         Vdx16s levelGT, Vdx16s valueGT) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTValGTVal_16s_I(Vdx16s* pSrcDst, int len, Vdx16s levelLT, Vdx16s valueLT, Vdx16s levelGT,
+                                           Vdx16s valueGT) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTValGTVal_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len, Vdx32s levelLT, Vdx32s valueLT,
+                                         Vdx32s levelGT, Vdx32s valueGT) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTValGTVal_32s_I(Vdx32s* pSrcDst, int len, Vdx32s levelLT, Vdx32s valueLT, Vdx32s levelGT,
+                                           Vdx32s valueGT) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTValGTVal_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f levelLT, Vdx32f valueLT,
+                                         Vdx32f levelGT, Vdx32f valueGT) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTValGTVal_32f_I(Vdx32f* pSrcDst, int len, Vdx32f levelLT, Vdx32f valueLT, Vdx32f levelGT,
+                                           Vdx32f valueGT) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTValGTVal_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f levelLT, Vdx64f valueLT,
+                                         Vdx64f levelGT, Vdx64f valueGT) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTValGTVal_64f_I(Vdx64f* pSrcDst, int len, Vdx64f levelLT, Vdx64f valueLT, Vdx64f levelGT,
+                                           Vdx64f valueGT) VDX_NOEXCEPT;
+
+VdxStatus vdxsThreshold_LTAbs_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTAbs_16s_I(Vdx16s* pSrcDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTAbs_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTAbs_32s_I(Vdx32s* pSrcDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTAbs_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTAbs_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTAbs_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTAbs_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
+
+VdxStatus vdxsThreshold_GTAbs_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTAbs_16s_I(Vdx16s* pSrcDst, int len, Vdx16s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTAbs_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTAbs_32s_I(Vdx32s* pSrcDst, int len, Vdx32s level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTAbs_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTAbs_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTAbs_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_GTAbs_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
+
+VdxStatus vdxsThreshold_LTInv_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTInv_32f_I(Vdx32f* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTInv_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTInv_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTInv_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTInv_64f_I(Vdx64f* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTInv_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx64f level) VDX_NOEXCEPT;
+VdxStatus vdxsThreshold_LTInv_64fc_I(Vdx64fc* pSrcDst, int len, Vdx64f level) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */
 /* Sorting, in place, ascending or descending.                               */

@@ -924,6 +924,33 @@ inline void store_f64_as_f32(float* p, Vec<double, 32> a) { _mm_storeu_ps(p, _mm
 
 // ---- end of exponential and logarithm
 
+// ---- thresholds
+//
+// Square roots (correctly rounded), and float lanes widened to double and
+// back: to_f64_lo(v) and to_f64_hi(v) hold the low and the high half of v's
+// lanes as doubles (exact), to_f32(lo, hi) their lanes again, rounded to
+// nearest, lo's first.  A lane mask survives the round trip (its sign bit
+// is kept), so masks decided in double can select float lanes.
+
+inline Vec<float, 16> sqrt(Vec<float, 16> a) { return {_mm_sqrt_ps(a.v)}; }
+inline Vec<double, 16> sqrt(Vec<double, 16> a) { return {_mm_sqrt_pd(a.v)}; }
+inline Vec<double, 16> to_f64_lo(Vec<float, 16> a) { return {_mm_cvtps_pd(a.v)}; }
+inline Vec<double, 16> to_f64_hi(Vec<float, 16> a) { return {_mm_cvtps_pd(_mm_movehl_ps(a.v, a.v))}; }
+inline Vec<float, 16> to_f32(Vec<double, 16> lo, Vec<double, 16> hi) {
+    return {_mm_movelh_ps(_mm_cvtpd_ps(lo.v), _mm_cvtpd_ps(hi.v))};
+}
+#if defined(__AVX2__)
+inline Vec<float, 32> sqrt(Vec<float, 32> a) { return {_mm256_sqrt_ps(a.v)}; }
+inline Vec<double, 32> sqrt(Vec<double, 32> a) { return {_mm256_sqrt_pd(a.v)}; }
+inline Vec<double, 32> to_f64_lo(Vec<float, 32> a) { return {_mm256_cvtps_pd(_mm256_castps256_ps128(a.v))}; }
+inline Vec<double, 32> to_f64_hi(Vec<float, 32> a) { return {_mm256_cvtps_pd(_mm256_extractf128_ps(a.v, 1))}; }
+inline Vec<float, 32> to_f32(Vec<double, 32> lo, Vec<double, 32> hi) {
+    return {_mm256_set_m128(_mm256_cvtpd_ps(hi.v), _mm256_cvtpd_ps(lo.v))};
+}
+#endif  // __AVX2__
+
+// ---- end of thresholds
+
 // Fence after streaming stores, before the data is handed back.
 inline void stream_fence() { _mm_sfence(); }
 
