@@ -10,11 +10,12 @@
 // (SumWindow's running update) or rare (MinAbs / MaxAbs, MaxOrder,
 // ZeroCrossing), written as plain loops.
 //
-// Extrema: the kernel finds the extremum value; its first index is then the
-// first element equal to it, which is also how the float forms pick between
-// -0 and +0 (the first one met) and recognise a vector of NaNs only (no
-// element equals the kernel's +inf / -inf start: the first element and
-// index 0 are reported).
+// Extrema: MinIndx / MaxIndx keep (value, index) lane pairs in one pass.
+// The other forms find the extremum value in the kernel; MinMaxIndx then
+// scans for the first element equal to each extremum, which is also how the
+// value-only float forms settle a zero (-0 or +0: the first one met) or an
+// infinity (which may be the kernel's start value, with only NaNs met: the
+// first element and index 0 are reported then).
 #include <cstdint>
 
 #include "api.h"
@@ -224,15 +225,34 @@ inline bool ambiguous(T m) noexcept {
     }
 }
 
+template <class T>
+constexpr vdx::IndexKernels<T> ReduceKernels::*kIndex = nullptr;
+template <>
+constexpr vdx::IndexKernels<Vdx16s> ReduceKernels::*kIndex<Vdx16s> = &ReduceKernels::i16s;
+template <>
+constexpr vdx::IndexKernels<Vdx32s> ReduceKernels::*kIndex<Vdx32s> = &ReduceKernels::i32s;
+template <>
+constexpr vdx::IndexKernels<Vdx32f> ReduceKernels::*kIndex<Vdx32f> = &ReduceKernels::i32f;
+template <>
+constexpr vdx::IndexKernels<Vdx64f> ReduceKernels::*kIndex<Vdx64f> = &ReduceKernels::i64f;
+
+// Min, Max, MinIndx, MaxIndx: the indexed forms run the one-pass index
+// kernel; the others take the value kernel and locate only an ambiguous
+// float result.
 template <bool Max, class T>
 VdxStatus extremum(const T* src, int len, T* out, int* index) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, out));
+    if (index != nullptr) {
+        const vdx::IndexKernels<T>& k = kernels().*kIndex<T>;
+        const int i = (Max ? k.max : k.min)(src, len);
+        *out = src[i];
+        *index = i;
+        return vdxStsNoErr;
+    }
     const ExtremaKernels<T>& e = extrema<T>();
     T m = Max ? e.max(src, len) : e.min(src, len);
-    int i = 0;
-    if (index != nullptr || ambiguous(m)) i = locate(src, len, m);
+    if (ambiguous(m)) locate(src, len, m);
     *out = m;
-    if (index != nullptr) *index = i;
     return vdxStsNoErr;
 }
 

@@ -326,6 +326,122 @@ constexpr ExtremaKernels<T> extrema_row() {
     return {min_kernel<T>, max_kernel<T>, min_max_kernel<T>, first_equal_kernel<T>};
 }
 
+// ---------------------------------------------------------------- first index
+
+// Value lanes (16-bit elements widened to 32 bits) and index lanes (32-bit
+// integers beside 32-bit values, doubles beside doubles: exact for every
+// index).
+template <class S>
+struct PairLanes {
+    using T = S;
+    using X = std::int32_t;
+};
+template <>
+struct PairLanes<std::int16_t> {
+    using T = std::int32_t;
+    using X = std::int32_t;
+};
+template <>
+struct PairLanes<double> {
+    using T = double;
+    using X = double;
+};
+
+template <class S>
+inline Vec<typename PairLanes<S>::T, kWidth> load_pair_values(const S* p) {
+    if constexpr (sizeof(S) == 2) {
+        return load_as_i32<std::int16_t, kWidth>(p);
+    } else {
+        return Vec<S, kWidth>::loadu(p);
+    }
+}
+
+// Lanes where a is strictly better than b, as a mask of the index lanes.
+template <bool Max, class T, class X>
+inline Vec<X, kWidth> better_mask(Vec<T, kWidth> a, Vec<T, kWidth> b) {
+    if constexpr (is_float<T>) {
+        const Vec<T, kWidth> m = Max ? mask_lt(b, a) : mask_lt(a, b);
+        if constexpr (sizeof(T) == sizeof(X) && is_float<X>) {
+            return m;
+        } else {
+            return float_bits(m);
+        }
+    } else {
+        return Max ? cmpgt(a, b) : cmpgt(b, a);
+    }
+}
+
+template <class X, class T, int W>
+inline Vec<T, W> value_mask(Vec<X, W> m) {
+    if constexpr (is_float<T> && !is_float<X>) {
+        return bits_to_float(m);
+    } else {
+        return m;
+    }
+}
+
+template <class S, bool Max>
+int index_kernel(const S* x, int n) noexcept {
+    using T = typename PairLanes<S>::T;
+    using XT = typename PairLanes<S>::X;
+    using V = Vec<T, kWidth>;
+    using X = Vec<XT, kWidth>;
+    constexpr int L = V::lanes;
+    static_assert(X::lanes == L, "one index per value");
+    constexpr int U = 4;  // independent pairs of accumulators
+    const S start = Max ? Limits<S>::low : Limits<S>::high;
+    constexpr XT kNone = 2147483647;
+    V best[U];
+    X at[U], cur[U];
+    alignas(32) XT ramp[L];
+    for (int k = 0; k < L; ++k) ramp[k] = static_cast<XT>(k);
+    const X step = fill<X>(static_cast<XT>(U * L));
+    for (int u = 0; u < U; ++u) {
+        best[u] = fill<V>(static_cast<T>(start));
+        at[u] = fill<X>(kNone);
+        cur[u] = X::loadu(ramp) + fill<X>(static_cast<XT>(u * L));
+    }
+    int i = 0;
+    for (; i + U * L <= n; i += U * L) {
+        for (int u = 0; u < U; ++u) {
+            const V v = load_pair_values(x + i + u * L);
+            const X m = better_mask<Max, T, XT>(v, best[u]);
+            best[u] = select(value_mask<XT, T>(m), v, best[u]);
+            at[u] = select(m, cur[u], at[u]);
+            cur[u] = cur[u] + step;
+        }
+    }
+    alignas(32) T bv[U * L];
+    alignas(32) XT bi[U * L];
+    for (int u = 0; u < U; ++u) {
+        best[u].storeu(bv + u * L);
+        at[u].storeu(bi + u * L);
+    }
+    T b = static_cast<T>(start);
+    XT a = kNone;
+    for (int k = 0; k < U * L; ++k) {
+        if ((Max ? bv[k] > b : bv[k] < b) || (bv[k] == b && bi[k] < a)) {
+            b = bv[k];
+            a = bi[k];
+        }
+    }
+    int found = static_cast<int>(a);
+    for (; i < n; ++i) {
+        if (Max ? x[i] > b : x[i] < b) {
+            b = x[i];
+            found = i;
+        }
+    }
+    if (found != kNone) return found;
+    const int e = first_equal_kernel<S>(x, n, start);
+    return e < 0 ? 0 : e;
+}
+
+template <class T>
+constexpr IndexKernels<T> index_row() {
+    return {index_kernel<T, false>, index_kernel<T, true>};
+}
+
 // ---------------------------------------------------------------- every
 
 template <class T, bool Max>
@@ -375,6 +491,10 @@ extern const ReduceKernels reduce_kernels = {
     extrema_row<std::int32_t>(),
     extrema_row<float>(),
     extrema_row<double>(),
+    index_row<std::int16_t>(),
+    index_row<std::int32_t>(),
+    index_row<float>(),
+    index_row<double>(),
     every_row<std::uint8_t>(),
     every_row<std::uint16_t>(),
     every_row<std::int16_t>(),

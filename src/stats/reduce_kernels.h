@@ -44,6 +44,18 @@ struct ExtremaKernels {
     int (*first_equal)(const T* x, int n, T v) noexcept;
 };
 
+// The first index of the smallest / largest element, in one pass: lanes
+// keep (value, index) pairs, replaced only on a strict improvement, and
+// folding keeps the smaller index among equal values.  Floats skip NaNs; a
+// vector with no element strictly beyond the start value (+inf for the
+// minimum, -inf for the maximum, the type's bound for integers) answers the
+// first element equal to that value, or 0 (a vector of NaNs only).
+template <class T>
+struct IndexKernels {
+    int (*min)(const T* x, int n) noexcept;
+    int (*max)(const T* x, int n) noexcept;
+};
+
 // d[i] = a[i] < b[i] ? a[i] : b[i] (max: >); floats take a[i] where b[i]
 // is NaN.  d may be a or b.
 template <class T>
@@ -74,6 +86,11 @@ struct ReduceKernels {
     ExtremaKernels<Vdx32s> x32s;
     ExtremaKernels<Vdx32f> x32f;
     ExtremaKernels<Vdx64f> x64f;
+
+    IndexKernels<Vdx16s> i16s;
+    IndexKernels<Vdx32s> i32s;
+    IndexKernels<Vdx32f> i32f;
+    IndexKernels<Vdx64f> i64f;
 
     EveryKernels<Vdx8u> e8u;
     EveryKernels<Vdx16u> e16u;
