@@ -550,7 +550,10 @@ TEST(Reduce, MaxOrderCountInRangeAndZeroCrossing) {
             std::vector<Vdx32s> w = random_vector<Vdx32s>(g, n + off, (g() % 3) ? 1 << (g() % 31) : 0);
             std::vector<Vdx16s> h = random_vector<Vdx16s>(g, n + off, 2);
             std::vector<float> f = random_vector<float>(g, n + off, 2);
-            for (auto& e : f) e = std::round(e);  // zeros and sign changes
+            for (auto& e : f) {  // zeros of both signs, NaNs and sign changes
+                e = std::round(e);
+                if (g() % 10 == 0) e = (g() & 1) ? -0.0f : NAN;
+            }
             const Vdx32s* y = w.data() + off;
             const Vdx16s* x = h.data() + off;
             const float* z = f.data() + off;

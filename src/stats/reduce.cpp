@@ -7,8 +7,8 @@
 // of the variant this process picked (reduce_kernels.h); what stays here is
 // checking, the scalar finishing rules (scale factors, rounding, the
 // standard-deviation formula) and the members that are serial by nature
-// (SumWindow's running update) or rare (MinAbs / MaxAbs, MaxOrder,
-// ZeroCrossing), written as plain loops.
+// (SumWindow's running update) or rare (MinAbs / MaxAbs, MaxOrder),
+// written as plain loops.
 //
 // Extrema: MinIndx / MaxIndx keep (value, index) lane pairs in one pass.
 // The other forms find the extremum value in the kernel; MinMaxIndx then
@@ -388,27 +388,18 @@ VdxStatus max_order_float(const T* src, int len, int* order) noexcept {
 // ---------------------------------------------------------------- zero crossing
 
 template <class T>
-inline int sgn(T x) noexcept {
-    return (x > 0) - (x < 0);
-}
-
-template <class T>
 VdxStatus zero_crossing(const T* src, int len, Vdx32f* out, int type) noexcept {
     if (vdx::any_null(src, out)) return vdxStsNullPtrErr;
     if (len <= 0) return vdxStsSizeErr;
     if (type < vdxZCProduct || type > vdxZCSignDiff) return vdxStsRangeErr;
-    std::int64_t count = 0;
-    if (type == vdxZCProduct) {
-        for (int n = 1; n < len; ++n) count += (sgn(src[n - 1]) * sgn(src[n])) < 0;
-    } else if (type == vdxZCSignBit) {
-        for (int n = 1; n < len; ++n) count += (src[n - 1] < 0) != (src[n] < 0);
+    const ReduceKernels& k = kernels();
+    std::int64_t count;
+    if constexpr (sizeof(T) == 2) {
+        count = k.zero_crossing_16s(src, len, type);
     } else {
-        for (int n = 1; n < len; ++n) {
-            const int d = sgn(src[n]) - sgn(src[n - 1]);
-            count += d < 0 ? -d : d;
-        }
-        count >>= 1;
+        count = k.zero_crossing_32f(src, len, type);
     }
+    if (type == vdxZCSignDiff) count >>= 1;
     *out = static_cast<Vdx32f>(count);
     return vdxStsNoErr;
 }

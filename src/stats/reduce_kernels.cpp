@@ -90,7 +90,7 @@ inline void sum_scheme(const S* x, int n, A* sum, A* sq) {
         A t = fold<P, C>(ps, c);
         A u = Squares ? fold<P, C>(pq, c) : A(0);
         for (int i = blocks * P; i < n; ++i) {
-            const A e = static_cast<A>(x[i * C + c]);
+            const A e = static_cast<A>(x[static_cast<std::size_t>(i) * C + c]);
             t = t + e;
             if constexpr (Squares) u = u + e * e;
         }
@@ -170,7 +170,7 @@ std::int64_t sum_32s(const Vdx32s* x, int n) noexcept {
     using V64 = Vec<std::uint64_t, kWidth>;
     V64 e = zeros<V64>(), o = zeros<V64>();
     int i = 0;
-    for (; i + V32::lanes <= n; i += V32::lanes) {
+    for (; n - i >= V32::lanes; i += V32::lanes) {
         const V32 v = V32::loadu(x + i);
         e = e + sign_extend_even(v);
         o = o + sign_extend_odd(v);
@@ -189,7 +189,7 @@ int count_in_range_32s(const Vdx32s* x, int n, Vdx32s lo, Vdx32s hi) noexcept {
     V c0 = zeros<V>(), c1 = zeros<V>();
     int i = 0;
     // Each true compare is -1: subtracting counts it.
-    for (; i + 2 * V::lanes <= n; i += 2 * V::lanes) {
+    for (; n - i >= 2 * V::lanes; i += 2 * V::lanes) {
         const V a = V::loadu(x + i), b = V::loadu(x + i + V::lanes);
         c0 = c0 - (cmpgt(a, vlo) & cmpgt(vhi, a));
         c1 = c1 - (cmpgt(b, vlo) & cmpgt(vhi, b));
@@ -200,6 +200,81 @@ int count_in_range_32s(const Vdx32s* x, int n, Vdx32s lo, Vdx32s hi) noexcept {
     for (int k = 0; k < V::lanes; ++k) count += lanes[k];
     for (; i < n; ++i) count += (x[i] > lo) & (x[i] < hi);
     return count;
+}
+
+// ---------------------------------------------------------------- zero crossings
+
+// Sign masks of Vec<int32_t>::lanes elements as 32-bit lanes (all ones where
+// true): below zero, above zero.  NaN and -0 are neither.
+template <class S>
+inline void sign_masks(const S* p, Vec<std::int32_t, kWidth>& below, Vec<std::int32_t, kWidth>& above) {
+    using VI = Vec<std::int32_t, kWidth>;
+    if constexpr (is_float<S>) {
+        const Vec<float, kWidth> v = Vec<float, kWidth>::loadu(p), z = Vec<float, kWidth>::zero();
+        below = float_bits(mask_lt(v, z));
+        above = float_bits(mask_lt(z, v));
+    } else {
+        const VI v = load_as_i32<std::int16_t, kWidth>(p), z = zeros<VI>();
+        below = cmpgt(z, v);
+        above = cmpgt(v, z);
+    }
+}
+
+template <class S>
+inline int sgn(S v) {
+    return (v > 0) - (v < 0);
+}
+
+// Pairs (x[k-1], x[k]) for k = 1 .. n-1: Type 0 counts strictly opposite
+// signs, 1 pairs where exactly one element is below zero, 2 the sum of
+// |sgn x[k] - sgn x[k-1]| (not yet halved).
+template <class S, int Type>
+std::int64_t crossings(const S* x, int n) {
+    using VI = Vec<std::int32_t, kWidth>;
+    constexpr int L = VI::lanes;
+    // One run of 32-bit lane counts adds at most 2 per vector.
+    constexpr int kRun = 1 << 24;
+    std::int64_t total = 0;
+    int k = 1;
+    while (n - k >= L) {
+        const int end = n - k > kRun ? k + kRun : n;
+        VI c = zeros<VI>();
+        for (; end - k >= L; k += L) {
+            VI b0, a0, b1, a1;
+            sign_masks(x + k - 1, b0, a0);
+            sign_masks(x + k, b1, a1);
+            if constexpr (Type == 0) {
+                c = c - ((b0 & a1) | (a0 & b1));
+            } else if constexpr (Type == 1) {
+                c = c - (b0 ^ b1);
+            } else {
+                // sgn = below - above with true = -1; |d| = max(d, -d).
+                const VI d = (b1 - a1) - (b0 - a0);
+                c = c + max(d, zeros<VI>() - d);
+            }
+        }
+        alignas(32) std::int32_t lanes[L];
+        c.storeu(lanes);
+        for (int j = 0; j < L; ++j) total += lanes[j];
+    }
+    for (; k < n; ++k) {
+        const int s0 = sgn(x[k - 1]), s1 = sgn(x[k]);
+        if constexpr (Type == 0) {
+            total += s0 * s1 < 0;
+        } else if constexpr (Type == 1) {
+            total += (x[k - 1] < 0) != (x[k] < 0);
+        } else {
+            total += s1 > s0 ? s1 - s0 : s0 - s1;
+        }
+    }
+    return total;
+}
+
+template <class S>
+std::int64_t zero_crossing_kernel(const S* x, int n, int type) noexcept {
+    if (type == 0) return crossings<S, 0>(x, n);
+    if (type == 1) return crossings<S, 1>(x, n);
+    return crossings<S, 2>(x, n);
 }
 
 // ---------------------------------------------------------------- extrema
@@ -245,14 +320,14 @@ inline void extrema_scheme(const T* x, int n, T* mn, T* mx) {
         hi[u] = fill<V>(Limits<T>::low);
     }
     int i = 0;
-    for (; i + U * V::lanes <= n; i += U * V::lanes) {
+    for (; n - i >= U * V::lanes; i += U * V::lanes) {
         for (int u = 0; u < U; ++u) {
             const V v = V::loadu(x + i + u * V::lanes);
             if constexpr (Min) lo[u] = min(v, lo[u]);
             if constexpr (Max) hi[u] = max(v, hi[u]);
         }
     }
-    for (; i + V::lanes <= n; i += V::lanes) {
+    for (; n - i >= V::lanes; i += V::lanes) {
         const V v = V::loadu(x + i);
         if constexpr (Min) lo[0] = min(v, lo[0]);
         if constexpr (Max) hi[0] = max(v, hi[0]);
@@ -312,7 +387,7 @@ int first_equal_kernel(const T* x, int n, T v) noexcept {
     using V = Vec<T, kWidth>;
     const V vv = fill<V>(v);
     int i = 0;
-    for (; i + 2 * V::lanes <= n; i += 2 * V::lanes) {
+    for (; n - i >= 2 * V::lanes; i += 2 * V::lanes) {
         if (any_equal<T>(V::loadu(x + i), vv) || any_equal<T>(V::loadu(x + i + V::lanes), vv)) break;
     }
     for (; i < n; ++i) {
@@ -402,7 +477,7 @@ int index_kernel(const S* x, int n) noexcept {
         cur[u] = X::loadu(ramp) + fill<X>(static_cast<XT>(u * L));
     }
     int i = 0;
-    for (; i + U * L <= n; i += U * L) {
+    for (; n - i >= U * L; i += U * L) {
         for (int u = 0; u < U; ++u) {
             const V v = load_pair_values(x + i + u * L);
             const X m = better_mask<Max, T, XT>(v, best[u]);
@@ -484,6 +559,8 @@ extern const ReduceKernels reduce_kernels = {
     sum_16sc,
     sum_32s,
     count_in_range_32s,
+    zero_crossing_kernel<std::int16_t>,
+    zero_crossing_kernel<float>,
     extrema_row<std::uint8_t>(),
     extrema_row<std::uint16_t>(),
     extrema_row<std::int16_t>(),

@@ -78,6 +78,12 @@ struct ReduceKernels {
     std::int64_t (*sum_32s)(const Vdx32s* x, int n) noexcept;
     // Elements with lo < x < hi.
     int (*count_in_range_32s)(const Vdx32s* x, int n, Vdx32s lo, Vdx32s hi) noexcept;
+    // Over the pairs (x[k-1], x[k]), k = 1 .. n-1, by zero-crossing type:
+    // 0 pairs of strictly opposite signs, 1 pairs with exactly one element
+    // below zero (-0 and NaN are not), 2 the sum of |sgn x[k] - sgn x[k-1]|
+    // with sgn NaN = 0 (the caller halves it).
+    std::int64_t (*zero_crossing_16s)(const Vdx16s* x, int n, int type) noexcept;
+    std::int64_t (*zero_crossing_32f)(const Vdx32f* x, int n, int type) noexcept;
 
     ExtremaKernels<Vdx8u> x8u;
     ExtremaKernels<Vdx16u> x16u;
