@@ -16,6 +16,12 @@
 // For floats the vector minimum returns its second operand when either is
 // NaN, and the accumulator is always the second operand: a NaN element
 // never enters it, and an accumulator that starts at +inf stays a number.
+// The first-index kernels carry an index vector beside each value
+// accumulator and replace both where a lane strictly improves.
+//
+// Zero crossings turn each element into two sign masks (below and above
+// zero) in 32-bit lanes and count pairs from a vector and the same vector
+// one element earlier.
 #include "stats/reduce_kernels.h"
 
 #include <cstddef>
@@ -101,11 +107,10 @@ inline void sum_scheme(const S* x, int n, A* sum, A* sq) {
 
 template <class S, class A, int P, int C>
 void sum_kernel(const S* x, int n, A* sum, A* sq) noexcept {
-    if (C == 1 && sq != nullptr) {
-        sum_scheme<S, A, P, C, true>(x, n, sum, sq);
-    } else {
-        sum_scheme<S, A, P, C, false>(x, n, sum, sq);
+    if constexpr (C == 1) {
+        if (sq != nullptr) return sum_scheme<S, A, P, C, true>(x, n, sum, sq);
     }
+    sum_scheme<S, A, P, C, false>(x, n, sum, sq);
 }
 
 // ---------------------------------------------------------------- integer sums
