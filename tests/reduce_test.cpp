@@ -446,8 +446,8 @@ TEST(Reduce, AbsExtremaUseTheTypesMagnitude) {
     std::mt19937_64 g(5);
     Mismatches m;
     for (int n : lengths()) {
-        std::vector<Vdx16s> a = random_vector<Vdx16s>(g, n, 0);
-        std::vector<Vdx32s> b = random_vector<Vdx32s>(g, n, 0);
+        std::vector<Vdx16s> a = random_vector<Vdx16s>(g, n, (n & 1) ? 3 : 0);  // narrow: ties
+        std::vector<Vdx32s> b = random_vector<Vdx32s>(g, n, (n & 1) ? 3 : 0);
         for (int i = 0; i < n; ++i) {
             if (g() % 8 == 0) a[i] = (g() & 1) ? -32768 : 32767;
             if (g() % 8 == 0) b[i] = (g() & 1) ? INT32_MIN : 0;
@@ -472,10 +472,20 @@ TEST(Reduce, AbsExtremaUseTheTypesMagnitude) {
         check(b.data(), vdxsMinAbs_32s, vdxsMaxAbs_32s, vdxsMinAbsIndx_32s, vdxsMaxAbsIndx_32s);
     }
     EXPECT_NO_MISMATCH(m);
-    const Vdx16s low = -32768;
+    // Nothing beyond the bound: the first element.
+    const Vdx16s low[] = {-32768, 32767};
+    const Vdx32s min32[] = {INT32_MIN, INT32_MIN};
     Vdx16s r;
-    vdxsMaxAbs_16s(&low, 1, &r);
+    Vdx32s r32;
+    int i = -1;
+    vdxsMaxAbs_16s(low, 1, &r);
     EXPECT_EQ(r, 32767);
+    vdxsMinAbsIndx_16s(low, 2, &r, &i);
+    EXPECT_EQ(r, 32767);
+    EXPECT_EQ(i, 0);
+    vdxsMaxAbsIndx_32s(min32, 2, &r32, &i);
+    EXPECT_EQ(r32, INT32_MIN);
+    EXPECT_EQ(i, 0);
 }
 
 // ------------------------------------------------------------ every

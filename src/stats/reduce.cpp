@@ -7,8 +7,7 @@
 // of the variant this process picked (reduce_kernels.h); what stays here is
 // checking, the scalar finishing rules (scale factors, rounding, the
 // standard-deviation formula) and the members that are serial by nature
-// (SumWindow's running update) or rare (MinAbs / MaxAbs, MaxOrder),
-// written as plain loops.
+// (SumWindow's running update) or rare (MaxOrder), written as plain loops.
 //
 // Extrema: MinIndx / MaxIndx keep (value, index) lane pairs in one pass.
 // The other forms find the extremum value in the kernel; MinMaxIndx then
@@ -289,20 +288,20 @@ inline Vdx32s magnitude(Vdx32s x) noexcept {
     return static_cast<Vdx32s>(x < 0 ? 0u - static_cast<Vdx32u>(x) : static_cast<Vdx32u>(x));
 }
 
+template <class T>
+constexpr vdx::IndexKernels<T> ReduceKernels::*kAbsIndex = nullptr;
+template <>
+constexpr vdx::IndexKernels<Vdx16s> ReduceKernels::*kAbsIndex<Vdx16s> = &ReduceKernels::abs16s;
+template <>
+constexpr vdx::IndexKernels<Vdx32s> ReduceKernels::*kAbsIndex<Vdx32s> = &ReduceKernels::abs32s;
+
 template <bool Max, class T>
 VdxStatus abs_extremum(const T* src, int len, T* out, int* index) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, out, index));
-    T m = magnitude(src[0]);
-    int at = 0;
-    for (int i = 1; i < len; ++i) {
-        const T a = magnitude(src[i]);
-        if (Max ? a > m : a < m) {
-            m = a;
-            at = i;
-        }
-    }
-    *out = m;
-    *index = at;
+    const vdx::IndexKernels<T>& e = kernels().*kAbsIndex<T>;
+    const int i = (Max ? e.max : e.min)(src, len);
+    *out = magnitude(src[i]);
+    *index = i;
     return vdxStsNoErr;
 }
 
@@ -424,8 +423,10 @@ VdxStatus sum_window(const T* src, Vdx32f* dst, int len, int m) noexcept {
     float s = p[0];
     for (int i = whole; i < m; ++i) s += static_cast<float>(src[i]);
     dst[0] = s;
+    // len + m - 1 elements may lie beyond the int range of indices.
+    const T* ahead = src + m;
     for (int i = 0; i + 1 < len; ++i) {
-        s += static_cast<float>(static_cast<std::int32_t>(src[i + m]) - static_cast<std::int32_t>(src[i]));
+        s += static_cast<float>(static_cast<std::int32_t>(ahead[i]) - static_cast<std::int32_t>(src[i]));
         dst[i + 1] = s;
     }
     return vdxStsNoErr;

@@ -460,7 +460,28 @@ inline Vec<T, W> value_mask(Vec<X, W> m) {
     }
 }
 
-template <class S, bool Max>
+// Magnitudes as the Abs forms compare them: 16-bit elements (in 32-bit
+// lanes) with |-32768| taken as 32767, 32-bit ones in two's complement, so
+// that |-2^31| stays -2^31.
+template <class S>
+inline Vec<std::int32_t, kWidth> magnitude(Vec<std::int32_t, kWidth> v) {
+    const Vec<std::int32_t, kWidth> a = sign(v, v);
+    if constexpr (sizeof(S) == 2) {
+        return min(a, splat<Vec<std::int32_t, kWidth>>(32767));
+    } else {
+        return a;
+    }
+}
+template <class S>
+inline std::int32_t magnitude(S x) {
+    if constexpr (sizeof(S) == 2) {
+        return x == -32768 ? 32767 : (x < 0 ? -x : x);
+    } else {
+        return static_cast<std::int32_t>(x < 0 ? 0u - static_cast<std::uint32_t>(x) : static_cast<std::uint32_t>(x));
+    }
+}
+
+template <class S, bool Max, bool Abs = false>
 int index_kernel(const S* x, int n) noexcept {
     using T = typename PairLanes<S>::T;
     using XT = typename PairLanes<S>::X;
@@ -484,7 +505,8 @@ int index_kernel(const S* x, int n) noexcept {
     int i = 0;
     for (; n - i >= U * L; i += U * L) {
         for (int u = 0; u < U; ++u) {
-            const V v = load_pair_values(x + i + u * L);
+            V v = load_pair_values(x + i + u * L);
+            if constexpr (Abs) v = magnitude<S>(v);
             const X m = better_mask<Max, T, XT>(v, best[u]);
             best[u] = select(value_mask<XT, T>(m), v, best[u]);
             at[u] = select(m, cur[u], at[u]);
@@ -507,12 +529,16 @@ int index_kernel(const S* x, int n) noexcept {
     }
     int found = static_cast<int>(a);
     for (; i < n; ++i) {
-        if (Max ? x[i] > b : x[i] < b) {
-            b = x[i];
+        const T e = Abs ? static_cast<T>(magnitude(x[i])) : x[i];
+        if (Max ? e > b : e < b) {
+            b = e;
             found = i;
         }
     }
     if (found != kNone) return found;
+    // Nothing beyond the start value: every magnitude equals it (no
+    // magnitude lies beyond the type's bounds), so the first element is it.
+    if constexpr (Abs) return 0;
     const int e = first_equal_kernel<S>(x, n, start);
     return e < 0 ? 0 : e;
 }
@@ -520,6 +546,10 @@ int index_kernel(const S* x, int n) noexcept {
 template <class T>
 constexpr IndexKernels<T> index_row() {
     return {index_kernel<T, false>, index_kernel<T, true>};
+}
+template <class T>
+constexpr IndexKernels<T> abs_index_row() {
+    return {index_kernel<T, false, true>, index_kernel<T, true, true>};
 }
 
 // ---------------------------------------------------------------- every
@@ -577,6 +607,8 @@ extern const ReduceKernels reduce_kernels = {
     index_row<std::int32_t>(),
     index_row<float>(),
     index_row<double>(),
+    abs_index_row<std::int16_t>(),
+    abs_index_row<std::int32_t>(),
     every_row<std::uint8_t>(),
     every_row<std::uint16_t>(),
     every_row<std::int16_t>(),

@@ -97,6 +97,10 @@ struct ReduceKernels {
     IndexKernels<Vdx32s> i32s;
     IndexKernels<Vdx32f> i32f;
     IndexKernels<Vdx64f> i64f;
+    // The same by magnitude, as MinAbs / MaxAbs take it: 16s counts
+    // |-32768| as 32767; 32s forms |x| in two's complement (|-2^31| = -2^31).
+    IndexKernels<Vdx16s> abs16s;
+    IndexKernels<Vdx32s> abs32s;
 
     EveryKernels<Vdx8u> e8u;
     EveryKernels<Vdx16u> e16u;
