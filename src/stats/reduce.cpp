@@ -178,6 +178,40 @@ VdxStatus sum_16sc(const Vdx16sc* src, int len, DC* out, int sf) noexcept {
     return vdxStsNoErr;
 }
 
+// ---------------------------------------------------------------- deviations
+
+// StdDev and (WithMean) MeanStdDev of 32f / 64f; 32f sums by the hint,
+// which MeanStdDev passes as none (double sums).
+template <bool WithMean, class T>
+VdxStatus float_std_dev(const T* src, int len, T* mean, T* dev, int hint) noexcept {
+    if (vdx::any_null(src, dev) || (WithMean && mean == nullptr)) return vdxStsNullPtrErr;
+    if (len < 2) return vdxStsSizeErr;
+    double s, q;
+    if constexpr (sizeof(T) == sizeof(Vdx32f)) {
+        sum_32f_by_hint<1>(src, len, hint, &s, &q);
+    } else {
+        kernels().sum_64f(src, len, &s, &q);
+    }
+    if constexpr (WithMean) *mean = static_cast<T>(s / len);
+    *dev = static_cast<T>(std_dev(s, q, len));
+    return vdxStsNoErr;
+}
+
+// The 16s forms with result type D: the deviation is rounded to 32 bits and
+// then limited to D (StdDev_16s: at most 32767); the mean, like Mean_16s,
+// is the exact sum over len in double, scaled and rounded.
+template <bool WithMean, class D>
+VdxStatus int_std_dev(const Vdx16s* src, int len, D* mean, D* dev, int sf) noexcept {
+    if (vdx::any_null(src, dev) || (WithMean && mean == nullptr)) return vdxStsNullPtrErr;
+    if (len < 2) return vdxStsSizeErr;
+    std::int64_t s;
+    std::uint64_t q;
+    kernels().sum_16s(src, len, &s, &q);
+    if constexpr (WithMean) *mean = scaled<D>(static_cast<double>(s) / len, sf);
+    *dev = vdx::saturate<D>(scaled<Vdx32s>(std_dev_exact(s, q, len), sf));
+    return vdxStsNoErr;
+}
+
 // ---------------------------------------------------------------- extrema
 
 template <class T>
@@ -499,65 +533,31 @@ extern "C" VdxStatus y8_vdxsMean_32s_Sfs(const Vdx32s* pSrc, int len, Vdx32s* pM
     return vdxStsNoErr;
 }
 
-// Standard deviations.
-extern "C" VdxStatus y8_vdxsStdDev_32f(const Vdx32f* pSrc, int len, Vdx32f* pStdDev, VdxHintAlgorithm hint) noexcept {
-    if (vdx::any_null(pSrc, pStdDev)) return vdxStsNullPtrErr;
-    if (len < 2) return vdxStsSizeErr;
-    double s, q;
-    sum_32f_by_hint<1>(pSrc, len, hint, &s, &q);
-    *pStdDev = static_cast<Vdx32f>(std_dev(s, q, len));
-    return vdxStsNoErr;
-}
-extern "C" VdxStatus y8_vdxsStdDev_64f(const Vdx64f* pSrc, int len, Vdx64f* pStdDev) noexcept {
-    if (vdx::any_null(pSrc, pStdDev)) return vdxStsNullPtrErr;
-    if (len < 2) return vdxStsSizeErr;
-    double s, q;
-    kernels().sum_64f(pSrc, len, &s, &q);
-    *pStdDev = std_dev(s, q, len);
-    return vdxStsNoErr;
-}
-extern "C" VdxStatus y8_vdxsMeanStdDev_32f(const Vdx32f* pSrc, int len, Vdx32f* pMean, Vdx32f* pStdDev) noexcept {
-    if (vdx::any_null(pSrc, pMean, pStdDev)) return vdxStsNullPtrErr;
-    if (len < 2) return vdxStsSizeErr;
-    double s, q;
-    kernels().sum_32f(pSrc, len, &s, &q);
-    *pMean = static_cast<Vdx32f>(s / len);
-    *pStdDev = static_cast<Vdx32f>(std_dev(s, q, len));
-    return vdxStsNoErr;
-}
-extern "C" VdxStatus y8_vdxsMeanStdDev_64f(const Vdx64f* pSrc, int len, Vdx64f* pMean, Vdx64f* pStdDev) noexcept {
-    if (vdx::any_null(pSrc, pMean, pStdDev)) return vdxStsNullPtrErr;
-    if (len < 2) return vdxStsSizeErr;
-    double s, q;
-    kernels().sum_64f(pSrc, len, &s, &q);
-    *pMean = s / len;
-    *pStdDev = std_dev(s, q, len);
-    return vdxStsNoErr;
-}
+// Standard deviations: code, element type, hint parameter and argument.
+#define VDX_HINT_PARAM , VdxHintAlgorithm hint
+#define VDX_NO_PARAM
+#define VDX_FLOAT_STDDEV_ROW(code, T, PARAM, ARG)                                                                \
+    extern "C" VdxStatus y8_vdxsStdDev_##code(const T* pSrc, int len, T* pStdDev PARAM) noexcept {               \
+        return float_std_dev<false>(pSrc, len, static_cast<T*>(nullptr), pStdDev, ARG);                          \
+    }                                                                                                            \
+    extern "C" VdxStatus y8_vdxsMeanStdDev_##code(const T* pSrc, int len, T* pMean, T* pStdDev) noexcept {       \
+        return float_std_dev<true>(pSrc, len, pMean, pStdDev, vdxAlgHintNone);                                  \
+    }
+VDX_FLOAT_STDDEV_ROW(32f, Vdx32f, VDX_HINT_PARAM, hint)
+VDX_FLOAT_STDDEV_ROW(64f, Vdx64f, VDX_NO_PARAM, vdxAlgHintNone)
+#undef VDX_FLOAT_STDDEV_ROW
+#undef VDX_HINT_PARAM
+#undef VDX_NO_PARAM
 
-// Integer standard deviations: D is the result type; the 16s forms limit
-// the 32-bit result to 32767 (StdDev) or saturate both results (MeanStdDev).
+// Integer standard deviations: code, result type.
 #define VDX_INT_STDDEV_ROW(code, D)                                                                              \
     extern "C" VdxStatus y8_vdxsStdDev_##code##_Sfs(const Vdx16s* pSrc, int len, D* pStdDev, int scaleFactor)   \
         noexcept {                                                                                               \
-        if (vdx::any_null(pSrc, pStdDev)) return vdxStsNullPtrErr;                                               \
-        if (len < 2) return vdxStsSizeErr;                                                                       \
-        std::int64_t s;                                                                                          \
-        std::uint64_t q;                                                                                         \
-        kernels().sum_16s(pSrc, len, &s, &q);                                                                    \
-        *pStdDev = vdx::saturate<D>(scaled<Vdx32s>(std_dev_exact(s, q, len), scaleFactor));                      \
-        return vdxStsNoErr;                                                                                      \
+        return int_std_dev<false>(pSrc, len, static_cast<D*>(nullptr), pStdDev, scaleFactor);                    \
     }                                                                                                            \
     extern "C" VdxStatus y8_vdxsMeanStdDev_##code##_Sfs(const Vdx16s* pSrc, int len, D* pMean, D* pStdDev,      \
                                                         int scaleFactor) noexcept {                              \
-        if (vdx::any_null(pSrc, pMean, pStdDev)) return vdxStsNullPtrErr;                                        \
-        if (len < 2) return vdxStsSizeErr;                                                                       \
-        std::int64_t s;                                                                                          \
-        std::uint64_t q;                                                                                         \
-        kernels().sum_16s(pSrc, len, &s, &q);                                                                    \
-        *pMean = scaled<D>(static_cast<double>(s) / len, scaleFactor);                                           \
-        *pStdDev = scaled<D>(std_dev_exact(s, q, len), scaleFactor);                                             \
-        return vdxStsNoErr;                                                                                      \
+        return int_std_dev<true>(pSrc, len, pMean, pStdDev, scaleFactor);                                        \
     }
 VDX_INT_STDDEV_ROW(16s32s, Vdx32s)
 VDX_INT_STDDEV_ROW(16s, Vdx16s)
