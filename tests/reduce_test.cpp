@@ -571,6 +571,33 @@ TEST(Reduce, MaxOrderCountInRangeAndZeroCrossing) {
             int order = -1;
             vdxsMaxOrder_32s(y, n, &order);
             if (order != (big ? 64 - __builtin_clzll(big) : 0)) m.note([&](auto& os) { os << "MaxOrder_32s n=" << n; });
+            // Float MaxOrder: frexp's exponent of the largest finite magnitude
+            // (zeros and subnormals count as the smallest normal's -126 /
+            // -1022); non-finite elements only raise the warning.
+            auto float_order = [&](auto zero) {
+                using F = decltype(zero);
+                std::vector<F> v(n + off);
+                bool special = false;
+                int want = std::numeric_limits<F>::min_exponent - 1;
+                for (int i = 0; i < n + off; ++i) {
+                    const int r = int(g() % 64);
+                    v[i] = std::ldexp(F(1) + F(g() % 999983) / F(999983), int(g() % 400) - 200) * ((g() & 1) ? 1 : -1);
+                    if (r == 0) v[i] = (g() & 1) ? INFINITY : NAN;
+                    if (r == 1) v[i] = std::numeric_limits<F>::denorm_min() * 3;
+                    if (i < off) continue;
+                    special |= !std::isfinite(v[i]);
+                    int e = std::numeric_limits<F>::min_exponent - 1;
+                    if (std::isfinite(v[i]) && std::fabs(v[i]) >= std::numeric_limits<F>::min()) std::frexp(v[i], &e);
+                    want = std::max(want, e);
+                }
+                int got = 0;
+                const VdxStatus st = sizeof(F) == 4 ? vdxsMaxOrder_32f(reinterpret_cast<const Vdx32f*>(v.data()) + off, n, &got)
+                                                    : vdxsMaxOrder_64f(reinterpret_cast<const Vdx64f*>(v.data()) + off, n, &got);
+                if (got != want || st != (special ? vdxStsNonFiniteArg : vdxStsNoErr))
+                    m.note([&](auto& os) { os << "MaxOrder float sizeof=" << sizeof(F) << " n=" << n; });
+            };
+            float_order(0.0f);
+            float_order(0.0);
             // CountInRange against two random bounds.
             const Vdx32s lo = y[g() % n], hi = y[g() % n];
             int want = 0, got = -1;

@@ -7,7 +7,7 @@
 // of the variant this process picked (reduce_kernels.h); what stays here is
 // checking, the scalar finishing rules (scale factors, rounding, the
 // standard-deviation formula) and the members that are serial by nature
-// (SumWindow's running update) or rare (MaxOrder), written as plain loops.
+// (SumWindow's running update) and the integer MaxOrder, a plain OR loop.
 //
 // Extrema: MinIndx / MaxIndx keep (value, index) lane pairs in one pass.
 // The other forms find the extremum value in the kernel; MinMaxIndx then
@@ -400,21 +400,18 @@ VdxStatus max_order_int(const T* src, int len, int* order) noexcept {
 }
 
 // Float order: the largest exponent field among finite elements, minus
-// 126 (1022); infinities and NaNs (field all ones) are left out and noted.
-template <class T, class U, int Mantissa, int Bias>
+// 126 (1022); infinities and NaNs are left out and noted.
+template <class T>
 VdxStatus max_order_float(const T* src, int len, int* order) noexcept {
     if (len < 1) return vdxStsSizeErr;
     if (vdx::any_null(src, order)) return vdxStsNullPtrErr;
-    constexpr U all_ones = sizeof(T) == 4 ? 0xFF : 0x7FF;
-    U top = 0, non_finite = 0;
-    for (int i = 0; i < len; ++i) {
-        const U field = (__builtin_bit_cast(U, src[i]) >> Mantissa) & all_ones;
-        const bool special = field == all_ones;
-        non_finite |= special;
-        const U f = special ? 0 : field;
-        top = f > top ? f : top;
+    int non_finite;
+    const ReduceKernels& k = kernels();
+    if constexpr (sizeof(T) == sizeof(Vdx32f)) {
+        *order = k.max_exponent_32f(src, len, &non_finite) - 126;
+    } else {
+        *order = k.max_exponent_64f(src, len, &non_finite) - 1022;
     }
-    *order = static_cast<int>(top) - (Bias - 1);
     return non_finite ? vdxStsNonFiniteArg : vdxStsNoErr;
 }
 
@@ -645,10 +642,10 @@ extern "C" VdxStatus y8_vdxsMaxOrder_32s(const Vdx32s* pSrc, int len, int* pOrde
     return max_order_int(pSrc, len, pOrder);
 }
 extern "C" VdxStatus y8_vdxsMaxOrder_32f(const Vdx32f* pSrc, int len, int* pOrder) noexcept {
-    return max_order_float<Vdx32f, std::uint32_t, 23, 127>(pSrc, len, pOrder);
+    return max_order_float(pSrc, len, pOrder);
 }
 extern "C" VdxStatus y8_vdxsMaxOrder_64f(const Vdx64f* pSrc, int len, int* pOrder) noexcept {
-    return max_order_float<Vdx64f, std::uint64_t, 52, 1023>(pSrc, len, pOrder);
+    return max_order_float(pSrc, len, pOrder);
 }
 
 extern "C" VdxStatus y8_vdxsCountInRange_32s(const Vdx32s* pSrc, int len, int* pCounts, Vdx32s lowerBound,

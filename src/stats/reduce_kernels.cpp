@@ -282,6 +282,48 @@ std::int64_t zero_crossing_kernel(const S* x, int n, int type) noexcept {
     return crossings<S, 2>(x, n);
 }
 
+// ---------------------------------------------------------------- float order
+
+// The largest exponent field among finite elements (0 when there is none);
+// *non_finite set when an element has the all-ones field (inf or NaN).
+// Doubles are read as 32-bit lanes: the field sits in bits 20..30 of the
+// odd (high) lanes, and the even lanes are masked to 0.
+template <class F>
+int max_exponent_kernel(const F* x, int n, int* non_finite) noexcept {
+    using VI = Vec<std::int32_t, kWidth>;
+    constexpr bool single = sizeof(F) == 4;
+    constexpr int shift = single ? 23 : 20, ones = single ? 0xFF : 0x7FF;
+    constexpr int per = VI::lanes * 4 / static_cast<int>(sizeof(F));  // elements per vector
+    alignas(32) std::int32_t pattern[VI::lanes];
+    for (int k = 0; k < VI::lanes; ++k) pattern[k] = (single || (k & 1)) ? ones : 0;
+    const VI field_mask = VI::loadu(pattern), all_ones = splat<VI>(ones);
+    VI top = zeros<VI>(), special = zeros<VI>();
+    int i = 0;
+    for (; n - i >= per; i += per) {
+        const VI field = (VI::loadu(x + i) >> shift) & field_mask;
+        const VI s = cmpeq(field, all_ones);
+        special = special | s;
+        top = max(top, andnot(s, field));
+    }
+    alignas(32) std::int32_t lanes[VI::lanes];
+    top.storeu(lanes);
+    int best = 0;
+    for (int k = 0; k < VI::lanes; ++k) best = lanes[k] > best ? lanes[k] : best;
+    bool any = any_set(special);
+    for (; i < n; ++i) {
+        std::uint64_t bits = 0;
+        __builtin_memcpy(&bits, x + i, sizeof(F));
+        const int field = static_cast<int>(bits >> (single ? 23 : 52)) & ones;
+        if (field == ones) {
+            any = true;
+        } else if (field > best) {
+            best = field;
+        }
+    }
+    *non_finite = any;
+    return best;
+}
+
 // ---------------------------------------------------------------- extrema
 
 template <class T>
@@ -596,6 +638,8 @@ extern const ReduceKernels reduce_kernels = {
     count_in_range_32s,
     zero_crossing_kernel<std::int16_t>,
     zero_crossing_kernel<float>,
+    max_exponent_kernel<float>,
+    max_exponent_kernel<double>,
     extrema_row<std::uint8_t>(),
     extrema_row<std::uint16_t>(),
     extrema_row<std::int16_t>(),

@@ -84,6 +84,10 @@ struct ReduceKernels {
     // with sgn NaN = 0 (the caller halves it).
     std::int64_t (*zero_crossing_16s)(const Vdx16s* x, int n, int type) noexcept;
     std::int64_t (*zero_crossing_32f)(const Vdx32f* x, int n, int type) noexcept;
+    // The largest exponent field among the finite elements (0 if none);
+    // *non_finite becomes 1 when an infinity or NaN was met, else 0.
+    int (*max_exponent_32f)(const Vdx32f* x, int n, int* non_finite) noexcept;
+    int (*max_exponent_64f)(const Vdx64f* x, int n, int* non_finite) noexcept;
 
     ExtremaKernels<Vdx8u> x8u;
     ExtremaKernels<Vdx16u> x16u;
