@@ -649,9 +649,156 @@ VdxStatus vdxsSumLn_32f64f(const Vdx32f* pSrc, int len, Vdx64f* pSum) VDX_NOEXCE
 VdxStatus vdxsSumLn_16s32f(const Vdx16s* pSrc, int len, Vdx32f* pSum) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */
-/* Reductions                                                               */
+/* Reductions: sums, means, standard deviations, extrema and their          */
+/* positions, bit order of the largest magnitude, counts in a range, zero   */
+/* crossings, sliding-window sums, element-wise minimum and maximum.        */
+/*                                                                          */
+/* Float sums (Sum, Mean, StdDev; complex forms per part) run a fixed order,*/
+/* so the result never depends on alignment or the processor: hint          */
+/* vdxAlgHintFast sums in float into 16 partial sums (element i into        */
+/* partial i mod 16, per whole block of 16), any other hint in double into 8*/
+/* (i mod 8).  The partials are folded as a halving tree (p[j] += p[j+h] for*/
+/* h = 8 or 4, then h/2, ... 1), the leftover elements are added one by one,*/
+/* and a double sum is rounded to float once.  64f and 64fc: 8 double       */
+/* partials.  Means divide the sum by len in double and round once.         */
+/* StdDev: sqrt(max(0, n Q - S^2) / (n (n - 1))) with S the sum and Q the   */
+/* sum of squares, both accumulated as the sum is (squares in float for the */
+/* fast hint); the formula itself runs in double.  MeanStdDev_32f always    */
+/* accumulates in double.                                                   */
+/*                                                                          */
+/* Integer forms: 16s sums and sums of squares are exact; n Q - S^2 is      */
+/* formed exactly and then divided and rooted in double.  Results are       */
+/* scaled by 2^-scaleFactor, rounded half to even and saturated (StdDev_16s */
+/* at most 32767).  Sum_32s sums in 64 bits.  Mean_32s_Sfs divides exactly  */
+/* with ties to even; for scaleFactor < 0 a shift of 32 or more saturates   */
+/* every non-zero quotient, otherwise a sum that fits 32 bits is shifted    */
+/* before the division and a larger one after it.                           */
+/*                                                                          */
+/* Extrema report the first index of the extremum.  Floats: NaN elements    */
+/* are skipped (a vector of NaNs only gives its first element, index 0);    */
+/* -0 and +0 are equal and the value returned is the first of them.         */
+/* MinIndx/MaxIndx take a null index pointer.  MinAbs/MaxAbs: 16s counts    */
+/* |-32768| as 32767; 32s forms |x| in 32-bit two's complement, so          */
+/* |-2^31| is -2^31 and compares as such.                                   */
+/* MinEvery/MaxEvery: dst = src1 < src2 ? src1 : src2 (Max: >), in place    */
+/* with src1 = pSrc and src2 = pSrcDst; so on equal values (-0 and +0) the  */
+/* second operand is kept.  A NaN operand is skipped: the other one is      */
+/* taken, NaN only when both are.                                           */
+/*                                                                          */
+/* MaxOrder: integers: bits of (OR of all |x|), 0 for all zeros.  Floats:   */
+/* exponent field of the largest finite magnitude minus 126 (32f) or 1022   */
+/* (64f); zeros and subnormals have field 0, so an all-zero vector gives    */
+/* -126 (-1022).  Infinities and NaNs are left out of the order and make    */
+/* the call return the warning vdxStsNonFiniteArg.                          */
+/*                                                                          */
+/* CountInRange: lowerBound < x < upperBound.  ZeroCrossing over pairs      */
+/* (x[n-1], x[n]), as a float count: vdxZCProduct pairs of strictly         */
+/* opposite signs (a zero never counts; the sign test is exact, so no       */
+/* product underflows); vdxZCSignBit pairs with one element below 0 and     */
+/* the other not (-0 and NaN count as non-negative); vdxZCSignDiff the sum  */
+/* of |sgn x[n] - sgn x[n-1]| halved, rounding down (sgn NaN = 0).          */
+/* SumWindow: dst[i] = x[i] + ... + x[i+m-1] for i < len (pSrc holds        */
+/* len + m - 1 elements): the first window by 8 float partials, then each   */
+/* next one as the previous plus float(x[i+m] - x[i]).                      */
+/*                                                                          */
+/* Checks: pointers (vdxStsNullPtrErr), then len below 1 (below 2 for       */
+/* StdDev and MeanStdDev; 0 for the unsigned-length MinEvery/MaxEvery;      */
+/* ZeroCrossing any len <= 0) with vdxStsSizeErr; MaxOrder checks len       */
+/* first.  ZeroCrossing: a type outside 0..2 is vdxStsRangeErr.  SumWindow: */
+/* maskSize below 1 is vdxStsMaskSizeErr, then a len below 1 returns        */
+/* success with nothing written.  No state, no threads.                     */
 /* ------------------------------------------------------------------------ */
-
+VdxStatus vdxsCountInRange_32s(const Vdx32s* pSrc, int len, int* pCounts, Vdx32s lowerBound, Vdx32s upperBound) VDX_NOEXCEPT;
+VdxStatus vdxsMaxAbsIndx_16s(const Vdx16s* pSrc, int len, Vdx16s* pMaxAbs, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMaxAbsIndx_32s(const Vdx32s* pSrc, int len, Vdx32s* pMaxAbs, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMaxAbs_16s(const Vdx16s* pSrc, int len, Vdx16s* pMaxAbs) VDX_NOEXCEPT;
+VdxStatus vdxsMaxAbs_32s(const Vdx32s* pSrc, int len, Vdx32s* pMaxAbs) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_16s_I(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_16u(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_16u_I(const Vdx16u* pSrc, Vdx16u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_32s_I(const Vdx32s* pSrc, Vdx32s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_8u(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx8u* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxEvery_8u_I(const Vdx8u* pSrc, Vdx8u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMaxIndx_16s(const Vdx16s* pSrc, int len, Vdx16s* pMax, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMaxIndx_32f(const Vdx32f* pSrc, int len, Vdx32f* pMax, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMaxIndx_32s(const Vdx32s* pSrc, int len, Vdx32s* pMax, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMaxIndx_64f(const Vdx64f* pSrc, int len, Vdx64f* pMax, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMaxOrder_16s(const Vdx16s* pSrc, int len, int* pOrder) VDX_NOEXCEPT;
+VdxStatus vdxsMaxOrder_32f(const Vdx32f* pSrc, int len, int* pOrder) VDX_NOEXCEPT;
+VdxStatus vdxsMaxOrder_32s(const Vdx32s* pSrc, int len, int* pOrder) VDX_NOEXCEPT;
+VdxStatus vdxsMaxOrder_64f(const Vdx64f* pSrc, int len, int* pOrder) VDX_NOEXCEPT;
+VdxStatus vdxsMax_16s(const Vdx16s* pSrc, int len, Vdx16s* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMax_32f(const Vdx32f* pSrc, int len, Vdx32f* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMax_32s(const Vdx32s* pSrc, int len, Vdx32s* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMax_64f(const Vdx64f* pSrc, int len, Vdx64f* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMeanStdDev_16s32s_Sfs(const Vdx16s* pSrc, int len, Vdx32s* pMean, Vdx32s* pStdDev, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMeanStdDev_16s_Sfs(const Vdx16s* pSrc, int len, Vdx16s* pMean, Vdx16s* pStdDev, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMeanStdDev_32f(const Vdx32f* pSrc, int len, Vdx32f* pMean, Vdx32f* pStdDev) VDX_NOEXCEPT;
+VdxStatus vdxsMeanStdDev_64f(const Vdx64f* pSrc, int len, Vdx64f* pMean, Vdx64f* pStdDev) VDX_NOEXCEPT;
+VdxStatus vdxsMean_16s_Sfs(const Vdx16s* pSrc, int len, Vdx16s* pMean, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMean_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pMean, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMean_32f(const Vdx32f* pSrc, int len, Vdx32f* pMean, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsMean_32fc(const Vdx32fc* pSrc, int len, Vdx32fc* pMean, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsMean_32s_Sfs(const Vdx32s* pSrc, int len, Vdx32s* pMean, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMean_64f(const Vdx64f* pSrc, int len, Vdx64f* pMean) VDX_NOEXCEPT;
+VdxStatus vdxsMean_64fc(const Vdx64fc* pSrc, int len, Vdx64fc* pMean) VDX_NOEXCEPT;
+VdxStatus vdxsMinAbsIndx_16s(const Vdx16s* pSrc, int len, Vdx16s* pMinAbs, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinAbsIndx_32s(const Vdx32s* pSrc, int len, Vdx32s* pMinAbs, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinAbs_16s(const Vdx16s* pSrc, int len, Vdx16s* pMinAbs) VDX_NOEXCEPT;
+VdxStatus vdxsMinAbs_32s(const Vdx32s* pSrc, int len, Vdx32s* pMinAbs) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_16s_I(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_16u(const Vdx16u* pSrc1, const Vdx16u* pSrc2, Vdx16u* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_16u_I(const Vdx16u* pSrc, Vdx16u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_32s_I(const Vdx32s* pSrc, Vdx32s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_8u(const Vdx8u* pSrc1, const Vdx8u* pSrc2, Vdx8u* pDst, Vdx32u len) VDX_NOEXCEPT;
+VdxStatus vdxsMinEvery_8u_I(const Vdx8u* pSrc, Vdx8u* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMinIndx_16s(const Vdx16s* pSrc, int len, Vdx16s* pMin, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinIndx_32f(const Vdx32f* pSrc, int len, Vdx32f* pMin, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinIndx_32s(const Vdx32s* pSrc, int len, Vdx32s* pMin, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinIndx_64f(const Vdx64f* pSrc, int len, Vdx64f* pMin, int* pIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMaxIndx_16s(const Vdx16s* pSrc, int len, Vdx16s* pMin, int* pMinIndx, Vdx16s* pMax, int* pMaxIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMaxIndx_16u(const Vdx16u* pSrc, int len, Vdx16u* pMin, int* pMinIndx, Vdx16u* pMax, int* pMaxIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMaxIndx_32f(const Vdx32f* pSrc, int len, Vdx32f* pMin, int* pMinIndx, Vdx32f* pMax, int* pMaxIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMaxIndx_32s(const Vdx32s* pSrc, int len, Vdx32s* pMin, int* pMinIndx, Vdx32s* pMax, int* pMaxIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMaxIndx_32u(const Vdx32u* pSrc, int len, Vdx32u* pMin, int* pMinIndx, Vdx32u* pMax, int* pMaxIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMaxIndx_64f(const Vdx64f* pSrc, int len, Vdx64f* pMin, int* pMinIndx, Vdx64f* pMax, int* pMaxIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMaxIndx_8u(const Vdx8u* pSrc, int len, Vdx8u* pMin, int* pMinIndx, Vdx8u* pMax, int* pMaxIndx) VDX_NOEXCEPT;
+VdxStatus vdxsMinMax_16s(const Vdx16s* pSrc, int len, Vdx16s* pMin, Vdx16s* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMinMax_16u(const Vdx16u* pSrc, int len, Vdx16u* pMin, Vdx16u* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMinMax_32f(const Vdx32f* pSrc, int len, Vdx32f* pMin, Vdx32f* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMinMax_32s(const Vdx32s* pSrc, int len, Vdx32s* pMin, Vdx32s* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMinMax_32u(const Vdx32u* pSrc, int len, Vdx32u* pMin, Vdx32u* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMinMax_64f(const Vdx64f* pSrc, int len, Vdx64f* pMin, Vdx64f* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMinMax_8u(const Vdx8u* pSrc, int len, Vdx8u* pMin, Vdx8u* pMax) VDX_NOEXCEPT;
+VdxStatus vdxsMin_16s(const Vdx16s* pSrc, int len, Vdx16s* pMin) VDX_NOEXCEPT;
+VdxStatus vdxsMin_32f(const Vdx32f* pSrc, int len, Vdx32f* pMin) VDX_NOEXCEPT;
+VdxStatus vdxsMin_32s(const Vdx32s* pSrc, int len, Vdx32s* pMin) VDX_NOEXCEPT;
+VdxStatus vdxsMin_64f(const Vdx64f* pSrc, int len, Vdx64f* pMin) VDX_NOEXCEPT;
+VdxStatus vdxsStdDev_16s32s_Sfs(const Vdx16s* pSrc, int len, Vdx32s* pStdDev, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsStdDev_16s_Sfs(const Vdx16s* pSrc, int len, Vdx16s* pStdDev, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsStdDev_32f(const Vdx32f* pSrc, int len, Vdx32f* pStdDev, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsStdDev_64f(const Vdx64f* pSrc, int len, Vdx64f* pStdDev) VDX_NOEXCEPT;
+VdxStatus vdxsSumWindow_16s32f(const Vdx16s* pSrc, Vdx32f* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsSumWindow_8u32f(const Vdx8u* pSrc, Vdx32f* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsSum_16s32s_Sfs(const Vdx16s* pSrc, int len, Vdx32s* pSum, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSum_16s_Sfs(const Vdx16s* pSrc, int len, Vdx16s* pSum, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSum_16sc32sc_Sfs(const Vdx16sc* pSrc, int len, Vdx32sc* pSum, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSum_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pSum, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSum_32f(const Vdx32f* pSrc, int len, Vdx32f* pSum, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsSum_32fc(const Vdx32fc* pSrc, int len, Vdx32fc* pSum, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsSum_32s_Sfs(const Vdx32s* pSrc, int len, Vdx32s* pSum, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsSum_64f(const Vdx64f* pSrc, int len, Vdx64f* pSum) VDX_NOEXCEPT;
+VdxStatus vdxsSum_64fc(const Vdx64fc* pSrc, int len, Vdx64fc* pSum) VDX_NOEXCEPT;
+VdxStatus vdxsZeroCrossing_16s32f(const Vdx16s* pSrc, int len, Vdx32f* pValZCR, VdxZCType zcType) VDX_NOEXCEPT;
+VdxStatus vdxsZeroCrossing_32f(const Vdx32f* pSrc, int len, Vdx32f* pValZCR, VdxZCType zcType) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */
 /* Thresholds                                                               */

@@ -693,6 +693,23 @@ VDX_INT_ARITH(16, _mm, si128, __m128i)
 VDX_INT_ARITH(32, _mm256, si256, __m256i)
 #endif
 
+// Maxima of unsigned lanes (the minima are above).
+#define VDX_UINT_MAX(W, P)                                                                                            \
+    inline Vec<std::uint8_t, W> max(Vec<std::uint8_t, W> a, Vec<std::uint8_t, W> b) {                                 \
+        return {P##_max_epu8(a.v, b.v)};                                                                              \
+    }                                                                                                                 \
+    inline Vec<std::uint16_t, W> max(Vec<std::uint16_t, W> a, Vec<std::uint16_t, W> b) {                              \
+        return {P##_max_epu16(a.v, b.v)};                                                                             \
+    }                                                                                                                 \
+    inline Vec<std::uint32_t, W> max(Vec<std::uint32_t, W> a, Vec<std::uint32_t, W> b) {                              \
+        return {P##_max_epu32(a.v, b.v)};                                                                             \
+    }
+VDX_UINT_MAX(16, _mm)
+#if defined(__AVX2__)
+VDX_UINT_MAX(32, _mm256)
+#endif
+#undef VDX_UINT_MAX
+
 #undef VDX_INT_ARITH
 #undef VDX_INT_SHIFTS
 #undef VDX_INT_COMMON

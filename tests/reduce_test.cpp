@@ -1,0 +1,738 @@
+// Reductions, black box.  Every matrix runs over lengths 1..70 and a few
+// longer ones, at element offsets 0..3 (so vectors start at every
+// alignment), and CTest runs the program once per kernel variant.
+//
+// Oracles: the float sums have a fixed order of operations, modelled here
+// in scalar code and compared bit for bit (so the variants agree with each
+// other), and checked for accuracy against long double; integer results
+// come from exact 128-bit arithmetic with the rounding written out as a
+// remainder comparison; extrema from a plain first-improvement scan.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "mismatches.h"
+#include "vdxs.h"
+
+namespace {
+
+std::vector<int> lengths() {
+    std::vector<int> v;
+    for (int n = 1; n <= 70; ++n) v.push_back(n);
+    for (int n : {127, 128, 129, 1000, 4099}) v.push_back(n);
+    return v;
+}
+
+template <class T>
+bool same_bits(T a, T b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+// Random elements: integers over the whole type or over [-range, range]
+// (where the type allows) to make ties; floats in [-range, range].
+template <class T>
+std::vector<T> random_vector(std::mt19937_64& g, int n, double range) {
+    std::vector<T> v(n);
+    for (auto& e : v) {
+        if constexpr (std::is_floating_point_v<T>) {
+            e = static_cast<T>(std::uniform_real_distribution<double>(-range, range)(g));
+        } else if (range <= 0) {
+            e = static_cast<T>(g());
+        } else {
+            const double lo = std::is_signed_v<T> ? -range : 0;
+            e = static_cast<T>(std::llround(std::uniform_real_distribution<double>(lo, range)(g)));
+        }
+    }
+    return v;
+}
+
+// ------------------------------------------------------------ float sums
+
+// The library's order: P partials per component (element i into i mod P
+// over whole blocks), halving-tree fold, leftovers one by one.
+template <class A, int P, int C, class S>
+void model_sum(const S* x, int n, A* sum, A* sq) {
+    A p[P * C] = {}, q[P * C] = {};
+    const int blocks = n / P;
+    for (int i = 0; i < blocks * P; ++i) {
+        for (int c = 0; c < C; ++c) {
+            const A e = static_cast<A>(x[i * C + c]);
+            p[(i % P) * C + c] += e;
+            q[(i % P) * C + c] += e * e;
+        }
+    }
+    for (int c = 0; c < C; ++c) {
+        for (int h = P / 2; h >= 1; h /= 2) {
+            for (int j = 0; j < h; ++j) {
+                p[j * C + c] += p[(j + h) * C + c];
+                q[j * C + c] += q[(j + h) * C + c];
+            }
+        }
+        for (int i = blocks * P; i < n; ++i) {
+            const A e = static_cast<A>(x[i * C + c]);
+            p[c] += e;
+            q[c] += e * e;
+        }
+        sum[c] = p[c];
+        if (sq) sq[c] = q[c];
+    }
+}
+
+double model_std_dev(double s, double q, int n) {
+    double v = double(n) * q - s * s;
+    if (v < 0) v = 0;
+    return std::sqrt(v / (double(n) * (n - 1)));
+}
+
+// The model of a 32f sum by hint, widened to double.
+template <int C>
+void model_32f(const float* x, int n, VdxHintAlgorithm h, double* s, double* q) {
+    if (h == vdxAlgHintFast) {
+        float fs[C], fq;
+        model_sum<float, 16, C>(x, n, fs, q ? &fq : nullptr);
+        for (int c = 0; c < C; ++c) s[c] = fs[c];
+        if (q) *q = fq;
+    } else {
+        model_sum<double, 8, C>(x, n, s, q);
+    }
+}
+
+TEST(Reduce, FloatSumsFollowTheirFixedOrderAndAreAccurate) {
+    std::mt19937_64 g(1);
+    Mismatches m;
+    for (int n : lengths()) {
+        for (int off = 0; off < 4; ++off) {
+            // Positive data (no cancellation, so the long double checks are
+            // meaningful); complex vectors read 2n scalars.
+            std::vector<float> f = random_vector<float>(g, 2 * n + off, 1.0);
+            std::vector<double> d = random_vector<double>(g, 2 * n + off, 1.0);
+            for (auto& e : f) e += 1.5f;
+            for (auto& e : d) e += 1.5;
+            const float* x = f.data() + off;
+            const double* y = d.data() + off;
+            const auto expect = [&](const char* what, auto got, auto want, int h = -1) {
+                if (!same_bits(got, want)) m.note([&](auto& os) { os << what << " n=" << n << " hint=" << h; });
+            };
+            long double exact = 0, dev = 0;
+            for (int i = 0; i < n; ++i) exact += x[i];
+            for (int i = 0; i < n; ++i) dev += (x[i] - exact / n) * (x[i] - exact / n);
+            double s[2], q;
+            float r, r2;
+            for (VdxHintAlgorithm h : {vdxAlgHintNone, vdxAlgHintFast, vdxAlgHintAccurate}) {
+                model_32f<1>(x, n, h, s, &q);
+                vdxsSum_32f(x, n, &r, h);
+                expect("Sum_32f", r, float(s[0]), h);
+                // Float partials lose about an ulp per element, double ones round once.
+                const double tol = (h == vdxAlgHintFast ? n : 1.0001) * 0x1p-24 * double(exact);
+                if (std::fabs(r - double(exact)) > tol) expect("Sum_32f accuracy", 0, 1, h);
+                vdxsMean_32f(x, n, &r, h);
+                expect("Mean_32f", r, float(s[0] / n), h);
+                if (n >= 2) {
+                    vdxsStdDev_32f(x, n, &r, h);
+                    expect("StdDev_32f", r, float(model_std_dev(s[0], q, n)), h);
+                    if (std::fabs(r - std::sqrt(double(dev / (n - 1)))) > 1e-5) expect("StdDev accuracy", 0, 1, h);
+                }
+                model_32f<2>(x, n, h, s, nullptr);
+                Vdx32fc c;
+                vdxsSum_32fc(reinterpret_cast<const Vdx32fc*>(x), n, &c, h);
+                expect("Sum_32fc", c.re, float(s[0]), h);
+                expect("Sum_32fc im", c.im, float(s[1]), h);
+                vdxsMean_32fc(reinterpret_cast<const Vdx32fc*>(x), n, &c, h);
+                expect("Mean_32fc", c.re, float(s[0] / n), h);
+                expect("Mean_32fc im", c.im, float(s[1] / n), h);
+            }
+            if (n >= 2) {
+                model_32f<1>(x, n, vdxAlgHintNone, s, &q);
+                vdxsMeanStdDev_32f(x, n, &r, &r2);
+                expect("MeanStdDev_32f", r, float(s[0] / n));
+                expect("MeanStdDev_32f dev", r2, float(model_std_dev(s[0], q, n)));
+            }
+            double t, t2;
+            model_sum<double, 8, 1>(y, n, s, &q);
+            vdxsSum_64f(y, n, &t);
+            expect("Sum_64f", t, s[0]);
+            vdxsMean_64f(y, n, &t);
+            expect("Mean_64f", t, s[0] / n);
+            if (n >= 2) {
+                vdxsStdDev_64f(y, n, &t);
+                expect("StdDev_64f", t, model_std_dev(s[0], q, n));
+                vdxsMeanStdDev_64f(y, n, &t, &t2);
+                expect("MeanStdDev_64f", t, s[0] / n);
+                expect("MeanStdDev_64f dev", t2, model_std_dev(s[0], q, n));
+            }
+            model_sum<double, 8, 2>(y, n, s, nullptr);
+            Vdx64fc c;
+            vdxsSum_64fc(reinterpret_cast<const Vdx64fc*>(y), n, &c);
+            expect("Sum_64fc", c.re, s[0]);
+            expect("Sum_64fc im", c.im, s[1]);
+            vdxsMean_64fc(reinterpret_cast<const Vdx64fc*>(y), n, &c);
+            expect("Mean_64fc", c.re, s[0] / n);
+            expect("Mean_64fc im", c.im, s[1] / n);
+        }
+    }
+    EXPECT_NO_MISMATCH(m);
+    // A constant vector has deviation exactly 0 with double sums (the clamp
+    // absorbs rounding); float sums make no such promise.
+    std::vector<float> k(1001, 0.1f);
+    for (VdxHintAlgorithm h : {vdxAlgHintNone, vdxAlgHintAccurate}) {
+        float r = -1;
+        ASSERT_EQ(vdxsStdDev_32f(k.data(), 1001, &r, h), vdxStsNoErr);
+        EXPECT_EQ(r, 0.0f);
+    }
+}
+
+// ------------------------------------------------------------ integer results
+
+using i128 = __int128;
+
+// a / b (b > 0) to nearest, ties to even, from the floor and its remainder.
+i128 div_even(i128 a, i128 b) {
+    i128 q = a / b, r = a % b;
+    if (r < 0) r += b, q -= 1;  // floor
+    if (2 * r > b || (2 * r == b && (q % 2 != 0))) q += 1;
+    return q;
+}
+i128 clamp(i128 v, i128 lo, i128 hi) { return v < lo ? lo : (v > hi ? hi : v); }
+// r * 2^-sf / len, ties to even, saturated; |sf| kept within the range
+// where 128 bits hold everything (the tests stay inside it).
+i128 scaled_quotient(i128 r, i128 len, int sf, i128 lo, i128 hi) {
+    if (sf >= 0) return clamp(div_even(r, len << sf), lo, hi);
+    return clamp(div_even(r << -sf, len), lo, hi);
+}
+
+TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
+    std::mt19937_64 g(2);
+    Mismatches m;
+    std::vector<int> ns = lengths();
+    ns.push_back(65537);
+    ns.push_back(131075);
+    for (int n : ns) {
+        for (int off = 0; off < 4; off += (n > 5000 ? 3 : 1)) {
+            for (int kind = 0; kind < 3; ++kind) {
+                // Full range, all -32768 and all 32767 (the extremes stress the lanes).
+                std::vector<Vdx16s> v = random_vector<Vdx16s>(g, 2 * n + off, 0);
+                if (kind) std::fill(v.begin(), v.end(), kind == 1 ? -32768 : 32767);
+                std::vector<Vdx32s> w = random_vector<Vdx32s>(g, n + off, kind ? 0 : 100000);
+                const Vdx16s* x = v.data() + off;
+                const Vdx32s* y = w.data() + off;
+                i128 s = 0, re = 0, im = 0, t = 0;
+                for (int i = 0; i < n; ++i) s += x[i], re += x[2 * i], im += x[2 * i + 1], t += y[i];
+                for (int sf = -35; sf <= 40; sf += (n > 5000 ? 7 : 1)) {
+                    const auto note = [&](const char* what) {
+                        m.note([&](auto& os) { os << what << " n=" << n << " kind=" << kind << " sf=" << sf; });
+                    };
+                    const i128 s32 = scaled_quotient(s, 1, sf, INT32_MIN, INT32_MAX);
+                    Vdx32s r32;
+                    Vdx16s r16;
+                    Vdx32sc c32;
+                    Vdx16sc c16;
+                    vdxsSum_16s32s_Sfs(x, n, &r32, sf);
+                    if (r32 != s32) note("Sum_16s32s");
+                    vdxsSum_16s_Sfs(x, n, &r16, sf);
+                    if (r16 != clamp(s32, -32768, 32767)) note("Sum_16s");
+                    vdxsSum_16sc32sc_Sfs(reinterpret_cast<const Vdx16sc*>(x), n, &c32, sf);
+                    if (c32.re != scaled_quotient(re, 1, sf, INT32_MIN, INT32_MAX) ||
+                        c32.im != scaled_quotient(im, 1, sf, INT32_MIN, INT32_MAX))
+                        note("Sum_16sc32sc");
+                    vdxsSum_16sc_Sfs(reinterpret_cast<const Vdx16sc*>(x), n, &c16, sf);
+                    if (c16.re != scaled_quotient(re, 1, sf, -32768, 32767) ||
+                        c16.im != scaled_quotient(im, 1, sf, -32768, 32767))
+                        note("Sum_16sc");
+                    vdxsSum_32s_Sfs(y, n, &r32, sf);
+                    if (r32 != scaled_quotient(t, 1, sf, INT32_MIN, INT32_MAX)) note("Sum_32s");
+                    vdxsMean_16s_Sfs(x, n, &r16, sf);
+                    if (r16 != scaled_quotient(s, n, sf, -32768, 32767)) note("Mean_16s");
+                    vdxsMean_16sc_Sfs(reinterpret_cast<const Vdx16sc*>(x), n, &c16, sf);
+                    if (c16.re != scaled_quotient(re, n, sf, -32768, 32767) ||
+                        c16.im != scaled_quotient(im, n, sf, -32768, 32767))
+                        note("Mean_16sc");
+                    // Mean_32s: for sf < 0 a sum that fits 32 bits is shifted
+                    // first; otherwise the rounded quotient is shifted.
+                    i128 mean;
+                    if (sf >= 0 || (t >= INT32_MIN && t <= INT32_MAX && sf > -32)) {
+                        mean = scaled_quotient(t, n, sf, INT32_MIN, INT32_MAX);
+                    } else {
+                        const i128 q = div_even(t, n);
+                        mean = sf <= -32 ? (q > 0 ? INT32_MAX : (q < 0 ? INT32_MIN : 0))
+                                         : clamp(q << -sf, INT32_MIN, INT32_MAX);
+                    }
+                    vdxsMean_32s_Sfs(y, n, &r32, sf);
+                    if (r32 != mean) note("Mean_32s");
+                }
+            }
+        }
+    }
+    EXPECT_NO_MISMATCH(m);
+    std::vector<Vdx16s> ones(40000, 1);
+    Vdx16s r;
+    vdxsSum_16s_Sfs(ones.data(), 40000, &r, 0);
+    EXPECT_EQ(r, 32767);
+    vdxsSum_16s_Sfs(ones.data(), 40000, &r, 1);
+    EXPECT_EQ(r, 20000);
+    vdxsSum_16s_Sfs(ones.data(), 5, &r, 1);
+    EXPECT_EQ(r, 2);
+    vdxsSum_16s_Sfs(ones.data(), 7, &r, 1);
+    EXPECT_EQ(r, 4);
+}
+
+TEST(Reduce, IntegerStdDevRoundsTheExactDeviation) {
+    std::mt19937_64 g(3);
+    Mismatches m;
+    for (int n : lengths()) {
+        if (n < 2) continue;
+        for (int kind = 0; kind < 2; ++kind) {
+            std::vector<Vdx16s> v = random_vector<Vdx16s>(g, n + 1, kind ? 0 : 3);
+            const Vdx16s* x = v.data() + 1;
+            long double s = 0, mean, dev = 0;
+            for (int i = 0; i < n; ++i) s += x[i];
+            mean = s / n;
+            for (int i = 0; i < n; ++i) dev += (x[i] - mean) * (x[i] - mean);
+            dev = std::sqrt(dev / (n - 1));
+            for (int sf = -20; sf <= 20; ++sf) {
+                const long double y = std::ldexp(dev, -sf), mu = std::ldexp(mean, -sf);
+                // Skip results within rounding noise of a tie.
+                if (std::fabs(y - std::floor(y) - 0.5L) < 1e-12L * (1 + y)) continue;
+                const long double want32 = std::fmin(std::nearbyint(y), 2147483647.0L);
+                const long double want16 = std::fmin(want32, 32767.0L);
+                Vdx32s a = -1, b = -1;
+                Vdx16s c = -1, d = -1;
+                vdxsStdDev_16s32s_Sfs(x, n, &a, sf);
+                vdxsStdDev_16s_Sfs(x, n, &c, sf);
+                vdxsMeanStdDev_16s32s_Sfs(x, n, &b, &a, sf);
+                vdxsMeanStdDev_16s_Sfs(x, n, &d, &c, sf);
+                if (a != want32 || c != want16) m.note([&](auto& os) { os << "StdDev n=" << n << " sf=" << sf; });
+                if (std::fabs(mu - std::floor(mu) - 0.5L) > 1e-12L * (1 + std::fabs(mu))) {
+                    const long double mr = std::nearbyint(mu);
+                    if (b != std::fmax(std::fmin(mr, 2147483647.0L), -2147483648.0L) ||
+                        d != std::fmax(std::fmin(mr, 32767.0L), -32768.0L))
+                        m.note([&](auto& os) { os << "MeanStdDev mean n=" << n << " sf=" << sf; });
+                }
+            }
+        }
+    }
+    EXPECT_NO_MISMATCH(m);
+}
+
+// ------------------------------------------------------------ extrema
+
+template <class T>
+struct Extrema;
+#define VDX_MIN_MAX(code, T)                                                                                   \
+    static VdxStatus min_max(const T* x, int n, T* a, T* b) { return vdxsMinMax_##code(x, n, a, b); }         \
+    static VdxStatus min_max_indx(const T* x, int n, T* a, int* i, T* b, int* j) {                            \
+        return vdxsMinMaxIndx_##code(x, n, a, i, b, j);                                                       \
+    }
+#define VDX_PAIR_ONLY(code, T)                                                                                 \
+    template <>                                                                                               \
+    struct Extrema<T> {                                                                                       \
+        static constexpr bool full = false;                                                                   \
+        VDX_MIN_MAX(code, T)                                                                                  \
+    };
+#define VDX_FULL(code, T)                                                                                      \
+    template <>                                                                                               \
+    struct Extrema<T> {                                                                                       \
+        static constexpr bool full = true;                                                                    \
+        VDX_MIN_MAX(code, T)                                                                                  \
+        static VdxStatus one(bool max, bool indexed, const T* x, int n, T* a, int* i) {                       \
+            if (indexed) return max ? vdxsMaxIndx_##code(x, n, a, i) : vdxsMinIndx_##code(x, n, a, i);        \
+            return max ? vdxsMax_##code(x, n, a) : vdxsMin_##code(x, n, a);                                   \
+        }                                                                                                     \
+    };
+VDX_PAIR_ONLY(8u, Vdx8u)
+VDX_PAIR_ONLY(16u, Vdx16u)
+VDX_PAIR_ONLY(32u, Vdx32u)
+VDX_FULL(16s, Vdx16s)
+VDX_FULL(32s, Vdx32s)
+VDX_FULL(32f, Vdx32f)
+VDX_FULL(64f, Vdx64f)
+#undef VDX_FULL
+#undef VDX_PAIR_ONLY
+#undef VDX_MIN_MAX
+
+// First strict improvement, NaNs skipped; a vector of NaNs gives index 0.
+template <class T>
+int reference_extremum(const T* x, int n, bool max) {
+    int at = -1;
+    for (int i = 0; i < n; ++i) {
+        if (x[i] != x[i]) continue;
+        if (at < 0 || (max ? x[i] > x[at] : x[i] < x[at])) at = i;
+    }
+    return at < 0 ? 0 : at;
+}
+
+template <class T>
+void check_extrema(Mismatches& m) {
+    std::mt19937_64 g(4);
+    for (int n : lengths()) {
+        for (int off = 0; off < 4; ++off) {
+            for (int kind = 0; kind < 4; ++kind) {
+                // Wide values, narrow ones (ties), and for floats zeros of both
+                // signs, NaNs, infinities; kind 3 all NaN for floats.
+                std::vector<T> v = random_vector<T>(g, n + off, kind == 0 ? 0 : 3);
+                if constexpr (std::is_floating_point_v<T>) {
+                    if (kind == 0) {
+                        for (auto& e : v) e *= 1e6;
+                    }
+                    for (auto& e : v) {
+                        const unsigned r = g() % 16;
+                        if (kind >= 1 && r == 0) e = std::numeric_limits<T>::quiet_NaN();
+                        if (kind == 2 && r == 1) e = -0.0;
+                        if (kind == 2 && r == 2) e = 0.0;
+                        if (kind == 2 && r == 3) e = (g() & 1) ? INFINITY : -INFINITY;
+                        if (kind == 3) e = std::numeric_limits<T>::quiet_NaN();
+                    }
+                } else if (kind == 3) {
+                    // Nothing beyond the type's bound: the extremum is the bound.
+                    const T bound = (n & 1) ? std::numeric_limits<T>::max() : std::numeric_limits<T>::lowest();
+                    for (auto& e : v) e = (g() % 4) ? bound : T(bound / 2);
+                }
+                const T* x = v.data() + off;
+                const int lo = reference_extremum(x, n, false), hi = reference_extremum(x, n, true);
+                const auto note = [&](const char* what) {
+                    m.note([&](auto& os) { os << what << " sizeof=" << sizeof(T) << " n=" << n << " kind=" << kind; });
+                };
+                T a, b;
+                int i = -1, j = -1;
+                Extrema<T>::min_max(x, n, &a, &b);
+                if (!same_bits(a, x[lo]) || !same_bits(b, x[hi])) note("MinMax");
+                Extrema<T>::min_max_indx(x, n, &a, &i, &b, &j);
+                if (!same_bits(a, x[lo]) || !same_bits(b, x[hi]) || i != lo || j != hi) note("MinMaxIndx");
+                if constexpr (Extrema<T>::full) {
+                    for (int which = 0; which < 4; ++which) {
+                        const bool max = which & 1, indexed = which & 2;
+                        i = -1;
+                        Extrema<T>::one(max, indexed, x, n, &a, &i);
+                        const int want = max ? hi : lo;
+                        if (!same_bits(a, x[want]) || (indexed && i != want)) note(max ? "Max(Indx)" : "Min(Indx)");
+                    }
+                    // A null index pointer is allowed.
+                    if (Extrema<T>::one(false, true, x, n, &a, nullptr) != vdxStsNoErr) note("MinIndx null index");
+                }
+            }
+        }
+    }
+}
+
+TEST(Reduce, ExtremaReportTheFirstOccurrence) {
+    Mismatches m;
+    check_extrema<Vdx8u>(m);
+    check_extrema<Vdx16u>(m);
+    check_extrema<Vdx32u>(m);
+    check_extrema<Vdx16s>(m);
+    check_extrema<Vdx32s>(m);
+    check_extrema<Vdx32f>(m);
+    check_extrema<Vdx64f>(m);
+    EXPECT_NO_MISMATCH(m);
+    const Vdx32s v[] = {3, 7, 7, 1};
+    Vdx32s r;
+    int i;
+    vdxsMaxIndx_32s(v, 4, &r, &i);
+    EXPECT_EQ(r, 7);
+    EXPECT_EQ(i, 1);
+}
+
+template <class T>
+T magnitude(T x) {
+    if constexpr (sizeof(T) == 2) return x == -32768 ? 32767 : T(x < 0 ? -x : x);
+    return T(x < 0 ? 0u - Vdx32u(x) : Vdx32u(x));
+}
+
+TEST(Reduce, AbsExtremaUseTheTypesMagnitude) {
+    std::mt19937_64 g(5);
+    Mismatches m;
+    for (int n : lengths()) {
+        std::vector<Vdx16s> a = random_vector<Vdx16s>(g, n, (n & 1) ? 3 : 0);  // narrow: ties
+        std::vector<Vdx32s> b = random_vector<Vdx32s>(g, n, (n & 1) ? 3 : 0);
+        for (int i = 0; i < n; ++i) {
+            if (g() % 8 == 0) a[i] = (g() & 1) ? -32768 : 32767;
+            if (g() % 8 == 0) b[i] = (g() & 1) ? INT32_MIN : 0;
+        }
+        auto check = [&](auto* x, auto f_min, auto f_max, auto f_min_i, auto f_max_i) {
+            using T = std::remove_pointer_t<decltype(x)>;
+            int lo = 0, hi = 0;
+            for (int i = 1; i < n; ++i) {
+                if (magnitude(x[i]) < magnitude(x[lo])) lo = i;
+                if (magnitude(x[i]) > magnitude(x[hi])) hi = i;
+            }
+            T r1, r2, r3, r4;
+            int i3 = -1, i4 = -1;
+            f_min(x, n, &r1);
+            f_max(x, n, &r2);
+            f_min_i(x, n, &r3, &i3);
+            f_max_i(x, n, &r4, &i4);
+            if (r1 != magnitude(x[lo]) || r3 != r1 || i3 != lo || r2 != magnitude(x[hi]) || r4 != r2 || i4 != hi)
+                m.note([&](auto& os) { os << "Abs sizeof=" << sizeof(T) << " n=" << n; });
+        };
+        check(a.data(), vdxsMinAbs_16s, vdxsMaxAbs_16s, vdxsMinAbsIndx_16s, vdxsMaxAbsIndx_16s);
+        check(b.data(), vdxsMinAbs_32s, vdxsMaxAbs_32s, vdxsMinAbsIndx_32s, vdxsMaxAbsIndx_32s);
+    }
+    EXPECT_NO_MISMATCH(m);
+    // Nothing beyond the bound: the first element.
+    const Vdx16s low[] = {-32768, 32767};
+    const Vdx32s min32[] = {INT32_MIN, INT32_MIN};
+    Vdx16s r;
+    Vdx32s r32;
+    int i = -1;
+    vdxsMaxAbs_16s(low, 1, &r);
+    EXPECT_EQ(r, 32767);
+    vdxsMinAbsIndx_16s(low, 2, &r, &i);
+    EXPECT_EQ(r, 32767);
+    EXPECT_EQ(i, 0);
+    vdxsMaxAbsIndx_32s(min32, 2, &r32, &i);
+    EXPECT_EQ(r32, INT32_MIN);
+    EXPECT_EQ(i, 0);
+}
+
+// ------------------------------------------------------------ every
+
+template <class T, bool Max>
+T every_reference(T a, T b) {
+    if (b != b) return a;
+    if (a != a) return b;
+    return Max ? (a > b ? a : b) : (a < b ? a : b);
+}
+
+template <class T>
+void check_every(Mismatches& m, VdxStatus (*min_i)(const T*, T*, int), VdxStatus (*max_i)(const T*, T*, int),
+                 VdxStatus (*min2)(const T*, const T*, T*, Vdx32u), VdxStatus (*max2)(const T*, const T*, T*, Vdx32u)) {
+    std::mt19937_64 g(6);
+    for (int n : lengths()) {
+        for (int off = 0; off < 4; ++off) {
+            std::vector<T> a = random_vector<T>(g, n + off, 0), b = random_vector<T>(g, n + off, 0);
+            if constexpr (std::is_floating_point_v<T>) {
+                for (int i = 0; i < n + off; ++i) {
+                    const unsigned r = g() % 8;
+                    if (r == 0) a[i] = NAN;
+                    if (r == 1) b[i] = NAN;
+                    if (r == 2) a[i] = -0.0, b[i] = 0.0;
+                    if (r == 3) a[i] = 0.0, b[i] = -0.0;
+                }
+            }
+            for (int max = 0; max < 2; ++max) {
+                // One guard element after the end must stay untouched.
+                std::vector<T> d(n + off + 1, T(7)), s(b);
+                s.push_back(T(7));
+                const T* x = a.data() + off;
+                if (max) {
+                    max_i(x, s.data() + off, n);
+                    if (max2) max2(x, b.data() + off, d.data() + off, n);
+                } else {
+                    min_i(x, s.data() + off, n);
+                    if (min2) min2(x, b.data() + off, d.data() + off, n);
+                }
+                for (int i = 0; i < n; ++i) {
+                    const T want = max ? every_reference<T, true>(x[i], b[off + i]) : every_reference<T, false>(x[i], b[off + i]);
+                    if (!same_bits(s[off + i], want) || (min2 && !same_bits(d[off + i], want)))
+                        m.note([&](auto& os) { os << "Every sizeof=" << sizeof(T) << " max=" << max << " n=" << n << " i=" << i; });
+                }
+                if (s[off + n] != T(7) || d[off + n] != T(7)) m.note([&](auto& os) { os << "Every wrote past n=" << n; });
+            }
+        }
+    }
+}
+
+TEST(Reduce, MinEveryMaxEveryKeepTheSecondOnTiesAndSkipNaN) {
+    Mismatches m;
+    check_every<Vdx8u>(m, vdxsMinEvery_8u_I, vdxsMaxEvery_8u_I, vdxsMinEvery_8u, vdxsMaxEvery_8u);
+    check_every<Vdx16u>(m, vdxsMinEvery_16u_I, vdxsMaxEvery_16u_I, vdxsMinEvery_16u, vdxsMaxEvery_16u);
+    check_every<Vdx16s>(m, vdxsMinEvery_16s_I, vdxsMaxEvery_16s_I, nullptr, nullptr);
+    check_every<Vdx32s>(m, vdxsMinEvery_32s_I, vdxsMaxEvery_32s_I, nullptr, nullptr);
+    check_every<Vdx32f>(m, vdxsMinEvery_32f_I, vdxsMaxEvery_32f_I, vdxsMinEvery_32f, vdxsMaxEvery_32f);
+    check_every<Vdx64f>(m, vdxsMinEvery_64f_I, vdxsMaxEvery_64f_I, vdxsMinEvery_64f, vdxsMaxEvery_64f);
+    EXPECT_NO_MISMATCH(m);
+}
+
+// ------------------------------------------------------------ order, counts, crossings, windows
+
+TEST(Reduce, MaxOrderCountInRangeAndZeroCrossing) {
+    std::mt19937_64 g(7);
+    Mismatches m;
+    for (int n : lengths()) {
+        for (int off = 0; off < 4; ++off) {
+            std::vector<Vdx32s> w = random_vector<Vdx32s>(g, n + off, (g() % 3) ? 1 << (g() % 31) : 0);
+            std::vector<Vdx16s> h = random_vector<Vdx16s>(g, n + off, 2);
+            std::vector<float> f = random_vector<float>(g, n + off, 2);
+            for (auto& e : f) {  // zeros of both signs, NaNs and sign changes
+                e = std::round(e);
+                if (g() % 10 == 0) e = (g() & 1) ? -0.0f : NAN;
+            }
+            const Vdx32s* y = w.data() + off;
+            const Vdx16s* x = h.data() + off;
+            const float* z = f.data() + off;
+            // MaxOrder: significant bits of the largest magnitude (the OR has
+            // the same top bit).
+            unsigned long long big = 0;
+            for (int i = 0; i < n; ++i) big = std::max<unsigned long long>(big, std::llabs((long long)y[i]));
+            int order = -1;
+            vdxsMaxOrder_32s(y, n, &order);
+            if (order != (big ? 64 - __builtin_clzll(big) : 0)) m.note([&](auto& os) { os << "MaxOrder_32s n=" << n; });
+            // Float MaxOrder: frexp's exponent of the largest finite magnitude
+            // (zeros and subnormals count as the smallest normal's -126 /
+            // -1022); non-finite elements only raise the warning.
+            auto float_order = [&](auto zero) {
+                using F = decltype(zero);
+                std::vector<F> v(n + off);
+                bool special = false;
+                int want = std::numeric_limits<F>::min_exponent - 1;
+                for (int i = 0; i < n + off; ++i) {
+                    const int r = int(g() % 64);
+                    v[i] = std::ldexp(F(1) + F(g() % 999983) / F(999983), int(g() % 400) - 200) * ((g() & 1) ? 1 : -1);
+                    if (r == 0) v[i] = (g() & 1) ? INFINITY : NAN;
+                    if (r == 1) v[i] = std::numeric_limits<F>::denorm_min() * 3;
+                    if (i < off) continue;
+                    special |= !std::isfinite(v[i]);
+                    int e = std::numeric_limits<F>::min_exponent - 1;
+                    if (std::isfinite(v[i]) && std::fabs(v[i]) >= std::numeric_limits<F>::min()) std::frexp(v[i], &e);
+                    want = std::max(want, e);
+                }
+                int got = 0;
+                const VdxStatus st = sizeof(F) == 4 ? vdxsMaxOrder_32f(reinterpret_cast<const Vdx32f*>(v.data()) + off, n, &got)
+                                                    : vdxsMaxOrder_64f(reinterpret_cast<const Vdx64f*>(v.data()) + off, n, &got);
+                if (got != want || st != (special ? vdxStsNonFiniteArg : vdxStsNoErr))
+                    m.note([&](auto& os) { os << "MaxOrder float sizeof=" << sizeof(F) << " n=" << n; });
+            };
+            float_order(0.0f);
+            float_order(0.0);
+            // CountInRange against two random bounds.
+            const Vdx32s lo = y[g() % n], hi = y[g() % n];
+            int want = 0, got = -1;
+            for (int i = 0; i < n; ++i) want += lo < y[i] && y[i] < hi;
+            vdxsCountInRange_32s(y, n, &got, lo, hi);
+            if (got != want) m.note([&](auto& os) { os << "CountInRange n=" << n; });
+            // ZeroCrossing, each type from its definition.
+            auto sign = [](double v) { return (v > 0) - (v < 0); };
+            auto crossings = [&](auto* v, int type) {
+                long long c = 0;
+                for (int i = 1; i < n; ++i) {
+                    const int a = sign(v[i - 1]), b = sign(v[i]);
+                    c += type == 0 ? (a * b < 0) : type == 1 ? ((v[i - 1] < 0) != (v[i] < 0)) : std::abs(a - b);
+                }
+                return float(type == 2 ? c / 2 : c);
+            };
+            for (int type = 0; type < 3; ++type) {
+                float r1 = -1, r2 = -1;
+                vdxsZeroCrossing_16s32f(x, n, &r1, VdxZCType(type));
+                vdxsZeroCrossing_32f(z, n, &r2, VdxZCType(type));
+                if (r1 != crossings(x, type) || r2 != crossings(z, type))
+                    m.note([&](auto& os) { os << "ZeroCrossing n=" << n << " type=" << type; });
+            }
+        }
+    }
+    EXPECT_NO_MISMATCH(m);
+    const Vdx16s a[] = {1, 0, -1}, b[] = {1, 0, 1};
+    const float wa[] = {0, 1, 1}, wb[] = {0, 0, 1};
+    for (int t = 0; t < 3; ++t) {
+        float r;
+        vdxsZeroCrossing_16s32f(a, 3, &r, VdxZCType(t));
+        EXPECT_EQ(r, wa[t]);
+        vdxsZeroCrossing_16s32f(b, 3, &r, VdxZCType(t));
+        EXPECT_EQ(r, wb[t]);
+    }
+    const Vdx32s m31 = INT32_MIN, m1 = -1, zeros[2] = {0, 0};
+    int o;
+    vdxsMaxOrder_32s(&m31, 1, &o);
+    EXPECT_EQ(o, 32);
+    vdxsMaxOrder_32s(&m1, 1, &o);
+    EXPECT_EQ(o, 1);
+    vdxsMaxOrder_32s(zeros, 2, &o);
+    EXPECT_EQ(o, 0);
+    const Vdx16s s16 = -32768;
+    vdxsMaxOrder_16s(&s16, 1, &o);
+    EXPECT_EQ(o, 16);
+    // Floats: exponent of the largest finite magnitude plus one; non-finite
+    // elements are left out and warned about.
+    const float f1[] = {0.75f, -3.0f, 1e-40f};
+    EXPECT_EQ(vdxsMaxOrder_32f(f1, 3, &o), vdxStsNoErr);
+    EXPECT_EQ(o, 2);
+    const float f2[] = {0.5f, INFINITY, NAN};
+    EXPECT_EQ(vdxsMaxOrder_32f(f2, 3, &o), vdxStsNonFiniteArg);
+    EXPECT_EQ(o, 0);
+    const float f3[] = {0.0f, -0.0f, 1e-40f};
+    vdxsMaxOrder_32f(f3, 3, &o);
+    EXPECT_EQ(o, -126);
+    const double d1[] = {-1024.0, 1023.0, -INFINITY};
+    EXPECT_EQ(vdxsMaxOrder_64f(d1, 3, &o), vdxStsNonFiniteArg);
+    EXPECT_EQ(o, 11);
+}
+
+TEST(Reduce, SumWindowRunsTheWindowForward) {
+    std::mt19937_64 g(8);
+    Mismatches m;
+    for (int len : {1, 2, 9, 100}) {
+        for (int w = 1; w <= 40; ++w) {
+            std::vector<Vdx16s> x = random_vector<Vdx16s>(g, len + w - 1, 0);
+            std::vector<Vdx8u> u = random_vector<Vdx8u>(g, len + w - 1, 0);
+            auto model = [&](auto* v, int i) {
+                // Eight partials for the first window, then the running update.
+                float p[8] = {};
+                for (int k = 0; k < w / 8 * 8; ++k) p[k % 8] += float(v[k]);
+                for (int h = 4; h; h /= 2)
+                    for (int j = 0; j < h; ++j) p[j] += p[j + h];
+                float s = p[0];
+                for (int k = w / 8 * 8; k < w; ++k) s += float(v[k]);
+                for (int k = 0; k < i; ++k) s += float(int(v[k + w]) - int(v[k]));
+                return s;
+            };
+            std::vector<float> d1(len + 1, -7.0f), d2(len + 1, -7.0f);
+            vdxsSumWindow_16s32f(x.data(), d1.data(), len, w);
+            vdxsSumWindow_8u32f(u.data(), d2.data(), len, w);
+            long long exact = 0;
+            for (int k = 0; k < w; ++k) exact += u[k];
+            for (int i = 0; i < len; ++i) {
+                if (!same_bits(d1[i], model(x.data(), i)) || !same_bits(d2[i], model(u.data(), i)))
+                    m.note([&](auto& os) { os << "SumWindow len=" << len << " w=" << w << " i=" << i; });
+            }
+            // Byte sums stay below 2^24: exact.
+            if (d2[0] != float(exact) || d1[len] != -7.0f || d2[len] != -7.0f)
+                m.note([&](auto& os) { os << "SumWindow exact/guard len=" << len << " w=" << w; });
+        }
+    }
+    EXPECT_NO_MISMATCH(m);
+}
+
+// ------------------------------------------------------------ statuses
+
+TEST(Reduce, ChecksComeInOrderAndWriteNothing) {
+    float f[4] = {1, 2, 3, 4}, out = -5;
+    Vdx16s s[4] = {1, 2, 3, 4}, o16 = -5;
+    Vdx32s i32[4] = {1, 2, 3, 4};
+    int idx = -5;
+    Vdx8u u8[4] = {1, 2, 3, 4};
+    EXPECT_EQ(vdxsSum_32f(nullptr, 0, &out, vdxAlgHintNone), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsSum_32f(f, 4, nullptr, vdxAlgHintNone), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsSum_32f(f, 0, &out, vdxAlgHintNone), vdxStsSizeErr);
+    EXPECT_EQ(vdxsMean_16s_Sfs(s, -1, &o16, 0), vdxStsSizeErr);
+    EXPECT_EQ(vdxsStdDev_32f(f, 1, &out, vdxAlgHintFast), vdxStsSizeErr);
+    EXPECT_EQ(vdxsMeanStdDev_16s_Sfs(s, 1, &o16, &o16, 0), vdxStsSizeErr);
+    EXPECT_EQ(vdxsMeanStdDev_16s_Sfs(s, 1, nullptr, &o16, 0), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsMinMaxIndx_32f(f, 4, &out, nullptr, &out, &idx), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsMaxIndx_32f(f, 0, &out, &idx), vdxStsSizeErr);
+    EXPECT_EQ(vdxsMaxAbsIndx_16s(s, 4, &o16, nullptr), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsMinEvery_8u(u8, nullptr, u8, 4), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsMinEvery_8u(u8, u8, u8, 0), vdxStsSizeErr);
+    EXPECT_EQ(vdxsMaxEvery_32f_I(f, f, 0), vdxStsSizeErr);
+    // MaxOrder checks the length first.
+    EXPECT_EQ(vdxsMaxOrder_16s(nullptr, 0, nullptr), vdxStsSizeErr);
+    EXPECT_EQ(vdxsMaxOrder_64f(nullptr, 1, &idx), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsCountInRange_32s(i32, 0, &idx, 0, 5), vdxStsSizeErr);
+    EXPECT_EQ(vdxsZeroCrossing_32f(f, -3, &out, vdxZCProduct), vdxStsSizeErr);
+    EXPECT_EQ(vdxsZeroCrossing_32f(nullptr, 4, &out, VdxZCType(7)), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsZeroCrossing_16s32f(s, 4, &out, VdxZCType(3)), vdxStsRangeErr);
+    EXPECT_EQ(vdxsZeroCrossing_16s32f(s, 4, &out, VdxZCType(-1)), vdxStsRangeErr);
+    EXPECT_EQ(vdxsSumWindow_16s32f(s, nullptr, 1, 0), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsSumWindow_16s32f(s, f, 1, 0), vdxStsMaskSizeErr);
+    EXPECT_EQ(vdxsSumWindow_8u32f(u8, f, 0, 1), vdxStsNoErr);
+    EXPECT_EQ(vdxsSumWindow_8u32f(u8, f, -4, 2), vdxStsNoErr);
+    EXPECT_EQ(out, -5);
+    EXPECT_EQ(o16, -5);
+    EXPECT_EQ(idx, -5);
+    EXPECT_EQ(f[0], 1);
+    EXPECT_EQ(u8[0], 1);
+}
+
+}  // namespace
