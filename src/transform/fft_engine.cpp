@@ -341,11 +341,12 @@ void run_blocked(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T
     const long N = 1L << m, groups = N >> c;
     const int bits = m - c;
     if (src != dst) {
+        // Rows of the source in order; each group lands at its reversed index.
         constexpr int kChunk = 1024;
         std::int32_t rev[kChunk];
-        for (long g0 = 0; g0 < groups; g0 += kChunk) {
-            for (int i = 0; i < kChunk; ++i) rev[i] = static_cast<std::int32_t>(reverse_bits(g0 + i, bits));
-            k.first_gather(src, 1, groups, rev, kChunk, c, dst + 2 * (g0 << c), inv);
+        for (long r0 = 0; r0 < groups; r0 += kChunk) {
+            for (int i = 0; i < kChunk; ++i) rev[i] = static_cast<std::int32_t>(reverse_bits(r0 + i, bits));
+            k.first_gather(src + 2 * r0, 1, groups, rev, kChunk, c, dst, inv);
         }
     } else {
         for (long i = 0; i < N; ++i) {

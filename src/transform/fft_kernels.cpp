@@ -181,19 +181,26 @@ void small(const T* src, T* dst, int m, bool inv, bool scale, T factor) noexcept
 
 // ---- first stage
 
-template <class T, int B, bool Inv>
+// Four (or two, one) consecutive i at once: the inputs of each u are
+// consecutive pairs, the DFT runs across vectors, and a transpose gives each
+// group its B contiguous outputs.
+template <class T, int B, bool Inv, bool Strided>
 void first_gather_impl(const T* src, long stride, long ustep, const std::int32_t* rev, int count, T* dst) noexcept {
-    const long step = ustep * stride * 2;
-    for (int g = 0; g < count; ++g) {
-        const T* p = src + 2 * static_cast<long>(rev[g]) * stride;
-        Cx<T> a[B];
-        for (int u = 0; u < B; ++u) a[u] = {p[u * step], p[u * step + 1]};
+    using Vt = V<T>;
+    constexpr int G = kPairs<T>;
+    const long step = 2 * ustep * stride;
+    for (int i = 0; i < count; i += G) {
+        const T* p = src + 2L * i * stride;
+        Vt a[B];
+#pragma GCC unroll 8
+        for (int u = 0; u < B; ++u) a[u] = Strided ? load_pairs<kWidth>(p + u * step, stride) : Vt::loadu(p + u * step);
         if constexpr (B == 4) dft4<Inv>(a[0], a[1], a[2], a[3]);
         else dft8<Inv, T>(a);
-        T* q = dst + 2L * B * g;
-        for (int k = 0; k < B; ++k) {
-            q[2 * k] = a[k].re;
-            q[2 * k + 1] = a[k].im;
+#pragma GCC unroll 8
+        for (int kb = 0; kb < B; kb += G) {
+            transpose_pairs(a + kb);
+#pragma GCC unroll 4
+            for (int j = 0; j < G; ++j) a[kb + j].storeu(dst + 2L * (static_cast<long>(rev[i + j]) * B + kb));
         }
     }
 }
@@ -201,12 +208,22 @@ void first_gather_impl(const T* src, long stride, long ustep, const std::int32_t
 template <class T>
 void first_gather(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB, T* dst,
                   bool inv) noexcept {
-    if (logB == 2) {
-        if (inv) first_gather_impl<T, 4, true>(src, stride, ustep, rev, count, dst);
-        else first_gather_impl<T, 4, false>(src, stride, ustep, rev, count, dst);
+    if (stride == 1) {
+        if (logB == 2) {
+            if (inv) first_gather_impl<T, 4, true, false>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 4, false, false>(src, stride, ustep, rev, count, dst);
+        } else {
+            if (inv) first_gather_impl<T, 8, true, false>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 8, false, false>(src, stride, ustep, rev, count, dst);
+        }
     } else {
-        if (inv) first_gather_impl<T, 8, true>(src, stride, ustep, rev, count, dst);
-        else first_gather_impl<T, 8, false>(src, stride, ustep, rev, count, dst);
+        if (logB == 2) {
+            if (inv) first_gather_impl<T, 4, true, true>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 4, false, true>(src, stride, ustep, rev, count, dst);
+        } else {
+            if (inv) first_gather_impl<T, 8, true, true>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 8, false, true>(src, stride, ustep, rev, count, dst);
+        }
     }
 }
 

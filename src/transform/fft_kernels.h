@@ -24,9 +24,9 @@ struct Kernels {
     // scaling form multiplies each output by factor as it stores it.
     void (*small)(const T* src, T* dst, int m, bool inverse, bool scale, T factor) noexcept;
     // Bit-reversed gather fused with the first DIT stage of radix B = 2^logB
-    // (4 or 8): for g < count, the B inputs of group g are
-    // src[(rev[g] + u * ustep) * stride], u = 0..B-1; their B-point DFT goes
-    // to dst[g * B + k].  dst must not overlap src.
+    // (4 or 8): for i < count (a multiple of 4), the B inputs
+    // src[(i + u * ustep) * stride], u = 0..B-1, have their B-point DFT
+    // stored at dst[rev[i] * B + k].  dst must not overlap src.
     void (*first_gather)(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB,
                          T* dst, bool inverse) noexcept;
     // The same first stage on data already in bit-reversed order, in place.
