@@ -193,7 +193,8 @@ Layout<T> layout(int m) noexcept {
             const long band = (1L << b) * L.lv_w[i] * cplx;
             if (band > work) work = band;
         }
-        L.work = work;
+        const long tiles = 2 * 32 * 32 * cplx;  // the in-place bit reversal
+        L.work = work > tiles ? work : tiles;
         break;
     }
     }
@@ -338,6 +339,44 @@ template <class T>
     combine(k, level, x, inv, buf);
 }
 
+// In-place bit reversal of 2^m elements (m >= 10) by 32 x 32 tiles: element
+// (a, b, c) = a 2^(m-5) + 32 b + c goes to (rev c, rev b, rev a), so tile b
+// (rows a, columns c) and tile rev b trade places, each transposed with
+// reversed indices.  The two tiles wait in buf (2048 elements).
+template <class T>
+void reverse_in_place(T* x, int m, T* buf) noexcept {
+    constexpr long kTile = 32;
+    const int mid = m - 10;
+    const long rowStride = 1L << (m - 5), tiles = 1L << mid;
+    const std::size_t row = 2 * sizeof(T) * kTile;
+    T* t1 = buf;
+    T* t2 = buf + 2 * kTile * kTile;
+    auto gather = [&](long b, T* t) {
+        for (long a = 0; a < kTile; ++a) std::memcpy(t + 2 * kTile * a, x + 2 * (a * rowStride + kTile * b), row);
+    };
+    auto scatter = [&](long b, const T* t) {
+        for (long a = 0; a < kTile; ++a) {
+            T* out = x + 2 * (a * rowStride + kTile * b);
+            const long ra = reverse_bits(static_cast<std::uint32_t>(a), 5);
+            for (long c = 0; c < kTile; ++c) {
+                const T* in = t + 2 * (kTile * reverse_bits(static_cast<std::uint32_t>(c), 5) + ra);
+                out[2 * c] = in[0];
+                out[2 * c + 1] = in[1];
+            }
+        }
+    };
+    for (long b = 0; b < tiles; ++b) {
+        const long rb = mid == 0 ? 0 : reverse_bits(static_cast<std::uint32_t>(b), mid);
+        if (rb < b) continue;
+        gather(b, t1);
+        if (rb != b) {
+            gather(rb, t2);
+            scatter(b, t2);
+        }
+        scatter(rb, t1);
+    }
+}
+
 template <class T>
 void run_blocked(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T f, void* work) noexcept {
     const Kernels<T>& k = kernels<T>();
@@ -354,16 +393,7 @@ void run_blocked(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T
             k.first_gather(src + 2 * r0, 1, groups, rev, kChunk, c, dst, inv);
         }
     } else {
-        for (long i = 0; i < N; ++i) {
-            const long j = reverse_bits(static_cast<std::uint32_t>(i), m);
-            if (i < j) {
-                T re = dst[2 * i], im = dst[2 * i + 1];
-                dst[2 * i] = dst[2 * j];
-                dst[2 * i + 1] = dst[2 * j + 1];
-                dst[2 * j] = re;
-                dst[2 * j + 1] = im;
-            }
-        }
+        reverse_in_place(dst, m, static_cast<T*>(work));
         k.first_inplace(dst, groups, c, inv);
     }
     const auto& lv = *static_cast<const Levels<T>*>(plan.levels);
