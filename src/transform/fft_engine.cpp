@@ -194,7 +194,11 @@ Layout<T> layout(int m) noexcept {
             if (band > work) work = band;
         }
         const long tiles = 2 * 32 * 32 * cplx;  // the in-place bit reversal
-        L.work = work > tiles ? work : tiles;
+        if (work < tiles) work = tiles;
+        // From order 19 (float) or 18 (double) the buffer is kept at 64 KiB
+        // or 32 KiB at least, whatever the band.
+        const long floor = sizeof(T) == 4 ? (m >= 19 ? 65536 : 0) : (m >= 18 ? 32768 : 0);
+        L.work = work > floor ? work : floor;
         break;
     }
     }
