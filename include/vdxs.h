@@ -787,7 +787,9 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /* 12..16 (64-bit) run on two threads when the spec was built while two      */
 /* were available on a machine of at most two processors.  The separate-     */
 /* array transforms of orders 18 and up (32-bit) and 17 and up (64-bit) also */
-/* allocate one block of N complex elements per call.                        */
+/* allocate one block of N complex elements per call; at the largest order  */
+/* (28 or 27) that block exceeds the allocator's limit and the call returns  */
+/* vdxStsMemAllocErr.                                                        */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsFFTGetSize_C_32fc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
 VdxStatus vdxsFFTInit_C_32fc(VdxsFFTSpec_C_32fc** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;

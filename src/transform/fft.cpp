@@ -168,8 +168,10 @@ VdxStatus transform_split(const Spec* pSpec, const T* srcRe, const T* srcIm, T* 
         run_split<T>(h->plan, srcRe, srcIm, dstRe, dstIm, inverse, scale, factor, work.data());
         return vdxStsNoErr;
     }
-    // The interleaved result: a block of N complex elements, 64-byte aligned.
-    Vdx8u* block = y8_vdxsMalloc_8u(static_cast<int>(n * 2 * sizeof(T)));
+    // The interleaved result: a block of N complex elements, 64-byte aligned
+    // (beyond the allocator's 2^31 - 1 bytes at the largest order).
+    const int blockBytes = byte_count(static_cast<int>(n), static_cast<int>(2 * sizeof(T)));
+    Vdx8u* block = blockBytes > 0 ? y8_vdxsMalloc_8u(blockBytes) : nullptr;
     if (block == nullptr) return vdxStsMemAllocErr;
     T* result = reinterpret_cast<T*>(block);
     {
