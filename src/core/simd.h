@@ -1085,6 +1085,42 @@ inline void store_parts(Vec<double, 32> v, double* re, double* im) {
 }
 #endif  // __AVX2__
 
+// Two neighbouring pairs per row, rows `stride` pairs apart:
+// load_pair_columns<W>(p, stride, a, b) puts the first pair of each of the
+// n = W / 2 / sizeof(T) rows p, p + 2 stride, ... in a, the second in b.
+template <int W>
+void load_pair_columns(const float* p, long stride, Vec<float, W>& a, Vec<float, W>& b);
+template <int W>
+void load_pair_columns(const double* p, long stride, Vec<double, W>& a, Vec<double, W>& b);
+template <>
+inline void load_pair_columns<16>(const float* p, long stride, Vec<float, 16>& a, Vec<float, 16>& b) {
+    const __m128 r0 = _mm_loadu_ps(p), r1 = _mm_loadu_ps(p + 2 * stride);
+    a.v = _mm_movelh_ps(r0, r1);
+    b.v = _mm_movehl_ps(r1, r0);
+}
+template <>
+inline void load_pair_columns<16>(const double* p, long, Vec<double, 16>& a, Vec<double, 16>& b) {
+    a.v = _mm_loadu_pd(p);
+    b.v = _mm_loadu_pd(p + 2);
+}
+#if defined(__AVX2__)
+template <>
+inline void load_pair_columns<32>(const float* p, long stride, Vec<float, 32>& a, Vec<float, 32>& b) {
+    const __m256d r02 = _mm256_castps_pd(
+        _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_loadu_ps(p)), _mm_loadu_ps(p + 4 * stride), 1));
+    const __m256d r13 = _mm256_castps_pd(
+        _mm256_insertf128_ps(_mm256_castps128_ps256(_mm_loadu_ps(p + 2 * stride)), _mm_loadu_ps(p + 6 * stride), 1));
+    a.v = _mm256_castpd_ps(_mm256_unpacklo_pd(r02, r13));
+    b.v = _mm256_castpd_ps(_mm256_unpackhi_pd(r02, r13));
+}
+template <>
+inline void load_pair_columns<32>(const double* p, long stride, Vec<double, 32>& a, Vec<double, 32>& b) {
+    const __m256d r0 = _mm256_loadu_pd(p), r1 = _mm256_loadu_pd(p + 2 * stride);
+    a.v = _mm256_permute2f128_pd(r0, r1, 0x20);
+    b.v = _mm256_permute2f128_pd(r0, r1, 0x31);
+}
+#endif  // __AVX2__
+
 // ---- end of complex products
 
 // Fence after streaming stores, before the data is handed back.

@@ -300,11 +300,11 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
     T* Y = direct ? dst : static_cast<T*>(work);
     const T* chain = static_cast<const T*>(plan.stages);
     auto step = [&](int st) {
-        for (int j = 2 * st; j < 2 * st + 2; ++j) {
-            T* Yj = Y + 2 * j * M;
-            k.first_gather(src + 2 * j, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Yj, inv);
-            run_stages(k, chain, Yj, s, inv, scale, f);
-        }
+        T* Y0 = Y + 4 * st * M;
+        T* Y1 = Y0 + 2 * M;
+        k.first_gather2(src + 4 * st, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Y0, Y1, inv);
+        run_stages(k, chain, Y0, s, inv, scale, f);
+        run_stages(k, chain, Y1, s, inv, scale, f);
     };
     const T* tw = static_cast<const T*>(plan.final_pass);
     const int groups = static_cast<int>(M / 4);

@@ -252,6 +252,59 @@ void first_gather(const T* src, long stride, long ustep, const std::int32_t* rev
     else first_gather_from<T, From::strided>(src, nullptr, stride, ustep, rev, count, logB, dst, inv);
 }
 
+// Two neighbouring strided sequences (src and src + 1 pair) at once, into
+// dst0 and dst1: each row's two pairs are read together.
+template <class T, int B, bool Inv>
+[[gnu::always_inline]] inline void first_rows2(const T* src, long e0, long stride, long ustep,
+                                               const std::int32_t* rev, int add, T* dst0, T* dst1) noexcept {
+    using Vt = V<T>;
+    constexpr int G = kPairs<T>;
+    Vt a[B], b[B];
+#pragma GCC unroll 8
+    for (int u = 0; u < B; ++u) load_pair_columns<kWidth>(src + 2 * (e0 + u * ustep) * stride, stride, a[u], b[u]);
+    if constexpr (B == 4) {
+        dft4<Inv>(a[0], a[1], a[2], a[3]);
+        dft4<Inv>(b[0], b[1], b[2], b[3]);
+    } else {
+        dft8<Inv, T>(a);
+        dft8<Inv, T>(b);
+    }
+#pragma GCC unroll 8
+    for (int kb = 0; kb < B; kb += G) {
+        transpose_pairs(a + kb);
+        transpose_pairs(b + kb);
+#pragma GCC unroll 4
+        for (int j = 0; j < G; ++j) {
+            const long at = 2L * ((static_cast<long>(rev[j]) + add) * B + kb);
+            a[kb + j].storeu(dst0 + at);
+            b[kb + j].storeu(dst1 + at);
+        }
+    }
+}
+
+template <class T, int B, bool Inv>
+void first_gather2_impl(const T* src, long stride, long ustep, const std::int32_t* rev, int count, T* dst0,
+                        T* dst1) noexcept {
+    constexpr int G = kPairs<T>;
+    const long half = ustep / 2;
+    for (int i = 0; i < count; i += G) {
+        first_rows2<T, B, Inv>(src, i, stride, ustep, rev + i, 0, dst0, dst1);
+        first_rows2<T, B, Inv>(src, i + half, stride, ustep, rev + i, 1, dst0, dst1);
+    }
+}
+
+template <class T>
+void first_gather2(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB, T* dst0,
+                   T* dst1, bool inv) noexcept {
+    if (logB == 2) {
+        if (inv) first_gather2_impl<T, 4, true>(src, stride, ustep, rev, count, dst0, dst1);
+        else first_gather2_impl<T, 4, false>(src, stride, ustep, rev, count, dst0, dst1);
+    } else {
+        if (inv) first_gather2_impl<T, 8, true>(src, stride, ustep, rev, count, dst0, dst1);
+        else first_gather2_impl<T, 8, false>(src, stride, ustep, rev, count, dst0, dst1);
+    }
+}
+
 template <class T>
 void first_gather_split(const T* re, const T* im, long stride, long ustep, const std::int32_t* rev, int count,
                         int logB, T* dst, bool inv) noexcept {
@@ -458,7 +511,7 @@ template <class T>
 constexpr fft::Kernels<T> make_kernels() {
     return fft::Kernels<T>{&small<T>,        &first_gather<T>,       &first_inplace<T>, &radix4<T>,
                            &radix8_final<T>, &twiddle_row<T>,        &radix4_rows<T>,   &first_gather_split<T>,
-                           &radix4_split<T>, &radix8_final_split<T>};
+                           &radix4_split<T>, &radix8_final_split<T>, &first_gather2<T>};
 }
 
 }  // namespace

@@ -54,6 +54,10 @@ struct Kernels {
                          T* im) noexcept;
     void (*radix8_final_split)(const T* Y, T* re, T* im, long M, long k0, long k1, const T* tw,
                                bool inverse) noexcept;
+    // first_gather of the two sequences at src and src + 1 pair (stride >= 2)
+    // together, into dst0 and dst1.
+    void (*first_gather2)(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB,
+                          T* dst0, T* dst1, bool inverse) noexcept;
 };
 
 }  // namespace fft
