@@ -761,6 +761,67 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /* ------------------------------------------------------------------------ */
 /* Packed-spectrum arithmetic                                               */
 /* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Spectra of real signals of length len = N in the layouts of the real FFT  */
+/* (R[k], I[k]: parts of X[k]; h = N/2 rounded down):                        */
+/*   Pack  R[0], R[1], I[1], ..., R[h-1], I[h-1], R[h]                       */
+/*         (odd N: R[0], R[1], I[1], ..., R[h], I[h])                        */
+/*   Perm  R[0], R[h], R[1], I[1], ..., R[h-1], I[h-1]  (odd N: as Pack)     */
+/*   CCS   R[0], 0, R[1], I[1], ..., R[h], I[h]  (h+1 complex terms)        */
+/*                                                                           */
+/* MulPack, MulPerm: element-wise product of two spectra; the real terms     */
+/* (R[0], and R[h] for even N) as reals, every pair as complex numbers,      */
+/* (ar br - ai bi, ar bi + ai br), each product rounded before the sum (the  */
+/* same bits on every processor).  In place: pSrcDst = pSrc * pSrcDst.       */
+/* MulPackConj_I: pSrcDst = pSrc * conj(pSrcDst), pairs (ar br + ai bi,      */
+/* ai br - ar bi).  16s: each part exact, then times 2^-scaleFactor, rounded */
+/* half to even and saturated.                                               */
+/*                                                                           */
+/* ConjPack, ConjPerm, ConjCcs: the full conjugate-symmetric spectrum of     */
+/* dstLen complex terms: dst[0] = (R[0], 0), dst[k] = (R[k], I[k]), for even */
+/* dstLen dst[h] = (R[h], 0), dst[dstLen-k] = conj(dst[k]); the zero parts   */
+/* of a CCS source are not read.  In place, the packed data (Pack, Perm:     */
+/* dstLen reals; CCS: dstLen/2+1 complex terms) lies at the start of the     */
+/* complex array.  16sc: a conjugated -32768 saturates to 32767.            */
+/*                                                                           */
+/* Checks: the pointers (vdxStsNullPtrErr), then len or dstLen below 1       */
+/* (vdxStsSizeErr); nothing else fails.                                      */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsConjCcs_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_16sc_I(Vdx16sc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_32fc_I(Vdx32fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_64fc_I(Vdx64fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_16sc(const Vdx16s* pSrc, Vdx16sc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_16sc_I(Vdx16sc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_32fc(const Vdx32f* pSrc, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_32fc_I(Vdx32fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_64fc(const Vdx64f* pSrc, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_64fc_I(Vdx64fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_16sc(const Vdx16s* pSrc, Vdx16sc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_16sc_I(Vdx16sc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_32fc(const Vdx32f* pSrc, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_32fc_I(Vdx32fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_64fc(const Vdx64f* pSrc, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_64fc_I(Vdx64fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+
+VdxStatus vdxsMulPackConj_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPackConj_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len,
+                              int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len,
+                              int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
 
 
 #ifdef __cplusplus
