@@ -29,8 +29,10 @@
 //     inverse   false: X[k] = sum x[n] e^(-2 pi i n k / N); true: the same
 //               with e^(+2 pi i n k / N);
 //     scale     multiply every output by factor (one rounding per part);
-//     work      32-byte aligned, at least s.work bytes; may be null only
-//               when s.work is 0.
+//     work      32-byte aligned, at least s.work bytes; may be null when
+//               s.work is 0 or work_needed<T>(plan, src, dst) is false
+//               (small orders, radix-4 out of place, two-level out of
+//               place into a 16-byte aligned destination).
 //     The plan and its tables are only read: any number of threads may run
 //     one plan at once, each with its own work buffer.  Results do not
 //     depend on the thread count, on the data alignment, or on in place vs
@@ -83,7 +85,7 @@ struct Plan {
     const std::int32_t* bitrev;  // bit-reversal index table
     const void* final_pass;    // two-level radix-8 twiddles
     const void* levels;        // blocked regime: per-level tables
-    const void* reserved[3];
+    const void* reserved[4];
 };
 inline constexpr int kPlanBytes = 72;
 static_assert(sizeof(Plan) == kPlanBytes, "plan size is part of the contract");
@@ -97,6 +99,9 @@ void build_plan(Plan* plan, int m, void* tables, void* init) noexcept;
 template <class T>
 void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scale, T factor,
                  void* work) noexcept;
+
+template <class T>
+bool work_needed(const Plan& plan, const T* src, const T* dst) noexcept;
 
 template <class T>
 void base_sine(int order, T* s) noexcept;
