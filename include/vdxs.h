@@ -756,6 +756,83 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /* ------------------------------------------------------------------------ */
 /* Power-of-two FFT                                                         */
 /* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Real transforms (R_32f: orders 0..29, R_64f: 0..28), N = 2^order.         */
+/* Forward X[k] = sum x[n] e^(-2 pi i nk/N), stored as X[0..N/2] in the      */
+/* Pack, Perm or CCS layout (see Packed-spectrum arithmetic below; CCS takes */
+/* N+2 reals); the inverse takes such a spectrum back to N reals and ignores */
+/* the imaginary slots 1 and N+1 of CCS.  Flags: VDX_FFT_DIV_FWD_BY_N (the    */
+/* forward result times 1/N), VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN     */
+/* (both directions times 1/sqrt(N)), VDX_FFT_NODIV_BY_ANY (an inverse of a  */
+/* forward gives N times the signal).  Orders 0..4 are direct sums; from     */
+/* order 5 the complex transform of order-1 runs on x[2n] + i x[2n+1] and a  */
+/* vectorised recombination splits its result.  pSrc may equal pDst; _I     */
+/* forms work in place.                                                      */
+/*                                                                           */
+/* GetSize: order outside 0..30 (vdxStsFFTOrderErr), the three pointers      */
+/* (vdxStsNullPtrErr), the flag (vdxStsFFTFlagErr), order above the family's */
+/* maximum (vdxStsFFTOrderErr).  Sizes carry 32 bytes of alignment slack.    */
+/* Orders 0..4 need a 168-byte spec and no buffers; the init buffer is the   */
+/* inner complex transform's (from order 12) and may be released after Init; */
+/* the work buffer is the inner transform's (from order 7).  A spec holds    */
+/* the inner tables and N/4 recombination coefficients, or from order 21     */
+/* (R_32f) / 19 (R_64f) 1032 fine and 2^(order-11) coarse ones, whose        */
+/* products give the coefficients.                                           */
+/* Init: null ppFFTSpec or pSpec, bad order or flag (the identifier is then  */
+/* cleared), a needed pSpecBuffer null.  Free clears the identifier and      */
+/* releases only InitAlloc specs.  Transforms: pFFTSpec null, a spec of      */
+/* another family (vdxStsContextMatchErr), data pointers null, and a null    */
+/* pBuffer whose block cannot be allocated (vdxStsMemAllocErr).  A spec is   */
+/* only read by transforms: concurrent calls each need their own pBuffer.    */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFFTFree_R_32f(VdxsFFTSpec_R_32f* pFFTSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_R_64f(VdxsFFTSpec_R_64f* pFFTSpec) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetBufSize_R_32f(const VdxsFFTSpec_R_32f* pFFTSpec, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_R_64f(const VdxsFFTSpec_R_64f* pFFTSpec, int* pBufferSize) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_R_32f(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,
+                               int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetSize_R_64f(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,
+                               int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInitAlloc_R_32f(VdxsFFTSpec_R_32f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_R_64f(VdxsFFTSpec_R_64f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInit_R_32f(VdxsFFTSpec_R_32f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint,
+                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_R_64f(VdxsFFTSpec_R_64f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint,
+                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTFwd_RToCCS_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTFwd_RToPack_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTFwd_RToPerm_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInv_CCSToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInv_PackToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInv_PermToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
 
 
 /* ------------------------------------------------------------------------ */

@@ -934,6 +934,7 @@ inline void store_f64_as_f32(float* p, Vec<double, 32> a) { _mm_storeu_ps(p, _mm
 //   cmul_conj(a, b)  a * conj(b)  = (ar br + ai bi, ai br - ar bi)
 //   conj(a)          the imaginary lanes negated (sign flipped, exact)
 //   reverse_complex(a) the complex numbers in reverse order
+//   splat_complex<T, W>(p) the complex number at p in every position
 
 // The compiler would otherwise merge a product and the add-subtract that
 // consumes it into one fused instruction where FMA is available (it does
@@ -984,6 +985,28 @@ inline Vec<float, 32> reverse_complex(Vec<float, 32> a) {
     return {_mm256_castpd_ps(_mm256_permute4x64_pd(_mm256_castps_pd(a.v), _MM_SHUFFLE(0, 1, 2, 3)))};
 }
 inline Vec<double, 32> reverse_complex(Vec<double, 32> a) { return {_mm256_permute2f128_pd(a.v, a.v, 1)}; }
+#endif  // __AVX2__
+
+// One complex number (p[0], p[1]) repeated across a vector.
+template <class T, int W>
+Vec<T, W> splat_complex(const T* p);
+template <>
+inline Vec<float, 16> splat_complex<float, 16>(const float* p) {
+    return {_mm_castpd_ps(_mm_load1_pd(reinterpret_cast<const double*>(p)))};
+}
+template <>
+inline Vec<double, 16> splat_complex<double, 16>(const double* p) {
+    return {_mm_loadu_pd(p)};
+}
+#if defined(__AVX2__)
+template <>
+inline Vec<float, 32> splat_complex<float, 32>(const float* p) {
+    return {_mm256_castpd_ps(_mm256_broadcast_sd(reinterpret_cast<const double*>(p)))};
+}
+template <>
+inline Vec<double, 32> splat_complex<double, 32>(const double* p) {
+    return {_mm256_broadcast_pd(reinterpret_cast<const __m128d*>(p))};
+}
 #endif  // __AVX2__
 
 template <class V>
