@@ -764,10 +764,10 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /* the imaginary slots 1 and N+1 of CCS.  Flags: VDX_FFT_DIV_FWD_BY_N (the    */
 /* forward result times 1/N), VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN     */
 /* (both directions times 1/sqrt(N)), VDX_FFT_NODIV_BY_ANY (an inverse of a  */
-/* forward gives N times the signal).  Orders 0..4 are direct sums; from     */
-/* order 5 the complex transform of order-1 runs on x[2n] + i x[2n+1] and a  */
-/* vectorised recombination splits its result.  pSrc may equal pDst; _I     */
-/* forms work in place.                                                      */
+/* forward gives N times the signal).  The complex transform of order-1     */
+/* runs on x[2n] + i x[2n+1] and a recombination splits its result (orders   */
+/* 0..4 in straight-line kernels, above in vector kernels).  pSrc may equal  */
+/* pDst; _I forms work in place.                                             */
 /*                                                                           */
 /* GetSize: order outside 0..30 (vdxStsFFTOrderErr), the three pointers      */
 /* (vdxStsNullPtrErr), the flag (vdxStsFFTFlagErr), order above the family's */

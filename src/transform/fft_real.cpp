@@ -2,9 +2,10 @@
 // inverse transforms in the Pack, Perm and CCS layouts (packed.h).
 //
 // Forward, N = 2^order:
-//   order 0..4: a direct real DFT per length (1, 2, 4, 8, 16; sums in index
-//     order, unit roots from the static 1024-point sine table) writes Perm,
-//     times the factor when the forward direction scales.
+//   order 0..4: a straight-line kernel per length 1, 2, 4, 8, 16 (the
+//     algorithm below with an unrolled complex DFT of N/2 points, unit roots
+//     from the static 1024-point sine table) writes Perm, times the factor
+//     when the forward direction scales.
 //   order 5 up: the signal read as N/2 complex values z[n] = x[2n] + i x[2n+1]
 //     is transformed by the complex engine of order-1 into the destination
 //     (with the forward scaling); then R[0] = Re Z[0] + Im Z[0], R[N/2] =
@@ -19,7 +20,7 @@
 //   source layout directly (an in-place Pack is first moved up by one slot)
 //   and writes twice the half-length spectrum into the destination, and the
 //   complex inverse of order-1 runs in place there with the inverse scaling.
-//   Orders 0..4 use direct inverse sums on the Perm terms.  The imaginary
+//   Orders 0..4 use the straight-line mirror on the Perm terms.  The imaginary
 //   slots of CCS at 0 and N/2 are never read.
 //
 // The recombination coefficients P(k) = (1/2 - sin/2, -cos/2) of 2 pi k/N are
@@ -64,7 +65,7 @@ struct RealFamily<double> {
     static constexpr int kTwoLevelFrom = 19;
 };
 
-constexpr int kRealSmallLast = 4;       // orders with direct kernels
+constexpr int kRealSmallLast = 4;   // orders with straight-line kernels
 constexpr int kHeaderBytes = 136;
 constexpr int kTablesAt = 160;      // the header rounded up to 32
 
@@ -168,42 +169,79 @@ void root_1024(int u, T& c, T& s) noexcept {
     }
 }
 
-// X[k] = sum x[j] e^(-2 pi i jk/N), k = 0..N/2, into Perm.
-template <int N, class T>
-void small_forward(const T* x, T* perm) noexcept {
-    T c[N], s[N];
-    for (int j = 0; j < N; ++j) root_1024<T>(j * (1024 / N), c[j], s[j]);
-    for (int k = 0; k <= N / 2; ++k) {
-        T re = x[0], im = T(0);
-        for (int j = 1; j < N; ++j) {
-            re += x[j] * c[(j * k) % N];
-            im -= x[j] * s[(j * k) % N];
-        }
-        if (k == 0) {
-            perm[0] = re;
-        } else if (2 * k == N) {
-            perm[1] = re;
-        } else {
-            perm[2 * k] = re;
-            perm[2 * k + 1] = im;
+// Complex DFT of M = 1, 2, 4 or 8 points a[0], a[st], a[2 st], ... (pairs
+// st complex apart) into out[0..M), split into even and odd halves down to
+// single points; the compiler unrolls it into straight-line code.
+template <int M, bool Inverse, class T>
+inline void small_cdft(const T* a, int st, T* out) noexcept {
+    if constexpr (M == 1) {
+        out[0] = a[0];
+        out[1] = a[1];
+    } else {
+        T e[M], o[M];
+        small_cdft<M / 2, Inverse>(a, 2 * st, e);
+        small_cdft<M / 2, Inverse>(a + 2 * st, 2 * st, o);
+        for (int k = 0; k < M / 2; ++k) {
+            T c, s;
+            root_1024<T>(k * (1024 / M), c, s);
+            if (!Inverse) s = -s;
+            const T tr = c * o[2 * k] - s * o[2 * k + 1], ti = c * o[2 * k + 1] + s * o[2 * k];
+            out[2 * k] = e[2 * k] + tr;
+            out[2 * k + 1] = e[2 * k + 1] + ti;
+            out[2 * (k + M / 2)] = e[2 * k] - tr;
+            out[2 * (k + M / 2) + 1] = e[2 * k + 1] - ti;
         }
     }
 }
 
-// x[j] = R[0] + (-1)^j R[N/2] + 2 sum (R[k] cos - I[k] sin)(2 pi jk/N), from Perm.
+// The recombination of one pair (k, M-k) of a length-N = 2M transform, in the
+// arithmetic of the kernels (fft_real_kernels.h), on z in place.
+template <int N, bool Inverse, class T>
+inline void small_pair(T* z, int k) noexcept {
+    constexpr int M = N / 2;
+    T c, s;
+    root_1024<T>(k * (1024 / N), c, s);
+    const T pr = T(0.5) - T(0.5) * s, pi = Inverse ? T(0.5) * c : -T(0.5) * c;
+    const T ar = z[2 * k], ai = z[2 * k + 1], br = z[2 * (M - k)], bi = -z[2 * (M - k) + 1];
+    const T dr = ar - br, di = ai - bi;
+    const T tr = pr * dr - pi * di, ti = pr * di + pi * dr;
+    T xr = br + tr, xi = bi + ti, yr = ar - tr, yi = -(ai - ti);
+    if (Inverse) xr += xr, xi += xi, yr += yr, yi += yi;
+    z[2 * k] = xr;
+    z[2 * k + 1] = xi;
+    z[2 * (M - k)] = yr;
+    z[2 * (M - k) + 1] = yi;
+}
+
+// Orders 1..4 (N = 2M): the large-order algorithm in straight-line form,
+// x[2n] + i x[2n+1] through the complex DFT of M points, then DC, Nyquist,
+// the middle term and the pairs, into Perm.
+template <int N, class T>
+void small_forward(const T* x, T* perm) noexcept {
+    constexpr int M = N / 2;
+    small_cdft<M, false>(x, 1, perm);
+    const T zr = perm[0], zi = perm[1];
+    perm[0] = zr + zi;
+    perm[1] = zr - zi;
+    if constexpr (M >= 2) perm[M + 1] = -perm[M + 1];
+    for (int k = 1; k < M / 2; ++k) small_pair<N, false>(perm, k);
+}
+
+// The mirror: twice the half-length spectrum from Perm, then the inverse
+// complex DFT of M points gives N x.
 template <int N, class T>
 void small_inverse(const T* perm, T* x) noexcept {
-    T c[N], s[N];
-    for (int j = 0; j < N; ++j) root_1024<T>(j * (1024 / N), c[j], s[j]);
-    for (int j = 0; j < N; ++j) {
-        T sum = T(0);
-        for (int k = 1; k < N / 2; ++k) {
-            sum += perm[2 * k] * c[(j * k) % N] - perm[2 * k + 1] * s[(j * k) % N];
-        }
-        T v = perm[0];
-        if (N >= 2) v = (j % 2 == 0) ? v + perm[1] : v - perm[1];
-        x[j] = v + (sum + sum);
+    constexpr int M = N / 2;
+    T z[N];
+    for (int i = 0; i < N; ++i) z[i] = perm[i];
+    z[0] = perm[0] + perm[1];
+    z[1] = perm[0] - perm[1];
+    if constexpr (M >= 2) {
+        z[M] = perm[M] + perm[M];
+        z[M + 1] = -(perm[M + 1] + perm[M + 1]);
     }
+    for (int k = 1; k < M / 2; ++k) small_pair<N, true>(z, k);
+    small_cdft<M, true>(z, 1, x);
 }
 
 template <class T>
