@@ -74,19 +74,29 @@ const auto& family() {
 template <class T>
 using SpecOf = std::conditional_t<sizeof(T) == 4, VdxsFFTSpec_R_32f, VdxsFFTSpec_R_64f>;
 
-// A spec built by Init in vector-owned memory.
+// A spec built by Init in vector-owned memory, placed at an offset that
+// varies with the order; Init must stay inside the sizes GetSize reported
+// (guard bytes follow both blocks).
 template <class T>
 struct Spec {
     std::vector<Vdx8u> mem, init_buf;
     SpecOf<T>* spec = nullptr;
+    Vdx8u* block = nullptr;  // the memory given to Init
     int buf_size = 0;
     Spec(int order, int flag) {
         int s = 0, i = 0;
         EXPECT_EQ(family<T>().get_size(order, flag, vdxAlgHintNone, &s, &i, &buf_size), vdxStsNoErr);
-        mem.resize(s);
-        init_buf.resize(i);
-        EXPECT_EQ(family<T>().init(&spec, order, flag, vdxAlgHintNone, mem.data(), i ? init_buf.data() : nullptr),
+        const int off = (order * 7) % 32, guard = 64;
+        mem.assign(off + s + guard, 0xA5);
+        init_buf.assign(off + i + guard, 0xA5);
+        block = mem.data() + off;
+        EXPECT_EQ(family<T>().init(&spec, order, flag, vdxAlgHintNone, block,
+                                   i ? init_buf.data() + off : nullptr),
                   vdxStsNoErr);
+        for (int b = 0; b < guard; ++b) {
+            EXPECT_EQ(mem[off + s + b], 0xA5) << "spec of order " << order << " overruns its size";
+            EXPECT_EQ(init_buf[off + i + b], 0xA5) << "init buffer of order " << order << " overruns its size";
+        }
     }
 };
 
@@ -339,11 +349,11 @@ TYPED_TEST(FftReal, SpecFunctionsCheckInOrderAndKeepIdentifiersHonest) {
     Spec<T> s(8, VDX_FFT_NODIV_BY_ANY);
     std::vector<T> x(256), y(256);
     SpecOf<T>* out = nullptr;
-    EXPECT_EQ(f.init(&out, 8, 3, vdxAlgHintNone, s.mem.data(), nullptr), vdxStsFFTFlagErr);
+    EXPECT_EQ(f.init(&out, 8, 3, vdxAlgHintNone, s.block, nullptr), vdxStsFFTFlagErr);
     EXPECT_EQ(f.fwd[0](x.data(), y.data(), s.spec, nullptr), vdxStsContextMatchErr);
-    EXPECT_EQ(f.init(&out, f.max_order + 1, 8, vdxAlgHintNone, s.mem.data(), nullptr), vdxStsFFTOrderErr);
-    EXPECT_EQ(f.init(nullptr, 8, 8, vdxAlgHintNone, s.mem.data(), nullptr), vdxStsNullPtrErr);
-    ASSERT_EQ(f.init(&out, 8, 8, vdxAlgHintNone, s.mem.data(), nullptr), vdxStsNoErr);
+    EXPECT_EQ(f.init(&out, f.max_order + 1, 8, vdxAlgHintNone, s.block, nullptr), vdxStsFFTOrderErr);
+    EXPECT_EQ(f.init(nullptr, 8, 8, vdxAlgHintNone, s.block, nullptr), vdxStsNullPtrErr);
+    ASSERT_EQ(f.init(&out, 8, 8, vdxAlgHintNone, s.block, nullptr), vdxStsNoErr);
     EXPECT_EQ(reinterpret_cast<std::uintptr_t>(out) % 32, 0u);
 
     // Transforms: spec, identifier, then data; nothing written on failure.
