@@ -754,17 +754,17 @@ VdxStatus vdxsSortRadixIndexDescend_32u(const Vdx32u* pSrc, Vdx32s* pDstIndx, in
 VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */
-/* Power-of-two FFT                                                         */
+/* Power-of-two FFT                                                          */
 /* ------------------------------------------------------------------------ */
 /*                                                                           */
 /* Real transforms (R_32f: orders 0..29, R_64f: 0..28), N = 2^order.         */
 /* Forward X[k] = sum x[n] e^(-2 pi i nk/N), stored as X[0..N/2] in the      */
 /* Pack, Perm or CCS layout (see Packed-spectrum arithmetic below; CCS takes */
 /* N+2 reals); the inverse takes such a spectrum back to N reals and ignores */
-/* the imaginary slots 1 and N+1 of CCS.  Flags: VDX_FFT_DIV_FWD_BY_N (the    */
+/* the imaginary slots 1 and N+1 of CCS.  Flags: VDX_FFT_DIV_FWD_BY_N (the   */
 /* forward result times 1/N), VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN     */
 /* (both directions times 1/sqrt(N)), VDX_FFT_NODIV_BY_ANY (an inverse of a  */
-/* forward gives N times the signal).  The complex transform of order-1     */
+/* forward gives N times the signal).  The complex transform of order-1      */
 /* runs on x[2n] + i x[2n+1] and a recombination splits its result (orders   */
 /* 0..4 in straight-line kernels, above in vector kernels).  pSrc may equal  */
 /* pDst; _I forms work in place.                                             */
@@ -836,7 +836,7 @@ VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFF
 
 
 /* ------------------------------------------------------------------------ */
-/* Packed-spectrum arithmetic                                               */
+/* Packed-spectrum arithmetic                                                */
 /* ------------------------------------------------------------------------ */
 /*                                                                           */
 /* Spectra of real signals of length len = N in the layouts of the real FFT  */
@@ -844,7 +844,7 @@ VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFF
 /*   Pack  R[0], R[1], I[1], ..., R[h-1], I[h-1], R[h]                       */
 /*         (odd N: R[0], R[1], I[1], ..., R[h], I[h])                        */
 /*   Perm  R[0], R[h], R[1], I[1], ..., R[h-1], I[h-1]  (odd N: as Pack)     */
-/*   CCS   R[0], 0, R[1], I[1], ..., R[h], I[h]  (h+1 complex terms)        */
+/*   CCS   R[0], 0, R[1], I[1], ..., R[h], I[h]  (h+1 complex terms)         */
 /*                                                                           */
 /* MulPack, MulPerm: element-wise product of two spectra; the real terms     */
 /* (R[0], and R[h] for even N) as reals, every pair as complex numbers,      */
@@ -859,7 +859,7 @@ VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFF
 /* dstLen dst[h] = (R[h], 0), dst[dstLen-k] = conj(dst[k]); the zero parts   */
 /* of a CCS source are not read.  In place, the packed data (Pack, Perm:     */
 /* dstLen reals; CCS: dstLen/2+1 complex terms) lies at the start of the     */
-/* complex array.  16sc: a conjugated -32768 saturates to 32767.            */
+/* complex array.  16sc: a conjugated -32768 saturates to 32767.             */
 /*                                                                           */
 /* Checks: the pointers (vdxStsNullPtrErr), then len or dstLen below 1       */
 /* (vdxStsSizeErr); nothing else fails.                                      */
