@@ -754,7 +754,83 @@ VdxStatus vdxsSortRadixIndexDescend_32u(const Vdx32u* pSrc, Vdx32s* pDstIndx, in
 VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int len) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */
-/* Power-of-two FFT                                                          */
+/* Power-of-two FFT                                                         */
+/*                                                                           */
+/* Complex transforms of length N = 2^order, C_32fc and C_64fc interleaved,  */
+/* C_32f and C_64f on separate real and imaginary arrays.  Forward:          */
+/* X[k] = sum x[n] e^(-2 pi i nk/N); inverse: e^(+2 pi i nk/N); then the     */
+/* spec's factor when its flag covers that direction (VDX_FFT_DIV_FWD_BY_N,  */
+/* _DIV_INV_BY_N: 1/N; _DIV_BY_SQRTN: 1/sqrt(N) both ways, in single         */
+/* precision one Newton step from the reciprocal-square-root estimate;       */
+/* _NODIV_BY_ANY: none).  Orders 0..28 (32-bit) and 0..27 (64-bit).          */
+/*                                                                           */
+/* Specs: GetSize checks order in 0..30, the three pointers, the flag, then  */
+/* the family's maximum order, and reports the spec size, the Init buffer    */
+/* size (orders 11 and up: the base sine table) and the work-buffer size of  */
+/* one call (N elements, more for the largest orders; 0 up to order 5); each */
+/* is a multiple of 32 plus 32 bytes of slack, and orders up to 5 take a     */
+/* 168-byte spec.  The separate-array families report exactly what their     */
+/* interleaved twins do.  Init places the spec at pSpec rounded up to 32     */
+/* and writes its identifier last; any failure leaves the identifier 0.      */
+/* InitAlloc allocates spec and Init buffer and frees both on failure; Free  */
+/* clears the identifier and releases only specs made by InitAlloc.  The     */
+/* hint is stored and not otherwise used.                                    */
+/*                                                                           */
+/* Transforms check the spec pointer, its identifier                         */
+/* (vdxStsContextMatchErr for a spec of another family or a freed one), the  */
+/* data pointers, then take the caller's work buffer (rounded up to 32) or,  */
+/* when pBuffer is null and the call needs one, allocate it                  */
+/* (vdxStsMemAllocErr) and free it before returning.  In place (pSrc ==      */
+/* pDst, or the _I forms) and out of place give the same results, as do all  */
+/* alignments and thread counts.  A spec is only read: calls may share it    */
+/* from any threads, each with its own buffer.  Orders 13..17 (32-bit) and   */
+/* 12..16 (64-bit) run on two threads when the spec was built while two      */
+/* were available on a machine of at most two processors.  The separate-     */
+/* array transforms of orders 6 and up also allocate one block of N complex  */
+/* elements per call.                                                        */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFFTGetSize_C_32fc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_32fc(VdxsFFTSpec_C_32fc** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_32fc(VdxsFFTSpec_C_32fc** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_32fc(VdxsFFTSpec_C_32fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_32fc(const VdxsFFTSpec_C_32fc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, const VdxsFFTSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32fc_I(Vdx32fc* pSrcDst, const VdxsFFTSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, const VdxsFFTSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32fc_I(Vdx32fc* pSrcDst, const VdxsFFTSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_C_32f(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_32f(VdxsFFTSpec_C_32f** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_32f(VdxsFFTSpec_C_32f** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_32f(VdxsFFTSpec_C_32f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_32f(const VdxsFFTSpec_C_32f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32f(const Vdx32f* pSrcRe, const Vdx32f* pSrcIm, Vdx32f* pDstRe, Vdx32f* pDstIm, const VdxsFFTSpec_C_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32f_I(Vdx32f* pSrcDstRe, Vdx32f* pSrcDstIm, const VdxsFFTSpec_C_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32f(const Vdx32f* pSrcRe, const Vdx32f* pSrcIm, Vdx32f* pDstRe, Vdx32f* pDstIm, const VdxsFFTSpec_C_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32f_I(Vdx32f* pSrcDstRe, Vdx32f* pSrcDstIm, const VdxsFFTSpec_C_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_C_64fc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_64fc(VdxsFFTSpec_C_64fc** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_64fc(VdxsFFTSpec_C_64fc** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_64fc(VdxsFFTSpec_C_64fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_64fc(const VdxsFFTSpec_C_64fc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, const VdxsFFTSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_64fc_I(Vdx64fc* pSrcDst, const VdxsFFTSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, const VdxsFFTSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_64fc_I(Vdx64fc* pSrcDst, const VdxsFFTSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_C_64f(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_64f(VdxsFFTSpec_C_64f** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_64f(VdxsFFTSpec_C_64f** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_64f(VdxsFFTSpec_C_64f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_64f(const VdxsFFTSpec_C_64f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_64f(const Vdx64f* pSrcRe, const Vdx64f* pSrcIm, Vdx64f* pDstRe, Vdx64f* pDstIm, const VdxsFFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_64f_I(Vdx64f* pSrcDstRe, Vdx64f* pSrcDstIm, const VdxsFFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_64f(const Vdx64f* pSrcRe, const Vdx64f* pSrcIm, Vdx64f* pDstRe, Vdx64f* pDstIm, const VdxsFFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_64f_I(Vdx64f* pSrcDstRe, Vdx64f* pSrcDstIm, const VdxsFFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Power-of-two FFT: real transforms                                        */
 /* ------------------------------------------------------------------------ */
 /*                                                                           */
 /* Real transforms (R_32f: orders 0..29, R_64f: 0..28), N = 2^order.         */

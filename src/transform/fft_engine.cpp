@@ -1,0 +1,522 @@
+// The complex FFT engine: table layout, plan building and the regimes (the
+// contract is in fft_engine.h; the kernels in fft_kernels.cpp).
+//
+// Every regime is decimation in time from bit-reversed input.  The first two
+// or three levels (radix B = 4 for even leaf orders, 8 for odd ones) are done
+// while the input is gathered in bit-reversed order; radix-4 stages follow.
+//
+//  - radix-4: gather + stages over the whole array, in the destination; in
+//    place, the source is first copied to the work buffer;
+//  - two-level: N = 8 M; the eight sub-sequences x[8n + j] are transformed by
+//    the radix-4 engine of order m - 3 into eight blocks (into the
+//    destination when it is 16-byte aligned and not the source, otherwise
+//    into the work buffer), then one radix-8 pass with the twiddles
+//    w_N^(jk) forms the result; both phases may run on two threads;
+//  - blocked: the whole array is gathered in bit-reversed order, then split
+//    into 2^b sub-arrays transformed in place (recursively while they are
+//    still above the two-level range), and the last b levels are done on
+//    bands of columns gathered into the work buffer: each row p of a band is
+//    multiplied by w^(rev(p) k) on the way in, the b levels run over whole
+//    rows, and the band is written back.
+#include "fft_engine.h"
+
+#include <omp.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "fft_kernels.h"
+#include "fft_tables.h"
+#include "isa.h"
+#include "parallel.h"
+#include "vdxcore.h"
+
+namespace vdx {
+namespace fft {
+namespace {
+
+template <class T>
+const Kernels<T>& kernels() noexcept;
+template <>
+const Kernels<float>& kernels<float>() noexcept {
+    return Variant<Kernels<float>, &sse41::fft_kernels_32f, &avx2::fft_kernels_32f>::table();
+}
+template <>
+const Kernels<double>& kernels<double>() noexcept {
+    return Variant<Kernels<double>, &sse41::fft_kernels_64f, &avx2::fft_kernels_64f>::table();
+}
+
+constexpr long round32(long bytes) noexcept { return (bytes + 31) & ~31L; }
+
+// Reverses the low `bits` bits of x.
+constexpr std::uint8_t kRev8[256] = {
+#define R2(n) n, n + 2 * 64, n + 1 * 64, n + 3 * 64
+#define R4(n) R2(n), R2(n + 2 * 16), R2(n + 1 * 16), R2(n + 3 * 16)
+#define R6(n) R4(n), R4(n + 2 * 4), R4(n + 1 * 4), R4(n + 3 * 4)
+    R6(0), R6(2), R6(1), R6(3)
+#undef R6
+#undef R4
+#undef R2
+};
+inline std::uint32_t reverse_bits(std::uint32_t x, int bits) noexcept {
+    const std::uint32_t r = (std::uint32_t(kRev8[x & 255]) << 24) | (std::uint32_t(kRev8[(x >> 8) & 255]) << 16) |
+                            (std::uint32_t(kRev8[(x >> 16) & 255]) << 8) | std::uint32_t(kRev8[x >> 24]);
+    return bits == 0 ? 0 : r >> (32 - bits);
+}
+
+// Radix of the gathering first stage: 2^2 for even orders, 2^3 for odd.
+constexpr int first_log(int order) noexcept { return order % 2 == 0 ? 2 : 3; }
+
+enum class Regime { small, radix4, two_level, blocked };
+
+template <class T>
+Regime regime_of(int m) noexcept {
+    if (m <= kSmallLast) return Regime::small;
+    if (m <= kRadix4Last<T>) return Regime::radix4;
+    if (m <= kTwoLevelLast<T>) return Regime::two_level;
+    return Regime::blocked;
+}
+
+// Blocked regime: levels split off per order, and the gather order that
+// fixes the band width (2^(gather - b) columns).
+template <class T>
+void blocked_shape(int m, int* b, int* gather) noexcept {
+    if (sizeof(T) == 4) {
+        *b = m <= 19 ? 4 : 8;
+        *gather = m <= 19 ? 10 : 14;
+    } else {
+        *b = m <= 18 ? 6 : 8;
+        *gather = m <= 18 ? 10 : 13;
+    }
+}
+
+// One level of the blocked regime.
+template <class T>
+struct Level {
+    int order;     // of the array this level combines
+    int b;         // 2^b sub-arrays (rows)
+    int width;     // columns per band
+    int h;         // w^n = A[n >> h] * Bt[n & (2^h - 1)]
+    const T* t2;   // 2^b rows of width twiddles w^(rev(p) d)
+    const T* rows; // radix-4 row-stage tables, lengths 4, 16, ... 2^b
+    const T* A;
+    const T* Bt;
+};
+template <class T>
+struct Levels {
+    int count;
+    int leaf;
+    Level<T> level[4];
+};
+
+// Where everything lies in a plan's table memory (byte offsets).
+template <class T>
+struct Layout {
+    Regime regime;
+    int leaf;  // order of the radix-4 chain
+    long chain_off, chain_bytes;
+    long rev_off, rev_count;
+    long final_off, final_bytes;
+    long levels_off;
+    int nlev;
+    int lv_order[4], lv_b[4], lv_w[4];
+    long lv_t2[4], lv_rows[4], lv_A[4], lv_B[4];
+    long total;
+    long work;
+};
+
+template <class T>
+long chain_bytes(int s) noexcept {
+    long bytes = 0;
+    for (int l = first_log(s) + 2; l <= s; l += 2) bytes += (1L << l) / 4 * 6 * static_cast<long>(sizeof(T));
+    return bytes;
+}
+
+template <class T>
+long rows_bytes(int b) noexcept {
+    long bytes = 0;
+    for (int l = 2; l <= b; l += 2) bytes += (1L << l) / 4 * 6 * static_cast<long>(sizeof(T));
+    return bytes;
+}
+
+template <class T>
+Layout<T> layout(int m) noexcept {
+    Layout<T> L{};
+    L.regime = regime_of<T>(m);
+    const long cplx = 2 * static_cast<long>(sizeof(T));
+    const long N = 1L << m;
+    long at = 0;
+    auto take = [&at](long bytes) {
+        const long off = at;
+        at += round32(bytes);
+        return off;
+    };
+    switch (L.regime) {
+    case Regime::small:
+        break;
+    case Regime::radix4:
+    case Regime::two_level: {
+        L.leaf = L.regime == Regime::radix4 ? m : m - 3;
+        L.chain_bytes = chain_bytes<T>(L.leaf);
+        L.chain_off = take(L.chain_bytes);
+        L.rev_count = 1L << (L.leaf - first_log(L.leaf));
+        L.rev_off = take(L.rev_count * 4);
+        if (L.regime == Regime::two_level) {
+            L.final_bytes = (N / 8) / 4 * 56 * static_cast<long>(sizeof(T));
+            L.final_off = take(L.final_bytes);
+        }
+        L.work = N * cplx;
+        break;
+    }
+    case Regime::blocked: {
+        int ml = m;
+        while (ml > kTwoLevelLast<T>) {
+            int b, gather;
+            blocked_shape<T>(ml, &b, &gather);
+            L.lv_order[L.nlev] = ml;
+            L.lv_b[L.nlev] = b;
+            L.lv_w[L.nlev] = 1 << (gather - b);
+            ++L.nlev;
+            ml -= b;
+        }
+        L.leaf = ml;
+        L.chain_bytes = chain_bytes<T>(L.leaf);
+        L.chain_off = take(L.chain_bytes);
+        L.levels_off = take(sizeof(Levels<T>));
+        long work = 0;
+        for (int i = 0; i < L.nlev; ++i) {
+            const int b = L.lv_b[i], h = (L.lv_order[i] + 1) / 2;
+            L.lv_t2[i] = take((1L << b) * L.lv_w[i] * cplx);
+            L.lv_rows[i] = take(rows_bytes<T>(b));
+            L.lv_A[i] = take((1L << (L.lv_order[i] - h)) * cplx);
+            L.lv_B[i] = take((1L << h) * cplx);
+            const long band = (1L << b) * L.lv_w[i] * cplx;
+            if (band > work) work = band;
+        }
+        L.work = work;
+        break;
+    }
+    }
+    L.total = at;
+    return L;
+}
+
+// Forward twiddles w_N^n = cos - i sin (2 pi n / N), 0 <= n < N, N >= 4,
+// from the quarter-wave base table of order log2 N.
+template <class T>
+struct Base {
+    const T* s;
+    int shift;  // read s[k << shift]
+    long q;     // N / 4
+    T sine(long k) const noexcept { return s[k << shift]; }
+    void cis(long n, T* out) const noexcept {
+        T c, sn;
+        if (n <= q) {
+            c = sine(q - n);
+            sn = sine(n);
+        } else if (n <= 2 * q) {
+            c = -sine(n - q);
+            sn = sine(2 * q - n);
+        } else if (n <= 3 * q) {
+            c = -sine(3 * q - n);
+            sn = -sine(n - 2 * q);
+        } else {
+            c = sine(n - 3 * q);
+            sn = -sine(4 * q - n);
+        }
+        out[0] = c;
+        out[1] = -sn;
+    }
+};
+
+// Radix-4 stage tables w_L^k, w_L^2k, w_L^3k for L = 2^(c+2) .. 2^s, in the
+// kernels' group-of-4 layout.
+template <class T>
+void build_chain(const Base<T>& base, int m, int s, T* out) noexcept {
+    for (int l = first_log(s) + 2; l <= s; l += 2) {
+        const long q = (1L << l) / 4, stride = 1L << (m - l);
+        for (long k = 0; k < q; ++k) {
+            T* g = out + 24 * (k / 4) + 2 * (k % 4);
+            base.cis(k * stride, g);
+            base.cis(2 * k * stride, g + 8);
+            base.cis(3 * k * stride, g + 16);
+        }
+        out += 6 * q;
+    }
+}
+
+template <class T>
+void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool scale, T f) noexcept {
+    const long n = 1L << s;
+    for (int l = first_log(s) + 2; l <= s; l += 2) {
+        const long L = 1L << l;
+        k.radix4(x, n, L, tw, inv, scale && l == s, f);
+        tw += 6 * (L / 4);
+    }
+}
+
+template <class T>
+void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T f, void* work) noexcept {
+    const Kernels<T>& k = kernels<T>();
+    const int m = plan.order, c = first_log(m);
+    const long N = 1L << m;
+    if (src == dst) {
+        std::memcpy(work, src, N * 2 * sizeof(T));
+        src = static_cast<const T*>(work);
+    }
+    k.first_gather(src, 1, N >> c, plan.bitrev, static_cast<int>(N >> c), c, dst, inv);
+    run_stages(k, static_cast<const T*>(plan.stages), dst, m, inv, scale, f);
+}
+
+template <class T>
+void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T f, void* work) noexcept {
+    const Kernels<T>& k = kernels<T>();
+    const int s = plan.order - 3, c = first_log(s);
+    const long M = 1L << s;
+    const bool direct = src != dst && reinterpret_cast<std::uintptr_t>(dst) % 16 == 0;
+    T* Y = direct ? dst : static_cast<T*>(work);
+    const T* chain = static_cast<const T*>(plan.stages);
+    auto step = [&](int st) {
+        for (int j = 2 * st; j < 2 * st + 2; ++j) {
+            T* Yj = Y + 2 * j * M;
+            k.first_gather(src + 2 * j, 8, M >> c, plan.bitrev, static_cast<int>(M >> c), c, Yj, inv);
+            run_stages(k, chain, Yj, s, inv, scale, f);
+        }
+    };
+    const T* tw = static_cast<const T*>(plan.final_pass);
+    const int groups = static_cast<int>(M / 4);
+    if (plan.threads >= 2) {
+        const ParallelPolicy policy{1, plan.threads};
+        for_team(4, policy, [&](int, int, int begin, int end) {
+            for (int st = begin; st < end; ++st) step(st);
+        });
+        for_team(groups, policy, [&](int, int, int begin, int end) {
+            k.radix8_final(Y, dst, M, 4L * begin, 4L * end, tw, inv);
+        });
+    } else {
+        for (int st = 0; st < 4; ++st) step(st);
+        k.radix8_final(Y, dst, M, 0, M, tw, inv);
+    }
+}
+
+template <class T>
+void combine(const Kernels<T>& k, const Level<T>& lv, T* x, bool inv, T* buf) noexcept {
+    const int rows = 1 << lv.b, W = lv.width;
+    const long L = 1L << (lv.order - lv.b);
+    const long hmask = (1L << lv.h) - 1;
+    for (long k0 = 0; k0 < L; k0 += W) {
+        for (int p = 0; p < rows; ++p) {
+            const long n = static_cast<long>(reverse_bits(p, lv.b)) * k0;
+            const T* a = lv.A + 2 * (n >> lv.h);
+            const T* bt = lv.Bt + 2 * (n & hmask);
+            const double ar = a[0], ai = a[1], br = bt[0], bi = bt[1];
+            const T cre = static_cast<T>(ar * br - ai * bi), cim = static_cast<T>(ar * bi + ai * br);
+            k.twiddle_row(x + 2 * (p * L + k0), buf + 2L * p * W, W, lv.t2 + 2L * p * W, cre, cim, inv);
+        }
+        const T* tw = lv.rows;
+        for (int l = 2; l <= lv.b; l += 2) {
+            k.radix4_rows(buf, rows, W, 1 << l, tw, inv);
+            tw += 6 * ((1 << l) / 4);
+        }
+        for (int q = 0; q < rows; ++q) std::memcpy(x + 2 * (q * L + k0), buf + 2L * q * W, 2 * sizeof(T) * W);
+    }
+}
+
+template <class T>
+[[gnu::noinline]] void process_level(const Kernels<T>& k, const Plan& plan, const Levels<T>& lv, int i, T* x, bool inv, bool scale,
+                   T f, T* buf) noexcept {
+    const Level<T>& level = lv.level[i];
+    const long L = 1L << (level.order - level.b);
+    for (long p = 0; p < (1L << level.b); ++p) {
+        if (i + 1 < lv.count && i + 1 < 4) process_level(k, plan, lv, i + 1, x + 2 * p * L, inv, scale, f, buf);
+        else run_stages(k, static_cast<const T*>(plan.stages), x + 2 * p * L, lv.leaf, inv, scale, f);
+    }
+    combine(k, level, x, inv, buf);
+}
+
+template <class T>
+void run_blocked(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T f, void* work) noexcept {
+    const Kernels<T>& k = kernels<T>();
+    const int m = plan.order, c = first_log(m);
+    const long N = 1L << m, groups = N >> c;
+    const int bits = m - c;
+    if (src != dst) {
+        constexpr int kChunk = 1024;
+        std::int32_t rev[kChunk];
+        for (long g0 = 0; g0 < groups; g0 += kChunk) {
+            for (int i = 0; i < kChunk; ++i) rev[i] = static_cast<std::int32_t>(reverse_bits(g0 + i, bits));
+            k.first_gather(src, 1, groups, rev, kChunk, c, dst + 2 * (g0 << c), inv);
+        }
+    } else {
+        for (long i = 0; i < N; ++i) {
+            const long j = reverse_bits(static_cast<std::uint32_t>(i), m);
+            if (i < j) {
+                T re = dst[2 * i], im = dst[2 * i + 1];
+                dst[2 * i] = dst[2 * j];
+                dst[2 * i + 1] = dst[2 * j + 1];
+                dst[2 * j] = re;
+                dst[2 * j + 1] = im;
+            }
+        }
+        k.first_inplace(dst, groups, c, inv);
+    }
+    const auto& lv = *static_cast<const Levels<T>*>(plan.levels);
+    process_level(k, plan, lv, 0, dst, inv, scale, f, static_cast<T*>(work));
+}
+
+}  // namespace
+
+template <class T>
+int base_sine_bytes(int order) noexcept {
+    const long entries = order < 2 ? 1 : (1L << order) / 4 + 1;
+    return static_cast<int>(round32(entries * static_cast<long>(sizeof(T))));
+}
+
+template <class T>
+const T* static_sine() noexcept {
+    if constexpr (sizeof(T) == 4) return kSine1024f;
+    else return kSine1024d;
+}
+
+template <class T>
+void base_sine(int order, T* s) noexcept {
+    if (order < 2) {
+        s[0] = 0;
+        return;
+    }
+    const long q = (1L << order) / 4;
+    if (order <= 10) {
+        const T* table = static_sine<T>();
+        for (long k = 0; k <= q; ++k) s[k] = table[k << (10 - order)];
+        s[q] = 1;
+        return;
+    }
+    const double step = 2.0 * 3.14159265358979323846 / static_cast<double>(1L << order);
+    for (long k = 0; k <= q / 2; ++k) s[k] = static_cast<T>(std::sin(static_cast<double>(k) * step));
+    for (long k = q / 2 + 1; k <= q; ++k) s[k] = static_cast<T>(std::cos(static_cast<double>(q - k) * step));
+}
+
+template <class T>
+EngineSizes engine_sizes(int m) noexcept {
+    const Layout<T> L = layout<T>(m);
+    EngineSizes s;
+    s.tables = static_cast<int>(L.total);
+    s.init = m >= 11 ? base_sine_bytes<T>(m) : 0;
+    s.work = static_cast<int>(round32(L.work));
+    return s;
+}
+
+int two_level_threads() noexcept {
+    int n = ownGetNumThreads();
+    if (n > 2) n = 2;
+    if (n < 1) n = 1;
+    if (omp_get_num_procs() > 2) n = 1;
+    return n;
+}
+
+template <class T>
+void build_plan(Plan* plan, int m, void* tables, void* init) noexcept {
+    std::memset(plan, 0, sizeof *plan);
+    plan->order = m;
+    plan->threads = 1;
+    const Layout<T> L = layout<T>(m);
+    if (L.regime == Regime::small) return;
+    auto* mem = static_cast<unsigned char*>(tables);
+    Base<T> base;
+    if (m <= 10) {
+        base = Base<T>{static_sine<T>(), 10 - m, (1L << m) / 4};
+    } else {
+        base_sine<T>(m, static_cast<T*>(init));
+        base = Base<T>{static_cast<const T*>(init), 0, (1L << m) / 4};
+    }
+    T* chain = reinterpret_cast<T*>(mem + L.chain_off);
+    build_chain(base, m, L.leaf, chain);
+    plan->stages = chain;
+    if (L.regime == Regime::radix4 || L.regime == Regime::two_level) {
+        auto* rev = reinterpret_cast<std::int32_t*>(mem + L.rev_off);
+        const int bits = L.leaf - first_log(L.leaf);
+        for (long g = 0; g < L.rev_count; ++g) rev[g] = static_cast<std::int32_t>(reverse_bits(g, bits));
+        plan->bitrev = rev;
+    }
+    if (L.regime == Regime::two_level) {
+        T* fin = reinterpret_cast<T*>(mem + L.final_off);
+        const long M = (1L << m) / 8;
+        for (long k = 0; k < M; ++k)
+            for (int j = 1; j < 8; ++j) base.cis(j * k, fin + 56 * (k / 4) + 8 * (j - 1) + 2 * (k % 4));
+        plan->final_pass = fin;
+        plan->threads = two_level_threads();
+    }
+    if (L.regime == Regime::blocked) {
+        auto* lv = reinterpret_cast<Levels<T>*>(mem + L.levels_off);
+        lv->count = L.nlev;
+        lv->leaf = L.leaf;
+        for (int i = 0; i < L.nlev; ++i) {
+            Level<T>& level = lv->level[i];
+            level.order = L.lv_order[i];
+            level.b = L.lv_b[i];
+            level.width = L.lv_w[i];
+            level.h = (level.order + 1) / 2;
+            const long stride = 1L << (m - level.order);  // w_{N_l}^n = w_N^(n stride)
+            T* t2 = reinterpret_cast<T*>(mem + L.lv_t2[i]);
+            for (long p = 0; p < (1L << level.b); ++p)
+                for (long d = 0; d < level.width; ++d)
+                    base.cis(reverse_bits(p, level.b) * d * stride, t2 + 2 * (p * level.width + d));
+            T* rows = reinterpret_cast<T*>(mem + L.lv_rows[i]);
+            T* r = rows;
+            for (int l = 2; l <= level.b; l += 2) {
+                const long q = (1L << l) / 4, rs = 1L << (m - l);
+                for (long k = 0; k < q; ++k) {
+                    base.cis(k * rs, r + 6 * k);
+                    base.cis(2 * k * rs, r + 6 * k + 2);
+                    base.cis(3 * k * rs, r + 6 * k + 4);
+                }
+                r += 6 * q;
+            }
+            T* A = reinterpret_cast<T*>(mem + L.lv_A[i]);
+            T* Bt = reinterpret_cast<T*>(mem + L.lv_B[i]);
+            for (long a = 0; a < (1L << (level.order - level.h)); ++a) base.cis((a << level.h) * stride, A + 2 * a);
+            for (long b = 0; b < (1L << level.h); ++b) base.cis(b * stride, Bt + 2 * b);
+            level.t2 = t2;
+            level.rows = rows;
+            level.A = A;
+            level.Bt = Bt;
+        }
+        plan->levels = lv;
+    }
+}
+
+template <class T>
+bool work_needed(const Plan& plan, const T* src, const T* dst) noexcept {
+    switch (regime_of<T>(plan.order)) {
+    case Regime::small: return false;
+    case Regime::radix4: return src == dst;
+    case Regime::two_level: return src == dst || reinterpret_cast<std::uintptr_t>(dst) % 16 != 0;
+    case Regime::blocked: return true;
+    }
+    return true;
+}
+
+template <class T>
+void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scale, T factor, void* work) noexcept {
+    switch (regime_of<T>(plan.order)) {
+    case Regime::small: kernels<T>().small(src, dst, plan.order, inverse, scale, factor); break;
+    case Regime::radix4: run_radix4(plan, src, dst, inverse, scale, factor, work); break;
+    case Regime::two_level: run_two_level(plan, src, dst, inverse, scale, factor, work); break;
+    case Regime::blocked: run_blocked(plan, src, dst, inverse, scale, factor, work); break;
+    }
+}
+
+#define VDX_FFT_ENGINE_TYPE(T)                                                                           \
+    template EngineSizes engine_sizes<T>(int) noexcept;                                                  \
+    template void build_plan<T>(Plan*, int, void*, void*) noexcept;                                      \
+    template void run_complex<T>(const Plan&, const T*, T*, bool, bool, T, void*) noexcept;              \
+    template bool work_needed<T>(const Plan&, const T*, const T*) noexcept;                               \
+    template void base_sine<T>(int, T*) noexcept;                                                        \
+    template int base_sine_bytes<T>(int) noexcept;                                                       \
+    template const T* static_sine<T>() noexcept;
+VDX_FFT_ENGINE_TYPE(float)
+VDX_FFT_ENGINE_TYPE(double)
+#undef VDX_FFT_ENGINE_TYPE
+
+}  // namespace fft
+}  // namespace vdx

@@ -1,0 +1,394 @@
+// Kernels of the complex FFT engine, written once against the vector layer
+// and compiled once per variant (see fft_kernels.h for the contracts).
+//
+// Butterflies are decimation in time.  A radix-4 stage of length L combines
+// four quarters a0..a3 of L/4 elements (a1 is the DFT of the odd half of the
+// even half, a2 of the even half of the odd half, as bit reversal leaves
+// them): with b = a1 w^2k, c = a2 w^k, d = a3 w^3k,
+//   X[k] = a0 + b + (c + d),        X[k + L/2]  = a0 + b - (c + d),
+//   X[k + L/4] = a0 - b - i(c - d), X[k + 3L/4] = a0 - b + i(c - d)
+// (forward; the inverse conjugates every twiddle and swaps the signs of i).
+#include "fft_kernels.h"
+
+#include "fft_tables.h"
+#include "simd.h"
+
+namespace vdx {
+namespace VDX_ISA {
+namespace {
+
+using fft::kSine1024d;
+using fft::kSine1024f;
+
+// ---- scalar complex values (small kernels and the gathering first stage)
+
+template <class T>
+struct Cx {
+    T re, im;
+};
+template <class T>
+inline Cx<T> operator+(Cx<T> a, Cx<T> b) { return {a.re + b.re, a.im + b.im}; }
+template <class T>
+inline Cx<T> operator-(Cx<T> a, Cx<T> b) { return {a.re - b.re, a.im - b.im}; }
+// -i z forward, +i z inverse.
+template <bool Inv, class T>
+inline Cx<T> rot(Cx<T> z) { return Inv ? Cx<T>{-z.im, z.re} : Cx<T>{z.im, -z.re}; }
+template <class T>
+inline Cx<T> scale_by(Cx<T> z, T c) { return {z.re * c, z.im * c}; }
+// z * w (forward) or z * conj(w) (inverse).
+template <bool Inv, class T>
+inline Cx<T> twiddle(Cx<T> z, Cx<T> w) {
+    if (Inv) return {z.re * w.re + z.im * w.im, z.im * w.re - z.re * w.im};
+    return {z.re * w.re - z.im * w.im, z.im * w.re + z.re * w.im};
+}
+template <class T>
+inline T sqrt_half() { return static_cast<T>(0.70710678118654752440084436210484903928L); }
+
+// ---- vectors of complex pairs
+
+template <class T>
+using V = Vec<T, kWidth>;
+template <class T>
+inline constexpr int kPairs = V<T>::lanes / 2;
+
+template <bool Inv, class T, int W>
+inline Vec<T, W> rot(Vec<T, W> z) {
+    const Vec<T, W> sign = Inv ? set_pairs<W>(T(-0.0), T(0)) : set_pairs<W>(T(0), T(-0.0));
+    return xor_bits(swap_re_im(z), sign);
+}
+template <class T, int W>
+inline Vec<T, W> scale_by(Vec<T, W> z, T c) { return z * Vec<T, W>::set1(c); }
+// z * w or z * conj(w), w as interleaved pairs.
+template <bool Inv, class T, int W>
+inline Vec<T, W> twiddle(Vec<T, W> z, Vec<T, W> w) {
+    const Vec<T, W> cross = swap_re_im(z) * dup_im(w);
+    return Inv ? mul_subadd(z, dup_re(w), cross) : mul_addsub(z, dup_re(w), cross);
+}
+
+// ---- DFTs of 4 and 8 points, natural order in and out, on either kind
+
+template <bool Inv, class X>
+inline void dft4(X& x0, X& x1, X& x2, X& x3) {
+    const X s0 = x0 + x2, d0 = x0 - x2, s1 = x1 + x3, d1 = rot<Inv>(x1 - x3);
+    x0 = s0 + s1;
+    x2 = s0 - s1;
+    x1 = d0 + d1;
+    x3 = d0 - d1;
+}
+
+// z * w_8 (conjugated for the inverse): (z + rot(z)) / sqrt(2).
+template <bool Inv, class T, class X>
+inline X rot8(X z) { return scale_by(z + rot<Inv>(z), sqrt_half<T>()); }
+
+template <bool Inv, class T, class X>
+inline void dft8(X* x) {
+    dft4<Inv>(x[0], x[2], x[4], x[6]);
+    dft4<Inv>(x[1], x[3], x[5], x[7]);
+    const X o0 = x[1], o1 = rot8<Inv, T>(x[3]), o2 = rot<Inv>(x[5]), o3 = rot<Inv>(rot8<Inv, T>(x[7]));
+    const X e0 = x[0], e1 = x[2], e2 = x[4], e3 = x[6];
+    x[0] = e0 + o0;
+    x[4] = e0 - o0;
+    x[1] = e1 + o1;
+    x[5] = e1 - o1;
+    x[2] = e2 + o2;
+    x[6] = e2 - o2;
+    x[3] = e3 + o3;
+    x[7] = e3 - o3;
+}
+
+// ---- small lengths: straight-line code per length
+
+// w_N^k for N <= 32 from the static table, folded at compile time.
+template <class T>
+constexpr Cx<T> small_twiddle(int N, int k) {
+    const int n = k * (1024 / N);  // below 512
+    if constexpr (sizeof(T) == 4) {
+        return n <= 256 ? Cx<T>{kSine1024f[256 - n], -kSine1024f[n]} : Cx<T>{-kSine1024f[n - 256], -kSine1024f[512 - n]};
+    } else {
+        return n <= 256 ? Cx<T>{kSine1024d[256 - n], -kSine1024d[n]} : Cx<T>{-kSine1024d[n - 256], -kSine1024d[512 - n]};
+    }
+}
+
+template <class T, int N>
+struct SmallTwiddles {
+    Cx<T> w[N / 2];
+    static constexpr SmallTwiddles make() {
+        SmallTwiddles t{};
+        for (int k = 0; k < N / 2; ++k) t.w[k] = small_twiddle<T>(N, k);
+        return t;
+    }
+};
+template <class T, int N>
+inline constexpr SmallTwiddles<T, N> kSmallTwiddles = SmallTwiddles<T, N>::make();
+
+template <class T, int N, bool Inv>
+[[gnu::always_inline]] inline void small_dft(const Cx<T>* in, int s, Cx<T>* out) {
+    if constexpr (N == 1) {
+        out[0] = in[0];
+    } else if constexpr (N == 2) {
+        out[0] = in[0] + in[s];
+        out[1] = in[0] - in[s];
+    } else if constexpr (N == 4 || N == 8) {
+        for (int u = 0; u < N; ++u) out[u] = in[u * s];
+        if constexpr (N == 4) dft4<Inv>(out[0], out[1], out[2], out[3]);
+        else dft8<Inv, T>(out);
+    } else {
+        small_dft<T, N / 2, Inv>(in, 2 * s, out);
+        small_dft<T, N / 2, Inv>(in + s, 2 * s, out + N / 2);
+#pragma GCC unroll 16
+        for (int k = 0; k < N / 2; ++k) {
+            const Cx<T> t = twiddle<Inv>(out[k + N / 2], kSmallTwiddles<T, N>.w[k]);
+            out[k + N / 2] = out[k] - t;
+            out[k] = out[k] + t;
+        }
+    }
+}
+
+template <class T, int N, bool Inv, bool Scale>
+void small_kernel(const T* src, T* dst, T factor) noexcept {
+    Cx<T> in[N], out[N];
+    for (int k = 0; k < N; ++k) in[k] = {src[2 * k], src[2 * k + 1]};
+    small_dft<T, N, Inv>(in, 1, out);
+    for (int k = 0; k < N; ++k) {
+        const Cx<T> y = Scale ? scale_by(out[k], factor) : out[k];
+        dst[2 * k] = y.re;
+        dst[2 * k + 1] = y.im;
+    }
+}
+
+template <class T, bool Inv, bool Scale>
+void small_dispatch(const T* src, T* dst, int m, T factor) noexcept {
+    switch (m) {
+    case 0: small_kernel<T, 1, Inv, Scale>(src, dst, factor); break;
+    case 1: small_kernel<T, 2, Inv, Scale>(src, dst, factor); break;
+    case 2: small_kernel<T, 4, Inv, Scale>(src, dst, factor); break;
+    case 3: small_kernel<T, 8, Inv, Scale>(src, dst, factor); break;
+    case 4: small_kernel<T, 16, Inv, Scale>(src, dst, factor); break;
+    default: small_kernel<T, 32, Inv, Scale>(src, dst, factor); break;
+    }
+}
+
+template <class T>
+void small(const T* src, T* dst, int m, bool inv, bool scale, T factor) noexcept {
+    if (inv) {
+        if (scale) small_dispatch<T, true, true>(src, dst, m, factor);
+        else small_dispatch<T, true, false>(src, dst, m, factor);
+    } else {
+        if (scale) small_dispatch<T, false, true>(src, dst, m, factor);
+        else small_dispatch<T, false, false>(src, dst, m, factor);
+    }
+}
+
+// ---- first stage
+
+template <class T, int B, bool Inv>
+void first_gather_impl(const T* src, long stride, long ustep, const std::int32_t* rev, int count, T* dst) noexcept {
+    const long step = ustep * stride * 2;
+    for (int g = 0; g < count; ++g) {
+        const T* p = src + 2 * static_cast<long>(rev[g]) * stride;
+        Cx<T> a[B];
+        for (int u = 0; u < B; ++u) a[u] = {p[u * step], p[u * step + 1]};
+        if constexpr (B == 4) dft4<Inv>(a[0], a[1], a[2], a[3]);
+        else dft8<Inv, T>(a);
+        T* q = dst + 2L * B * g;
+        for (int k = 0; k < B; ++k) {
+            q[2 * k] = a[k].re;
+            q[2 * k + 1] = a[k].im;
+        }
+    }
+}
+
+template <class T>
+void first_gather(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB, T* dst,
+                  bool inv) noexcept {
+    if (logB == 2) {
+        if (inv) first_gather_impl<T, 4, true>(src, stride, ustep, rev, count, dst);
+        else first_gather_impl<T, 4, false>(src, stride, ustep, rev, count, dst);
+    } else {
+        if (inv) first_gather_impl<T, 8, true>(src, stride, ustep, rev, count, dst);
+        else first_gather_impl<T, 8, false>(src, stride, ustep, rev, count, dst);
+    }
+}
+
+template <class T, int B, bool Inv>
+void first_inplace_impl(T* data, long count) noexcept {
+    // Position t of a group holds input rev(t).
+    constexpr int r4[4] = {0, 2, 1, 3};
+    constexpr int r8[8] = {0, 4, 2, 6, 1, 5, 3, 7};
+    for (long g = 0; g < count; ++g) {
+        T* q = data + 2L * B * g;
+        Cx<T> a[B];
+        for (int t = 0; t < B; ++t) a[B == 4 ? r4[t] : r8[t]] = {q[2 * t], q[2 * t + 1]};
+        if constexpr (B == 4) dft4<Inv>(a[0], a[1], a[2], a[3]);
+        else dft8<Inv, T>(a);
+        for (int k = 0; k < B; ++k) {
+            q[2 * k] = a[k].re;
+            q[2 * k + 1] = a[k].im;
+        }
+    }
+}
+
+template <class T>
+void first_inplace(T* data, long count, int logB, bool inv) noexcept {
+    if (logB == 2) {
+        if (inv) first_inplace_impl<T, 4, true>(data, count);
+        else first_inplace_impl<T, 4, false>(data, count);
+    } else {
+        if (inv) first_inplace_impl<T, 8, true>(data, count);
+        else first_inplace_impl<T, 8, false>(data, count);
+    }
+}
+
+// ---- radix-4 stages
+
+template <bool Inv, class Vt>
+[[gnu::always_inline]] inline void butterfly4(Vt& a0, Vt& a1, Vt& a2, Vt& a3) {
+    const Vt e0 = a0 + a1, e1 = a0 - a1;
+    const Vt s = a2 + a3, t = rot<Inv>(a2 - a3);
+    a0 = e0 + s;
+    a2 = e0 - s;
+    a1 = e1 + t;
+    a3 = e1 - t;
+}
+
+template <class T, bool Inv, bool Scale>
+void radix4_impl(T* x, long n, long L, const T* tw, T factor) noexcept {
+    using Vt = V<T>;
+    constexpr int G = kPairs<T>;
+    const long q = L / 4;
+    const Vt sc = Vt::set1(factor);
+    for (long b = 0; b < n; b += L) {
+        T* p0 = x + 2 * b;
+        T* p1 = p0 + 2 * q;
+        T* p2 = p1 + 2 * q;
+        T* p3 = p2 + 2 * q;
+        const T* w = tw;
+        for (long k = 0; k < q; k += 4, w += 24) {
+#pragma GCC unroll 4
+            for (int s = 0; s < 4; s += G) {
+                const long o = 2 * (k + s);
+                Vt a0 = Vt::loadu(p0 + o);
+                Vt a1 = twiddle<Inv>(Vt::loadu(p1 + o), Vt::load(w + 8 + 2 * s));
+                Vt a2 = twiddle<Inv>(Vt::loadu(p2 + o), Vt::load(w + 2 * s));
+                Vt a3 = twiddle<Inv>(Vt::loadu(p3 + o), Vt::load(w + 16 + 2 * s));
+                butterfly4<Inv>(a0, a1, a2, a3);
+                if (Scale) {
+                    a0 = a0 * sc;
+                    a1 = a1 * sc;
+                    a2 = a2 * sc;
+                    a3 = a3 * sc;
+                }
+                a0.storeu(p0 + o);
+                a1.storeu(p1 + o);
+                a2.storeu(p2 + o);
+                a3.storeu(p3 + o);
+            }
+        }
+    }
+}
+
+template <class T>
+void radix4(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor) noexcept {
+    if (inv) {
+        if (scale) radix4_impl<T, true, true>(x, n, L, tw, factor);
+        else radix4_impl<T, true, false>(x, n, L, tw, factor);
+    } else {
+        if (scale) radix4_impl<T, false, true>(x, n, L, tw, factor);
+        else radix4_impl<T, false, false>(x, n, L, tw, factor);
+    }
+}
+
+// ---- two-level final radix-8 pass
+
+template <class T, bool Inv>
+void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw) noexcept {
+    using Vt = V<T>;
+    constexpr int G = kPairs<T>;
+    for (long k = k0; k < k1; k += 4) {
+        const T* w = tw + 56 * (k / 4);
+#pragma GCC unroll 4
+        for (int s = 0; s < 4; s += G) {
+            const long o = 2 * (k + s);
+            Vt a[8];
+            a[0] = Vt::loadu(Y + o);
+            for (int j = 1; j < 8; ++j) a[j] = twiddle<Inv>(Vt::loadu(Y + 2 * j * M + o), Vt::load(w + 8 * (j - 1) + 2 * s));
+            dft8<Inv, T>(a);
+            for (int j = 0; j < 8; ++j) a[j].storeu(X + 2 * j * M + o);
+        }
+    }
+}
+
+template <class T>
+void radix8_final(const T* Y, T* X, long M, long k0, long k1, const T* tw, bool inv) noexcept {
+    if (inv) radix8_final_impl<T, true>(Y, X, M, k0, k1, tw);
+    else radix8_final_impl<T, false>(Y, X, M, k0, k1, tw);
+}
+
+// ---- blocked regime: row twiddles and row stages
+
+template <class T, bool Inv>
+void twiddle_row_impl(const T* in, T* out, int width, const T* t2, T cre, T cim) noexcept {
+    using Vt = V<T>;
+    constexpr int G = kPairs<T>;
+    const Vt c = set_pairs<kWidth>(cre, cim);
+    for (int d = 0; d < width; d += G) {
+        const Vt w = twiddle<false>(Vt::load(t2 + 2 * d), c);
+        twiddle<Inv>(Vt::loadu(in + 2 * d), w).store(out + 2 * d);
+    }
+}
+
+template <class T>
+void twiddle_row(const T* in, T* out, int width, const T* t2, T cre, T cim, bool inv) noexcept {
+    if (inv) twiddle_row_impl<T, true>(in, out, width, t2, cre, cim);
+    else twiddle_row_impl<T, false>(in, out, width, t2, cre, cim);
+}
+
+template <class T, bool Inv>
+void radix4_rows_impl(T* data, int rows, int width, int L, const T* tw) noexcept {
+    using Vt = V<T>;
+    constexpr int G = kPairs<T>;
+    const int q = L / 4;
+    const long rw = 2L * width;
+    for (int b = 0; b < rows; b += L) {
+        for (int k = 0; k < q; ++k) {
+            const T* w = tw + 6 * k;
+            const Vt w1 = set_pairs<kWidth>(w[0], w[1]), w2 = set_pairs<kWidth>(w[2], w[3]),
+                     w3 = set_pairs<kWidth>(w[4], w[5]);
+            T* p0 = data + (b + k) * rw;
+            T* p1 = p0 + q * rw;
+            T* p2 = p1 + q * rw;
+            T* p3 = p2 + q * rw;
+            for (int d = 0; d < 2 * width; d += 2 * G) {
+                Vt a0 = Vt::load(p0 + d);
+                Vt a1 = twiddle<Inv>(Vt::load(p1 + d), w2);
+                Vt a2 = twiddle<Inv>(Vt::load(p2 + d), w1);
+                Vt a3 = twiddle<Inv>(Vt::load(p3 + d), w3);
+                butterfly4<Inv>(a0, a1, a2, a3);
+                a0.store(p0 + d);
+                a1.store(p1 + d);
+                a2.store(p2 + d);
+                a3.store(p3 + d);
+            }
+        }
+    }
+}
+
+template <class T>
+void radix4_rows(T* data, int rows, int width, int L, const T* tw, bool inv) noexcept {
+    if (inv) radix4_rows_impl<T, true>(data, rows, width, L, tw);
+    else radix4_rows_impl<T, false>(data, rows, width, L, tw);
+}
+
+template <class T>
+constexpr fft::Kernels<T> make_kernels() {
+    return fft::Kernels<T>{&small<T>,         &first_gather<T>, &first_inplace<T>, &radix4<T>,
+                           &radix8_final<T>, &twiddle_row<T>,  &radix4_rows<T>};
+}
+
+}  // namespace
+
+extern const fft::Kernels<float> fft_kernels_32f = make_kernels<float>();
+extern const fft::Kernels<double> fft_kernels_64f = make_kernels<double>();
+
+}  // namespace VDX_ISA
+}  // namespace vdx

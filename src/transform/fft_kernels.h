@@ -1,0 +1,59 @@
+// Kernels of the complex FFT engine (fft_engine.cpp), one table per element
+// type and instruction-set variant (fft_kernels.cpp, compiled once per
+// variant).  Complex data is interleaved (re, im) pairs of T; every count
+// below is in complex elements.  User data may have any alignment of T;
+// twiddle tables and buffers from the engine are 32-byte aligned.
+//
+// Twiddles are forward ones, w_L^k = exp(-2 pi i k / L); the inverse kernels
+// use their conjugates.  Table layouts (written by fft_engine.cpp):
+//   radix-4 stage of length L: for each group of 4 consecutive k < L/4, the
+//     4 pairs of w^k, then the 4 of w^(2k), then the 4 of w^(3k) (24 T);
+//   radix-8 final pass over M: for each group of 4 k < M, the 4 pairs of
+//     w_N^(jk) for j = 1, then j = 2, ... 7 (56 T);
+//   radix-4 row stage of length L: per k < L/4, w^k, w^(2k), w^(3k) (6 T).
+#pragma once
+
+#include <cstdint>
+
+namespace vdx {
+namespace fft {
+
+template <class T>
+struct Kernels {
+    // Lengths 2^m, m = 0..5, out of place or in place (src == dst); the
+    // scaling form multiplies each output by factor as it stores it.
+    void (*small)(const T* src, T* dst, int m, bool inverse, bool scale, T factor) noexcept;
+    // Bit-reversed gather fused with the first DIT stage of radix B = 2^logB
+    // (4 or 8): for g < count, the B inputs of group g are
+    // src[(rev[g] + u * ustep) * stride], u = 0..B-1; their B-point DFT goes
+    // to dst[g * B + k].  dst must not overlap src.
+    void (*first_gather)(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB,
+                         T* dst, bool inverse) noexcept;
+    // The same first stage on data already in bit-reversed order, in place.
+    void (*first_inplace)(T* data, long count, int logB, bool inverse) noexcept;
+    // One radix-4 DIT stage of length L (L/4 a multiple of 4) over n elements.
+    void (*radix4)(T* data, long n, long L, const T* tw, bool inverse, bool scale, T factor) noexcept;
+    // The final radix-8 pass of the two-level regime for k in [k0, k1)
+    // (multiples of 4): Y holds the eight blocks of M, X gets
+    // X[k + q M] = sum_j w_N^(jk) Y_j[k] w_8^(jq).  X may equal Y.
+    void (*radix8_final)(const T* Y, T* X, long M, long k0, long k1, const T* tw, bool inverse) noexcept;
+    // out[d] = in[d] * (c * t2[d]) (conjugated twiddle for the inverse), d <
+    // width, width a multiple of 4; c = (cre, cim), t2 forward twiddles.
+    void (*twiddle_row)(const T* in, T* out, int width, const T* t2, T cre, T cim, bool inverse) noexcept;
+    // One radix-4 DIT stage of length L rows over `rows` rows of `width`
+    // elements (width a multiple of 4), each row one element of the stage.
+    void (*radix4_rows)(T* data, int rows, int width, int L, const T* tw, bool inverse) noexcept;
+};
+
+}  // namespace fft
+
+namespace sse41 {
+extern const fft::Kernels<float> fft_kernels_32f;
+extern const fft::Kernels<double> fft_kernels_64f;
+}  // namespace sse41
+namespace avx2 {
+extern const fft::Kernels<float> fft_kernels_32f;
+extern const fft::Kernels<double> fft_kernels_64f;
+}  // namespace avx2
+
+}  // namespace vdx
