@@ -936,9 +936,10 @@ inline void store_f64_as_f32(float* p, Vec<double, 32> a) { _mm_storeu_ps(p, _mm
 //   reverse_complex(a) the complex numbers in reverse order
 //   splat_complex<T, W>(p) the complex number at p in every position
 
-// The compiler would otherwise merge a product and the add-subtract that
-// consumes it into one fused instruction where FMA is available (it does
-// so even with contraction off): the empty asm makes the products opaque.
+// Keeps the compiler from merging a product and the add-subtract that
+// consumes it into one fused instruction where FMA is available (GCC does
+// that to the same arithmetic written as scalar code, contraction off or
+// not): the empty asm makes the products opaque.
 template <class R>
 inline void unfused(R& p, R& q) {
     __asm__("" : "+x"(p), "+x"(q));
