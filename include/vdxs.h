@@ -1128,10 +1128,152 @@ VdxStatus vdxsFFTFwd_CToC_64f_I(Vdx64f* pSrcDstRe, Vdx64f* pSrcDstIm, const Vdxs
 VdxStatus vdxsFFTInv_CToC_64f(const Vdx64f* pSrcRe, const Vdx64f* pSrcIm, Vdx64f* pDstRe, Vdx64f* pDstIm, const VdxsFFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
 VdxStatus vdxsFFTInv_CToC_64f_I(Vdx64f* pSrcDstRe, Vdx64f* pSrcDstIm, const VdxsFFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Power-of-two FFT: real transforms                                        */
+/* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Real transforms (R_32f: orders 0..29, R_64f: 0..28), N = 2^order.         */
+/* Forward X[k] = sum x[n] e^(-2 pi i nk/N), stored as X[0..N/2] in the      */
+/* Pack, Perm or CCS layout (see Packed-spectrum arithmetic below; CCS takes */
+/* N+2 reals); the inverse takes such a spectrum back to N reals and ignores */
+/* the imaginary slots 1 and N+1 of CCS.  Flags: VDX_FFT_DIV_FWD_BY_N (the   */
+/* forward result times 1/N), VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN     */
+/* (both directions times 1/sqrt(N)), VDX_FFT_NODIV_BY_ANY (an inverse of a  */
+/* forward gives N times the signal).  The complex transform of order-1      */
+/* runs on x[2n] + i x[2n+1] and a recombination splits its result (orders   */
+/* 0..4 in straight-line kernels, above in vector kernels).  pSrc may equal  */
+/* pDst; _I forms work in place.                                             */
+/*                                                                           */
+/* GetSize: order outside 0..30 (vdxStsFFTOrderErr), the three pointers      */
+/* (vdxStsNullPtrErr), the flag (vdxStsFFTFlagErr), order above the family's */
+/* maximum (vdxStsFFTOrderErr).  Sizes carry 32 bytes of alignment slack.    */
+/* Orders 0..4 need a 168-byte spec and no buffers; the init buffer is the   */
+/* inner complex transform's (from order 12) and may be released after Init; */
+/* the work buffer is the inner transform's (from order 7).  A spec holds    */
+/* the inner tables and N/4 recombination coefficients, or from order 21     */
+/* (R_32f) / 19 (R_64f) 1032 fine and 2^(order-11) coarse ones, whose        */
+/* products give the coefficients.                                           */
+/* Init: null ppFFTSpec or pSpec, bad order or flag (the identifier is then  */
+/* cleared), a needed pSpecBuffer null.  Free clears the identifier and      */
+/* releases only InitAlloc specs.  Transforms: pFFTSpec null, a spec of      */
+/* another family (vdxStsContextMatchErr), data pointers null, and a null    */
+/* pBuffer whose block cannot be allocated (vdxStsMemAllocErr).  A spec is   */
+/* only read by transforms: concurrent calls each need their own pBuffer.    */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFFTFree_R_32f(VdxsFFTSpec_R_32f* pFFTSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_R_64f(VdxsFFTSpec_R_64f* pFFTSpec) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetBufSize_R_32f(const VdxsFFTSpec_R_32f* pFFTSpec, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_R_64f(const VdxsFFTSpec_R_64f* pFFTSpec, int* pBufferSize) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_R_32f(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,
+                               int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetSize_R_64f(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,
+                               int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInitAlloc_R_32f(VdxsFFTSpec_R_32f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_R_64f(VdxsFFTSpec_R_64f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInit_R_32f(VdxsFFTSpec_R_32f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint,
+                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_R_64f(VdxsFFTSpec_R_64f** ppFFTSpec, int order, int flag, VdxHintAlgorithm hint,
+                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTFwd_RToCCS_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTFwd_RToPack_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTFwd_RToPerm_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInv_CCSToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInv_PackToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTInv_PermToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
 
 /* ------------------------------------------------------------------------ */
-/* Packed-spectrum arithmetic                                               */
+/* Packed-spectrum arithmetic                                                */
 /* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Spectra of real signals of length len = N in the layouts of the real FFT  */
+/* (R[k], I[k]: parts of X[k]; h = N/2 rounded down):                        */
+/*   Pack  R[0], R[1], I[1], ..., R[h-1], I[h-1], R[h]                       */
+/*         (odd N: R[0], R[1], I[1], ..., R[h], I[h])                        */
+/*   Perm  R[0], R[h], R[1], I[1], ..., R[h-1], I[h-1]  (odd N: as Pack)     */
+/*   CCS   R[0], 0, R[1], I[1], ..., R[h], I[h]  (h+1 complex terms)         */
+/*                                                                           */
+/* MulPack, MulPerm: element-wise product of two spectra; the real terms     */
+/* (R[0], and R[h] for even N) as reals, every pair as complex numbers,      */
+/* (ar br - ai bi, ar bi + ai br), each product rounded before the sum (the  */
+/* same bits on every processor).  In place: pSrcDst = pSrc * pSrcDst.       */
+/* MulPackConj_I: pSrcDst = pSrc * conj(pSrcDst), pairs (ar br + ai bi,      */
+/* ai br - ar bi).  16s: each part exact, then times 2^-scaleFactor, rounded */
+/* half to even and saturated.                                               */
+/*                                                                           */
+/* ConjPack, ConjPerm, ConjCcs: the full conjugate-symmetric spectrum of     */
+/* dstLen complex terms: dst[0] = (R[0], 0), dst[k] = (R[k], I[k]), for even */
+/* dstLen dst[h] = (R[h], 0), dst[dstLen-k] = conj(dst[k]); the zero parts   */
+/* of a CCS source are not read.  In place, the packed data (Pack, Perm:     */
+/* dstLen reals; CCS: dstLen/2+1 complex terms) lies at the start of the     */
+/* complex array.  16sc: a conjugated -32768 saturates to 32767.             */
+/*                                                                           */
+/* Checks: the pointers (vdxStsNullPtrErr), then len or dstLen below 1       */
+/* (vdxStsSizeErr); nothing else fails.                                      */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsConjCcs_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_16sc_I(Vdx16sc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_32fc_I(Vdx32fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjCcs_64fc_I(Vdx64fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_16sc(const Vdx16s* pSrc, Vdx16sc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_16sc_I(Vdx16sc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_32fc(const Vdx32f* pSrc, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_32fc_I(Vdx32fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_64fc(const Vdx64f* pSrc, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPack_64fc_I(Vdx64fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_16sc(const Vdx16s* pSrc, Vdx16sc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_16sc_I(Vdx16sc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_32fc(const Vdx32f* pSrc, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_32fc_I(Vdx32fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_64fc(const Vdx64f* pSrc, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsConjPerm_64fc_I(Vdx64fc* pSrcDst, int dstLen) VDX_NOEXCEPT;
+
+VdxStatus vdxsMulPackConj_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPackConj_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len,
+                              int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPack_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_16s_ISfs(const Vdx16s* pSrc, Vdx16s* pSrcDst, int len, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_16s_Sfs(const Vdx16s* pSrc1, const Vdx16s* pSrc2, Vdx16s* pDst, int len,
+                              int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_32f(const Vdx32f* pSrc1, const Vdx32f* pSrc2, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsMulPerm_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
 
 
 #ifdef __cplusplus

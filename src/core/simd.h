@@ -968,6 +968,99 @@ inline Vec<float, 32> to_f32(Vec<double, 32> lo, Vec<double, 32> hi) {
 
 // ---- end of thresholds
 
+// ---- complex pairs (packed-spectrum arithmetic, real FFT)
+//
+// Lanes read as interleaved complex numbers (re, im), so a vector holds
+// lanes/2 of them.  Products round each partial product and then add (never
+// fused), so that both variants and a scalar loop written in the same order
+// agree bit for bit:
+//   cmul(a, b)       a * b        = (ar br - ai bi, ar bi + ai br)
+//   cmul_conj(a, b)  a * conj(b)  = (ar br + ai bi, ai br - ar bi)
+//   conj(a)          the imaginary lanes negated (sign flipped, exact)
+//   reverse_complex(a) the complex numbers in reverse order
+//   splat_complex<T, W>(p) the complex number at p in every position
+
+// Keeps the compiler from merging a product and the add-subtract that
+// consumes it into one fused instruction where FMA is available (GCC does
+// that to the same arithmetic written as scalar code, contraction off or
+// not): the empty asm makes the products opaque.
+template <class R>
+inline void unfused(R& p, R& q) {
+    __asm__("" : "+x"(p), "+x"(q));
+}
+
+inline Vec<float, 16> conj(Vec<float, 16> a) {
+    return {_mm_xor_ps(a.v, _mm_castsi128_ps(_mm_setr_epi32(0, INT32_MIN, 0, INT32_MIN)))};
+}
+inline Vec<double, 16> conj(Vec<double, 16> a) { return {_mm_xor_pd(a.v, _mm_setr_pd(0.0, -0.0))}; }
+inline Vec<float, 16> cmul(Vec<float, 16> a, Vec<float, 16> b) {
+    const __m128 bs = _mm_shuffle_ps(b.v, b.v, _MM_SHUFFLE(2, 3, 0, 1));
+    __m128 p = _mm_mul_ps(_mm_moveldup_ps(a.v), b.v), q = _mm_mul_ps(_mm_movehdup_ps(a.v), bs);
+    unfused(p, q);
+    return {_mm_addsub_ps(p, q)};
+}
+inline Vec<double, 16> cmul(Vec<double, 16> a, Vec<double, 16> b) {
+    const __m128d bs = _mm_shuffle_pd(b.v, b.v, 1);
+    __m128d p = _mm_mul_pd(_mm_movedup_pd(a.v), b.v), q = _mm_mul_pd(_mm_unpackhi_pd(a.v, a.v), bs);
+    unfused(p, q);
+    return {_mm_addsub_pd(p, q)};
+}
+inline Vec<float, 16> reverse_complex(Vec<float, 16> a) { return {_mm_shuffle_ps(a.v, a.v, _MM_SHUFFLE(1, 0, 3, 2))}; }
+inline Vec<double, 16> reverse_complex(Vec<double, 16> a) { return a; }
+
+#if defined(__AVX2__)
+inline Vec<float, 32> conj(Vec<float, 32> a) {
+    return {_mm256_xor_ps(a.v, _mm256_castsi256_ps(_mm256_setr_epi32(0, INT32_MIN, 0, INT32_MIN, 0, INT32_MIN, 0,
+                                                                     INT32_MIN)))};
+}
+inline Vec<double, 32> conj(Vec<double, 32> a) { return {_mm256_xor_pd(a.v, _mm256_setr_pd(0.0, -0.0, 0.0, -0.0))}; }
+inline Vec<float, 32> cmul(Vec<float, 32> a, Vec<float, 32> b) {
+    const __m256 bs = _mm256_permute_ps(b.v, _MM_SHUFFLE(2, 3, 0, 1));
+    __m256 p = _mm256_mul_ps(_mm256_moveldup_ps(a.v), b.v), q = _mm256_mul_ps(_mm256_movehdup_ps(a.v), bs);
+    unfused(p, q);
+    return {_mm256_addsub_ps(p, q)};
+}
+inline Vec<double, 32> cmul(Vec<double, 32> a, Vec<double, 32> b) {
+    const __m256d bs = _mm256_permute_pd(b.v, 0x5);
+    __m256d p = _mm256_mul_pd(_mm256_movedup_pd(a.v), b.v), q = _mm256_mul_pd(_mm256_permute_pd(a.v, 0xF), bs);
+    unfused(p, q);
+    return {_mm256_addsub_pd(p, q)};
+}
+inline Vec<float, 32> reverse_complex(Vec<float, 32> a) {
+    return {_mm256_castpd_ps(_mm256_permute4x64_pd(_mm256_castps_pd(a.v), _MM_SHUFFLE(0, 1, 2, 3)))};
+}
+inline Vec<double, 32> reverse_complex(Vec<double, 32> a) { return {_mm256_permute2f128_pd(a.v, a.v, 1)}; }
+#endif  // __AVX2__
+
+// One complex number (p[0], p[1]) repeated across a vector.
+template <class T, int W>
+Vec<T, W> splat_complex(const T* p);
+template <>
+inline Vec<float, 16> splat_complex<float, 16>(const float* p) {
+    return {_mm_castpd_ps(_mm_load1_pd(reinterpret_cast<const double*>(p)))};
+}
+template <>
+inline Vec<double, 16> splat_complex<double, 16>(const double* p) {
+    return {_mm_loadu_pd(p)};
+}
+#if defined(__AVX2__)
+template <>
+inline Vec<float, 32> splat_complex<float, 32>(const float* p) {
+    return {_mm256_castpd_ps(_mm256_broadcast_sd(reinterpret_cast<const double*>(p)))};
+}
+template <>
+inline Vec<double, 32> splat_complex<double, 32>(const double* p) {
+    return {_mm256_broadcast_pd(reinterpret_cast<const __m128d*>(p))};
+}
+#endif  // __AVX2__
+
+template <class V>
+inline V cmul_conj(V a, V b) {
+    return cmul(a, conj(b));
+}
+
+// ---- end of complex pairs
+
 // ---- complex products (FFT kernels)
 //
 // On (re, im) pairs: mul_addsub(a, b, c) is a*b - c in the even (real) lanes

@@ -1,0 +1,114 @@
+// Real forward FFT, 32-bit float, to the CCS layout (N/2+1 complex terms),
+// against FFTW's r2c plans (FFTW_MEASURE, planned once outside the timing)
+// and KissFFT's real transform, for N = 2^6 .. 2^22, out of place.
+//
+// Arguments: log2 N, then the thread count: 0 is each library's default
+// (ours: the core library's count; FFTW: its threaded planner with the
+// processor count), 1 forces one thread.  KissFFT has no threads.
+// Counter "mflops": 2.5 N log2 N / wall time, the usual FFT yardstick.
+#include <benchmark/benchmark.h>
+#include <fftw3.h>
+#include <kissfft/kiss_fftr.h>
+#include <omp.h>
+
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "vdxcore.h"
+#include "vdxs.h"
+
+namespace {
+
+std::vector<float> signal(int n) {
+    std::mt19937 rng(n);
+    std::uniform_real_distribution<float> d(-1, 1);
+    std::vector<float> x(n);
+    for (auto& v : x) v = d(rng);
+    return x;
+}
+
+void finish(benchmark::State& state, int order) {
+    const double n = std::ldexp(1.0, order);
+    state.counters["mflops"] = benchmark::Counter(2.5 * n * order * 1e-6 * static_cast<double>(state.iterations()),
+                                                  benchmark::Counter::kIsRate);
+}
+
+void BM_vdxs(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    vdxcoreSetNumThreads(static_cast<int>(state.range(1)));
+    const int n = 1 << order;
+    VdxsFFTSpec_R_32f* spec = nullptr;
+    if (vdxsFFTInitAlloc_R_32f(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
+        state.SkipWithError("init");
+        return;
+    }
+    int bufSize = 0;
+    vdxsFFTGetBufSize_R_32f(spec, &bufSize);
+    Vdx8u* buf = vdxsMalloc_8u(bufSize > 0 ? bufSize : 1);
+    Vdx32f* x = vdxsMalloc_32f(n);
+    Vdx32f* y = vdxsMalloc_32f(n + 2);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) x[i] = s[i];
+    for (auto _ : state) {
+        vdxsFFTFwd_RToCCS_32f(x, y, spec, buf);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    vdxsFree(y);
+    vdxsFree(x);
+    vdxsFree(buf);
+    vdxsFFTFree_R_32f(spec);
+    vdxcoreSetNumThreads(0);
+}
+
+void BM_fftw(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    const int n = 1 << order;
+    fftwf_plan_with_nthreads(state.range(1) == 1 ? 1 : omp_get_num_procs());
+    float* x = fftwf_alloc_real(n);
+    fftwf_complex* y = fftwf_alloc_complex(n / 2 + 1);
+    fftwf_plan plan = fftwf_plan_dft_r2c_1d(n, x, y, FFTW_MEASURE);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) x[i] = s[i];
+    for (auto _ : state) {
+        fftwf_execute(plan);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    fftwf_destroy_plan(plan);
+    fftwf_free(y);
+    fftwf_free(x);
+}
+
+void BM_kissfft(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    const int n = 1 << order;
+    kiss_fftr_cfg cfg = kiss_fftr_alloc(n, 0, nullptr, nullptr);
+    const auto x = signal(n);
+    std::vector<kiss_fft_cpx> y(n / 2 + 1);
+    for (auto _ : state) {
+        kiss_fftr(cfg, x.data(), y.data());
+        benchmark::DoNotOptimize(y.data());
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    kiss_fftr_free(cfg);
+}
+
+void sizes(benchmark::internal::Benchmark* b, bool threads) {
+    for (int order = 6; order <= 22; ++order) {
+        b->Args({order, 1});
+        if (threads) b->Args({order, 0});
+    }
+}
+
+const bool kThreadsReady = fftwf_init_threads() != 0;
+
+BENCHMARK(BM_vdxs)->Apply([](auto* b) { sizes(b, true); })->UseRealTime();
+BENCHMARK(BM_fftw)->Apply([](auto* b) { sizes(b, kThreadsReady); })->UseRealTime();
+BENCHMARK(BM_kissfft)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
+
+}  // namespace

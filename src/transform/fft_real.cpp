@@ -1,0 +1,532 @@
+// The real FFT families R_32f and R_64f: spec functions and the forward and
+// inverse transforms in the Pack, Perm and CCS layouts (packed.h).
+//
+// Forward, N = 2^order:
+//   order 0..4: a straight-line kernel per length 1, 2, 4, 8, 16 (the
+//     algorithm below with an unrolled complex DFT of N/2 points, unit roots
+//     from the static 1024-point sine table) writes Perm, times the factor
+//     when the forward direction scales.
+//   order 5 up: the signal read as N/2 complex values z[n] = x[2n] + i x[2n+1]
+//     is transformed by the complex engine of order-1 into the destination
+//     (with the forward scaling); then R[0] = Re Z[0] + Im Z[0], R[N/2] =
+//     Re Z[0] - Im Z[0] go to slots 0 and 1, X[N/4] = conj(Z[N/4]), and the
+//     recombination kernels (fft_real_kernels.h) turn the other pairs
+//     (Z[k], Z[N/2-k]) into (X[k], X[N/2-k]) in place: Perm.
+//   Pack: R[N/2] taken from slot 1, slots 2..N-1 moved down by one, R[N/2]
+//   stored last.  CCS: R[N/2] moved to slot N, 0 in slots 1 and N+1 (only
+//   slot 1 for N = 1).
+// Inverse: the mirror.  Slots 0 and 1 of the half-length spectrum become
+//   R[0] + R[N/2] and R[0] - R[N/2], the inverse recombination reads the
+//   source layout directly (an in-place Pack is first moved up by one slot)
+//   and writes twice the half-length spectrum into the destination, and the
+//   complex inverse of order-1 runs in place there with the inverse scaling.
+//   Orders 0..4 use the straight-line mirror on the Perm terms.  The imaginary
+//   slots of CCS at 0 and N/2 are never read.
+//
+// The recombination coefficients P(k) = (1/2 - sin/2, -cos/2) of 2 pi k/N are
+// built by Init from the entries of the base sine table of the order (read
+// from the static table up to order 10, computed in double with the
+// complementary cosine in the upper octant above).  From order 21 (R_32f)
+// or 19 (R_64f) a table of N/4 entries would be the largest part of the spec,
+// so it is kept in two levels: fine steps j = 0..1031 and coarse steps of
+// 1024, multiplied as each vector of terms is recombined.
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <immintrin.h>
+
+#include "api.h"
+#include "checks.h"
+#include "isa.h"
+#include "object.h"
+#include "transform/fft_real.h"
+#include "transform/fft_real_kernels.h"
+
+namespace vdx::fft {
+namespace {
+
+using packed::Layout;
+using RealVariant = Variant<FftRealKernels, &sse41::fft_real_kernels, &avx2::fft_real_kernels>;
+
+template <class T>
+struct RealFamily;
+template <>
+struct RealFamily<float> {
+    using Spec = VdxsFFTSpec_R_32f;
+    static constexpr std::uint32_t kId = 6;
+    static constexpr int kMaxOrder = 29;
+    static constexpr int kTwoLevelFrom = 21;
+};
+template <>
+struct RealFamily<double> {
+    using Spec = VdxsFFTSpec_R_64f;
+    static constexpr std::uint32_t kId = 9;
+    static constexpr int kMaxOrder = 28;
+    static constexpr int kTwoLevelFrom = 19;
+};
+
+constexpr int kRealSmallLast = 4;   // orders with straight-line kernels
+constexpr int kHeaderBytes = 136;
+constexpr int kTablesAt = 160;      // the header rounded up to 32
+
+// ---------------------------------------------------------------- sizes
+
+template <class T>
+bool two_level(int order) noexcept {
+    return order >= RealFamily<T>::kTwoLevelFrom;
+}
+
+template <class T>
+long long recomb_bytes(int order) noexcept {
+    if (order <= kRealSmallLast) return 0;
+    const long long entries = two_level<T>(order) ? kRecombFine + (1LL << (order - 11)) : (1LL << order) / 4;
+    return (entries * 2 * static_cast<long long>(sizeof(T)) + 31) / 32 * 32;
+}
+
+struct RealSizes {
+    long long spec;  // with placement slack
+    int init;        // with placement slack, 0 when none
+    int work;        // stored in the spec: without slack, 0 when none
+};
+
+template <class T>
+RealSizes real_sizes(int order) noexcept {
+    if (order <= kRealSmallLast) return {kHeaderBytes + kObjectAlign, 0, 0};
+    const EngineSizes e = engine_sizes<T>(order - 1);
+    const long long spec = kTablesAt + static_cast<long long>(e.tables) + recomb_bytes<T>(order);
+    return {(spec + 31) / 32 * 32 + kObjectAlign, e.init > 0 ? object_bytes(e.init) : 0, e.work};
+}
+
+bool flag_valid(int flag) noexcept {
+    return flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN ||
+           flag == VDX_FFT_NODIV_BY_ANY;
+}
+
+// ---------------------------------------------------------------- unit roots
+
+// Entry k (0 <= k <= N/4) of the base sine table of the order: sin(2 pi k/N).
+template <class T>
+T sine_entry(int order, long long k) noexcept {
+    const long long n = 1LL << order, quarter = n / 4;
+    if (k == quarter) return T(1);
+    if (order <= 10) return static_sine<T>()[k << (10 - order)];
+    const double step = 2.0 * M_PI / static_cast<double>(n);
+    return static_cast<T>(k <= n / 8 ? std::sin(static_cast<double>(k) * step)
+                                     : std::cos(static_cast<double>(quarter - k) * step));
+}
+
+// cos and sin of 2 pi t/N for 0 <= t <= N/2, from the base entries.
+template <class T>
+void unit_root(int order, long long t, T& c, T& s) noexcept {
+    const long long quarter = (1LL << order) / 4;
+    if (t <= quarter) {
+        c = sine_entry<T>(order, quarter - t);
+        s = sine_entry<T>(order, t);
+    } else {
+        c = -sine_entry<T>(order, t - quarter);
+        s = sine_entry<T>(order, 2 * quarter - t);
+    }
+}
+
+template <class T>
+void build_recomb(int order, T* table) noexcept {
+    const long long quarter = (1LL << order) / 4;
+    T c, s;
+    if (!two_level<T>(order)) {
+        for (long long k = 1; k <= quarter; ++k) {
+            unit_root<T>(order, k, c, s);
+            table[2 * (k - 1)] = T(0.5) - T(0.5) * s;
+            table[2 * (k - 1) + 1] = -T(0.5) * c;
+        }
+        return;
+    }
+    // fine: -i/2 e^(-i t) = (-sin/2, -cos/2); coarse: e^(-i t) = (cos, -sin).
+    for (int j = 0; j < kRecombFine; ++j) {
+        unit_root<T>(order, j, c, s);
+        table[2 * j] = -T(0.5) * s;
+        table[2 * j + 1] = -T(0.5) * c;
+    }
+    T* coarse = table + 2 * kRecombFine;
+    for (long long q = 0; q < (1LL << (order - 11)); ++q) {
+        unit_root<T>(order, q << 10, c, s);
+        coarse[2 * q] = c;
+        coarse[2 * q + 1] = -s;
+    }
+}
+
+// ---------------------------------------------------------------- orders 0..4
+
+// cos and sin of 2 pi u/1024, any u in 0..1023, from the static table.
+template <class T>
+void root_1024(int u, T& c, T& s) noexcept {
+    const T* st = static_sine<T>();
+    const int r = u & 255;
+    switch (u >> 8) {
+        case 0: c = st[256 - r], s = st[r]; break;
+        case 1: c = -st[r], s = st[256 - r]; break;
+        case 2: c = -st[256 - r], s = -st[r]; break;
+        default: c = st[r], s = -st[256 - r]; break;
+    }
+}
+
+// Complex DFT of M = 1, 2, 4 or 8 points a[0], a[st], a[2 st], ... (pairs
+// st complex apart) into out[0..M), split into even and odd halves down to
+// single points; the compiler unrolls it into straight-line code.
+template <int M, bool Inverse, class T>
+inline void small_cdft(const T* a, int st, T* out) noexcept {
+    if constexpr (M == 1) {
+        out[0] = a[0];
+        out[1] = a[1];
+    } else {
+        T e[M], o[M];
+        small_cdft<M / 2, Inverse>(a, 2 * st, e);
+        small_cdft<M / 2, Inverse>(a + 2 * st, 2 * st, o);
+        for (int k = 0; k < M / 2; ++k) {
+            T c, s;
+            root_1024<T>(k * (1024 / M), c, s);
+            if (!Inverse) s = -s;
+            const T tr = c * o[2 * k] - s * o[2 * k + 1], ti = c * o[2 * k + 1] + s * o[2 * k];
+            out[2 * k] = e[2 * k] + tr;
+            out[2 * k + 1] = e[2 * k + 1] + ti;
+            out[2 * (k + M / 2)] = e[2 * k] - tr;
+            out[2 * (k + M / 2) + 1] = e[2 * k + 1] - ti;
+        }
+    }
+}
+
+// The recombination of one pair (k, M-k) of a length-N = 2M transform, in the
+// arithmetic of the kernels (fft_real_kernels.h), on z in place.
+template <int N, bool Inverse, class T>
+inline void small_pair(T* z, int k) noexcept {
+    constexpr int M = N / 2;
+    T c, s;
+    root_1024<T>(k * (1024 / N), c, s);
+    const T pr = T(0.5) - T(0.5) * s, pi = Inverse ? T(0.5) * c : -T(0.5) * c;
+    const T ar = z[2 * k], ai = z[2 * k + 1], br = z[2 * (M - k)], bi = -z[2 * (M - k) + 1];
+    const T dr = ar - br, di = ai - bi;
+    const T tr = pr * dr - pi * di, ti = pr * di + pi * dr;
+    T xr = br + tr, xi = bi + ti, yr = ar - tr, yi = -(ai - ti);
+    if (Inverse) xr += xr, xi += xi, yr += yr, yi += yi;
+    z[2 * k] = xr;
+    z[2 * k + 1] = xi;
+    z[2 * (M - k)] = yr;
+    z[2 * (M - k) + 1] = yi;
+}
+
+// Orders 1..4 (N = 2M): the large-order algorithm in straight-line form,
+// x[2n] + i x[2n+1] through the complex DFT of M points, then DC, Nyquist,
+// the middle term and the pairs, into Perm.
+template <int N, class T>
+void small_forward(const T* x, T* perm) noexcept {
+    constexpr int M = N / 2;
+    small_cdft<M, false>(x, 1, perm);
+    const T zr = perm[0], zi = perm[1];
+    perm[0] = zr + zi;
+    perm[1] = zr - zi;
+    if constexpr (M >= 2) perm[M + 1] = -perm[M + 1];
+    for (int k = 1; k < M / 2; ++k) small_pair<N, false>(perm, k);
+}
+
+// The mirror: twice the half-length spectrum from Perm, then the inverse
+// complex DFT of M points gives N x.
+template <int N, class T>
+void small_inverse(const T* perm, T* x) noexcept {
+    constexpr int M = N / 2;
+    T z[N];
+    for (int i = 0; i < N; ++i) z[i] = perm[i];
+    z[0] = perm[0] + perm[1];
+    z[1] = perm[0] - perm[1];
+    if constexpr (M >= 2) {
+        z[M] = perm[M] + perm[M];
+        z[M + 1] = -(perm[M + 1] + perm[M + 1]);
+    }
+    for (int k = 1; k < M / 2; ++k) small_pair<N, true>(z, k);
+    small_cdft<M, true>(z, 1, x);
+}
+
+template <class T>
+void small_dispatch(int order, bool inverse, const T* in, T* out) noexcept {
+    switch (order) {
+        case 0: out[0] = in[0]; break;
+        case 1: inverse ? small_inverse<2>(in, out) : small_forward<2>(in, out); break;
+        case 2: inverse ? small_inverse<4>(in, out) : small_forward<4>(in, out); break;
+        case 3: inverse ? small_inverse<8>(in, out) : small_forward<8>(in, out); break;
+        default: inverse ? small_inverse<16>(in, out) : small_forward<16>(in, out); break;
+    }
+}
+
+// ---------------------------------------------------------------- layouts
+
+// Perm terms in d[0..n) rearranged in place into the layout (CCS: n+2 slots).
+template <class T>
+void perm_to_layout(T* d, int n, Layout layout) noexcept {
+    if (layout == Layout::perm || n == 1) {
+        if (layout == Layout::ccs) d[1] = T(0);
+        return;
+    }
+    const T nyquist = d[1];
+    if (layout == Layout::pack) {
+        std::memmove(d + 1, d + 2, static_cast<std::size_t>(n - 2) * sizeof(T));
+        d[n - 1] = nyquist;
+    } else {
+        d[1] = T(0);
+        d[n] = nyquist;
+        d[n + 1] = T(0);
+    }
+}
+
+template <class T>
+const T* coarse_of(const RealSpec<T>& spec) noexcept {
+    return two_level<T>(spec.order) ? spec.recomb + 2 * kRecombFine : nullptr;
+}
+
+template <class T>
+auto forward_kernel(const FftRealKernels& k) noexcept {
+    if constexpr (sizeof(T) == 4) return k.forward_32f;
+    else return k.forward_64f;
+}
+template <class T>
+auto inverse_kernel(const FftRealKernels& k) noexcept {
+    if constexpr (sizeof(T) == 4) return k.inverse_32f;
+    else return k.inverse_64f;
+}
+
+template <class T>
+void scale_all(T* d, int n, T factor) noexcept {
+    for (int i = 0; i < n; ++i) d[i] *= factor;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- transforms
+
+template <class T>
+void real_forward(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
+    const int order = spec.order, n = 1 << order;
+    if (order <= kRealSmallLast) {
+        T perm[16];
+        small_dispatch<T>(order, false, src, perm);
+        if (spec.forward_scaled) scale_all(perm, n, spec.factor);
+        std::memcpy(dst, perm, static_cast<std::size_t>(n) * sizeof(T));
+        perm_to_layout(dst, n, layout);
+        return;
+    }
+    run_complex<T>(spec.plan, src, dst, false, spec.forward_scaled != 0, spec.factor, work);
+    const int quarter = n / 4;
+    const T z0r = dst[0], z0i = dst[1];
+    dst[0] = z0r + z0i;
+    dst[1] = z0r - z0i;
+    dst[2 * quarter + 1] = -dst[2 * quarter + 1];
+    forward_kernel<T>(RealVariant::table())(dst + 2, dst + 2, quarter, spec.recomb, coarse_of(spec));
+    perm_to_layout(dst, n, layout);
+}
+
+template <class T>
+void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
+    const int order = spec.order, n = 1 << order;
+    if (order <= kRealSmallLast) {
+        T perm[16];
+        perm[0] = src[0];
+        if (n >= 2) perm[1] = src[packed::nyquist_slot(layout, n)];
+        for (int k = 1; k < n / 2; ++k) {
+            const int s = packed::re_slot(layout, k, n);
+            perm[2 * k] = src[s];
+            perm[2 * k + 1] = src[s + 1];
+        }
+        small_dispatch<T>(order, true, perm, dst);
+        if (spec.inverse_scaled) scale_all(dst, n, spec.factor);
+        return;
+    }
+    const int quarter = n / 4;
+    const T r0 = src[0], rh = src[packed::nyquist_slot(layout, n)];
+    const T* in1 = src + packed::re_slot(layout, 1, n);
+    if (src == dst && layout == Layout::pack) {
+        std::memmove(dst + 2, dst + 1, static_cast<std::size_t>(n - 2) * sizeof(T));
+        in1 = dst + 2;
+    }
+    const T mr = in1[2 * (quarter - 1)], mi = in1[2 * (quarter - 1) + 1];
+    dst[2 * quarter] = mr + mr;
+    dst[2 * quarter + 1] = -(mi + mi);
+    inverse_kernel<T>(RealVariant::table())(in1, dst + 2, quarter, spec.recomb, coarse_of(spec));
+    dst[0] = r0 + rh;
+    dst[1] = r0 - rh;
+    run_complex<T>(spec.plan, dst, dst, true, spec.inverse_scaled != 0, spec.factor, work);
+}
+
+template void real_forward<float>(const RealSpec<float>&, const float*, float*, Layout, void*) noexcept;
+template void real_forward<double>(const RealSpec<double>&, const double*, double*, Layout, void*) noexcept;
+template void real_inverse<float>(const RealSpec<float>&, const float*, float*, Layout, void*) noexcept;
+template void real_inverse<double>(const RealSpec<double>&, const double*, double*, Layout, void*) noexcept;
+
+namespace {
+
+// ---------------------------------------------------------------- spec functions
+
+template <class T>
+VdxStatus get_size(int order, int flag, int* specSize, int* initSize, int* bufSize) noexcept {
+    if (order < 0 || order > 30) return vdxStsFFTOrderErr;
+    if (any_null(specSize, initSize, bufSize)) return vdxStsNullPtrErr;
+    if (!flag_valid(flag)) return vdxStsFFTFlagErr;
+    if (order > RealFamily<T>::kMaxOrder) return vdxStsFFTOrderErr;
+    const RealSizes s = real_sizes<T>(order);
+    if (s.spec > 2147483647LL) return vdxStsMemAllocErr;  // beyond what a size can report
+    *specSize = static_cast<int>(s.spec);
+    *initSize = s.init;
+    *bufSize = s.work > 0 ? s.work + kObjectAlign : 0;
+    return vdxStsNoErr;
+}
+
+template <class T>
+T normalisation(int order, int flag) noexcept {
+    const long long n = 1LL << order;
+    if (flag == VDX_FFT_DIV_BY_SQRTN) {
+        if constexpr (sizeof(T) == 4) {
+            const float nf = static_cast<float>(n);
+            const float y = _mm_cvtss_f32(_mm_rsqrt_ss(_mm_set_ss(nf)));
+            return y * (3.0f - nf * y * y) * 0.5f;
+        } else {
+            return 1.0 / std::sqrt(static_cast<double>(n));
+        }
+    }
+    return T(1) / static_cast<T>(n);
+}
+
+template <class T>
+VdxStatus init(typename RealFamily<T>::Spec** out, int order, int flag, VdxHintAlgorithm hint, Vdx8u* mem,
+               Vdx8u* initBuffer) noexcept {
+    if (any_null(out, mem)) return vdxStsNullPtrErr;
+    auto* spec = reinterpret_cast<RealSpec<T>*>(align_up32(mem));
+    VdxStatus status = vdxStsNoErr;
+    if (order < 0 || order > RealFamily<T>::kMaxOrder) status = vdxStsFFTOrderErr;
+    else if (!flag_valid(flag)) status = vdxStsFFTFlagErr;
+    const RealSizes sizes = status == vdxStsNoErr ? real_sizes<T>(order) : RealSizes{0, 0, 0};
+    if (status == vdxStsNoErr && sizes.init > 0 && initBuffer == nullptr) status = vdxStsNullPtrErr;
+    if (status != vdxStsNoErr) {
+        set_identifier(spec, 0);
+        return status;
+    }
+    std::memset(static_cast<void*>(spec), 0, kHeaderBytes);
+    spec->order = order;
+    spec->forward_scaled = flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
+    spec->inverse_scaled = flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
+    spec->factor = flag == VDX_FFT_NODIV_BY_ANY ? T(1) : normalisation<T>(order, flag);
+    spec->hint = hint;
+    spec->work_bytes = static_cast<std::uint32_t>(sizes.work);
+    spec->threads = 1;
+    if (order > kRealSmallLast) {
+        Vdx8u* base = reinterpret_cast<Vdx8u*>(spec);
+        const EngineSizes e = engine_sizes<T>(order - 1);
+        void* tables = e.tables > 0 ? base + kTablesAt : nullptr;
+        build_plan<T>(&spec->plan, order - 1, tables, e.init > 0 ? align_up32(initBuffer) : nullptr);
+        spec->threads = spec->plan.threads;
+        spec->twiddles = spec->plan.stages;
+        spec->bitrev = spec->plan.bitrev;
+        T* recomb = reinterpret_cast<T*>(base + kTablesAt + e.tables);
+        build_recomb<T>(order, recomb);
+        spec->recomb = recomb;
+    }
+    spec->id = RealFamily<T>::kId;
+    *out = reinterpret_cast<typename RealFamily<T>::Spec*>(spec);
+    return vdxStsNoErr;
+}
+
+template <class T>
+VdxStatus init_alloc(typename RealFamily<T>::Spec** out, int order, int flag, VdxHintAlgorithm hint) noexcept {
+    if (out == nullptr) return vdxStsNullPtrErr;
+    int specSize = 0, initSize = 0, bufSize = 0;
+    VDX_RETURN_IF_ERROR(get_size<T>(order, flag, &specSize, &initSize, &bufSize));
+    return vdx::init_alloc(
+        out, specSize, initSize,
+        [&](typename RealFamily<T>::Spec** o, Vdx8u* mem, Vdx8u* buf) { return init<T>(o, order, flag, hint, mem, buf); },
+        [](typename RealFamily<T>::Spec* s) { reinterpret_cast<RealSpec<T>*>(s)->allocated = 1; });
+}
+
+template <class T>
+VdxStatus free_spec(typename RealFamily<T>::Spec* spec) noexcept {
+    using S = typename RealFamily<T>::Spec;
+    return free_object(
+        spec, [](std::uint32_t id) { return id == RealFamily<T>::kId; }, true,
+        [](S* s) { return reinterpret_cast<RealSpec<T>*>(s)->allocated == 1; }, [](S* s) { return s; },
+        [](S*) {});
+}
+
+template <class T>
+VdxStatus get_buf_size(const typename RealFamily<T>::Spec* spec, int* size) noexcept {
+    if (any_null(spec, size)) return vdxStsNullPtrErr;
+    if (identifier_of(spec) != RealFamily<T>::kId) return vdxStsContextMatchErr;
+    const std::uint32_t bytes = reinterpret_cast<const RealSpec<T>*>(spec)->work_bytes;
+    *size = bytes >= 1 ? static_cast<int>(bytes) + kObjectAlign : 0;
+    return vdxStsNoErr;
+}
+
+enum class Dir { forward, inverse };
+
+// Checks (spec, identifier, data pointers, work buffer), then the transform.
+template <Dir D, Layout L, class T>
+VdxStatus transform(const T* src, T* dst, const typename RealFamily<T>::Spec* pSpec, Vdx8u* buffer) noexcept {
+    if (pSpec == nullptr) return vdxStsNullPtrErr;
+    if (identifier_of(pSpec) != RealFamily<T>::kId) return vdxStsContextMatchErr;
+    if (any_null(src, dst)) return vdxStsNullPtrErr;
+    const auto& spec = *reinterpret_cast<const RealSpec<T>*>(pSpec);
+    // The inverse runs its complex transform in place on the destination.
+    const bool needed = spec.work_bytes > 0 && (buffer != nullptr || work_needed<T>(spec.plan, D == Dir::forward ? src : dst, dst));
+    WorkBuffer work(buffer, needed ? static_cast<int>(spec.work_bytes) : 0);
+    if (needed && !work) return vdxStsMemAllocErr;
+    if (D == Dir::forward) real_forward<T>(spec, src, dst, L, work.data());
+    else real_inverse<T>(spec, src, dst, L, work.data());
+    return vdxStsNoErr;
+}
+
+}  // namespace
+}  // namespace vdx::fft
+
+// ---- rows: code, element type
+
+using vdx::fft::Dir;
+using vdx::packed::Layout;
+
+#define VDX_FFT_REAL_SPEC_ROW(code, T)                                                                            \
+    extern "C" VdxStatus y8_vdxsFFTGetSize_R_##code(int order, int flag, VdxHintAlgorithm, int* pSpecSize,       \
+                                                    int* pSpecBufferSize, int* pBufferSize) noexcept {            \
+        return vdx::fft::get_size<T>(order, flag, pSpecSize, pSpecBufferSize, pBufferSize);                       \
+    }                                                                                                             \
+    extern "C" VdxStatus y8_vdxsFFTInit_R_##code(VdxsFFTSpec_R_##code** ppFFTSpec, int order, int flag,          \
+                                                 VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) noexcept { \
+        return vdx::fft::init<T>(ppFFTSpec, order, flag, hint, pSpec, pSpecBuffer);                               \
+    }                                                                                                             \
+    extern "C" VdxStatus y8_vdxsFFTInitAlloc_R_##code(VdxsFFTSpec_R_##code** ppFFTSpec, int order, int flag,     \
+                                                      VdxHintAlgorithm hint) noexcept {                           \
+        return vdx::fft::init_alloc<T>(ppFFTSpec, order, flag, hint);                                             \
+    }                                                                                                             \
+    extern "C" VdxStatus y8_vdxsFFTFree_R_##code(VdxsFFTSpec_R_##code* pFFTSpec) noexcept {                       \
+        return vdx::fft::free_spec<T>(pFFTSpec);                                                                  \
+    }                                                                                                             \
+    extern "C" VdxStatus y8_vdxsFFTGetBufSize_R_##code(const VdxsFFTSpec_R_##code* pFFTSpec, int* pBufferSize) noexcept { \
+        return vdx::fft::get_buf_size<T>(pFFTSpec, pBufferSize);                                                  \
+    }
+
+#define VDX_FFT_REAL_TRANSFORM_ROW(Name, dir, layout, code, T)                                                    \
+    extern "C" VdxStatus y8_vdxs##Name##_##code(const T* pSrc, T* pDst, const VdxsFFTSpec_R_##code* pFFTSpec,     \
+                                               Vdx8u* pBuffer) noexcept {                                         \
+        return vdx::fft::transform<dir, layout, T>(pSrc, pDst, pFFTSpec, pBuffer);                                \
+    }                                                                                                             \
+    extern "C" VdxStatus y8_vdxs##Name##_##code##_I(T* pSrcDst, const VdxsFFTSpec_R_##code* pFFTSpec,            \
+                                                   Vdx8u* pBuffer) noexcept {                                     \
+        return vdx::fft::transform<dir, layout, T>(pSrcDst, pSrcDst, pFFTSpec, pBuffer);                          \
+    }
+
+#define VDX_FFT_REAL_ROW(code, T)                                                                 \
+    VDX_FFT_REAL_SPEC_ROW(code, T)                                                                \
+    VDX_FFT_REAL_TRANSFORM_ROW(FFTFwd_RToPack, Dir::forward, Layout::pack, code, T)               \
+    VDX_FFT_REAL_TRANSFORM_ROW(FFTFwd_RToPerm, Dir::forward, Layout::perm, code, T)               \
+    VDX_FFT_REAL_TRANSFORM_ROW(FFTFwd_RToCCS, Dir::forward, Layout::ccs, code, T)                 \
+    VDX_FFT_REAL_TRANSFORM_ROW(FFTInv_PackToR, Dir::inverse, Layout::pack, code, T)               \
+    VDX_FFT_REAL_TRANSFORM_ROW(FFTInv_PermToR, Dir::inverse, Layout::perm, code, T)               \
+    VDX_FFT_REAL_TRANSFORM_ROW(FFTInv_CCSToR, Dir::inverse, Layout::ccs, code, T)
+
+VDX_FFT_REAL_ROW(32f, float)
+VDX_FFT_REAL_ROW(64f, double)
+
+#undef VDX_FFT_REAL_ROW
+#undef VDX_FFT_REAL_TRANSFORM_ROW
+#undef VDX_FFT_REAL_SPEC_ROW

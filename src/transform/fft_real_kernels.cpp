@@ -1,0 +1,92 @@
+// Recombination kernels of the real FFT, written once against the vector
+// layer and compiled once per instruction-set variant (VDX_ISA: sse41 or
+// avx2).  Each step takes L = lanes/2 consecutive terms k.. from the bottom
+// and their mirrors M-k.. from the top (one load, reversed), so the two
+// ranges never meet while k + L <= N/4; the last few terms below N/4 take
+// the same formulas one at a time.
+#include "transform/fft_real_kernels.h"
+
+#include "simd.h"
+
+namespace vdx {
+namespace VDX_ISA {
+namespace {
+
+enum class Dir { forward, inverse };
+
+// The scalar form of one term (a: term k, b: conj of term M-k, p: P(k)).
+template <Dir D, class T>
+inline void one_term(const T* in1, T* out1, int k, int m, const T* p) noexcept {
+    const T* a = in1 + 2 * (k - 1);
+    const T* mirror = in1 + 2 * (m - k - 1);
+    const T ar = a[0], ai = a[1], br = mirror[0], bi = -mirror[1];
+    const T dr = ar - br, di = ai - bi;
+    const T pi = D == Dir::forward ? p[1] : -p[1];
+    const T tr = p[0] * dr - pi * di, ti = p[0] * di + pi * dr;
+    T xr = br + tr, xi = bi + ti, yr = ar - tr, yi = -(ai - ti);
+    if (D == Dir::inverse) xr += xr, xi += xi, yr += yr, yi += yi;
+    out1[2 * (k - 1)] = xr;
+    out1[2 * (k - 1) + 1] = xi;
+    out1[2 * (m - k - 1)] = yr;
+    out1[2 * (m - k - 1) + 1] = yi;
+}
+
+template <Dir D, class T>
+void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept {
+    using V = Vec<T, kWidth>;
+    constexpr int L = V::lanes / 2;
+    const int m = 2 * quarter;
+    alignas(32) T half_re[V::lanes] = {};
+    for (int j = 0; j < V::lanes; j += 2) half_re[j] = T(0.5);
+    const V half = V::load(half_re);
+    auto coefficient = [&](int k) {
+        if (coarse == nullptr) return V::loadu(table + 2 * (k - 1));
+        const int q = k >> 10;
+        return half + cmul(V::loadu(table + 2 * (k - (q << 10))), splat_complex<T, kWidth>(coarse + 2 * q));
+    };
+    int k = 1;
+    for (; k + L <= quarter; k += L) {
+        const V a = V::loadu(in1 + 2 * (k - 1));
+        const V b = conj(reverse_complex(V::loadu(in1 + 2 * (m - k - L))));
+        const V p = coefficient(k);
+        const V t = D == Dir::forward ? cmul(p, a - b) : cmul_conj(a - b, p);
+        V x = b + t, y = reverse_complex(conj(a - t));
+        if (D == Dir::inverse) x = x + x, y = y + y;
+        x.storeu(out1 + 2 * (k - 1));
+        y.storeu(out1 + 2 * (m - k - L));
+    }
+    for (; k < quarter; ++k) {
+        T p[2];
+        if (coarse == nullptr) {
+            p[0] = table[2 * (k - 1)];
+            p[1] = table[2 * (k - 1) + 1];
+        } else {
+            const int q = k >> 10;
+            const T* f = table + 2 * (k - (q << 10));
+            const T* c = coarse + 2 * q;
+            p[0] = T(0.5) + (f[0] * c[0] - f[1] * c[1]);
+            p[1] = f[0] * c[1] + f[1] * c[0];
+        }
+        one_term<D>(in1, out1, k, m, p);
+    }
+}
+
+void forward_32f(const Vdx32f* in1, Vdx32f* out1, int quarter, const Vdx32f* table, const Vdx32f* coarse) noexcept {
+    recombine<Dir::forward>(in1, out1, quarter, table, coarse);
+}
+void forward_64f(const Vdx64f* in1, Vdx64f* out1, int quarter, const Vdx64f* table, const Vdx64f* coarse) noexcept {
+    recombine<Dir::forward>(in1, out1, quarter, table, coarse);
+}
+void inverse_32f(const Vdx32f* in1, Vdx32f* out1, int quarter, const Vdx32f* table, const Vdx32f* coarse) noexcept {
+    recombine<Dir::inverse>(in1, out1, quarter, table, coarse);
+}
+void inverse_64f(const Vdx64f* in1, Vdx64f* out1, int quarter, const Vdx64f* table, const Vdx64f* coarse) noexcept {
+    recombine<Dir::inverse>(in1, out1, quarter, table, coarse);
+}
+
+}  // namespace
+
+extern const FftRealKernels fft_real_kernels = {forward_32f, forward_64f, inverse_32f, inverse_64f};
+
+}  // namespace VDX_ISA
+}  // namespace vdx
