@@ -1067,6 +1067,57 @@ inline Vec<double, 32> mul_subadd(Vec<double, 32> a, Vec<double, 32> b, Vec<doub
 }
 #endif  // __AVX2__
 
+// Complex pairs from strided places and pair transposes (FFT first stage):
+// load_pairs<W>(p, stride) holds the pairs at p, p + 2 stride, p + 4 stride,
+// ... (W / 2 / sizeof(T) pairs, any alignment of T); transpose_pairs(v) takes
+// n = W / 2 / sizeof(T) vectors of n pairs and exchanges pair j of vector i
+// with pair i of vector j.
+template <int W>
+Vec<float, W> load_pairs(const float* p, long stride);
+template <int W>
+Vec<double, W> load_pairs(const double* p, long stride);
+template <>
+inline Vec<float, 16> load_pairs<16>(const float* p, long stride) {
+    const __m128d lo = _mm_load_sd(reinterpret_cast<const double*>(p));
+    return {_mm_castpd_ps(_mm_loadh_pd(lo, reinterpret_cast<const double*>(p + 2 * stride)))};
+}
+template <>
+inline Vec<double, 16> load_pairs<16>(const double* p, long) {
+    return {_mm_loadu_pd(p)};
+}
+inline void transpose_pairs(Vec<float, 16>* v) {
+    const __m128 a = v[0].v, b = v[1].v;
+    v[0].v = _mm_movelh_ps(a, b);
+    v[1].v = _mm_movehl_ps(b, a);
+}
+inline void transpose_pairs(Vec<double, 16>*) {}
+#if defined(__AVX2__)
+template <>
+inline Vec<float, 32> load_pairs<32>(const float* p, long stride) {
+    const __m128 lo = load_pairs<16>(p, stride).v, hi = load_pairs<16>(p + 4 * stride, stride).v;
+    return {_mm256_insertf128_ps(_mm256_castps128_ps256(lo), hi, 1)};
+}
+template <>
+inline Vec<double, 32> load_pairs<32>(const double* p, long stride) {
+    return {_mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_loadu_pd(p)), _mm_loadu_pd(p + 2 * stride), 1)};
+}
+inline void transpose_pairs(Vec<float, 32>* v) {
+    const __m256d a = _mm256_castps_pd(v[0].v), b = _mm256_castps_pd(v[1].v), c = _mm256_castps_pd(v[2].v),
+                  d = _mm256_castps_pd(v[3].v);
+    const __m256d t0 = _mm256_unpacklo_pd(a, b), t1 = _mm256_unpackhi_pd(a, b), t2 = _mm256_unpacklo_pd(c, d),
+                  t3 = _mm256_unpackhi_pd(c, d);
+    v[0].v = _mm256_castpd_ps(_mm256_permute2f128_pd(t0, t2, 0x20));
+    v[1].v = _mm256_castpd_ps(_mm256_permute2f128_pd(t1, t3, 0x20));
+    v[2].v = _mm256_castpd_ps(_mm256_permute2f128_pd(t0, t2, 0x31));
+    v[3].v = _mm256_castpd_ps(_mm256_permute2f128_pd(t1, t3, 0x31));
+}
+inline void transpose_pairs(Vec<double, 32>* v) {
+    const __m256d a = v[0].v, b = v[1].v;
+    v[0].v = _mm256_permute2f128_pd(a, b, 0x20);
+    v[1].v = _mm256_permute2f128_pd(a, b, 0x31);
+}
+#endif  // __AVX2__
+
 // ---- end of complex products
 
 // Fence after streaming stores, before the data is handed back.

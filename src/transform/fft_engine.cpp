@@ -128,7 +128,7 @@ struct Layout {
 template <class T>
 long chain_bytes(int s) noexcept {
     long bytes = 0;
-    for (int l = first_log(s) + 2; l <= s; l += 2) bytes += (1L << l) / 4 * 6 * static_cast<long>(sizeof(T));
+    for (int l = first_log(s) + 2; l <= s; l += 2) bytes += (1L << l) / 4 * 12 * static_cast<long>(sizeof(T));
     return bytes;
 }
 
@@ -193,7 +193,8 @@ Layout<T> layout(int m) noexcept {
             const long band = (1L << b) * L.lv_w[i] * cplx;
             if (band > work) work = band;
         }
-        L.work = work;
+        const long tiles = 2 * 32 * 32 * cplx;  // the in-place bit reversal
+        L.work = work > tiles ? work : tiles;
         break;
     }
     }
@@ -230,18 +231,22 @@ struct Base {
 };
 
 // Radix-4 stage tables w_L^k, w_L^2k, w_L^3k for L = 2^(c+2) .. 2^s, in the
-// kernels' group-of-4 layout.
+// kernels' group-of-4 layout (real parts and imaginary parts apart, each
+// repeated over a pair).
 template <class T>
 void build_chain(const Base<T>& base, int m, int s, T* out) noexcept {
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long q = (1L << l) / 4, stride = 1L << (m - l);
         for (long k = 0; k < q; ++k) {
-            T* g = out + 24 * (k / 4) + 2 * (k % 4);
-            base.cis(k * stride, g);
-            base.cis(2 * k * stride, g + 8);
-            base.cis(3 * k * stride, g + 16);
+            T* g = out + 48 * (k / 4) + 2 * (k % 4);
+            for (int j = 1; j <= 3; ++j) {
+                T w[2];
+                base.cis(j * k * stride, w);
+                g[16 * (j - 1)] = g[16 * (j - 1) + 1] = w[0];
+                g[16 * (j - 1) + 8] = g[16 * (j - 1) + 9] = w[1];
+            }
         }
-        out += 6 * q;
+        out += 12 * q;
     }
 }
 
@@ -251,7 +256,7 @@ void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool sc
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
         k.radix4(x, n, L, tw, inv, scale && l == s, f);
-        tw += 6 * (L / 4);
+        tw += 12 * (L / 4);
     }
 }
 
@@ -264,7 +269,7 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
         std::memcpy(work, src, N * 2 * sizeof(T));
         src = static_cast<const T*>(work);
     }
-    k.first_gather(src, 1, N >> c, plan.bitrev, static_cast<int>(N >> c), c, dst, inv);
+    k.first_gather(src, 1, N >> c, plan.bitrev, static_cast<int>(N >> (c + 1)), c, dst, inv);
     run_stages(k, static_cast<const T*>(plan.stages), dst, m, inv, scale, f);
 }
 
@@ -279,7 +284,7 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
     auto step = [&](int st) {
         for (int j = 2 * st; j < 2 * st + 2; ++j) {
             T* Yj = Y + 2 * j * M;
-            k.first_gather(src + 2 * j, 8, M >> c, plan.bitrev, static_cast<int>(M >> c), c, Yj, inv);
+            k.first_gather(src + 2 * j, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Yj, inv);
             run_stages(k, chain, Yj, s, inv, scale, f);
         }
     };
@@ -334,6 +339,44 @@ template <class T>
     combine(k, level, x, inv, buf);
 }
 
+// In-place bit reversal of 2^m elements (m >= 10) by 32 x 32 tiles: element
+// (a, b, c) = a 2^(m-5) + 32 b + c goes to (rev c, rev b, rev a), so tile b
+// (rows a, columns c) and tile rev b trade places, each transposed with
+// reversed indices.  The two tiles wait in buf (2048 elements).
+template <class T>
+void reverse_in_place(T* x, int m, T* buf) noexcept {
+    constexpr long kTile = 32;
+    const int mid = m - 10;
+    const long rowStride = 1L << (m - 5), tiles = 1L << mid;
+    const std::size_t row = 2 * sizeof(T) * kTile;
+    T* t1 = buf;
+    T* t2 = buf + 2 * kTile * kTile;
+    auto gather = [&](long b, T* t) {
+        for (long a = 0; a < kTile; ++a) std::memcpy(t + 2 * kTile * a, x + 2 * (a * rowStride + kTile * b), row);
+    };
+    auto scatter = [&](long b, const T* t) {
+        for (long a = 0; a < kTile; ++a) {
+            T* out = x + 2 * (a * rowStride + kTile * b);
+            const long ra = reverse_bits(static_cast<std::uint32_t>(a), 5);
+            for (long c = 0; c < kTile; ++c) {
+                const T* in = t + 2 * (kTile * reverse_bits(static_cast<std::uint32_t>(c), 5) + ra);
+                out[2 * c] = in[0];
+                out[2 * c + 1] = in[1];
+            }
+        }
+    };
+    for (long b = 0; b < tiles; ++b) {
+        const long rb = mid == 0 ? 0 : reverse_bits(static_cast<std::uint32_t>(b), mid);
+        if (rb < b) continue;
+        gather(b, t1);
+        if (rb != b) {
+            gather(rb, t2);
+            scatter(b, t2);
+        }
+        scatter(rb, t1);
+    }
+}
+
 template <class T>
 void run_blocked(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T f, void* work) noexcept {
     const Kernels<T>& k = kernels<T>();
@@ -341,23 +384,16 @@ void run_blocked(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T
     const long N = 1L << m, groups = N >> c;
     const int bits = m - c;
     if (src != dst) {
+        // Rows of the source in order (with their partners half the rows on);
+        // each group lands at its reversed index.
         constexpr int kChunk = 1024;
         std::int32_t rev[kChunk];
-        for (long g0 = 0; g0 < groups; g0 += kChunk) {
-            for (int i = 0; i < kChunk; ++i) rev[i] = static_cast<std::int32_t>(reverse_bits(g0 + i, bits));
-            k.first_gather(src, 1, groups, rev, kChunk, c, dst + 2 * (g0 << c), inv);
+        for (long r0 = 0; r0 < groups / 2; r0 += kChunk) {
+            for (int i = 0; i < kChunk; ++i) rev[i] = static_cast<std::int32_t>(reverse_bits(r0 + i, bits));
+            k.first_gather(src + 2 * r0, 1, groups, rev, kChunk, c, dst, inv);
         }
     } else {
-        for (long i = 0; i < N; ++i) {
-            const long j = reverse_bits(static_cast<std::uint32_t>(i), m);
-            if (i < j) {
-                T re = dst[2 * i], im = dst[2 * i + 1];
-                dst[2 * i] = dst[2 * j];
-                dst[2 * i + 1] = dst[2 * j + 1];
-                dst[2 * j] = re;
-                dst[2 * j + 1] = im;
-            }
-        }
+        reverse_in_place(dst, m, static_cast<T*>(work));
         k.first_inplace(dst, groups, c, inv);
     }
     const auto& lv = *static_cast<const Levels<T>*>(plan.levels);

@@ -65,6 +65,14 @@ inline Vec<T, W> twiddle(Vec<T, W> z, Vec<T, W> w) {
     return Inv ? mul_subadd(z, dup_re(w), cross) : mul_addsub(z, dup_re(w), cross);
 }
 
+// z * w or z * conj(w), w given as its real parts and imaginary parts, each
+// repeated over the pair.
+template <bool Inv, class T, int W>
+inline Vec<T, W> twiddle_parts(Vec<T, W> z, Vec<T, W> wr, Vec<T, W> wi) {
+    const Vec<T, W> cross = swap_re_im(z) * wi;
+    return Inv ? mul_subadd(z, wr, cross) : mul_addsub(z, wr, cross);
+}
+
 // ---- DFTs of 4 and 8 points, natural order in and out, on either kind
 
 template <bool Inv, class X>
@@ -181,32 +189,60 @@ void small(const T* src, T* dst, int m, bool inv, bool scale, T factor) noexcept
 
 // ---- first stage
 
-template <class T, int B, bool Inv>
+// Four (or two, one) consecutive i at once: the inputs of each u are
+// consecutive pairs, the DFT runs across vectors, and a transpose gives each
+// group its B contiguous outputs.
+template <class T, int B, bool Inv, bool Strided>
+[[gnu::always_inline]] inline void first_rows(const T* p, long stride, long step, const std::int32_t* rev, int add,
+                                              T* dst) noexcept {
+    using Vt = V<T>;
+    constexpr int G = kPairs<T>;
+    Vt a[B];
+#pragma GCC unroll 8
+    for (int u = 0; u < B; ++u) a[u] = Strided ? load_pairs<kWidth>(p + u * step, stride) : Vt::loadu(p + u * step);
+    if constexpr (B == 4) dft4<Inv>(a[0], a[1], a[2], a[3]);
+    else dft8<Inv, T>(a);
+#pragma GCC unroll 8
+    for (int kb = 0; kb < B; kb += G) {
+        transpose_pairs(a + kb);
+#pragma GCC unroll 4
+        for (int j = 0; j < G; ++j) a[kb + j].storeu(dst + 2L * ((static_cast<long>(rev[j]) + add) * B + kb));
+    }
+}
+
+// Four (or two, one) consecutive rows at once: the inputs of each u are
+// consecutive pairs, the DFT runs across vectors, and a transpose gives each
+// group its B contiguous outputs.  Row i + half lands right after row i.
+template <class T, int B, bool Inv, bool Strided>
 void first_gather_impl(const T* src, long stride, long ustep, const std::int32_t* rev, int count, T* dst) noexcept {
-    const long step = ustep * stride * 2;
-    for (int g = 0; g < count; ++g) {
-        const T* p = src + 2 * static_cast<long>(rev[g]) * stride;
-        Cx<T> a[B];
-        for (int u = 0; u < B; ++u) a[u] = {p[u * step], p[u * step + 1]};
-        if constexpr (B == 4) dft4<Inv>(a[0], a[1], a[2], a[3]);
-        else dft8<Inv, T>(a);
-        T* q = dst + 2L * B * g;
-        for (int k = 0; k < B; ++k) {
-            q[2 * k] = a[k].re;
-            q[2 * k + 1] = a[k].im;
-        }
+    constexpr int G = kPairs<T>;
+    const long step = 2 * ustep * stride, half = 2 * (ustep / 2) * stride;
+    for (int i = 0; i < count; i += G) {
+        const T* p = src + 2L * i * stride;
+        first_rows<T, B, Inv, Strided>(p, stride, step, rev + i, 0, dst);
+        first_rows<T, B, Inv, Strided>(p + half, stride, step, rev + i, 1, dst);
     }
 }
 
 template <class T>
 void first_gather(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB, T* dst,
                   bool inv) noexcept {
-    if (logB == 2) {
-        if (inv) first_gather_impl<T, 4, true>(src, stride, ustep, rev, count, dst);
-        else first_gather_impl<T, 4, false>(src, stride, ustep, rev, count, dst);
+    if (stride == 1) {
+        if (logB == 2) {
+            if (inv) first_gather_impl<T, 4, true, false>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 4, false, false>(src, stride, ustep, rev, count, dst);
+        } else {
+            if (inv) first_gather_impl<T, 8, true, false>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 8, false, false>(src, stride, ustep, rev, count, dst);
+        }
     } else {
-        if (inv) first_gather_impl<T, 8, true>(src, stride, ustep, rev, count, dst);
-        else first_gather_impl<T, 8, false>(src, stride, ustep, rev, count, dst);
+        if (logB == 2) {
+            if (inv) first_gather_impl<T, 4, true, true>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 4, false, true>(src, stride, ustep, rev, count, dst);
+        } else {
+            if (inv) first_gather_impl<T, 8, true, true>(src, stride, ustep, rev, count, dst);
+            else first_gather_impl<T, 8, false, true>(src, stride, ustep, rev, count, dst);
+        }
     }
 }
 
@@ -263,14 +299,14 @@ void radix4_impl(T* x, long n, long L, const T* tw, T factor) noexcept {
         T* p2 = p1 + 2 * q;
         T* p3 = p2 + 2 * q;
         const T* w = tw;
-        for (long k = 0; k < q; k += 4, w += 24) {
+        for (long k = 0; k < q; k += 4, w += 48) {
 #pragma GCC unroll 4
             for (int s = 0; s < 4; s += G) {
                 const long o = 2 * (k + s);
                 Vt a0 = Vt::loadu(p0 + o);
-                Vt a1 = twiddle<Inv>(Vt::loadu(p1 + o), Vt::load(w + 8 + 2 * s));
-                Vt a2 = twiddle<Inv>(Vt::loadu(p2 + o), Vt::load(w + 2 * s));
-                Vt a3 = twiddle<Inv>(Vt::loadu(p3 + o), Vt::load(w + 16 + 2 * s));
+                Vt a1 = twiddle_parts<Inv>(Vt::loadu(p1 + o), Vt::load(w + 16 + 2 * s), Vt::load(w + 24 + 2 * s));
+                Vt a2 = twiddle_parts<Inv>(Vt::loadu(p2 + o), Vt::load(w + 2 * s), Vt::load(w + 8 + 2 * s));
+                Vt a3 = twiddle_parts<Inv>(Vt::loadu(p3 + o), Vt::load(w + 32 + 2 * s), Vt::load(w + 40 + 2 * s));
                 butterfly4<Inv>(a0, a1, a2, a3);
                 if (Scale) {
                     a0 = a0 * sc;

@@ -7,7 +7,8 @@
 // Twiddles are forward ones, w_L^k = exp(-2 pi i k / L); the inverse kernels
 // use their conjugates.  Table layouts (written by fft_engine.cpp):
 //   radix-4 stage of length L: for each group of 4 consecutive k < L/4, the
-//     4 pairs of w^k, then the 4 of w^(2k), then the 4 of w^(3k) (24 T);
+//     real parts of w^k (each twice: 8 T), their imaginary parts (each
+//     twice), then the same for w^(2k) and w^(3k) (48 T);
 //   radix-8 final pass over M: for each group of 4 k < M, the 4 pairs of
 //     w_N^(jk) for j = 1, then j = 2, ... 7 (56 T);
 //   radix-4 row stage of length L: per k < L/4, w^k, w^(2k), w^(3k) (6 T).
@@ -24,9 +25,10 @@ struct Kernels {
     // scaling form multiplies each output by factor as it stores it.
     void (*small)(const T* src, T* dst, int m, bool inverse, bool scale, T factor) noexcept;
     // Bit-reversed gather fused with the first DIT stage of radix B = 2^logB
-    // (4 or 8): for g < count, the B inputs of group g are
-    // src[(rev[g] + u * ustep) * stride], u = 0..B-1; their B-point DFT goes
-    // to dst[g * B + k].  dst must not overlap src.
+    // (4 or 8): for each row i < count (a multiple of 4) and its partner
+    // i + ustep/2, the B inputs src[(i + u * ustep) * stride], u = 0..B-1,
+    // have their B-point DFT stored at dst[rev[i] * B + k] (the partner's at
+    // dst[(rev[i] + 1) * B + k]).  dst must not overlap src.
     void (*first_gather)(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB,
                          T* dst, bool inverse) noexcept;
     // The same first stage on data already in bit-reversed order, in place.
