@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "mismatches.h"
+#include "vdxcore.h"
 #include "vdxs.h"
 
 namespace {
@@ -35,7 +36,7 @@ enum Layout { kPack, kPerm, kCcs };
 // (the second array of the split forms).
 struct Fam {
     const char* name;
-    bool real, wrap16;
+    bool real;
     int fwd_in_bits, fwd_out_bits, max_order;
     std::function<VdxStatus(int, int, int, int*, int*, int*)> get_size;
     std::function<VdxStatus(void**, int, int, int, Vdx8u*, Vdx8u*)> init;
@@ -50,70 +51,70 @@ std::vector<T> typed(const V& v) {
     return std::vector<T>(v.begin(), v.end());
 }
 
-#define SPEC_FNS(S)                                                                                             \
+#define SPEC_FNS(S)                                                                                                    \
     [](int o, int f, int h, int* a, int* b, int* c) { return vdxsFFTGetSize_##S(o, f, VdxHintAlgorithm(h), a, b, c); }, \
-        [](void** p, int o, int f, int h, Vdx8u* m, Vdx8u* b) {                                                 \
-            return vdxsFFTInit_##S(reinterpret_cast<VdxsFFTSpec_##S**>(p), o, f, VdxHintAlgorithm(h), m, b);    \
-        },                                                                                                      \
-        [](void** p, int o, int f, int h) {                                                                     \
-            return vdxsFFTInitAlloc_##S(reinterpret_cast<VdxsFFTSpec_##S**>(p), o, f, VdxHintAlgorithm(h));     \
-        },                                                                                                      \
-        [](void* p) { return vdxsFFTFree_##S(static_cast<VdxsFFTSpec_##S*>(p)); },                              \
+        [](void** p, int o, int f, int h, Vdx8u* m, Vdx8u* b) {                                                        \
+            return vdxsFFTInit_##S(reinterpret_cast<VdxsFFTSpec_##S**>(p), o, f, VdxHintAlgorithm(h), m, b);           \
+        },                                                                                                             \
+        [](void** p, int o, int f, int h) {                                                                            \
+            return vdxsFFTInitAlloc_##S(reinterpret_cast<VdxsFFTSpec_##S**>(p), o, f, VdxHintAlgorithm(h));            \
+        },                                                                                                             \
+        [](void* p) { return vdxsFFTFree_##S(static_cast<VdxsFFTSpec_##S*>(p)); },                                     \
         [](const void* p, int* s) { return vdxsFFTGetBufSize_##S(static_cast<const VdxsFFTSpec_##S*>(p), s); }
 
-#define INTERLEAVED(S, T, C, E, maxo)                                                                           \
-    Fam{#S, false, sizeof(T) == 2, 8 * int(sizeof(T)), 8 * int(sizeof(T)), maxo, SPEC_FNS(S),                   \
-        [](const void* sp, bool inv, int, bool ip, const V& src, V& dst, int sf, Vdx8u* buf, int nul) {         \
-            auto s = typed<T>(src), d = typed<T>(dst);                                                          \
-            if (ip) d = s;                                                                                      \
-            auto* spec = static_cast<const VdxsFFTSpec_##S*>(sp);                                               \
-            C* ps = nul == 1 ? nullptr : reinterpret_cast<C*>(ip ? d.data() : s.data());                        \
-            C* pd = nul == 2 ? nullptr : reinterpret_cast<C*>(d.data());                                        \
-            VdxStatus st = ip && nul == 0                                                                       \
-                               ? (inv ? vdxsFFTInv_CToC_##E##_ISfs : vdxsFFTFwd_CToC_##E##_ISfs)(pd, spec, sf, buf) \
+#define INTERLEAVED(S, T, C, E, maxo)                                                                                  \
+    Fam{#S, false, 8 * int(sizeof(T)), 8 * int(sizeof(T)), maxo, SPEC_FNS(S),                                          \
+        [](const void* sp, bool inv, int, bool ip, const V& src, V& dst, int sf, Vdx8u* buf, int nul) {                \
+            auto s = typed<T>(src), d = typed<T>(dst);                                                                 \
+            if (ip) d = s;                                                                                             \
+            auto* spec = static_cast<const VdxsFFTSpec_##S*>(sp);                                                      \
+            C* ps = nul == 1 ? nullptr : reinterpret_cast<C*>(ip ? d.data() : s.data());                               \
+            C* pd = nul == 2 ? nullptr : reinterpret_cast<C*>(d.data());                                               \
+            VdxStatus st = ip && nul == 0                                                                              \
+                               ? (inv ? vdxsFFTInv_CToC_##E##_ISfs : vdxsFFTFwd_CToC_##E##_ISfs)(pd, spec, sf, buf)    \
                                : (inv ? vdxsFFTInv_CToC_##E##_Sfs : vdxsFFTFwd_CToC_##E##_Sfs)(ps, pd, spec, sf, buf); \
-            dst.assign(d.begin(), d.end());                                                                     \
-            return st;                                                                                          \
+            dst.assign(d.begin(), d.end());                                                                            \
+            return st;                                                                                                 \
         }}
 
-#define SPLIT(S, T, E, maxo)                                                                                    \
-    Fam{#S, false, sizeof(T) == 2, 8 * int(sizeof(T)), 8 * int(sizeof(T)), maxo, SPEC_FNS(S),                   \
-        [](const void* sp, bool inv, int, bool ip, const V& src, V& dst, int sf, Vdx8u* buf, int nul) {         \
-            const size_t n = src.size() / 2;                                                                    \
-            std::vector<T> sr(n), si(n), dr(n), di(n);                                                          \
-            for (size_t k = 0; k < n; ++k) sr[k] = T(src[2 * k]), si[k] = T(src[2 * k + 1]);                    \
-            for (size_t k = 0; k < n; ++k) dr[k] = T(dst[2 * k]), di[k] = T(dst[2 * k + 1]);                    \
-            auto* spec = static_cast<const VdxsFFTSpec_##S*>(sp);                                               \
-            VdxStatus st;                                                                                       \
-            if (ip && nul == 0) {                                                                               \
-                dr = sr, di = si;                                                                               \
+#define SPLIT(S, T, E, maxo)                                                                                           \
+    Fam{#S, false, 8 * int(sizeof(T)), 8 * int(sizeof(T)), maxo, SPEC_FNS(S),                                          \
+        [](const void* sp, bool inv, int, bool ip, const V& src, V& dst, int sf, Vdx8u* buf, int nul) {                \
+            const size_t n = src.size() / 2;                                                                           \
+            std::vector<T> sr(n), si(n), dr(n), di(n);                                                                 \
+            for (size_t k = 0; k < n; ++k) sr[k] = T(src[2 * k]), si[k] = T(src[2 * k + 1]);                           \
+            for (size_t k = 0; k < n; ++k) dr[k] = T(dst[2 * k]), di[k] = T(dst[2 * k + 1]);                           \
+            auto* spec = static_cast<const VdxsFFTSpec_##S*>(sp);                                                      \
+            VdxStatus st;                                                                                              \
+            if (ip && nul == 0) {                                                                                      \
+                dr = sr, di = si;                                                                                      \
                 st = (inv ? vdxsFFTInv_CToC_##E##_ISfs : vdxsFFTFwd_CToC_##E##_ISfs)(dr.data(), di.data(), spec, sf, buf); \
-            } else {                                                                                            \
-                st = (inv ? vdxsFFTInv_CToC_##E##_Sfs : vdxsFFTFwd_CToC_##E##_Sfs)(                             \
+            } else {                                                                                                   \
+                st = (inv ? vdxsFFTInv_CToC_##E##_Sfs : vdxsFFTFwd_CToC_##E##_Sfs)(                                    \
                     sr.data(), nul == 1 ? nullptr : si.data(), dr.data(), nul == 2 ? nullptr : di.data(), spec, sf, buf); \
-            }                                                                                                   \
-            for (size_t k = 0; k < n; ++k) dst[2 * k] = dr[k], dst[2 * k + 1] = di[k];                          \
-            return st;                                                                                          \
+            }                                                                                                          \
+            for (size_t k = 0; k < n; ++k) dst[2 * k] = dr[k], dst[2 * k + 1] = di[k];                                 \
+            return st;                                                                                                 \
         }}
 
-#define REAL(S, T, E, maxo)                                                                                        \
-    Fam{#S, true, sizeof(T) == 2, 8 * int(sizeof(T)), 8 * int(sizeof(T)), maxo, SPEC_FNS(S),                    \
-        [](const void* sp, bool inv, int l, bool ip, const V& src, V& dst, int sf, Vdx8u* buf, int nul) {       \
-            using Fn = VdxStatus (*)(const T*, T*, const VdxsFFTSpec_##S*, int, Vdx8u*);              \
-            using FnI = VdxStatus (*)(T*, const VdxsFFTSpec_##S*, int, Vdx8u*);                            \
+#define REAL(S, T, E, maxo)                                                                                            \
+    Fam{#S, true, 8 * int(sizeof(T)), 8 * int(sizeof(T)), maxo, SPEC_FNS(S),                                           \
+        [](const void* sp, bool inv, int l, bool ip, const V& src, V& dst, int sf, Vdx8u* buf, int nul) {              \
+            using Fn = VdxStatus (*)(const T*, T*, const VdxsFFTSpec_##S*, int, Vdx8u*);                               \
+            using FnI = VdxStatus (*)(T*, const VdxsFFTSpec_##S*, int, Vdx8u*);                                        \
             static const Fn fwd[] = {vdxsFFTFwd_RToPack_##E##_Sfs, vdxsFFTFwd_RToPerm_##E##_Sfs, vdxsFFTFwd_RToCCS_##E##_Sfs}; \
             static const Fn bwd[] = {vdxsFFTInv_PackToR_##E##_Sfs, vdxsFFTInv_PermToR_##E##_Sfs, vdxsFFTInv_CCSToR_##E##_Sfs}; \
             static const FnI fwdI[] = {vdxsFFTFwd_RToPack_##E##_ISfs, vdxsFFTFwd_RToPerm_##E##_ISfs, vdxsFFTFwd_RToCCS_##E##_ISfs}; \
             static const FnI bwdI[] = {vdxsFFTInv_PackToR_##E##_ISfs, vdxsFFTInv_PermToR_##E##_ISfs, vdxsFFTInv_CCSToR_##E##_ISfs}; \
-            auto* spec = static_cast<const VdxsFFTSpec_##S*>(sp);                                               \
-            auto s = typed<T>(src);                                                                        \
-            auto d = typed<T>(dst);                                                                        \
-            if (ip) d.resize(std::max(s.size(), d.size())), std::copy(s.begin(), s.end(), d.begin());           \
-            const VdxStatus st = ip && nul == 0 ? (inv ? bwdI : fwdI)[l](d.data(), spec, sf, buf)               \
-                                                : (inv ? bwd : fwd)[l](nul == 1 ? nullptr : s.data(),           \
-                                                                       nul == 2 ? nullptr : d.data(), spec, sf, buf); \
-            for (size_t k = 0; k < dst.size(); ++k) dst[k] = d[k];                                              \
-            return st;                                                                                          \
+            auto* spec = static_cast<const VdxsFFTSpec_##S*>(sp);                                                      \
+            auto s = typed<T>(src);                                                                                    \
+            auto d = typed<T>(dst);                                                                                    \
+            if (ip) d.resize(std::max(s.size(), d.size())), std::copy(s.begin(), s.end(), d.begin());                  \
+            const VdxStatus st = ip && nul == 0 ? (inv ? bwdI : fwdI)[l](d.data(), spec, sf, buf)                      \
+                                                : (inv ? bwd : fwd)[l](nul == 1 ? nullptr : s.data(),                  \
+                                                                       nul == 2 ? nullptr : d.data(), spec, sf, buf);  \
+            for (size_t k = 0; k < dst.size(); ++k) dst[k] = d[k];                                                     \
+            return st;                                                                                                 \
         }}
 
 const std::vector<Fam>& families() {
@@ -124,7 +125,7 @@ const std::vector<Fam>& families() {
         INTERLEAVED(C_32sc, Vdx32s, Vdx32sc, 32sc, 27),
         SPLIT(C_32s, Vdx32s, 32s, 27),
         REAL(R_32s, Vdx32s, 32s, 28),
-        Fam{"R_16s32s", true, false, 16, 32, 29, SPEC_FNS(R_16s32s),
+        Fam{"R_16s32s", true, 16, 32, 29, SPEC_FNS(R_16s32s),
             [](const void* sp, bool inv, int, bool, const V& src, V& dst, int sf, Vdx8u* buf, int nul) {
                 auto* spec = static_cast<const VdxsFFTSpec_R_16s32s*>(sp);
                 VdxStatus st;
@@ -341,46 +342,43 @@ TEST(FftInt, MatchesExactDftEverywhere) {
     }
 }
 
-// The fixed-point core and the float path agree within 1 on full-scale
-// input, and the core is exact where it must be: a lone impulse at n = 0 is
-// a flat spectrum, with no twiddle rounding at all.
-TEST(FftInt, FixedCoreAgreesWithFloatPath) {
-    for (int order = 1; order <= 3; ++order) {
+// Beyond the orders a DFT can check: C_16sc equals C_32fc on the converted
+// input, then rounded half to even and saturated, bit for bit, in the
+// two-level (threaded) and blocked regimes, for 1, 2 and 3 threads, in place
+// and out of place.
+TEST(FftInt, LargeOrdersEqualTheFloatTransform) {
+    for (int order : {13, 18}) {
         const int n = 1 << order;
-        for (int flag : kFlags) {
-            VdxsFFTSpec_C_16sc *core = nullptr, *flt = nullptr;
-            ASSERT_EQ(vdxsFFTInitAlloc_C_16sc(&core, order, flag, vdxAlgHintFast), vdxStsNoErr);
-            ASSERT_EQ(vdxsFFTInitAlloc_C_16sc(&flt, order, flag, vdxAlgHintAccurate), vdxStsNoErr);
-            int coreBuf = -1, fltBuf = -1;
-            EXPECT_EQ(vdxsFFTGetBufSize_C_16sc(core, &coreBuf), vdxStsNoErr);
-            EXPECT_EQ(vdxsFFTGetBufSize_C_16sc(flt, &fltBuf), vdxStsNoErr);
-            EXPECT_EQ(coreBuf, 0);
-            EXPECT_GE(fltBuf, 8 * n);
-            for (int trial = 0; trial < 200; ++trial) {
-                const V v = random_values(2 * n, 16);
-                std::vector<Vdx16sc> x(n), a(n), b(n);
-                for (int k = 0; k < n; ++k) x[k] = {Vdx16s(v[2 * k]), Vdx16s(v[2 * k + 1])};
-                const int sf = natural_sf(flag, false, order);
-                EXPECT_EQ(vdxsFFTFwd_CToC_16sc_Sfs(x.data(), a.data(), core, sf, nullptr), vdxStsNoErr);
-                EXPECT_EQ(vdxsFFTFwd_CToC_16sc_Sfs(x.data(), b.data(), flt, sf, nullptr), vdxStsNoErr);
-                for (int k = 0; k < n; ++k) {
-                    ASSERT_LE(std::abs(a[k].re - b[k].re), 1) << order << " " << flag;
-                    ASSERT_LE(std::abs(a[k].im - b[k].im), 1) << order << " " << flag;
-                }
-            }
-            std::vector<Vdx16sc> imp(n, Vdx16sc{0, 0}), out(n);
-            imp[0] = {12345, -321};
-            EXPECT_EQ(vdxsFFTInv_CToC_16sc_Sfs(imp.data(), out.data(), core, 0, nullptr), vdxStsNoErr);
-            // times the inverse factor: exact for the shifts, one product for 1/sqrt(2)
-            const long double fct = factor(flag, true, order);
+        for (int threads : {1, 2, 3}) {
+            vdxcoreSetNumThreads(threads);
+            const V v16 = random_values(2 * n, 16);
+            const int sf = order / 2;
+            VdxsFFTSpec_C_16sc* s16 = nullptr;
+            VdxsFFTSpec_C_32fc* sf32 = nullptr;
+            ASSERT_EQ(vdxsFFTInitAlloc_C_16sc(&s16, order, VDX_FFT_DIV_BY_SQRTN, vdxAlgHintNone), vdxStsNoErr);
+            ASSERT_EQ(vdxsFFTInitAlloc_C_32fc(&sf32, order, VDX_FFT_DIV_BY_SQRTN, vdxAlgHintNone), vdxStsNoErr);
+            std::vector<Vdx16sc> x(n), y(n);
+            std::vector<Vdx32fc> xf(n), yf(n);
             for (int k = 0; k < n; ++k) {
-                EXPECT_EQ(out[k].re, round_sat(12345 * fct, 16)) << order << " " << flag;
-                EXPECT_EQ(out[k].im, round_sat(-321 * fct, 16)) << order << " " << flag;
+                x[k] = {Vdx16s(v16[2 * k]), Vdx16s(v16[2 * k + 1])};
+                xf[k] = {float(v16[2 * k]), float(v16[2 * k + 1])};
             }
-            EXPECT_EQ(vdxsFFTFree_C_16sc(core), vdxStsNoErr);
-            EXPECT_EQ(vdxsFFTFree_C_16sc(flt), vdxStsNoErr);
+            ASSERT_EQ(vdxsFFTInv_CToC_32fc(xf.data(), yf.data(), sf32, nullptr), vdxStsNoErr);
+            ASSERT_EQ(vdxsFFTInv_CToC_16sc_Sfs(x.data(), y.data(), s16, -sf, nullptr), vdxStsNoErr);
+            ASSERT_EQ(vdxsFFTInv_CToC_16sc_ISfs(x.data(), s16, -sf, nullptr), vdxStsNoErr);
+            Mismatches m;
+            for (int k = 0; k < n; ++k) {
+                const long long re = round_sat(std::ldexp(static_cast<long double>(yf[k].re), sf), 16);
+                const long long im = round_sat(std::ldexp(static_cast<long double>(yf[k].im), sf), 16);
+                if (y[k].re != re || y[k].im != im || x[k].re != re || x[k].im != im)
+                    m.note([&](std::ostream& os) { os << "16sc order " << order << " [" << k << "] " << y[k].re << " want " << re; });
+            }
+            EXPECT_NO_MISMATCH(m);
+            vdxsFFTFree_C_16sc(s16);
+            vdxsFFTFree_C_32fc(sf32);
         }
     }
+    vdxcoreSetNumThreads(0);
 }
 
 // Statuses in their order, and nothing written on error.
@@ -408,6 +406,19 @@ TEST(FftInt, StatusesAndIdentifiers) {
         EXPECT_EQ(f.get_size(12, 1, 0, &a, &is, &c), vdxStsNoErr);
         EXPECT_GT(is, 0);
         EXPECT_EQ(f.init(&spec, 12, 1, 0, mem.data(), nullptr), vdxStsNullPtrErr) << "order 12 needs an init buffer";
+        // InitAlloc builds the same spec as Init (with its init buffer) and fails as Init does.
+        EXPECT_EQ(f.init_alloc(&spec, 12, 3, 0), vdxStsFFTFlagErr);
+        ASSERT_EQ(f.init_alloc(&spec, 12, VDX_FFT_DIV_INV_BY_N, 0), vdxStsNoErr);
+        {
+            Spec placed(f, 12, VDX_FFT_DIV_INV_BY_N, 0);
+            const V big = random_values(f.real ? 4098 : 8192, f.fwd_out_bits);
+            V r1(big.size(), 0), r2(big.size(), 0);
+            EXPECT_EQ(f.run(spec, true, kCcs, false, big, r1, 1, nullptr, 0), vdxStsNoErr);
+            EXPECT_EQ(f.run(placed.spec, true, kCcs, false, big, r2, 1, nullptr, 0), vdxStsNoErr);
+            EXPECT_EQ(r1, r2);
+        }
+        EXPECT_EQ(f.free(spec), vdxStsNoErr);
+        spec = nullptr;
 
         for (int hint : {vdxAlgHintNone, vdxAlgHintAccurate}) {
             Spec s(f, 2, VDX_FFT_NODIV_BY_ANY, hint);

@@ -96,25 +96,25 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
 
 // ---------------------------------------------------------------- families
 
-#define VDX_FFT_INT_TRAITS(Name, Pub, InnerName, F_, Id, Wide16, Sh, In_, Out_)                                \
-    struct Name {                                                                                            \
-        using Spec = VdxsFFTSpec_##Pub;                                                                      \
-        using InnerSpec = VdxsFFTSpec_##InnerName;                                                           \
-        using F = F_;                                                                                        \
-        using In = In_;                                                                                      \
-        using Out = Out_;                                                                                    \
-        static constexpr std::uint32_t kId = Id;                                                             \
-        static constexpr bool kWrap16 = Wide16;                                                              \
-        static constexpr Shape kShape = Sh;                                                                  \
-        static VdxStatus inner_size(int order, int flag, int* a, int* b, int* c) noexcept {                  \
-            return y8_vdxsFFTGetSize_##InnerName(order, flag, vdxAlgHintNone, a, b, c);                      \
-        }                                                                                                    \
-        static VdxStatus inner_init(int order, int flag, Vdx8u* mem, Vdx8u* buf, void** out) noexcept {      \
-            InnerSpec* s = nullptr;                                                                          \
-            const VdxStatus st = y8_vdxsFFTInit_##InnerName(&s, order, flag, vdxAlgHintNone, mem, buf);      \
-            *out = s;                                                                                        \
-            return st;                                                                                       \
-        }                                                                                                    \
+#define VDX_FFT_INT_TRAITS(Name, Pub, InnerName, F_, Id, Wide16, Sh, In_, Out_)                                        \
+    struct Name {                                                                                                      \
+        using Spec = VdxsFFTSpec_##Pub;                                                                                \
+        using InnerSpec = VdxsFFTSpec_##InnerName;                                                                     \
+        using F = F_;                                                                                                  \
+        using In = In_;                                                                                                \
+        using Out = Out_;                                                                                              \
+        static constexpr std::uint32_t kId = Id;                                                                       \
+        static constexpr bool kWrap16 = Wide16;                                                                        \
+        static constexpr Shape kShape = Sh;                                                                            \
+        static VdxStatus inner_size(int order, int flag, int* a, int* b, int* c) noexcept {                            \
+            return y8_vdxsFFTGetSize_##InnerName(order, flag, vdxAlgHintNone, a, b, c);                                \
+        }                                                                                                              \
+        static VdxStatus inner_init(int order, int flag, Vdx8u* mem, Vdx8u* buf, void** out) noexcept {                \
+            InnerSpec* s = nullptr;                                                                                    \
+            const VdxStatus st = y8_vdxsFFTInit_##InnerName(&s, order, flag, vdxAlgHintNone, mem, buf);                \
+            *out = s;                                                                                                  \
+            return st;                                                                                                 \
+        }                                                                                                              \
     };
 
 VDX_FFT_INT_TRAITS(FamC16sc, C_16sc, C_32fc, float, 1u, true, Shape::interleaved, Vdx16s, Vdx16s)
@@ -529,93 +529,93 @@ VdxStatus real_transform(const typename Fam::Spec* pSpec, const void* pSrc, void
 using vdx::fft::Cplx;
 using vdx::packed::Layout;
 
-#define VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                              \
-    extern "C" VdxStatus y8_vdxsFFTGetSize_##S(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,       \
-                                               int* pSpecBufferSize, int* pBufferSize) noexcept {                 \
-        return vdx::fft::get_size<vdx::fft::Fam>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize);     \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInit_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag, VdxHintAlgorithm hint, \
-                                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) noexcept {                          \
-        return vdx::fft::init<vdx::fft::Fam>(ppSpec, order, flag, hint, pSpec, pSpecBuffer);                      \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInitAlloc_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag,                  \
-                                                 VdxHintAlgorithm hint) noexcept {                                \
-        return vdx::fft::init_alloc<vdx::fft::Fam>(ppSpec, order, flag, hint);                                    \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTFree_##S(VdxsFFTSpec_##S* pSpec) noexcept {                                    \
-        return vdx::fft::free_spec<vdx::fft::Fam>(pSpec);                                                         \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTGetBufSize_##S(const VdxsFFTSpec_##S* pSpec, int* pSize) noexcept {            \
-        return vdx::fft::get_buf_size<vdx::fft::Fam>(pSpec, pSize);                                               \
+#define VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                                   \
+    extern "C" VdxStatus y8_vdxsFFTGetSize_##S(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,             \
+                                               int* pSpecBufferSize, int* pBufferSize) noexcept {                      \
+        return vdx::fft::get_size<vdx::fft::Fam>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize);          \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTInit_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag, VdxHintAlgorithm hint,      \
+                                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) noexcept {                               \
+        return vdx::fft::init<vdx::fft::Fam>(ppSpec, order, flag, hint, pSpec, pSpecBuffer);                           \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTInitAlloc_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag,                        \
+                                                 VdxHintAlgorithm hint) noexcept {                                     \
+        return vdx::fft::init_alloc<vdx::fft::Fam>(ppSpec, order, flag, hint);                                         \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTFree_##S(VdxsFFTSpec_##S* pSpec) noexcept {                                         \
+        return vdx::fft::free_spec<vdx::fft::Fam>(pSpec);                                                              \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTGetBufSize_##S(const VdxsFFTSpec_##S* pSpec, int* pSize) noexcept {                 \
+        return vdx::fft::get_buf_size<vdx::fft::Fam>(pSpec, pSize);                                                    \
     }
 
 // Interleaved: C is the complex element type.
-#define VDX_FFT_INT_INTERLEAVED_ROW(Fam, S, C, T, E)                                                              \
-    VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                                  \
-    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_Sfs(const C* pSrc, C* pDst, const VdxsFFTSpec_##S* pSpec,       \
-                                                      int scaleFactor, Vdx8u* pBuffer) noexcept {                 \
-        return vdx::fft::complex_transform<vdx::fft::Fam, false>(                                                 \
-            pSpec, Cplx<const T>{reinterpret_cast<const T*>(pSrc), nullptr},                                      \
-            Cplx<T>{reinterpret_cast<T*>(pDst), nullptr}, scaleFactor, pBuffer);                                  \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_Sfs(const C* pSrc, C* pDst, const VdxsFFTSpec_##S* pSpec,       \
-                                                      int scaleFactor, Vdx8u* pBuffer) noexcept {                 \
-        return vdx::fft::complex_transform<vdx::fft::Fam, true>(                                                  \
-            pSpec, Cplx<const T>{reinterpret_cast<const T*>(pSrc), nullptr},                                      \
-            Cplx<T>{reinterpret_cast<T*>(pDst), nullptr}, scaleFactor, pBuffer);                                  \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_ISfs(C* pSrcDst, const VdxsFFTSpec_##S* pSpec, int scaleFactor, \
-                                                       Vdx8u* pBuffer) noexcept {                                 \
-        return y8_vdxsFFTFwd_CToC_##E##_Sfs(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer);                       \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_ISfs(C* pSrcDst, const VdxsFFTSpec_##S* pSpec, int scaleFactor, \
-                                                       Vdx8u* pBuffer) noexcept {                                 \
-        return y8_vdxsFFTInv_CToC_##E##_Sfs(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer);                       \
+#define VDX_FFT_INT_INTERLEAVED_ROW(Fam, S, C, T, E)                                                                   \
+    VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                                       \
+    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_Sfs(const C* pSrc, C* pDst, const VdxsFFTSpec_##S* pSpec,            \
+                                                      int scaleFactor, Vdx8u* pBuffer) noexcept {                      \
+        return vdx::fft::complex_transform<vdx::fft::Fam, false>(                                                      \
+            pSpec, Cplx<const T>{reinterpret_cast<const T*>(pSrc), nullptr},                                           \
+            Cplx<T>{reinterpret_cast<T*>(pDst), nullptr}, scaleFactor, pBuffer);                                       \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_Sfs(const C* pSrc, C* pDst, const VdxsFFTSpec_##S* pSpec,            \
+                                                      int scaleFactor, Vdx8u* pBuffer) noexcept {                      \
+        return vdx::fft::complex_transform<vdx::fft::Fam, true>(                                                       \
+            pSpec, Cplx<const T>{reinterpret_cast<const T*>(pSrc), nullptr},                                           \
+            Cplx<T>{reinterpret_cast<T*>(pDst), nullptr}, scaleFactor, pBuffer);                                       \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_ISfs(C* pSrcDst, const VdxsFFTSpec_##S* pSpec, int scaleFactor,      \
+                                                       Vdx8u* pBuffer) noexcept {                                      \
+        return y8_vdxsFFTFwd_CToC_##E##_Sfs(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer);                            \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_ISfs(C* pSrcDst, const VdxsFFTSpec_##S* pSpec, int scaleFactor,      \
+                                                       Vdx8u* pBuffer) noexcept {                                      \
+        return y8_vdxsFFTInv_CToC_##E##_Sfs(pSrcDst, pSrcDst, pSpec, scaleFactor, pBuffer);                            \
     }
 
-#define VDX_FFT_INT_SPLIT_ROW(Fam, S, T, E)                                                                       \
-    VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                                  \
-    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_Sfs(const T* pSrcRe, const T* pSrcIm, T* pDstRe, T* pDstIm,     \
-                                                      const VdxsFFTSpec_##S* pSpec, int scaleFactor,              \
-                                                      Vdx8u* pBuffer) noexcept {                                  \
-        return vdx::fft::complex_transform<vdx::fft::Fam, false>(pSpec, Cplx<const T>{pSrcRe, pSrcIm},            \
-                                                                 Cplx<T>{pDstRe, pDstIm}, scaleFactor, pBuffer);  \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_Sfs(const T* pSrcRe, const T* pSrcIm, T* pDstRe, T* pDstIm,     \
-                                                      const VdxsFFTSpec_##S* pSpec, int scaleFactor,              \
-                                                      Vdx8u* pBuffer) noexcept {                                  \
-        return vdx::fft::complex_transform<vdx::fft::Fam, true>(pSpec, Cplx<const T>{pSrcRe, pSrcIm},             \
-                                                                Cplx<T>{pDstRe, pDstIm}, scaleFactor, pBuffer);   \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_ISfs(T* pSrcDstRe, T* pSrcDstIm, const VdxsFFTSpec_##S* pSpec,  \
-                                                       int scaleFactor, Vdx8u* pBuffer) noexcept {                \
-        return y8_vdxsFFTFwd_CToC_##E##_Sfs(pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, pSpec, scaleFactor,       \
-                                            pBuffer);                                                             \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_ISfs(T* pSrcDstRe, T* pSrcDstIm, const VdxsFFTSpec_##S* pSpec,  \
-                                                       int scaleFactor, Vdx8u* pBuffer) noexcept {                \
-        return y8_vdxsFFTInv_CToC_##E##_Sfs(pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, pSpec, scaleFactor,       \
-                                            pBuffer);                                                             \
+#define VDX_FFT_INT_SPLIT_ROW(Fam, S, T, E)                                                                            \
+    VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                                       \
+    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_Sfs(const T* pSrcRe, const T* pSrcIm, T* pDstRe, T* pDstIm,          \
+                                                      const VdxsFFTSpec_##S* pSpec, int scaleFactor,                   \
+                                                      Vdx8u* pBuffer) noexcept {                                       \
+        return vdx::fft::complex_transform<vdx::fft::Fam, false>(pSpec, Cplx<const T>{pSrcRe, pSrcIm},                 \
+                                                                 Cplx<T>{pDstRe, pDstIm}, scaleFactor, pBuffer);       \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_Sfs(const T* pSrcRe, const T* pSrcIm, T* pDstRe, T* pDstIm,          \
+                                                      const VdxsFFTSpec_##S* pSpec, int scaleFactor,                   \
+                                                      Vdx8u* pBuffer) noexcept {                                       \
+        return vdx::fft::complex_transform<vdx::fft::Fam, true>(pSpec, Cplx<const T>{pSrcRe, pSrcIm},                  \
+                                                                Cplx<T>{pDstRe, pDstIm}, scaleFactor, pBuffer);        \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_ISfs(T* pSrcDstRe, T* pSrcDstIm, const VdxsFFTSpec_##S* pSpec,       \
+                                                       int scaleFactor, Vdx8u* pBuffer) noexcept {                     \
+        return y8_vdxsFFTFwd_CToC_##E##_Sfs(pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, pSpec, scaleFactor,            \
+                                            pBuffer);                                                                  \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_ISfs(T* pSrcDstRe, T* pSrcDstIm, const VdxsFFTSpec_##S* pSpec,       \
+                                                       int scaleFactor, Vdx8u* pBuffer) noexcept {                     \
+        return y8_vdxsFFTInv_CToC_##E##_Sfs(pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, pSpec, scaleFactor,            \
+                                            pBuffer);                                                                  \
     }
 
-#define VDX_FFT_INT_REAL_DIR(Fam, S, T, Name, Inverse, L)                                                         \
-    extern "C" VdxStatus y8_vdxs##Name##_##T##_Sfs(const Vdx##T* pSrc, Vdx##T* pDst, const VdxsFFTSpec_##S* pSpec, \
-                                                   int scaleFactor, Vdx8u* pBuffer) noexcept {                    \
-        return vdx::fft::real_transform<vdx::fft::Fam, Inverse, L>(pSpec, pSrc, pDst, scaleFactor, pBuffer);      \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxs##Name##_##T##_ISfs(Vdx##T* pSrcDst, const VdxsFFTSpec_##S* pSpec,                \
-                                                    int scaleFactor, Vdx8u* pBuffer) noexcept {                   \
-        return vdx::fft::real_transform<vdx::fft::Fam, Inverse, L>(pSpec, pSrcDst, pSrcDst, scaleFactor,          \
-                                                                   pBuffer);                                      \
+#define VDX_FFT_INT_REAL_DIR(Fam, S, T, Name, Inverse, L)                                                              \
+    extern "C" VdxStatus y8_vdxs##Name##_##T##_Sfs(const Vdx##T* pSrc, Vdx##T* pDst, const VdxsFFTSpec_##S* pSpec,     \
+                                                   int scaleFactor, Vdx8u* pBuffer) noexcept {                         \
+        return vdx::fft::real_transform<vdx::fft::Fam, Inverse, L>(pSpec, pSrc, pDst, scaleFactor, pBuffer);           \
+    }                                                                                                                  \
+    extern "C" VdxStatus y8_vdxs##Name##_##T##_ISfs(Vdx##T* pSrcDst, const VdxsFFTSpec_##S* pSpec,                     \
+                                                    int scaleFactor, Vdx8u* pBuffer) noexcept {                        \
+        return vdx::fft::real_transform<vdx::fft::Fam, Inverse, L>(pSpec, pSrcDst, pSrcDst, scaleFactor,               \
+                                                                   pBuffer);                                           \
     }
 
-#define VDX_FFT_INT_REAL_ROW(Fam, S, T)                                    \
-    VDX_FFT_INT_SPEC_ROW(Fam, S)                                           \
-    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTFwd_RToPack, false, Layout::pack)   \
-    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTFwd_RToPerm, false, Layout::perm)   \
-    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTFwd_RToCCS, false, Layout::ccs)     \
-    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTInv_PackToR, true, Layout::pack)    \
-    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTInv_PermToR, true, Layout::perm)    \
+#define VDX_FFT_INT_REAL_ROW(Fam, S, T)                                                                                \
+    VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                                       \
+    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTFwd_RToPack, false, Layout::pack)                                               \
+    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTFwd_RToPerm, false, Layout::perm)                                               \
+    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTFwd_RToCCS, false, Layout::ccs)                                                 \
+    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTInv_PackToR, true, Layout::pack)                                                \
+    VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTInv_PermToR, true, Layout::perm)                                                \
     VDX_FFT_INT_REAL_DIR(Fam, S, T, FFTInv_CCSToR, true, Layout::ccs)
 
 VDX_FFT_INT_INTERLEAVED_ROW(FamC16sc, C_16sc, Vdx16sc, Vdx16s, 16sc)
