@@ -190,6 +190,13 @@ constexpr bool core_applies(int order, int hint) noexcept {
     return order <= kCoreLast && (hint == vdxAlgHintNone || hint == vdxAlgHintFast);
 }
 
+// The work area of the converted signal: 8N bytes (16-bit families), 16N
+// (the others), rounded up to 32; the inner spec's work buffer follows.
+template <class Fam>
+long long conv_bytes(long long n) noexcept {
+    return ((Fam::kWrap16 ? 8 : 16) * n + 31) / 32 * 32;
+}
+
 template <class Fam>
 VdxStatus sizes_of(int order, int flag, int hint, IntSizes& out) noexcept {
     int is = 0, ib = 0, iw = 0;
@@ -198,8 +205,7 @@ VdxStatus sizes_of(int order, int flag, int hint, IntSizes& out) noexcept {
         out = {object_bytes(sizeof(Spec16)), 0, 0, false};
         return vdxStsNoErr;
     }
-    const long long n = 1LL << order;
-    const long long conv = ((Fam::kWrap16 ? 8 : 16) * n + 31) / 32 * 32;
+    const long long conv = conv_bytes<Fam>(1LL << order);
     const long long spec = (Fam::kWrap16 ? kInner16At : kInner32At) + static_cast<long long>(is) + kObjectAlign;
     const long long work = conv + iw;
     if (spec > 2147483647LL || work + kObjectAlign > 2147483647LL) return vdxStsMemAllocErr;
@@ -423,14 +429,23 @@ VdxStatus complex_transform(const typename Fam::Spec* pSpec, Cplx<const typename
     WorkBuffer work(pBuffer, static_cast<int>(h.work_bytes));
     if (!work) return vdxStsMemAllocErr;
     F* buf = reinterpret_cast<F*>(work.data());
-    void* innerWork = work.data() + (static_cast<long long>((Fam::kWrap16 ? 8 : 16) * static_cast<long long>(n)) + 31) / 32 * 32;
+    const long long conv = conv_bytes<Fam>(n);
+    void* innerWork = work.data() + conv;
     if (Fam::kShape == Shape::split) widen_split(src.re, src.im, buf, n);
     else widen(src.re, buf, 2 * n);
     const auto* inner = static_cast<const SpecHeader<F>*>(h.inner);
     const bool scale = (Inverse ? inner->inv_scale : inner->fwd_scale) != 0;
-    run_complex<F>(inner->plan, buf, buf, Inverse, scale, inner->factor.value, innerWork);
-    if (Fam::kShape == Shape::split) narrow_split(buf, dst.re, dst.im, n, sf);
-    else narrow(buf, dst.re, 2 * n, sf);
+    // Out of place into the inner work area when it holds N elements and the
+    // engine needs no buffer that way (faster than in place), else in place.
+    F* out = static_cast<F*>(innerWork);
+    if (h.work_bytes - conv >= 2LL * n * static_cast<long long>(sizeof(F)) && !work_needed<F>(inner->plan, buf, out)) {
+        run_complex<F>(inner->plan, buf, out, Inverse, scale, inner->factor.value, nullptr);
+    } else {
+        run_complex<F>(inner->plan, buf, buf, Inverse, scale, inner->factor.value, innerWork);
+        out = buf;
+    }
+    if (Fam::kShape == Shape::split) narrow_split(out, dst.re, dst.im, n, sf);
+    else narrow(out, dst.re, 2 * n, sf);
     return vdxStsNoErr;
 }
 
@@ -507,7 +522,7 @@ VdxStatus real_transform(const typename Fam::Spec* pSpec, const void* pSrc, void
     WorkBuffer work(pBuffer, static_cast<int>(h.work_bytes));
     if (!work) return vdxStsMemAllocErr;
     F* buf = reinterpret_cast<F*>(work.data());
-    void* innerWork = work.data() + (static_cast<long long>((Fam::kWrap16 ? 8 : 16) * static_cast<long long>(n)) + 31) / 32 * 32;
+    void* innerWork = work.data() + conv_bytes<Fam>(n);
     const auto& inner = *static_cast<const RealSpec<F>*>(h.inner);
     if (!Inverse) {
         widen(src, buf, n);
