@@ -786,8 +786,8 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /* from any threads, each with its own buffer.  Orders 13..17 (32-bit) and   */
 /* 12..16 (64-bit) run on two threads when the spec was built while two      */
 /* were available on a machine of at most two processors.  The separate-     */
-/* array transforms of orders 6 and up also allocate one block of N complex  */
-/* elements per call.                                                        */
+/* array transforms of orders 18 and up (32-bit) and 17 and up (64-bit) also */
+/* allocate one block of N complex elements per call.                        */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsFFTGetSize_C_32fc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
 VdxStatus vdxsFFTInit_C_32fc(VdxsFFTSpec_C_32fc** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;

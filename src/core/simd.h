@@ -1118,6 +1118,66 @@ inline void transpose_pairs(Vec<double, 32>* v) {
 }
 #endif  // __AVX2__
 
+// Pairs from and to separate real and imaginary arrays: load_parts<W>(re,
+// im, stride) holds (re[0], im[0]), (re[stride], im[stride]), ...;
+// store_parts(v, re, im) writes the pairs of v to re[0..n) and im[0..n)
+// (n = W / 2 / sizeof(T)).  Any alignment of T.
+template <int W>
+Vec<float, W> load_parts(const float* re, const float* im, long stride);
+template <int W>
+Vec<double, W> load_parts(const double* re, const double* im, long stride);
+template <>
+inline Vec<float, 16> load_parts<16>(const float* re, const float* im, long stride) {
+    if (stride == 1) {
+        const __m128 r = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(re)));
+        const __m128 i = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(im)));
+        return {_mm_unpacklo_ps(r, i)};
+    }
+    return {_mm_setr_ps(re[0], im[0], re[stride], im[stride])};
+}
+template <>
+inline Vec<double, 16> load_parts<16>(const double* re, const double* im, long) {
+    return {_mm_unpacklo_pd(_mm_load_sd(re), _mm_load_sd(im))};
+}
+inline void store_parts(Vec<float, 16> v, float* re, float* im) {
+    const __m128 d = _mm_shuffle_ps(v.v, v.v, _MM_SHUFFLE(3, 1, 2, 0));
+    _mm_storel_pi(reinterpret_cast<__m64*>(re), d);
+    _mm_storeh_pi(reinterpret_cast<__m64*>(im), d);
+}
+inline void store_parts(Vec<double, 16> v, double* re, double* im) {
+    _mm_storel_pd(re, v.v);
+    _mm_storeh_pd(im, v.v);
+}
+#if defined(__AVX2__)
+template <>
+inline Vec<float, 32> load_parts<32>(const float* re, const float* im, long stride) {
+    if (stride == 1) {
+        const __m128 r = _mm_loadu_ps(re), i = _mm_loadu_ps(im);
+        return {_mm256_insertf128_ps(_mm256_castps128_ps256(_mm_unpacklo_ps(r, i)), _mm_unpackhi_ps(r, i), 1)};
+    }
+    return {_mm256_setr_ps(re[0], im[0], re[stride], im[stride], re[2 * stride], im[2 * stride], re[3 * stride],
+                           im[3 * stride])};
+}
+template <>
+inline Vec<double, 32> load_parts<32>(const double* re, const double* im, long stride) {
+    if (stride == 1) {
+        const __m128d r = _mm_loadu_pd(re), i = _mm_loadu_pd(im);
+        return {_mm256_insertf128_pd(_mm256_castpd128_pd256(_mm_unpacklo_pd(r, i)), _mm_unpackhi_pd(r, i), 1)};
+    }
+    return {_mm256_setr_pd(re[0], im[0], re[stride], im[stride])};
+}
+inline void store_parts(Vec<float, 32> v, float* re, float* im) {
+    const __m256 d = _mm256_permutevar8x32_ps(v.v, _mm256_setr_epi32(0, 2, 4, 6, 1, 3, 5, 7));
+    _mm_storeu_ps(re, _mm256_castps256_ps128(d));
+    _mm_storeu_ps(im, _mm256_extractf128_ps(d, 1));
+}
+inline void store_parts(Vec<double, 32> v, double* re, double* im) {
+    const __m256d d = _mm256_permute4x64_pd(v.v, _MM_SHUFFLE(3, 1, 2, 0));
+    _mm_storeu_pd(re, _mm256_castpd256_pd128(d));
+    _mm_storeu_pd(im, _mm256_extractf128_pd(d, 1));
+}
+#endif  // __AVX2__
+
 // ---- end of complex products
 
 // Fence after streaming stores, before the data is handed back.

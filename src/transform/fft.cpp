@@ -3,9 +3,10 @@
 // rows at the end instantiate every family.
 //
 // The separate-array families share the tables and sizes of their
-// interleaved twins.  Their transforms interleave the input into the work
-// buffer (or, for the blocked orders, into a block the call allocates), run
-// the complex engine, and split the result into the two output arrays.
+// interleaved twins.  Up to the two-level orders their transforms read and
+// write the two arrays directly (the engine's first and last passes); the
+// blocked orders interleave into a block the call allocates, transform it in
+// place and split the result.
 #include <immintrin.h>
 
 #include <cmath>
@@ -161,11 +162,10 @@ VdxStatus transform_split(const Spec* pSpec, const T* srcRe, const T* srcIm, T* 
     const bool scale = (inverse ? h->inv_scale : h->fwd_scale) != 0;
     const T factor = h->factor.value;
     const long n = 1L << h->order;
-    if (h->order <= kSmallLast) {
-        T tmp[2 * 32];
-        interleave(srcRe, srcIm, tmp, n);
-        run_complex<T>(h->plan, tmp, tmp, inverse, scale, factor, nullptr);
-        split(tmp, dstRe, dstIm, n);
+    if (split_direct<T>(h->plan)) {
+        WorkBuffer work(pBuffer, static_cast<int>(h->work_bytes));
+        if (h->work_bytes > 0 && !work) return vdxStsMemAllocErr;
+        run_split<T>(h->plan, srcRe, srcIm, dstRe, dstIm, inverse, scale, factor, work.data());
         return vdxStsNoErr;
     }
     // The interleaved result: a block of N complex elements, 64-byte aligned.
@@ -178,15 +178,8 @@ VdxStatus transform_split(const Spec* pSpec, const T* srcRe, const T* srcIm, T* 
             y8_vdxsFree(block);
             return vdxStsMemAllocErr;
         }
-        T* w = reinterpret_cast<T*>(work.data());
-        if (!work_needed<T>(h->plan, w, result)) {
-            // The work buffer holds N elements here: transform out of place from it.
-            interleave(srcRe, srcIm, w, n);
-            run_complex<T>(h->plan, w, result, inverse, scale, factor, nullptr);
-        } else {
-            interleave(srcRe, srcIm, result, n);
-            run_complex<T>(h->plan, result, result, inverse, scale, factor, w);
-        }
+        interleave(srcRe, srcIm, result, n);
+        run_complex<T>(h->plan, result, result, inverse, scale, factor, work.data());
     }
     split(result, dstRe, dstIm, n);
     y8_vdxsFree(block);

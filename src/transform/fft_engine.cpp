@@ -194,7 +194,11 @@ Layout<T> layout(int m) noexcept {
             if (band > work) work = band;
         }
         const long tiles = 2 * 32 * 32 * cplx;  // the in-place bit reversal
-        L.work = work > tiles ? work : tiles;
+        if (work < tiles) work = tiles;
+        // From order 19 (float) or 18 (double) the buffer is kept at 64 KiB
+        // or 32 KiB at least, whatever the band.
+        const long floor = sizeof(T) == 4 ? (m >= 19 ? 65536 : 0) : (m >= 18 ? 32768 : 0);
+        L.work = work > floor ? work : floor;
         break;
     }
     }
@@ -256,6 +260,19 @@ void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool sc
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
         k.radix4(x, n, L, tw, inv, scale && l == s, f);
+        tw += 12 * (L / 4);
+    }
+}
+
+// The stages of an engine of order s, the last one writing to separate arrays.
+template <class T>
+void run_stages_split(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool scale, T f, T* re,
+                      T* im) noexcept {
+    const long n = 1L << s;
+    for (int l = first_log(s) + 2; l <= s; l += 2) {
+        const long L = 1L << l;
+        if (l + 2 <= s) k.radix4(x, n, L, tw, inv, false, f);
+        else k.radix4_split(x, n, L, tw, inv, scale, f, re, im);
         tw += 12 * (L / 4);
     }
 }
@@ -533,6 +550,71 @@ bool work_needed(const Plan& plan, const T* src, const T* dst) noexcept {
 }
 
 template <class T>
+bool split_direct(const Plan& plan) noexcept {
+    return regime_of<T>(plan.order) != Regime::blocked;
+}
+
+template <class T>
+void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, bool inverse, bool scale, T factor,
+               void* work) noexcept {
+    const Kernels<T>& k = kernels<T>();
+    const int m = plan.order;
+    const long N = 1L << m;
+    switch (regime_of<T>(m)) {
+    case Regime::small: {
+        T tmp[2 * 32];
+        for (long i = 0; i < N; ++i) {
+            tmp[2 * i] = sre[i];
+            tmp[2 * i + 1] = sim[i];
+        }
+        k.small(tmp, tmp, m, inverse, scale, factor);
+        for (long i = 0; i < N; ++i) {
+            dre[i] = tmp[2 * i];
+            dim[i] = tmp[2 * i + 1];
+        }
+        break;
+    }
+    case Regime::radix4: {
+        const int c = first_log(m);
+        T* x = static_cast<T*>(work);
+        k.first_gather_split(sre, sim, 1, N >> c, plan.bitrev, static_cast<int>(N >> (c + 1)), c, x, inverse);
+        run_stages_split(k, static_cast<const T*>(plan.stages), x, m, inverse, scale, factor, dre, dim);
+        break;
+    }
+    case Regime::two_level: {
+        const int s = m - 3, c = first_log(s);
+        const long M = 1L << s;
+        T* Y = static_cast<T*>(work);
+        const T* chain = static_cast<const T*>(plan.stages);
+        auto step = [&](int st) {
+            for (int j = 2 * st; j < 2 * st + 2; ++j) {
+                T* Yj = Y + 2 * j * M;
+                k.first_gather_split(sre + j, sim + j, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Yj,
+                                     inverse);
+                run_stages(k, chain, Yj, s, inverse, scale, factor);
+            }
+        };
+        const T* tw = static_cast<const T*>(plan.final_pass);
+        if (plan.threads >= 2) {
+            const ParallelPolicy policy{1, plan.threads};
+            for_team(4, policy, [&](int, int, int begin, int end) {
+                for (int st = begin; st < end; ++st) step(st);
+            });
+            for_team(static_cast<int>(M / 4), policy, [&](int, int, int begin, int end) {
+                k.radix8_final_split(Y, dre, dim, M, 4L * begin, 4L * end, tw, inverse);
+            });
+        } else {
+            for (int st = 0; st < 4; ++st) step(st);
+            k.radix8_final_split(Y, dre, dim, M, 0, M, tw, inverse);
+        }
+        break;
+    }
+    case Regime::blocked:
+        break;
+    }
+}
+
+template <class T>
 void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scale, T factor, void* work) noexcept {
     switch (regime_of<T>(plan.order)) {
     case Regime::small: kernels<T>().small(src, dst, plan.order, inverse, scale, factor); break;
@@ -547,6 +629,8 @@ void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scal
     template void build_plan<T>(Plan*, int, void*, void*) noexcept;                                      \
     template void run_complex<T>(const Plan&, const T*, T*, bool, bool, T, void*) noexcept;              \
     template bool work_needed<T>(const Plan&, const T*, const T*) noexcept;                               \
+    template bool split_direct<T>(const Plan&) noexcept;                                                  \
+    template void run_split<T>(const Plan&, const T*, const T*, T*, T*, bool, bool, T, void*) noexcept;  \
     template void base_sine<T>(int, T*) noexcept;                                                        \
     template int base_sine_bytes<T>(int) noexcept;                                                       \
     template const T* static_sine<T>() noexcept;

@@ -103,6 +103,17 @@ void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scal
 template <class T>
 bool work_needed(const Plan& plan, const T* src, const T* dst) noexcept;
 
+// Separate real and imaginary arrays, for the orders where split_direct(plan)
+// holds (up to the two-level regime): the same transform reading sre/sim
+// and writing dre/dim (any of them may be the same array as its
+// counterpart, in place), with a work buffer of s.work bytes (null allowed
+// when s.work is 0).  Results equal run_complex on the interleaved data.
+template <class T>
+bool split_direct(const Plan& plan) noexcept;
+template <class T>
+void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, bool inverse, bool scale, T factor,
+               void* work) noexcept;
+
 template <class T>
 void base_sine(int order, T* s) noexcept;
 template <class T>

@@ -192,14 +192,23 @@ void small(const T* src, T* dst, int m, bool inv, bool scale, T factor) noexcept
 // Four (or two, one) consecutive i at once: the inputs of each u are
 // consecutive pairs, the DFT runs across vectors, and a transpose gives each
 // group its B contiguous outputs.
-template <class T, int B, bool Inv, bool Strided>
-[[gnu::always_inline]] inline void first_rows(const T* p, long stride, long step, const std::int32_t* rev, int add,
-                                              T* dst) noexcept {
+// Where the inputs come from: interleaved pairs, consecutive or strided, or
+// separate real and imaginary arrays (any stride).
+enum class From { pairs, strided, parts };
+
+template <class T, int B, bool Inv, From Src>
+[[gnu::always_inline]] inline void first_rows(const T* src, const T* im, long e0, long stride, long ustep,
+                                              const std::int32_t* rev, int add, T* dst) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
     Vt a[B];
 #pragma GCC unroll 8
-    for (int u = 0; u < B; ++u) a[u] = Strided ? load_pairs<kWidth>(p + u * step, stride) : Vt::loadu(p + u * step);
+    for (int u = 0; u < B; ++u) {
+        const long e = (e0 + u * ustep) * stride;
+        if constexpr (Src == From::pairs) a[u] = Vt::loadu(src + 2 * e);
+        else if constexpr (Src == From::strided) a[u] = load_pairs<kWidth>(src + 2 * e, stride);
+        else a[u] = load_parts<kWidth>(src + e, im + e, stride);
+    }
     if constexpr (B == 4) dft4<Inv>(a[0], a[1], a[2], a[3]);
     else dft8<Inv, T>(a);
 #pragma GCC unroll 8
@@ -213,37 +222,40 @@ template <class T, int B, bool Inv, bool Strided>
 // Four (or two, one) consecutive rows at once: the inputs of each u are
 // consecutive pairs, the DFT runs across vectors, and a transpose gives each
 // group its B contiguous outputs.  Row i + half lands right after row i.
-template <class T, int B, bool Inv, bool Strided>
-void first_gather_impl(const T* src, long stride, long ustep, const std::int32_t* rev, int count, T* dst) noexcept {
+template <class T, int B, bool Inv, From Src>
+void first_gather_impl(const T* src, const T* im, long stride, long ustep, const std::int32_t* rev, int count,
+                       T* dst) noexcept {
     constexpr int G = kPairs<T>;
-    const long step = 2 * ustep * stride, half = 2 * (ustep / 2) * stride;
+    const long half = ustep / 2;
     for (int i = 0; i < count; i += G) {
-        const T* p = src + 2L * i * stride;
-        first_rows<T, B, Inv, Strided>(p, stride, step, rev + i, 0, dst);
-        first_rows<T, B, Inv, Strided>(p + half, stride, step, rev + i, 1, dst);
+        first_rows<T, B, Inv, Src>(src, im, i, stride, ustep, rev + i, 0, dst);
+        first_rows<T, B, Inv, Src>(src, im, i + half, stride, ustep, rev + i, 1, dst);
+    }
+}
+
+template <class T, From Src>
+void first_gather_from(const T* src, const T* im, long stride, long ustep, const std::int32_t* rev, int count,
+                       int logB, T* dst, bool inv) noexcept {
+    if (logB == 2) {
+        if (inv) first_gather_impl<T, 4, true, Src>(src, im, stride, ustep, rev, count, dst);
+        else first_gather_impl<T, 4, false, Src>(src, im, stride, ustep, rev, count, dst);
+    } else {
+        if (inv) first_gather_impl<T, 8, true, Src>(src, im, stride, ustep, rev, count, dst);
+        else first_gather_impl<T, 8, false, Src>(src, im, stride, ustep, rev, count, dst);
     }
 }
 
 template <class T>
 void first_gather(const T* src, long stride, long ustep, const std::int32_t* rev, int count, int logB, T* dst,
                   bool inv) noexcept {
-    if (stride == 1) {
-        if (logB == 2) {
-            if (inv) first_gather_impl<T, 4, true, false>(src, stride, ustep, rev, count, dst);
-            else first_gather_impl<T, 4, false, false>(src, stride, ustep, rev, count, dst);
-        } else {
-            if (inv) first_gather_impl<T, 8, true, false>(src, stride, ustep, rev, count, dst);
-            else first_gather_impl<T, 8, false, false>(src, stride, ustep, rev, count, dst);
-        }
-    } else {
-        if (logB == 2) {
-            if (inv) first_gather_impl<T, 4, true, true>(src, stride, ustep, rev, count, dst);
-            else first_gather_impl<T, 4, false, true>(src, stride, ustep, rev, count, dst);
-        } else {
-            if (inv) first_gather_impl<T, 8, true, true>(src, stride, ustep, rev, count, dst);
-            else first_gather_impl<T, 8, false, true>(src, stride, ustep, rev, count, dst);
-        }
-    }
+    if (stride == 1) first_gather_from<T, From::pairs>(src, nullptr, 1, ustep, rev, count, logB, dst, inv);
+    else first_gather_from<T, From::strided>(src, nullptr, stride, ustep, rev, count, logB, dst, inv);
+}
+
+template <class T>
+void first_gather_split(const T* re, const T* im, long stride, long ustep, const std::int32_t* rev, int count,
+                        int logB, T* dst, bool inv) noexcept {
+    first_gather_from<T, From::parts>(re, im, stride, ustep, rev, count, logB, dst, inv);
 }
 
 template <class T, int B, bool Inv>
@@ -287,8 +299,8 @@ template <bool Inv, class Vt>
     a3 = e1 - t;
 }
 
-template <class T, bool Inv, bool Scale>
-void radix4_impl(T* x, long n, long L, const T* tw, T factor) noexcept {
+template <class T, bool Inv, bool Scale, bool SplitOut>
+void radix4_impl(T* x, long n, long L, const T* tw, T factor, T* re, T* im) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
     const long q = L / 4;
@@ -314,30 +326,48 @@ void radix4_impl(T* x, long n, long L, const T* tw, T factor) noexcept {
                     a2 = a2 * sc;
                     a3 = a3 * sc;
                 }
-                a0.storeu(p0 + o);
-                a1.storeu(p1 + o);
-                a2.storeu(p2 + o);
-                a3.storeu(p3 + o);
+                if constexpr (SplitOut) {
+                    const long e = b + k + s;
+                    store_parts(a0, re + e, im + e);
+                    store_parts(a1, re + e + q, im + e + q);
+                    store_parts(a2, re + e + 2 * q, im + e + 2 * q);
+                    store_parts(a3, re + e + 3 * q, im + e + 3 * q);
+                } else {
+                    a0.storeu(p0 + o);
+                    a1.storeu(p1 + o);
+                    a2.storeu(p2 + o);
+                    a3.storeu(p3 + o);
+                }
             }
         }
     }
 }
 
+template <class T, bool SplitOut>
+void radix4_to(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
+    if (inv) {
+        if (scale) radix4_impl<T, true, true, SplitOut>(x, n, L, tw, factor, re, im);
+        else radix4_impl<T, true, false, SplitOut>(x, n, L, tw, factor, re, im);
+    } else {
+        if (scale) radix4_impl<T, false, true, SplitOut>(x, n, L, tw, factor, re, im);
+        else radix4_impl<T, false, false, SplitOut>(x, n, L, tw, factor, re, im);
+    }
+}
+
 template <class T>
 void radix4(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor) noexcept {
-    if (inv) {
-        if (scale) radix4_impl<T, true, true>(x, n, L, tw, factor);
-        else radix4_impl<T, true, false>(x, n, L, tw, factor);
-    } else {
-        if (scale) radix4_impl<T, false, true>(x, n, L, tw, factor);
-        else radix4_impl<T, false, false>(x, n, L, tw, factor);
-    }
+    radix4_to<T, false>(x, n, L, tw, inv, scale, factor, nullptr, nullptr);
+}
+
+template <class T>
+void radix4_split(const T* x, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
+    radix4_to<T, true>(const_cast<T*>(x), n, L, tw, inv, scale, factor, re, im);
 }
 
 // ---- two-level final radix-8 pass
 
-template <class T, bool Inv>
-void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw) noexcept {
+template <class T, bool Inv, bool SplitOut>
+void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw, T* re, T* im) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
     for (long k = k0; k < k1; k += 4) {
@@ -349,15 +379,24 @@ void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw) 
             a[0] = Vt::loadu(Y + o);
             for (int j = 1; j < 8; ++j) a[j] = twiddle<Inv>(Vt::loadu(Y + 2 * j * M + o), Vt::load(w + 8 * (j - 1) + 2 * s));
             dft8<Inv, T>(a);
-            for (int j = 0; j < 8; ++j) a[j].storeu(X + 2 * j * M + o);
+            for (int j = 0; j < 8; ++j) {
+                if constexpr (SplitOut) store_parts(a[j], re + j * M + k + s, im + j * M + k + s);
+                else a[j].storeu(X + 2 * j * M + o);
+            }
         }
     }
 }
 
 template <class T>
 void radix8_final(const T* Y, T* X, long M, long k0, long k1, const T* tw, bool inv) noexcept {
-    if (inv) radix8_final_impl<T, true>(Y, X, M, k0, k1, tw);
-    else radix8_final_impl<T, false>(Y, X, M, k0, k1, tw);
+    if (inv) radix8_final_impl<T, true, false>(Y, X, M, k0, k1, tw, nullptr, nullptr);
+    else radix8_final_impl<T, false, false>(Y, X, M, k0, k1, tw, nullptr, nullptr);
+}
+
+template <class T>
+void radix8_final_split(const T* Y, T* re, T* im, long M, long k0, long k1, const T* tw, bool inv) noexcept {
+    if (inv) radix8_final_impl<T, true, true>(Y, nullptr, M, k0, k1, tw, re, im);
+    else radix8_final_impl<T, false, true>(Y, nullptr, M, k0, k1, tw, re, im);
 }
 
 // ---- blocked regime: row twiddles and row stages
@@ -417,8 +456,9 @@ void radix4_rows(T* data, int rows, int width, int L, const T* tw, bool inv) noe
 
 template <class T>
 constexpr fft::Kernels<T> make_kernels() {
-    return fft::Kernels<T>{&small<T>,         &first_gather<T>, &first_inplace<T>, &radix4<T>,
-                           &radix8_final<T>, &twiddle_row<T>,  &radix4_rows<T>};
+    return fft::Kernels<T>{&small<T>,        &first_gather<T>,       &first_inplace<T>, &radix4<T>,
+                           &radix8_final<T>, &twiddle_row<T>,        &radix4_rows<T>,   &first_gather_split<T>,
+                           &radix4_split<T>, &radix8_final_split<T>};
 }
 
 }  // namespace

@@ -45,6 +45,15 @@ struct Kernels {
     // One radix-4 DIT stage of length L rows over `rows` rows of `width`
     // elements (width a multiple of 4), each row one element of the stage.
     void (*radix4_rows)(T* data, int rows, int width, int L, const T* tw, bool inverse) noexcept;
+    // Separate-array ends: first_gather reading pairs (re[e], im[e]),
+    // e = (i + u * ustep) * stride; the radix-4 stage and the radix-8 pass
+    // writing their outputs to re and im at the elements' indices.
+    void (*first_gather_split)(const T* re, const T* im, long stride, long ustep, const std::int32_t* rev,
+                               int count, int logB, T* dst, bool inverse) noexcept;
+    void (*radix4_split)(const T* data, long n, long L, const T* tw, bool inverse, bool scale, T factor, T* re,
+                         T* im) noexcept;
+    void (*radix8_final_split)(const T* Y, T* re, T* im, long M, long k0, long k1, const T* tw,
+                               bool inverse) noexcept;
 };
 
 }  // namespace fft
