@@ -1,6 +1,7 @@
 // Complex FFT: spec objects and the forward and inverse transforms of the
 // C_32fc, C_32f, C_64fc and C_64f families, against a long-double DFT.
 #include <gtest/gtest.h>
+#include <immintrin.h>
 
 #include <cmath>
 #include <complex>
@@ -250,6 +251,57 @@ TYPED_TEST(Fft, ObjectsCheckIdentifiersAndFreeOnlyWhatTheyAllocated) {
         EXPECT_EQ(F::InitAlloc(&a, F::kMax + 1, 1, vdxAlgHintNone), vdxStsFFTOrderErr);
         EXPECT_EQ(F::InitAlloc(nullptr, order, 1, vdxAlgHintNone), vdxStsNullPtrErr);
     }
+}
+
+// Init stays inside the sizes GetSize reports (guard bytes after the spec and
+// the init buffer survive), the init buffer is not needed afterwards, and an
+// impulse comes out as exactly the normalisation factor in every bin (1/N
+// for flags 1 and 2; for flag 4 one Newton step from the reciprocal-square-
+// root estimate in single precision, 1/sqrt(N) in double).
+TYPED_TEST(Fft, InitStaysInsideItsSizesAndFactorsAreExact) {
+    using F = TypeParam;
+    using T = typename F::T;
+    Mismatches bad;
+    for (int order : {0, 4, 5, 6, 10, 11, 12, F::kTwoLevel, F::kBlocked, F::kBlocked + 1, F::kBlocked + 2}) {
+        const size_t n = size_t(1) << order;
+        for (int flag : {1, 2, 4}) {
+            int size = 0, initSize = 0, work = 0;
+            F::GetSize(order, flag, vdxAlgHintNone, &size, &initSize, &work);
+            for (int shift : {0, 13}) {
+                std::vector<Vdx8u> mem(size + shift + 64, 0xC3), init(initSize + 64, 0xC3);
+                typename F::Spec* spec = nullptr;
+                ASSERT_EQ(F::Init(&spec, order, flag, vdxAlgHintNone, mem.data() + shift, init.data()), vdxStsNoErr);
+                for (size_t k = size + shift; k < mem.size(); ++k)
+                    if (mem[k] != 0xC3) bad.note([&](auto& os) { os << "spec overrun, order " << order; });
+                for (size_t k = initSize; k < init.size(); ++k)
+                    if (init[k] != 0xC3) bad.note([&](auto& os) { os << "init buffer overrun, order " << order; });
+                std::fill(init.begin(), init.end(), 0x7F);  // released by the caller
+                std::vector<T> x(2 * n, T(0)), y(2 * n);
+                x[0] = 1;
+                const bool fwdScaled = flag != 2;
+                F::Fwd(reinterpret_cast<const typename F::C*>(x.data()), reinterpret_cast<typename F::C*>(y.data()),
+                       spec, nullptr);
+                T want = 1;
+                if (fwdScaled && flag == 1) {
+                    want = T(1) / T(n);
+                } else if (fwdScaled) {
+                    if (sizeof(T) == 4) {
+                        const float nf = float(n), e = _mm_cvtss_f32(_mm_rsqrt_ss(_mm_set_ss(nf)));
+                        want = T(e * (3.0f - nf * e * e) * 0.5f);
+                    } else {
+                        want = T(1.0 / std::sqrt(double(n)));
+                    }
+                }
+                for (size_t k = 0; k < n; ++k)
+                    if (y[2 * k] != want || y[2 * k + 1] != 0)
+                        bad.note([&](auto& os) {
+                            os << "order " << order << " flag " << flag << " bin " << k << ": " << y[2 * k] << " "
+                               << y[2 * k + 1] << " want " << want;
+                        });
+            }
+        }
+    }
+    EXPECT_NO_MISMATCH(bad);
 }
 
 // Bound on the relative RMS error: a few units of rounding per level.

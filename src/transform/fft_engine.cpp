@@ -11,7 +11,8 @@
 //    the radix-4 engine of order m - 3 into eight blocks (into the
 //    destination when it is 16-byte aligned and not the source, otherwise
 //    into the work buffer), then one radix-8 pass with the twiddles
-//    w_N^(jk) forms the result; both phases may run on two threads;
+//    w_N^(jk) forms the result; both phases may run on two threads (one
+//    region, the phases apart by a barrier);
 //  - blocked: the whole array is gathered in bit-reversed order, then split
 //    into 2^b sub-arrays transformed in place (recursively while they are
 //    still above the two-level range), and the last b levels are done on
@@ -308,12 +309,13 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
     const T* tw = static_cast<const T*>(plan.final_pass);
     const int groups = static_cast<int>(M / 4);
     if (plan.threads >= 2) {
-        const ParallelPolicy policy{1, plan.threads};
-        for_team(4, policy, [&](int, int, int begin, int end) {
+        // One region: the four steps shared out, a barrier, then the k range.
+        for_team(4, ParallelPolicy{1, plan.threads}, [&](int t, int n, int begin, int end) {
             for (int st = begin; st < end; ++st) step(st);
-        });
-        for_team(groups, policy, [&](int, int, int begin, int end) {
-            k.radix8_final(Y, dst, M, 4L * begin, 4L * end, tw, inv);
+            team_barrier(n);
+            const BlockSplit split = split_blocks(groups, n);
+            const long k0 = 4L * (t * split.block), k1 = k0 + 4L * (split.block + (t == n - 1 ? split.rest : 0));
+            k.radix8_final(Y, dst, M, k0, k1, tw, inv);
         });
     } else {
         for (int st = 0; st < 4; ++st) step(st);
@@ -596,12 +598,13 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
         };
         const T* tw = static_cast<const T*>(plan.final_pass);
         if (plan.threads >= 2) {
-            const ParallelPolicy policy{1, plan.threads};
-            for_team(4, policy, [&](int, int, int begin, int end) {
+            const int groups = static_cast<int>(M / 4);
+            for_team(4, ParallelPolicy{1, plan.threads}, [&](int t, int n, int begin, int end) {
                 for (int st = begin; st < end; ++st) step(st);
-            });
-            for_team(static_cast<int>(M / 4), policy, [&](int, int, int begin, int end) {
-                k.radix8_final_split(Y, dre, dim, M, 4L * begin, 4L * end, tw, inverse);
+                team_barrier(n);
+                const BlockSplit split = split_blocks(groups, n);
+                const long k0 = 4L * (t * split.block), k1 = k0 + 4L * (split.block + (t == n - 1 ? split.rest : 0));
+                k.radix8_final_split(Y, dre, dim, M, k0, k1, tw, inverse);
             });
         } else {
             for (int st = 0; st < 4; ++st) step(st);
