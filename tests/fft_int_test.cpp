@@ -397,7 +397,7 @@ TEST(FftInt, StatusesAndIdentifiers) {
         std::vector<Vdx8u> mem(4096, 0xCC);
         EXPECT_EQ(f.init(nullptr, 2, 1, 0, mem.data(), nullptr), vdxStsNullPtrErr);
         EXPECT_EQ(f.init(&spec, 2, 1, 0, nullptr, nullptr), vdxStsNullPtrErr);
-        EXPECT_EQ(f.init(&spec, f.max_order + 1, 1, 0, mem.data(), nullptr), vdxStsFFTOrderErr);
+        EXPECT_EQ(f.init(&spec, f.max_order + 1, 5, 0, mem.data(), nullptr), vdxStsFFTOrderErr);
         EXPECT_EQ(f.init(&spec, 2, 5, 0, mem.data(), nullptr), vdxStsFFTFlagErr);
         EXPECT_EQ(spec, nullptr);
         int bs = 0;

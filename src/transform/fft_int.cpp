@@ -96,7 +96,7 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
 
 // ---------------------------------------------------------------- families
 
-#define VDX_FFT_INT_TRAITS(Name, Pub, InnerName, F_, Id, Wide16, Sh, In_, Out_)                                        \
+#define VDX_FFT_INT_TRAITS(Name, Pub, InnerName, F_, Id, MaxOrder, Wide16, Sh, In_, Out_)                              \
     struct Name {                                                                                                      \
         using Spec = VdxsFFTSpec_##Pub;                                                                                \
         using InnerSpec = VdxsFFTSpec_##InnerName;                                                                     \
@@ -104,6 +104,7 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
         using In = In_;                                                                                                \
         using Out = Out_;                                                                                              \
         static constexpr std::uint32_t kId = Id;                                                                       \
+        static constexpr int kMaxOrder = MaxOrder;                                                                     \
         static constexpr bool kWrap16 = Wide16;                                                                        \
         static constexpr Shape kShape = Sh;                                                                            \
         static VdxStatus inner_size(int order, int flag, int* a, int* b, int* c) noexcept {                            \
@@ -117,14 +118,14 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
         }                                                                                                              \
     };
 
-VDX_FFT_INT_TRAITS(FamC16sc, C_16sc, C_32fc, float, 1u, true, Shape::interleaved, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamC16s, C_16s, C_32f, float, 2u, true, Shape::split, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamR16s, R_16s, R_32f, float, 3u, true, Shape::real, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamC32sc, C_32sc, C_64fc, double, 0x434D414Cu, false, Shape::interleaved, Vdx32s, Vdx32s)
-VDX_FFT_INT_TRAITS(FamC32s, C_32s, C_64f, double, 0x434D414Du, false, Shape::split, Vdx32s, Vdx32s)
-VDX_FFT_INT_TRAITS(FamR32s, R_32s, R_64f, double, 0x434D414Eu, false, Shape::real, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamC16sc, C_16sc, C_32fc, float, 1u, 28, true, Shape::interleaved, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamC16s, C_16s, C_32f, float, 2u, 28, true, Shape::split, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamR16s, R_16s, R_32f, float, 3u, 29, true, Shape::real, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamC32sc, C_32sc, C_64fc, double, 0x434D414Cu, 27, false, Shape::interleaved, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamC32s, C_32s, C_64f, double, 0x434D414Du, 27, false, Shape::split, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamR32s, R_32s, R_64f, double, 0x434D414Eu, 28, false, Shape::real, Vdx32s, Vdx32s)
 // Forward Vdx16s -> Vdx32s; the inverse (CCSToR_32s16s) swaps the two.
-VDX_FFT_INT_TRAITS(FamR16s32s, R_16s32s, R_32f, float, 0x434D414Fu, false, Shape::real, Vdx16s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamR16s32s, R_16s32s, R_32f, float, 0x434D414Fu, 29, false, Shape::real, Vdx16s, Vdx32s)
 #undef VDX_FFT_INT_TRAITS
 
 // ---------------------------------------------------------------- conversions
@@ -217,7 +218,7 @@ VdxStatus sizes_of(int order, int flag, int hint, IntSizes& out) noexcept {
 
 template <class Fam>
 VdxStatus get_size(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) noexcept {
-    VDX_RETURN_IF_ERROR(check_size_query(order, flag, kMaxAnyOrder, pSpecSize, pSpecBufferSize, pBufferSize));
+    VDX_RETURN_IF_ERROR(check_size_query(order, flag, Fam::kMaxOrder, pSpecSize, pSpecBufferSize, pBufferSize));
     IntSizes s;
     VDX_RETURN_IF_ERROR(sizes_of<Fam>(order, flag, hint, s));
     *pSpecSize = s.spec;
@@ -246,7 +247,7 @@ VdxStatus init(typename Fam::Spec** ppSpec, int order, int flag, VdxHintAlgorith
     if (any_null(ppSpec, pSpec)) return vdxStsNullPtrErr;
     Vdx8u* base = align_up32(pSpec);
     set_identifier(base, 0);
-    if (order < 0 || order > kMaxAnyOrder) return vdxStsFFTOrderErr;
+    if (order < 0 || order > Fam::kMaxOrder) return vdxStsFFTOrderErr;
     IntSizes s;
     VDX_RETURN_IF_ERROR(sizes_of<Fam>(order, flag, hint, s));
     if (s.init > 0 && pSpecBuffer == nullptr) return vdxStsNullPtrErr;
