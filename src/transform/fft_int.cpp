@@ -17,11 +17,13 @@
 // R_64f, or R_32f for R_16s32s.
 //
 // Float path: the signal is widened exactly into the work buffer (floats for
-// 16-bit data and R_16s32s, doubles for 32-bit data), transformed in place by
-// the inner spec with its own normalisation, and narrowed with the caller's
-// scale factor: times 2^-sf, rounded to nearest with ties to even,
-// saturated.  The work buffer is that area (8N bytes, 16N for the 32-bit
-// families) followed by the inner spec's own work buffer.
+// 16-bit data and R_16s32s, doubles for 32-bit data), transformed by the
+// inner spec with its own normalisation, and narrowed with the caller's scale
+// factor: times 2^-sf, rounded to nearest with ties to even, saturated.  The
+// work buffer is that area (8N bytes, 16N for the 32-bit families) followed
+// by the inner spec's own work buffer; complex transforms run out of place
+// into the latter when it holds N elements and the engine needs no buffer
+// that way, otherwise in place in the former.
 //
 // Fixed-point core (16-bit, orders 1..3): the input is widened to 64-bit
 // integers with a left shift of 15 - order, run through a radix-2 stage (odd
