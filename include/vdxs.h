@@ -1209,6 +1209,132 @@ VdxStatus vdxsFFTInv_PermToR_32f_I(Vdx32f* pSrcDst, const VdxsFFTSpec_R_32f* pFF
 VdxStatus vdxsFFTInv_PermToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
 VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFFTSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Power-of-two FFT: integer transforms                                     */
+/* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* C_16sc, C_16s (separate arrays), R_16s, C_32sc, C_32s, R_32s and          */
+/* R_16s32s (Vdx16s signal, Vdx32s CCS spectrum), with the flags, layouts    */
+/* and orders of their float twins (C_32fc, C_32f, R_32f, C_64fc, C_64f,     */
+/* R_64f, R_32f).  Each result is the twin's transform of the input,         */
+/* normalised by the flag, times 2^-scaleFactor, rounded to nearest with     */
+/* ties to even and saturated to the destination type; any scaleFactor is    */
+/* valid (large ones give 0, large negative ones saturate by sign).          */
+/*                                                                           */
+/* 16-bit families: order 0 copies the element with the scale factor        */
+/* applied.  Orders 1..3 with hint vdxAlgHintNone or vdxAlgHintFast run a    */
+/* fixed-point core (no work buffer, a 128-byte spec): the input shifted     */
+/* left by 15 - order into 64-bit lanes, a radix-2 stage at odd orders with  */
+/* twiddles round(2^15 sin), each product rounded half to even, radix-4      */
+/* butterflies; for VDX_FFT_DIV_BY_SQRTN at odd orders one product with      */
+/* round(2^30/sqrt(2)), rounded half to even; then a right shift by the      */
+/* flag's shift (order for the scaled direction of DIV_FWD and DIV_INV,      */
+/* order/2 both ways for DIV_BY_SQRTN) + scaleFactor + 15 - order, rounded   */
+/* half to even and saturated.  The real core transforms the signal as a     */
+/* complex one (the inverse: the conjugate-symmetric spectrum).  Core        */
+/* results lie within 1 of the exactly rounded value.  Every other case      */
+/* converts the signal to float in the work buffer, runs the float twin's    */
+/* transform (built with hint none) in place there and converts back; the    */
+/* work buffer is 8N bytes plus the twin's.                                  */
+/* 32-bit families and R_16s32s: the same through double (R_16s32s: float,   */
+/* the CCS input of the inverse rounded to float); the work buffer is 16N    */
+/* bytes plus the twin's.                                                    */
+/*                                                                           */
+/* GetSize, Init, InitAlloc, Free, GetBufSize check as the float families    */
+/* do; sizes of the 16-bit families depend on the hint, and a spec or work  */
+/* buffer beyond 2^31 - 1 bytes (the top orders) is vdxStsMemAllocErr from  */
+/* GetSize, Init and InitAlloc.  Identifiers: C_16sc                         */
+/* 1, C_16s 2, R_16s 3, C_32sc 0x434D414C, C_32s 0x434D414D, R_32s           */
+/* 0x434D414E, R_16s32s 0x434D414F.  Transforms: pSpec null, a spec of       */
+/* another family (vdxStsContextMatchErr), data pointers null, a null        */
+/* pBuffer whose block cannot be allocated (vdxStsMemAllocErr).  pSrc may    */
+/* equal pDst; _ISfs forms work in place (CCS: N+2 elements).  A spec is     */
+/* only read: concurrent calls each need their own pBuffer.                  */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFFTGetSize_C_16sc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_16sc(VdxsFFTSpec_C_16sc** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_16sc(VdxsFFTSpec_C_16sc** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_16sc(VdxsFFTSpec_C_16sc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_16sc(const VdxsFFTSpec_C_16sc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, const VdxsFFTSpec_C_16sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_16sc_ISfs(Vdx16sc* pSrcDst, const VdxsFFTSpec_C_16sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, const VdxsFFTSpec_C_16sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_16sc_ISfs(Vdx16sc* pSrcDst, const VdxsFFTSpec_C_16sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_C_16s(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_16s(VdxsFFTSpec_C_16s** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_16s(VdxsFFTSpec_C_16s** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_16s(VdxsFFTSpec_C_16s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_16s(const VdxsFFTSpec_C_16s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_16s_Sfs(const Vdx16s* pSrcRe, const Vdx16s* pSrcIm, Vdx16s* pDstRe, Vdx16s* pDstIm, const VdxsFFTSpec_C_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_16s_ISfs(Vdx16s* pSrcDstRe, Vdx16s* pSrcDstIm, const VdxsFFTSpec_C_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_16s_Sfs(const Vdx16s* pSrcRe, const Vdx16s* pSrcIm, Vdx16s* pDstRe, Vdx16s* pDstIm, const VdxsFFTSpec_C_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_16s_ISfs(Vdx16s* pSrcDstRe, Vdx16s* pSrcDstIm, const VdxsFFTSpec_C_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_C_32sc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_32sc(VdxsFFTSpec_C_32sc** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_32sc(VdxsFFTSpec_C_32sc** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_32sc(VdxsFFTSpec_C_32sc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_32sc(const VdxsFFTSpec_C_32sc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc* pDst, const VdxsFFTSpec_C_32sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32sc_ISfs(Vdx32sc* pSrcDst, const VdxsFFTSpec_C_32sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc* pDst, const VdxsFFTSpec_C_32sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32sc_ISfs(Vdx32sc* pSrcDst, const VdxsFFTSpec_C_32sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_C_32s(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_C_32s(VdxsFFTSpec_C_32s** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_C_32s(VdxsFFTSpec_C_32s** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_C_32s(VdxsFFTSpec_C_32s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_C_32s(const VdxsFFTSpec_C_32s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32s_Sfs(const Vdx32s* pSrcRe, const Vdx32s* pSrcIm, Vdx32s* pDstRe, Vdx32s* pDstIm, const VdxsFFTSpec_C_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_CToC_32s_ISfs(Vdx32s* pSrcDstRe, Vdx32s* pSrcDstIm, const VdxsFFTSpec_C_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32s_Sfs(const Vdx32s* pSrcRe, const Vdx32s* pSrcIm, Vdx32s* pDstRe, Vdx32s* pDstIm, const VdxsFFTSpec_C_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CToC_32s_ISfs(Vdx32s* pSrcDstRe, Vdx32s* pSrcDstIm, const VdxsFFTSpec_C_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_R_16s(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_R_16s(VdxsFFTSpec_R_16s** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_R_16s(VdxsFFTSpec_R_16s** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_R_16s(VdxsFFTSpec_R_16s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_R_16s(const VdxsFFTSpec_R_16s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_16s_ISfs(Vdx16s* pSrcDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_16s_ISfs(Vdx16s* pSrcDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_16s_ISfs(Vdx16s* pSrcDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_16s_ISfs(Vdx16s* pSrcDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_16s_ISfs(Vdx16s* pSrcDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_16s_ISfs(Vdx16s* pSrcDst, const VdxsFFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_R_32s(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_R_32s(VdxsFFTSpec_R_32s** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_R_32s(VdxsFFTSpec_R_32s** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_R_32s(VdxsFFTSpec_R_32s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_R_32s(const VdxsFFTSpec_R_32s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPack_32s_ISfs(Vdx32s* pSrcDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToPerm_32s_ISfs(Vdx32s* pSrcDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_32s_ISfs(Vdx32s* pSrcDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PackToR_32s_ISfs(Vdx32s* pSrcDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_PermToR_32s_ISfs(Vdx32s* pSrcDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_32s_ISfs(Vdx32s* pSrcDst, const VdxsFFTSpec_R_32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsFFTGetSize_R_16s32s(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInit_R_16s32s(VdxsFFTSpec_R_16s32s** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInitAlloc_R_16s32s(VdxsFFTSpec_R_16s32s** ppSpec, int order, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFree_R_16s32s(VdxsFFTSpec_R_16s32s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsFFTGetBufSize_R_16s32s(const VdxsFFTSpec_R_16s32s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsFFTFwd_RToCCS_16s32s_Sfs(const Vdx16s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_16s32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFFTInv_CCSToR_32s16s_Sfs(const Vdx32s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
 
 /* ------------------------------------------------------------------------ */
 /* Packed-spectrum arithmetic                                                */
