@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "arith_reference.h"
+#include "mismatches.h"
 
 namespace {
 
@@ -160,12 +161,6 @@ TEST(ArithFloatThreads, LongDivisionsSplitWithoutChangingResultsOrStatus) {
 
 // ---------------------------------------------------------------- worked cases
 
-template <class T>
-std::uint64_t bits_of(T v) {
-    std::uint64_t b = 0;
-    std::memcpy(&b, &v, sizeof v);
-    return b;
-}
 
 TEST(ArithFloatCases, OperandOrder) {
     const Vdx32f one[1] = {1.0f}, three[1] = {3.0f};

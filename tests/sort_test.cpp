@@ -20,6 +20,7 @@
 #include <ranges>
 #include <vector>
 
+#include "mismatches.h"
 #include "vdxcore.h"
 #include "vdxs.h"
 
@@ -58,16 +59,6 @@ VDX_MEMBERS(64f, Vdx64f, VDX_HAS, VDX_LACKS)
 #undef VDX_LACKS
 #undef VDX_LACKS_FLAG
 
-template <class T>
-std::uint64_t bits_of(T v) {
-    std::uint64_t b = 0;
-    std::memcpy(&b, &v, sizeof v);
-    return b;
-}
-template <class T>
-bool same_bits(T a, T b) {
-    return bits_of(a) == bits_of(b);
-}
 template <class T>
 T from_bits(std::uint64_t b) {
     T v;

@@ -27,16 +27,6 @@ namespace {
 
 std::mt19937_64 rng{0x7E5E};
 
-template <class T>
-std::uint64_t bits_of(T v) {
-    std::uint64_t b = 0;
-    std::memcpy(&b, &v, sizeof v);
-    return b;
-}
-template <class T>
-bool same(T a, T b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 
 // Distance in ulps between two floats of one type (0 for two NaNs).
 template <class F>
@@ -104,7 +94,7 @@ void sweep(const std::vector<T>& pool, Pair<T, A...> p, Check check, Want want, 
                     }
                 }
                 for (int g = 0; g < kGuard; ++g) {
-                    if (!same(dst[off + g], guard) || !same(dst[kGuard + off + len + g], guard)) {
+                    if (!same_bits(dst[off + g], guard) || !same_bits(dst[kGuard + off + len + g], guard)) {
                         m.note([&](auto& os) { os << what << " len " << len << ": wrote a guard"; });
                     }
                 }
@@ -117,7 +107,7 @@ void sweep(const std::vector<T>& pool, Pair<T, A...> p, Check check, Want want, 
 // A check that wants exactly rule(x).
 template <class Rule>
 auto exact(Rule rule) {
-    return [rule](auto x, auto y) { return same(y, decltype(x)(rule(x))); };
+    return [rule](auto x, auto y) { return same_bits(y, decltype(x)(rule(x))); };
 }
 
 // LTInv's status: vdxStsInvZeroArg exactly when a zero element meets a zero level.
@@ -333,10 +323,10 @@ std::vector<C> complex_pool(typename Cx<C>::P level) {
 template <class C>
 bool complex_clamp_ok(C z, C y, typename Cx<C>::P level, bool lt) {
     using P = typename Cx<C>::P;
-    if (level == 0) return lt ? same(y, z) : same(y, C{0, 0});
+    if (level == 0) return lt ? same_bits(y, z) : same_bits(y, C{0, 0});
     const __float128 q = mag2(z), l2 = __float128(level) * __float128(level);
-    if (!(lt ? q < l2 : q > l2)) return same(y, z);
-    if (q == 0) return same(y, C{level, 0});
+    if (!(lt ? q < l2 : q > l2)) return same_bits(y, z);
+    if (q == 0) return same_bits(y, C{level, 0});
     long double re = z.re, im = z.im;
     if (std::isinf(re) || std::isinf(im)) {
         re = std::isinf(re) ? std::copysign(1.0L, re) : std::copysign(0.0L, re);
@@ -352,12 +342,12 @@ bool complex_inverse_ok(C z, C y, typename Cx<C>::P level) {
     const __float128 q = mag2(z), l2 = __float128(level) * __float128(level);
     const long double re = z.re, im = z.im, lq = static_cast<long double>(q);
     if (q < l2) {
-        if (q == 0) return close<P>(y.re, 1.0L / level) && same(y.im, P(0));
+        if (q == 0) return close<P>(y.re, 1.0L / level) && same_bits(y.im, P(0));
         const long double f = 1.0L / (std::sqrt(lq) * level);
         return close<P>(y.re, re * f) && close<P>(y.im, -im * f);
     }
-    if (q == 0) return same(y, C{std::numeric_limits<P>::infinity(), 0});
-    if (std::isinf(re) || std::isinf(im)) return same(y, C{std::copysign(P(0), z.re), std::copysign(P(0), -z.im)});
+    if (q == 0) return same_bits(y, C{std::numeric_limits<P>::infinity(), 0});
+    if (std::isinf(re) || std::isinf(im)) return same_bits(y, C{std::copysign(P(0), z.re), std::copysign(P(0), -z.im)});
     return close<P>(y.re, re / lq) && close<P>(y.im, -im / lq);
 }
 
