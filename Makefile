@@ -2,14 +2,16 @@
 #   make            build everything (Release) and run the demo
 #   make test       build and run the whole test suite (every kernel variant)
 #   make sanitize   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
+#   make tsan       FFT specs shared by several threads, under ThreadSanitizer
 #   make bench      build and run the benchmarks
 #   make install PREFIX=/opt/vdxs
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build demo test sanitize bench install clean
+.PHONY: all deps configure build demo test sanitize tsan bench install clean
 
 all: demo
 
@@ -37,6 +39,15 @@ sanitize: $(ASAN_BUILD)/build.ninja
 	ninja -C $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# OpenMP's own runtime is not instrumented, so its regions are kept to one
+# thread here (OMP_THREAD_LIMIT=1); the test's own threads share the specs.
+tsan: | deps
+	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVDXS_BUILD_BENCH=OFF \
+	  -DCMAKE_C_FLAGS=-fsanitize=thread -DCMAKE_CXX_FLAGS=-fsanitize=thread \
+	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread
+	ninja -C $(TSAN_BUILD) -j $(JOBS) fft_test
+	OMP_THREAD_LIMIT=1 TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/fft_test --gtest_brief=1 --gtest_filter='*EveryPath*'
+
 bench: build
 	@scripts/install-deps.sh --peers || echo "benchmark peers not installed; comparing against plain code only"
 	cmake $(BUILD) > /dev/null
@@ -47,4 +58,4 @@ install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD)
