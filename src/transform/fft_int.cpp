@@ -454,10 +454,6 @@ VdxStatus complex_transform(const typename Fam::Spec* pSpec, Cplx<const typename
 
 // ---------------------------------------------------------------- real transforms
 
-int layout_len(Layout layout, int n) noexcept {
-    return layout == Layout::ccs ? n + 2 : n;
-}
-
 // X[0..N/2] of a real signal (re, im pairs) into the layout, narrowed.
 void core_store_layout(const std::int64_t* x, Vdx16s* dst, Layout layout, int n, int s) noexcept {
     dst[0] = scale_round_sat<Vdx16s>(x[0], s);
@@ -530,9 +526,9 @@ VdxStatus real_transform(const typename Fam::Spec* pSpec, const void* pSrc, void
     if (!Inverse) {
         widen(src, buf, n);
         real_forward<F>(inner, buf, buf, L, innerWork);
-        narrow(buf, dst, layout_len(L, n), sf);
+        narrow(buf, dst, packed::layout_reals(L, n), sf);
     } else {
-        widen(src, buf, layout_len(L, n));
+        widen(src, buf, packed::layout_reals(L, n));
         real_inverse<F>(inner, buf, buf, L, innerWork);
         narrow(buf, dst, n, sf);
     }

@@ -42,4 +42,10 @@ constexpr int nyquist_slot(Layout layout, int n) noexcept {
     return layout == Layout::ccs ? n : layout == Layout::perm ? 1 : n - 1;
 }
 
+// Reals a spectrum of transform length n occupies in the layout: CCS holds
+// n/2 + 1 complex terms (two reals for n = 1), Pack and Perm n reals.
+constexpr int layout_reals(Layout layout, int n) noexcept {
+    return layout == Layout::ccs ? 2 * (n / 2 + 1) : n;
+}
+
 }  // namespace vdx::packed
