@@ -10,7 +10,13 @@
  *   6. mix in a second tone (vdxsAdd_32f), quantise to Q15 (vdxsMulC_32f16s_Sfs),
  *      attenuate and average in fixed point (vdxsMulC_16s_Sfs, vdxsAdd_16s_Sfs),
  *      and measure the quantisation error back in float (vdxsSub_16s32f,
- *      vdxsMul_32f, vdxsDivC_32f).
+ *      vdxsMul_32f, vdxsDivC_32f);
+ *   7. look at the mix in frequency: real FFT to the CCS layout
+ *      (vdxsFFTFwd_RToCCS_32f), power floored at -120 dB (vdxsThreshold_LT_32f_I)
+ *      and turned into decibels (vdxsLn_32f_I, vdxsMulC_32f_I), the strongest
+ *      bin (vdxsMaxIndx_32f) and the mean level (vdxsMean_32f); then back to
+ *      the signal (vdxsFFTInv_CCSToR_32f) and the largest round-trip error
+ *      (vdxsSub_32f, vdxsMinMax_32f).
  */
 #include <math.h>
 #include <stdio.h>
@@ -19,7 +25,9 @@
 #include "vdxs.h"
 
 #define LEN 4096
+#define LEN_ORDER 12
 #define DELAY 7
+#define RATE 48000.0
 
 static int check(VdxStatus status, const char* what) {
     if (status != vdxStsNoErr) {
@@ -27,6 +35,42 @@ static int check(VdxStatus status, const char* what) {
         exit(1);
     }
     return 0;
+}
+
+/* The mix in frequency, and back. */
+static void spectral_stage(const Vdx32f* mix) {
+    const int bins = LEN / 2 + 1;
+    VdxsFFTSpec_R_32f* fft = NULL;
+    Vdx32f* spectrum = vdxsMalloc_32f(LEN + 2);
+    Vdx32f* power = vdxsMalloc_32f(bins);
+    Vdx32f* back = vdxsMalloc_32f(LEN);
+    if (!spectrum || !power || !back) {
+        fprintf(stderr, "out of memory\n");
+        exit(1);
+    }
+    check(vdxsFFTInitAlloc_R_32f(&fft, LEN_ORDER, VDX_FFT_DIV_INV_BY_N, vdxAlgHintNone), "vdxsFFTInitAlloc_R_32f");
+    check(vdxsFFTFwd_RToCCS_32f(mix, spectrum, fft, NULL), "vdxsFFTFwd_RToCCS_32f");
+    for (int k = 0; k < bins; ++k)
+        power[k] = spectrum[2 * k] * spectrum[2 * k] + spectrum[2 * k + 1] * spectrum[2 * k + 1];
+    Vdx32f peak = 0.0f, mean_db = 0.0f;
+    int peak_bin = 0;
+    check(vdxsMaxIndx_32f(power, bins, &peak, &peak_bin), "vdxsMaxIndx_32f");
+    check(vdxsThreshold_LT_32f_I(power, bins, peak * 1e-12f), "vdxsThreshold_LT_32f_I");
+    check(vdxsLn_32f_I(power, bins), "vdxsLn_32f_I");
+    check(vdxsMulC_32f_I((Vdx32f)(10.0 / log(10.0)), power, bins), "vdxsMulC_32f_I");
+    check(vdxsMean_32f(power, bins, &mean_db, vdxAlgHintAccurate), "vdxsMean_32f");
+    printf("spectrum: strongest bin %d (%.1f Hz, bins of %.2f Hz) at %.1f dB, mean level %.1f dB below it\n",
+           peak_bin, peak_bin * RATE / LEN, RATE / LEN, power[peak_bin], power[peak_bin] - mean_db);
+
+    check(vdxsFFTInv_CCSToR_32f(spectrum, back, fft, NULL), "vdxsFFTInv_CCSToR_32f");
+    check(vdxsSub_32f(mix, back, back, LEN), "vdxsSub_32f");
+    Vdx32f lo = 0.0f, hi = 0.0f;
+    check(vdxsMinMax_32f(back, LEN, &lo, &hi), "vdxsMinMax_32f");
+    printf("inverse FFT: largest round-trip error %.2e\n", (double)(hi > -lo ? hi : -lo));
+    check(vdxsFFTFree_R_32f(fft), "vdxsFFTFree_R_32f");
+    vdxsFree(spectrum);
+    vdxsFree(power);
+    vdxsFree(back);
 }
 
 int main(void) {
@@ -48,7 +92,7 @@ int main(void) {
 
     /* A 440 Hz tone at 48 kHz, decaying, after a silent lead-in. */
     for (int i = 0; i < LEN; ++i)
-        tone[i] = (Vdx32f)(exp(-i / 2048.0) * sin(2.0 * 3.14159265358979323846 * 440.0 * i / 48000.0));
+        tone[i] = (Vdx32f)(exp(-i / 2048.0) * sin(2.0 * 3.14159265358979323846 * 440.0 * i / RATE));
     check(vdxsZero_32f(signal, LEN + DELAY), "vdxsZero_32f");
     check(vdxsCopy_32f(tone, signal, LEN), "vdxsCopy_32f");
 
@@ -92,8 +136,9 @@ int main(void) {
         fprintf(stderr, "out of memory\n");
         return 1;
     }
-    for (int i = 0; i < LEN; ++i) second[i] = (Vdx32f)(0.25 * cos(2.0 * 3.14159265358979323846 * 1000.0 * i / 48000.0));
+    for (int i = 0; i < LEN; ++i) second[i] = (Vdx32f)(0.25 * cos(2.0 * 3.14159265358979323846 * 1000.0 * i / RATE));
     check(vdxsAdd_32f(tone, second, mix, LEN), "vdxsAdd_32f");
+    spectral_stage(mix);
     check(vdxsMulC_32f16s_Sfs(mix, 16384.0f, pcm, LEN, 0), "vdxsMulC_32f16s_Sfs");
     check(vdxsMulC_16s_Sfs(pcm, 16384, quiet, LEN, 15), "vdxsMulC_16s_Sfs");
     check(vdxsAdd_16s_Sfs(pcm, quiet, blend, LEN, 1), "vdxsAdd_16s_Sfs");
