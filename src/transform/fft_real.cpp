@@ -41,6 +41,7 @@
 #include "object.h"
 #include "transform/fft_real.h"
 #include "transform/fft_real_kernels.h"
+#include "transform/fft_tables.h"
 
 namespace vdx::fft {
 namespace {
@@ -156,10 +157,13 @@ void build_recomb(int order, T* table) noexcept {
 
 // ---------------------------------------------------------------- orders 0..4
 
-// cos and sin of 2 pi u/1024, any u in 0..1023, from the static table.
+// cos and sin of 2 pi u/1024, any u in 0..1023, from the static table (read
+// here directly, so that the unrolled kernels fold their unit roots).
 template <class T>
-void root_1024(int u, T& c, T& s) noexcept {
-    const T* st = static_sine<T>();
+constexpr void root_1024(int u, T& c, T& s) noexcept {
+    const T* st;
+    if constexpr (sizeof(T) == 4) st = kSine1024f;
+    else st = kSine1024d;
     const int r = u & 255;
     switch (u >> 8) {
         case 0: c = st[256 - r], s = st[r]; break;
