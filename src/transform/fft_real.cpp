@@ -20,7 +20,8 @@
 //   source layout directly (an in-place Pack is first moved up by one slot)
 //   and writes twice the half-length spectrum into the destination, and the
 //   complex inverse of order-1 runs in place there with the inverse scaling.
-//   Orders 0..4 use the straight-line mirror on the Perm terms.  The imaginary
+//   Orders 0..4 use the straight-line mirror, reading the layout's slots
+//   directly.  The imaginary
 //   slots of CCS at 0 and N/2 are never read.
 //
 // The recombination coefficients P(k) = (1/2 - sin/2, -cos/2) of 2 pi k/N are
@@ -231,31 +232,38 @@ void small_forward(const T* x, T* perm) noexcept {
     for (int k = 1; k < M / 2; ++k) small_pair<N, false>(perm, k);
 }
 
-// The mirror: twice the half-length spectrum from Perm, then the inverse
+// The mirror: twice the half-length spectrum, read from the layout directly
+// (the imaginary slots of X[0] and X[N/2] are not read), then the inverse
 // complex DFT of M points gives N x.
 template <int N, class T>
-void small_inverse(const T* perm, T* x) noexcept {
+void small_inverse(const T* src, Layout layout, T* x) noexcept {
     constexpr int M = N / 2;
     T z[N];
-    for (int i = 0; i < N; ++i) z[i] = perm[i];
-    z[0] = perm[0] + perm[1];
-    z[1] = perm[0] - perm[1];
+    const T r0 = src[0], rh = src[packed::nyquist_slot(layout, N)];
+    z[0] = r0 + rh;
+    z[1] = r0 - rh;
+    for (int k = 1; k < M; ++k) {
+        const int s = packed::re_slot(layout, k, N);
+        z[2 * k] = src[s];
+        z[2 * k + 1] = src[s + 1];
+    }
     if constexpr (M >= 2) {
-        z[M] = perm[M] + perm[M];
-        z[M + 1] = -(perm[M + 1] + perm[M + 1]);
+        z[M] = z[M] + z[M];
+        z[M + 1] = -(z[M + 1] + z[M + 1]);
     }
     for (int k = 1; k < M / 2; ++k) small_pair<N, true>(z, k);
     small_cdft<M, true>(z, 1, x);
 }
 
+// Orders 0..4 into a local array: Perm terms (forward) or N x (inverse).
 template <class T>
-void small_dispatch(int order, bool inverse, const T* in, T* out) noexcept {
+void small_dispatch(int order, bool inverse, const T* in, Layout layout, T* out) noexcept {
     switch (order) {
         case 0: out[0] = in[0]; break;
-        case 1: inverse ? small_inverse<2>(in, out) : small_forward<2>(in, out); break;
-        case 2: inverse ? small_inverse<4>(in, out) : small_forward<4>(in, out); break;
-        case 3: inverse ? small_inverse<8>(in, out) : small_forward<8>(in, out); break;
-        default: inverse ? small_inverse<16>(in, out) : small_forward<16>(in, out); break;
+        case 1: inverse ? small_inverse<2>(in, layout, out) : small_forward<2>(in, out); break;
+        case 2: inverse ? small_inverse<4>(in, layout, out) : small_forward<4>(in, out); break;
+        case 3: inverse ? small_inverse<8>(in, layout, out) : small_forward<8>(in, out); break;
+        default: inverse ? small_inverse<16>(in, layout, out) : small_forward<16>(in, out); break;
     }
 }
 
@@ -295,11 +303,6 @@ auto inverse_kernel(const FftRealKernels& k) noexcept {
     else return k.inverse_64f;
 }
 
-template <class T>
-void scale_all(T* d, int n, T factor) noexcept {
-    for (int i = 0; i < n; ++i) d[i] *= factor;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- transforms
@@ -308,11 +311,23 @@ template <class T>
 void real_forward(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
     const int order = spec.order, n = 1 << order;
     if (order <= kRealSmallLast) {
+        // Each term goes from the local Perm array straight to its slot.
         T perm[16];
-        small_dispatch<T>(order, false, src, perm);
-        if (spec.forward_scaled) scale_all(perm, n, spec.factor);
-        std::memcpy(dst, perm, static_cast<std::size_t>(n) * sizeof(T));
-        perm_to_layout(dst, n, layout);
+        small_dispatch<T>(order, false, src, layout, perm);
+        const bool scaled = spec.forward_scaled != 0;
+        const T f = spec.factor;
+        auto put = [&](int slot, T v) { dst[slot] = scaled ? v * f : v; };
+        put(0, perm[0]);
+        if (n >= 2) put(packed::nyquist_slot(layout, n), perm[1]);
+        for (int k = 1; k < n / 2; ++k) {
+            const int s = packed::re_slot(layout, k, n);
+            put(s, perm[2 * k]);
+            put(s + 1, perm[2 * k + 1]);
+        }
+        if (layout == Layout::ccs) {
+            dst[1] = T(0);
+            if (n >= 2) dst[n + 1] = T(0);
+        }
         return;
     }
     run_complex<T>(spec.plan, src, dst, false, spec.forward_scaled != 0, spec.factor, work);
@@ -329,16 +344,11 @@ template <class T>
 void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
     const int order = spec.order, n = 1 << order;
     if (order <= kRealSmallLast) {
-        T perm[16];
-        perm[0] = src[0];
-        if (n >= 2) perm[1] = src[packed::nyquist_slot(layout, n)];
-        for (int k = 1; k < n / 2; ++k) {
-            const int s = packed::re_slot(layout, k, n);
-            perm[2 * k] = src[s];
-            perm[2 * k + 1] = src[s + 1];
-        }
-        small_dispatch<T>(order, true, perm, dst);
-        if (spec.inverse_scaled) scale_all(dst, n, spec.factor);
+        T x[16];
+        small_dispatch<T>(order, true, src, layout, x);
+        const bool scaled = spec.inverse_scaled != 0;
+        const T f = spec.factor;
+        for (int i = 0; i < n; ++i) dst[i] = scaled ? x[i] * f : x[i];
         return;
     }
     const int quarter = n / 4;
