@@ -70,14 +70,11 @@ constexpr int first_log(int order) noexcept { return order % 2 == 0 ? 2 : 3; }
 
 enum class Regime { small, radix4, two_level, blocked };
 
-// In single precision order 6, the first of the radix-4 regime, runs the
-// straight-line kernel of 64 points as well: one pass over registers beats
-// the bit-reversed gather and two stages.  Its plan keeps the radix-4 tables
-// (the sizes a spec reports do not change); they are simply not read.  In
-// double precision 64 points no longer fit the registers and the radix-4
-// stages stay faster.
-template <class T>
-inline constexpr int kStraightLast = sizeof(T) == 4 ? 6 : 5;
+// Order 6, the first of the radix-4 regime, runs the straight-line kernel of
+// 64 points as well: one or two passes over registers beat the bit-reversed
+// gather and two stages.  Its plan keeps the radix-4 tables (the sizes a
+// spec reports do not change); they are simply not read.
+constexpr int kStraightLast = 6;
 
 template <class T>
 Regime regime_of(int m) noexcept {
@@ -551,7 +548,7 @@ void build_plan(Plan* plan, int m, void* tables, void* init) noexcept {
 
 template <class T>
 bool work_needed(const Plan& plan, const T* src, const T* dst) noexcept {
-    if (plan.order <= kStraightLast<T>) return false;
+    if (plan.order <= kStraightLast) return false;
     switch (regime_of<T>(plan.order)) {
     case Regime::small: return false;
     case Regime::radix4: return src == dst;
@@ -572,8 +569,8 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
     const Kernels<T>& k = kernels<T>();
     const int m = plan.order;
     const long N = 1L << m;
-    if (m <= kStraightLast<T>) {
-        T tmp[2 << kStraightLast<T>];
+    if (m <= kStraightLast) {
+        T tmp[2 << kStraightLast];
         for (long i = 0; i < N; ++i) {
             tmp[2 * i] = sre[i];
             tmp[2 * i + 1] = sim[i];
@@ -631,7 +628,7 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
 
 template <class T>
 void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scale, T factor, void* work) noexcept {
-    if (plan.order <= kStraightLast<T>) {
+    if (plan.order <= kStraightLast) {
         kernels<T>().small(src, dst, plan.order, inverse, scale, factor);
         return;
     }

@@ -232,12 +232,72 @@ template <class T, int W, int N, bool Inv, bool Scale>
     }
 }
 
+// Length N = R^2 in two passes over a local block, for when N/G vectors no
+// longer fit the registers: x as R rows of R, the R-point DFTs down the
+// columns (G columns per vector), the products with w_N^(c k1), a transpose
+// per block of G rows into the block stored column-major, then the R-point
+// DFTs along the rows leave X[k1 + R k2].  The source is read completely in
+// the first pass, so src may be dst.
+template <class T, int R, int G>
+struct GridTwiddles {
+    alignas(32) T w[R][R / G][4 * G];  // [k1][column block]: G re twice, G im twice
+    static constexpr GridTwiddles make() {
+        GridTwiddles t{};
+        for (int k1 = 0; k1 < R; ++k1)
+            for (int c = 0; c < R; ++c) {
+                const Cx<T> w = small_twiddle<T>(R * R, c * k1);
+                T* g = t.w[k1][c / G];
+                g[2 * (c % G)] = g[2 * (c % G) + 1] = w.re;
+                g[2 * G + 2 * (c % G)] = g[2 * G + 2 * (c % G) + 1] = w.im;
+            }
+        return t;
+    }
+};
+template <class T, int R, int G>
+inline constexpr GridTwiddles<T, R, G> kGridTwiddles = GridTwiddles<T, R, G>::make();
+
+template <class T, int W, int R, bool Inv, bool Scale>
+[[gnu::always_inline]] inline void small_grid(const T* src, T* dst, T factor) noexcept {
+    using Vt = Vec<T, W>;
+    constexpr int G = Vt::lanes / 2;
+    constexpr const GridTwiddles<T, R, G>& tw = kGridTwiddles<T, R, G>;
+    alignas(32) T block[2 * R * R];
+#pragma GCC unroll 8
+    for (int cb = 0; cb < R / G; ++cb) {
+        Vt a[R];
+#pragma GCC unroll 16
+        for (int r = 0; r < R; ++r) a[r] = Vt::loadu(src + 2 * (R * r + G * cb));
+        dft_across<Inv, T, R>(a);
+#pragma GCC unroll 16
+        for (int k1 = 1; k1 < R; ++k1)
+            a[k1] = twiddle_parts<Inv>(a[k1], Vt::load(tw.w[k1][cb]), Vt::load(tw.w[k1][cb] + 2 * G));
+#pragma GCC unroll 16
+        for (int kb = 0; kb < R; kb += G) {
+            transpose_pairs(a + kb);
+#pragma GCC unroll 4
+            for (int j = 0; j < G; ++j) a[kb + j].store(block + 2 * (R * (G * cb + j) + kb));
+        }
+    }
+    const Vt sc = Vt::set1(factor);
+#pragma GCC unroll 8
+    for (int kb = 0; kb < R; kb += G) {
+        Vt b[R];
+#pragma GCC unroll 16
+        for (int c = 0; c < R; ++c) b[c] = Vt::load(block + 2 * (R * c + kb));
+        dft_across<Inv, T, R>(b);
+#pragma GCC unroll 16
+        for (int k2 = 0; k2 < R; ++k2) (Scale ? b[k2] * sc : b[k2]).storeu(dst + 2 * (R * k2 + kb));
+    }
+}
+
 // Flattened: every butterfly and transpose inlined, the data never leaves
 // the registers between loads and stores.
 template <class T, int N, bool Inv, bool Scale>
 [[gnu::flatten]] void small_kernel(const T* src, T* dst, T factor) noexcept {
     constexpr int G = Vec<T, kWidth>::lanes / 2, G16 = Vec<T, 16>::lanes / 2;
-    if constexpr (N >= G * G) {
+    if constexpr (N == 64 && (sizeof(T) == 8 || kWidth == 16)) {
+        small_grid<T, kWidth, 8, Inv, Scale>(src, dst, factor);
+    } else if constexpr (N >= G * G) {
         small_vectors<T, kWidth, N, Inv, Scale>(src, dst, factor);
     } else if constexpr (N >= G16 * G16) {
         small_vectors<T, 16, N, Inv, Scale>(src, dst, factor);
