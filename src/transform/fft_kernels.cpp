@@ -232,20 +232,20 @@ template <class T, int W, int N, bool Inv, bool Scale>
     }
 }
 
-// Length N = R^2 in two passes over a local block, for when N/G vectors no
-// longer fit the registers: x as R rows of R, the R-point DFTs down the
+// Length N = R1 R2 in two passes over a local block, for when N/G vectors
+// no longer fit the registers: x as R1 rows of R2, the R1-point DFTs down the
 // columns (G columns per vector), the products with w_N^(c k1), a transpose
-// per block of G rows into the block stored column-major, then the R-point
-// DFTs along the rows leave X[k1 + R k2].  The source is read completely in
+// per block of G rows into the block stored column-major, then the R2-point
+// DFTs along the rows leave X[k1 + R1 k2].  The source is read completely in
 // the first pass, so src may be dst.
-template <class T, int R, int G>
+template <class T, int R1, int R2, int G>
 struct GridTwiddles {
-    alignas(32) T w[R][R / G][4 * G];  // [k1][column block]: G re twice, G im twice
+    alignas(32) T w[R1][R2 / G][4 * G];  // [k1][column block]: G re twice, G im twice
     static constexpr GridTwiddles make() {
         GridTwiddles t{};
-        for (int k1 = 0; k1 < R; ++k1)
-            for (int c = 0; c < R; ++c) {
-                const Cx<T> w = small_twiddle<T>(R * R, c * k1);
+        for (int k1 = 0; k1 < R1; ++k1)
+            for (int c = 0; c < R2; ++c) {
+                const Cx<T> w = small_twiddle<T>(R1 * R2, c * k1);
                 T* g = t.w[k1][c / G];
                 g[2 * (c % G)] = g[2 * (c % G) + 1] = w.re;
                 g[2 * G + 2 * (c % G)] = g[2 * G + 2 * (c % G) + 1] = w.im;
@@ -253,40 +253,41 @@ struct GridTwiddles {
         return t;
     }
 };
-template <class T, int R, int G>
-inline constexpr GridTwiddles<T, R, G> kGridTwiddles = GridTwiddles<T, R, G>::make();
+template <class T, int R1, int R2, int G>
+inline constexpr GridTwiddles<T, R1, R2, G> kGridTwiddles = GridTwiddles<T, R1, R2, G>::make();
 
-template <class T, int W, int R, bool Inv, bool Scale>
+template <class T, int W, int R1, int R2, bool Inv, bool Scale>
 [[gnu::always_inline]] inline void small_grid(const T* src, T* dst, T factor) noexcept {
     using Vt = Vec<T, W>;
     constexpr int G = Vt::lanes / 2;
-    constexpr const GridTwiddles<T, R, G>& tw = kGridTwiddles<T, R, G>;
-    alignas(32) T block[2 * R * R];
+    static_assert(R1 % G == 0 && R2 % G == 0, "whole transpose blocks");
+    constexpr const GridTwiddles<T, R1, R2, G>& tw = kGridTwiddles<T, R1, R2, G>;
+    alignas(32) T block[2 * R1 * R2];
 #pragma GCC unroll 8
-    for (int cb = 0; cb < R / G; ++cb) {
-        Vt a[R];
+    for (int cb = 0; cb < R2 / G; ++cb) {
+        Vt a[R1];
 #pragma GCC unroll 16
-        for (int r = 0; r < R; ++r) a[r] = Vt::loadu(src + 2 * (R * r + G * cb));
-        dft_across<Inv, T, R>(a);
+        for (int r = 0; r < R1; ++r) a[r] = Vt::loadu(src + 2 * (R2 * r + G * cb));
+        dft_across<Inv, T, R1>(a);
 #pragma GCC unroll 16
-        for (int k1 = 1; k1 < R; ++k1)
+        for (int k1 = 1; k1 < R1; ++k1)
             a[k1] = twiddle_parts<Inv>(a[k1], Vt::load(tw.w[k1][cb]), Vt::load(tw.w[k1][cb] + 2 * G));
 #pragma GCC unroll 16
-        for (int kb = 0; kb < R; kb += G) {
+        for (int kb = 0; kb < R1; kb += G) {
             transpose_pairs(a + kb);
 #pragma GCC unroll 4
-            for (int j = 0; j < G; ++j) a[kb + j].store(block + 2 * (R * (G * cb + j) + kb));
+            for (int j = 0; j < G; ++j) a[kb + j].store(block + 2 * (R1 * (G * cb + j) + kb));
         }
     }
     const Vt sc = Vt::set1(factor);
 #pragma GCC unroll 8
-    for (int kb = 0; kb < R; kb += G) {
-        Vt b[R];
+    for (int kb = 0; kb < R1; kb += G) {
+        Vt b[R2];
 #pragma GCC unroll 16
-        for (int c = 0; c < R; ++c) b[c] = Vt::load(block + 2 * (R * c + kb));
-        dft_across<Inv, T, R>(b);
+        for (int c = 0; c < R2; ++c) b[c] = Vt::load(block + 2 * (R1 * c + kb));
+        dft_across<Inv, T, R2>(b);
 #pragma GCC unroll 16
-        for (int k2 = 0; k2 < R; ++k2) (Scale ? b[k2] * sc : b[k2]).storeu(dst + 2 * (R * k2 + kb));
+        for (int k2 = 0; k2 < R2; ++k2) (Scale ? b[k2] * sc : b[k2]).storeu(dst + 2 * (R1 * k2 + kb));
     }
 }
 
@@ -295,8 +296,12 @@ template <class T, int W, int R, bool Inv, bool Scale>
 template <class T, int N, bool Inv, bool Scale>
 [[gnu::flatten]] void small_kernel(const T* src, T* dst, T factor) noexcept {
     constexpr int G = Vec<T, kWidth>::lanes / 2, G16 = Vec<T, 16>::lanes / 2;
+    // One pass while N/G vectors fit the sixteen registers, two passes
+    // through a local block beyond (measured per variant).
     if constexpr (N == 64 && (sizeof(T) == 8 || kWidth == 16)) {
-        small_grid<T, kWidth, 8, Inv, Scale>(src, dst, factor);
+        small_grid<T, kWidth, 8, 8, Inv, Scale>(src, dst, factor);
+    } else if constexpr (N == 32 && kWidth == 16) {
+        small_grid<T, kWidth, 4, 8, Inv, Scale>(src, dst, factor);
     } else if constexpr (N >= G * G) {
         small_vectors<T, kWidth, N, Inv, Scale>(src, dst, factor);
     } else if constexpr (N >= G16 * G16) {
