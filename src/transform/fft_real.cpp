@@ -233,10 +233,11 @@ void small_forward(const T* x, T* perm) noexcept {
 }
 
 // The mirror: twice the half-length spectrum, read from the layout directly
-// (the imaginary slots of X[0] and X[N/2] are not read), then the inverse
-// complex DFT of M points gives N x.
+// (the imaginary slots of X[0] and X[N/2] are not read) and times the factor
+// when scaled, then the inverse complex DFT of M points gives N x (or N f x)
+// straight into x (src may be x: every slot is read first).
 template <int N, class T>
-void small_inverse(const T* src, Layout layout, T* x) noexcept {
+void small_inverse(const T* src, Layout layout, T* x, bool scaled, T f) noexcept {
     constexpr int M = N / 2;
     T z[N];
     const T r0 = src[0], rh = src[packed::nyquist_slot(layout, N)];
@@ -252,18 +253,28 @@ void small_inverse(const T* src, Layout layout, T* x) noexcept {
         z[M + 1] = -(z[M + 1] + z[M + 1]);
     }
     for (int k = 1; k < M / 2; ++k) small_pair<N, true>(z, k);
+    if (scaled)
+        for (int i = 0; i < N; ++i) z[i] *= f;
     small_cdft<M, true>(z, 1, x);
 }
 
-// Orders 0..4 into a local array: Perm terms (forward) or N x (inverse).
+// Orders 1..4: Perm terms into a local array, or N x (times f) into dst.
 template <class T>
-void small_dispatch(int order, bool inverse, const T* in, Layout layout, T* out) noexcept {
+void small_forward_order(int order, const T* in, T* out) noexcept {
     switch (order) {
-        case 0: out[0] = in[0]; break;
-        case 1: inverse ? small_inverse<2>(in, layout, out) : small_forward<2>(in, out); break;
-        case 2: inverse ? small_inverse<4>(in, layout, out) : small_forward<4>(in, out); break;
-        case 3: inverse ? small_inverse<8>(in, layout, out) : small_forward<8>(in, out); break;
-        default: inverse ? small_inverse<16>(in, layout, out) : small_forward<16>(in, out); break;
+        case 1: small_forward<2>(in, out); break;
+        case 2: small_forward<4>(in, out); break;
+        case 3: small_forward<8>(in, out); break;
+        default: small_forward<16>(in, out); break;
+    }
+}
+template <class T>
+void small_inverse_order(int order, const T* in, Layout layout, T* out, bool scaled, T f) noexcept {
+    switch (order) {
+        case 1: small_inverse<2>(in, layout, out, scaled, f); break;
+        case 2: small_inverse<4>(in, layout, out, scaled, f); break;
+        case 3: small_inverse<8>(in, layout, out, scaled, f); break;
+        default: small_inverse<16>(in, layout, out, scaled, f); break;
     }
 }
 
@@ -313,7 +324,8 @@ void real_forward(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     if (order <= kRealSmallLast) {
         // Each term goes from the local Perm array straight to its slot.
         T perm[16];
-        small_dispatch<T>(order, false, src, layout, perm);
+        if (order == 0) perm[0] = src[0];
+        else small_forward_order<T>(order, src, perm);
         const bool scaled = spec.forward_scaled != 0;
         const T f = spec.factor;
         auto put = [&](int slot, T v) { dst[slot] = scaled ? v * f : v; };
@@ -344,11 +356,9 @@ template <class T>
 void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
     const int order = spec.order, n = 1 << order;
     if (order <= kRealSmallLast) {
-        T x[16];
-        small_dispatch<T>(order, true, src, layout, x);
         const bool scaled = spec.inverse_scaled != 0;
-        const T f = spec.factor;
-        for (int i = 0; i < n; ++i) dst[i] = scaled ? x[i] * f : x[i];
+        if (order == 0) dst[0] = scaled ? src[0] * spec.factor : src[0];
+        else small_inverse_order<T>(order, src, layout, dst, scaled, spec.factor);
         return;
     }
     const int quarter = n / 4;
