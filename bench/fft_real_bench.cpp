@@ -145,6 +145,69 @@ void BM_fftw_inv(benchmark::State& state) {
     fftwf_free(y);
 }
 
+// Double precision, forward to CCS and back, one thread.
+void BM_vdxs_64f(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    const bool inverse = state.range(1) != 0;
+    vdxcoreSetNumThreads(1);
+    const int n = 1 << order;
+    VdxsFFTSpec_R_64f* spec = nullptr;
+    if (vdxsFFTInitAlloc_R_64f(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
+        state.SkipWithError("init");
+        return;
+    }
+    int bufSize = 0;
+    vdxsFFTGetBufSize_R_64f(spec, &bufSize);
+    Vdx8u* buf = vdxsMalloc_8u(bufSize > 0 ? bufSize : 1);
+    Vdx64f* x = vdxsMalloc_64f(n + 2);
+    Vdx64f* y = vdxsMalloc_64f(n + 2);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) x[i] = s[i];
+    vdxsFFTFwd_RToCCS_64f(x, y, spec, buf);
+    for (auto _ : state) {
+        if (inverse) vdxsFFTInv_CCSToR_64f(y, x, spec, buf);
+        else vdxsFFTFwd_RToCCS_64f(x, y, spec, buf);
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    vdxsFree(y);
+    vdxsFree(x);
+    vdxsFree(buf);
+    vdxsFFTFree_R_64f(spec);
+    vdxcoreSetNumThreads(0);
+}
+
+// FFTW's c2r plans overwrite their input, so its inverse copies the spectrum
+// in before each call (ours leaves its source intact and needs no copy).
+void BM_fftw_64f(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    const bool inverse = state.range(1) != 0;
+    const int n = 1 << order;
+    double* x = fftw_alloc_real(n);
+    fftw_complex* y = fftw_alloc_complex(n / 2 + 1);
+    fftw_complex* spectrum = fftw_alloc_complex(n / 2 + 1);
+    fftw_plan plan = inverse ? fftw_plan_dft_c2r_1d(n, y, x, FFTW_MEASURE) : fftw_plan_dft_r2c_1d(n, x, y, FFTW_MEASURE);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) x[i] = s[i];
+    fftw_plan forward = fftw_plan_dft_r2c_1d(n, x, spectrum, FFTW_ESTIMATE);
+    fftw_execute(forward);
+    for (auto _ : state) {
+        if (inverse) std::memcpy(y, spectrum, sizeof(fftw_complex) * (n / 2 + 1));
+        fftw_execute(plan);
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    fftw_destroy_plan(forward);
+    fftw_destroy_plan(plan);
+    fftw_free(spectrum);
+    fftw_free(y);
+    fftw_free(x);
+}
+
 void BM_kissfft(benchmark::State& state) {
     const int order = static_cast<int>(state.range(0));
     const int n = 1 << order;
@@ -173,6 +236,8 @@ BENCHMARK(BM_vdxs)->Apply([](auto* b) { sizes(b, true); })->UseRealTime();
 BENCHMARK(BM_fftw)->Apply([](auto* b) { sizes(b, kThreadsReady); })->UseRealTime();
 BENCHMARK(BM_vdxs_inv)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
 BENCHMARK(BM_fftw_inv)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
+BENCHMARK(BM_vdxs_64f)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {0, 1}})->UseRealTime();
+BENCHMARK(BM_fftw_64f)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {0, 1}})->UseRealTime();
 BENCHMARK(BM_kissfft)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
 
 }  // namespace
