@@ -70,11 +70,9 @@ constexpr int first_log(int order) noexcept { return order % 2 == 0 ? 2 : 3; }
 
 enum class Regime { small, radix4, two_level, blocked };
 
-// Order 6, the first of the radix-4 regime, runs the straight-line kernel of
-// 64 points as well: one or two passes over registers beat the bit-reversed
-// gather and two stages.  Its plan keeps the radix-4 tables (the sizes a
-// spec reports do not change); they are simply not read.
-constexpr int kStraightLast = 6;
+// The last order of the straight-line kernels; the radix-4 regime starts
+// right after it.
+constexpr int kStraightLast = kSmallLast;
 
 template <class T>
 Regime regime_of(int m) noexcept {

@@ -52,8 +52,6 @@
 // Regimes by complex order m (fixed; the real families use them at order-1):
 //   float:  small 0..5, radix-4 6..12, two-level 13..17, blocked 18..
 //   double: small 0..5, radix-4 6..11, two-level 12..16, blocked 17..
-// Order 6 has the tables and buffer size of the radix-4 regime but runs the
-// straight-line kernel of the small orders (it needs no work buffer).
 // kMaxOrder<T> is the largest complex order the engine builds (28 / 27).
 #pragma once
 

@@ -106,7 +106,7 @@ inline void dft8(X* x) {
 
 // ---- small lengths: straight-line code per length
 
-// w_N^k for N <= 64 and any k, from the static table, folded at compile time.
+// w_N^k for N <= 32 and any k, from the static table, folded at compile time.
 template <class T>
 constexpr Cx<T> small_twiddle(int N, int k) {
     k %= N;
@@ -298,9 +298,7 @@ template <class T, int N, bool Inv, bool Scale>
     constexpr int G = Vec<T, kWidth>::lanes / 2, G16 = Vec<T, 16>::lanes / 2;
     // One pass while N/G vectors fit the sixteen registers, two passes
     // through a local block beyond (measured per variant).
-    if constexpr (N == 64 && (sizeof(T) == 8 || kWidth == 16)) {
-        small_grid<T, kWidth, 8, 8, Inv, Scale>(src, dst, factor);
-    } else if constexpr (N == 32 && kWidth == 16) {
+    if constexpr (N == 32 && kWidth == 16) {
         small_grid<T, kWidth, 4, 8, Inv, Scale>(src, dst, factor);
     } else if constexpr (N >= G * G) {
         small_vectors<T, kWidth, N, Inv, Scale>(src, dst, factor);
@@ -326,8 +324,7 @@ void small_dispatch(const T* src, T* dst, int m, T factor) noexcept {
     case 2: small_kernel<T, 4, Inv, Scale>(src, dst, factor); break;
     case 3: small_kernel<T, 8, Inv, Scale>(src, dst, factor); break;
     case 4: small_kernel<T, 16, Inv, Scale>(src, dst, factor); break;
-    case 5: small_kernel<T, 32, Inv, Scale>(src, dst, factor); break;
-    default: small_kernel<T, 64, Inv, Scale>(src, dst, factor); break;
+    default: small_kernel<T, 32, Inv, Scale>(src, dst, factor); break;
     }
 }
 

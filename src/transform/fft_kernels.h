@@ -21,7 +21,7 @@ namespace fft {
 
 template <class T>
 struct Kernels {
-    // Lengths 2^m, m = 0..6, straight-line code per length over vectors of
+    // Lengths 2^m, m = 0..5, straight-line code per length over vectors of
     // pairs, out of place or in place (src == dst); the scaling form
     // multiplies each output by factor as it stores it.
     void (*small)(const T* src, T* dst, int m, bool inverse, bool scale, T factor) noexcept;
