@@ -1,4 +1,4 @@
-// Complex FFT, forward, out of place, N = 2^6 .. 2^22: this library (one
+// Complex FFT, forward, out of place, N = 2^4 .. 2^22: this library (one
 // thread, and the default thread count) against FFTW (FFTW_MEASURE plans, one
 // thread, the same aligned buffers) and KissFFT (float only).  Each result
 // carries GFLOP/s = 5 N log2(N) / time.
@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int kMinOrder = 6, kMaxOrder = 22;
+constexpr int kMinOrder = 4, kMaxOrder = 22;
 
 void set_rate(benchmark::State& state, int order) {
     const double n = double(1L << order);

@@ -1,6 +1,8 @@
 // Real forward FFT, 32-bit float, to the CCS layout (N/2+1 complex terms),
 // against FFTW's r2c plans (FFTW_MEASURE, planned once outside the timing)
-// and KissFFT's real transform, for N = 2^6 .. 2^22, out of place.
+// and KissFFT's real transform, for N = 2^4 .. 2^22, out of place; and the
+// inverse from CCS against FFTW's c2r plans (which may overwrite their
+// input, so both sides get a fresh copy of the spectrum inside the timing).
 //
 // Arguments: log2 N, then the thread count: 0 is each library's default
 // (ours: the core library's count; FFTW: its threaded planner with the
@@ -12,6 +14,7 @@
 #include <omp.h>
 
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -83,6 +86,128 @@ void BM_fftw(benchmark::State& state) {
     fftwf_free(x);
 }
 
+void BM_vdxs_inv(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    vdxcoreSetNumThreads(static_cast<int>(state.range(1)));
+    const int n = 1 << order;
+    VdxsFFTSpec_R_32f* spec = nullptr;
+    if (vdxsFFTInitAlloc_R_32f(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
+        state.SkipWithError("init");
+        return;
+    }
+    int bufSize = 0;
+    vdxsFFTGetBufSize_R_32f(spec, &bufSize);
+    Vdx8u* buf = vdxsMalloc_8u(bufSize > 0 ? bufSize : 1);
+    Vdx32f* spectrum = vdxsMalloc_32f(n + 2);
+    Vdx32f* x = vdxsMalloc_32f(n + 2);
+    Vdx32f* y = vdxsMalloc_32f(n);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) y[i] = s[i];
+    vdxsFFTFwd_RToCCS_32f(y, spectrum, spec, buf);
+    for (auto _ : state) {
+        std::memcpy(x, spectrum, sizeof(float) * (n + 2));
+        vdxsFFTInv_CCSToR_32f(x, y, spec, buf);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    vdxsFree(y);
+    vdxsFree(x);
+    vdxsFree(spectrum);
+    vdxsFree(buf);
+    vdxsFFTFree_R_32f(spec);
+    vdxcoreSetNumThreads(0);
+}
+
+void BM_fftw_inv(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    const int n = 1 << order;
+    fftwf_plan_with_nthreads(state.range(1) == 1 ? 1 : omp_get_num_procs());
+    float* y = fftwf_alloc_real(n);
+    fftwf_complex* spectrum = fftwf_alloc_complex(n / 2 + 1);
+    fftwf_complex* x = fftwf_alloc_complex(n / 2 + 1);
+    fftwf_plan plan = fftwf_plan_dft_c2r_1d(n, x, y, FFTW_MEASURE);
+    fftwf_plan forward = fftwf_plan_dft_r2c_1d(n, y, spectrum, FFTW_ESTIMATE);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) y[i] = s[i];
+    fftwf_execute(forward);
+    for (auto _ : state) {
+        std::memcpy(x, spectrum, sizeof(fftwf_complex) * (n / 2 + 1));
+        fftwf_execute(plan);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    fftwf_destroy_plan(forward);
+    fftwf_destroy_plan(plan);
+    fftwf_free(x);
+    fftwf_free(spectrum);
+    fftwf_free(y);
+}
+
+// Double precision, forward to CCS and back, one thread.
+void BM_vdxs_64f(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    const bool inverse = state.range(1) != 0;
+    vdxcoreSetNumThreads(1);
+    const int n = 1 << order;
+    VdxsFFTSpec_R_64f* spec = nullptr;
+    if (vdxsFFTInitAlloc_R_64f(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
+        state.SkipWithError("init");
+        return;
+    }
+    int bufSize = 0;
+    vdxsFFTGetBufSize_R_64f(spec, &bufSize);
+    Vdx8u* buf = vdxsMalloc_8u(bufSize > 0 ? bufSize : 1);
+    Vdx64f* x = vdxsMalloc_64f(n + 2);
+    Vdx64f* y = vdxsMalloc_64f(n + 2);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) x[i] = s[i];
+    vdxsFFTFwd_RToCCS_64f(x, y, spec, buf);
+    for (auto _ : state) {
+        if (inverse) vdxsFFTInv_CCSToR_64f(y, x, spec, buf);
+        else vdxsFFTFwd_RToCCS_64f(x, y, spec, buf);
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    vdxsFree(y);
+    vdxsFree(x);
+    vdxsFree(buf);
+    vdxsFFTFree_R_64f(spec);
+    vdxcoreSetNumThreads(0);
+}
+
+// FFTW's c2r plans overwrite their input, so its inverse copies the spectrum
+// in before each call (ours leaves its source intact and needs no copy).
+void BM_fftw_64f(benchmark::State& state) {
+    const int order = static_cast<int>(state.range(0));
+    const bool inverse = state.range(1) != 0;
+    const int n = 1 << order;
+    double* x = fftw_alloc_real(n);
+    fftw_complex* y = fftw_alloc_complex(n / 2 + 1);
+    fftw_complex* spectrum = fftw_alloc_complex(n / 2 + 1);
+    fftw_plan plan = inverse ? fftw_plan_dft_c2r_1d(n, y, x, FFTW_MEASURE) : fftw_plan_dft_r2c_1d(n, x, y, FFTW_MEASURE);
+    const auto s = signal(n);
+    for (int i = 0; i < n; ++i) x[i] = s[i];
+    fftw_plan forward = fftw_plan_dft_r2c_1d(n, x, spectrum, FFTW_ESTIMATE);
+    fftw_execute(forward);
+    for (auto _ : state) {
+        if (inverse) std::memcpy(y, spectrum, sizeof(fftw_complex) * (n / 2 + 1));
+        fftw_execute(plan);
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(y);
+        benchmark::ClobberMemory();
+    }
+    finish(state, order);
+    fftw_destroy_plan(forward);
+    fftw_destroy_plan(plan);
+    fftw_free(spectrum);
+    fftw_free(y);
+    fftw_free(x);
+}
+
 void BM_kissfft(benchmark::State& state) {
     const int order = static_cast<int>(state.range(0));
     const int n = 1 << order;
@@ -99,7 +224,7 @@ void BM_kissfft(benchmark::State& state) {
 }
 
 void sizes(benchmark::internal::Benchmark* b, bool threads) {
-    for (int order = 6; order <= 22; ++order) {
+    for (int order = 4; order <= 22; ++order) {
         b->Args({order, 1});
         if (threads) b->Args({order, 0});
     }
@@ -109,6 +234,10 @@ const bool kThreadsReady = fftwf_init_threads() != 0;
 
 BENCHMARK(BM_vdxs)->Apply([](auto* b) { sizes(b, true); })->UseRealTime();
 BENCHMARK(BM_fftw)->Apply([](auto* b) { sizes(b, kThreadsReady); })->UseRealTime();
+BENCHMARK(BM_vdxs_inv)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
+BENCHMARK(BM_fftw_inv)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
+BENCHMARK(BM_vdxs_64f)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {0, 1}})->UseRealTime();
+BENCHMARK(BM_fftw_64f)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {0, 1}})->UseRealTime();
 BENCHMARK(BM_kissfft)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
 
 }  // namespace

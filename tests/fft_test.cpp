@@ -385,7 +385,7 @@ TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
     using F = TypeParam;
     using T = typename F::T;
     Mismatches bad;
-    const int orders[] = {0, 3, 5, 6, 7, 11, F::kTwoLevel - 1, F::kTwoLevel, F::kTwoLevel + 1, F::kBlocked - 1,
+    const int orders[] = {0, 1, 2, 3, 4, 5, 6, 7, 11, F::kTwoLevel - 1, F::kTwoLevel, F::kTwoLevel + 1, F::kBlocked - 1,
                           F::kBlocked, F::kBlocked + 1};
     for (int order : orders) {
         const size_t n = size_t(1) << order;

@@ -70,6 +70,10 @@ constexpr int first_log(int order) noexcept { return order % 2 == 0 ? 2 : 3; }
 
 enum class Regime { small, radix4, two_level, blocked };
 
+// The last order of the straight-line kernels; the radix-4 regime starts
+// right after it.
+constexpr int kStraightLast = kSmallLast;
+
 template <class T>
 Regime regime_of(int m) noexcept {
     if (m <= kSmallLast) return Regime::small;
@@ -542,6 +546,7 @@ void build_plan(Plan* plan, int m, void* tables, void* init) noexcept {
 
 template <class T>
 bool work_needed(const Plan& plan, const T* src, const T* dst) noexcept {
+    if (plan.order <= kStraightLast) return false;
     switch (regime_of<T>(plan.order)) {
     case Regime::small: return false;
     case Regime::radix4: return src == dst;
@@ -562,9 +567,8 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
     const Kernels<T>& k = kernels<T>();
     const int m = plan.order;
     const long N = 1L << m;
-    switch (regime_of<T>(m)) {
-    case Regime::small: {
-        T tmp[2 * 32];
+    if (m <= kStraightLast) {
+        T tmp[2 << kStraightLast];
         for (long i = 0; i < N; ++i) {
             tmp[2 * i] = sre[i];
             tmp[2 * i + 1] = sim[i];
@@ -574,8 +578,11 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
             dre[i] = tmp[2 * i];
             dim[i] = tmp[2 * i + 1];
         }
-        break;
+        return;
     }
+    switch (regime_of<T>(m)) {
+    case Regime::small:
+        break;
     case Regime::radix4: {
         const int c = first_log(m);
         T* x = static_cast<T*>(work);
@@ -619,8 +626,12 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
 
 template <class T>
 void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scale, T factor, void* work) noexcept {
+    if (plan.order <= kStraightLast) {
+        kernels<T>().small(src, dst, plan.order, inverse, scale, factor);
+        return;
+    }
     switch (regime_of<T>(plan.order)) {
-    case Regime::small: kernels<T>().small(src, dst, plan.order, inverse, scale, factor); break;
+    case Regime::small: break;
     case Regime::radix4: run_radix4(plan, src, dst, inverse, scale, factor, work); break;
     case Regime::two_level: run_two_level(plan, src, dst, inverse, scale, factor, work); break;
     case Regime::blocked: run_blocked(plan, src, dst, inverse, scale, factor, work); break;

@@ -106,9 +106,14 @@ inline void dft8(X* x) {
 
 // ---- small lengths: straight-line code per length
 
-// w_N^k for N <= 32 from the static table, folded at compile time.
+// w_N^k for N <= 32 and any k, from the static table, folded at compile time.
 template <class T>
 constexpr Cx<T> small_twiddle(int N, int k) {
+    k %= N;
+    if (k >= N / 2) {
+        const Cx<T> w = small_twiddle<T>(N, k - N / 2);
+        return {-w.re, -w.im};
+    }
     const int n = k * (1024 / N);  // below 512
     if constexpr (sizeof(T) == 4) {
         return n <= 256 ? Cx<T>{kSine1024f[256 - n], -kSine1024f[n]} : Cx<T>{-kSine1024f[n - 256], -kSine1024f[512 - n]};
@@ -129,38 +134,185 @@ struct SmallTwiddles {
 template <class T, int N>
 inline constexpr SmallTwiddles<T, N> kSmallTwiddles = SmallTwiddles<T, N>::make();
 
-template <class T, int N, bool Inv>
-[[gnu::always_inline]] inline void small_dft(const Cx<T>* in, int s, Cx<T>* out) {
-    if constexpr (N == 1) {
-        out[0] = in[0];
-    } else if constexpr (N == 2) {
-        out[0] = in[0] + in[s];
-        out[1] = in[0] - in[s];
-    } else if constexpr (N == 4 || N == 8) {
-        for (int u = 0; u < N; ++u) out[u] = in[u * s];
-        if constexpr (N == 4) dft4<Inv>(out[0], out[1], out[2], out[3]);
-        else dft8<Inv, T>(out);
-    } else {
-        small_dft<T, N / 2, Inv>(in, 2 * s, out);
-        small_dft<T, N / 2, Inv>(in + s, 2 * s, out + N / 2);
-#pragma GCC unroll 16
+// z * w (conjugated for the inverse) for a constant w, on either kind.
+template <bool Inv, class T>
+inline Cx<T> twiddle_by(Cx<T> z, Cx<T> w) { return twiddle<Inv>(z, w); }
+template <bool Inv, class T, int W>
+inline Vec<T, W> twiddle_by(Vec<T, W> z, Cx<T> w) {
+    return twiddle_parts<Inv>(z, Vec<T, W>::set1(w.re), Vec<T, W>::set1(w.im));
+}
+
+// DFT of N points x[0..N) (each lane pair of a vector its own sequence),
+// natural order in and out: radix 2 on top of the 4- and 8-point DFTs, the
+// twiddles at k = 0 and N/4 done exactly.
+template <bool Inv, class T, int N, class X>
+[[gnu::always_inline]] inline void dft_across(X* x) {
+    if constexpr (N == 2) {
+        const X a = x[0];
+        x[0] = a + x[1];
+        x[1] = a - x[1];
+    } else if constexpr (N == 4) {
+        dft4<Inv>(x[0], x[1], x[2], x[3]);
+    } else if constexpr (N == 8) {
+        dft8<Inv, T>(x);
+    } else if constexpr (N >= 16) {
+        X e[N / 2], o[N / 2];
+#pragma GCC unroll 32
+        for (int n = 0; n < N / 2; ++n) {
+            e[n] = x[2 * n];
+            o[n] = x[2 * n + 1];
+        }
+        dft_across<Inv, T, N / 2>(e);
+        dft_across<Inv, T, N / 2>(o);
+#pragma GCC unroll 32
         for (int k = 0; k < N / 2; ++k) {
-            const Cx<T> t = twiddle<Inv>(out[k + N / 2], kSmallTwiddles<T, N>.w[k]);
-            out[k + N / 2] = out[k] - t;
-            out[k] = out[k] + t;
+            X t = o[k];
+            if (k == N / 4) t = rot<Inv>(t);
+            else if (k != 0) t = twiddle_by<Inv>(t, kSmallTwiddles<T, N>.w[k]);
+            x[k] = e[k] + t;
+            x[k + N / 2] = e[k] - t;
         }
     }
 }
 
+// The twiddles between the two passes of a length-N kernel on vectors of G
+// pairs: term (k1, n2) times w_N^(n2 k1); per k1, the G real parts each
+// twice, then the G imaginary parts each twice.
+template <class T, int N, int G>
+struct LaneTwiddles {
+    alignas(32) T w[N / G][4 * G];
+    static constexpr LaneTwiddles make() {
+        LaneTwiddles t{};
+        for (int k1 = 0; k1 < N / G; ++k1)
+            for (int n2 = 0; n2 < G; ++n2) {
+                const Cx<T> w = small_twiddle<T>(N, n2 * k1);
+                t.w[k1][2 * n2] = t.w[k1][2 * n2 + 1] = w.re;
+                t.w[k1][2 * G + 2 * n2] = t.w[k1][2 * G + 2 * n2 + 1] = w.im;
+            }
+        return t;
+    }
+};
+template <class T, int N, int G>
+inline constexpr LaneTwiddles<T, N, G> kLaneTwiddles = LaneTwiddles<T, N, G>::make();
+
+// Length N on vectors of G pairs (N >= G^2), as N = N1 G: vector u holds
+// x[G u .. G u + G); the N1-point DFTs run across the vectors (one per lane
+// pair n2), the products with w_N^(n2 k1) follow, and per block of G vectors
+// a transpose brings n2 across vectors for the G-point DFTs, which leave
+// X[k1 + N1 k2] for G consecutive k1 in one vector.  Every input is loaded
+// before the first store, so src may be dst.
+template <class T, int W, int N, bool Inv, bool Scale>
+[[gnu::always_inline]] inline void small_vectors(const T* src, T* dst, T factor) noexcept {
+    using Vt = Vec<T, W>;
+    constexpr int G = Vt::lanes / 2, N1 = N / G;
+    static_assert(N1 >= G, "a transpose block needs G vectors");
+    Vt a[N1];
+#pragma GCC unroll 64
+    for (int u = 0; u < N1; ++u) a[u] = Vt::loadu(src + 2 * G * u);
+    if constexpr (N1 > 1) dft_across<Inv, T, N1>(a);
+    if constexpr (G > 1) {
+        constexpr const LaneTwiddles<T, N, G>& tw = kLaneTwiddles<T, N, G>;
+#pragma GCC unroll 64
+        for (int k1 = 1; k1 < N1; ++k1)
+            a[k1] = twiddle_parts<Inv>(a[k1], Vt::load(tw.w[k1]), Vt::load(tw.w[k1] + 2 * G));
+#pragma GCC unroll 16
+        for (int g = 0; g < N1; g += G) {
+            transpose_pairs(a + g);
+            dft_across<Inv, T, G>(a + g);
+        }
+    }
+    const Vt sc = Vt::set1(factor);
+#pragma GCC unroll 16
+    for (int g = 0; g < N1; g += G) {
+#pragma GCC unroll 4
+        for (int k2 = 0; k2 < G; ++k2) {
+            const Vt y = Scale ? a[g + k2] * sc : a[g + k2];
+            y.storeu(dst + 2 * (N1 * k2 + g));
+        }
+    }
+}
+
+// Length N = R1 R2 in two passes over a local block, for when N/G vectors
+// no longer fit the registers: x as R1 rows of R2, the R1-point DFTs down the
+// columns (G columns per vector), the products with w_N^(c k1), a transpose
+// per block of G rows into the block stored column-major, then the R2-point
+// DFTs along the rows leave X[k1 + R1 k2].  The source is read completely in
+// the first pass, so src may be dst.
+template <class T, int R1, int R2, int G>
+struct GridTwiddles {
+    alignas(32) T w[R1][R2 / G][4 * G];  // [k1][column block]: G re twice, G im twice
+    static constexpr GridTwiddles make() {
+        GridTwiddles t{};
+        for (int k1 = 0; k1 < R1; ++k1)
+            for (int c = 0; c < R2; ++c) {
+                const Cx<T> w = small_twiddle<T>(R1 * R2, c * k1);
+                T* g = t.w[k1][c / G];
+                g[2 * (c % G)] = g[2 * (c % G) + 1] = w.re;
+                g[2 * G + 2 * (c % G)] = g[2 * G + 2 * (c % G) + 1] = w.im;
+            }
+        return t;
+    }
+};
+template <class T, int R1, int R2, int G>
+inline constexpr GridTwiddles<T, R1, R2, G> kGridTwiddles = GridTwiddles<T, R1, R2, G>::make();
+
+template <class T, int W, int R1, int R2, bool Inv, bool Scale>
+[[gnu::always_inline]] inline void small_grid(const T* src, T* dst, T factor) noexcept {
+    using Vt = Vec<T, W>;
+    constexpr int G = Vt::lanes / 2;
+    static_assert(R1 % G == 0 && R2 % G == 0, "whole transpose blocks");
+    constexpr const GridTwiddles<T, R1, R2, G>& tw = kGridTwiddles<T, R1, R2, G>;
+    alignas(32) T block[2 * R1 * R2];
+#pragma GCC unroll 8
+    for (int cb = 0; cb < R2 / G; ++cb) {
+        Vt a[R1];
+#pragma GCC unroll 16
+        for (int r = 0; r < R1; ++r) a[r] = Vt::loadu(src + 2 * (R2 * r + G * cb));
+        dft_across<Inv, T, R1>(a);
+#pragma GCC unroll 16
+        for (int k1 = 1; k1 < R1; ++k1)
+            a[k1] = twiddle_parts<Inv>(a[k1], Vt::load(tw.w[k1][cb]), Vt::load(tw.w[k1][cb] + 2 * G));
+#pragma GCC unroll 16
+        for (int kb = 0; kb < R1; kb += G) {
+            transpose_pairs(a + kb);
+#pragma GCC unroll 4
+            for (int j = 0; j < G; ++j) a[kb + j].store(block + 2 * (R1 * (G * cb + j) + kb));
+        }
+    }
+    const Vt sc = Vt::set1(factor);
+#pragma GCC unroll 8
+    for (int kb = 0; kb < R1; kb += G) {
+        Vt b[R2];
+#pragma GCC unroll 16
+        for (int c = 0; c < R2; ++c) b[c] = Vt::load(block + 2 * (R1 * c + kb));
+        dft_across<Inv, T, R2>(b);
+#pragma GCC unroll 16
+        for (int k2 = 0; k2 < R2; ++k2) (Scale ? b[k2] * sc : b[k2]).storeu(dst + 2 * (R1 * k2 + kb));
+    }
+}
+
+// Flattened: every butterfly and transpose inlined, the data never leaves
+// the registers between loads and stores.
 template <class T, int N, bool Inv, bool Scale>
-void small_kernel(const T* src, T* dst, T factor) noexcept {
-    Cx<T> in[N], out[N];
-    for (int k = 0; k < N; ++k) in[k] = {src[2 * k], src[2 * k + 1]};
-    small_dft<T, N, Inv>(in, 1, out);
-    for (int k = 0; k < N; ++k) {
-        const Cx<T> y = Scale ? scale_by(out[k], factor) : out[k];
-        dst[2 * k] = y.re;
-        dst[2 * k + 1] = y.im;
+[[gnu::flatten]] void small_kernel(const T* src, T* dst, T factor) noexcept {
+    constexpr int G = Vec<T, kWidth>::lanes / 2, G16 = Vec<T, 16>::lanes / 2;
+    // One pass while N/G vectors fit the sixteen registers, two passes
+    // through a local block beyond (measured per variant).
+    if constexpr (N == 32 && kWidth == 16) {
+        small_grid<T, kWidth, 4, 8, Inv, Scale>(src, dst, factor);
+    } else if constexpr (N >= G * G) {
+        small_vectors<T, kWidth, N, Inv, Scale>(src, dst, factor);
+    } else if constexpr (N >= G16 * G16) {
+        small_vectors<T, 16, N, Inv, Scale>(src, dst, factor);
+    } else {
+        Cx<T> x[N];
+        for (int k = 0; k < N; ++k) x[k] = {src[2 * k], src[2 * k + 1]};
+        if constexpr (N > 1) dft_across<Inv, T, N>(x);
+        for (int k = 0; k < N; ++k) {
+            const Cx<T> y = Scale ? scale_by(x[k], factor) : x[k];
+            dst[2 * k] = y.re;
+            dst[2 * k + 1] = y.im;
+        }
     }
 }
 

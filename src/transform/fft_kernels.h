@@ -21,8 +21,9 @@ namespace fft {
 
 template <class T>
 struct Kernels {
-    // Lengths 2^m, m = 0..5, out of place or in place (src == dst); the
-    // scaling form multiplies each output by factor as it stores it.
+    // Lengths 2^m, m = 0..5, straight-line code per length over vectors of
+    // pairs, out of place or in place (src == dst); the scaling form
+    // multiplies each output by factor as it stores it.
     void (*small)(const T* src, T* dst, int m, bool inverse, bool scale, T factor) noexcept;
     // Bit-reversed gather fused with the first DIT stage of radix B = 2^logB
     // (4 or 8): for each row i < count (a multiple of 4) and its partner

@@ -20,7 +20,8 @@
 //   source layout directly (an in-place Pack is first moved up by one slot)
 //   and writes twice the half-length spectrum into the destination, and the
 //   complex inverse of order-1 runs in place there with the inverse scaling.
-//   Orders 0..4 use the straight-line mirror on the Perm terms.  The imaginary
+//   Orders 0..4 use the straight-line mirror, reading the layout's slots
+//   directly.  The imaginary
 //   slots of CCS at 0 and N/2 are never read.
 //
 // The recombination coefficients P(k) = (1/2 - sin/2, -cos/2) of 2 pi k/N are
@@ -41,6 +42,7 @@
 #include "object.h"
 #include "transform/fft_real.h"
 #include "transform/fft_real_kernels.h"
+#include "transform/fft_tables.h"
 
 namespace vdx::fft {
 namespace {
@@ -156,10 +158,13 @@ void build_recomb(int order, T* table) noexcept {
 
 // ---------------------------------------------------------------- orders 0..4
 
-// cos and sin of 2 pi u/1024, any u in 0..1023, from the static table.
+// cos and sin of 2 pi u/1024, any u in 0..1023, from the static table (read
+// here directly, so that the unrolled kernels fold their unit roots).
 template <class T>
-void root_1024(int u, T& c, T& s) noexcept {
-    const T* st = static_sine<T>();
+constexpr void root_1024(int u, T& c, T& s) noexcept {
+    const T* st;
+    if constexpr (sizeof(T) == 4) st = kSine1024f;
+    else st = kSine1024d;
     const int r = u & 255;
     switch (u >> 8) {
         case 0: c = st[256 - r], s = st[r]; break;
@@ -227,31 +232,49 @@ void small_forward(const T* x, T* perm) noexcept {
     for (int k = 1; k < M / 2; ++k) small_pair<N, false>(perm, k);
 }
 
-// The mirror: twice the half-length spectrum from Perm, then the inverse
-// complex DFT of M points gives N x.
+// The mirror: twice the half-length spectrum, read from the layout directly
+// (the imaginary slots of X[0] and X[N/2] are not read) and times the factor
+// when scaled, then the inverse complex DFT of M points gives N x (or N f x)
+// straight into x (src may be x: every slot is read first).
 template <int N, class T>
-void small_inverse(const T* perm, T* x) noexcept {
+void small_inverse(const T* src, Layout layout, T* x, bool scaled, T f) noexcept {
     constexpr int M = N / 2;
     T z[N];
-    for (int i = 0; i < N; ++i) z[i] = perm[i];
-    z[0] = perm[0] + perm[1];
-    z[1] = perm[0] - perm[1];
+    const T r0 = src[0], rh = src[packed::nyquist_slot(layout, N)];
+    z[0] = r0 + rh;
+    z[1] = r0 - rh;
+    for (int k = 1; k < M; ++k) {
+        const int s = packed::re_slot(layout, k, N);
+        z[2 * k] = src[s];
+        z[2 * k + 1] = src[s + 1];
+    }
     if constexpr (M >= 2) {
-        z[M] = perm[M] + perm[M];
-        z[M + 1] = -(perm[M + 1] + perm[M + 1]);
+        z[M] = z[M] + z[M];
+        z[M + 1] = -(z[M + 1] + z[M + 1]);
     }
     for (int k = 1; k < M / 2; ++k) small_pair<N, true>(z, k);
+    if (scaled)
+        for (int i = 0; i < N; ++i) z[i] *= f;
     small_cdft<M, true>(z, 1, x);
 }
 
+// Orders 1..4: Perm terms into a local array, or N x (times f) into dst.
 template <class T>
-void small_dispatch(int order, bool inverse, const T* in, T* out) noexcept {
+void small_forward_order(int order, const T* in, T* out) noexcept {
     switch (order) {
-        case 0: out[0] = in[0]; break;
-        case 1: inverse ? small_inverse<2>(in, out) : small_forward<2>(in, out); break;
-        case 2: inverse ? small_inverse<4>(in, out) : small_forward<4>(in, out); break;
-        case 3: inverse ? small_inverse<8>(in, out) : small_forward<8>(in, out); break;
-        default: inverse ? small_inverse<16>(in, out) : small_forward<16>(in, out); break;
+        case 1: small_forward<2>(in, out); break;
+        case 2: small_forward<4>(in, out); break;
+        case 3: small_forward<8>(in, out); break;
+        default: small_forward<16>(in, out); break;
+    }
+}
+template <class T>
+void small_inverse_order(int order, const T* in, Layout layout, T* out, bool scaled, T f) noexcept {
+    switch (order) {
+        case 1: small_inverse<2>(in, layout, out, scaled, f); break;
+        case 2: small_inverse<4>(in, layout, out, scaled, f); break;
+        case 3: small_inverse<8>(in, layout, out, scaled, f); break;
+        default: small_inverse<16>(in, layout, out, scaled, f); break;
     }
 }
 
@@ -291,11 +314,6 @@ auto inverse_kernel(const FftRealKernels& k) noexcept {
     else return k.inverse_64f;
 }
 
-template <class T>
-void scale_all(T* d, int n, T factor) noexcept {
-    for (int i = 0; i < n; ++i) d[i] *= factor;
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------- transforms
@@ -304,11 +322,24 @@ template <class T>
 void real_forward(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
     const int order = spec.order, n = 1 << order;
     if (order <= kRealSmallLast) {
+        // Each term goes from the local Perm array straight to its slot.
         T perm[16];
-        small_dispatch<T>(order, false, src, perm);
-        if (spec.forward_scaled) scale_all(perm, n, spec.factor);
-        std::memcpy(dst, perm, static_cast<std::size_t>(n) * sizeof(T));
-        perm_to_layout(dst, n, layout);
+        if (order == 0) perm[0] = src[0];
+        else small_forward_order<T>(order, src, perm);
+        const bool scaled = spec.forward_scaled != 0;
+        const T f = spec.factor;
+        auto put = [&](int slot, T v) { dst[slot] = scaled ? v * f : v; };
+        put(0, perm[0]);
+        if (n >= 2) put(packed::nyquist_slot(layout, n), perm[1]);
+        for (int k = 1; k < n / 2; ++k) {
+            const int s = packed::re_slot(layout, k, n);
+            put(s, perm[2 * k]);
+            put(s + 1, perm[2 * k + 1]);
+        }
+        if (layout == Layout::ccs) {
+            dst[1] = T(0);
+            if (n >= 2) dst[n + 1] = T(0);
+        }
         return;
     }
     run_complex<T>(spec.plan, src, dst, false, spec.forward_scaled != 0, spec.factor, work);
@@ -325,16 +356,9 @@ template <class T>
 void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
     const int order = spec.order, n = 1 << order;
     if (order <= kRealSmallLast) {
-        T perm[16];
-        perm[0] = src[0];
-        if (n >= 2) perm[1] = src[packed::nyquist_slot(layout, n)];
-        for (int k = 1; k < n / 2; ++k) {
-            const int s = packed::re_slot(layout, k, n);
-            perm[2 * k] = src[s];
-            perm[2 * k + 1] = src[s + 1];
-        }
-        small_dispatch<T>(order, true, perm, dst);
-        if (spec.inverse_scaled) scale_all(dst, n, spec.factor);
+        const bool scaled = spec.inverse_scaled != 0;
+        if (order == 0) dst[0] = scaled ? src[0] * spec.factor : src[0];
+        else small_inverse_order<T>(order, src, layout, dst, scaled, spec.factor);
         return;
     }
     const int quarter = n / 4;

@@ -3,7 +3,8 @@
 // avx2).  Each step takes L = lanes/2 consecutive terms k.. from the bottom
 // and their mirrors M-k.. from the top (one load, reversed), so the two
 // ranges never meet while k + L <= N/4; the last few terms below N/4 take
-// the same formulas one at a time.
+// one overlapping step when there is room for it, the same formulas one at
+// a time otherwise.
 #include "transform/fft_real_kernels.h"
 
 #include "simd.h"
@@ -44,16 +45,30 @@ void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coar
         const int q = k >> 10;
         return half + cmul(V::loadu(table + 2 * (k - (q << 10))), splat_complex<T, kWidth>(coarse + 2 * q));
     };
-    int k = 1;
-    for (; k + L <= quarter; k += L) {
-        const V a = V::loadu(in1 + 2 * (k - 1));
-        const V b = conj(reverse_complex(V::loadu(in1 + 2 * (m - k - L))));
+    auto step = [&](int k, V a, V mirrors) {
+        const V b = conj(reverse_complex(mirrors));
         const V p = coefficient(k);
         const V t = D == Dir::forward ? cmul(p, a - b) : cmul_conj(a - b, p);
         V x = b + t, y = reverse_complex(conj(a - t));
         if (D == Dir::inverse) x = x + x, y = y + y;
         x.storeu(out1 + 2 * (k - 1));
         y.storeu(out1 + 2 * (m - k - L));
+    };
+    // Terms left over after the whole steps are done by one more step at
+    // quarter - L, overlapping the last one: its inputs are loaded before
+    // anything is stored, and a term gives the same result in any lane.
+    const int last = quarter - L;
+    const bool overlap = (quarter - 1) % L != 0 && last >= 1;
+    V last_a{}, last_b{};
+    if (overlap) {
+        last_a = V::loadu(in1 + 2 * (last - 1));
+        last_b = V::loadu(in1 + 2 * (m - last - L));
+    }
+    int k = 1;
+    for (; k + L <= quarter; k += L) step(k, V::loadu(in1 + 2 * (k - 1)), V::loadu(in1 + 2 * (m - k - L)));
+    if (overlap) {
+        step(last, last_a, last_b);
+        return;
     }
     for (; k < quarter; ++k) {
         T p[2];
