@@ -2,7 +2,8 @@
 // against FFTW's r2c plans (FFTW_MEASURE, planned once outside the timing)
 // and KissFFT's real transform, for N = 2^4 .. 2^22, out of place; and the
 // inverse from CCS against FFTW's c2r plans (which may overwrite their
-// input, so both sides get a fresh copy of the spectrum inside the timing).
+// input, so FFTW gets a fresh copy of the spectrum inside the timing; ours
+// leaves its source intact).  Double precision both ways up to 2^12.
 //
 // Arguments: log2 N, then the thread count: 0 is each library's default
 // (ours: the core library's count; FFTW: its threaded planner with the
@@ -37,24 +38,55 @@ void finish(benchmark::State& state, int order) {
                                                   benchmark::Counter::kIsRate);
 }
 
+// Our real specs by precision.
+template <class T>
+struct Real;
+template <>
+struct Real<Vdx32f> {
+    using Spec = VdxsFFTSpec_R_32f;
+    static constexpr auto InitAlloc = vdxsFFTInitAlloc_R_32f;
+    static constexpr auto GetBufSize = vdxsFFTGetBufSize_R_32f;
+    static constexpr auto Free = vdxsFFTFree_R_32f;
+    static constexpr auto Fwd = vdxsFFTFwd_RToCCS_32f;
+    static constexpr auto Inv = vdxsFFTInv_CCSToR_32f;
+    static constexpr auto Malloc = vdxsMalloc_32f;
+};
+template <>
+struct Real<Vdx64f> {
+    using Spec = VdxsFFTSpec_R_64f;
+    static constexpr auto InitAlloc = vdxsFFTInitAlloc_R_64f;
+    static constexpr auto GetBufSize = vdxsFFTGetBufSize_R_64f;
+    static constexpr auto Free = vdxsFFTFree_R_64f;
+    static constexpr auto Fwd = vdxsFFTFwd_RToCCS_64f;
+    static constexpr auto Inv = vdxsFFTInv_CCSToR_64f;
+    static constexpr auto Malloc = vdxsMalloc_64f;
+};
+
+// Ours, forward to CCS or (Inverse) back from the CCS spectrum of the same
+// signal; our inverse leaves its source intact, so it needs no fresh copy.
+template <class T, bool Inverse>
 void BM_vdxs(benchmark::State& state) {
+    using R = Real<T>;
     const int order = static_cast<int>(state.range(0));
     vdxcoreSetNumThreads(static_cast<int>(state.range(1)));
     const int n = 1 << order;
-    VdxsFFTSpec_R_32f* spec = nullptr;
-    if (vdxsFFTInitAlloc_R_32f(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
+    typename R::Spec* spec = nullptr;
+    if (R::InitAlloc(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
         state.SkipWithError("init");
         return;
     }
     int bufSize = 0;
-    vdxsFFTGetBufSize_R_32f(spec, &bufSize);
+    R::GetBufSize(spec, &bufSize);
     Vdx8u* buf = vdxsMalloc_8u(bufSize > 0 ? bufSize : 1);
-    Vdx32f* x = vdxsMalloc_32f(n);
-    Vdx32f* y = vdxsMalloc_32f(n + 2);
+    T* x = R::Malloc(n + 2);
+    T* y = R::Malloc(n + 2);
     const auto s = signal(n);
     for (int i = 0; i < n; ++i) x[i] = s[i];
+    R::Fwd(x, y, spec, buf);
     for (auto _ : state) {
-        vdxsFFTFwd_RToCCS_32f(x, y, spec, buf);
+        if (Inverse) R::Inv(y, x, spec, buf);
+        else R::Fwd(x, y, spec, buf);
+        benchmark::DoNotOptimize(x);
         benchmark::DoNotOptimize(y);
         benchmark::ClobberMemory();
     }
@@ -62,7 +94,7 @@ void BM_vdxs(benchmark::State& state) {
     vdxsFree(y);
     vdxsFree(x);
     vdxsFree(buf);
-    vdxsFFTFree_R_32f(spec);
+    R::Free(spec);
     vdxcoreSetNumThreads(0);
 }
 
@@ -84,39 +116,6 @@ void BM_fftw(benchmark::State& state) {
     fftwf_destroy_plan(plan);
     fftwf_free(y);
     fftwf_free(x);
-}
-
-void BM_vdxs_inv(benchmark::State& state) {
-    const int order = static_cast<int>(state.range(0));
-    vdxcoreSetNumThreads(static_cast<int>(state.range(1)));
-    const int n = 1 << order;
-    VdxsFFTSpec_R_32f* spec = nullptr;
-    if (vdxsFFTInitAlloc_R_32f(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
-        state.SkipWithError("init");
-        return;
-    }
-    int bufSize = 0;
-    vdxsFFTGetBufSize_R_32f(spec, &bufSize);
-    Vdx8u* buf = vdxsMalloc_8u(bufSize > 0 ? bufSize : 1);
-    Vdx32f* spectrum = vdxsMalloc_32f(n + 2);
-    Vdx32f* x = vdxsMalloc_32f(n + 2);
-    Vdx32f* y = vdxsMalloc_32f(n);
-    const auto s = signal(n);
-    for (int i = 0; i < n; ++i) y[i] = s[i];
-    vdxsFFTFwd_RToCCS_32f(y, spectrum, spec, buf);
-    for (auto _ : state) {
-        std::memcpy(x, spectrum, sizeof(float) * (n + 2));
-        vdxsFFTInv_CCSToR_32f(x, y, spec, buf);
-        benchmark::DoNotOptimize(y);
-        benchmark::ClobberMemory();
-    }
-    finish(state, order);
-    vdxsFree(y);
-    vdxsFree(x);
-    vdxsFree(spectrum);
-    vdxsFree(buf);
-    vdxsFFTFree_R_32f(spec);
-    vdxcoreSetNumThreads(0);
 }
 
 void BM_fftw_inv(benchmark::State& state) {
@@ -143,40 +142,6 @@ void BM_fftw_inv(benchmark::State& state) {
     fftwf_free(x);
     fftwf_free(spectrum);
     fftwf_free(y);
-}
-
-// Double precision, forward to CCS and back, one thread.
-void BM_vdxs_64f(benchmark::State& state) {
-    const int order = static_cast<int>(state.range(0));
-    const bool inverse = state.range(1) != 0;
-    vdxcoreSetNumThreads(1);
-    const int n = 1 << order;
-    VdxsFFTSpec_R_64f* spec = nullptr;
-    if (vdxsFFTInitAlloc_R_64f(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone) != vdxStsNoErr) {
-        state.SkipWithError("init");
-        return;
-    }
-    int bufSize = 0;
-    vdxsFFTGetBufSize_R_64f(spec, &bufSize);
-    Vdx8u* buf = vdxsMalloc_8u(bufSize > 0 ? bufSize : 1);
-    Vdx64f* x = vdxsMalloc_64f(n + 2);
-    Vdx64f* y = vdxsMalloc_64f(n + 2);
-    const auto s = signal(n);
-    for (int i = 0; i < n; ++i) x[i] = s[i];
-    vdxsFFTFwd_RToCCS_64f(x, y, spec, buf);
-    for (auto _ : state) {
-        if (inverse) vdxsFFTInv_CCSToR_64f(y, x, spec, buf);
-        else vdxsFFTFwd_RToCCS_64f(x, y, spec, buf);
-        benchmark::DoNotOptimize(x);
-        benchmark::DoNotOptimize(y);
-        benchmark::ClobberMemory();
-    }
-    finish(state, order);
-    vdxsFree(y);
-    vdxsFree(x);
-    vdxsFree(buf);
-    vdxsFFTFree_R_64f(spec);
-    vdxcoreSetNumThreads(0);
 }
 
 // FFTW's c2r plans overwrite their input, so its inverse copies the spectrum
@@ -232,11 +197,12 @@ void sizes(benchmark::internal::Benchmark* b, bool threads) {
 
 const bool kThreadsReady = fftwf_init_threads() != 0;
 
-BENCHMARK(BM_vdxs)->Apply([](auto* b) { sizes(b, true); })->UseRealTime();
+BENCHMARK_TEMPLATE(BM_vdxs, Vdx32f, false)->Apply([](auto* b) { sizes(b, true); })->UseRealTime();
 BENCHMARK(BM_fftw)->Apply([](auto* b) { sizes(b, kThreadsReady); })->UseRealTime();
-BENCHMARK(BM_vdxs_inv)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
+BENCHMARK_TEMPLATE(BM_vdxs, Vdx32f, true)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
 BENCHMARK(BM_fftw_inv)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
-BENCHMARK(BM_vdxs_64f)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {0, 1}})->UseRealTime();
+BENCHMARK_TEMPLATE(BM_vdxs, Vdx64f, false)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {1}})->UseRealTime();
+BENCHMARK_TEMPLATE(BM_vdxs, Vdx64f, true)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {1}})->UseRealTime();
 BENCHMARK(BM_fftw_64f)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {0, 1}})->UseRealTime();
 BENCHMARK(BM_kissfft)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
 
