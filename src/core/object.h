@@ -102,7 +102,9 @@ public:
             data_ = owned_ ? align_up32(owned_) : nullptr;
         }
     }
-    ~WorkBuffer() { y8_vdxsFree(owned_); }
+    ~WorkBuffer() {
+        if (owned_ != nullptr) y8_vdxsFree(owned_);  // most calls own nothing: no call
+    }
     WorkBuffer(const WorkBuffer&) = delete;
     WorkBuffer& operator=(const WorkBuffer&) = delete;
 
