@@ -2,7 +2,7 @@
 #   make            build everything (Release) and run the demo
 #   make test       build and run the whole test suite (every kernel variant)
 #   make sanitize   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
-#   make tsan       FFT specs shared by several threads, under ThreadSanitizer
+#   make tsan       FFT objects shared by several threads, under ThreadSanitizer
 #   make bench      build and run the benchmarks
 #   make install PREFIX=/opt/vdxs
 BUILD ?= build
@@ -40,7 +40,7 @@ sanitize: $(ASAN_BUILD)/build.ninja
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
 # OpenMP's own runtime is not instrumented, so its regions are kept to one
-# thread here (OMP_THREAD_LIMIT=1); the test's own threads share the specs.
+# thread here (OMP_THREAD_LIMIT=1); the test's own threads share the FFT objects.
 tsan: | deps
 	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVDXS_BUILD_BENCH=OFF \
 	  -DCMAKE_C_FLAGS=-fsanitize=thread -DCMAKE_CXX_FLAGS=-fsanitize=thread \

@@ -38,7 +38,7 @@ template <class C, class Spec, auto InitAlloc, auto Fwd, auto Free, auto GetSize
 void ours(benchmark::State& state, int threads) {
     const int order = int(state.range(0));
     const long n = 1L << order;
-    vdxcoreSetNumThreads(threads);  // the spec keeps the count it was built with
+    vdxcoreSetNumThreads(threads);  // the object keeps the count it was built with
     Spec* spec = nullptr;
     InitAlloc(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone);
     int s, i, w;

@@ -38,7 +38,7 @@ void finish(benchmark::State& state, int order) {
                                                   benchmark::Counter::kIsRate);
 }
 
-// Our real specs by precision.
+// Our real objects by precision.
 template <class T>
 struct Real;
 template <>

@@ -185,7 +185,7 @@ typedef struct {
 } VdxLibVersion;
 
 /* ------------------------------------------------------------------------ */
-/* Opaque spec and state objects                                             */
+/* Opaque transform and filter state objects                                 */
 /* ------------------------------------------------------------------------ */
 
 typedef struct VdxsFFTSpec_C_32fc VdxsFFTSpec_C_32fc;
@@ -1055,38 +1055,38 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /*                                                                           */
 /* Complex transforms of length N = 2^order, C_32fc and C_64fc interleaved,  */
 /* C_32f and C_64f on separate real and imaginary arrays.  Forward:          */
-/* X[k] = sum x[n] e^(-2 pi i nk/N); inverse: e^(+2 pi i nk/N); then the     */
-/* spec's factor when its flag covers that direction (VDX_FFT_DIV_FWD_BY_N,  */
+/* X[k] = sum x[n] e^(-2 pi i nk/N); inverse: e^(+2 pi i nk/N); then a factor */
+/* when the object's flag covers that direction (VDX_FFT_DIV_FWD_BY_N,       */
 /* _DIV_INV_BY_N: 1/N; _DIV_BY_SQRTN: 1/sqrt(N) both ways, in single         */
 /* precision one Newton step from the reciprocal-square-root estimate;       */
 /* _NODIV_BY_ANY: none).  Orders 0..28 (32-bit) and 0..27 (64-bit).          */
 /*                                                                           */
-/* Specs: GetSize checks order in 0..30, the three pointers, the flag, then  */
-/* the family's maximum order, and reports the spec size, the Init buffer    */
-/* size (orders 11 and up: the base sine table) and the work-buffer size of  */
-/* one call (N elements, more for the largest orders; 0 up to order 5); each */
-/* is a multiple of 32 plus 32 bytes of slack, and orders up to 5 take a     */
-/* 168-byte spec.  The separate-array families report exactly what their     */
-/* interleaved twins do.  Init places the spec at pSpec rounded up to 32     */
-/* and writes its identifier last; any failure leaves the identifier 0.      */
-/* InitAlloc allocates spec and Init buffer and frees both on failure; Free  */
-/* clears the identifier and releases only specs made by InitAlloc.  The     */
-/* hint is stored and not otherwise used.                                    */
+/* Objects: GetSize checks order in 0..30, the three pointers, the flag,     */
+/* then the family's maximum order, and reports the object size, the Init    */
+/* buffer size (orders 11 and up: the base sine table) and the work-buffer   */
+/* size of one call (N elements, more for the largest orders; 0 up to order  */
+/* 5); each is a multiple of 32 plus 32 bytes of slack, and orders up to 5   */
+/* take a 168-byte object.  The separate-array families report exactly what  */
+/* their interleaved twins do.  Init places the object at pSpec rounded up   */
+/* to 32 and writes its identifier last; any failure leaves the identifier   */
+/* 0.  InitAlloc allocates the object and the Init buffer and frees both on  */
+/* failure; Free clears the identifier and releases only objects made by     */
+/* InitAlloc.  The hint is stored and not otherwise used.                    */
 /*                                                                           */
-/* Transforms check the spec pointer, its identifier                         */
-/* (vdxStsContextMatchErr for a spec of another family or a freed one), the  */
-/* data pointers, then take the caller's work buffer (rounded up to 32) or,  */
-/* when pBuffer is null and the call needs one, allocate it                  */
+/* Transforms check the object pointer, its identifier                       */
+/* (vdxStsContextMatchErr for an object of another family or a freed one),   */
+/* the data pointers, then take the caller's work buffer (rounded up to 32)  */
+/* or, when pBuffer is null and the call needs one, allocate it              */
 /* (vdxStsMemAllocErr) and free it before returning.  In place (pSrc ==      */
 /* pDst, or the _I forms) and out of place give the same results, as do all  */
-/* alignments and thread counts.  A spec is only read: calls may share it    */
-/* from any threads, each with its own buffer.  Orders 13..17 (32-bit) and   */
-/* 12..16 (64-bit) run on two threads when the spec was built while two      */
-/* were available on a machine of at most two processors.  The separate-     */
-/* array transforms of orders 18 and up (32-bit) and 17 and up (64-bit) also */
-/* allocate one block of N complex elements per call; at the largest order  */
-/* (28 or 27) that block exceeds the allocator's limit and the call returns  */
-/* vdxStsMemAllocErr.                                                        */
+/* alignments and thread counts.  An FFT object is only read: calls may      */
+/* share it from any threads, each with its own buffer.  Orders 13..17       */
+/* (32-bit) and 12..16 (64-bit) run on two threads when the object was built */
+/* while two were available on a machine of at most two processors.  The     */
+/* separate-array transforms of orders 18 and up (32-bit) and 17 and up      */
+/* (64-bit) also allocate one block of N complex elements per call; at the   */
+/* largest order (28 or 27) that block exceeds the allocator's limit and the */
+/* call returns vdxStsMemAllocErr.                                           */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsFFTGetSize_C_32fc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
 VdxStatus vdxsFFTInit_C_32fc(VdxsFFTSpec_C_32fc** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
@@ -1147,9 +1147,9 @@ VdxStatus vdxsFFTInv_CToC_64f_I(Vdx64f* pSrcDstRe, Vdx64f* pSrcDstIm, const Vdxs
 /* GetSize: order outside 0..30 (vdxStsFFTOrderErr), the three pointers      */
 /* (vdxStsNullPtrErr), the flag (vdxStsFFTFlagErr), order above the family's */
 /* maximum (vdxStsFFTOrderErr).  Sizes carry 32 bytes of alignment slack.    */
-/* Orders 0..4 need a 168-byte spec and no buffers; the init buffer is the   */
+/* Orders 0..4 need a 168-byte object and no buffers; the init buffer is the */
 /* inner complex transform's (from order 12) and may be released after Init; */
-/* the work buffer is the inner transform's (from order 7).  A spec holds    */
+/* the work buffer is the inner transform's (from order 7).  An object holds */
 /* the inner tables and N/4 recombination coefficients, or from order 21     */
 /* (R_32f) / 19 (R_64f) 1032 fine and 2^(order-11) coarse ones, whose        */
 /* products give the coefficients.                                           */
@@ -1157,7 +1157,7 @@ VdxStatus vdxsFFTInv_CToC_64f_I(Vdx64f* pSrcDstRe, Vdx64f* pSrcDstIm, const Vdxs
 /* cleared), a needed pSpecBuffer null.  Free clears the identifier and      */
 /* releases only InitAlloc specs.  Transforms: pFFTSpec null, a spec of      */
 /* another family (vdxStsContextMatchErr), data pointers null, and a null    */
-/* pBuffer whose block cannot be allocated (vdxStsMemAllocErr).  A spec is   */
+/* pBuffer whose block cannot be allocated (vdxStsMemAllocErr). An object is */
 /* only read by transforms: concurrent calls each need their own pBuffer.    */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsFFTFree_R_32f(VdxsFFTSpec_R_32f* pFFTSpec) VDX_NOEXCEPT;
@@ -1241,14 +1241,14 @@ VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFF
 /* bytes plus the twin's.                                                    */
 /*                                                                           */
 /* GetSize, Init, InitAlloc, Free, GetBufSize check as the float families    */
-/* do; sizes of the 16-bit families depend on the hint, and a spec or work  */
-/* buffer beyond 2^31 - 1 bytes (the top orders) is vdxStsMemAllocErr from  */
+/* do; sizes of the 16-bit families depend on the hint, and objects or work */
+/* buffers beyond 2^31 - 1 bytes (the top orders) is vdxStsMemAllocErr from */
 /* GetSize, Init and InitAlloc.  Identifiers: C_16sc                         */
 /* 1, C_16s 2, R_16s 3, C_32sc 0x434D414C, C_32s 0x434D414D, R_32s           */
 /* 0x434D414E, R_16s32s 0x434D414F.  Transforms: pSpec null, a spec of       */
 /* another family (vdxStsContextMatchErr), data pointers null, a null        */
 /* pBuffer whose block cannot be allocated (vdxStsMemAllocErr).  pSrc may    */
-/* equal pDst; _ISfs forms work in place (CCS: N+2 elements).  A spec is     */
+/* equal pDst; _ISfs forms work in place (CCS: N+2 elements).  An object is  */
 /* only read: concurrent calls each need their own pBuffer.                  */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsFFTGetSize_C_16sc(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;

@@ -148,7 +148,7 @@ const std::vector<Fam>& families() {
     return f;
 }
 
-// A spec built by Init in vector memory at an odd offset, with guard bytes
+// An object built by Init in vector memory at an odd offset, with guard bytes
 // after the reported sizes.
 struct Spec {
     std::vector<Vdx8u> mem, init_buf;
@@ -162,7 +162,7 @@ struct Spec {
         init_buf.assign(off + i + guard, 0xA5);
         EXPECT_EQ(f.init(&spec, order, flag, hint, mem.data() + off, i ? init_buf.data() + off : nullptr), vdxStsNoErr);
         for (int b = 0; b < guard; ++b) {
-            EXPECT_EQ(mem[off + s + b], 0xA5) << f.name << " spec of order " << order << " overruns its size";
+            EXPECT_EQ(mem[off + s + b], 0xA5) << f.name << " object of order " << order << " overruns its size";
             EXPECT_EQ(init_buf[off + i + b], 0xA5) << f.name << " init buffer overruns its size";
         }
     }
@@ -406,7 +406,7 @@ TEST(FftInt, StatusesAndIdentifiers) {
         EXPECT_EQ(f.get_size(12, 1, 0, &a, &is, &c), vdxStsNoErr);
         EXPECT_GT(is, 0);
         EXPECT_EQ(f.init(&spec, 12, 1, 0, mem.data(), nullptr), vdxStsNullPtrErr) << "order 12 needs an init buffer";
-        // InitAlloc builds the same spec as Init (with its init buffer) and fails as Init does.
+        // InitAlloc builds the same object as Init (with its init buffer) and fails as Init does.
         EXPECT_EQ(f.init_alloc(&spec, 12, 3, 0), vdxStsFFTFlagErr);
         ASSERT_EQ(f.init_alloc(&spec, 12, VDX_FFT_DIV_INV_BY_N, 0), vdxStsNoErr);
         {
@@ -432,7 +432,7 @@ TEST(FftInt, StatusesAndIdentifiers) {
             }
             V dst = sentinel;
             EXPECT_EQ(f.run(nullptr, true, kCcs, false, src, dst, 0, nullptr, 0), vdxStsNullPtrErr);
-            // Another family's spec (identifier checked before the data).
+            // Another family's object (identifier checked before the data).
             const Fam& other = families()[(&f - families().data() + 1) % families().size()];
             Spec o(other, 2, VDX_FFT_NODIV_BY_ANY, hint);
             EXPECT_EQ(f.run(o.spec, false, kCcs, false, src, dst, 0, nullptr, 1), vdxStsContextMatchErr);

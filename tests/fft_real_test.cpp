@@ -74,7 +74,7 @@ const auto& family() {
 template <class T>
 using SpecOf = std::conditional_t<sizeof(T) == 4, VdxsFFTSpec_R_32f, VdxsFFTSpec_R_64f>;
 
-// A spec built by Init in vector-owned memory, placed at an offset that
+// An object built by Init in vector-owned memory, placed at an offset that
 // varies with the order; Init must stay inside the sizes GetSize reported
 // (guard bytes follow both blocks).
 template <class T>
@@ -94,7 +94,7 @@ struct Spec {
                                    i ? init_buf.data() + off : nullptr),
                   vdxStsNoErr);
         for (int b = 0; b < guard; ++b) {
-            EXPECT_EQ(mem[off + s + b], 0xA5) << "spec of order " << order << " overruns its size";
+            EXPECT_EQ(mem[off + s + b], 0xA5) << "object of order " << order << " overruns its size";
             EXPECT_EQ(init_buf[off + i + b], 0xA5) << "init buffer of order " << order << " overruns its size";
         }
     }
@@ -345,7 +345,7 @@ TYPED_TEST(FftReal, SpecFunctionsCheckInOrderAndKeepIdentifiersHonest) {
     EXPECT_EQ(f.get_size(0, 4, vdxAlgHintNone, &a, &b, &c), vdxStsNoErr);
     EXPECT_TRUE(a == 168 && b == 0 && c == 0) << a << " " << b << " " << c;
 
-    // A failed Init clears the identifier of a valid spec in the same memory.
+    // A failed Init clears the identifier of a valid object in the same memory.
     Spec<T> s(8, VDX_FFT_NODIV_BY_ANY);
     std::vector<T> x(256), y(256);
     SpecOf<T>* out = nullptr;
@@ -371,7 +371,7 @@ TYPED_TEST(FftReal, SpecFunctionsCheckInOrderAndKeepIdentifiersHonest) {
     EXPECT_EQ(f.get_buf_size(out, &size), vdxStsNoErr);
     EXPECT_EQ(size, s.buf_size);
 
-    // Free: a caller-memory spec is only invalidated; the second Free fails.
+    // Free: a caller-memory object is only invalidated; the second Free fails.
     EXPECT_EQ(f.free(out), vdxStsNoErr);
     EXPECT_EQ(f.free(out), vdxStsContextMatchErr);
     EXPECT_EQ(f.free(nullptr), vdxStsNullPtrErr);

@@ -1,4 +1,4 @@
-// Complex FFT: spec objects and the forward and inverse transforms of the
+// Complex FFT: FFT objects and the forward and inverse transforms of the
 // C_32fc, C_32f, C_64fc and C_64f families, against a long-double DFT.
 #include <gtest/gtest.h>
 #include <immintrin.h>
@@ -19,7 +19,7 @@ namespace {
 using LD = long double;
 using CLD = std::complex<LD>;
 
-// Each family: element type, spec type and the entry points of both forms.
+// Each family: element type, object type and the entry points of both forms.
 struct F32 {
     using T = Vdx32f;
     using C = Vdx32fc;
@@ -135,7 +135,7 @@ double rel_rms(const T* y, const std::vector<CLD>& ref) {
     return den == 0 ? std::sqrt(static_cast<double>(num)) : std::sqrt(static_cast<double>(num / den));
 }
 
-// A spec in caller memory, at an offset of `shift` bytes from a vdxMalloc block.
+// An object in caller memory, at an offset of `shift` bytes from a vdxMalloc block.
 template <class F>
 struct CallerSpec {
     std::vector<Vdx8u> mem, init;
@@ -201,7 +201,7 @@ TYPED_TEST(Fft, SizeQueryAndInitFollowTheCheckOrderAndSizeRules) {
     EXPECT_EQ(F::Init(&out, 10, 8, vdxAlgHintNone, cs.mem.data() + 7, nullptr), vdxStsNoErr);
     const uintptr_t at = reinterpret_cast<uintptr_t>(cs.mem.data() + 7);
     EXPECT_EQ(reinterpret_cast<uintptr_t>(out), (at + 31) & ~uintptr_t(31))
-        << "spec at the first 32-byte boundary at or after pSpec";
+        << "object at the first 32-byte boundary at or after pSpec";
 }
 
 TYPED_TEST(Fft, ObjectsCheckIdentifiersAndFreeOnlyWhatTheyAllocated) {
@@ -215,7 +215,7 @@ TYPED_TEST(Fft, ObjectsCheckIdentifiersAndFreeOnlyWhatTheyAllocated) {
         EXPECT_EQ(F::GetBufSize(nullptr, &size), vdxStsNullPtrErr);
         EXPECT_EQ(F::GetBufSize(cs.spec, nullptr), vdxStsNullPtrErr);
 
-        // A spec of another family is refused by every entry; nothing written.
+        // An object of another family is refused by every entry; nothing written.
         const size_t n = size_t(1) << order;
         std::vector<typename F::C> x(n), y(n);
         std::vector<typename F::T> re(n, 1), im(n, 2);
@@ -233,7 +233,7 @@ TYPED_TEST(Fft, ObjectsCheckIdentifiersAndFreeOnlyWhatTheyAllocated) {
         for (size_t k = 0; k < n * sizeof y[0]; ++k) ASSERT_EQ(reinterpret_cast<Vdx8u*>(y.data())[k], 0x5A);
         EXPECT_EQ(re[0], 1);
 
-        // Free of a caller-memory spec only invalidates it.
+        // Free of a caller-memory object only invalidates it.
         EXPECT_EQ(F::Free(cs.spec), vdxStsNoErr);
         EXPECT_EQ(F::Free(cs.spec), vdxStsContextMatchErr);
         EXPECT_EQ(F::Fwd(x.data(), y.data(), cs.spec, nullptr), vdxStsContextMatchErr);
@@ -253,7 +253,7 @@ TYPED_TEST(Fft, ObjectsCheckIdentifiersAndFreeOnlyWhatTheyAllocated) {
     }
 }
 
-// Init stays inside the sizes GetSize reports (guard bytes after the spec and
+// Init stays inside the sizes GetSize reports (guard bytes after the object and
 // the init buffer survive), the init buffer is not needed afterwards, and an
 // impulse comes out as exactly the normalisation factor in every bin (1/N
 // for flags 1 and 2; for flag 4 one Newton step from the reciprocal-square-
@@ -272,7 +272,7 @@ TYPED_TEST(Fft, InitStaysInsideItsSizesAndFactorsAreExact) {
                 typename F::Spec* spec = nullptr;
                 ASSERT_EQ(F::Init(&spec, order, flag, vdxAlgHintNone, mem.data() + shift, init.data()), vdxStsNoErr);
                 for (size_t k = size + shift; k < mem.size(); ++k)
-                    if (mem[k] != 0xC3) bad.note([&](auto& os) { os << "spec overrun, order " << order; });
+                    if (mem[k] != 0xC3) bad.note([&](auto& os) { os << "object overrun, order " << order; });
                 for (size_t k = initSize; k < init.size(); ++k)
                     if (init[k] != 0xC3) bad.note([&](auto& os) { os << "init buffer overrun, order " << order; });
                 std::fill(init.begin(), init.end(), 0x7F);  // released by the caller
@@ -442,7 +442,7 @@ TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
                     F::SFree(ss);
                 }
                 if (threads == 1) {
-                    // Four threads share the spec, each with its own buffer.
+                    // Four threads share one FFT object, each with its own buffer.
                     std::vector<std::vector<T>> outs(4, std::vector<T>(2 * n));
                     std::vector<std::vector<Vdx8u>> bufs(4, std::vector<Vdx8u>(cs.work));
                     std::vector<std::thread> pool;

@@ -1,5 +1,5 @@
-// The spec/state object pattern and the work-buffer rule, shared by every
-// family that owns objects.
+// The pattern of transform objects and filter states, and the work-buffer
+// rule, shared by every family that owns objects.
 //
 //  - Placement: an object starts at the caller's memory rounded up to 32
 //    bytes; sizes reported by size queries carry 32 bytes of slack for that.

@@ -1,4 +1,4 @@
-// Complex floating-point FFT specs and transforms: C_32fc, C_32f (separate
+// Complex floating-point FFT objects and transforms: C_32fc, C_32f (separate
 // real and imaginary arrays), C_64fc, C_64f.  One template per operation; the
 // rows at the end instantiate every family.
 //
@@ -200,7 +200,7 @@ using vdx::fft::init_alloc;
 using vdx::fft::transform;
 using vdx::fft::transform_split;
 
-// One row per family: element type, complex type, spec type suffix, identifier.
+// One row per family: element type, complex type, object type suffix, identifier.
 #define VDX_FFT_FAMILY(T, C, S, ID)                                                                              \
     extern "C" VdxStatus y8_vdxsFFTGetSize_##S(int order, int flag, VdxHintAlgorithm, int* pSpecSize,             \
                                                  int* pSpecBufferSize, int* pBufferSize) noexcept {               \

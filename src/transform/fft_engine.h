@@ -1,6 +1,6 @@
 // The power-of-two complex FFT engine, as other families use it.
 //
-// A family that owns FFT tables (the complex specs of fft.cpp, the real specs
+// A family that owns FFT tables (the complex objects of fft.cpp, the real objects
 // that run a complex transform of half length, the DFT, DCT, filters...)
 // drives the engine in three steps, all in element type T = float or double:
 //

@@ -1,10 +1,10 @@
 // Integer FFT families: C_16sc, C_16s (separate arrays), R_16s, C_32sc,
-// C_32s, R_32s and R_16s32s.  Each is a wrapper around a floating-point spec
+// C_32s, R_32s and R_16s32s.  Each is a wrapper around a floating-point object
 // of the same order and flag; the 16-bit families also own a fixed-point core
 // for the smallest lengths.
 //
-// 16-bit specs (Spec16, 72 bytes): identifier, order, forward and inverse
-// shifts, the half-power flag, hint, work size, whether the inner float spec
+// 16-bit objects (Spec16, 72 bytes): identifier, order, forward and inverse
+// shifts, the half-power flag, hint, work size, whether the inner float object
 // is in use, the allocated marker, then either the Q15 sine table and the
 // bit-reversal table of the fixed-point core (orders 1..3 with hint none or
 // fast) or the pointer to the inner float spec, which starts at byte 96.
@@ -12,16 +12,16 @@
 // order/2 both ways (rounded down), the missing half power at odd orders
 // being a fixed-point multiply by 1/sqrt(2).
 //
-// 32-bit specs (Spec32, 32 bytes): identifier, order, hint, work size,
-// allocated marker, pointer to the inner spec at byte 32: C_64fc, C_64f,
+// 32-bit objects (Spec32, 32 bytes): identifier, order, hint, work size,
+// allocated marker, pointer to the inner object at byte 32: C_64fc, C_64f,
 // R_64f, or R_32f for R_16s32s.
 //
 // Float path: the signal is widened exactly into the work buffer (floats for
 // 16-bit data and R_16s32s, doubles for 32-bit data), transformed by the
-// inner spec with its own normalisation, and narrowed with the caller's scale
+// inner object with its own normalisation, and narrowed with the caller's scale
 // factor: times 2^-sf, rounded to nearest with ties to even, saturated.  The
 // work buffer is that area (8N bytes, 16N for the 32-bit families) followed
-// by the inner spec's own work buffer; complex transforms run out of place
+// by the inner object's own work buffer; complex transforms run out of place
 // into the latter when it holds N elements and the engine needs no buffer
 // that way, otherwise in place in the former.
 //
@@ -69,10 +69,10 @@ struct Spec16 {
     std::uint32_t half_power;  // 1: SQRTN at an odd order (multiply by 1/sqrt(2))
     std::int32_t hint;
     std::uint32_t work_bytes;  // per call, 0 when none is needed
-    std::uint32_t use_float;   // 1: the inner float spec runs the transform
-    std::uint32_t allocated;   // 1 in specs made by InitAlloc
+    std::uint32_t use_float;   // 1: the inner float object runs the transform
+    std::uint32_t allocated;   // 1 in objects made by InitAlloc
     std::uint32_t reserved;
-    void* inner;               // inner float spec (float path)
+    void* inner;               // inner float object (float path)
     std::int32_t sine_q15[3];  // round(2^15 sin(2 pi k/N)), k = 0..N/4 (core)
     std::uint8_t bitrev[8];    // bit-reversal permutation of N (core)
     std::uint32_t reserved2;
@@ -185,7 +185,7 @@ void narrow_split(const F* s, Out* re, Out* im, int n, int sf) noexcept {
 // ---------------------------------------------------------------- sizes
 
 struct IntSizes {
-    int spec, init, work;  // spec and init with placement slack; work without
+    int spec, init, work;  // object and init with placement slack; work without
     bool use_float;
 };
 
@@ -194,7 +194,7 @@ constexpr bool core_applies(int order, int hint) noexcept {
 }
 
 // The work area of the converted signal: 8N bytes (16-bit families), 16N
-// (the others), rounded up to 32; the inner spec's work buffer follows.
+// (the others), rounded up to 32; the inner object's work buffer follows.
 template <class Fam>
 long long conv_bytes(long long n) noexcept {
     return ((Fam::kWrap16 ? 8 : 16) * n + 31) / 32 * 32;
@@ -216,7 +216,7 @@ VdxStatus sizes_of(int order, int flag, int hint, IntSizes& out) noexcept {
     return vdxStsNoErr;
 }
 
-// ---------------------------------------------------------------- spec functions
+// ---------------------------------------------------------------- object functions
 
 template <class Fam>
 VdxStatus get_size(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) noexcept {

@@ -1,4 +1,4 @@
-// The real FFT families R_32f and R_64f: spec functions and the forward and
+// The real FFT families R_32f and R_64f: object functions and the forward and
 // inverse transforms in the Pack, Perm and CCS layouts (packed.h).
 //
 // Forward, N = 2^order:
@@ -28,7 +28,7 @@
 // built by Init from the entries of the base sine table of the order (read
 // from the static table up to order 10, computed in double with the
 // complementary cosine in the upper octant above).  From order 21 (R_32f)
-// or 19 (R_64f) a table of N/4 entries would be the largest part of the spec,
+// or 19 (R_64f) a table of N/4 entries would be the largest part of the object,
 // so it is kept in two levels: fine steps j = 0..1031 and coarse steps of
 // 1024, multiplied as each vector of terms is recombined.
 #include <cmath>
@@ -88,7 +88,7 @@ long long recomb_bytes(int order) noexcept {
 struct RealSizes {
     long long spec;  // with placement slack
     int init;        // with placement slack, 0 when none
-    int work;        // stored in the spec: without slack, 0 when none
+    int work;        // stored in the object: without slack, 0 when none
 };
 
 template <class T>
@@ -384,7 +384,7 @@ template void real_inverse<double>(const RealSpec<double>&, const double*, doubl
 
 namespace {
 
-// ---------------------------------------------------------------- spec functions
+// ---------------------------------------------------------------- object functions
 
 template <class T>
 VdxStatus get_size(int order, int flag, int* specSize, int* initSize, int* bufSize) noexcept {

@@ -1,6 +1,6 @@
-// Specs of the real FFT families (R_32f, identifier 6, orders 0..29; R_64f,
+// FFT objects of the real FFT families (R_32f, identifier 6, orders 0..29; R_64f,
 // identifier 9, orders 0..28), for the families that build real transforms
-// of their own (they call the y8_ functions, or these directly once a spec
+// of their own (they call the y8_ functions, or these directly once an object
 // is known to be valid).
 //
 // Block layout, from the caller's memory rounded up to 32 bytes:
@@ -29,7 +29,7 @@ struct RealSpec {
     T factor;                      // 1/N or 1/sqrt(N); not read for flag 8
     std::int32_t hint;
     std::uint32_t work_bytes;      // per transform call, 0 when none is needed
-    std::uint32_t allocated;       // 1 in specs made by InitAlloc
+    std::uint32_t allocated;       // 1 in objects made by InitAlloc
     std::int32_t threads;          // the engine's two-level thread count
     const void* twiddles;          // the engine's first table (informational)
     const std::int32_t* bitrev;    // the engine's bit-reversal table (informational)
@@ -38,12 +38,12 @@ struct RealSpec {
 };
 static_assert(sizeof(RealSpec<float>) == 136 && sizeof(RealSpec<double>) == 136, "the header is 136 bytes");
 
-// Forward of a valid spec: N reals from src to the layout in dst (N reals,
-// N+2 for CCS; src may be dst).  work: the spec's work_bytes, 32-byte
+// Forward of a valid FFT object: N reals from src to the layout in dst (N reals,
+// N+2 for CCS; src may be dst).  work: the object's work_bytes, 32-byte
 // aligned (null when work_bytes is 0).
 template <class T>
 void real_forward(const RealSpec<T>& spec, const T* src, T* dst, packed::Layout layout, void* work) noexcept;
-// Inverse of a valid spec: the layout in src to N reals in dst (src may be
+// Inverse of a valid object: the layout in src to N reals in dst (src may be
 // dst, which then holds N+2 reals for CCS).
 template <class T>
 void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, packed::Layout layout, void* work) noexcept;
