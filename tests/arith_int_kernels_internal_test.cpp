@@ -10,6 +10,7 @@
 // around the destination and in-place calls on either operand.
 #include <gtest/gtest.h>
 
+#include "kernel_variants.h"
 #include "mismatches.h"
 #include <immintrin.h>
 
@@ -40,26 +41,9 @@ using vdx::arith::Op;
 constexpr unsigned kCsrDefault = 0x1F80;
 constexpr unsigned kCsrDownFtzDaz = 0x1F80 | _MM_ROUND_DOWN | 0x8040;
 
-class CallerCsr {
-public:
-    explicit CallerCsr(unsigned csr) : saved_(_mm_getcsr()) { _mm_setcsr(csr); }
-    ~CallerCsr() { _mm_setcsr(saved_); }
+using Variant = KernelVariant<ArithIntKernels>;
 
-private:
-    unsigned saved_;
-};
-
-struct Variant {
-    std::string name;
-    const ArithIntKernels* k;
-};
-
-std::vector<Variant> variants() {
-    std::vector<Variant> v = {{"sse41", &vdx::sse41::arith_int_kernels}};
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"))
-        v.push_back({"avx2", &vdx::avx2::arith_int_kernels});
-    return v;
-}
+std::vector<Variant> variants() { return kernel_variants(vdx::sse41::arith_int_kernels, vdx::avx2::arith_int_kernels); }
 
 template <class T>
 const IntArithOps<T>& ops_of(const ArithIntKernels& k) {
@@ -80,7 +64,6 @@ const char* type_name() {
 const char* op_name(Op o) { return o == Op::add ? "add" : o == Op::sub ? "sub" : o == Op::mul ? "mul" : "div"; }
 
 Ctx ctx_of(int sf, int mode) { return Ctx{sf, mode, vdx::pow2_scale<double>(sf), vdx::pow2_scale<float>(sf)}; }
-
 
 // ---------------------------------------------------------------- inputs
 

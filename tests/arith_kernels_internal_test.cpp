@@ -10,6 +10,7 @@
 // choice between two NaN operands).
 #include <gtest/gtest.h>
 
+#include "kernel_variants.h"
 #include "mismatches.h"
 #include <immintrin.h>
 
@@ -38,27 +39,9 @@ constexpr int kGuard = 8;
 constexpr unsigned kCsrDefault = 0x1F80;
 constexpr unsigned kFtzDaz = 0x8040;
 
-class CallerCsr {
-public:
-    explicit CallerCsr(unsigned csr) : saved_(_mm_getcsr()) { _mm_setcsr(csr); }
-    ~CallerCsr() { _mm_setcsr(saved_); }
+using Variant = KernelVariant<ArithFloatKernels>;
 
-private:
-    unsigned saved_;
-};
-
-
-struct Variant {
-    std::string name;
-    const ArithFloatKernels* k;
-};
-
-std::vector<Variant> variants() {
-    std::vector<Variant> v = {{"sse41", &vdx::sse41::arith_float_kernels}};
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"))
-        v.push_back({"avx2", &vdx::avx2::arith_float_kernels});
-    return v;
-}
+std::vector<Variant> variants() { return kernel_variants(vdx::sse41::arith_float_kernels, vdx::avx2::arith_float_kernels); }
 
 // ---------------------------------------------------------------- element types
 
