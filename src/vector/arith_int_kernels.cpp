@@ -119,6 +119,22 @@ struct TopShift {
     }
 };
 
+// (a + b) / 2 and (a - b) / 2 rounded half to even on unsigned lanes whose
+// top bit is Top.  avg rounds halves up; where the sum is odd, clearing the
+// low bit picks the even neighbour.  avg(a, ~b) is floor((a - b) / 2) + Top;
+// the bias comes off with saturation, one less where the half rounds up.
+template <Op O, int Top, class V>
+V unsigned_half(V a, V b) {
+    const V one = splat<V>(1);
+    if constexpr (O == Op::add) {
+        return andnot((a ^ b) & one, avg(a, b));
+    } else {
+        const V m = avg(a, b ^ splat<V>(-1));
+        const V up = (a ^ b) & m & one;
+        return subs(m, splat<V>(Top) - up);
+    }
+}
+
 // ---------------------------------------------------------------- element types
 //
 // One struct per element type T, with the vector V of T and, for op O:
@@ -166,16 +182,7 @@ struct U8 {
     }
 
     template <Op O>
-    static V half(V a, V b) {
-        const V one = splat<V>(1);
-        if constexpr (O == Op::add) {
-            return andnot((a ^ b) & one, avg(a, b));
-        } else {
-            const V m = avg(a, b ^ splat<V>(-1));  // floor((a - b) / 2) + 128
-            const V up = (a ^ b) & m & one;
-            return subs(m, splat<V>(0x80) - up);
-        }
-    }
+    static V half(V a, V b) { return unsigned_half<O, 0x80>(a, b); }
 
     struct Right {
         SignedShift<Wide> sums;
@@ -311,16 +318,7 @@ struct U16 {
     }
 
     template <Op O>
-    static V half(V a, V b) {
-        const V one = splat<V>(1);
-        if constexpr (O == Op::add) {
-            return andnot((a ^ b) & one, avg(a, b));
-        } else {
-            const V m = avg(a, b ^ splat<V>(-1));  // floor((a - b) / 2) + 32768
-            const V up = (a ^ b) & m & one;
-            return subs(m, splat<V>(0x8000) - up);
-        }
-    }
+    static V half(V a, V b) { return unsigned_half<O, 0x8000>(a, b); }
 
     struct Right {
         SignedShift<Wide> sums;
