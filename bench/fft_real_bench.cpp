@@ -11,7 +11,9 @@
 // Counter "mflops": 2.5 N log2 N / wall time, the usual FFT yardstick.
 #include <benchmark/benchmark.h>
 #include <fftw3.h>
+#if defined(VDXS_BENCH_HAVE_KISSFFT)
 #include <kissfft/kiss_fftr.h>
+#endif
 #include <omp.h>
 
 #include <cmath>
@@ -173,6 +175,7 @@ void BM_fftw_64f(benchmark::State& state) {
     fftw_free(x);
 }
 
+#if defined(VDXS_BENCH_HAVE_KISSFFT)
 void BM_kissfft(benchmark::State& state) {
     const int order = static_cast<int>(state.range(0));
     const int n = 1 << order;
@@ -187,6 +190,7 @@ void BM_kissfft(benchmark::State& state) {
     finish(state, order);
     kiss_fftr_free(cfg);
 }
+#endif
 
 void sizes(benchmark::internal::Benchmark* b, bool threads) {
     for (int order = 4; order <= 22; ++order) {
@@ -204,6 +208,8 @@ BENCHMARK(BM_fftw_inv)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
 BENCHMARK_TEMPLATE(BM_vdxs, Vdx64f, false)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {1}})->UseRealTime();
 BENCHMARK_TEMPLATE(BM_vdxs, Vdx64f, true)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {1}})->UseRealTime();
 BENCHMARK(BM_fftw_64f)->ArgsProduct({benchmark::CreateDenseRange(4, 12, 1), {0, 1}})->UseRealTime();
+#if defined(VDXS_BENCH_HAVE_KISSFFT)
 BENCHMARK(BM_kissfft)->Apply([](auto* b) { sizes(b, false); })->UseRealTime();
+#endif
 
 }  // namespace
