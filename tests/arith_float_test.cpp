@@ -8,6 +8,10 @@
 // element (each product and sum of a complex product or quotient rounded on
 // its own, never fused).  Long divisions also run with 1 to 4 threads.
 #include <gtest/gtest.h>
+#include <vector>
+#include <cstring>
+#include <cmath>
+#include <xmmintrin.h>
 
 #include "arith_reference.h"
 #include "mismatches.h"
@@ -157,6 +161,36 @@ TEST(ArithFloatThreads, LongDivisionsSplitWithoutChangingResultsOrStatus) {
     check_thread_splits(find_member(members(), "Div_32f"), 4096, {0});
     for (const char* name : {"Div_32fc", "Div_64f", "Div_64fc"})
         check_thread_splits(find_member(members(), name), 1024, {0});
+}
+
+// The caller's flush-to-zero and denormals-are-zero reach every thread: a
+// quotient whose operands or result are subnormal gives the same bits on 1
+// and on 2 threads, and the caller's control word is left as it was.
+TEST(ArithFloatThreads, WorkersRunWithTheCallersControlWord) {
+    const int n = 65536;
+    std::vector<Vdx32f> num(n), den(n);
+    for (int i = 0; i < n; ++i) {
+        num[i] = std::ldexp(1.0f + i % 97, -130 - i % 20);  // subnormal dividends
+        den[i] = i % 3 == 0 ? std::ldexp(1.0f, 100) : 3.0f;  // and subnormal quotients
+    }
+    const unsigned saved = _mm_getcsr();
+    for (unsigned modes : {0x8000u, 0x0040u, 0x8040u}) {  // FTZ, DAZ, both
+        _mm_setcsr((saved & ~0x8040u) | modes);
+        std::vector<Vdx32f> one(n), two(n);
+        {
+            ThreadCount pin(1);
+            ASSERT_EQ(vdxsDiv_32f(den.data(), num.data(), one.data(), n), vdxStsNoErr);
+        }
+        {
+            ThreadCount pin(2);
+            ASSERT_EQ(vdxsDiv_32f(den.data(), num.data(), two.data(), n), vdxStsNoErr);
+        }
+        const unsigned after = _mm_getcsr();
+        _mm_setcsr(saved);
+        EXPECT_EQ(after & ~0x3Fu, ((saved & ~0x8040u) | modes) & ~0x3Fu);
+        EXPECT_EQ(std::memcmp(one.data(), two.data(), sizeof(Vdx32f) * n), 0) << "MXCSR modes " << modes;
+        EXPECT_EQ(one[n - 2], 0.0f) << "the mode took effect in the last block";
+    }
 }
 
 // ---------------------------------------------------------------- worked cases

@@ -137,75 +137,95 @@ TEST(Parallel, NestedCallRunsOnTheCallingThreadsTeamOfOne) {
 
 // ---- the object pattern ----
 
-struct TestObject {
-    std::uint32_t id;
-    std::uint32_t owned;
-    Vdx8u* block;
+// A family described to the object framework: one int parameter; negative
+// values are rejected by the size query (after its out-pointers) and by
+// Init; 13 makes the build fail; 7 asks for an init buffer; the object
+// holds an inner object whose identifier Free clears.
+struct TestHeader {
+    std::uint32_t id, allocated, work_bytes;
     int payload;
+    Vdx8u* init_seen;
+    std::uint32_t inner_id;
 };
-constexpr std::uint32_t kTestId = 0x54455354;
+struct TestFamily {
+    using Object = TestHeader;
+    using Header = TestHeader;
+    using Params = int;
+    static constexpr std::uint32_t kId = 0x54455354;
+    static VdxStatus check_query(int p, VdxStatus outputs) {
+        VDX_RETURN_IF_ERROR(outputs);
+        return p < 0 ? vdxStsSizeErr : vdxStsNoErr;
+    }
+    static VdxStatus check_init(int p) { return p < 0 ? vdxStsSizeErr : vdxStsNoErr; }
+    static VdxStatus sizes(int p, vdx::ObjectSizes* s) {
+        *s = {vdx::object_bytes(sizeof(TestHeader)), p == 7 ? 64 : 0, 100 + p};
+        return vdxStsNoErr;
+    }
+    static VdxStatus build(TestHeader* h, int p, const vdx::ObjectSizes&, Vdx8u* init) {
+        if (p == 13) return vdxStsBadArgErr;
+        h->payload = p;
+        h->init_seen = init;
+        h->inner_id = 99;
+        return vdxStsNoErr;
+    }
+    static void release_parts(TestHeader* h) { h->inner_id = 0; }
+    static bool consistent(const TestHeader& h) { return h.payload >= 0; }
+};
 
-VdxStatus init_test_object(TestObject** out, Vdx8u* mem, VdxStatus result) {
-    auto* obj = reinterpret_cast<TestObject*>(vdx::align_up32(mem));
-    std::memset(obj, 0, sizeof *obj);
-    if (result < 0) return result;
-    obj->block = mem;
-    obj->payload = 42;
-    vdx::set_identifier(obj, kTestId);
-    *out = obj;
-    return result;
+TEST(Object, FrameworkPlacesBuildsAndReleases) {
+    int objectBytes = -1, initBytes = -1, workBytes = -1;
+    ASSERT_EQ(vdx::object_get_size<TestFamily>(7, &objectBytes, &initBytes, &workBytes), vdxStsNoErr);
+    EXPECT_EQ(initBytes, 64);
+    EXPECT_EQ(workBytes, 107 + 32) << "work sizes carry the alignment slack";
+    EXPECT_EQ(vdx::object_get_size<TestFamily>(-1, nullptr, &initBytes, &workBytes), vdxStsNullPtrErr)
+        << "this family tests its out-pointers first";
+
+    // In caller memory at every misalignment: the object is at the next
+    // multiple of 32 and nothing past the reported size is written.
+    for (int offset = 0; offset < 32; ++offset) {
+        std::vector<Vdx8u> mem(objectBytes + 64, 0xA5);
+        alignas(64) Vdx8u init[96];
+        TestHeader* obj = nullptr;
+        ASSERT_EQ(vdx::object_init<TestFamily>(&obj, 7, mem.data() + offset, init + 1), vdxStsNoErr);
+        const auto at = reinterpret_cast<std::uintptr_t>(obj);
+        EXPECT_EQ(at % 32, 0u);
+        EXPECT_GE(reinterpret_cast<Vdx8u*>(obj), mem.data() + offset);
+        EXPECT_EQ(obj->init_seen, init + 32) << "the init buffer is rounded up too";
+        for (std::size_t i = offset + objectBytes; i < mem.size(); ++i) ASSERT_EQ(mem[i], 0xA5) << i;
+        int size = 0;
+        EXPECT_EQ(vdx::object_buf_size<TestFamily>(obj, &size), vdxStsNoErr);
+        EXPECT_EQ(size, 107 + 32);
+        EXPECT_EQ(vdx::object_free<TestFamily>(obj), vdxStsNoErr) << "caller memory: only invalidated";
+        EXPECT_EQ(obj->inner_id, 0u) << "what the object holds is released first";
+        EXPECT_EQ(vdx::object_free<TestFamily>(obj), vdxStsContextMatchErr) << "a freed object no longer passes";
+    }
+
+    TestHeader* owned = nullptr;
+    ASSERT_EQ(vdx::object_init_alloc<TestFamily>(&owned, 3), vdxStsNoErr);
+    EXPECT_EQ(owned->allocated, 1u);
+    EXPECT_EQ(owned->init_seen, nullptr);
+    EXPECT_EQ(vdx::object_free<TestFamily>(owned), vdxStsNoErr);  // released: the sanitizer run sees no leak
+    EXPECT_EQ(vdx::object_free<TestFamily>(nullptr), vdxStsNullPtrErr);
 }
 
-VdxStatus free_test_object(TestObject* obj) {
-    return vdx::free_object(
-        obj, [](std::uint32_t id) { return id == kTestId; }, true,
-        [](const TestObject* o) { return o->owned == 1; }, [](TestObject* o) { return o->block; },
-        [](TestObject*) {});
-}
-
-TEST(Object, InitAllocMarksOwnedAndFreeReleasesOnlyOwned) {
-    TestObject* obj = nullptr;
-    int init_buffer_seen = 0;
-    ASSERT_EQ(vdx::init_alloc(&obj, vdx::object_bytes(sizeof(TestObject)), 100,
-                              [&](TestObject** out, Vdx8u* mem, Vdx8u* buf) {
-                                  init_buffer_seen = buf != nullptr;
-                                  return init_test_object(out, mem, vdxStsNoErr);
-                              },
-                              [](TestObject* o) { o->owned = 1; }),
-              vdxStsNoErr);
-    ASSERT_NE(obj, nullptr);
-    EXPECT_EQ(init_buffer_seen, 1);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(obj) % 32, 0u);
-    EXPECT_EQ(obj->payload, 42);
-    EXPECT_EQ(free_test_object(obj), vdxStsNoErr);  // released: the sanitizer run sees no leak
-
-    // Built in caller memory: Free invalidates it and leaves the memory alone.
-    alignas(64) Vdx8u caller[200];
-    TestObject* in_place = nullptr;
-    ASSERT_EQ(init_test_object(&in_place, caller + 3, vdxStsNoErr), vdxStsNoErr);
-    EXPECT_EQ(reinterpret_cast<Vdx8u*>(in_place), caller + 32);
-    EXPECT_EQ(free_test_object(in_place), vdxStsNoErr);
-    EXPECT_EQ(in_place->id, 0u);
-    EXPECT_EQ(free_test_object(in_place), vdxStsContextMatchErr) << "a freed object no longer passes";
-    EXPECT_EQ(free_test_object(nullptr), vdxStsNullPtrErr);
-}
-
-TEST(Object, InitAllocFailureWritesNothingAndReturnsInitStatus) {
-    TestObject* sentinel = reinterpret_cast<TestObject*>(std::uintptr_t{0x1234});
-    TestObject* obj = sentinel;
-    EXPECT_EQ(vdx::init_alloc(&obj, 256, 0,
-                              [](TestObject** out, Vdx8u* mem, Vdx8u* buf) {
-                                  EXPECT_EQ(buf, nullptr) << "no init buffer was asked for";
-                                  return init_test_object(out, mem, vdxStsFFTOrderErr);
-                              },
-                              [](TestObject* o) { o->owned = 1; }),
-              vdxStsFFTOrderErr);
+TEST(Object, FailuresWriteNothingAndLeaveTheIdentifierZero) {
+    TestHeader* sentinel = reinterpret_cast<TestHeader*>(std::uintptr_t{0x1234});
+    TestHeader* obj = sentinel;
+    EXPECT_EQ(vdx::object_init_alloc<TestFamily>(&obj, 13), vdxStsBadArgErr);
     EXPECT_EQ(obj, sentinel);
-    EXPECT_EQ(vdx::init_alloc(&obj, 0, 0, [](TestObject**, Vdx8u*, Vdx8u*) { return vdxStsNoErr; },
-                              [](TestObject*) {}),
-              vdxStsMemAllocErr)
-        << "an allocation that cannot be made";
+    EXPECT_EQ(vdx::object_init_alloc<TestFamily>(&obj, -2), vdxStsSizeErr);
     EXPECT_EQ(obj, sentinel);
+    alignas(64) Vdx8u mem[128];
+    std::memset(mem, 0xFF, sizeof mem);
+    EXPECT_EQ(vdx::object_init<TestFamily>(&obj, 7, mem, nullptr), vdxStsNullPtrErr) << "init buffer required";
+    EXPECT_EQ(vdx::identifier_of(mem), 0u);
+    std::memset(mem, 0xFF, sizeof mem);
+    EXPECT_EQ(vdx::object_init<TestFamily>(&obj, 13, mem, nullptr), vdxStsBadArgErr);
+    EXPECT_EQ(vdx::identifier_of(mem), 0u);
+    EXPECT_EQ(obj, sentinel);
+    // A block with the right first word but what the calls rely on broken.
+    TestHeader forged{TestFamily::kId, 0, 0, -5, nullptr, 0};
+    EXPECT_EQ(vdx::check_object<TestFamily>(&forged), vdxStsContextMatchErr);
 }
 
 TEST(Object, WorkBufferRoundsTheCallersUpAndReleasesItsOwn) {
@@ -224,8 +244,6 @@ TEST(Object, WorkBufferRoundsTheCallersUpAndReleasesItsOwn) {
     std::memset(own.data(), 1, 1000);
     vdx::WorkBuffer none(nullptr, 0);
     EXPECT_FALSE(none) << "nothing asked, nothing given";
-    EXPECT_EQ(vdx::object_bytes(1), 64);
-    EXPECT_EQ(vdx::object_bytes(136), 192);
 }
 
 TEST(Variant, ChosenFromTheCoreLibraryAndFixed) {

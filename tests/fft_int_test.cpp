@@ -303,8 +303,13 @@ TEST(FftInt, MatchesExactDftEverywhere) {
                                 EXPECT_EQ(f.run(spec.spec, inv, l, ip, src, again, sf, buf.data() + 1, 0), vdxStsNoErr);
                                 again.resize(out_len);
                                 // An impulse of 16-bit size has an exact flat transform: with a
-                                // power-of-two factor every path must round it exactly.
-                                if (flag != VDX_FFT_DIV_BY_SQRTN || order % 2 == 0) {
+                                // power-of-two factor every path must round it exactly.  1/sqrt(N)
+                                // is a power of two only on the fixed-point core (shifts); the
+                                // float objects take it from a processor's reciprocal-square-root
+                                // estimate, whose last bit varies between processors.
+                                const bool core = f.fwd_in_bits == 16 && f.fwd_out_bits == 16 && order <= 3 &&
+                                                  hint != vdxAlgHintAccurate;
+                                if (flag != VDX_FFT_DIV_BY_SQRTN || (order % 2 == 0 && core)) {
                                     V imp(in_len, 0), flat(out_len, 7);
                                     imp[0] = src[0] / (1LL << (in_bits - 16));
                                     EXPECT_EQ(f.run(spec.spec, inv, l, false, imp, flat, sf, nullptr, 0), vdxStsNoErr);

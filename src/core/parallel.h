@@ -29,13 +29,19 @@
 // case met, e.g. a zero divisor).  That flag is only ever set, with plain
 // (relaxed) stores: no lock, no read-modify-write.
 //
-// When each element is computed by the same body whatever the split, results
-// never depend on the thread count; body must not throw.
+// Every thread of a region runs body with the calling thread's floating-point
+// control words (MXCSR: rounding, flush-to-zero, denormals-are-zero; x87:
+// precision and rounding), and a helper thread gets its own back before it
+// returns to the runtime.  So when each element is computed by the same body
+// whatever the split, results never depend on the thread count; body must
+// not throw.
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 
 #include <omp.h>
+#include <xmmintrin.h>
 
 #include "vdxcore.h"
 
@@ -54,6 +60,42 @@ struct BlockSplit {
 constexpr BlockSplit split_blocks(int len, int threads) noexcept {
     return BlockSplit{len / threads, len % threads};
 }
+
+// The floating-point control words of the calling thread, and a scope that
+// puts them on another thread and restores that thread's own at its end.
+struct FpControl {
+    unsigned mxcsr;
+    std::uint16_t x87;
+
+    static FpControl current() noexcept {
+        FpControl c;
+        c.mxcsr = _mm_getcsr();
+        __asm__ volatile("fnstcw %0" : "=m"(c.x87));
+        return c;
+    }
+    void load() const noexcept {
+        _mm_setcsr(mxcsr);
+        __asm__ volatile("fldcw %0" : : "m"(x87));
+    }
+};
+
+class FpControlScope {
+public:
+    explicit FpControlScope(const FpControl& wanted) noexcept : own_(FpControl::current()) {
+        // The six low MXCSR bits are sticky exception flags, not controls.
+        changed_ = ((own_.mxcsr ^ wanted.mxcsr) & ~0x3Fu) != 0 || own_.x87 != wanted.x87;
+        if (changed_) wanted.load();
+    }
+    ~FpControlScope() {
+        if (changed_) own_.load();
+    }
+    FpControlScope(const FpControlScope&) = delete;
+    FpControlScope& operator=(const FpControlScope&) = delete;
+
+private:
+    FpControl own_;
+    bool changed_;
+};
 
 // A barrier of the team that is running body(t, team, ...); nothing for a
 // team of one.
@@ -78,8 +120,10 @@ int for_team(int len, ParallelPolicy policy, Body&& body) noexcept {
 
     int size = 1;
     BlockSplit split{0, 0};
-#pragma omp parallel num_threads(team) default(none) shared(size, split, len, body)
+    const FpControl caller = FpControl::current();
+#pragma omp parallel num_threads(team) default(none) shared(size, split, len, body, caller)
     {
+        const FpControlScope fp(caller);
 #pragma omp master
         {
             size = omp_get_num_threads();

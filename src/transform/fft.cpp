@@ -45,88 +45,45 @@ void set_normalisation<double>(SpecHeader<double>* h, int order, int flag) noexc
 
 namespace {
 
-struct Sizes {
-    int spec, init, work;
+// The descriptor of a complex family (object.h): T, identifier, public type.
+// The separate-array families share the sizes and tables of their
+// interleaved twins.
+template <class T, std::uint32_t Id, class Spec>
+struct ComplexFamily : FftChecks<kMaxOrder<T>> {
+    using Object = Spec;
+    using Header = SpecHeader<T>;
+    using Params = FftParams;
+    static constexpr std::uint32_t kId = Id;
+
+    static VdxStatus sizes(const FftParams& p, ObjectSizes* s) noexcept {
+        const EngineSizes e = engine_sizes<T>(p.order);
+        s->object = p.order <= kSmallLast ? kHeaderBytes + 32 : kTablesOffset + e.tables + 32;
+        s->init = e.init > 0 ? e.init + 32 : 0;
+        s->work = e.work;
+        return vdxStsNoErr;
+    }
+    static VdxStatus build(Header* h, const FftParams& p, const ObjectSizes&, Vdx8u* init) noexcept {
+        h->order = p.order;
+        set_normalisation(h, p.order, p.flag);
+        h->hint = p.hint;
+        void* tables = p.order <= kSmallLast ? nullptr : reinterpret_cast<Vdx8u*>(h) + kTablesOffset;
+        build_plan<T>(&h->plan, p.order, tables, init);
+        h->threads = h->plan.threads;
+        h->twiddles = tables;
+        h->bitrev = h->plan.bitrev;
+        return vdxStsNoErr;
+    }
+    static void release_parts(Header*) noexcept {}
 };
 
-template <class T>
-Sizes sizes_of(int order) noexcept {
-    const EngineSizes e = engine_sizes<T>(order);
-    Sizes s;
-    s.spec = order <= kSmallLast ? kHeaderBytes + 32 : kTablesOffset + e.tables + 32;
-    s.init = e.init > 0 ? e.init + 32 : 0;
-    s.work = e.work > 0 ? e.work + 32 : 0;
-    return s;
-}
+using C32fc = ComplexFamily<Vdx32f, ids::fft_c_32fc, VdxsFFTSpec_C_32fc>;
+using C32f = ComplexFamily<Vdx32f, ids::fft_c_32f, VdxsFFTSpec_C_32f>;
+using C64fc = ComplexFamily<Vdx64f, ids::fft_c_64fc, VdxsFFTSpec_C_64fc>;
+using C64f = ComplexFamily<Vdx64f, ids::fft_c_64f, VdxsFFTSpec_C_64f>;
 
-template <class T>
-VdxStatus get_size(int order, int flag, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) noexcept {
-    VDX_RETURN_IF_ERROR(check_size_query(order, flag, kMaxOrder<T>, pSpecSize, pSpecBufferSize, pBufferSize));
-    const Sizes s = sizes_of<T>(order);
-    *pSpecSize = s.spec;
-    *pSpecBufferSize = s.init;
-    *pBufferSize = s.work;
-    return vdxStsNoErr;
-}
-
-template <class T, std::uint32_t Id, class Spec>
-VdxStatus init(Spec** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec,
-               Vdx8u* pSpecBuffer) noexcept {
-    if (ppSpec == nullptr || pSpec == nullptr) return vdxStsNullPtrErr;
-    auto* h = reinterpret_cast<SpecHeader<T>*>(align_up32(pSpec));
-    set_identifier(h, 0);
-    if (order < 0 || order > kMaxAnyOrder || order > kMaxOrder<T>) return vdxStsFFTOrderErr;
-    if (!valid_flag(flag)) return vdxStsFFTFlagErr;
-    const EngineSizes e = engine_sizes<T>(order);
-    if (e.init > 0 && pSpecBuffer == nullptr) return vdxStsNullPtrErr;
-
-    std::memset(h, 0, kHeaderBytes);
-    h->order = order;
-    set_normalisation(h, order, flag);
-    h->hint = static_cast<std::int32_t>(hint);
-    h->work_bytes = static_cast<std::uint32_t>(e.work);
-    void* tables = order <= kSmallLast ? nullptr : reinterpret_cast<Vdx8u*>(h) + kTablesOffset;
-    build_plan<T>(&h->plan, order, tables, e.init > 0 ? align_up32(pSpecBuffer) : nullptr);
-    h->threads = h->plan.threads;
-    h->twiddles = tables;
-    h->bitrev = h->plan.bitrev;
-    set_identifier(h, Id);
-    *ppSpec = reinterpret_cast<Spec*>(h);
-    return vdxStsNoErr;
-}
-
-template <class T, std::uint32_t Id, class Spec>
-VdxStatus init_alloc(Spec** ppSpec, int order, int flag, VdxHintAlgorithm hint) noexcept {
-    if (ppSpec == nullptr) return vdxStsNullPtrErr;
-    int spec = 0, initBytes = 0, work = 0;
-    VDX_RETURN_IF_ERROR(get_size<T>(order, flag, &spec, &initBytes, &work));
-    return vdx::init_alloc(
-        ppSpec, spec, initBytes,
-        [&](Spec** out, Vdx8u* mem, Vdx8u* buf) { return init<T, Id>(out, order, flag, hint, mem, buf); },
-        [](Spec* s) { reinterpret_cast<SpecHeader<T>*>(s)->allocated = 1; });
-}
-
-template <class T, std::uint32_t Id, class Spec>
-VdxStatus free_spec(Spec* pSpec) noexcept {
-    return free_object(
-        pSpec, [](std::uint32_t id) { return id == Id; }, true,
-        [](Spec* s) { return reinterpret_cast<SpecHeader<T>*>(s)->allocated == 1; },
-        [](Spec* s) { return static_cast<void*>(s); }, [](Spec*) {});
-}
-
-template <class T, std::uint32_t Id, class Spec>
-VdxStatus get_buf_size(const Spec* pSpec, int* pSize) noexcept {
-    if (pSpec == nullptr || pSize == nullptr) return vdxStsNullPtrErr;
-    if (identifier_of(pSpec) != Id) return vdxStsContextMatchErr;
-    const auto* h = reinterpret_cast<const SpecHeader<T>*>(pSpec);
-    *pSize = h->work_bytes >= 1 ? static_cast<int>(h->work_bytes) + 32 : 0;
-    return vdxStsNoErr;
-}
-
-template <class T, std::uint32_t Id, class Spec>
-VdxStatus transform(const Spec* pSpec, const T* src, T* dst, bool inverse, Vdx8u* pBuffer) noexcept {
-    if (pSpec == nullptr) return vdxStsNullPtrErr;
-    if (identifier_of(pSpec) != Id) return vdxStsContextMatchErr;
+template <class F, class T = typename F::Header::Element>
+VdxStatus transform(const typename F::Object* pSpec, const T* src, T* dst, bool inverse, Vdx8u* pBuffer) noexcept {
+    VDX_RETURN_IF_ERROR(check_object<F>(pSpec));
     if (src == nullptr || dst == nullptr) return vdxStsNullPtrErr;
     const auto* h = reinterpret_cast<const SpecHeader<T>*>(pSpec);
     const bool need = work_needed<T>(h->plan, src, dst);
@@ -152,11 +109,10 @@ void split(const T* in, T* re, T* im, long n) noexcept {
     }
 }
 
-template <class T, std::uint32_t Id, class Spec>
-VdxStatus transform_split(const Spec* pSpec, const T* srcRe, const T* srcIm, T* dstRe, T* dstIm, bool inverse,
-                          Vdx8u* pBuffer) noexcept {
-    if (pSpec == nullptr) return vdxStsNullPtrErr;
-    if (identifier_of(pSpec) != Id) return vdxStsContextMatchErr;
+template <class F, class T = typename F::Header::Element>
+VdxStatus transform_split(const typename F::Object* pSpec, const T* srcRe, const T* srcIm, T* dstRe, T* dstIm,
+                          bool inverse, Vdx8u* pBuffer) noexcept {
+    VDX_RETURN_IF_ERROR(check_object<F>(pSpec));
     if (srcRe == nullptr || srcIm == nullptr || dstRe == nullptr || dstIm == nullptr) return vdxStsNullPtrErr;
     const auto* h = reinterpret_cast<const SpecHeader<T>*>(pSpec);
     const bool scale = (inverse ? h->inv_scale : h->fwd_scale) != 0;
@@ -192,76 +148,54 @@ VdxStatus transform_split(const Spec* pSpec, const T* srcRe, const T* srcIm, T* 
 }  // namespace fft
 }  // namespace vdx
 
-using vdx::fft::free_spec;
-using vdx::fft::get_buf_size;
-using vdx::fft::get_size;
-using vdx::fft::init;
-using vdx::fft::init_alloc;
 using vdx::fft::transform;
 using vdx::fft::transform_split;
 
-// One row per family: element type, complex type, object type suffix, identifier.
-#define VDX_FFT_FAMILY(T, C, S, ID)                                                                              \
-    extern "C" VdxStatus y8_vdxsFFTGetSize_##S(int order, int flag, VdxHintAlgorithm, int* pSpecSize,             \
-                                                 int* pSpecBufferSize, int* pBufferSize) noexcept {               \
-        return get_size<T>(order, flag, pSpecSize, pSpecBufferSize, pBufferSize);                                \
-    }                                                                                                            \
-    extern "C" VdxStatus y8_vdxsFFTInit_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag, VdxHintAlgorithm hint, \
-                                              Vdx8u* pSpec, Vdx8u* pSpecBuffer) noexcept {                        \
-        return init<T, ID>(ppSpec, order, flag, hint, pSpec, pSpecBuffer);                                       \
-    }                                                                                                            \
-    extern "C" VdxStatus y8_vdxsFFTInitAlloc_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag,                  \
-                                                   VdxHintAlgorithm hint) noexcept {                              \
-        return init_alloc<T, ID>(ppSpec, order, flag, hint);                                                     \
-    }                                                                                                            \
-    extern "C" VdxStatus y8_vdxsFFTFree_##S(VdxsFFTSpec_##S* pSpec) noexcept { return free_spec<T, ID>(pSpec); }  \
-    extern "C" VdxStatus y8_vdxsFFTGetBufSize_##S(const VdxsFFTSpec_##S* pSpec, int* pSize) noexcept {           \
-        return get_buf_size<T, ID>(pSpec, pSize);                                                                \
-    }
-
-#define VDX_FFT_INTERLEAVED(T, C, S, ID, E)                                                                      \
-    VDX_FFT_FAMILY(T, C, S, ID)                                                                                  \
+// One row per family: object suffix, descriptor, element and complex type,
+// transform suffix.
+#define VDX_FFT_INTERLEAVED(S, F, T, C, E)                                                                      \
+    VDX_FFT_OBJECT_ROWS(S, vdx::fft::F)                                                                          \
     extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E(const C* pSrc, C* pDst, const VdxsFFTSpec_##S* pSpec,            \
                                                  Vdx8u* pBuffer) noexcept {                                       \
-        return transform<T, ID>(pSpec, reinterpret_cast<const T*>(pSrc), reinterpret_cast<T*>(pDst), false,     \
-                                pBuffer);                                                                        \
+        return transform<vdx::fft::F>(pSpec, reinterpret_cast<const T*>(pSrc), reinterpret_cast<T*>(pDst), false, \
+                                      pBuffer);                                                                  \
     }                                                                                                            \
     extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E(const C* pSrc, C* pDst, const VdxsFFTSpec_##S* pSpec,            \
                                                  Vdx8u* pBuffer) noexcept {                                       \
-        return transform<T, ID>(pSpec, reinterpret_cast<const T*>(pSrc), reinterpret_cast<T*>(pDst), true,      \
-                                pBuffer);                                                                        \
+        return transform<vdx::fft::F>(pSpec, reinterpret_cast<const T*>(pSrc), reinterpret_cast<T*>(pDst), true,  \
+                                      pBuffer);                                                                  \
     }                                                                                                            \
     extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_I(C* pSrcDst, const VdxsFFTSpec_##S* pSpec,                    \
                                                      Vdx8u* pBuffer) noexcept {                                   \
-        return transform<T, ID>(pSpec, reinterpret_cast<const T*>(pSrcDst), reinterpret_cast<T*>(pSrcDst),      \
-                                false, pBuffer);                                                                 \
+        return transform<vdx::fft::F>(pSpec, reinterpret_cast<const T*>(pSrcDst), reinterpret_cast<T*>(pSrcDst),  \
+                                      false, pBuffer);                                                           \
     }                                                                                                            \
     extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_I(C* pSrcDst, const VdxsFFTSpec_##S* pSpec,                    \
                                                      Vdx8u* pBuffer) noexcept {                                   \
-        return transform<T, ID>(pSpec, reinterpret_cast<const T*>(pSrcDst), reinterpret_cast<T*>(pSrcDst),      \
-                                true, pBuffer);                                                                  \
+        return transform<vdx::fft::F>(pSpec, reinterpret_cast<const T*>(pSrcDst), reinterpret_cast<T*>(pSrcDst),  \
+                                      true, pBuffer);                                                            \
     }
 
-#define VDX_FFT_SPLIT(T, S, ID, E)                                                                               \
-    VDX_FFT_FAMILY(T, T, S, ID)                                                                                  \
+#define VDX_FFT_SPLIT(S, F, T, E)                                                                                \
+    VDX_FFT_OBJECT_ROWS(S, vdx::fft::F)                                                                          \
     extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E(const T* pSrcRe, const T* pSrcIm, T* pDstRe, T* pDstIm,           \
                                                  const VdxsFFTSpec_##S* pSpec, Vdx8u* pBuffer) noexcept {         \
-        return transform_split<T, ID>(pSpec, pSrcRe, pSrcIm, pDstRe, pDstIm, false, pBuffer);                    \
+        return transform_split<vdx::fft::F>(pSpec, pSrcRe, pSrcIm, pDstRe, pDstIm, false, pBuffer);              \
     }                                                                                                            \
     extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E(const T* pSrcRe, const T* pSrcIm, T* pDstRe, T* pDstIm,           \
                                                  const VdxsFFTSpec_##S* pSpec, Vdx8u* pBuffer) noexcept {         \
-        return transform_split<T, ID>(pSpec, pSrcRe, pSrcIm, pDstRe, pDstIm, true, pBuffer);                     \
+        return transform_split<vdx::fft::F>(pSpec, pSrcRe, pSrcIm, pDstRe, pDstIm, true, pBuffer);               \
     }                                                                                                            \
     extern "C" VdxStatus y8_vdxsFFTFwd_CToC_##E##_I(T* pSrcDstRe, T* pSrcDstIm, const VdxsFFTSpec_##S* pSpec,     \
                                                      Vdx8u* pBuffer) noexcept {                                   \
-        return transform_split<T, ID>(pSpec, pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, false, pBuffer);        \
+        return transform_split<vdx::fft::F>(pSpec, pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, false, pBuffer);  \
     }                                                                                                            \
     extern "C" VdxStatus y8_vdxsFFTInv_CToC_##E##_I(T* pSrcDstRe, T* pSrcDstIm, const VdxsFFTSpec_##S* pSpec,     \
                                                      Vdx8u* pBuffer) noexcept {                                   \
-        return transform_split<T, ID>(pSpec, pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, true, pBuffer);         \
+        return transform_split<vdx::fft::F>(pSpec, pSrcDstRe, pSrcDstIm, pSrcDstRe, pSrcDstIm, true, pBuffer);   \
     }
 
-VDX_FFT_INTERLEAVED(Vdx32f, Vdx32fc, C_32fc, 4u, 32fc)
-VDX_FFT_SPLIT(Vdx32f, C_32f, 5u, 32f)
-VDX_FFT_INTERLEAVED(Vdx64f, Vdx64fc, C_64fc, 7u, 64fc)
-VDX_FFT_SPLIT(Vdx64f, C_64f, 8u, 64f)
+VDX_FFT_INTERLEAVED(C_32fc, C32fc, Vdx32f, Vdx32fc, 32fc)
+VDX_FFT_SPLIT(C_32f, C32f, Vdx32f, 32f)
+VDX_FFT_INTERLEAVED(C_64fc, C64fc, Vdx64f, Vdx64fc, 64fc)
+VDX_FFT_SPLIT(C_64f, C64f, Vdx64f, 64f)

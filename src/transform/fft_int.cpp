@@ -120,14 +120,14 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
         }                                                                                                              \
     };
 
-VDX_FFT_INT_TRAITS(FamC16sc, C_16sc, C_32fc, float, 1u, 28, true, Shape::interleaved, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamC16s, C_16s, C_32f, float, 2u, 28, true, Shape::split, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamR16s, R_16s, R_32f, float, 3u, 29, true, Shape::real, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamC32sc, C_32sc, C_64fc, double, 0x434D414Cu, 27, false, Shape::interleaved, Vdx32s, Vdx32s)
-VDX_FFT_INT_TRAITS(FamC32s, C_32s, C_64f, double, 0x434D414Du, 27, false, Shape::split, Vdx32s, Vdx32s)
-VDX_FFT_INT_TRAITS(FamR32s, R_32s, R_64f, double, 0x434D414Eu, 28, false, Shape::real, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamC16sc, C_16sc, C_32fc, float, ids::fft_c_16sc, 28, true, Shape::interleaved, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamC16s, C_16s, C_32f, float, ids::fft_c_16s, 28, true, Shape::split, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamR16s, R_16s, R_32f, float, ids::fft_r_16s, 29, true, Shape::real, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamC32sc, C_32sc, C_64fc, double, ids::fft_c_32sc, 27, false, Shape::interleaved, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamC32s, C_32s, C_64f, double, ids::fft_c_32s, 27, false, Shape::split, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamR32s, R_32s, R_64f, double, ids::fft_r_32s, 28, false, Shape::real, Vdx32s, Vdx32s)
 // Forward Vdx16s -> Vdx32s; the inverse (CCSToR_32s16s) swaps the two.
-VDX_FFT_INT_TRAITS(FamR16s32s, R_16s32s, R_32f, float, 0x434D414Fu, 29, false, Shape::real, Vdx16s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamR16s32s, R_16s32s, R_32f, float, ids::fft_r_16s32s, 29, false, Shape::real, Vdx16s, Vdx32s)
 #undef VDX_FFT_INT_TRAITS
 
 // ---------------------------------------------------------------- conversions
@@ -218,17 +218,6 @@ VdxStatus sizes_of(int order, int flag, int hint, IntSizes& out) noexcept {
 
 // ---------------------------------------------------------------- object functions
 
-template <class Fam>
-VdxStatus get_size(int order, int flag, int hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) noexcept {
-    VDX_RETURN_IF_ERROR(check_size_query(order, flag, Fam::kMaxOrder, pSpecSize, pSpecBufferSize, pBufferSize));
-    IntSizes s;
-    VDX_RETURN_IF_ERROR(sizes_of<Fam>(order, flag, hint, s));
-    *pSpecSize = s.spec;
-    *pSpecBufferSize = s.init;
-    *pBufferSize = s.work > 0 ? s.work + kObjectAlign : 0;
-    return vdxStsNoErr;
-}
-
 void build_core(Spec16* h, int order) noexcept {
     const int n = 1 << order;
     const double* st = static_sine<double>();
@@ -244,79 +233,50 @@ void build_core(Spec16* h, int order) noexcept {
 }
 
 template <class Fam>
-VdxStatus init(typename Fam::Spec** ppSpec, int order, int flag, VdxHintAlgorithm hint, Vdx8u* pSpec,
-               Vdx8u* pSpecBuffer) noexcept {
-    if (any_null(ppSpec, pSpec)) return vdxStsNullPtrErr;
-    Vdx8u* base = align_up32(pSpec);
-    set_identifier(base, 0);
-    if (order < 0 || order > Fam::kMaxOrder) return vdxStsFFTOrderErr;
-    IntSizes s;
-    VDX_RETURN_IF_ERROR(sizes_of<Fam>(order, flag, hint, s));
-    if (s.init > 0 && pSpecBuffer == nullptr) return vdxStsNullPtrErr;
-    void* inner = nullptr;
-    if (s.use_float) {
-        VDX_RETURN_IF_ERROR(Fam::inner_init(order, flag, base + (Fam::kWrap16 ? kInner16At : kInner32At),
-                                            pSpecBuffer, &inner));
-    }
-    if constexpr (Fam::kWrap16) {
-        auto* h = reinterpret_cast<Spec16*>(base);
-        std::memset(static_cast<void*>(h), 0, sizeof(Spec16));
-        h->order = order;
-        h->fwd_shift = flag == VDX_FFT_DIV_FWD_BY_N ? order : flag == VDX_FFT_DIV_BY_SQRTN ? order / 2 : 0;
-        h->inv_shift = flag == VDX_FFT_DIV_INV_BY_N ? order : flag == VDX_FFT_DIV_BY_SQRTN ? order / 2 : 0;
-        h->half_power = flag == VDX_FFT_DIV_BY_SQRTN && order % 2 != 0;
-        h->hint = hint;
-        h->work_bytes = static_cast<std::uint32_t>(s.work);
-        h->use_float = s.use_float;
-        h->inner = inner;
-        if (!s.use_float) build_core(h, order);
-    } else {
-        auto* h = reinterpret_cast<Spec32*>(base);
-        std::memset(static_cast<void*>(h), 0, sizeof(Spec32));
-        h->order = order;
-        h->hint = hint;
-        h->work_bytes = static_cast<std::uint32_t>(s.work);
-        h->inner = inner;
-    }
-    set_identifier(base, Fam::kId);
-    *ppSpec = reinterpret_cast<typename Fam::Spec*>(base);
-    return vdxStsNoErr;
-}
-
-template <class Fam>
 using Header = std::conditional_t<Fam::kWrap16, Spec16, Spec32>;
 
+// The descriptor of an integer family (object.h): a wrapper header, then
+// the inner float object (float path) at kInner16At / kInner32At.
 template <class Fam>
-VdxStatus init_alloc(typename Fam::Spec** ppSpec, int order, int flag, VdxHintAlgorithm hint) noexcept {
-    if (ppSpec == nullptr) return vdxStsNullPtrErr;
-    int spec = 0, initBytes = 0, work = 0;
-    VDX_RETURN_IF_ERROR(get_size<Fam>(order, flag, hint, &spec, &initBytes, &work));
-    return vdx::init_alloc(
-        ppSpec, spec, initBytes,
-        [&](typename Fam::Spec** out, Vdx8u* mem, Vdx8u* buf) { return init<Fam>(out, order, flag, hint, mem, buf); },
-        [](typename Fam::Spec* s) { reinterpret_cast<Header<Fam>*>(s)->allocated = 1; });
-}
+struct IntObject : FftChecks<Fam::kMaxOrder> {
+    using Object = typename Fam::Spec;
+    using Header = fft::Header<Fam>;
+    using Params = FftParams;
+    static constexpr std::uint32_t kId = Fam::kId;
 
-template <class Fam>
-VdxStatus free_spec(typename Fam::Spec* pSpec) noexcept {
-    using S = typename Fam::Spec;
-    return free_object(
-        pSpec, [](std::uint32_t id) { return id == Fam::kId; }, true,
-        [](S* s) { return reinterpret_cast<Header<Fam>*>(s)->allocated == 1; }, [](S* s) { return s; },
-        [](S* s) {
-            void* inner = reinterpret_cast<Header<Fam>*>(s)->inner;
-            if (inner != nullptr) set_identifier(inner, 0);
-        });
-}
-
-template <class Fam>
-VdxStatus get_buf_size(const typename Fam::Spec* pSpec, int* pSize) noexcept {
-    if (any_null(pSpec, pSize)) return vdxStsNullPtrErr;
-    if (identifier_of(pSpec) != Fam::kId) return vdxStsContextMatchErr;
-    const std::uint32_t bytes = reinterpret_cast<const Header<Fam>*>(pSpec)->work_bytes;
-    *pSize = bytes >= 1 ? static_cast<int>(bytes) + kObjectAlign : 0;
-    return vdxStsNoErr;
-}
+    static VdxStatus sizes(const FftParams& p, ObjectSizes* out) noexcept {
+        IntSizes s;
+        VDX_RETURN_IF_ERROR(sizes_of<Fam>(p.order, p.flag, p.hint, s));
+        *out = {s.spec, s.init, s.work};
+        return vdxStsNoErr;
+    }
+    static VdxStatus build(Header* h, const FftParams& p, const ObjectSizes&, Vdx8u* init) noexcept {
+        const int order = p.order, flag = p.flag;
+        const bool use_float = !(Fam::kWrap16 && core_applies(order, p.hint));
+        void* inner = nullptr;
+        if (use_float) {
+            Vdx8u* base = reinterpret_cast<Vdx8u*>(h);
+            // The inner Init rounds the init buffer up to 32 again: already aligned.
+            VDX_RETURN_IF_ERROR(Fam::inner_init(order, flag, base + (Fam::kWrap16 ? kInner16At : kInner32At), init,
+                                                &inner));
+        }
+        h->order = order;
+        h->hint = p.hint;
+        h->inner = inner;
+        if constexpr (Fam::kWrap16) {
+            h->fwd_shift = flag == VDX_FFT_DIV_FWD_BY_N ? order : flag == VDX_FFT_DIV_BY_SQRTN ? order / 2 : 0;
+            h->inv_shift = flag == VDX_FFT_DIV_INV_BY_N ? order : flag == VDX_FFT_DIV_BY_SQRTN ? order / 2 : 0;
+            h->half_power = flag == VDX_FFT_DIV_BY_SQRTN && order % 2 != 0;
+            h->use_float = use_float;
+            if (!use_float) build_core(h, order);
+        }
+        return vdxStsNoErr;
+    }
+    // The inner object dies with its wrapper.
+    static void release_parts(Header* h) noexcept {
+        if (h->inner != nullptr) set_identifier(h->inner, 0);
+    }
+};
 
 // ---------------------------------------------------------------- fixed-point core
 
@@ -399,8 +359,7 @@ template <class Fam, bool Inverse>
 VdxStatus complex_transform(const typename Fam::Spec* pSpec, Cplx<const typename Fam::In> src,
                             Cplx<typename Fam::Out> dst, int sf, Vdx8u* pBuffer) noexcept {
     using F = typename Fam::F;
-    if (pSpec == nullptr) return vdxStsNullPtrErr;
-    if (identifier_of(pSpec) != Fam::kId) return vdxStsContextMatchErr;
+    VDX_RETURN_IF_ERROR(check_object<IntObject<Fam>>(pSpec));
     if (src.re == nullptr || dst.re == nullptr) return vdxStsNullPtrErr;
     if (Fam::kShape == Shape::split && (src.im == nullptr || dst.im == nullptr)) return vdxStsNullPtrErr;
     const auto& h = *reinterpret_cast<const Header<Fam>*>(pSpec);
@@ -476,8 +435,7 @@ VdxStatus real_transform(const typename Fam::Spec* pSpec, const void* pSrc, void
     // Forward In -> Out; the inverse of R_16s32s reads Vdx32s and writes Vdx16s.
     using Src = std::conditional_t<Inverse, typename Fam::Out, typename Fam::In>;
     using Dst = std::conditional_t<Inverse, typename Fam::In, typename Fam::Out>;
-    if (pSpec == nullptr) return vdxStsNullPtrErr;
-    if (identifier_of(pSpec) != Fam::kId) return vdxStsContextMatchErr;
+    VDX_RETURN_IF_ERROR(check_object<IntObject<Fam>>(pSpec));
     if (any_null(pSrc, pDst)) return vdxStsNullPtrErr;
     const auto* src = static_cast<const Src*>(pSrc);
     auto* dst = static_cast<Dst*>(pDst);
@@ -543,25 +501,7 @@ VdxStatus real_transform(const typename Fam::Spec* pSpec, const void* pSrc, void
 using vdx::fft::Cplx;
 using vdx::packed::Layout;
 
-#define VDX_FFT_INT_SPEC_ROW(Fam, S)                                                                                   \
-    extern "C" VdxStatus y8_vdxsFFTGetSize_##S(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,             \
-                                               int* pSpecBufferSize, int* pBufferSize) noexcept {                      \
-        return vdx::fft::get_size<vdx::fft::Fam>(order, flag, hint, pSpecSize, pSpecBufferSize, pBufferSize);          \
-    }                                                                                                                  \
-    extern "C" VdxStatus y8_vdxsFFTInit_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag, VdxHintAlgorithm hint,      \
-                                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) noexcept {                               \
-        return vdx::fft::init<vdx::fft::Fam>(ppSpec, order, flag, hint, pSpec, pSpecBuffer);                           \
-    }                                                                                                                  \
-    extern "C" VdxStatus y8_vdxsFFTInitAlloc_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag,                        \
-                                                 VdxHintAlgorithm hint) noexcept {                                     \
-        return vdx::fft::init_alloc<vdx::fft::Fam>(ppSpec, order, flag, hint);                                         \
-    }                                                                                                                  \
-    extern "C" VdxStatus y8_vdxsFFTFree_##S(VdxsFFTSpec_##S* pSpec) noexcept {                                         \
-        return vdx::fft::free_spec<vdx::fft::Fam>(pSpec);                                                              \
-    }                                                                                                                  \
-    extern "C" VdxStatus y8_vdxsFFTGetBufSize_##S(const VdxsFFTSpec_##S* pSpec, int* pSize) noexcept {                 \
-        return vdx::fft::get_buf_size<vdx::fft::Fam>(pSpec, pSize);                                                    \
-    }
+#define VDX_FFT_INT_SPEC_ROW(Fam, S) VDX_FFT_OBJECT_ROWS(S, vdx::fft::IntObject<vdx::fft::Fam>)
 
 // Interleaved: C is the complex element type.
 #define VDX_FFT_INT_INTERLEAVED_ROW(Fam, S, C, T, E)                                                                   \

@@ -42,6 +42,7 @@
 #include "object.h"
 #include "transform/fft_real.h"
 #include "transform/fft_real_kernels.h"
+#include "transform/fft_spec.h"
 #include "transform/fft_tables.h"
 
 namespace vdx::fft {
@@ -55,20 +56,19 @@ struct RealFamily;
 template <>
 struct RealFamily<float> {
     using Spec = VdxsFFTSpec_R_32f;
-    static constexpr std::uint32_t kId = 6;
+    static constexpr std::uint32_t kId = ids::fft_r_32f;
     static constexpr int kMaxOrder = 29;
     static constexpr int kTwoLevelFrom = 21;
 };
 template <>
 struct RealFamily<double> {
     using Spec = VdxsFFTSpec_R_64f;
-    static constexpr std::uint32_t kId = 9;
+    static constexpr std::uint32_t kId = ids::fft_r_64f;
     static constexpr int kMaxOrder = 28;
     static constexpr int kTwoLevelFrom = 19;
 };
 
 constexpr int kRealSmallLast = 4;   // orders with straight-line kernels
-constexpr int kHeaderBytes = 136;
 constexpr int kTablesAt = 160;      // the header rounded up to 32
 
 // ---------------------------------------------------------------- sizes
@@ -99,10 +99,6 @@ RealSizes real_sizes(int order) noexcept {
     return {(spec + 31) / 32 * 32 + kObjectAlign, e.init > 0 ? object_bytes(e.init) : 0, e.work};
 }
 
-bool flag_valid(int flag) noexcept {
-    return flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN ||
-           flag == VDX_FFT_NODIV_BY_ANY;
-}
 
 // ---------------------------------------------------------------- unit roots
 
@@ -387,20 +383,6 @@ namespace {
 // ---------------------------------------------------------------- object functions
 
 template <class T>
-VdxStatus get_size(int order, int flag, int* specSize, int* initSize, int* bufSize) noexcept {
-    if (order < 0 || order > 30) return vdxStsFFTOrderErr;
-    if (any_null(specSize, initSize, bufSize)) return vdxStsNullPtrErr;
-    if (!flag_valid(flag)) return vdxStsFFTFlagErr;
-    if (order > RealFamily<T>::kMaxOrder) return vdxStsFFTOrderErr;
-    const RealSizes s = real_sizes<T>(order);
-    if (s.spec > 2147483647LL) return vdxStsMemAllocErr;  // beyond what a size can report
-    *specSize = static_cast<int>(s.spec);
-    *initSize = s.init;
-    *bufSize = s.work > 0 ? s.work + kObjectAlign : 0;
-    return vdxStsNoErr;
-}
-
-template <class T>
 T normalisation(int order, int flag) noexcept {
     const long long n = 1LL << order;
     if (flag == VDX_FFT_DIV_BY_SQRTN) {
@@ -415,81 +397,51 @@ T normalisation(int order, int flag) noexcept {
     return T(1) / static_cast<T>(n);
 }
 
+// The descriptor of a real family (object.h).
 template <class T>
-VdxStatus init(typename RealFamily<T>::Spec** out, int order, int flag, VdxHintAlgorithm hint, Vdx8u* mem,
-               Vdx8u* initBuffer) noexcept {
-    if (any_null(out, mem)) return vdxStsNullPtrErr;
-    auto* spec = reinterpret_cast<RealSpec<T>*>(align_up32(mem));
-    VdxStatus status = vdxStsNoErr;
-    if (order < 0 || order > RealFamily<T>::kMaxOrder) status = vdxStsFFTOrderErr;
-    else if (!flag_valid(flag)) status = vdxStsFFTFlagErr;
-    const RealSizes sizes = status == vdxStsNoErr ? real_sizes<T>(order) : RealSizes{0, 0, 0};
-    if (status == vdxStsNoErr && sizes.init > 0 && initBuffer == nullptr) status = vdxStsNullPtrErr;
-    if (status != vdxStsNoErr) {
-        set_identifier(spec, 0);
-        return status;
+struct RealObject : FftChecks<RealFamily<T>::kMaxOrder> {
+    using Object = typename RealFamily<T>::Spec;
+    using Header = RealSpec<T>;
+    using Params = FftParams;
+    static constexpr std::uint32_t kId = RealFamily<T>::kId;
+
+    static VdxStatus sizes(const FftParams& p, ObjectSizes* out) noexcept {
+        const RealSizes s = real_sizes<T>(p.order);
+        if (s.spec > 2147483647LL) return vdxStsMemAllocErr;  // beyond what a size can report
+        *out = {static_cast<int>(s.spec), s.init, s.work};
+        return vdxStsNoErr;
     }
-    std::memset(static_cast<void*>(spec), 0, kHeaderBytes);
-    spec->order = order;
-    spec->forward_scaled = flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
-    spec->inverse_scaled = flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
-    spec->factor = flag == VDX_FFT_NODIV_BY_ANY ? T(1) : normalisation<T>(order, flag);
-    spec->hint = hint;
-    spec->work_bytes = static_cast<std::uint32_t>(sizes.work);
-    spec->threads = 1;
-    if (order > kRealSmallLast) {
-        Vdx8u* base = reinterpret_cast<Vdx8u*>(spec);
-        const EngineSizes e = engine_sizes<T>(order - 1);
-        void* tables = e.tables > 0 ? base + kTablesAt : nullptr;
-        build_plan<T>(&spec->plan, order - 1, tables, e.init > 0 ? align_up32(initBuffer) : nullptr);
-        spec->threads = spec->plan.threads;
-        spec->twiddles = spec->plan.stages;
-        spec->bitrev = spec->plan.bitrev;
-        T* recomb = reinterpret_cast<T*>(base + kTablesAt + e.tables);
-        build_recomb<T>(order, recomb);
-        spec->recomb = recomb;
+    static VdxStatus build(Header* spec, const FftParams& p, const ObjectSizes&, Vdx8u* init) noexcept {
+        const int order = p.order, flag = p.flag;
+        spec->order = order;
+        spec->forward_scaled = flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
+        spec->inverse_scaled = flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
+        spec->factor = flag == VDX_FFT_NODIV_BY_ANY ? T(1) : normalisation<T>(order, flag);
+        spec->hint = p.hint;
+        spec->threads = 1;
+        if (order > kRealSmallLast) {
+            Vdx8u* base = reinterpret_cast<Vdx8u*>(spec);
+            const EngineSizes e = engine_sizes<T>(order - 1);
+            void* tables = e.tables > 0 ? base + kTablesAt : nullptr;
+            build_plan<T>(&spec->plan, order - 1, tables, e.init > 0 ? init : nullptr);
+            spec->threads = spec->plan.threads;
+            spec->twiddles = spec->plan.stages;
+            spec->bitrev = spec->plan.bitrev;
+            T* recomb = reinterpret_cast<T*>(base + kTablesAt + e.tables);
+            build_recomb<T>(order, recomb);
+            spec->recomb = recomb;
+        }
+        return vdxStsNoErr;
     }
-    spec->id = RealFamily<T>::kId;
-    *out = reinterpret_cast<typename RealFamily<T>::Spec*>(spec);
-    return vdxStsNoErr;
-}
-
-template <class T>
-VdxStatus init_alloc(typename RealFamily<T>::Spec** out, int order, int flag, VdxHintAlgorithm hint) noexcept {
-    if (out == nullptr) return vdxStsNullPtrErr;
-    int specSize = 0, initSize = 0, bufSize = 0;
-    VDX_RETURN_IF_ERROR(get_size<T>(order, flag, &specSize, &initSize, &bufSize));
-    return vdx::init_alloc(
-        out, specSize, initSize,
-        [&](typename RealFamily<T>::Spec** o, Vdx8u* mem, Vdx8u* buf) { return init<T>(o, order, flag, hint, mem, buf); },
-        [](typename RealFamily<T>::Spec* s) { reinterpret_cast<RealSpec<T>*>(s)->allocated = 1; });
-}
-
-template <class T>
-VdxStatus free_spec(typename RealFamily<T>::Spec* spec) noexcept {
-    using S = typename RealFamily<T>::Spec;
-    return free_object(
-        spec, [](std::uint32_t id) { return id == RealFamily<T>::kId; }, true,
-        [](S* s) { return reinterpret_cast<RealSpec<T>*>(s)->allocated == 1; }, [](S* s) { return s; },
-        [](S*) {});
-}
-
-template <class T>
-VdxStatus get_buf_size(const typename RealFamily<T>::Spec* spec, int* size) noexcept {
-    if (any_null(spec, size)) return vdxStsNullPtrErr;
-    if (identifier_of(spec) != RealFamily<T>::kId) return vdxStsContextMatchErr;
-    const std::uint32_t bytes = reinterpret_cast<const RealSpec<T>*>(spec)->work_bytes;
-    *size = bytes >= 1 ? static_cast<int>(bytes) + kObjectAlign : 0;
-    return vdxStsNoErr;
-}
+    static void release_parts(Header*) noexcept {}
+};
 
 enum class Dir { forward, inverse };
 
 // Checks (spec, identifier, data pointers, work buffer), then the transform.
 template <Dir D, Layout L, class T>
 VdxStatus transform(const T* src, T* dst, const typename RealFamily<T>::Spec* pSpec, Vdx8u* buffer) noexcept {
-    if (pSpec == nullptr) return vdxStsNullPtrErr;
-    if (identifier_of(pSpec) != RealFamily<T>::kId) return vdxStsContextMatchErr;
+    VDX_RETURN_IF_ERROR(check_object<RealObject<T>>(pSpec));
     if (any_null(src, dst)) return vdxStsNullPtrErr;
     const auto& spec = *reinterpret_cast<const RealSpec<T>*>(pSpec);
     // The inverse runs its complex transform in place on the destination.
@@ -509,26 +461,6 @@ VdxStatus transform(const T* src, T* dst, const typename RealFamily<T>::Spec* pS
 using vdx::fft::Dir;
 using vdx::packed::Layout;
 
-#define VDX_FFT_REAL_SPEC_ROW(code, T)                                                                            \
-    extern "C" VdxStatus y8_vdxsFFTGetSize_R_##code(int order, int flag, VdxHintAlgorithm, int* pSpecSize,       \
-                                                    int* pSpecBufferSize, int* pBufferSize) noexcept {            \
-        return vdx::fft::get_size<T>(order, flag, pSpecSize, pSpecBufferSize, pBufferSize);                       \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInit_R_##code(VdxsFFTSpec_R_##code** ppFFTSpec, int order, int flag,          \
-                                                 VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) noexcept { \
-        return vdx::fft::init<T>(ppFFTSpec, order, flag, hint, pSpec, pSpecBuffer);                               \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTInitAlloc_R_##code(VdxsFFTSpec_R_##code** ppFFTSpec, int order, int flag,     \
-                                                      VdxHintAlgorithm hint) noexcept {                           \
-        return vdx::fft::init_alloc<T>(ppFFTSpec, order, flag, hint);                                             \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTFree_R_##code(VdxsFFTSpec_R_##code* pFFTSpec) noexcept {                       \
-        return vdx::fft::free_spec<T>(pFFTSpec);                                                                  \
-    }                                                                                                             \
-    extern "C" VdxStatus y8_vdxsFFTGetBufSize_R_##code(const VdxsFFTSpec_R_##code* pFFTSpec, int* pBufferSize) noexcept { \
-        return vdx::fft::get_buf_size<T>(pFFTSpec, pBufferSize);                                                  \
-    }
-
 #define VDX_FFT_REAL_TRANSFORM_ROW(Name, dir, layout, code, T)                                                    \
     extern "C" VdxStatus y8_vdxs##Name##_##code(const T* pSrc, T* pDst, const VdxsFFTSpec_R_##code* pFFTSpec,     \
                                                Vdx8u* pBuffer) noexcept {                                         \
@@ -540,7 +472,7 @@ using vdx::packed::Layout;
     }
 
 #define VDX_FFT_REAL_ROW(code, T)                                                                 \
-    VDX_FFT_REAL_SPEC_ROW(code, T)                                                                \
+    VDX_FFT_OBJECT_ROWS(R_##code, vdx::fft::RealObject<T>)                                        \
     VDX_FFT_REAL_TRANSFORM_ROW(FFTFwd_RToPack, Dir::forward, Layout::pack, code, T)               \
     VDX_FFT_REAL_TRANSFORM_ROW(FFTFwd_RToPerm, Dir::forward, Layout::perm, code, T)               \
     VDX_FFT_REAL_TRANSFORM_ROW(FFTFwd_RToCCS, Dir::forward, Layout::ccs, code, T)                 \
@@ -553,4 +485,3 @@ VDX_FFT_REAL_ROW(64f, double)
 
 #undef VDX_FFT_REAL_ROW
 #undef VDX_FFT_REAL_TRANSFORM_ROW
-#undef VDX_FFT_REAL_SPEC_ROW

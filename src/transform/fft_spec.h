@@ -9,7 +9,10 @@
 
 #include <cstdint>
 
+#include "checks.h"
 #include "fft_engine.h"
+#include "object.h"
+#include "object_ids.h"
 #include "vdxs.h"
 
 namespace vdx {
@@ -22,6 +25,7 @@ struct alignas(8) FactorSlot {
 
 template <class T>
 struct SpecHeader {
+    using Element = T;
     std::uint32_t id;          // set last by Init, cleared by Free
     std::int32_t order;
     std::uint32_t fwd_scale;   // 1: the forward transform multiplies by factor
@@ -51,16 +55,57 @@ constexpr bool valid_flag(int flag) noexcept { return flag == 1 || flag == 2 || 
 template <class T>
 void set_normalisation(SpecHeader<T>* h, int order, int flag) noexcept;
 
-// The size query's checks, in order: order in 0..30, the three pointers,
-// the flag, the family's maximum order.
-inline VdxStatus check_size_query(int order, int flag, int maxOrder, const int* a, const int* b,
-                                  const int* c) noexcept {
-    if (order < 0 || order > kMaxAnyOrder) return vdxStsFFTOrderErr;
-    if (a == nullptr || b == nullptr || c == nullptr) return vdxStsNullPtrErr;
-    if (!valid_flag(flag)) return vdxStsFFTFlagErr;
-    if (order > maxOrder) return vdxStsFFTOrderErr;
-    return vdxStsNoErr;
-}
+// What defines every FFT object.  The hint is kept as the integer the caller
+// passed.
+struct FftParams {
+    int order;
+    int flag;
+    int hint;
+};
+
+// The checks every FFT family shares, for the object framework (object.h):
+// the size query tests the order against 0..30, then its out-pointers, the
+// flag and the family's own maximum; Init tests the order, then the flag.
+template <int MaxOrder>
+struct FftChecks {
+    static VdxStatus check_query(const FftParams& p, VdxStatus outputs) noexcept {
+        if (p.order < 0 || p.order > kMaxAnyOrder) return vdxStsFFTOrderErr;
+        VDX_RETURN_IF_ERROR(outputs);
+        if (!valid_flag(p.flag)) return vdxStsFFTFlagErr;
+        if (p.order > MaxOrder) return vdxStsFFTOrderErr;
+        return vdxStsNoErr;
+    }
+    static VdxStatus check_init(const FftParams& p) noexcept {
+        if (p.order < 0 || p.order > MaxOrder) return vdxStsFFTOrderErr;
+        if (!valid_flag(p.flag)) return vdxStsFFTFlagErr;
+        return vdxStsNoErr;
+    }
+    template <class Header>
+    static bool consistent(const Header& h) noexcept {
+        return h.order >= 0 && h.order <= MaxOrder;
+    }
+};
 
 }  // namespace fft
 }  // namespace vdx
+
+// The object functions of one FFT family: its suffix S (VdxsFFTSpec_##S) and
+// its descriptor F.
+#define VDX_FFT_OBJECT_ROWS(S, F)                                                                                  \
+    extern "C" VdxStatus y8_vdxsFFTGetSize_##S(int order, int flag, VdxHintAlgorithm hint, int* pSpecSize,         \
+                                               int* pSpecBufferSize, int* pBufferSize) noexcept {                  \
+        return vdx::object_get_size<F>({order, flag, static_cast<int>(hint)}, pSpecSize, pSpecBufferSize,         \
+                                       pBufferSize);                                                               \
+    }                                                                                                              \
+    extern "C" VdxStatus y8_vdxsFFTInit_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag, VdxHintAlgorithm hint,  \
+                                            Vdx8u* pSpec, Vdx8u* pSpecBuffer) noexcept {                           \
+        return vdx::object_init<F>(ppSpec, {order, flag, static_cast<int>(hint)}, pSpec, pSpecBuffer);             \
+    }                                                                                                              \
+    extern "C" VdxStatus y8_vdxsFFTInitAlloc_##S(VdxsFFTSpec_##S** ppSpec, int order, int flag,                   \
+                                                 VdxHintAlgorithm hint) noexcept {                                 \
+        return vdx::object_init_alloc<F>(ppSpec, {order, flag, static_cast<int>(hint)});                           \
+    }                                                                                                              \
+    extern "C" VdxStatus y8_vdxsFFTFree_##S(VdxsFFTSpec_##S* pSpec) noexcept { return vdx::object_free<F>(pSpec); } \
+    extern "C" VdxStatus y8_vdxsFFTGetBufSize_##S(const VdxsFFTSpec_##S* pSpec, int* pSize) noexcept {            \
+        return vdx::object_buf_size<F>(pSpec, pSize);                                                              \
+    }
