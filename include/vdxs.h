@@ -958,36 +958,29 @@ VdxStatus vdxsThreshold_LTInv_64fc_I(Vdx64fc* pSrcDst, int len, Vdx64f level) VD
 /* ------------------------------------------------------------------------ */
 /* Sorting, in place, ascending or descending.                               */
 /*                                                                           */
-/* Sort, SortIndex: quicksort without extra memory: median-of-three pivot,   */
-/* selection sort for ranges of at most 9 elements, runs equal to the pivot  */
-/* left out of both sides, the smaller side first and a fixed stack of 32    */
-/* ranges.  Not stable.  SortIndex sorts the values and writes              */
-/* pDstIndx[i] = the original position of the value now at i.  Floats:       */
-/* every NaN counts as larger than +inf and all NaNs as equal, so ascending  */
-/* puts the NaNs last and descending first; -0 and +0 are equal.             */
+/* Sort, SortIndex: in place, without extra memory; not stable.  SortIndex   */
+/* sorts the values and writes pDstIndx[i] = the original position of the    */
+/* value now at i.  Floats: every NaN counts as larger than +inf and all     */
+/* NaNs as equal, so ascending puts the NaNs last and descending first; -0   */
+/* and +0 are equal.                                                         */
 /*                                                                           */
-/* SortRadix: stable least-significant-digit radix sort on unsigned keys     */
-/* that order like the values (unsigned: the value; signed: sign bit         */
-/* flipped; floats: all bits inverted when the sign bit is set, otherwise    */
-/* the sign bit flipped).  So -0 comes before +0, and NaNs go by their sign  */
-/* bit: those with it set (such as vdxConstantOfNAN_32f) before -inf, the    */
-/* others after +inf.  Descending sorts inverted keys: the values come out   */
-/* in exactly the reverse order and equal keys keep their order.  pBuffer    */
-/* is a work buffer of len elements of the vector's type, any alignment;     */
-/* its content afterwards is unspecified.  Digits, least significant first:  */
-/* 8u one counting pass (pBuffer is not touched), 16u and 16s 8 + 8 bits,    */
-/* 32-bit types 11 + 11 + 10 bits, 64f 11 x 5 + 9 bits; a digit that is the  */
-/* same for every element is skipped.  32u, 32s, 32f and 64f from 8192       */
-/* elements are shared by up to 4 threads; the result never depends on the  */
+/* SortRadix: stable, by unsigned keys that order like the values            */
+/* (unsigned: the value; signed: sign bit flipped; floats: all bits inverted */
+/* when the sign bit is set, otherwise the sign bit flipped).  So -0 comes   */
+/* before +0, and NaNs go by their sign bit: those with it set (such as      */
+/* vdxConstantOfNAN_32f) before -inf, the others after +inf.  Descending     */
+/* sorts inverted keys: the values come out in exactly the reverse order and */
+/* equal keys keep their order.  pBuffer is a required work buffer of len    */
+/* elements of the vector's type, any alignment; its content afterwards is   */
+/* unspecified (8u does not touch it).  32u, 32s, 32f and 64f from 8192      */
+/* elements may be shared between threads; the result never depends on the   */
 /* thread count.                                                             */
 /*                                                                           */
 /* SortRadixIndex: pSrc is only read; pDstIndx receives the positions of     */
 /* the source elements in sorted order, by the same keys, stable in both     */
 /* directions (equal keys list their positions in increasing order).  The    */
-/* keys and positions travel through scratch memory that the call takes      */
-/* from vdxsMalloc_8u and releases: 8 bytes per element (none for 8u, 16    */
-/* for 32-bit keys when three digits move); vdxStsMemAllocErr when it        */
-/* cannot be had.                                                            */
+/* call takes scratch memory from vdxsMalloc_8u (up to 16 bytes per element) */
+/* and releases it; vdxStsMemAllocErr when it cannot be had.                 */
 /*                                                                           */
 /* Checks: the pointers (vdxStsNullPtrErr), then len below 1                 */
 /* (vdxStsSizeErr); nothing else fails.                                      */
@@ -1063,10 +1056,9 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /*                                                                           */
 /* Objects: GetSize checks order in 0..30, the three pointers, the flag,     */
 /* then the family's maximum order, and reports the object size, the Init    */
-/* buffer size (orders 11 and up: the base sine table) and the work-buffer   */
-/* size of one call (N elements, more for the largest orders; 0 up to order  */
-/* 5); each is a multiple of 32 plus 32 bytes of slack, and orders up to 5   */
-/* take a 168-byte object.  The separate-array families report exactly what  */
+/* buffer size (0 when Init needs none) and the work-buffer size of one call */
+/* (0 when a call needs none); each includes 32 bytes of slack for the       */
+/* rounding up below.  The separate-array families report exactly what      */
 /* their interleaved twins do.  Init places the object at pSpec rounded up   */
 /* to 32 and writes its identifier last; any failure leaves the identifier   */
 /* 0.  InitAlloc allocates the object and the Init buffer and frees both on  */
@@ -1139,20 +1131,13 @@ VdxStatus vdxsFFTInv_CToC_64f_I(Vdx64f* pSrcDstRe, Vdx64f* pSrcDstIm, const Vdxs
 /* the imaginary slots 1 and N+1 of CCS.  Flags: VDX_FFT_DIV_FWD_BY_N (the   */
 /* forward result times 1/N), VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN     */
 /* (both directions times 1/sqrt(N)), VDX_FFT_NODIV_BY_ANY (an inverse of a  */
-/* forward gives N times the signal).  The complex transform of order-1      */
-/* runs on x[2n] + i x[2n+1] and a recombination splits its result (orders   */
-/* 0..4 in straight-line kernels, above in vector kernels).  pSrc may equal  */
-/* pDst; _I forms work in place.                                             */
+/* forward gives N times the signal).  pSrc may equal pDst; _I forms work   */
+/* in place.                                                                 */
 /*                                                                           */
 /* GetSize: order outside 0..30 (vdxStsFFTOrderErr), the three pointers      */
 /* (vdxStsNullPtrErr), the flag (vdxStsFFTFlagErr), order above the family's */
 /* maximum (vdxStsFFTOrderErr).  Sizes carry 32 bytes of alignment slack.    */
-/* Orders 0..4 need a 168-byte object and no buffers; the init buffer is the */
-/* inner complex transform's (from order 12) and may be released after Init; */
-/* the work buffer is the inner transform's (from order 7).  An object holds */
-/* the inner tables and N/4 recombination coefficients, or from order 21     */
-/* (R_32f) / 19 (R_64f) 1032 fine and 2^(order-11) coarse ones, whose        */
-/* products give the coefficients.                                           */
+/* The init buffer may be released after Init.                               */
 /* Init: null ppFFTSpec or pSpec, bad order or flag (the identifier is then  */
 /* cleared), a needed pSpecBuffer null.  Free clears the identifier and      */
 /* releases only InitAlloc specs.  Transforms: pFFTSpec null, a spec of      */
@@ -1221,31 +1206,18 @@ VdxStatus vdxsFFTInv_PermToR_64f_I(Vdx64f* pSrcDst, const VdxsFFTSpec_R_64f* pFF
 /* ties to even and saturated to the destination type; any scaleFactor is    */
 /* valid (large ones give 0, large negative ones saturate by sign).          */
 /*                                                                           */
-/* 16-bit families: order 0 copies the element with the scale factor        */
-/* applied.  Orders 1..3 with hint vdxAlgHintNone or vdxAlgHintFast run a    */
-/* fixed-point core (no work buffer, a 128-byte spec): the input shifted     */
-/* left by 15 - order into 64-bit lanes, a radix-2 stage at odd orders with  */
-/* twiddles round(2^15 sin), each product rounded half to even, radix-4      */
-/* butterflies; for VDX_FFT_DIV_BY_SQRTN at odd orders one product with      */
-/* round(2^30/sqrt(2)), rounded half to even; then a right shift by the      */
-/* flag's shift (order for the scaled direction of DIV_FWD and DIV_INV,      */
-/* order/2 both ways for DIV_BY_SQRTN) + scaleFactor + 15 - order, rounded   */
-/* half to even and saturated.  The real core transforms the signal as a     */
-/* complex one (the inverse: the conjugate-symmetric spectrum).  Core        */
-/* results lie within 1 of the exactly rounded value.  Every other case      */
-/* converts the signal to float in the work buffer, runs the float twin's    */
-/* transform (built with hint none) in place there and converts back; the    */
-/* work buffer is 8N bytes plus the twin's.                                  */
-/* 32-bit families and R_16s32s: the same through double (R_16s32s: float,   */
-/* the CCS input of the inverse rounded to float); the work buffer is 16N    */
-/* bytes plus the twin's.                                                    */
+/* 16-bit families: order 0 copies the element with the scale factor         */
+/* applied.  Orders 1..3 with hint vdxAlgHintNone or vdxAlgHintFast are      */
+/* computed in fixed point and need no work buffer; their results lie within */
+/* 1 of the exactly rounded value.  Every other case converts the signal to  */
+/* float, transforms it as the float twin does and converts back.  32-bit    */
+/* families go through double, R_16s32s through float (the CCS input of the  */
+/* inverse rounded to float).                                                */
 /*                                                                           */
 /* GetSize, Init, InitAlloc, Free, GetBufSize check as the float families    */
 /* do; sizes of the 16-bit families depend on the hint, and objects or work */
 /* buffers beyond 2^31 - 1 bytes (the top orders) is vdxStsMemAllocErr from */
-/* GetSize, Init and InitAlloc.  Identifiers: C_16sc                         */
-/* 1, C_16s 2, R_16s 3, C_32sc 0x434D414C, C_32s 0x434D414D, R_32s           */
-/* 0x434D414E, R_16s32s 0x434D414F.  Transforms: pSpec null, a spec of       */
+/* GetSize, Init and InitAlloc.  Transforms: pSpec null, a spec of           */
 /* another family (vdxStsContextMatchErr), data pointers null, a null        */
 /* pBuffer whose block cannot be allocated (vdxStsMemAllocErr).  pSrc may    */
 /* equal pDst; _ISfs forms work in place (CCS: N+2 elements).  An object is  */
