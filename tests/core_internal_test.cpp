@@ -142,7 +142,9 @@ TEST(Parallel, NestedCallRunsOnTheCallingThreadsTeamOfOne) {
 // Init; 13 makes the build fail; 7 asks for an init buffer; the object
 // holds an inner object whose identifier Free clears.
 struct TestHeader {
-    std::uint32_t id, allocated, work_bytes;
+    std::uint32_t id;
+    std::uint16_t allocated, seal;
+    std::uint32_t work_bytes;
     int payload;
     Vdx8u* init_seen;
     std::uint32_t inner_id;
@@ -223,9 +225,15 @@ TEST(Object, FailuresWriteNothingAndLeaveTheIdentifierZero) {
     EXPECT_EQ(vdx::object_init<TestFamily>(&obj, 13, mem, nullptr), vdxStsBadArgErr);
     EXPECT_EQ(vdx::identifier_of(mem), 0u);
     EXPECT_EQ(obj, sentinel);
-    // A block with the right first word but what the calls rely on broken.
-    TestHeader forged{TestFamily::kId, 0, 0, -5, nullptr, 0};
-    EXPECT_EQ(vdx::check_object<TestFamily>(&forged), vdxStsContextMatchErr);
+    // Blocks with the right first word: zeros after it, or a copy of a real
+    // object with what the calls rely on broken.
+    TestHeader zeroed{TestFamily::kId, 0, 0, 0, 0, nullptr, 0};
+    EXPECT_EQ(vdx::check_object<TestFamily>(&zeroed), vdxStsContextMatchErr);
+    TestHeader* real = nullptr;
+    ASSERT_EQ(vdx::object_init<TestFamily>(&real, 5, mem, nullptr), vdxStsNoErr);
+    EXPECT_EQ(vdx::check_object<TestFamily>(real), vdxStsNoErr);
+    real->payload = -5;
+    EXPECT_EQ(vdx::check_object<TestFamily>(real), vdxStsContextMatchErr);
 }
 
 TEST(Object, WorkBufferRoundsTheCallersUpAndReleasesItsOwn) {

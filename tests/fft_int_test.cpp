@@ -15,6 +15,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <string>
@@ -449,6 +450,38 @@ TEST(FftInt, StatusesAndIdentifiers) {
             EXPECT_EQ(f.run(s.spec, false, kCcs, false, src, dst, 0, nullptr, 0), vdxStsContextMatchErr);
             EXPECT_EQ(f.free(nullptr), vdxStsNullPtrErr);
         }
+    }
+}
+
+// Blocks that only start with a family's identifier: zeros or garbage after
+// it, or a real object moved or with its order overwritten.  Every call
+// refuses them before it reads past the header; nothing is written.
+TEST(FftInt, ForeignBlocksWithTheRightIdentifierAreRefused) {
+    std::mt19937 gen(7);
+    for (const Fam& f : families()) {
+        SCOPED_TRACE(f.name);
+        Spec real(f, 2, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone);
+        std::uint32_t id;
+        std::memcpy(&id, real.spec, sizeof id);
+        alignas(64) Vdx8u zeroed[4096] = {}, garbage[4096], moved[4096], reordered[4096];
+        for (Vdx8u& b : garbage) b = static_cast<Vdx8u>(gen());
+        std::memcpy(zeroed, &id, sizeof id);
+        std::memcpy(garbage, &id, sizeof id);
+        std::memcpy(moved + 32, real.spec, 2048);  // pointers inside now point at the original
+        std::memcpy(reordered, real.spec, 2048);
+        const std::int32_t order = 31;
+        std::memcpy(reordered + 4, &order, sizeof order);
+        const V src = random_values(8, f.fwd_in_bits), sentinel(8, 99);
+        for (const Vdx8u* block : {zeroed + 0, garbage + 0, moved + 32, reordered + 0}) {
+            V dst = sentinel;
+            int bs = -1;
+            EXPECT_EQ(f.run(block, false, kCcs, false, src, dst, 0, nullptr, 0), vdxStsContextMatchErr);
+            EXPECT_EQ(f.buf_size(block, &bs), vdxStsContextMatchErr);
+            EXPECT_EQ(f.free(const_cast<Vdx8u*>(block)), vdxStsContextMatchErr);
+            EXPECT_EQ(dst, sentinel);
+            EXPECT_EQ(bs, -1);
+        }
+        EXPECT_EQ(f.free(real.spec), vdxStsNoErr);
     }
 }
 

@@ -6,6 +6,11 @@
 //    bytes; sizes reported by size queries carry 32 bytes of slack for that.
 //  - Identifier: the first 32-bit word of every object (object_ids.h); 0
 //    while an Init has not succeeded and after Free.
+//  - Seal: a 16-bit word that Init derives from the object's address and
+//    identifier.  Every call checks it with the identifier, and then the
+//    family's own consistency rule, so that a block of other data that
+//    happens to start with an identifier (a zeroed block with a small one)
+//    is refused before anything past its header is read.
 //  - InitAlloc: query the size, allocate it (and an init buffer when one is
 //    needed), run Init, release the init buffer, mark the object owned; an
 //    allocation or Init failure releases everything and writes nothing.
@@ -19,9 +24,10 @@
 //
 //   using Object = VdxsFFTSpec_C_32fc;   // the public (opaque) type
 //   using Header = ...;                  // what the object starts with; it
-//                                        // has the u32 fields `allocated`
-//                                        // (1 when made by InitAlloc) and
-//                                        // `work_bytes` (per call, no slack)
+//                                        // has the fields `allocated` (u16,
+//                                        // 1 when made by InitAlloc), `seal`
+//                                        // (u16) and `work_bytes` (u32, per
+//                                        // call, no slack)
 //   using Params = ...;                  // the defining parameters
 //   static constexpr std::uint32_t kId;  // from object_ids.h
 //   // The size query's checks in the family's order; `outputs` is the
@@ -78,6 +84,13 @@ inline void set_identifier(void* obj, std::uint32_t id) noexcept {
     std::memcpy(obj, &id, sizeof id);
 }
 
+// Never 0, so that a zeroed block never passes.
+inline std::uint16_t seal_of(const void* obj, std::uint32_t id) noexcept {
+    const std::uint64_t x = (reinterpret_cast<std::uintptr_t>(obj) >> 5) * 0x9E3779B97F4A7C15ull ^
+                            std::uint64_t(id) * 0xC2B2AE3D27D4EB4Full;
+    return static_cast<std::uint16_t>((x >> 48) | 1u);
+}
+
 struct ObjectSizes {
     int object;  // with placement slack
     int init;    // with placement slack, 0 when Init needs none
@@ -113,6 +126,7 @@ VdxStatus object_init(typename F::Object** ppObject, const typename F::Params& p
     std::memset(static_cast<void*>(h), 0, sizeof(Header));
     h->work_bytes = static_cast<std::uint32_t>(s.work);
     VDX_RETURN_IF_ERROR(F::build(h, p, s, s.init > 0 ? align_up32(pInitBuffer) : nullptr));
+    h->seal = seal_of(h, F::kId);
     set_identifier(h, F::kId);  // last: no partial object ever passes the check
     *ppObject = reinterpret_cast<typename F::Object*>(h);
     return vdxStsNoErr;
@@ -148,7 +162,7 @@ template <class F>
 const typename F::Header* checked_header(const void* obj) noexcept {
     if (identifier_of(obj) != F::kId) return nullptr;
     const auto* h = static_cast<const typename F::Header*>(obj);
-    return F::consistent(*h) ? h : nullptr;
+    return h->seal == seal_of(h, F::kId) && F::consistent(*h) ? h : nullptr;
 }
 
 // The transforms' order: object pointer, then its identifier.

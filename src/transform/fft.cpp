@@ -74,6 +74,14 @@ struct ComplexFamily : FftChecks<kMaxOrder<T>> {
         return vdxStsNoErr;
     }
     static void release_parts(Header*) noexcept {}
+    // A block that merely starts with the identifier is refused: the plan
+    // must be of the object's order and its tables inside the object.
+    static bool consistent(const Header& h) noexcept {
+        if (h.order < 0 || h.order > kMaxOrder<T> || h.plan.order != h.order) return false;
+        if (h.fwd_scale > 1 || h.inv_scale > 1 || h.allocated > 1) return false;
+        const void* tables = h.order <= kSmallLast ? nullptr : reinterpret_cast<const Vdx8u*>(&h) + kTablesOffset;
+        return h.twiddles == tables;
+    }
 };
 
 using C32fc = ComplexFamily<Vdx32f, ids::fft_c_32fc, VdxsFFTSpec_C_32fc>;

@@ -70,7 +70,8 @@ struct Spec16 {
     std::int32_t hint;
     std::uint32_t work_bytes;  // per call, 0 when none is needed
     std::uint32_t use_float;   // 1: the inner float object runs the transform
-    std::uint32_t allocated;   // 1 in objects made by InitAlloc
+    std::uint16_t allocated;   // 1 in objects made by InitAlloc
+    std::uint16_t seal;        // object.h: set by Init, checked with the identifier
     std::uint32_t reserved;
     void* inner;               // inner float object (float path)
     std::int32_t sine_q15[3];  // round(2^15 sin(2 pi k/N)), k = 0..N/4 (core)
@@ -84,7 +85,8 @@ struct Spec32 {
     std::int32_t order;
     std::int32_t hint;
     std::uint32_t work_bytes;
-    std::uint32_t allocated;
+    std::uint16_t allocated;
+    std::uint16_t seal;
     std::uint32_t reserved;
     void* inner;
 };
@@ -98,7 +100,7 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
 
 // ---------------------------------------------------------------- families
 
-#define VDX_FFT_INT_TRAITS(Name, Pub, InnerName, F_, Id, MaxOrder, Wide16, Sh, In_, Out_)                              \
+#define VDX_FFT_INT_TRAITS(Name, Pub, InnerName, InnerId, F_, Id, MaxOrder, Wide16, Sh, In_, Out_)                              \
     struct Name {                                                                                                      \
         using Spec = VdxsFFTSpec_##Pub;                                                                                \
         using InnerSpec = VdxsFFTSpec_##InnerName;                                                                     \
@@ -106,6 +108,7 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
         using In = In_;                                                                                                \
         using Out = Out_;                                                                                              \
         static constexpr std::uint32_t kId = Id;                                                                       \
+        static constexpr std::uint32_t kInnerId = InnerId;                                                             \
         static constexpr int kMaxOrder = MaxOrder;                                                                     \
         static constexpr bool kWrap16 = Wide16;                                                                        \
         static constexpr Shape kShape = Sh;                                                                            \
@@ -120,14 +123,14 @@ constexpr std::int64_t kInvSqrt2Q30 = 759250125;
         }                                                                                                              \
     };
 
-VDX_FFT_INT_TRAITS(FamC16sc, C_16sc, C_32fc, float, ids::fft_c_16sc, 28, true, Shape::interleaved, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamC16s, C_16s, C_32f, float, ids::fft_c_16s, 28, true, Shape::split, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamR16s, R_16s, R_32f, float, ids::fft_r_16s, 29, true, Shape::real, Vdx16s, Vdx16s)
-VDX_FFT_INT_TRAITS(FamC32sc, C_32sc, C_64fc, double, ids::fft_c_32sc, 27, false, Shape::interleaved, Vdx32s, Vdx32s)
-VDX_FFT_INT_TRAITS(FamC32s, C_32s, C_64f, double, ids::fft_c_32s, 27, false, Shape::split, Vdx32s, Vdx32s)
-VDX_FFT_INT_TRAITS(FamR32s, R_32s, R_64f, double, ids::fft_r_32s, 28, false, Shape::real, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamC16sc, C_16sc, C_32fc, ids::fft_c_32fc, float, ids::fft_c_16sc, 28, true, Shape::interleaved, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamC16s, C_16s, C_32f, ids::fft_c_32f, float, ids::fft_c_16s, 28, true, Shape::split, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamR16s, R_16s, R_32f, ids::fft_r_32f, float, ids::fft_r_16s, 29, true, Shape::real, Vdx16s, Vdx16s)
+VDX_FFT_INT_TRAITS(FamC32sc, C_32sc, C_64fc, ids::fft_c_64fc, double, ids::fft_c_32sc, 27, false, Shape::interleaved, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamC32s, C_32s, C_64f, ids::fft_c_64f, double, ids::fft_c_32s, 27, false, Shape::split, Vdx32s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamR32s, R_32s, R_64f, ids::fft_r_64f, double, ids::fft_r_32s, 28, false, Shape::real, Vdx32s, Vdx32s)
 // Forward Vdx16s -> Vdx32s; the inverse (CCSToR_32s16s) swaps the two.
-VDX_FFT_INT_TRAITS(FamR16s32s, R_16s32s, R_32f, float, ids::fft_r_16s32s, 29, false, Shape::real, Vdx16s, Vdx32s)
+VDX_FFT_INT_TRAITS(FamR16s32s, R_16s32s, R_32f, ids::fft_r_32f, float, ids::fft_r_16s32s, 29, false, Shape::real, Vdx16s, Vdx32s)
 #undef VDX_FFT_INT_TRAITS
 
 // ---------------------------------------------------------------- conversions
@@ -275,6 +278,32 @@ struct IntObject : FftChecks<Fam::kMaxOrder> {
     // The inner object dies with its wrapper.
     static void release_parts(Header* h) noexcept {
         if (h->inner != nullptr) set_identifier(h->inner, 0);
+    }
+    // A block that merely starts with the identifier is refused: the order
+    // and shifts in range, and the inner object where Init puts it, of the
+    // inner family and of the same order (its own fields are checked by its
+    // own call).
+    static bool consistent(const Header& h) noexcept {
+        if (h.order < 0 || h.order > Fam::kMaxOrder || h.allocated > 1) return false;
+        const auto* base = reinterpret_cast<const Vdx8u*>(&h);
+        bool use_float = true;
+        if constexpr (Fam::kWrap16) {
+            if (h.use_float > 1 || h.half_power > 1) return false;
+            use_float = h.use_float == 1;
+            if (!use_float) {
+                if (h.order > kCoreLast || h.fwd_shift < 0 || h.fwd_shift > h.order || h.inv_shift < 0 ||
+                    h.inv_shift > h.order)
+                    return false;
+                for (int i = 0; i < (1 << h.order); ++i)
+                    if (h.bitrev[i] >= (1 << h.order)) return false;
+                return h.inner == nullptr;
+            }
+        }
+        const Vdx8u* inner = base + (Fam::kWrap16 ? kInner16At : kInner32At);
+        if (!use_float || h.inner != inner || identifier_of(inner) != Fam::kInnerId) return false;
+        std::int32_t innerOrder;
+        std::memcpy(&innerOrder, inner + 4, sizeof innerOrder);  // every float object: id, then order
+        return innerOrder == h.order;
     }
 };
 

@@ -434,6 +434,15 @@ struct RealObject : FftChecks<RealFamily<T>::kMaxOrder> {
         return vdxStsNoErr;
     }
     static void release_parts(Header*) noexcept {}
+    // A block that merely starts with the identifier is refused: the inner
+    // plan must be of order-1 and the recombination table inside the object.
+    static bool consistent(const Header& h) noexcept {
+        if (h.order < 0 || h.order > RealFamily<T>::kMaxOrder) return false;
+        if (h.forward_scaled > 1 || h.inverse_scaled > 1 || h.allocated > 1) return false;
+        if (h.order <= kRealSmallLast) return h.recomb == nullptr;
+        const auto* base = reinterpret_cast<const Vdx8u*>(&h);
+        return h.plan.order == h.order - 1 && reinterpret_cast<const Vdx8u*>(h.recomb) >= base + kTablesAt;
+    }
 };
 
 enum class Dir { forward, inverse };

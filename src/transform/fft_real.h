@@ -29,7 +29,8 @@ struct RealSpec {
     T factor;                      // 1/N or 1/sqrt(N); not read for flag 8
     std::int32_t hint;
     std::uint32_t work_bytes;      // per transform call, 0 when none is needed
-    std::uint32_t allocated;       // 1 in objects made by InitAlloc
+    std::uint16_t allocated;       // 1 in objects made by InitAlloc
+    std::uint16_t seal;            // object.h: set by Init, checked with the identifier
     std::int32_t threads;          // the engine's two-level thread count
     const void* twiddles;          // the engine's first table (informational)
     const std::int32_t* bitrev;    // the engine's bit-reversal table (informational)

@@ -33,7 +33,8 @@ struct SpecHeader {
     FactorSlot<T> factor;      // 1/N or 1/sqrt(N) in the element precision
     std::int32_t hint;
     std::uint32_t work_bytes;  // 0 when the order needs none
-    std::uint32_t allocated;   // 1 in objects made by InitAlloc
+    std::uint16_t allocated;   // 1 in objects made by InitAlloc
+    std::uint16_t seal;        // object.h: set by Init, checked with the identifier
     std::int32_t threads;      // two-level thread count
     const void* twiddles;      // the table area, right after the header
     const std::int32_t* bitrev;
