@@ -22,6 +22,7 @@
 #include "fixed.h"
 #include "isa.h"
 #include "stats/reduce_kernels.h"
+#include "types.h"
 
 namespace {
 
@@ -30,9 +31,6 @@ using vdx::ReduceKernels;
 using ReduceVariant = vdx::Variant<ReduceKernels, &vdx::sse41::reduce_kernels, &vdx::avx2::reduce_kernels>;
 
 inline const ReduceKernels& kernels() noexcept { return ReduceVariant::table(); }
-
-template <class T>
-constexpr bool is_float = static_cast<T>(0.5) != static_cast<T>(0);
 
 // ---------------------------------------------------------------- shared rules
 
@@ -115,37 +113,13 @@ void sum_32f_by_hint(const Vdx32f* x, int n, int hint, double* sum, double* sq) 
     }
 }
 
-// Float vector types: the part type and the number of parts.
-template <class T>
-struct FloatParts;
-template <>
-struct FloatParts<Vdx32f> {
-    using P = Vdx32f;
-    static constexpr int C = 1;
-};
-template <>
-struct FloatParts<Vdx32fc> {
-    using P = Vdx32f;
-    static constexpr int C = 2;
-};
-template <>
-struct FloatParts<Vdx64f> {
-    using P = Vdx64f;
-    static constexpr int C = 1;
-};
-template <>
-struct FloatParts<Vdx64fc> {
-    using P = Vdx64f;
-    static constexpr int C = 2;
-};
-
 // Sum or mean of a float vector: the per-part sums in double, divided by
 // len for the mean, rounded once to the part type.
 template <bool Mean, class T>
 VdxStatus float_sum(const T* src, int len, T* out, int hint) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, out));
-    using P = typename FloatParts<T>::P;
-    constexpr int C = FloatParts<T>::C;
+    using P = vdx::PartOf<T>;
+    constexpr int C = vdx::ElementTraits<T>::parts;
     double s[C];
     if constexpr (sizeof(P) == sizeof(Vdx32f)) {
         sum_32f_by_hint<C>(reinterpret_cast<const Vdx32f*>(src), len, hint, s, nullptr);
@@ -251,7 +225,7 @@ inline int locate(const T* x, int len, T& m) noexcept {
 // came first) or an infinity (which may be the kernel's start value).
 template <class T>
 inline bool ambiguous(T m) noexcept {
-    if constexpr (is_float<T>) {
+    if constexpr (vdx::is_floating<T>) {
         return m == 0 || m - m != 0;
     } else {
         return false;

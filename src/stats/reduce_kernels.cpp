@@ -28,17 +28,15 @@
 #include <cstdint>
 
 #include "simd.h"
+#include "types.h"
 
 namespace vdx {
 namespace VDX_ISA {
 namespace {
 
-template <class T>
-inline constexpr bool is_float = static_cast<T>(0.5) != static_cast<T>(0);
-
 template <class V, class T>
 inline V fill(T x) {
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         return V::set1(x);
     } else {
         return splat<V>(static_cast<std::int64_t>(x));
@@ -214,7 +212,7 @@ int count_in_range_32s(const Vdx32s* x, int n, Vdx32s lo, Vdx32s hi) noexcept {
 template <class S>
 inline void sign_masks(const S* p, Vec<std::int32_t, kWidth>& below, Vec<std::int32_t, kWidth>& above) {
     using VI = Vec<std::int32_t, kWidth>;
-    if constexpr (is_float<S>) {
+    if constexpr (is_floating<S>) {
         const Vec<float, kWidth> v = Vec<float, kWidth>::loadu(p), z = Vec<float, kWidth>::zero();
         below = float_bits(mask_lt(v, z));
         above = float_bits(mask_lt(z, v));
@@ -326,45 +324,14 @@ int max_exponent_kernel(const F* x, int n, int* non_finite) noexcept {
 
 // ---------------------------------------------------------------- extrema
 
-template <class T>
-struct Limits;
-template <>
-struct Limits<std::uint8_t> {
-    static constexpr std::uint8_t low = 0, high = 255;
-};
-template <>
-struct Limits<std::uint16_t> {
-    static constexpr std::uint16_t low = 0, high = 65535;
-};
-template <>
-struct Limits<std::int16_t> {
-    static constexpr std::int16_t low = -32768, high = 32767;
-};
-template <>
-struct Limits<std::uint32_t> {
-    static constexpr std::uint32_t low = 0, high = 0xFFFFFFFFu;
-};
-template <>
-struct Limits<std::int32_t> {
-    static constexpr std::int32_t low = INT32_MIN, high = INT32_MAX;
-};
-template <>
-struct Limits<float> {
-    static constexpr float low = -__builtin_inff(), high = __builtin_inff();
-};
-template <>
-struct Limits<double> {
-    static constexpr double low = -__builtin_inf(), high = __builtin_inf();
-};
-
 template <class T, bool Min, bool Max>
 inline void extrema_scheme(const T* x, int n, T* mn, T* mx) {
     using V = Vec<T, kWidth>;
     constexpr int U = 4;  // independent accumulators
     V lo[U], hi[U];
     for (int u = 0; u < U; ++u) {
-        lo[u] = fill<V>(Limits<T>::high);
-        hi[u] = fill<V>(Limits<T>::low);
+        lo[u] = fill<V>(ElementTraits<T>::hi);
+        hi[u] = fill<V>(ElementTraits<T>::lo);
     }
     int i = 0;
     for (; n - i >= U * V::lanes; i += U * V::lanes) {
@@ -387,7 +354,7 @@ inline void extrema_scheme(const T* x, int n, T* mn, T* mx) {
     alignas(32) T h[V::lanes];
     lo[0].storeu(l);
     hi[0].storeu(h);
-    T a = Limits<T>::high, b = Limits<T>::low;
+    T a = ElementTraits<T>::hi, b = ElementTraits<T>::lo;
     for (int k = 0; k < V::lanes; ++k) {
         if (l[k] < a) a = l[k];
         if (h[k] > b) b = h[k];
@@ -420,7 +387,7 @@ void min_max_kernel(const T* x, int n, T* mn, T* mx) noexcept {
 // Whether any lane of a equals the same lane of b.
 template <class T>
 inline bool any_equal(Vec<T, kWidth> a, Vec<T, kWidth> b) {
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         return any_lane(mask_eq(a, b));
     } else if constexpr (sizeof(T) == 4) {
         return any_set(cmpeq(lanes_as<std::int32_t>(a), lanes_as<std::int32_t>(b)));
@@ -481,9 +448,9 @@ inline Vec<typename PairLanes<S>::T, kWidth> load_pair_values(const S* p) {
 // Lanes where a is strictly better than b, as a mask of the index lanes.
 template <bool Max, class T, class X>
 inline Vec<X, kWidth> better_mask(Vec<T, kWidth> a, Vec<T, kWidth> b) {
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         const Vec<T, kWidth> m = Max ? mask_lt(b, a) : mask_lt(a, b);
-        if constexpr (sizeof(T) == sizeof(X) && is_float<X>) {
+        if constexpr (sizeof(T) == sizeof(X) && is_floating<X>) {
             return m;
         } else {
             return float_bits(m);
@@ -495,7 +462,7 @@ inline Vec<X, kWidth> better_mask(Vec<T, kWidth> a, Vec<T, kWidth> b) {
 
 template <class X, class T, int W>
 inline Vec<T, W> value_mask(Vec<X, W> m) {
-    if constexpr (is_float<T> && !is_float<X>) {
+    if constexpr (is_floating<T> && !is_floating<X>) {
         return bits_to_float(m);
     } else {
         return m;
@@ -532,7 +499,7 @@ int index_kernel(const S* x, int n) noexcept {
     constexpr int L = V::lanes;
     static_assert(X::lanes == L, "one index per value");
     constexpr int U = 4;  // independent pairs of accumulators
-    const S start = Max ? Limits<S>::low : Limits<S>::high;
+    const S start = Max ? ElementTraits<S>::lo : ElementTraits<S>::hi;
     constexpr XT kNone = 2147483647;
     V best[U];
     X at[U], cur[U];
@@ -599,7 +566,7 @@ constexpr IndexKernels<T> abs_index_row() {
 template <class T, bool Max>
 inline T pick(T a, T b) {
     T r = Max ? (a > b ? a : b) : (a < b ? a : b);
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         if (b != b) r = a;
     }
     return r;
@@ -612,7 +579,7 @@ void every_kernel(const T* a, const T* b, T* d, std::size_t n) noexcept {
     for (; i + V::lanes <= n; i += V::lanes) {
         const V va = V::loadu(a + i), vb = V::loadu(b + i);
         V r = Max ? max(va, vb) : min(va, vb);
-        if constexpr (is_float<T>) r = select(mask_unordered(vb), va, r);
+        if constexpr (is_floating<T>) r = select(mask_unordered(vb), va, r);
         r.storeu(d + i);
     }
     for (; i < n; ++i) d[i] = pick<T, Max>(a[i], b[i]);

@@ -27,6 +27,7 @@
 #include "isa.h"
 #include "transform/packed.h"
 #include "transform/packed_kernels.h"
+#include "types.h"
 
 namespace {
 
@@ -78,8 +79,8 @@ VdxStatus mul_16s(const Vdx16s* a, const Vdx16s* b, Vdx16s* d, int len, int sf) 
 
 template <class T>
 inline T negate(T x) noexcept {
-    if constexpr (std::is_same_v<T, Vdx16s>) {
-        return vdx::saturate<Vdx16s>(-std::int64_t{x});
+    if constexpr (!vdx::is_floating<T>) {
+        return vdx::saturate<T>(-std::int64_t{x});
     } else {
         return -x;
     }
@@ -110,14 +111,11 @@ VdxStatus conj_expand(const T* src, T* dst, int n) noexcept {
     return vdxStsNoErr;
 }
 
-template <class C>
-using RealOf = std::remove_reference_t<decltype(C{}.re)>;
-
 // Checks happen in conj_expand; the casts below only reinterpret non-null
 // pointers (a null stays null).
 template <Layout L, class C>
 VdxStatus conj_out(const void* src, C* dst, int n) noexcept {
-    using T = RealOf<C>;
+    using T = vdx::PartOf<C>;
     return conj_expand<L, T>(static_cast<const T*>(src), reinterpret_cast<T*>(dst), n);
 }
 

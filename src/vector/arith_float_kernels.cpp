@@ -34,24 +34,11 @@ namespace {
 
 using arith::Op;
 
-template <class T>
-struct PartOf {
-    using type = T;
-};
-template <>
-struct PartOf<Vdx32fc> {
-    using type = Vdx32f;
-};
-template <>
-struct PartOf<Vdx64fc> {
-    using type = Vdx64f;
-};
-
 // How elements of T lie in vectors of their parts.
 template <class T>
 struct Layout {
-    static constexpr bool complex = arith::is_complex<T>;
-    using F = typename PartOf<T>::type;
+    static constexpr bool complex = is_complex<T>;
+    using F = PartOf<T>;
     using V = Vec<F, kWidth>;
     static constexpr int per = complex ? V::lanes / 2 : V::lanes;  // elements per vector
     static V load(const T* p) { return V::loadu(reinterpret_cast<const F*>(p)); }
@@ -135,7 +122,7 @@ inline constexpr int kUnroll = (O == Op::div || (O == Op::mul && Layout<T>::comp
 // vfmaddsub despite -ffp-contract=off).
 template <class T>
 constexpr T one() {
-    if constexpr (arith::is_complex<T>) return T{1, 1};
+    if constexpr (is_complex<T>) return T{1, 1};
     else return T(1);
 }
 template <class T, int K>
