@@ -412,7 +412,12 @@ int first_equal_kernel(const T* x, int n, T v) noexcept {
 
 template <class T>
 constexpr ExtremaKernels<T> extrema_row() {
-    return {min_kernel<T>, max_kernel<T>, min_max_kernel<T>, first_equal_kernel<T>};
+    return {
+        .min = min_kernel<T>,
+        .max = max_kernel<T>,
+        .min_max = min_max_kernel<T>,
+        .first_equal = first_equal_kernel<T>,
+    };
 }
 
 // ---------------------------------------------------------------- first index
@@ -554,11 +559,11 @@ int index_kernel(const S* x, int n) noexcept {
 
 template <class T>
 constexpr IndexKernels<T> index_row() {
-    return {index_kernel<T, false>, index_kernel<T, true>};
+    return {.min = index_kernel<T, false>, .max = index_kernel<T, true>};
 }
 template <class T>
 constexpr IndexKernels<T> abs_index_row() {
-    return {index_kernel<T, false, true>, index_kernel<T, true, true>};
+    return {.min = index_kernel<T, false, true>, .max = index_kernel<T, true, true>};
 }
 
 // ---------------------------------------------------------------- every
@@ -587,45 +592,45 @@ void every_kernel(const T* a, const T* b, T* d, std::size_t n) noexcept {
 
 template <class T>
 constexpr EveryKernels<T> every_row() {
-    return {every_kernel<T, false>, every_kernel<T, true>};
+    return {.min = every_kernel<T, false>, .max = every_kernel<T, true>};
 }
 
 }  // namespace
 
 extern const ReduceKernels reduce_kernels = {
-    sum_kernel<float, float, 16, 1>,
-    sum_kernel<float, double, 8, 1>,
-    sum_kernel<float, float, 16, 2>,
-    sum_kernel<float, double, 8, 2>,
-    sum_kernel<double, double, 8, 1>,
-    sum_kernel<double, double, 8, 2>,
-    sum_16s,
-    sum_16sc,
-    sum_32s,
-    count_in_range_32s,
-    zero_crossing_kernel<std::int16_t>,
-    zero_crossing_kernel<float>,
-    max_exponent_kernel<float>,
-    max_exponent_kernel<double>,
-    extrema_row<std::uint8_t>(),
-    extrema_row<std::uint16_t>(),
-    extrema_row<std::int16_t>(),
-    extrema_row<std::uint32_t>(),
-    extrema_row<std::int32_t>(),
-    extrema_row<float>(),
-    extrema_row<double>(),
-    index_row<std::int16_t>(),
-    index_row<std::int32_t>(),
-    index_row<float>(),
-    index_row<double>(),
-    abs_index_row<std::int16_t>(),
-    abs_index_row<std::int32_t>(),
-    every_row<std::uint8_t>(),
-    every_row<std::uint16_t>(),
-    every_row<std::int16_t>(),
-    every_row<std::int32_t>(),
-    every_row<float>(),
-    every_row<double>(),
+    .sum_32f_fast = sum_kernel<float, float, 16, 1>,
+    .sum_32f = sum_kernel<float, double, 8, 1>,
+    .sum_32fc_fast = sum_kernel<float, float, 16, 2>,
+    .sum_32fc = sum_kernel<float, double, 8, 2>,
+    .sum_64f = sum_kernel<double, double, 8, 1>,
+    .sum_64fc = sum_kernel<double, double, 8, 2>,
+    .sum_16s = sum_16s,
+    .sum_16sc = sum_16sc,
+    .sum_32s = sum_32s,
+    .count_in_range_32s = count_in_range_32s,
+    .zero_crossing_16s = zero_crossing_kernel<std::int16_t>,
+    .zero_crossing_32f = zero_crossing_kernel<float>,
+    .max_exponent_32f = max_exponent_kernel<float>,
+    .max_exponent_64f = max_exponent_kernel<double>,
+    .x8u = extrema_row<std::uint8_t>(),
+    .x16u = extrema_row<std::uint16_t>(),
+    .x16s = extrema_row<std::int16_t>(),
+    .x32u = extrema_row<std::uint32_t>(),
+    .x32s = extrema_row<std::int32_t>(),
+    .x32f = extrema_row<float>(),
+    .x64f = extrema_row<double>(),
+    .i16s = index_row<std::int16_t>(),
+    .i32s = index_row<std::int32_t>(),
+    .i32f = index_row<float>(),
+    .i64f = index_row<double>(),
+    .abs16s = abs_index_row<std::int16_t>(),
+    .abs32s = abs_index_row<std::int32_t>(),
+    .e8u = every_row<std::uint8_t>(),
+    .e16u = every_row<std::uint16_t>(),
+    .e16s = every_row<std::int16_t>(),
+    .e32s = every_row<std::int32_t>(),
+    .e32f = every_row<float>(),
+    .e64f = every_row<double>(),
 };
 
 }  // namespace VDX_ISA
