@@ -25,9 +25,9 @@
 // formats Vdx16f, Vdx24u and Vdx24s have none, so a family that forgets
 // them fails to compile rather than guess.
 //
-// This header holds types and constants only, no function: kernel sources,
-// compiled once per instruction set, may use it freely (nothing here is
-// ever emitted as code that the variants could share).
+// The traits are types and constants only: kernel sources, compiled once
+// per instruction set, may use them freely (nothing is ever emitted as code
+// that the variants could share).  member_of_type at the end is for glue.
 #pragma once
 
 #include <cstdint>
@@ -145,5 +145,41 @@ template <class T>
 inline constexpr bool is_complex = ElementTraits<T>::complex;
 template <class T>
 inline constexpr bool is_floating = ElementTraits<T>::floating;
+
+// ---------------------------------------------------------------- tables with one member per type
+
+namespace types_detail {
+
+template <class P>
+struct MemberPointer;
+template <class M, class Table>
+struct MemberPointer<M Table::*> {
+    using type = M;
+};
+
+template <class Wanted, auto First, auto... Rest>
+constexpr auto member_of_type() noexcept {
+    if constexpr (std::is_same_v<typename MemberPointer<decltype(First)>::type, Wanted>) {
+        return First;
+    } else {
+        static_assert(sizeof...(Rest) > 0, "the table has no member of this type");
+        return member_of_type<Wanted, Rest...>();
+    }
+}
+
+}  // namespace types_detail
+
+// The member of a kernel table whose type is Wanted, among the members
+// listed; a family writes its list once:
+//   template <class T>
+//   const ExtremaKernels<T>& extrema(const ReduceKernels& k) noexcept {
+//       return vdx::member_of_type<ExtremaKernels<T>, &ReduceKernels::x8u, &ReduceKernels::x16u, ...>(k);
+//   }
+// The choice is made at compile time; a type without a member does not
+// compile.  For glue code (kernel sources have no use for it).
+template <class Wanted, auto... Members, class Table>
+constexpr const Wanted& member_of_type(const Table& table) noexcept {
+    return table.*types_detail::member_of_type<Wanted, Members...>();
+}
 
 }  // namespace vdx

@@ -49,12 +49,22 @@ enum class Side { lt, gt };
 template <class T>
 using Part = vdx::PartOf<T>;
 
+// The kernels of element type T: the member of the table with the type
+// asked for (a real or complex set, or one of the inverse kernels).
+template <class Member>
+const Member& kernels_of(const ThreshKernels& k) noexcept {
+    return vdx::member_of_type<Member, &ThreshKernels::s16, &ThreshKernels::s32, &ThreshKernels::f32,
+                               &ThreshKernels::f64, &ThreshKernels::c16, &ThreshKernels::c32, &ThreshKernels::c64,
+                               &ThreshKernels::inverse_32f, &ThreshKernels::inverse_64f, &ThreshKernels::inverse_32fc,
+                               &ThreshKernels::inverse_64fc>(k);
+}
 template <class T>
 const vdx::ThreshRealSet<T>& real_set(const ThreshKernels& k) noexcept {
-    if constexpr (std::is_same_v<T, Vdx16s>) return k.s16;
-    else if constexpr (std::is_same_v<T, Vdx32s>) return k.s32;
-    else if constexpr (std::is_same_v<T, Vdx32f>) return k.f32;
-    else return k.f64;
+    return kernels_of<vdx::ThreshRealSet<T>>(k);
+}
+template <class T>
+const vdx::ThreshComplexSet<T>& complex_set(const ThreshKernels& k) noexcept {
+    return kernels_of<vdx::ThreshComplexSet<T>>(k);
 }
 
 // The initialization family's copy and zero, called directly.
@@ -92,9 +102,7 @@ VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
         else if (s != d) copy_elements(s, d, len);
     } else {
         ThreshVariant::call([=](const ThreshKernels& k) {
-            if constexpr (std::is_same_v<T, Vdx16sc>) k.clamp_16sc[S == Side::gt](s, d, len, level);
-            else if constexpr (std::is_same_v<T, Vdx32fc>) k.clamp_32fc[S == Side::gt](s, d, len, level);
-            else k.clamp_64fc[S == Side::gt](s, d, len, level);
+            complex_set<T>(k).clamp[S == Side::gt](s, d, len, level);
         });
     }
     return vdxStsNoErr;
@@ -125,9 +133,7 @@ VdxStatus threshold_value(const T* s, T* d, int len, Part<T> level, T value) noe
     } else {
         if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
         ThreshVariant::call([=](const ThreshKernels& k) {
-            if constexpr (std::is_same_v<T, Vdx16sc>) k.replace_16sc[S == Side::gt](s, d, len, level, value);
-            else if constexpr (std::is_same_v<T, Vdx32fc>) k.replace_32fc[S == Side::gt](s, d, len, level, value);
-            else k.replace_64fc[S == Side::gt](s, d, len, level, value);
+            complex_set<T>(k).replace[S == Side::gt](s, d, len, level, value);
         });
     }
     return vdxStsNoErr;
@@ -156,12 +162,8 @@ VdxStatus threshold_abs(const T* s, T* d, int len, T level) noexcept {
 
 template <class T>
 bool inverse_block(const T* s, T* d, int n, Part<T> level) noexcept {
-    return ThreshVariant::call([=](const ThreshKernels& k) {
-        if constexpr (std::is_same_v<T, Vdx32f>) return k.inverse_32f(s, d, n, level);
-        else if constexpr (std::is_same_v<T, Vdx64f>) return k.inverse_64f(s, d, n, level);
-        else if constexpr (std::is_same_v<T, Vdx32fc>) return k.inverse_32fc(s, d, n, level);
-        else return k.inverse_64fc(s, d, n, level);
-    });
+    using Inverse = bool (*)(const T*, T*, int, Part<T>) noexcept;
+    return ThreshVariant::call([=](const ThreshKernels& k) { return kernels_of<Inverse>(k)(s, d, n, level); });
 }
 
 template <class T>

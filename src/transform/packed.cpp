@@ -19,7 +19,6 @@
 // complex array) never overwrite a term they have yet to read.  Conjugating a
 // 16-bit imaginary part saturates (-(-32768) gives 32767).
 #include <cstdint>
-#include <type_traits>
 
 #include "api.h"
 #include "checks.h"
@@ -41,11 +40,8 @@ enum class Product { plain, conj };
 
 template <Product P, class T>
 inline auto pair_kernel(const PackedKernels& k) noexcept {
-    if constexpr (std::is_same_v<T, Vdx32f>) {
-        return P == Product::conj ? k.mul_conj_32f : k.mul_32f;
-    } else {
-        return P == Product::conj ? k.mul_conj_64f : k.mul_64f;
-    }
+    const auto& row = vdx::member_of_type<vdx::PackedPairKernels<T>, &PackedKernels::f32, &PackedKernels::f64>(k);
+    return P == Product::conj ? row.mul_conj : row.mul;
 }
 
 template <Layout L, Product P, class T>

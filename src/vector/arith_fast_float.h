@@ -21,10 +21,8 @@ using ArithFloatVariant = Variant<ArithFloatKernels, &sse41::arith_float_kernels
 // floating-point element type, real or complex, has one.
 template <class T>
 const ArithFloatSet<T>& float_set(const ArithFloatKernels& k) noexcept {
-    if constexpr (std::is_same_v<T, Vdx32f>) return k.f32;
-    else if constexpr (std::is_same_v<T, Vdx64f>) return k.f64;
-    else if constexpr (std::is_same_v<T, Vdx32fc>) return k.c32;
-    else return k.c64;
+    return member_of_type<ArithFloatSet<T>, &ArithFloatKernels::f32, &ArithFloatKernels::f64, &ArithFloatKernels::c32,
+                          &ArithFloatKernels::c64>(k);
 }
 
 template <Op O, bool Swap, class T>
