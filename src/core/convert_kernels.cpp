@@ -64,10 +64,10 @@ void convert_64f32s_sfs(const Vdx64f* src, Vdx32s* dst, int len, Pow2Scale<doubl
 }  // namespace
 
 extern const ConvertKernels convert_kernels = {
-    convert_16s32f,
-    convert_32s64f,
-    convert_32f16s_sfs,
-    convert_64f32s_sfs,
+    .convert_16s32f = convert_16s32f,
+    .convert_32s64f = convert_32s64f,
+    .convert_32f16s_sfs = convert_32f16s_sfs,
+    .convert_64f32s_sfs = convert_64f32s_sfs,
 };
 
 }  // namespace VDX_ISA

@@ -19,6 +19,7 @@
 
 #include <cstdint>
 
+#include "types.h"
 #include "vdxs.h"
 
 #ifndef VDX_ALWAYS_INLINE
@@ -29,45 +30,12 @@ namespace vdx {
 
 // ---------------------------------------------------------------- bounds
 
-// The saturation bounds of each destination type; hi_bits is the exponent of
-// the power of two just above hi (hi + 1 == 2^hi_bits).
+// The saturation bounds of each integer destination type (lo, hi, and
+// hi_bits, the exponent of the power of two just above hi), as types.h
+// gives them.
 template <class T>
-struct IntBounds;
-template <>
-struct IntBounds<Vdx8u> {
-    static constexpr Vdx8u lo = 0, hi = 255;
-    static constexpr int hi_bits = 8;
-};
-template <>
-struct IntBounds<Vdx8s> {
-    static constexpr Vdx8s lo = -128, hi = 127;
-    static constexpr int hi_bits = 7;
-};
-template <>
-struct IntBounds<Vdx16u> {
-    static constexpr Vdx16u lo = 0, hi = 65535;
-    static constexpr int hi_bits = 16;
-};
-template <>
-struct IntBounds<Vdx16s> {
-    static constexpr Vdx16s lo = -32768, hi = 32767;
-    static constexpr int hi_bits = 15;
-};
-template <>
-struct IntBounds<Vdx32u> {
-    static constexpr Vdx32u lo = 0, hi = 4294967295u;
-    static constexpr int hi_bits = 32;
-};
-template <>
-struct IntBounds<Vdx32s> {
-    static constexpr Vdx32s lo = -2147483647 - 1, hi = 2147483647;
-    static constexpr int hi_bits = 31;
-};
-template <>
-struct IntBounds<Vdx64s> {
-    static constexpr Vdx64s lo = -9223372036854775807LL - 1, hi = 9223372036854775807LL;
-    static constexpr int hi_bits = 63;
-};
+    requires(!ElementTraits<T>::floating && !ElementTraits<T>::complex)
+using IntBounds = ElementTraits<T>;
 
 // ---------------------------------------------------------------- integers
 

@@ -408,7 +408,15 @@ int sum_ln_16s(const Vdx16s* src, int len, double* sum) noexcept {
 }  // namespace
 
 extern const ExpLogKernels explog_kernels = {
-    exp_32f, exp_64f, exp_32f64f, ln_32f, ln_64f, ln_64f32f, sum_ln_32f, sum_ln_64f, sum_ln_16s,
+    .exp_32f = exp_32f,
+    .exp_64f = exp_64f,
+    .exp_32f64f = exp_32f64f,
+    .ln_32f = ln_32f,
+    .ln_64f = ln_64f,
+    .ln_64f32f = ln_64f32f,
+    .sum_ln_32f = sum_ln_32f,
+    .sum_ln_64f = sum_ln_64f,
+    .sum_ln_16s = sum_ln_16s,
 };
 
 }  // namespace VDX_ISA

@@ -22,6 +22,7 @@
 #include "fixed.h"
 #include "isa.h"
 #include "stats/reduce_kernels.h"
+#include "types.h"
 
 namespace {
 
@@ -30,9 +31,6 @@ using vdx::ReduceKernels;
 using ReduceVariant = vdx::Variant<ReduceKernels, &vdx::sse41::reduce_kernels, &vdx::avx2::reduce_kernels>;
 
 inline const ReduceKernels& kernels() noexcept { return ReduceVariant::table(); }
-
-template <class T>
-constexpr bool is_float = static_cast<T>(0.5) != static_cast<T>(0);
 
 // ---------------------------------------------------------------- shared rules
 
@@ -115,37 +113,13 @@ void sum_32f_by_hint(const Vdx32f* x, int n, int hint, double* sum, double* sq) 
     }
 }
 
-// Float vector types: the part type and the number of parts.
-template <class T>
-struct FloatParts;
-template <>
-struct FloatParts<Vdx32f> {
-    using P = Vdx32f;
-    static constexpr int C = 1;
-};
-template <>
-struct FloatParts<Vdx32fc> {
-    using P = Vdx32f;
-    static constexpr int C = 2;
-};
-template <>
-struct FloatParts<Vdx64f> {
-    using P = Vdx64f;
-    static constexpr int C = 1;
-};
-template <>
-struct FloatParts<Vdx64fc> {
-    using P = Vdx64f;
-    static constexpr int C = 2;
-};
-
 // Sum or mean of a float vector: the per-part sums in double, divided by
 // len for the mean, rounded once to the part type.
 template <bool Mean, class T>
 VdxStatus float_sum(const T* src, int len, T* out, int hint) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, out));
-    using P = typename FloatParts<T>::P;
-    constexpr int C = FloatParts<T>::C;
+    using P = vdx::PartOf<T>;
+    constexpr int C = vdx::ElementTraits<T>::parts;
     double s[C];
     if constexpr (sizeof(P) == sizeof(Vdx32f)) {
         sum_32f_by_hint<C>(reinterpret_cast<const Vdx32f*>(src), len, hint, s, nullptr);
@@ -215,25 +189,10 @@ VdxStatus int_std_dev(const Vdx16s* src, int len, D* mean, D* dev, int sf) noexc
 // ---------------------------------------------------------------- extrema
 
 template <class T>
-constexpr ExtremaKernels<T> ReduceKernels::*kExtrema = nullptr;
-template <>
-constexpr ExtremaKernels<Vdx8u> ReduceKernels::*kExtrema<Vdx8u> = &ReduceKernels::x8u;
-template <>
-constexpr ExtremaKernels<Vdx16u> ReduceKernels::*kExtrema<Vdx16u> = &ReduceKernels::x16u;
-template <>
-constexpr ExtremaKernels<Vdx16s> ReduceKernels::*kExtrema<Vdx16s> = &ReduceKernels::x16s;
-template <>
-constexpr ExtremaKernels<Vdx32u> ReduceKernels::*kExtrema<Vdx32u> = &ReduceKernels::x32u;
-template <>
-constexpr ExtremaKernels<Vdx32s> ReduceKernels::*kExtrema<Vdx32s> = &ReduceKernels::x32s;
-template <>
-constexpr ExtremaKernels<Vdx32f> ReduceKernels::*kExtrema<Vdx32f> = &ReduceKernels::x32f;
-template <>
-constexpr ExtremaKernels<Vdx64f> ReduceKernels::*kExtrema<Vdx64f> = &ReduceKernels::x64f;
-
-template <class T>
 inline const ExtremaKernels<T>& extrema() noexcept {
-    return kernels().*kExtrema<T>;
+    return vdx::member_of_type<ExtremaKernels<T>, &ReduceKernels::x8u, &ReduceKernels::x16u, &ReduceKernels::x16s,
+                               &ReduceKernels::x32u, &ReduceKernels::x32s, &ReduceKernels::x32f, &ReduceKernels::x64f>(
+        kernels());
 }
 
 // The first element equal to the kernel's extremum m: its index, and m
@@ -251,7 +210,7 @@ inline int locate(const T* x, int len, T& m) noexcept {
 // came first) or an infinity (which may be the kernel's start value).
 template <class T>
 inline bool ambiguous(T m) noexcept {
-    if constexpr (is_float<T>) {
+    if constexpr (vdx::is_floating<T>) {
         return m == 0 || m - m != 0;
     } else {
         return false;
@@ -259,15 +218,10 @@ inline bool ambiguous(T m) noexcept {
 }
 
 template <class T>
-constexpr vdx::IndexKernels<T> ReduceKernels::*kIndex = nullptr;
-template <>
-constexpr vdx::IndexKernels<Vdx16s> ReduceKernels::*kIndex<Vdx16s> = &ReduceKernels::i16s;
-template <>
-constexpr vdx::IndexKernels<Vdx32s> ReduceKernels::*kIndex<Vdx32s> = &ReduceKernels::i32s;
-template <>
-constexpr vdx::IndexKernels<Vdx32f> ReduceKernels::*kIndex<Vdx32f> = &ReduceKernels::i32f;
-template <>
-constexpr vdx::IndexKernels<Vdx64f> ReduceKernels::*kIndex<Vdx64f> = &ReduceKernels::i64f;
+inline const vdx::IndexKernels<T>& first_index() noexcept {
+    return vdx::member_of_type<vdx::IndexKernels<T>, &ReduceKernels::i16s, &ReduceKernels::i32s, &ReduceKernels::i32f,
+                               &ReduceKernels::i64f>(kernels());
+}
 
 // Min, Max, MinIndx, MaxIndx: the indexed forms run the one-pass index
 // kernel; the others take the value kernel and locate only an ambiguous
@@ -276,7 +230,7 @@ template <bool Max, class T>
 VdxStatus extremum(const T* src, int len, T* out, int* index) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, out));
     if (index != nullptr) {
-        const vdx::IndexKernels<T>& k = kernels().*kIndex<T>;
+        const vdx::IndexKernels<T>& k = first_index<T>();
         const int i = (Max ? k.max : k.min)(src, len);
         *out = src[i];
         *index = i;
@@ -323,16 +277,14 @@ inline Vdx32s magnitude(Vdx32s x) noexcept {
 }
 
 template <class T>
-constexpr vdx::IndexKernels<T> ReduceKernels::*kAbsIndex = nullptr;
-template <>
-constexpr vdx::IndexKernels<Vdx16s> ReduceKernels::*kAbsIndex<Vdx16s> = &ReduceKernels::abs16s;
-template <>
-constexpr vdx::IndexKernels<Vdx32s> ReduceKernels::*kAbsIndex<Vdx32s> = &ReduceKernels::abs32s;
+inline const vdx::IndexKernels<T>& first_abs_index() noexcept {
+    return vdx::member_of_type<vdx::IndexKernels<T>, &ReduceKernels::abs16s, &ReduceKernels::abs32s>(kernels());
+}
 
 template <bool Max, class T>
 VdxStatus abs_extremum(const T* src, int len, T* out, int* index) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, out, index));
-    const vdx::IndexKernels<T>& e = kernels().*kAbsIndex<T>;
+    const vdx::IndexKernels<T>& e = first_abs_index<T>();
     const int i = (Max ? e.max : e.min)(src, len);
     *out = magnitude(src[i]);
     *index = i;
@@ -349,23 +301,14 @@ VdxStatus abs_value(const T* src, int len, T* out) noexcept {
 // ---------------------------------------------------------------- every
 
 template <class T>
-constexpr vdx::EveryKernels<T> ReduceKernels::*kEvery = nullptr;
-template <>
-constexpr vdx::EveryKernels<Vdx8u> ReduceKernels::*kEvery<Vdx8u> = &ReduceKernels::e8u;
-template <>
-constexpr vdx::EveryKernels<Vdx16u> ReduceKernels::*kEvery<Vdx16u> = &ReduceKernels::e16u;
-template <>
-constexpr vdx::EveryKernels<Vdx16s> ReduceKernels::*kEvery<Vdx16s> = &ReduceKernels::e16s;
-template <>
-constexpr vdx::EveryKernels<Vdx32s> ReduceKernels::*kEvery<Vdx32s> = &ReduceKernels::e32s;
-template <>
-constexpr vdx::EveryKernels<Vdx32f> ReduceKernels::*kEvery<Vdx32f> = &ReduceKernels::e32f;
-template <>
-constexpr vdx::EveryKernels<Vdx64f> ReduceKernels::*kEvery<Vdx64f> = &ReduceKernels::e64f;
+inline const vdx::EveryKernels<T>& every_kernels() noexcept {
+    return vdx::member_of_type<vdx::EveryKernels<T>, &ReduceKernels::e8u, &ReduceKernels::e16u, &ReduceKernels::e16s,
+                               &ReduceKernels::e32s, &ReduceKernels::e32f, &ReduceKernels::e64f>(kernels());
+}
 
 template <bool Max, class T>
 inline void every(const T* a, const T* b, T* d, std::size_t n) noexcept {
-    const vdx::EveryKernels<T>& e = kernels().*kEvery<T>;
+    const vdx::EveryKernels<T>& e = every_kernels<T>();
     (Max ? e.max : e.min)(a, b, d, n);
 }
 

@@ -28,17 +28,15 @@
 #include <cstdint>
 
 #include "simd.h"
+#include "types.h"
 
 namespace vdx {
 namespace VDX_ISA {
 namespace {
 
-template <class T>
-inline constexpr bool is_float = static_cast<T>(0.5) != static_cast<T>(0);
-
 template <class V, class T>
 inline V fill(T x) {
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         return V::set1(x);
     } else {
         return splat<V>(static_cast<std::int64_t>(x));
@@ -214,7 +212,7 @@ int count_in_range_32s(const Vdx32s* x, int n, Vdx32s lo, Vdx32s hi) noexcept {
 template <class S>
 inline void sign_masks(const S* p, Vec<std::int32_t, kWidth>& below, Vec<std::int32_t, kWidth>& above) {
     using VI = Vec<std::int32_t, kWidth>;
-    if constexpr (is_float<S>) {
+    if constexpr (is_floating<S>) {
         const Vec<float, kWidth> v = Vec<float, kWidth>::loadu(p), z = Vec<float, kWidth>::zero();
         below = float_bits(mask_lt(v, z));
         above = float_bits(mask_lt(z, v));
@@ -326,45 +324,14 @@ int max_exponent_kernel(const F* x, int n, int* non_finite) noexcept {
 
 // ---------------------------------------------------------------- extrema
 
-template <class T>
-struct Limits;
-template <>
-struct Limits<std::uint8_t> {
-    static constexpr std::uint8_t low = 0, high = 255;
-};
-template <>
-struct Limits<std::uint16_t> {
-    static constexpr std::uint16_t low = 0, high = 65535;
-};
-template <>
-struct Limits<std::int16_t> {
-    static constexpr std::int16_t low = -32768, high = 32767;
-};
-template <>
-struct Limits<std::uint32_t> {
-    static constexpr std::uint32_t low = 0, high = 0xFFFFFFFFu;
-};
-template <>
-struct Limits<std::int32_t> {
-    static constexpr std::int32_t low = INT32_MIN, high = INT32_MAX;
-};
-template <>
-struct Limits<float> {
-    static constexpr float low = -__builtin_inff(), high = __builtin_inff();
-};
-template <>
-struct Limits<double> {
-    static constexpr double low = -__builtin_inf(), high = __builtin_inf();
-};
-
 template <class T, bool Min, bool Max>
 inline void extrema_scheme(const T* x, int n, T* mn, T* mx) {
     using V = Vec<T, kWidth>;
     constexpr int U = 4;  // independent accumulators
     V lo[U], hi[U];
     for (int u = 0; u < U; ++u) {
-        lo[u] = fill<V>(Limits<T>::high);
-        hi[u] = fill<V>(Limits<T>::low);
+        lo[u] = fill<V>(ElementTraits<T>::hi);
+        hi[u] = fill<V>(ElementTraits<T>::lo);
     }
     int i = 0;
     for (; n - i >= U * V::lanes; i += U * V::lanes) {
@@ -387,7 +354,7 @@ inline void extrema_scheme(const T* x, int n, T* mn, T* mx) {
     alignas(32) T h[V::lanes];
     lo[0].storeu(l);
     hi[0].storeu(h);
-    T a = Limits<T>::high, b = Limits<T>::low;
+    T a = ElementTraits<T>::hi, b = ElementTraits<T>::lo;
     for (int k = 0; k < V::lanes; ++k) {
         if (l[k] < a) a = l[k];
         if (h[k] > b) b = h[k];
@@ -420,7 +387,7 @@ void min_max_kernel(const T* x, int n, T* mn, T* mx) noexcept {
 // Whether any lane of a equals the same lane of b.
 template <class T>
 inline bool any_equal(Vec<T, kWidth> a, Vec<T, kWidth> b) {
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         return any_lane(mask_eq(a, b));
     } else if constexpr (sizeof(T) == 4) {
         return any_set(cmpeq(lanes_as<std::int32_t>(a), lanes_as<std::int32_t>(b)));
@@ -445,7 +412,12 @@ int first_equal_kernel(const T* x, int n, T v) noexcept {
 
 template <class T>
 constexpr ExtremaKernels<T> extrema_row() {
-    return {min_kernel<T>, max_kernel<T>, min_max_kernel<T>, first_equal_kernel<T>};
+    return {
+        .min = min_kernel<T>,
+        .max = max_kernel<T>,
+        .min_max = min_max_kernel<T>,
+        .first_equal = first_equal_kernel<T>,
+    };
 }
 
 // ---------------------------------------------------------------- first index
@@ -481,9 +453,9 @@ inline Vec<typename PairLanes<S>::T, kWidth> load_pair_values(const S* p) {
 // Lanes where a is strictly better than b, as a mask of the index lanes.
 template <bool Max, class T, class X>
 inline Vec<X, kWidth> better_mask(Vec<T, kWidth> a, Vec<T, kWidth> b) {
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         const Vec<T, kWidth> m = Max ? mask_lt(b, a) : mask_lt(a, b);
-        if constexpr (sizeof(T) == sizeof(X) && is_float<X>) {
+        if constexpr (sizeof(T) == sizeof(X) && is_floating<X>) {
             return m;
         } else {
             return float_bits(m);
@@ -495,7 +467,7 @@ inline Vec<X, kWidth> better_mask(Vec<T, kWidth> a, Vec<T, kWidth> b) {
 
 template <class X, class T, int W>
 inline Vec<T, W> value_mask(Vec<X, W> m) {
-    if constexpr (is_float<T> && !is_float<X>) {
+    if constexpr (is_floating<T> && !is_floating<X>) {
         return bits_to_float(m);
     } else {
         return m;
@@ -532,7 +504,7 @@ int index_kernel(const S* x, int n) noexcept {
     constexpr int L = V::lanes;
     static_assert(X::lanes == L, "one index per value");
     constexpr int U = 4;  // independent pairs of accumulators
-    const S start = Max ? Limits<S>::low : Limits<S>::high;
+    const S start = Max ? ElementTraits<S>::lo : ElementTraits<S>::hi;
     constexpr XT kNone = 2147483647;
     V best[U];
     X at[U], cur[U];
@@ -587,11 +559,11 @@ int index_kernel(const S* x, int n) noexcept {
 
 template <class T>
 constexpr IndexKernels<T> index_row() {
-    return {index_kernel<T, false>, index_kernel<T, true>};
+    return {.min = index_kernel<T, false>, .max = index_kernel<T, true>};
 }
 template <class T>
 constexpr IndexKernels<T> abs_index_row() {
-    return {index_kernel<T, false, true>, index_kernel<T, true, true>};
+    return {.min = index_kernel<T, false, true>, .max = index_kernel<T, true, true>};
 }
 
 // ---------------------------------------------------------------- every
@@ -599,7 +571,7 @@ constexpr IndexKernels<T> abs_index_row() {
 template <class T, bool Max>
 inline T pick(T a, T b) {
     T r = Max ? (a > b ? a : b) : (a < b ? a : b);
-    if constexpr (is_float<T>) {
+    if constexpr (is_floating<T>) {
         if (b != b) r = a;
     }
     return r;
@@ -612,7 +584,7 @@ void every_kernel(const T* a, const T* b, T* d, std::size_t n) noexcept {
     for (; i + V::lanes <= n; i += V::lanes) {
         const V va = V::loadu(a + i), vb = V::loadu(b + i);
         V r = Max ? max(va, vb) : min(va, vb);
-        if constexpr (is_float<T>) r = select(mask_unordered(vb), va, r);
+        if constexpr (is_floating<T>) r = select(mask_unordered(vb), va, r);
         r.storeu(d + i);
     }
     for (; i < n; ++i) d[i] = pick<T, Max>(a[i], b[i]);
@@ -620,45 +592,45 @@ void every_kernel(const T* a, const T* b, T* d, std::size_t n) noexcept {
 
 template <class T>
 constexpr EveryKernels<T> every_row() {
-    return {every_kernel<T, false>, every_kernel<T, true>};
+    return {.min = every_kernel<T, false>, .max = every_kernel<T, true>};
 }
 
 }  // namespace
 
 extern const ReduceKernels reduce_kernels = {
-    sum_kernel<float, float, 16, 1>,
-    sum_kernel<float, double, 8, 1>,
-    sum_kernel<float, float, 16, 2>,
-    sum_kernel<float, double, 8, 2>,
-    sum_kernel<double, double, 8, 1>,
-    sum_kernel<double, double, 8, 2>,
-    sum_16s,
-    sum_16sc,
-    sum_32s,
-    count_in_range_32s,
-    zero_crossing_kernel<std::int16_t>,
-    zero_crossing_kernel<float>,
-    max_exponent_kernel<float>,
-    max_exponent_kernel<double>,
-    extrema_row<std::uint8_t>(),
-    extrema_row<std::uint16_t>(),
-    extrema_row<std::int16_t>(),
-    extrema_row<std::uint32_t>(),
-    extrema_row<std::int32_t>(),
-    extrema_row<float>(),
-    extrema_row<double>(),
-    index_row<std::int16_t>(),
-    index_row<std::int32_t>(),
-    index_row<float>(),
-    index_row<double>(),
-    abs_index_row<std::int16_t>(),
-    abs_index_row<std::int32_t>(),
-    every_row<std::uint8_t>(),
-    every_row<std::uint16_t>(),
-    every_row<std::int16_t>(),
-    every_row<std::int32_t>(),
-    every_row<float>(),
-    every_row<double>(),
+    .sum_32f_fast = sum_kernel<float, float, 16, 1>,
+    .sum_32f = sum_kernel<float, double, 8, 1>,
+    .sum_32fc_fast = sum_kernel<float, float, 16, 2>,
+    .sum_32fc = sum_kernel<float, double, 8, 2>,
+    .sum_64f = sum_kernel<double, double, 8, 1>,
+    .sum_64fc = sum_kernel<double, double, 8, 2>,
+    .sum_16s = sum_16s,
+    .sum_16sc = sum_16sc,
+    .sum_32s = sum_32s,
+    .count_in_range_32s = count_in_range_32s,
+    .zero_crossing_16s = zero_crossing_kernel<std::int16_t>,
+    .zero_crossing_32f = zero_crossing_kernel<float>,
+    .max_exponent_32f = max_exponent_kernel<float>,
+    .max_exponent_64f = max_exponent_kernel<double>,
+    .x8u = extrema_row<std::uint8_t>(),
+    .x16u = extrema_row<std::uint16_t>(),
+    .x16s = extrema_row<std::int16_t>(),
+    .x32u = extrema_row<std::uint32_t>(),
+    .x32s = extrema_row<std::int32_t>(),
+    .x32f = extrema_row<float>(),
+    .x64f = extrema_row<double>(),
+    .i16s = index_row<std::int16_t>(),
+    .i32s = index_row<std::int32_t>(),
+    .i32f = index_row<float>(),
+    .i64f = index_row<double>(),
+    .abs16s = abs_index_row<std::int16_t>(),
+    .abs32s = abs_index_row<std::int32_t>(),
+    .e8u = every_row<std::uint8_t>(),
+    .e16u = every_row<std::uint16_t>(),
+    .e16s = every_row<std::int16_t>(),
+    .e32s = every_row<std::int32_t>(),
+    .e32f = every_row<float>(),
+    .e64f = every_row<double>(),
 };
 
 }  // namespace VDX_ISA

@@ -28,11 +28,11 @@
 // SortIndex fills the index vector with 0 .. len-1 and gives it every move of
 // the values.  Neither sort is stable.
 #include <cmath>
-#include <type_traits>
 #include <utility>
 
 #include "api.h"
 #include "checks.h"
+#include "types.h"
 
 namespace {
 
@@ -252,7 +252,7 @@ std::pair<int, int> set_nans_aside(const Items<T, I>& s, int len) noexcept {
 
 template <Order O, class T, bool I>
 void sort_items(const Items<T, I>& s, int len) noexcept {
-    if constexpr (std::is_floating_point_v<T>) {
+    if constexpr (vdx::is_floating<T>) {
         const auto [first, count] = set_nans_aside<O>(s, len);
         Items<T, I> numbers{s.v + first, I ? s.x + first : nullptr};
         quick_sort<O>(numbers, count);

@@ -39,12 +39,12 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
-#include <type_traits>
 #include <utility>
 
 #include "api.h"
 #include "checks.h"
 #include "parallel.h"
+#include "types.h"
 #include "vdxcore.h"
 
 namespace {
@@ -59,26 +59,22 @@ typedef std::uint32_t Bits32 __attribute__((may_alias));
 typedef std::uint64_t Bits64 __attribute__((may_alias));
 
 template <int Bytes>
-struct BitsOf;
+struct AliasOf;
 template <>
-struct BitsOf<1> {
-    using U = std::uint8_t;
-    using Alias = Bits8;
+struct AliasOf<1> {
+    using type = Bits8;
 };
 template <>
-struct BitsOf<2> {
-    using U = std::uint16_t;
-    using Alias = Bits16;
+struct AliasOf<2> {
+    using type = Bits16;
 };
 template <>
-struct BitsOf<4> {
-    using U = std::uint32_t;
-    using Alias = Bits32;
+struct AliasOf<4> {
+    using type = Bits32;
 };
 template <>
-struct BitsOf<8> {
-    using U = std::uint64_t;
-    using Alias = Bits64;
+struct AliasOf<8> {
+    using type = Bits64;
 };
 
 constexpr int kMaxDigits = 6;
@@ -125,8 +121,8 @@ constexpr Layout layout_for(int key_bits) noexcept {
 
 template <class T, Order O>
 struct Radix {
-    using U = typename BitsOf<sizeof(T)>::U;
-    using A = typename BitsOf<sizeof(T)>::Alias;
+    using U = vdx::BitsOf<T>;
+    using A = typename AliasOf<sizeof(T)>::type;
     static constexpr int kBits = 8 * sizeof(T);
     static constexpr U kTop = U(U(1) << (kBits - 1));
     static constexpr Layout L = layout_for(kBits);
@@ -135,9 +131,9 @@ struct Radix {
 
     static U key(U bits) noexcept {
         U k;
-        if constexpr (std::is_floating_point_v<T>) {
+        if constexpr (vdx::is_floating<T>) {
             k = U(bits ^ (U(U(0) - U(bits >> (kBits - 1))) | kTop));
-        } else if constexpr (std::is_signed_v<T>) {
+        } else if constexpr (vdx::ElementTraits<T>::is_signed) {
             k = U(bits ^ kTop);
         } else {
             k = bits;
@@ -148,9 +144,9 @@ struct Radix {
 
     static U bits(U k) noexcept {
         if constexpr (O == Order::descend) k = U(~k);
-        if constexpr (std::is_floating_point_v<T>) {
+        if constexpr (vdx::is_floating<T>) {
             return U(k ^ (U(U(k >> (kBits - 1)) - 1) | kTop));
-        } else if constexpr (std::is_signed_v<T>) {
+        } else if constexpr (vdx::ElementTraits<T>::is_signed) {
             return U(k ^ kTop);
         } else {
             return k;

@@ -28,7 +28,6 @@
 // of up to four threads; each element is computed alike whatever the split.
 #include <atomic>
 #include <cstdint>
-#include <limits>
 #include <type_traits>
 
 #include "api.h"
@@ -36,6 +35,7 @@
 #include "isa.h"
 #include "parallel.h"
 #include "stats/thresh_kernels.h"
+#include "types.h"
 
 namespace {
 
@@ -47,43 +47,24 @@ constexpr vdx::ParallelPolicy kInverseParallel{8192, 4};
 enum class Side { lt, gt };
 
 template <class T>
-struct Traits {
-    static constexpr bool complex = false;
-    using Part = T;
-};
-template <class P>
-struct ComplexTraits {
-    static constexpr bool complex = true;
-    using Part = P;
-};
-template <>
-struct Traits<Vdx16sc> : ComplexTraits<Vdx16s> {};
-template <>
-struct Traits<Vdx32fc> : ComplexTraits<Vdx32f> {};
-template <>
-struct Traits<Vdx64fc> : ComplexTraits<Vdx64f> {};
+using Part = vdx::PartOf<T>;
 
-template <class T>
-using Part = typename Traits<T>::Part;
-
+// The kernels of element type T: the member of the table with the type
+// asked for (a real or complex set, or one of the inverse kernels).
+template <class Member>
+const Member& kernels_of(const ThreshKernels& k) noexcept {
+    return vdx::member_of_type<Member, &ThreshKernels::s16, &ThreshKernels::s32, &ThreshKernels::f32,
+                               &ThreshKernels::f64, &ThreshKernels::c16, &ThreshKernels::c32, &ThreshKernels::c64,
+                               &ThreshKernels::inverse_32f, &ThreshKernels::inverse_64f, &ThreshKernels::inverse_32fc,
+                               &ThreshKernels::inverse_64fc>(k);
+}
 template <class T>
 const vdx::ThreshRealSet<T>& real_set(const ThreshKernels& k) noexcept {
-    if constexpr (std::is_same_v<T, Vdx16s>) return k.s16;
-    else if constexpr (std::is_same_v<T, Vdx32s>) return k.s32;
-    else if constexpr (std::is_same_v<T, Vdx32f>) return k.f32;
-    else return k.f64;
-}
-
-// Bounds that no element passes strictly.
-template <class T>
-constexpr T no_lower() noexcept {
-    if constexpr (std::is_floating_point_v<T>) return -std::numeric_limits<T>::infinity();
-    else return std::numeric_limits<T>::min();
+    return kernels_of<vdx::ThreshRealSet<T>>(k);
 }
 template <class T>
-constexpr T no_upper() noexcept {
-    if constexpr (std::is_floating_point_v<T>) return std::numeric_limits<T>::infinity();
-    else return std::numeric_limits<T>::max();
+const vdx::ThreshComplexSet<T>& complex_set(const ThreshKernels& k) noexcept {
+    return kernels_of<vdx::ThreshComplexSet<T>>(k);
 }
 
 // The initialization family's copy and zero, called directly.
@@ -110,9 +91,10 @@ bool negative_level(Part<T> level) noexcept {
 // LT and GT, after the checks.
 template <Side S, class T>
 VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
-    if constexpr (!Traits<T>::complex) {
-        const T lo = S == Side::lt ? level : no_lower<T>();
-        const T hi = S == Side::lt ? no_upper<T>() : level;
+    if constexpr (!vdx::is_complex<T>) {
+        // The type's extremes: bounds that no element passes strictly.
+        const T lo = S == Side::lt ? level : vdx::ElementTraits<T>::lo;
+        const T hi = S == Side::lt ? vdx::ElementTraits<T>::hi : level;
         ThreshVariant::call([=](const ThreshKernels& k) { real_set<T>(k).clamp(s, d, len, lo, hi); });
     } else if (level == 0) {
         // No element lies below a zero level, and every one lies above it or on it.
@@ -120,9 +102,7 @@ VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
         else if (s != d) copy_elements(s, d, len);
     } else {
         ThreshVariant::call([=](const ThreshKernels& k) {
-            if constexpr (std::is_same_v<T, Vdx16sc>) k.clamp_16sc[S == Side::gt](s, d, len, level);
-            else if constexpr (std::is_same_v<T, Vdx32fc>) k.clamp_32fc[S == Side::gt](s, d, len, level);
-            else k.clamp_64fc[S == Side::gt](s, d, len, level);
+            complex_set<T>(k).clamp[S == Side::gt](s, d, len, level);
         });
     }
     return vdxStsNoErr;
@@ -132,30 +112,28 @@ template <class T>
 VdxStatus threshold(const T* s, T* d, int len, Part<T> level, VdxCmpOp op) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
     if (op != vdxCmpLess && op != vdxCmpGreater) return vdxStsBadArgErr;
-    if (Traits<T>::complex && negative_level<T>(level)) return vdxStsThreshNegLevelErr;
+    if (vdx::is_complex<T> && negative_level<T>(level)) return vdxStsThreshNegLevelErr;
     return op == vdxCmpLess ? clamp_checked<Side::lt>(s, d, len, level) : clamp_checked<Side::gt>(s, d, len, level);
 }
 
 template <Side S, class T>
 VdxStatus threshold_side(const T* s, T* d, int len, Part<T> level) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
-    if (Traits<T>::complex && negative_level<T>(level)) return vdxStsThreshNegLevelErr;
+    if (vdx::is_complex<T> && negative_level<T>(level)) return vdxStsThreshNegLevelErr;
     return clamp_checked<S>(s, d, len, level);
 }
 
 template <Side S, class T>
 VdxStatus threshold_value(const T* s, T* d, int len, Part<T> level, T value) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
-    if constexpr (!Traits<T>::complex) {
+    if constexpr (!vdx::is_complex<T>) {
         ThreshVariant::call([=](const ThreshKernels& k) {
             real_set<T>(k).replace[S == Side::gt](s, d, len, level, value, level, value);
         });
     } else {
         if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
         ThreshVariant::call([=](const ThreshKernels& k) {
-            if constexpr (std::is_same_v<T, Vdx16sc>) k.replace_16sc[S == Side::gt](s, d, len, level, value);
-            else if constexpr (std::is_same_v<T, Vdx32fc>) k.replace_32fc[S == Side::gt](s, d, len, level, value);
-            else k.replace_64fc[S == Side::gt](s, d, len, level, value);
+            complex_set<T>(k).replace[S == Side::gt](s, d, len, level, value);
         });
     }
     return vdxStsNoErr;
@@ -184,12 +162,8 @@ VdxStatus threshold_abs(const T* s, T* d, int len, T level) noexcept {
 
 template <class T>
 bool inverse_block(const T* s, T* d, int n, Part<T> level) noexcept {
-    return ThreshVariant::call([=](const ThreshKernels& k) {
-        if constexpr (std::is_same_v<T, Vdx32f>) return k.inverse_32f(s, d, n, level);
-        else if constexpr (std::is_same_v<T, Vdx64f>) return k.inverse_64f(s, d, n, level);
-        else if constexpr (std::is_same_v<T, Vdx32fc>) return k.inverse_32fc(s, d, n, level);
-        else return k.inverse_64fc(s, d, n, level);
-    });
+    using Inverse = bool (*)(const T*, T*, int, Part<T>) noexcept;
+    return ThreshVariant::call([=](const ThreshKernels& k) { return kernels_of<Inverse>(k)(s, d, n, level); });
 }
 
 template <class T>

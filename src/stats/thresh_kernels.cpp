@@ -423,27 +423,28 @@ bool inverse_64fc(const Vdx64fc* s, Vdx64fc* d, int n, double level) noexcept {
 
 template <class T>
 constexpr ThreshRealSet<T> real_set() {
-    return ThreshRealSet<T>{
-        clamp<T>, {replace<T, true, false>, replace<T, false, true>, replace<T, true, true>}, raise_magnitude<T>};
+    return {
+        .clamp = clamp<T>,
+        .replace = {replace<T, true, false>, replace<T, false, true>, replace<T, true, true>},
+        .raise_magnitude = raise_magnitude<T>,
+    };
 }
 
 }  // namespace
 
 const ThreshKernels thresh_kernels = {
-    real_set<Vdx16s>(),
-    real_set<Vdx32s>(),
-    real_set<Vdx32f>(),
-    real_set<Vdx64f>(),
-    inverse<Vdx32f>,
-    inverse<Vdx64f>,
-    {clamp_32fc<true>, clamp_32fc<false>},
-    {replace_32fc<true>, replace_32fc<false>},
-    inverse_32fc,
-    {clamp_16sc<true>, clamp_16sc<false>},
-    {replace_16sc<true>, replace_16sc<false>},
-    {clamp_64fc<true>, clamp_64fc<false>},
-    {replace_64fc<true>, replace_64fc<false>},
-    inverse_64fc,
+    .s16 = real_set<Vdx16s>(),
+    .s32 = real_set<Vdx32s>(),
+    .f32 = real_set<Vdx32f>(),
+    .f64 = real_set<Vdx64f>(),
+    // The complex kernels take Lt: [0] is LT, [1] GT.
+    .c16 = {.clamp = {clamp_16sc<true>, clamp_16sc<false>}, .replace = {replace_16sc<true>, replace_16sc<false>}},
+    .c32 = {.clamp = {clamp_32fc<true>, clamp_32fc<false>}, .replace = {replace_32fc<true>, replace_32fc<false>}},
+    .c64 = {.clamp = {clamp_64fc<true>, clamp_64fc<false>}, .replace = {replace_64fc<true>, replace_64fc<false>}},
+    .inverse_32f = inverse<Vdx32f>,
+    .inverse_64f = inverse<Vdx64f>,
+    .inverse_32fc = inverse_32fc,
+    .inverse_64fc = inverse_64fc,
 };
 
 }  // namespace VDX_ISA

@@ -10,6 +10,7 @@
 // passes a test, and the element is kept.
 #pragma once
 
+#include "types.h"
 #include "vdxs.h"
 
 namespace vdx {
@@ -27,31 +28,36 @@ struct ThreshRealSet {
     void (*raise_magnitude)(const T* s, T* d, int n, T level) noexcept;
 };
 
+// Complex elements by the complex rules of thresh.cpp, [0] LT (|z| < level
+// replaced), [1] GT (|z| > level):
+//   16sc  exact squared magnitudes, new values from double, rounded half to
+//         even and saturated;
+//   32fc  squared magnitudes, factors and reciprocals in double;
+//   64fc  decided and computed in long double (vectors only pass over the
+//         elements whose test is clear in double).
+template <class C>
+struct ThreshComplexSet {
+    // level > 0.
+    void (*clamp[2])(const C* s, C* d, int n, PartOf<C> level) noexcept;
+    // LTVal [0] and GTVal [1]; level >= 0.
+    void (*replace[2])(const C* s, C* d, int n, PartOf<C> level, C value) noexcept;
+};
+
 struct ThreshKernels {
     ThreshRealSet<Vdx16s> s16;
     ThreshRealSet<Vdx32s> s32;
     ThreshRealSet<Vdx32f> f32;
     ThreshRealSet<Vdx64f> f64;
+    ThreshComplexSet<Vdx16sc> c16;
+    ThreshComplexSet<Vdx32fc> c32;
+    ThreshComplexSet<Vdx64fc> c64;
     // d[i] = 1 / r where r is s[i] with its magnitude raised to level as
     // raise_magnitude does; returns whether some r was zero (a zero element
     // with a zero level: the result there is an infinity of its sign).
     bool (*inverse_32f)(const Vdx32f* s, Vdx32f* d, int n, Vdx32f level) noexcept;
     bool (*inverse_64f)(const Vdx64f* s, Vdx64f* d, int n, Vdx64f level) noexcept;
-    // 32fc by the complex rules of thresh.cpp, with squared magnitudes,
-    // factors and reciprocals in double.  [0] LT (|z| < level replaced), [1]
-    // GT (|z| > level); clamp takes level > 0.
-    void (*clamp_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
-    void (*replace_32fc[2])(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level, Vdx32fc value) noexcept;
+    // The same by the complex rules (32fc in double, 64fc in long double).
     bool (*inverse_32fc)(const Vdx32fc* s, Vdx32fc* d, int n, Vdx32f level) noexcept;
-    // 16sc with exact squared magnitudes, new values from double, rounded
-    // half to even and saturated: LT [0] and GT [1] (level > 0), LTVal [0]
-    // and GTVal [1] (level >= 0).
-    void (*clamp_16sc[2])(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level) noexcept;
-    void (*replace_16sc[2])(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level, Vdx16sc value) noexcept;
-    // 64fc, decided and computed in long double (vectors only pass over the
-    // elements whose test is clear in double).
-    void (*clamp_64fc[2])(const Vdx64fc* s, Vdx64fc* d, int n, Vdx64f level) noexcept;
-    void (*replace_64fc[2])(const Vdx64fc* s, Vdx64fc* d, int n, Vdx64f level, Vdx64fc value) noexcept;
     bool (*inverse_64fc)(const Vdx64fc* s, Vdx64fc* d, int n, Vdx64f level) noexcept;
 };
 

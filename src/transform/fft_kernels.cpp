@@ -661,9 +661,19 @@ void radix4_rows(T* data, int rows, int width, int L, const T* tw, bool inv) noe
 
 template <class T>
 constexpr fft::Kernels<T> make_kernels() {
-    return fft::Kernels<T>{&small<T>,        &first_gather<T>,       &first_inplace<T>, &radix4<T>,
-                           &radix8_final<T>, &twiddle_row<T>,        &radix4_rows<T>,   &first_gather_split<T>,
-                           &radix4_split<T>, &radix8_final_split<T>, &first_gather2<T>};
+    return {
+        .small = small<T>,
+        .first_gather = first_gather<T>,
+        .first_inplace = first_inplace<T>,
+        .radix4 = radix4<T>,
+        .radix8_final = radix8_final<T>,
+        .twiddle_row = twiddle_row<T>,
+        .radix4_rows = radix4_rows<T>,
+        .first_gather_split = first_gather_split<T>,
+        .radix4_split = radix4_split<T>,
+        .radix8_final_split = radix8_final_split<T>,
+        .first_gather2 = first_gather2<T>,
+    };
 }
 
 }  // namespace

@@ -44,6 +44,7 @@
 #include "transform/fft_real_kernels.h"
 #include "transform/fft_spec.h"
 #include "transform/fft_tables.h"
+#include "types.h"
 
 namespace vdx::fft {
 namespace {
@@ -300,14 +301,8 @@ const T* coarse_of(const RealSpec<T>& spec) noexcept {
 }
 
 template <class T>
-auto forward_kernel(const FftRealKernels& k) noexcept {
-    if constexpr (sizeof(T) == 4) return k.forward_32f;
-    else return k.forward_64f;
-}
-template <class T>
-auto inverse_kernel(const FftRealKernels& k) noexcept {
-    if constexpr (sizeof(T) == 4) return k.inverse_32f;
-    else return k.inverse_64f;
+const vdx::FftRealRecombination<T>& recombination(const FftRealKernels& k) noexcept {
+    return member_of_type<vdx::FftRealRecombination<T>, &FftRealKernels::f32, &FftRealKernels::f64>(k);
 }
 
 }  // namespace
@@ -344,7 +339,7 @@ void real_forward(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     dst[0] = z0r + z0i;
     dst[1] = z0r - z0i;
     dst[2 * quarter + 1] = -dst[2 * quarter + 1];
-    forward_kernel<T>(RealVariant::table())(dst + 2, dst + 2, quarter, spec.recomb, coarse_of(spec));
+    recombination<T>(RealVariant::table()).forward(dst + 2, dst + 2, quarter, spec.recomb, coarse_of(spec));
     perm_to_layout(dst, n, layout);
 }
 
@@ -367,7 +362,7 @@ void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     const T mr = in1[2 * (quarter - 1)], mi = in1[2 * (quarter - 1) + 1];
     dst[2 * quarter] = mr + mr;
     dst[2 * quarter + 1] = -(mi + mi);
-    inverse_kernel<T>(RealVariant::table())(in1, dst + 2, quarter, spec.recomb, coarse_of(spec));
+    recombination<T>(RealVariant::table()).inverse(in1, dst + 2, quarter, spec.recomb, coarse_of(spec));
     dst[0] = r0 + rh;
     dst[1] = r0 - rh;
     run_complex<T>(spec.plan, dst, dst, true, spec.inverse_scaled != 0, spec.factor, work);

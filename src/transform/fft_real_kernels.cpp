@@ -86,22 +86,17 @@ void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coar
     }
 }
 
-void forward_32f(const Vdx32f* in1, Vdx32f* out1, int quarter, const Vdx32f* table, const Vdx32f* coarse) noexcept {
-    recombine<Dir::forward>(in1, out1, quarter, table, coarse);
-}
-void forward_64f(const Vdx64f* in1, Vdx64f* out1, int quarter, const Vdx64f* table, const Vdx64f* coarse) noexcept {
-    recombine<Dir::forward>(in1, out1, quarter, table, coarse);
-}
-void inverse_32f(const Vdx32f* in1, Vdx32f* out1, int quarter, const Vdx32f* table, const Vdx32f* coarse) noexcept {
-    recombine<Dir::inverse>(in1, out1, quarter, table, coarse);
-}
-void inverse_64f(const Vdx64f* in1, Vdx64f* out1, int quarter, const Vdx64f* table, const Vdx64f* coarse) noexcept {
-    recombine<Dir::inverse>(in1, out1, quarter, table, coarse);
+template <class T>
+constexpr FftRealRecombination<T> recombination() {
+    return {.forward = recombine<Dir::forward, T>, .inverse = recombine<Dir::inverse, T>};
 }
 
 }  // namespace
 
-extern const FftRealKernels fft_real_kernels = {forward_32f, forward_64f, inverse_32f, inverse_64f};
+extern const FftRealKernels fft_real_kernels = {
+    .f32 = recombination<Vdx32f>(),
+    .f64 = recombination<Vdx64f>(),
+};
 
 }  // namespace VDX_ISA
 }  // namespace vdx

@@ -28,15 +28,15 @@ namespace vdx {
 // the end of a 1024-block and run past it).
 inline constexpr int kRecombFine = 1024 + 8;
 
+template <class T>
+struct FftRealRecombination {
+    void (*forward)(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept;
+    void (*inverse)(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept;
+};
+
 struct FftRealKernels {
-    void (*forward_32f)(const Vdx32f* in1, Vdx32f* out1, int quarter, const Vdx32f* table,
-                        const Vdx32f* coarse) noexcept;
-    void (*forward_64f)(const Vdx64f* in1, Vdx64f* out1, int quarter, const Vdx64f* table,
-                        const Vdx64f* coarse) noexcept;
-    void (*inverse_32f)(const Vdx32f* in1, Vdx32f* out1, int quarter, const Vdx32f* table,
-                        const Vdx32f* coarse) noexcept;
-    void (*inverse_64f)(const Vdx64f* in1, Vdx64f* out1, int quarter, const Vdx64f* table,
-                        const Vdx64f* coarse) noexcept;
+    FftRealRecombination<Vdx32f> f32;
+    FftRealRecombination<Vdx64f> f64;
 };
 
 namespace sse41 {

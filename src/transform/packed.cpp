@@ -19,7 +19,6 @@
 // complex array) never overwrite a term they have yet to read.  Conjugating a
 // 16-bit imaginary part saturates (-(-32768) gives 32767).
 #include <cstdint>
-#include <type_traits>
 
 #include "api.h"
 #include "checks.h"
@@ -27,6 +26,7 @@
 #include "isa.h"
 #include "transform/packed.h"
 #include "transform/packed_kernels.h"
+#include "types.h"
 
 namespace {
 
@@ -40,11 +40,8 @@ enum class Product { plain, conj };
 
 template <Product P, class T>
 inline auto pair_kernel(const PackedKernels& k) noexcept {
-    if constexpr (std::is_same_v<T, Vdx32f>) {
-        return P == Product::conj ? k.mul_conj_32f : k.mul_32f;
-    } else {
-        return P == Product::conj ? k.mul_conj_64f : k.mul_64f;
-    }
+    const auto& row = vdx::member_of_type<vdx::PackedPairKernels<T>, &PackedKernels::f32, &PackedKernels::f64>(k);
+    return P == Product::conj ? row.mul_conj : row.mul;
 }
 
 template <Layout L, Product P, class T>
@@ -78,8 +75,8 @@ VdxStatus mul_16s(const Vdx16s* a, const Vdx16s* b, Vdx16s* d, int len, int sf) 
 
 template <class T>
 inline T negate(T x) noexcept {
-    if constexpr (std::is_same_v<T, Vdx16s>) {
-        return vdx::saturate<Vdx16s>(-std::int64_t{x});
+    if constexpr (!vdx::is_floating<T>) {
+        return vdx::saturate<T>(-std::int64_t{x});
     } else {
         return -x;
     }
@@ -110,14 +107,11 @@ VdxStatus conj_expand(const T* src, T* dst, int n) noexcept {
     return vdxStsNoErr;
 }
 
-template <class C>
-using RealOf = std::remove_reference_t<decltype(C{}.re)>;
-
 // Checks happen in conj_expand; the casts below only reinterpret non-null
 // pointers (a null stays null).
 template <Layout L, class C>
 VdxStatus conj_out(const void* src, C* dst, int n) noexcept {
-    using T = RealOf<C>;
+    using T = vdx::PartOf<C>;
     return conj_expand<L, T>(static_cast<const T*>(src), reinterpret_cast<T*>(dst), n);
 }
 

@@ -35,18 +35,17 @@ inline void mul_pairs(const T* a, const T* b, T* d, int pairs) noexcept {
     }
 }
 
-void mul_32f(const Vdx32f* a, const Vdx32f* b, Vdx32f* d, int pairs) noexcept { mul_pairs<false>(a, b, d, pairs); }
-void mul_64f(const Vdx64f* a, const Vdx64f* b, Vdx64f* d, int pairs) noexcept { mul_pairs<false>(a, b, d, pairs); }
-void mul_conj_32f(const Vdx32f* a, const Vdx32f* b, Vdx32f* d, int pairs) noexcept {
-    mul_pairs<true>(a, b, d, pairs);
-}
-void mul_conj_64f(const Vdx64f* a, const Vdx64f* b, Vdx64f* d, int pairs) noexcept {
-    mul_pairs<true>(a, b, d, pairs);
+template <class T>
+constexpr PackedPairKernels<T> pair_kernels() {
+    return {.mul = mul_pairs<false, T>, .mul_conj = mul_pairs<true, T>};
 }
 
 }  // namespace
 
-extern const PackedKernels packed_kernels = {mul_32f, mul_64f, mul_conj_32f, mul_conj_64f};
+extern const PackedKernels packed_kernels = {
+    .f32 = pair_kernels<Vdx32f>(),
+    .f64 = pair_kernels<Vdx64f>(),
+};
 
 }  // namespace VDX_ISA
 }  // namespace vdx

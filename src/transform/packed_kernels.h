@@ -15,11 +15,15 @@
 
 namespace vdx {
 
+template <class T>
+struct PackedPairKernels {
+    void (*mul)(const T* a, const T* b, T* d, int pairs) noexcept;
+    void (*mul_conj)(const T* a, const T* b, T* d, int pairs) noexcept;
+};
+
 struct PackedKernels {
-    void (*mul_32f)(const Vdx32f* a, const Vdx32f* b, Vdx32f* d, int pairs) noexcept;
-    void (*mul_64f)(const Vdx64f* a, const Vdx64f* b, Vdx64f* d, int pairs) noexcept;
-    void (*mul_conj_32f)(const Vdx32f* a, const Vdx32f* b, Vdx32f* d, int pairs) noexcept;
-    void (*mul_conj_64f)(const Vdx64f* a, const Vdx64f* b, Vdx64f* d, int pairs) noexcept;
+    PackedPairKernels<Vdx32f> f32;
+    PackedPairKernels<Vdx64f> f64;
 };
 
 namespace sse41 {

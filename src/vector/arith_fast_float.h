@@ -17,21 +17,16 @@ namespace vdx::arith {
 
 using ArithFloatVariant = Variant<ArithFloatKernels, &sse41::arith_float_kernels, &avx2::arith_float_kernels>;
 
-template <class T>
-inline constexpr bool is_float_element = std::is_same_v<T, Vdx32f> || std::is_same_v<T, Vdx64f> ||
-                                         std::is_same_v<T, Vdx32fc> || std::is_same_v<T, Vdx64fc>;
-
-// The kernel set of element type T in a variant's table.
+// The kernel set of element type T in a variant's table: every
+// floating-point element type, real or complex, has one.
 template <class T>
 const ArithFloatSet<T>& float_set(const ArithFloatKernels& k) noexcept {
-    if constexpr (std::is_same_v<T, Vdx32f>) return k.f32;
-    else if constexpr (std::is_same_v<T, Vdx64f>) return k.f64;
-    else if constexpr (std::is_same_v<T, Vdx32fc>) return k.c32;
-    else return k.c64;
+    return member_of_type<ArithFloatSet<T>, &ArithFloatKernels::f32, &ArithFloatKernels::f64, &ArithFloatKernels::c32,
+                          &ArithFloatKernels::c64>(k);
 }
 
 template <Op O, bool Swap, class T>
-    requires is_float_element<T>
+    requires is_floating<T>
 struct FastTwoVectors<Float<O, Swap>, T, T, T> {
     static constexpr bool available = true;
     static bool run(const T* x, const T* y, T* d, int n, const Ctx&) noexcept {
@@ -42,7 +37,7 @@ struct FastTwoVectors<Float<O, Swap>, T, T, T> {
 };
 
 template <Op O, bool Swap, class T>
-    requires is_float_element<T>
+    requires is_floating<T>
 struct FastVectorConstant<Float<O, Swap>, T, T, T> {
     static constexpr bool available = true;
     static bool run(const T* x, T c, T* d, int n, const Ctx&) noexcept {
@@ -71,7 +66,7 @@ struct FastTwoVectors<Float<Op::mul>, Vdx32f, Vdx32fc, Vdx32fc> {
 };
 
 template <class T>
-    requires is_float_element<T>
+    requires is_floating<T>
 struct FastAccumulate<Float<Op::mul>, T, T, T> {
     static constexpr bool available = true;
     static void run(const T* x, const T* y, T* acc, int n, const Ctx&) noexcept {

@@ -33,10 +33,8 @@ inline constexpr bool covered =
 
 template <class T>
 inline const IntArithOps<T>& ops() noexcept {
-    if constexpr (std::is_same_v<T, Vdx8u>) return kernels().u8;
-    else if constexpr (std::is_same_v<T, Vdx16s>) return kernels().s16;
-    else if constexpr (std::is_same_v<T, Vdx16u>) return kernels().u16;
-    else return kernels().s32;
+    return member_of_type<IntArithOps<T>, &ArithIntKernels::u8, &ArithIntKernels::s16, &ArithIntKernels::u16,
+                          &ArithIntKernels::s32>(kernels());
 }
 
 // x OP y (Swap = false) or y OP x (Swap = true) over two vectors; sf as given.

@@ -34,24 +34,11 @@ namespace {
 
 using arith::Op;
 
-template <class T>
-struct PartOf {
-    using type = T;
-};
-template <>
-struct PartOf<Vdx32fc> {
-    using type = Vdx32f;
-};
-template <>
-struct PartOf<Vdx64fc> {
-    using type = Vdx64f;
-};
-
 // How elements of T lie in vectors of their parts.
 template <class T>
 struct Layout {
-    static constexpr bool complex = arith::is_complex<T>;
-    using F = typename PartOf<T>::type;
+    static constexpr bool complex = is_complex<T>;
+    using F = PartOf<T>;
     using V = Vec<F, kWidth>;
     static constexpr int per = complex ? V::lanes / 2 : V::lanes;  // elements per vector
     static V load(const T* p) { return V::loadu(reinterpret_cast<const F*>(p)); }
@@ -135,7 +122,7 @@ inline constexpr int kUnroll = (O == Op::div || (O == Op::mul && Layout<T>::comp
 // vfmaddsub despite -ffp-contract=off).
 template <class T>
 constexpr T one() {
-    if constexpr (arith::is_complex<T>) return T{1, 1};
+    if constexpr (is_complex<T>) return T{1, 1};
     else return T(1);
 }
 template <class T, int K>
@@ -319,35 +306,40 @@ bool mul_32f32fc(const Vdx32f* x, const Vdx32fc* y, Vdx32fc* d, int n) noexcept 
 
 // ---- tables
 
+// The [int(Op)][Swap] array of a kernel template whose last arguments are
+// <Op, Swap>, after the leading arguments given (with their comma):
+//   VDX_BY_OP_AND_SWAP(two_vectors, T,)  ->  {{two_vectors<T, Op::add, false>, ...}, ...}
+static_assert(int(Op::add) == 0 && int(Op::sub) == 1 && int(Op::mul) == 2 && int(Op::div) == 3 && kArithOps == 4);
+#define VDX_BY_OP_AND_SWAP(kernel, ...)                                                        \
+    {                                                                                          \
+        {kernel<__VA_ARGS__ Op::add, false>, kernel<__VA_ARGS__ Op::add, true>},               \
+        {kernel<__VA_ARGS__ Op::sub, false>, kernel<__VA_ARGS__ Op::sub, true>},               \
+        {kernel<__VA_ARGS__ Op::mul, false>, kernel<__VA_ARGS__ Op::mul, true>},               \
+        {kernel<__VA_ARGS__ Op::div, false>, kernel<__VA_ARGS__ Op::div, true>},               \
+    }
+
 template <class T>
 constexpr ArithFloatSet<T> float_set() {
     return {
-        {{two_vectors<T, Op::add, false>, two_vectors<T, Op::add, true>},
-         {two_vectors<T, Op::sub, false>, two_vectors<T, Op::sub, true>},
-         {two_vectors<T, Op::mul, false>, two_vectors<T, Op::mul, true>},
-         {two_vectors<T, Op::div, false>, two_vectors<T, Op::div, true>}},
-        {{vector_constant<T, Op::add, false>, vector_constant<T, Op::add, true>},
-         {vector_constant<T, Op::sub, false>, vector_constant<T, Op::sub, true>},
-         {vector_constant<T, Op::mul, false>, vector_constant<T, Op::mul, true>},
-         {vector_constant<T, Op::div, false>, vector_constant<T, Op::div, true>}},
-        add_product<T>,
+        .two_vectors = VDX_BY_OP_AND_SWAP(two_vectors, T, ),
+        .vector_constant = VDX_BY_OP_AND_SWAP(vector_constant, T, ),
+        .add_product = add_product<T>,
     };
 }
 
 }  // namespace
 
 const ArithFloatKernels arith_float_kernels = {
-    float_set<Vdx32f>(),
-    float_set<Vdx64f>(),
-    float_set<Vdx32fc>(),
-    float_set<Vdx64fc>(),
-    {{two_vectors_16s32f<Op::add, false>, two_vectors_16s32f<Op::add, true>},
-     {two_vectors_16s32f<Op::sub, false>, two_vectors_16s32f<Op::sub, true>},
-     {two_vectors_16s32f<Op::mul, false>, two_vectors_16s32f<Op::mul, true>},
-     {two_vectors_16s32f<Op::div, false>, two_vectors_16s32f<Op::div, true>}},
-    mul_32f32fc,
-    add_product_c_32f,
+    .f32 = float_set<Vdx32f>(),
+    .f64 = float_set<Vdx64f>(),
+    .c32 = float_set<Vdx32fc>(),
+    .c64 = float_set<Vdx64fc>(),
+    .two_vectors_16s32f = VDX_BY_OP_AND_SWAP(two_vectors_16s32f),
+    .mul_32f32fc = mul_32f32fc,
+    .add_product_c_32f = add_product_c_32f,
 };
+
+#undef VDX_BY_OP_AND_SWAP
 
 }  // namespace VDX_ISA
 }  // namespace vdx

@@ -654,28 +654,34 @@ void mul_16s32s(const Vdx16s* a, const Vdx16s* b, Vdx32s* d, int n, int sf) noex
 template <class K>
 constexpr IntArithOps<typename K::T> ops_of() {
     using T = typename K::T;
-    IntArithOps<T> ops{};
-    ops.add = vectors<K, Op::add>;
-    ops.sub = vectors<K, Op::sub>;
-    ops.mul = vectors<K, Op::mul>;
-    ops.div = div_vectors<T>;
-    ops.add_c = vector_constant<K, Op::add>;
-    ops.sub_c = vector_constant<K, Op::sub>;
-    ops.sub_rev_c = constant_vector<K, Op::sub>;
-    ops.mul_c = vector_constant<K, Op::mul>;
-    ops.div_c = div_vector_constant<T>;
-    ops.div_rev_c = div_constant_vector<T>;
-    return ops;
+    return {
+        .add = vectors<K, Op::add>,
+        .sub = vectors<K, Op::sub>,
+        .mul = vectors<K, Op::mul>,
+        .div = div_vectors<T>,
+        .add_c = vector_constant<K, Op::add>,
+        .sub_c = vector_constant<K, Op::sub>,
+        .sub_rev_c = constant_vector<K, Op::sub>,
+        .mul_c = vector_constant<K, Op::mul>,
+        .div_c = div_vector_constant<T>,
+        .div_rev_c = div_constant_vector<T>,
+    };
 }
 
 }  // namespace
 
 extern const ArithIntKernels arith_int_kernels = {
-    ops_of<U8>(),
-    ops_of<S16>(),
-    ops_of<U16>(),
-    ops_of<S32>(),
-    {bytes_to_16u<Op::add>, bytes_to_16u<Op::mul>, add_16s32s, mul_16s32s},
+    .u8 = ops_of<U8>(),
+    .s16 = ops_of<S16>(),
+    .u16 = ops_of<U16>(),
+    .s32 = ops_of<S32>(),
+    .widening =
+        {
+            .add_8u16u = bytes_to_16u<Op::add>,
+            .mul_8u16u = bytes_to_16u<Op::mul>,
+            .add_16s32s = add_16s32s,
+            .mul_16s32s = mul_16s32s,
+        },
 };
 
 }  // namespace VDX_ISA

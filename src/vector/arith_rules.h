@@ -33,6 +33,7 @@
 #include <type_traits>
 
 #include "fixed.h"
+#include "types.h"
 #include "vdxs.h"
 
 namespace vdx::arith {
@@ -47,23 +48,13 @@ struct Ctx {
     Pow2Scale<float> scale_f = pow2_scale<float>(0);
 };
 
-using i128 = __int128;
-
 // ---------------------------------------------------------------- integers wider than 64 bits
-
-template <class T>
-struct Bounds128 {
-    static constexpr i128 lo = IntBounds<T>::lo, hi = IntBounds<T>::hi;
-};
-template <>
-struct Bounds128<Vdx64u> {
-    static constexpr i128 lo = 0, hi = (i128(1) << 64) - 1;
-};
 
 // The Sfs rule for exact results that may need more than 64 bits.
 template <class Dst>
 VDX_ALWAYS_INLINE Dst scale_round_sat_wide(i128 r, int sf) noexcept {
-    using B = Bounds128<Dst>;
+    // The bounds as 128-bit values (2^64 - 1 for a 64u destination).
+    constexpr i128 lo = ElementTraits<Dst>::lo, hi = ElementTraits<Dst>::hi;
     if constexpr (!std::is_same_v<Dst, Vdx64u>) {
         if (r >= INT64_MIN && r <= INT64_MAX) return scale_round_sat<Dst>(static_cast<std::int64_t>(r), sf);
     }
@@ -77,33 +68,15 @@ VDX_ALWAYS_INLINE Dst scale_round_sat_wide(i128 r, int sf) noexcept {
         // |r| >= 2^63 here (or a 64u result), so any left shift leaves the bounds
         // except for small 64u results, which shift while they fit.
         const int n = sf <= -64 ? 64 : -sf;  // (no negation of INT_MIN)
-        if (n >= 64 || r > (B::hi >> n) || r < (B::lo >> n)) return r > 0 ? Dst(B::hi) : Dst(B::lo);
+        if (n >= 64 || r > (hi >> n) || r < (lo >> n)) return r > 0 ? Dst(hi) : Dst(lo);
         r <<= n;
     }
-    return r < B::lo ? Dst(B::lo) : (r > B::hi ? Dst(B::hi) : Dst(r));
+    return r < lo ? Dst(lo) : (r > hi ? Dst(hi) : Dst(r));
 }
 
 // ---------------------------------------------------------------- element types
 
-template <class T>
-struct IsComplex {
-    static constexpr bool value = false;
-};
-#define VDX_COMPLEX(T, Part)            \
-    template <>                         \
-    struct IsComplex<T> {               \
-        static constexpr bool value = true; \
-        using part = Part;              \
-    };
-VDX_COMPLEX(Vdx16sc, Vdx16s)
-VDX_COMPLEX(Vdx32sc, Vdx32s)
-VDX_COMPLEX(Vdx64sc, Vdx64s)
-VDX_COMPLEX(Vdx32fc, Vdx32f)
-VDX_COMPLEX(Vdx64fc, Vdx64f)
-#undef VDX_COMPLEX
-
-template <class T>
-inline constexpr bool is_complex = IsComplex<T>::value;
+// is_complex, PartOf and WideOf come from types.h.
 
 // The complex pair of wide values an integer complex result is computed in.
 template <class W>
@@ -157,7 +130,7 @@ VDX_ALWAYS_INLINE C complex_op(C l, C r) noexcept {
 // part).
 template <class D, class X>
 VDX_ALWAYS_INLINE auto to_domain(X x) noexcept {
-    if constexpr (is_complex<D> && !is_complex<X>) return static_cast<typename IsComplex<D>::part>(x);
+    if constexpr (is_complex<D> && !is_complex<X>) return static_cast<PartOf<D>>(x);
     else if constexpr (is_complex<D>) return x;
     else return static_cast<D>(x);
 }
@@ -200,19 +173,6 @@ private:
 
 // ---------------------------------------------------------------- exact integers
 
-template <class T>
-struct WideOf {
-    using type = std::int64_t;
-};
-template <>
-struct WideOf<Vdx64s> {
-    using type = i128;
-};
-template <>
-struct WideOf<Vdx64u> {
-    using type = i128;
-};
-
 template <Op O, class W>
 VDX_ALWAYS_INLINE W exact_real(W l, W r) noexcept {
     static_assert(O != Op::div, "integer quotients are rounded by Quotient");
@@ -242,7 +202,7 @@ VDX_ALWAYS_INLINE auto exact(X x, Y y) noexcept {
             return Pair<W>{exact_real<O>(a, c), exact_real<O>(b, d)};
         }
     } else {
-        using W = typename WideOf<D>::type;
+        using W = WideOf<D>;
         constexpr bool wide_sources = sizeof(X) >= 8 || sizeof(Y) >= 8;
         using V = std::conditional_t<wide_sources, i128, W>;
         return exact_real<O>(V(x), V(y));
@@ -264,7 +224,7 @@ struct Sfs {
         else {
             const auto r = exact<O, D>(x, y);
             if constexpr (is_complex<D>) {
-                using P = typename IsComplex<D>::part;
+                using P = PartOf<D>;
                 return D{finish_sfs<P>(r.re, c.sf), finish_sfs<P>(r.im, c.sf)};
             } else {
                 return finish_sfs<D>(r, c.sf);
@@ -370,7 +330,7 @@ struct Quotient {
         if constexpr (Swap) return Quotient<false>::template apply<D>(y, x, c);
         else if constexpr (is_complex<D>) {
             // (a+bi) / (e+fi): both parts over e^2 + f^2, each part rounded.
-            using P = typename IsComplex<D>::part;
+            using P = PartOf<D>;
             const double a = x.re, b = x.im;
             const double e = to_part(y, false), f = to_part(y, true);
             if (e == 0 && f == 0) return D{saturate_by_sign<P>(x.re), saturate_by_sign<P>(x.im)};
@@ -408,7 +368,7 @@ struct ToInt {
     static constexpr bool divides = false;
     template <class D, class X, class Y>
     static VDX_ALWAYS_INLINE D apply(X x, Y y, const Ctx& c) noexcept {
-        if constexpr (sizeof(X) == 8 && !std::is_floating_point_v<X>) {
+        if constexpr (sizeof(X) == 8 && !is_floating<X>) {
             const long double p = real_op<O>(static_cast<long double>(x), static_cast<long double>(y));
             const long double scaled = p * static_cast<long double>(c.scale.first) * static_cast<long double>(c.scale.second);
             return round_sat_long<D>(scaled);

@@ -382,13 +382,13 @@ long long pack_bits(const u32* src, const int* widths, int len, u8* dst, int dst
 }  // namespace
 
 const InitKernels init_kernels = {
-    copy_bytes,
-    move_bytes,
-    {fill<1>, fill<2>, fill<4>, fill<8>, fill<16>},
-    zero,
-    {flip<1>, flip<2>, flip<4>, flip<8>, flip<16>},
-    copy_bits,
-    pack_bits,
+    .copy_bytes = copy_bytes,
+    .move_bytes = move_bytes,
+    .fill = {fill<1>, fill<2>, fill<4>, fill<8>, fill<16>},
+    .zero = zero,
+    .flip = {flip<1>, flip<2>, flip<4>, flip<8>, flip<16>},
+    .copy_bits = copy_bits,
+    .pack_bits = pack_bits,
 };
 
 }  // namespace VDX_ISA
