@@ -436,6 +436,41 @@ TEST(Reduce, ExtremaReportTheFirstOccurrence) {
     EXPECT_EQ(i, 1);
 }
 
+// -0 and +0 are equal, and the value-only extrema return the first of
+// them: a -0 / +0 pair at every two positions of a vector of two whole
+// vectors and a tail, the rest of it larger (Min) or smaller (Max).
+template <class T>
+void check_signed_zeros(VdxStatus (*min)(const T*, int, T*), VdxStatus (*max)(const T*, int, T*),
+                        VdxStatus (*min_max)(const T*, int, T*, T*)) {
+    constexpr int kLen = 2 * 64 / sizeof(T) + 3;
+    Mismatches m;
+    for (int off = 0; off < 2; ++off)
+        for (int first = 0; first < kLen; ++first)
+            for (int second = 0; second < kLen; ++second)
+                for (int sign = 0; sign < 2 && first != second; ++sign)
+                    for (int above = 0; above < 2; ++above) {
+                        std::vector<T> v(kLen + off);
+                        for (int i = 0; i < kLen; ++i) v[off + i] = (above ? 1 : -1) * T(1 + i % 5);
+                        v[off + first] = sign ? T(-0.0) : T(0.0);
+                        v[off + second] = sign ? T(0.0) : T(-0.0);
+                        const T want = v[off + std::min(first, second)];
+                        T one = 7, lo = 7, hi = 7;
+                        (above ? min : max)(v.data() + off, kLen, &one);
+                        min_max(v.data() + off, kLen, &lo, &hi);
+                        if (!same_bits(one, want) || !same_bits(above ? lo : hi, want))
+                            m.note([&](auto& os) {
+                                os << (above ? "Min" : "Max") << " sizeof " << sizeof(T) << " zeros at " << first
+                                   << ", " << second << " (first " << (sign ? "-0" : "+0") << ") offset " << off;
+                            });
+                    }
+    EXPECT_NO_MISMATCH(m);
+}
+
+TEST(Reduce, SignedZerosGiveTheFirstOfThemAtEveryLane) {
+    check_signed_zeros<Vdx32f>(vdxsMin_32f, vdxsMax_32f, vdxsMinMax_32f);
+    check_signed_zeros<Vdx64f>(vdxsMin_64f, vdxsMax_64f, vdxsMinMax_64f);
+}
+
 template <class T>
 T magnitude(T x) {
     if constexpr (sizeof(T) == 2) return x == -32768 ? 32767 : T(x < 0 ? -x : x);
