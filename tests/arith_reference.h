@@ -24,8 +24,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -43,6 +41,7 @@
 #include <vector>
 
 #include "exact_rules.h"
+#include "guarded_memory.h"
 #include "vdxcore.h"
 #include "vdxs.h"
 
@@ -535,51 +534,6 @@ struct IntMacRule : RuleBase {
         if (!aim<D>(i128(acc) + p, sf, &t)) return acc;
         return fits<D>(t - p) ? D(t - p) : acc;
     }
-};
-
-// ---------------------------------------------------------------- memory
-
-constexpr std::uint8_t kPoison = 0xA5;
-
-// `bytes` bytes starting `misalign` bytes past a 64-byte boundary, between
-// 64 poisoned bytes on each side.
-class Guarded {
-public:
-    Guarded(std::size_t bytes, std::size_t misalign) : bytes_(bytes), all_(bytes + misalign + 192, kPoison) {
-        lead_ = (64 - reinterpret_cast<std::uintptr_t>(all_.data()) % 64) % 64 + 64 + misalign;
-    }
-    std::uint8_t* data() { return all_.data() + lead_; }
-    bool guards_intact() const {
-        auto poisoned = [](std::uint8_t b) { return b == kPoison; };
-        return std::all_of(all_.begin(), all_.begin() + lead_, poisoned) &&
-               std::all_of(all_.begin() + lead_ + bytes_, all_.end(), poisoned);
-    }
-
-private:
-    std::size_t bytes_, lead_;
-    std::vector<std::uint8_t> all_;
-};
-
-// Read-write pages between two inaccessible ones.
-class Fenced {
-public:
-    explicit Fenced(std::size_t bytes) : page_(sysconf(_SC_PAGESIZE)), size_((bytes / page_ + 1) * page_) {
-        void* p = mmap(nullptr, size_ + 2 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (p == MAP_FAILED) std::abort();
-        map_ = static_cast<std::uint8_t*>(p);
-        mprotect(map_, page_, PROT_NONE);
-        mprotect(map_ + page_ + size_, page_, PROT_NONE);
-    }
-    ~Fenced() { munmap(map_, size_ + 2 * page_); }
-    Fenced(const Fenced&) = delete;
-    Fenced& operator=(const Fenced&) = delete;
-    // n bytes ending at the upper fence, or starting at the lower one.
-    std::uint8_t* at(bool upper, std::size_t n) { return upper ? map_ + page_ + size_ - n : map_ + page_; }
-    std::size_t capacity() const { return size_; }
-
-private:
-    std::size_t page_, size_;
-    std::uint8_t* map_;
 };
 
 // ---------------------------------------------------------------- the harness
