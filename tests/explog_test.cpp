@@ -142,6 +142,52 @@ TYPED_TEST(ExpLogFloat, WithinOneUlpWhereverTheElementLies) {
     }
 }
 
+// A dense sweep: 32-bit sources at a fixed stride through every bit
+// pattern; 64-bit ones spread uniformly over the exponential's domain, or
+// over every binade of the logarithm's (with more around 1), plus runs of
+// neighbours at every end of the reduction intervals ((k + 1/2) ln 2 for
+// e^x, sqrt(1/2) 2^k for ln x), where the polynomials err most.
+template <class F>
+std::vector<typename F::S> dense_inputs() {
+    using S = typename F::S;
+    std::vector<S> v;
+    auto keep = [&](S x) {
+        if (std::isfinite(x) && (F::is_ln ? x > 0 : x < 710)) v.push_back(x);
+    };
+    if constexpr (sizeof(S) == 4) {
+        for (std::uint64_t b = 0; b < (1ull << 32); b += 1021) keep(from_bits<S>(static_cast<std::uint32_t>(b)));
+        return v;
+    }
+    std::mt19937_64 rng(F::is_ln ? 21 : 22);
+    auto unit = [&] { return std::ldexp(static_cast<double>(rng() >> 11), -53); };
+    for (int i = 0; i < 3000000; ++i) {
+        if (!F::is_ln) keep(S(-745.2 + 1455.0 * unit()));
+        else if (i % 3) keep(std::ldexp(S(1 + unit()), int(rng() % 2098) - 1074));
+        else keep(S(0.5 + 1.5 * unit()));
+    }
+    for (int k = -1075; k <= 1024; ++k) {
+        S c = F::is_ln ? std::ldexp(S(0.70710678118654752440L), k) : S((k + 0.5L) * 0.69314718055994530942L);
+        for (int j = 0; j < 16; ++j) c = std::nextafter(c, S(-INFINITY));
+        for (int j = 0; j < 33; ++j, c = std::nextafter(c, S(INFINITY))) keep(c);
+    }
+    return v;
+}
+
+TYPED_TEST(ExpLogFloat, WithinOneUlpOverADenseSweep) {
+    using F = TypeParam;
+    using D = typename F::D;
+    const auto src = dense_inputs<F>();
+    std::vector<D> dst(src.size());
+    ASSERT_EQ(F::out(src.data(), dst.data(), static_cast<int>(src.size())), vdxStsNoErr);
+    double worst = 0;
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < src.size(); ++i) {
+        const double e = ulp_error<D>(dst[i], F::ref(src[i]));
+        if (e > worst) worst = e, at = i;
+    }
+    EXPECT_LE(worst, kOneUlp) << src.size() << " points; worst at x = " << std::hexfloat << +src[at];
+}
+
 // Special elements, each at every position of a vector of ordinary ones
 // (every lane of the kernels' second path next to ordinary lanes): exact
 // bits, the warning, and the ordinary lanes still within one ulp.

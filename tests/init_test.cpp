@@ -7,8 +7,6 @@
 // arithmetic, bit-by-bit loops).  Vectors are also placed against
 // inaccessible pages, so that touching one byte past either end faults.
 #include <gtest/gtest.h>
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -19,12 +17,12 @@
 #include <utility>
 #include <vector>
 
+#include "guarded_memory.h"
 #include "vdxs.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-constexpr std::uint8_t kPoison = 0xA5;
 // Above the sizes from which copies, moves and zero fills stream their
 // stores, and (kHugeFillBytes) fills with other values; neither is a
 // multiple of a vector width.
@@ -44,49 +42,6 @@ Bytes random_bytes(std::size_t n) {
     randomize(v.data(), n);
     return v;
 }
-
-// `size` bytes starting `misalign` bytes past a 64-byte boundary, between
-// 64 poisoned bytes on each side.  A copy keeps the layout by index, so two
-// buffers compare whole.
-class Guarded {
-public:
-    Guarded(std::size_t size, std::size_t misalign) : size_(size), all_(size + misalign + 192, kPoison) {
-        lead_ = (64 - reinterpret_cast<std::uintptr_t>(all_.data()) % 64) % 64 + 64 + misalign;
-    }
-    std::uint8_t* data() { return all_.data() + lead_; }
-    template <class T>
-    T* as() {
-        return reinterpret_cast<T*>(data());
-    }
-    const Bytes& all() const { return all_; }
-    bool guards_intact() const {
-        auto poisoned = [](std::uint8_t b) { return b == kPoison; };
-        return std::all_of(all_.begin(), all_.begin() + lead_, poisoned) &&
-               std::all_of(all_.begin() + lead_ + size_, all_.end(), poisoned);
-    }
-
-private:
-    std::size_t size_, lead_;
-    Bytes all_;
-};
-
-// Read-write pages between two inaccessible ones.
-class Fenced {
-public:
-    explicit Fenced(std::size_t bytes) : page_(sysconf(_SC_PAGESIZE)), size_((bytes / page_ + 1) * page_) {
-        map_ = static_cast<std::uint8_t*>(
-            mmap(nullptr, size_ + 2 * page_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
-        mprotect(map_, page_, PROT_NONE);
-        mprotect(map_ + page_ + size_, page_, PROT_NONE);
-    }
-    ~Fenced() { munmap(map_, size_ + 2 * page_); }
-    // n bytes against the lower fence, or against the upper one.
-    std::uint8_t* at(bool upper, std::size_t n) { return upper ? map_ + page_ + size_ - n : map_ + page_; }
-
-private:
-    std::size_t page_, size_;
-    std::uint8_t* map_;
-};
 
 // Byte offsets from a 64-byte boundary: aligned, one element, and odd
 // multiples of the type's alignment (odd bytes for byte vectors).
@@ -402,15 +357,6 @@ TEST(InitBits, Copy1uMatchesBitByBitCopyForAllOffsets) {
     }
 }
 
-TEST(InitBits, Copy1uNumbersBitsFromTheMostSignificant) {
-    // Bit 3 of 0x10 is the bit of value 16, bit 5 the bit of value 4.
-    const Vdx8u src[2] = {0x10, 0xFF};
-    Vdx8u dst[2] = {0x00, 0x00};
-    ASSERT_EQ(vdxsCopy_1u(src, 3, dst, 5, 1), vdxStsNoErr);
-    EXPECT_EQ(dst[0], 0x04);
-    EXPECT_EQ(dst[1], 0x00);
-}
-
 TEST(InitBits, Copy1uStaysInsideItsBitStringsAtPageEdges) {
     Fenced srcPages(64), dstPages(64);
     for (int srcOff = 0; srcOff < 8; ++srcOff) {
@@ -479,18 +425,6 @@ TEST(InitBits, PackBitsMatchesBitByBitPacking) {
             }
         }
     }
-}
-
-TEST(InitBits, PackBitsWorkedExample) {
-    // 5 in 3 bits (101), then 17 in 5 bits (10001): 1011 0001.
-    const Vdx32u src[2] = {5, 17};
-    const int widths[2] = {3, 5};
-    Vdx8u dst[2] = {0x00, 0x5A};
-    int bits = 0;
-    ASSERT_EQ(vdxsPackBits_32u8u(src, widths, 2, dst, 0, &bits), vdxStsNoErr);
-    EXPECT_EQ(dst[0], 0xB1);
-    EXPECT_EQ(dst[1], 0x5A);
-    EXPECT_EQ(bits, 8);
 }
 
 TEST(InitBits, PackBitsRejectsBadArgumentsWithoutWriting) {
