@@ -333,12 +333,22 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
 
 // Where the rows of a blocked array lie.  Every pass of the blocked regime
 // touches contiguous runs inside one row of the top level (2^order
-// elements), so rows need not follow each other: row j starts at
-// base[j & 1] + (j >> 1) * pair_stride (in T).  An ordinary array is the view
-// with base[1] = base[0] + one row and pair_stride = two rows; the split-array
-// transform keeps row pairs in its two destination arrays.
+// elements), so rows need not follow each other.  Two layouts, with
+// row(j) and at(e) (element e):
+//   Contiguous: an ordinary array;
+//   RowPairs:   row j at base[j & 1] + (j >> 1) * pair_stride (in T), as the
+//               split-array transform keeps row pairs in its two arrays.
 template <class T>
-struct Rows {
+struct Contiguous {
+    using Elem = T;
+    T* x;
+    int order;
+    T* row(long j) const noexcept { return x + (2L << order) * j; }
+    T* at(long e) const noexcept { return x + 2 * e; }
+};
+template <class T>
+struct RowPairs {
+    using Elem = T;
     T* base[2];
     long pair_stride;
     int order;
@@ -346,14 +356,8 @@ struct Rows {
     T* at(long e) const noexcept { return row(e >> order) + 2 * (e & ((1L << order) - 1)); }
 };
 
-template <class T>
-Rows<T> contiguous_rows(T* x, int order) noexcept {
-    const long row = 2L << order;
-    return Rows<T>{{x, x + row}, 2 * row, order};
-}
-
-template <class T>
-void combine(const Kernels<T>& k, const Level<T>& lv, const Rows<T>& x, bool inv, T* buf) noexcept {
+template <class T, class Rows>
+void combine(const Kernels<T>& k, const Level<T>& lv, const Rows& x, bool inv, T* buf) noexcept {
     const int rows = 1 << lv.b, W = lv.width;
     const long L = 1L << (lv.order - lv.b);
     const long hmask = (1L << lv.h) - 1;
@@ -376,14 +380,14 @@ void combine(const Kernels<T>& k, const Level<T>& lv, const Rows<T>& x, bool inv
 }
 
 // Level i over the rows of its array (rows.order = level order - b).
-template <class T>
+template <class T, class Rows>
 [[gnu::noinline]] void process_level(const Kernels<T>& k, const Plan& plan, const Levels<T>& lv, int i,
-                                     const Rows<T>& x, bool inv, bool scale, T f, T* buf) noexcept {
+                                     const Rows& x, bool inv, bool scale, T f, T* buf) noexcept {
     const Level<T>& level = lv.level[i];
     for (long p = 0; p < (1L << level.b); ++p) {
         if (i + 1 < lv.count && i + 1 < 4) {
             const Level<T>& next = lv.level[i + 1];
-            process_level(k, plan, lv, i + 1, contiguous_rows(x.row(p), next.order - next.b), inv, scale, f, buf);
+            process_level(k, plan, lv, i + 1, Contiguous<T>{x.row(p), next.order - next.b}, inv, scale, f, buf);
         } else {
             run_stages(k, static_cast<const T*>(plan.stages), x.row(p), lv.leaf, inv, scale, f);
         }
@@ -395,8 +399,8 @@ template <class T>
 // (a, b, c) = a 2^(m-5) + 32 b + c goes to (rev c, rev b, rev a), so tile b
 // (rows a, columns c) and tile rev b trade places, each transposed with
 // reversed indices.  The two tiles wait in buf (2048 elements).
-template <class T>
-void reverse_in_place(const Rows<T>& x, int m, T* buf) noexcept {
+template <class Rows, class T = typename Rows::Elem>
+void reverse_in_place(const Rows& x, int m, T* buf) noexcept {
     constexpr long kTile = 32;
     const int mid = m - 10;
     const long rowStride = 1L << (m - 5), tiles = 1L << mid;
@@ -442,8 +446,8 @@ int top_row_order(const Plan& plan) noexcept {
 }
 
 // The blocked transform of data already in place in its rows.
-template <class T>
-void run_blocked_rows(const Plan& plan, const Rows<T>& x, bool inv, bool scale, T f, T* work) noexcept {
+template <class Rows, class T = typename Rows::Elem>
+void run_blocked_rows(const Plan& plan, const Rows& x, bool inv, bool scale, T f, T* work) noexcept {
     const Kernels<T>& k = kernels<T>();
     const int m = plan.order, c = first_log(m);
     reverse_in_place(x, m, work);
@@ -453,7 +457,7 @@ void run_blocked_rows(const Plan& plan, const Rows<T>& x, bool inv, bool scale, 
 
 template <class T>
 void run_blocked(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T f, void* work) noexcept {
-    const Rows<T> rows = contiguous_rows(dst, top_row_order<T>(plan));
+    const Contiguous<T> rows{dst, top_row_order<T>(plan)};
     if (src == dst) {
         run_blocked_rows(plan, rows, inv, scale, f, static_cast<T*>(work));
         return;
@@ -525,7 +529,7 @@ void run_blocked_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* 
     const int r = top_row_order<T>(plan);
     const long L = 1L << r, pairs = (1L << plan.order) >> (r + 1);
     const long cap = layout<T>(plan.order).work / static_cast<long>(sizeof(T));
-    const Rows<T> rows{{dre, dim}, 2 * L, r};
+    const RowPairs<T> rows{{dre, dim}, 2 * L, r};
     // One array in place and the other not: copy the other, then all in place.
     if ((sre == dre) != (sim == dim)) {
         if (sre != dre) std::memcpy(dre, sre, (2 * L * pairs) * sizeof(T));
