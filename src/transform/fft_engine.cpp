@@ -414,11 +414,11 @@ void reverse_in_place(const Rows& x, int m, T* buf) noexcept {
         for (long a = 0; a < kTile; ++a) {
             T* out = x.at(a * rowStride + kTile * b);
             const long ra = reverse_bits(static_cast<std::uint32_t>(a), 5);
-            for (long c = 0; c < kTile; ++c) {
-                const T* in = t + 2 * (kTile * reverse_bits(static_cast<std::uint32_t>(c), 5) + ra);
-                out[2 * c] = in[0];
-                out[2 * c + 1] = in[1];
-            }
+            // One move per element, eight per loop trip.
+#pragma GCC unroll 8
+            for (long c = 0; c < kTile; ++c)
+                std::memcpy(out + 2 * c, t + 2 * (kTile * reverse_bits(static_cast<std::uint32_t>(c), 5) + ra),
+                            2 * sizeof(T));
         }
     };
     for (long b = 0; b < tiles; ++b) {
