@@ -520,3 +520,119 @@ TYPED_TEST(Fft, LargeOrdersMatchSparseSumsAtSampledBins) {
 }
 
 }  // namespace
+
+// ---- Separate arrays at the blocked orders: no memory beyond the work buffer.
+
+#include <dlfcn.h>
+
+#include <atomic>
+
+// Every block the library asks the core library for is counted: this
+// definition comes first in the process's symbol lookup and forwards to the
+// core library's.
+static std::atomic<long> g_core_allocations{0};
+extern "C" void* vdxMalloc(int length) {
+    using Malloc = void* (*)(int);
+    static const auto next = reinterpret_cast<Malloc>(dlsym(RTLD_NEXT, "vdxMalloc"));
+    ++g_core_allocations;
+    return next(length);
+}
+
+namespace {
+
+template <class F>
+struct SplitBuf;
+template <>
+struct SplitBuf<F32> {
+    static constexpr auto Get = vdxsFFTGetBufSize_C_32f;
+};
+template <>
+struct SplitBuf<F64> {
+    static constexpr auto Get = vdxsFFTGetBufSize_C_64f;
+};
+
+// The first blocked orders (one and two levels, both band shapes), both
+// directions, scaled and not, out of place, in place and with only the real
+// array in place: every result equals the interleaved transform bit for bit,
+// with a caller buffer of exactly the reported size at an odd address, and
+// nothing is allocated; the sources of an out-of-place call stay as they were.
+TYPED_TEST(Fft, SplitBlockedOrdersUseOnlyTheWorkBufferAndMatchInterleaved) {
+    using F = TypeParam;
+    using T = typename F::T;
+    using C = typename F::C;
+    enum Mode { kOutOfPlace, kInPlace, kRealInPlace };
+    Mismatches bad;
+    for (int order = F::kBlocked; order <= F::kBlocked + 2; ++order) {
+        const size_t n = size_t(1) << order;
+        const auto x = random_signal<T>(order, 77 + order);
+        std::vector<T> re(n), im(n);
+        for (size_t k = 0; k < n; ++k) {
+            re[k] = x[2 * k];
+            im[k] = x[2 * k + 1];
+        }
+        for (int flag : {VDX_FFT_NODIV_BY_ANY, VDX_FFT_DIV_BY_SQRTN}) {
+            typename F::Spec* spec = nullptr;
+            typename F::SplitSpec* ss = nullptr;
+            ASSERT_EQ(F::InitAlloc(&spec, order, flag, vdxAlgHintNone), vdxStsNoErr);
+            ASSERT_EQ(F::SInitAlloc(&ss, order, flag, vdxAlgHintNone), vdxStsNoErr);
+            int bufSize = 0;
+            ASSERT_EQ(SplitBuf<F>::Get(ss, &bufSize), vdxStsNoErr);
+            constexpr Vdx8u kGuard = 0xA5;
+            std::vector<Vdx8u> buf(bufSize + 64, kGuard);
+            Vdx8u* b = buf.data() + 1 + (32 - reinterpret_cast<std::uintptr_t>(buf.data() + 1) % 32) % 32 + 1;
+            for (int dir = 0; dir < 2; ++dir) {
+                std::vector<T> want(2 * n);
+                ASSERT_EQ((dir ? F::Inv : F::Fwd)(reinterpret_cast<const C*>(x.data()), reinterpret_cast<C*>(want.data()),
+                                                  spec, nullptr),
+                          vdxStsNoErr);
+                for (Mode mode : {kOutOfPlace, kInPlace, kRealInPlace}) {
+                    std::vector<T> sre(re), sim(im), dre(n), dim(n);
+                    T* outRe = mode == kOutOfPlace ? dre.data() : sre.data();
+                    T* outIm = mode == kInPlace ? sim.data() : dim.data();
+                    std::fill(buf.begin(), buf.end(), kGuard);
+                    const long before = g_core_allocations;
+                    const VdxStatus st = (dir ? F::SInv : F::SFwd)(sre.data(), sim.data(), outRe, outIm, ss, b);
+                    const long allocated = g_core_allocations - before;
+                    bool same = st == vdxStsNoErr && allocated == 0;
+                    for (size_t k = 0; same && k < n; ++k)
+                        same = same_bits(outRe[k], want[2 * k]) && same_bits(outIm[k], want[2 * k + 1]);
+                    if (mode == kOutOfPlace) same = same && sre == re && sim == im;
+                    for (Vdx8u* g = b + bufSize; same && g < buf.data() + buf.size(); ++g) same = *g == kGuard;
+                    if (!same)
+                        bad.note([&](auto& os) {
+                            os << "order " << order << " flag " << flag << " dir " << dir << " mode " << mode
+                               << ": status " << st << ", " << allocated << " allocations";
+                        });
+                }
+            }
+            EXPECT_EQ(F::SFree(ss), vdxStsNoErr);
+            EXPECT_EQ(F::Free(spec), vdxStsNoErr);
+        }
+    }
+    EXPECT_NO_MISMATCH(bad);
+}
+
+// One call per regime: with a caller buffer nothing is allocated, without one
+// exactly the work buffer is (which also shows the counting works).
+TYPED_TEST(Fft, SplitTransformsAllocateOnlyAMissingWorkBuffer) {
+    using F = TypeParam;
+    using T = typename F::T;
+    for (int order : {3, 8, F::kTwoLevel, F::kBlocked}) {
+        const size_t n = size_t(1) << order;
+        typename F::SplitSpec* ss = nullptr;
+        ASSERT_EQ(F::SInitAlloc(&ss, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone), vdxStsNoErr);
+        int bufSize = 0;
+        ASSERT_EQ(SplitBuf<F>::Get(ss, &bufSize), vdxStsNoErr);
+        std::vector<Vdx8u> buf(bufSize + 1);
+        std::vector<T> re(n, T(1)), im(n, T(0));
+        for (Vdx8u* b : {buf.data(), static_cast<Vdx8u*>(nullptr)}) {
+            const long before = g_core_allocations;
+            ASSERT_EQ(F::SFwdI(re.data(), im.data(), ss, b), vdxStsNoErr);
+            EXPECT_EQ(g_core_allocations - before, b == nullptr && bufSize > 0 ? 1 : 0)
+                << "order " << order << (b ? " with" : " without") << " a buffer";
+        }
+        EXPECT_EQ(F::SFree(ss), vdxStsNoErr);
+    }
+}
+
+}  // namespace

@@ -5,8 +5,8 @@
 // The separate-array families share the tables and sizes of their
 // interleaved twins.  Up to the two-level orders their transforms read and
 // write the two arrays directly (the engine's first and last passes); the
-// blocked orders interleave into a block the call allocates, transform it in
-// place and split the result.
+// blocked orders interleave into the destination arrays, transform there and
+// split the result in place, so the work buffer is all they need.
 #include <immintrin.h>
 
 #include <cmath>
@@ -102,21 +102,6 @@ VdxStatus transform(const typename F::Object* pSpec, const T* src, T* dst, bool 
     return vdxStsNoErr;
 }
 
-template <class T>
-void interleave(const T* re, const T* im, T* out, long n) noexcept {
-    for (long k = 0; k < n; ++k) {
-        out[2 * k] = re[k];
-        out[2 * k + 1] = im[k];
-    }
-}
-template <class T>
-void split(const T* in, T* re, T* im, long n) noexcept {
-    for (long k = 0; k < n; ++k) {
-        re[k] = in[2 * k];
-        im[k] = in[2 * k + 1];
-    }
-}
-
 template <class F, class T = typename F::Header::Element>
 VdxStatus transform_split(const typename F::Object* pSpec, const T* srcRe, const T* srcIm, T* dstRe, T* dstIm,
                           bool inverse, Vdx8u* pBuffer) noexcept {
@@ -125,30 +110,9 @@ VdxStatus transform_split(const typename F::Object* pSpec, const T* srcRe, const
     const auto* h = reinterpret_cast<const SpecHeader<T>*>(pSpec);
     const bool scale = (inverse ? h->inv_scale : h->fwd_scale) != 0;
     const T factor = h->factor.value;
-    const long n = 1L << h->order;
-    if (split_direct<T>(h->plan)) {
-        WorkBuffer work(pBuffer, static_cast<int>(h->work_bytes));
-        if (h->work_bytes > 0 && !work) return vdxStsMemAllocErr;
-        run_split<T>(h->plan, srcRe, srcIm, dstRe, dstIm, inverse, scale, factor, work.data());
-        return vdxStsNoErr;
-    }
-    // The interleaved result: a block of N complex elements, 64-byte aligned
-    // (beyond the allocator's 2^31 - 1 bytes at the largest order).
-    const int blockBytes = byte_count(static_cast<int>(n), static_cast<int>(2 * sizeof(T)));
-    Vdx8u* block = blockBytes > 0 ? y8_vdxsMalloc_8u(blockBytes) : nullptr;
-    if (block == nullptr) return vdxStsMemAllocErr;
-    T* result = reinterpret_cast<T*>(block);
-    {
-        WorkBuffer work(pBuffer, static_cast<int>(h->work_bytes));
-        if (!work) {
-            y8_vdxsFree(block);
-            return vdxStsMemAllocErr;
-        }
-        interleave(srcRe, srcIm, result, n);
-        run_complex<T>(h->plan, result, result, inverse, scale, factor, work.data());
-    }
-    split(result, dstRe, dstIm, n);
-    y8_vdxsFree(block);
+    WorkBuffer work(pBuffer, static_cast<int>(h->work_bytes));
+    if (h->work_bytes > 0 && !work) return vdxStsMemAllocErr;
+    run_split<T>(h->plan, srcRe, srcIm, dstRe, dstIm, inverse, scale, factor, work.data());
     return vdxStsNoErr;
 }
 

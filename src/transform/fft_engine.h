@@ -103,13 +103,13 @@ void run_complex(const Plan& plan, const T* src, T* dst, bool inverse, bool scal
 template <class T>
 bool work_needed(const Plan& plan, const T* src, const T* dst) noexcept;
 
-// Separate real and imaginary arrays, for the orders where split_direct(plan)
-// holds (up to the two-level regime): the same transform reading sre/sim
-// and writing dre/dim (any of them may be the same array as its
-// counterpart, in place), with a work buffer of s.work bytes (null allowed
-// when s.work is 0).  Results equal run_complex on the interleaved data.
-template <class T>
-bool split_direct(const Plan& plan) noexcept;
+// Separate real and imaginary arrays, at every order: the same transform
+// reading sre/sim and writing dre/dim (either source may be the same array as
+// its destination, in place; any other overlap is not supported), with a
+// work buffer of s.work bytes (null allowed when s.work is 0).  Nothing else
+// is allocated: the blocked orders interleave into the destination arrays
+// and split the result there.  Results equal run_complex on the interleaved
+// data.
 template <class T>
 void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, bool inverse, bool scale, T factor,
                void* work) noexcept;
