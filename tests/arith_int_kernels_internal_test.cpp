@@ -43,7 +43,7 @@ constexpr unsigned kCsrDownFtzDaz = 0x1F80 | _MM_ROUND_DOWN | 0x8040;
 
 using Variant = KernelVariant<ArithIntKernels>;
 
-std::vector<Variant> variants() { return kernel_variants(vdx::sse41::arith_int_kernels, vdx::avx2::arith_int_kernels); }
+std::vector<Variant> variants() { return kernel_variants(vdx::arith_int_kernels_variants); }
 
 template <class T>
 const IntArithOps<T>& ops_of(const ArithIntKernels& k) {
@@ -569,8 +569,7 @@ TEST(ArithIntKernels, ZeroDivisorsAreReportedWhereverTheyFall) {
 
 // The glue's fast paths call the variant this process chose.
 TEST(ArithIntKernels, GlueUsesTheChosenVariant) {
-    const bool wide = vdx::active_isa() == vdx::Isa::avx2;
-    EXPECT_EQ(&vdx::arith::int_fast::kernels(), wide ? &vdx::avx2::arith_int_kernels : &vdx::sse41::arith_int_kernels);
+    EXPECT_EQ(&vdx::arith::int_fast::kernels(), best_kernel_variant(vdx::arith_int_kernels_variants));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ constexpr unsigned kFtzDaz = 0x8040;
 
 using Variant = KernelVariant<ArithFloatKernels>;
 
-std::vector<Variant> variants() { return kernel_variants(vdx::sse41::arith_float_kernels, vdx::avx2::arith_float_kernels); }
+std::vector<Variant> variants() { return kernel_variants(vdx::arith_float_kernels_variants); }
 
 // ---------------------------------------------------------------- element types
 
@@ -663,9 +663,7 @@ TEST(ArithFloatKernels, LongResultsAtAnyAlignment) {
 
 // The fast paths use the variant the process chose.
 TEST(ArithFloatKernels, FastPathsUseTheChosenVariant) {
-    const bool wide = ownGetFeature(VDXCORE_FEATURE_AVX2_FMA) != 0;
-    EXPECT_EQ(&vdx::arith::ArithFloatVariant::table(),
-              wide ? &vdx::avx2::arith_float_kernels : &vdx::sse41::arith_float_kernels);
+    EXPECT_EQ(&vdx::arith::ArithFloatVariant::table(), best_kernel_variant(vdx::arith_float_kernels_variants));
 }
 
 }  // namespace

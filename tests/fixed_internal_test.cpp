@@ -22,6 +22,7 @@
 #include "convert.h"
 #include "fixed.h"
 #include "isa.h"
+#include "kernel_variants.h"
 #include "vdxcore.h"
 
 namespace {
@@ -353,9 +354,8 @@ std::vector<Runner> runners() {
                           k.convert_64f32s_sfs(s, d, n, vdx::pow2_scale<double>(sf));
                       }};
     };
-    std::vector<Runner> v = {variant("sse41", vdx::sse41::convert_kernels)};
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma"))
-        v.push_back(variant("avx2", vdx::avx2::convert_kernels));
+    std::vector<Runner> v;
+    for (const auto& kv : kernel_variants(vdx::convert_kernels_variants)) v.push_back(variant(kv.name.c_str(), *kv.k));
     v.push_back({"glue", vdx::convert_16s32f, vdx::convert_32s64f, vdx::convert_32f16s_sfs, vdx::convert_64f32s_sfs});
     return v;
 }
@@ -459,12 +459,10 @@ TEST_P(CallerMxcsr, FloatingPointToIntegerRoundsToNearestEvenAndSaturates) {
     EXPECT_NO_MISMATCH(m);
 }
 
-// The glue runs the variant the process chose (AVX2 only when the core
-// library reports it), and empty or negative lengths touch nothing.
+// The glue runs the variant the process chose (the best one the core
+// library reports), and empty or negative lengths touch nothing.
 TEST(Convert, GlueUsesTheChosenVariantAndIgnoresEmptyLengths) {
-    const bool wide = ownGetFeature(VDXCORE_FEATURE_AVX2_FMA) != 0;
-    EXPECT_EQ(vdx::active_isa(), wide ? vdx::Isa::avx2 : vdx::Isa::sse41);
-    EXPECT_EQ(&vdx::convert_kernels(), wide ? &vdx::avx2::convert_kernels : &vdx::sse41::convert_kernels);
+    EXPECT_EQ(&vdx::convert_kernels(), best_kernel_variant(vdx::convert_kernels_variants));
     for (int len : {0, -1, INT_MIN}) {
         vdx::convert_16s32f(nullptr, nullptr, len);
         vdx::convert_32s64f(nullptr, nullptr, len);

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "vdxs.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -22,11 +23,6 @@ struct PackedKernels {
     void (*mul_conj_64f)(const Vdx64f* a, const Vdx64f* b, Vdx64f* d, int pairs) noexcept;
 };
 
-namespace sse41 {
-extern const PackedKernels packed_kernels;
-}
-namespace avx2 {
-extern const PackedKernels packed_kernels;
-}
+VDX_KERNEL_TABLE(PackedKernels, packed_kernels, "transform/packed_kernels")
 
 }  // namespace vdx

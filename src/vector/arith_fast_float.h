@@ -15,7 +15,7 @@
 
 namespace vdx::arith {
 
-using ArithFloatVariant = Variant<ArithFloatKernels, &sse41::arith_float_kernels, &avx2::arith_float_kernels>;
+using ArithFloatVariant = Variant<ArithFloatKernels, &arith_float_kernels_variants>;
 
 template <class T>
 inline constexpr bool is_float_element = std::is_same_v<T, Vdx32f> || std::is_same_v<T, Vdx64f> ||
