@@ -15,6 +15,14 @@
 
 #include <immintrin.h>
 
+// GCC 12's AVX-512 headers build their "undefined" registers from
+// themselves (__m512d __Y = __Y), which -Wuninitialized reports at every
+// inlined use; the kernels never read such a register.
+#if defined(__AVX512F__) && defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wuninitialized"
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
+
 #include <cstdint>
 
 #ifndef VDX_ISA
@@ -24,8 +32,11 @@
 namespace vdx {
 namespace VDX_ISA {
 
-#if defined(__AVX2__)
-inline constexpr int kWidth = 32;  // bytes per vector in this variant
+// Bytes per vector in this variant.
+#if defined(__AVX512F__)
+inline constexpr int kWidth = 64;
+#elif defined(__AVX2__)
+inline constexpr int kWidth = 32;
 #else
 inline constexpr int kWidth = 16;
 #endif
@@ -33,33 +44,11 @@ inline constexpr int kWidth = 16;
 template <class T, int W = kWidth>
 struct Vec;
 
-// ---- 16-byte vectors ----
+// ---- floating-point vectors of every width: loads and stores, arithmetic,
+// comparisons and selection, rounding, (re, im) pair shuffles
+#include "simd/float.h"
 
-template <>
-struct Vec<float, 16> {
-    static constexpr int lanes = 4;
-    __m128 v;
-    static Vec load(const float* p) { return {_mm_load_ps(p)}; }
-    static Vec loadu(const float* p) { return {_mm_loadu_ps(p)}; }
-    static Vec set1(float x) { return {_mm_set1_ps(x)}; }
-    static Vec zero() { return {_mm_setzero_ps()}; }
-    void store(float* p) const { _mm_store_ps(p, v); }
-    void storeu(float* p) const { _mm_storeu_ps(p, v); }
-    void stream(float* p) const { _mm_stream_ps(p, v); }
-};
-
-template <>
-struct Vec<double, 16> {
-    static constexpr int lanes = 2;
-    __m128d v;
-    static Vec load(const double* p) { return {_mm_load_pd(p)}; }
-    static Vec loadu(const double* p) { return {_mm_loadu_pd(p)}; }
-    static Vec set1(double x) { return {_mm_set1_pd(x)}; }
-    static Vec zero() { return {_mm_setzero_pd()}; }
-    void store(double* p) const { _mm_store_pd(p, v); }
-    void storeu(double* p) const { _mm_storeu_pd(p, v); }
-    void stream(double* p) const { _mm_stream_pd(p, v); }
-};
+// ---- integer and raw-byte vectors, 16 bytes
 
 template <>
 struct Vec<std::int32_t, 16> {
@@ -84,59 +73,8 @@ struct Vec<std::uint8_t, 16> {
     static Vec pattern(const void* p) { return loadu(p); }
 };
 
-inline Vec<float, 16> operator+(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_add_ps(a.v, b.v)}; }
-inline Vec<float, 16> operator-(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_sub_ps(a.v, b.v)}; }
-inline Vec<float, 16> operator*(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_mul_ps(a.v, b.v)}; }
-inline Vec<float, 16> operator/(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_div_ps(a.v, b.v)}; }
-inline Vec<double, 16> operator+(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_add_pd(a.v, b.v)}; }
-inline Vec<double, 16> operator-(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_sub_pd(a.v, b.v)}; }
-inline Vec<double, 16> operator*(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_mul_pd(a.v, b.v)}; }
-inline Vec<double, 16> operator/(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_div_pd(a.v, b.v)}; }
-
-inline Vec<float, 16> min(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_min_ps(a.v, b.v)}; }
-inline Vec<float, 16> max(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_max_ps(a.v, b.v)}; }
-inline Vec<double, 16> min(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_min_pd(a.v, b.v)}; }
-inline Vec<double, 16> max(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_max_pd(a.v, b.v)}; }
-
-// Round to the nearest integer, ties to even, whatever the caller's MXCSR says.
-inline Vec<float, 16> round_even(Vec<float, 16> a) {
-    return {_mm_round_ps(a.v, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC)};
-}
-inline Vec<double, 16> round_even(Vec<double, 16> a) {
-    return {_mm_round_pd(a.v, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC)};
-}
-// Lanes that are NaN become +0.
-inline Vec<float, 16> nan_to_zero(Vec<float, 16> a) { return {_mm_and_ps(a.v, _mm_cmpord_ps(a.v, a.v))}; }
-inline Vec<double, 16> nan_to_zero(Vec<double, 16> a) { return {_mm_and_pd(a.v, _mm_cmpord_pd(a.v, a.v))}; }
-
-// ---- 32-byte vectors (AVX2 variant only) ----
+// ---- integer and raw-byte vectors, 32 bytes (AVX2 variant only)
 #if defined(__AVX2__)
-
-template <>
-struct Vec<float, 32> {
-    static constexpr int lanes = 8;
-    __m256 v;
-    static Vec load(const float* p) { return {_mm256_load_ps(p)}; }
-    static Vec loadu(const float* p) { return {_mm256_loadu_ps(p)}; }
-    static Vec set1(float x) { return {_mm256_set1_ps(x)}; }
-    static Vec zero() { return {_mm256_setzero_ps()}; }
-    void store(float* p) const { _mm256_store_ps(p, v); }
-    void storeu(float* p) const { _mm256_storeu_ps(p, v); }
-    void stream(float* p) const { _mm256_stream_ps(p, v); }
-};
-
-template <>
-struct Vec<double, 32> {
-    static constexpr int lanes = 4;
-    __m256d v;
-    static Vec load(const double* p) { return {_mm256_load_pd(p)}; }
-    static Vec loadu(const double* p) { return {_mm256_loadu_pd(p)}; }
-    static Vec set1(double x) { return {_mm256_set1_pd(x)}; }
-    static Vec zero() { return {_mm256_setzero_pd()}; }
-    void store(double* p) const { _mm256_store_pd(p, v); }
-    void storeu(double* p) const { _mm256_storeu_pd(p, v); }
-    void stream(double* p) const { _mm256_stream_pd(p, v); }
-};
 
 template <>
 struct Vec<std::int32_t, 32> {
@@ -160,33 +98,6 @@ struct Vec<std::uint8_t, 32> {
         return {_mm256_broadcastsi128_si256(_mm_loadu_si128(static_cast<const __m128i*>(p)))};
     }
 };
-
-inline Vec<float, 32> operator+(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_add_ps(a.v, b.v)}; }
-inline Vec<float, 32> operator-(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_sub_ps(a.v, b.v)}; }
-inline Vec<float, 32> operator*(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_mul_ps(a.v, b.v)}; }
-inline Vec<float, 32> operator/(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_div_ps(a.v, b.v)}; }
-inline Vec<double, 32> operator+(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_add_pd(a.v, b.v)}; }
-inline Vec<double, 32> operator-(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_sub_pd(a.v, b.v)}; }
-inline Vec<double, 32> operator*(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_mul_pd(a.v, b.v)}; }
-inline Vec<double, 32> operator/(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_div_pd(a.v, b.v)}; }
-
-inline Vec<float, 32> min(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_min_ps(a.v, b.v)}; }
-inline Vec<float, 32> max(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_max_ps(a.v, b.v)}; }
-inline Vec<double, 32> min(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_min_pd(a.v, b.v)}; }
-inline Vec<double, 32> max(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_max_pd(a.v, b.v)}; }
-
-inline Vec<float, 32> round_even(Vec<float, 32> a) {
-    return {_mm256_round_ps(a.v, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC)};
-}
-inline Vec<double, 32> round_even(Vec<double, 32> a) {
-    return {_mm256_round_pd(a.v, _MM_FROUND_TO_NEAREST_INT | _MM_FROUND_NO_EXC)};
-}
-inline Vec<float, 32> nan_to_zero(Vec<float, 32> a) {
-    return {_mm256_and_ps(a.v, _mm256_cmp_ps(a.v, a.v, _CMP_ORD_Q))};
-}
-inline Vec<double, 32> nan_to_zero(Vec<double, 32> a) {
-    return {_mm256_and_pd(a.v, _mm256_cmp_pd(a.v, a.v, _CMP_ORD_Q))};
-}
 
 #endif  // __AVX2__
 
@@ -320,119 +231,6 @@ inline void store_i16_sat(std::int16_t* p, Vec<std::int32_t, 32> a, Vec<std::int
 #endif  // __AVX2__
 
 // ---- end of conversions
-
-// ---- arithmetic (floating point)
-//
-// Lane masks are vectors of the lane type, all ones or all zeros per lane.
-// Complex vectors hold (re, im) pairs in adjacent lanes, in memory order;
-// the pair helpers never move a part to another pair.  Nothing here rounds:
-// every arithmetic result comes from one operator of the vector types above.
-
-inline Vec<float, 16> and_bits(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_and_ps(a.v, b.v)}; }
-inline Vec<float, 16> or_bits(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_or_ps(a.v, b.v)}; }
-inline Vec<float, 16> xor_bits(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_xor_ps(a.v, b.v)}; }
-inline Vec<double, 16> and_bits(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_and_pd(a.v, b.v)}; }
-inline Vec<double, 16> or_bits(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_or_pd(a.v, b.v)}; }
-inline Vec<double, 16> xor_bits(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_xor_pd(a.v, b.v)}; }
-
-// Quiet, ordered comparisons: false wherever a lane is NaN.
-inline Vec<float, 16> mask_eq(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_cmpeq_ps(a.v, b.v)}; }
-inline Vec<float, 16> mask_lt(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_cmplt_ps(a.v, b.v)}; }
-inline Vec<double, 16> mask_eq(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_cmpeq_pd(a.v, b.v)}; }
-inline Vec<double, 16> mask_lt(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_cmplt_pd(a.v, b.v)}; }
-
-// Lanes of a where mask is set, of b elsewhere.
-inline Vec<float, 16> select(Vec<float, 16> mask, Vec<float, 16> a, Vec<float, 16> b) {
-    return {_mm_blendv_ps(b.v, a.v, mask.v)};
-}
-inline Vec<double, 16> select(Vec<double, 16> mask, Vec<double, 16> a, Vec<double, 16> b) {
-    return {_mm_blendv_pd(b.v, a.v, mask.v)};
-}
-inline bool any_lane(Vec<float, 16> mask) { return _mm_movemask_ps(mask.v) != 0; }
-inline bool any_lane(Vec<double, 16> mask) { return _mm_movemask_pd(mask.v) != 0; }
-
-// (re, im) pairs: each real part twice, each imaginary part twice, the two
-// parts exchanged, and real parts of a with imaginary parts of b.
-inline Vec<float, 16> dup_re(Vec<float, 16> a) { return {_mm_moveldup_ps(a.v)}; }
-inline Vec<float, 16> dup_im(Vec<float, 16> a) { return {_mm_movehdup_ps(a.v)}; }
-inline Vec<float, 16> swap_re_im(Vec<float, 16> a) { return {_mm_shuffle_ps(a.v, a.v, _MM_SHUFFLE(2, 3, 0, 1))}; }
-inline Vec<float, 16> re_im(Vec<float, 16> re, Vec<float, 16> im) { return {_mm_blend_ps(re.v, im.v, 0xA)}; }
-inline Vec<double, 16> dup_re(Vec<double, 16> a) { return {_mm_movedup_pd(a.v)}; }
-inline Vec<double, 16> dup_im(Vec<double, 16> a) { return {_mm_unpackhi_pd(a.v, a.v)}; }
-inline Vec<double, 16> swap_re_im(Vec<double, 16> a) { return {_mm_shuffle_pd(a.v, a.v, 1)}; }
-inline Vec<double, 16> re_im(Vec<double, 16> re, Vec<double, 16> im) { return {_mm_blend_pd(re.v, im.v, 0x2)}; }
-
-// The pair (re, im) repeated across a W-byte vector.
-template <int W>
-Vec<float, W> set_pairs(float re, float im);
-template <int W>
-Vec<double, W> set_pairs(double re, double im);
-template <>
-inline Vec<float, 16> set_pairs<16>(float re, float im) {
-    return {_mm_setr_ps(re, im, re, im)};
-}
-template <>
-inline Vec<double, 16> set_pairs<16>(double re, double im) {
-    return {_mm_setr_pd(re, im)};
-}
-
-// Vec<float, W>::lanes / 2 floats, each repeated in two adjacent lanes (a
-// real factor laid out against complex pairs).
-template <int W>
-Vec<float, W> load_dup_pairs(const float* p);
-template <>
-inline Vec<float, 16> load_dup_pairs<16>(const float* p) {
-    const __m128 two = _mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)));
-    return {_mm_unpacklo_ps(two, two)};
-}
-
-#if defined(__AVX2__)
-inline Vec<float, 32> and_bits(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_and_ps(a.v, b.v)}; }
-inline Vec<float, 32> or_bits(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_or_ps(a.v, b.v)}; }
-inline Vec<float, 32> xor_bits(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_xor_ps(a.v, b.v)}; }
-inline Vec<double, 32> and_bits(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_and_pd(a.v, b.v)}; }
-inline Vec<double, 32> or_bits(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_or_pd(a.v, b.v)}; }
-inline Vec<double, 32> xor_bits(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_xor_pd(a.v, b.v)}; }
-
-inline Vec<float, 32> mask_eq(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_cmp_ps(a.v, b.v, _CMP_EQ_OQ)}; }
-inline Vec<float, 32> mask_lt(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_cmp_ps(a.v, b.v, _CMP_LT_OQ)}; }
-inline Vec<double, 32> mask_eq(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_cmp_pd(a.v, b.v, _CMP_EQ_OQ)}; }
-inline Vec<double, 32> mask_lt(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_cmp_pd(a.v, b.v, _CMP_LT_OQ)}; }
-
-inline Vec<float, 32> select(Vec<float, 32> mask, Vec<float, 32> a, Vec<float, 32> b) {
-    return {_mm256_blendv_ps(b.v, a.v, mask.v)};
-}
-inline Vec<double, 32> select(Vec<double, 32> mask, Vec<double, 32> a, Vec<double, 32> b) {
-    return {_mm256_blendv_pd(b.v, a.v, mask.v)};
-}
-inline bool any_lane(Vec<float, 32> mask) { return _mm256_movemask_ps(mask.v) != 0; }
-inline bool any_lane(Vec<double, 32> mask) { return _mm256_movemask_pd(mask.v) != 0; }
-
-inline Vec<float, 32> dup_re(Vec<float, 32> a) { return {_mm256_moveldup_ps(a.v)}; }
-inline Vec<float, 32> dup_im(Vec<float, 32> a) { return {_mm256_movehdup_ps(a.v)}; }
-inline Vec<float, 32> swap_re_im(Vec<float, 32> a) { return {_mm256_permute_ps(a.v, _MM_SHUFFLE(2, 3, 0, 1))}; }
-inline Vec<float, 32> re_im(Vec<float, 32> re, Vec<float, 32> im) { return {_mm256_blend_ps(re.v, im.v, 0xAA)}; }
-inline Vec<double, 32> dup_re(Vec<double, 32> a) { return {_mm256_movedup_pd(a.v)}; }
-inline Vec<double, 32> dup_im(Vec<double, 32> a) { return {_mm256_unpackhi_pd(a.v, a.v)}; }
-inline Vec<double, 32> swap_re_im(Vec<double, 32> a) { return {_mm256_permute_pd(a.v, 0x5)}; }
-inline Vec<double, 32> re_im(Vec<double, 32> re, Vec<double, 32> im) { return {_mm256_blend_pd(re.v, im.v, 0xA)}; }
-
-template <>
-inline Vec<float, 32> set_pairs<32>(float re, float im) {
-    return {_mm256_setr_ps(re, im, re, im, re, im, re, im)};
-}
-template <>
-inline Vec<double, 32> set_pairs<32>(double re, double im) {
-    return {_mm256_setr_pd(re, im, re, im)};
-}
-template <>
-inline Vec<float, 32> load_dup_pairs<32>(const float* p) {
-    const __m256 four = _mm256_castps128_ps256(_mm_loadu_ps(p));
-    return {_mm256_permutevar8x32_ps(four, _mm256_setr_epi32(0, 0, 1, 1, 2, 2, 3, 3))};
-}
-#endif  // __AVX2__
-
-// ---- end of arithmetic (floating point)
 
 // ---- arithmetic (integers)
 //
@@ -861,38 +659,6 @@ inline Vec<std::int32_t, 16> float_bits(Vec<float, 16> a) { return {_mm_castps_s
 inline Vec<float, 16> bits_to_float(Vec<std::int32_t, 16> a) { return {_mm_castsi128_ps(a.v)}; }
 inline Vec<std::uint64_t, 16> double_bits(Vec<double, 16> a) { return {_mm_castpd_si128(a.v)}; }
 inline Vec<double, 16> bits_to_double(Vec<std::uint64_t, 16> a) { return {_mm_castsi128_pd(a.v)}; }
-#if defined(__FMA__)
-inline Vec<float, 16> mul_add(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) {
-    return {_mm_fmadd_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 16> mul_add(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) {
-    return {_mm_fmadd_pd(a.v, b.v, c.v)};
-}
-inline Vec<float, 16> mul_sub(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) {
-    return {_mm_fmsub_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 16> mul_sub(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) {
-    return {_mm_fmsub_pd(a.v, b.v, c.v)};
-}
-#else
-inline Vec<float, 16> mul_add(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) { return a * b + c; }
-inline Vec<double, 16> mul_add(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) { return a * b + c; }
-inline Vec<float, 16> mul_sub(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) { return a * b - c; }
-inline Vec<double, 16> mul_sub(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) { return a * b - c; }
-#endif
-inline Vec<float, 16> mask_le(Vec<float, 16> a, Vec<float, 16> b) { return {_mm_cmple_ps(a.v, b.v)}; }
-inline Vec<double, 16> mask_le(Vec<double, 16> a, Vec<double, 16> b) { return {_mm_cmple_pd(a.v, b.v)}; }
-inline Vec<float, 16> mask_unordered(Vec<float, 16> a) { return {_mm_cmpunord_ps(a.v, a.v)}; }
-inline Vec<double, 16> mask_unordered(Vec<double, 16> a) { return {_mm_cmpunord_pd(a.v, a.v)}; }
-inline int lane_bits(Vec<float, 16> mask) { return _mm_movemask_ps(mask.v); }
-inline int lane_bits(Vec<double, 16> mask) { return _mm_movemask_pd(mask.v); }
-inline Vec<float, 16> round_down(Vec<float, 16> a) {
-    return {_mm_round_ps(a.v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC)};
-}
-inline Vec<double, 16> round_down(Vec<double, 16> a) {
-    return {_mm_round_pd(a.v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC)};
-}
-
 template <int W>
 Vec<double, W> load_f32_as_f64(const float* p);
 template <>
@@ -908,30 +674,6 @@ inline Vec<std::int32_t, 32> float_bits(Vec<float, 32> a) { return {_mm256_castp
 inline Vec<float, 32> bits_to_float(Vec<std::int32_t, 32> a) { return {_mm256_castsi256_ps(a.v)}; }
 inline Vec<std::uint64_t, 32> double_bits(Vec<double, 32> a) { return {_mm256_castpd_si256(a.v)}; }
 inline Vec<double, 32> bits_to_double(Vec<std::uint64_t, 32> a) { return {_mm256_castsi256_pd(a.v)}; }
-inline Vec<float, 32> mul_add(Vec<float, 32> a, Vec<float, 32> b, Vec<float, 32> c) {
-    return {_mm256_fmadd_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 32> mul_add(Vec<double, 32> a, Vec<double, 32> b, Vec<double, 32> c) {
-    return {_mm256_fmadd_pd(a.v, b.v, c.v)};
-}
-inline Vec<float, 32> mul_sub(Vec<float, 32> a, Vec<float, 32> b, Vec<float, 32> c) {
-    return {_mm256_fmsub_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 32> mul_sub(Vec<double, 32> a, Vec<double, 32> b, Vec<double, 32> c) {
-    return {_mm256_fmsub_pd(a.v, b.v, c.v)};
-}
-inline Vec<float, 32> mask_le(Vec<float, 32> a, Vec<float, 32> b) { return {_mm256_cmp_ps(a.v, b.v, _CMP_LE_OQ)}; }
-inline Vec<double, 32> mask_le(Vec<double, 32> a, Vec<double, 32> b) { return {_mm256_cmp_pd(a.v, b.v, _CMP_LE_OQ)}; }
-inline Vec<float, 32> mask_unordered(Vec<float, 32> a) { return {_mm256_cmp_ps(a.v, a.v, _CMP_UNORD_Q)}; }
-inline Vec<double, 32> mask_unordered(Vec<double, 32> a) { return {_mm256_cmp_pd(a.v, a.v, _CMP_UNORD_Q)}; }
-inline int lane_bits(Vec<float, 32> mask) { return _mm256_movemask_ps(mask.v); }
-inline int lane_bits(Vec<double, 32> mask) { return _mm256_movemask_pd(mask.v); }
-inline Vec<float, 32> round_down(Vec<float, 32> a) {
-    return {_mm256_round_ps(a.v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC)};
-}
-inline Vec<double, 32> round_down(Vec<double, 32> a) {
-    return {_mm256_round_pd(a.v, _MM_FROUND_TO_NEG_INF | _MM_FROUND_NO_EXC)};
-}
 template <>
 inline Vec<double, 32> load_f32_as_f64<32>(const float* p) {
     return {_mm256_cvtps_pd(_mm_loadu_ps(p))};
@@ -949,16 +691,12 @@ inline void store_f64_as_f32(float* p, Vec<double, 32> a) { _mm_storeu_ps(p, _mm
 // nearest, lo's first.  A lane mask survives the round trip (its sign bit
 // is kept), so masks decided in double can select float lanes.
 
-inline Vec<float, 16> sqrt(Vec<float, 16> a) { return {_mm_sqrt_ps(a.v)}; }
-inline Vec<double, 16> sqrt(Vec<double, 16> a) { return {_mm_sqrt_pd(a.v)}; }
 inline Vec<double, 16> to_f64_lo(Vec<float, 16> a) { return {_mm_cvtps_pd(a.v)}; }
 inline Vec<double, 16> to_f64_hi(Vec<float, 16> a) { return {_mm_cvtps_pd(_mm_movehl_ps(a.v, a.v))}; }
 inline Vec<float, 16> to_f32(Vec<double, 16> lo, Vec<double, 16> hi) {
     return {_mm_movelh_ps(_mm_cvtpd_ps(lo.v), _mm_cvtpd_ps(hi.v))};
 }
 #if defined(__AVX2__)
-inline Vec<float, 32> sqrt(Vec<float, 32> a) { return {_mm256_sqrt_ps(a.v)}; }
-inline Vec<double, 32> sqrt(Vec<double, 32> a) { return {_mm256_sqrt_pd(a.v)}; }
 inline Vec<double, 32> to_f64_lo(Vec<float, 32> a) { return {_mm256_cvtps_pd(_mm256_castps256_ps128(a.v))}; }
 inline Vec<double, 32> to_f64_hi(Vec<float, 32> a) { return {_mm256_cvtps_pd(_mm256_extractf128_ps(a.v, 1))}; }
 inline Vec<float, 32> to_f32(Vec<double, 32> lo, Vec<double, 32> hi) {
@@ -1063,53 +801,9 @@ inline V cmul_conj(V a, V b) {
 
 // ---- complex products (FFT kernels)
 //
-// On (re, im) pairs: mul_addsub(a, b, c) is a*b - c in the even (real) lanes
-// and a*b + c in the odd (imaginary) lanes; mul_subadd(a, b, c) the other way
-// round.  Fused (one rounding) in the AVX2 variant, two roundings in SSE4.1.
+// Complex vectors hold (re, im) pairs in adjacent lanes, in memory order.
 // With w = (wr, wi): a*w = mul_addsub(a, dup_re(w), swap_re_im(a) * dup_im(w)),
 // a*conj(w) = mul_subadd(a, dup_re(w), swap_re_im(a) * dup_im(w)).
-
-#if defined(__FMA__)
-inline Vec<float, 16> mul_addsub(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) {
-    return {_mm_fmaddsub_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 16> mul_addsub(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) {
-    return {_mm_fmaddsub_pd(a.v, b.v, c.v)};
-}
-inline Vec<float, 16> mul_subadd(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) {
-    return {_mm_fmsubadd_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 16> mul_subadd(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) {
-    return {_mm_fmsubadd_pd(a.v, b.v, c.v)};
-}
-#else
-inline Vec<float, 16> mul_addsub(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) {
-    return {_mm_addsub_ps(_mm_mul_ps(a.v, b.v), c.v)};
-}
-inline Vec<double, 16> mul_addsub(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) {
-    return {_mm_addsub_pd(_mm_mul_pd(a.v, b.v), c.v)};
-}
-inline Vec<float, 16> mul_subadd(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16> c) {
-    return {_mm_addsub_ps(_mm_mul_ps(a.v, b.v), _mm_xor_ps(c.v, _mm_set1_ps(-0.0f)))};
-}
-inline Vec<double, 16> mul_subadd(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16> c) {
-    return {_mm_addsub_pd(_mm_mul_pd(a.v, b.v), _mm_xor_pd(c.v, _mm_set1_pd(-0.0)))};
-}
-#endif
-#if defined(__AVX2__)
-inline Vec<float, 32> mul_addsub(Vec<float, 32> a, Vec<float, 32> b, Vec<float, 32> c) {
-    return {_mm256_fmaddsub_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 32> mul_addsub(Vec<double, 32> a, Vec<double, 32> b, Vec<double, 32> c) {
-    return {_mm256_fmaddsub_pd(a.v, b.v, c.v)};
-}
-inline Vec<float, 32> mul_subadd(Vec<float, 32> a, Vec<float, 32> b, Vec<float, 32> c) {
-    return {_mm256_fmsubadd_ps(a.v, b.v, c.v)};
-}
-inline Vec<double, 32> mul_subadd(Vec<double, 32> a, Vec<double, 32> b, Vec<double, 32> c) {
-    return {_mm256_fmsubadd_pd(a.v, b.v, c.v)};
-}
-#endif  // __AVX2__
 
 // Complex pairs from strided places and pair transposes (FFT first stage):
 // load_pairs<W>(p, stride) holds the pairs at p, p + 2 stride, p + 4 stride,
@@ -1257,6 +951,47 @@ inline void load_pair_columns<32>(const double* p, long stride, Vec<double, 32>&
     b.v = _mm256_permute2f128_pd(r0, r1, 0x31);
 }
 #endif  // __AVX2__
+
+#if defined(__AVX512F__)
+// 64 bytes: the double forms (four pairs, one per 128-bit lane).
+template <>
+inline Vec<double, 64> load_pairs<64>(const double* p, long stride) {
+    const __m512d lo = _mm512_castpd256_pd512(load_pairs<32>(p, stride).v);
+    return {_mm512_insertf64x4(lo, load_pairs<32>(p + 4 * stride, stride).v, 1)};
+}
+inline void transpose_pairs(Vec<double, 64>* v) {
+    const __m512d t0 = _mm512_shuffle_f64x2(v[0].v, v[1].v, _MM_SHUFFLE(1, 0, 1, 0)),
+                  t1 = _mm512_shuffle_f64x2(v[0].v, v[1].v, _MM_SHUFFLE(3, 2, 3, 2)),
+                  t2 = _mm512_shuffle_f64x2(v[2].v, v[3].v, _MM_SHUFFLE(1, 0, 1, 0)),
+                  t3 = _mm512_shuffle_f64x2(v[2].v, v[3].v, _MM_SHUFFLE(3, 2, 3, 2));
+    v[0].v = _mm512_shuffle_f64x2(t0, t2, _MM_SHUFFLE(2, 0, 2, 0));
+    v[1].v = _mm512_shuffle_f64x2(t0, t2, _MM_SHUFFLE(3, 1, 3, 1));
+    v[2].v = _mm512_shuffle_f64x2(t1, t3, _MM_SHUFFLE(2, 0, 2, 0));
+    v[3].v = _mm512_shuffle_f64x2(t1, t3, _MM_SHUFFLE(3, 1, 3, 1));
+}
+template <>
+inline Vec<double, 64> load_parts<64>(const double* re, const double* im, long stride) {
+    if (stride == 1) {
+        const __m512d r = _mm512_castpd256_pd512(_mm256_loadu_pd(re)), i = _mm512_castpd256_pd512(_mm256_loadu_pd(im));
+        return {_mm512_permutex2var_pd(r, _mm512_setr_epi64(0, 8, 1, 9, 2, 10, 3, 11), i)};
+    }
+    return {_mm512_setr_pd(re[0], im[0], re[stride], im[stride], re[2 * stride], im[2 * stride], re[3 * stride],
+                           im[3 * stride])};
+}
+inline void store_parts(Vec<double, 64> v, double* re, double* im) {
+    const __m512d d = _mm512_permutexvar_pd(_mm512_setr_epi64(0, 2, 4, 6, 1, 3, 5, 7), v.v);
+    _mm256_storeu_pd(re, _mm512_castpd512_pd256(d));
+    _mm256_storeu_pd(im, _mm512_extractf64x4_pd(d, 1));
+}
+template <>
+inline void load_pair_columns<64>(const double* p, long stride, Vec<double, 64>& a, Vec<double, 64>& b) {
+    const __m512d r02 = _mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_loadu_pd(p)), _mm256_loadu_pd(p + 4 * stride), 1);
+    const __m512d r13 =
+        _mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_loadu_pd(p + 2 * stride)), _mm256_loadu_pd(p + 6 * stride), 1);
+    a.v = _mm512_permutex2var_pd(r02, _mm512_setr_epi64(0, 1, 8, 9, 4, 5, 12, 13), r13);
+    b.v = _mm512_permutex2var_pd(r02, _mm512_setr_epi64(2, 3, 10, 11, 6, 7, 14, 15), r13);
+}
+#endif  // __AVX512F__
 
 // ---- end of complex products
 
