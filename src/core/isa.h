@@ -14,8 +14,9 @@
 
 namespace vdx {
 
-// The variant this process runs: the last one in variants.def whose every
-// feature the core library reports (the first one otherwise).  Decided once.
+// The variant this process runs: the last one in variants.def, of those the
+// build has, whose every feature the core library reports (the first one
+// otherwise).  Decided once.
 Isa active_isa() noexcept;
 
 // The table of the active variant, or of the best one below it that the

@@ -26,19 +26,32 @@ inline constexpr int kVariantCount = static_cast<int>(sizeof kVariants / sizeof 
 
 constexpr const VariantInfo& variant_info(Isa v) { return kVariants[static_cast<int>(v)]; }
 
-// Whether variant v compiles the kernel source `source` (family/stem): "*",
-// or `source` as one of the space-separated words of its list.
-constexpr bool builds(Isa v, const char* source) {
-    const char* list = variant_info(v).sources;
-    if (list[0] == '*' && list[1] == '\0') return true;
-    for (const char* word = list; *word != '\0';) {
+// Variants listed in variants.def but left out of this build (the build's
+// VDXS_DISABLED_VARIANTS option), as space-separated names.
+#ifndef VDX_DISABLED_VARIANTS
+#define VDX_DISABLED_VARIANTS ""
+#endif
+
+// Whether `word` is one of the space-separated words of `list`.
+constexpr bool in_word_list(const char* list, const char* word) {
+    for (const char* at = list; *at != '\0';) {
+        while (*at == ' ') ++at;
         int i = 0;
-        while (source[i] != '\0' && word[i] == source[i]) ++i;
-        if (source[i] == '\0' && (word[i] == ' ' || word[i] == '\0')) return true;
-        while (*word != '\0' && *word != ' ') ++word;
-        while (*word == ' ') ++word;
+        while (word[i] != '\0' && at[i] == word[i]) ++i;
+        if (word[i] == '\0' && (at[i] == ' ' || at[i] == '\0')) return true;
+        while (*at != '\0' && *at != ' ') ++at;
     }
     return false;
+}
+
+constexpr bool variant_enabled(Isa v) { return !in_word_list(VDX_DISABLED_VARIANTS, variant_info(v).name); }
+
+// Whether variant v compiles the kernel source `source` (family/stem): its
+// list is "*" or names the source, and the build has not left it out.
+constexpr bool builds(Isa v, const char* source) {
+    const VariantInfo& info = variant_info(v);
+    if (!variant_enabled(v)) return false;
+    return (info.sources[0] == '*' && info.sources[1] == '\0') || in_word_list(info.sources, source);
 }
 
 // One family's table in every variant, null where the variant does not build
