@@ -47,6 +47,8 @@ struct Vec;
 // ---- floating-point vectors of every width: loads and stores, arithmetic,
 // comparisons and selection, rounding, (re, im) pair shuffles
 #include "simd/float.h"
+// ---- the main loop over whole vectors and its tail
+#include "simd/loop.h"
 
 // ---- integer and raw-byte vectors, 16 bytes
 
@@ -985,7 +987,8 @@ inline void store_parts(Vec<double, 64> v, double* re, double* im) {
 }
 template <>
 inline void load_pair_columns<64>(const double* p, long stride, Vec<double, 64>& a, Vec<double, 64>& b) {
-    const __m512d r02 = _mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_loadu_pd(p)), _mm256_loadu_pd(p + 4 * stride), 1);
+    const __m512d r02 =
+        _mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_loadu_pd(p)), _mm256_loadu_pd(p + 4 * stride), 1);
     const __m512d r13 =
         _mm512_insertf64x4(_mm512_castpd256_pd512(_mm256_loadu_pd(p + 2 * stride)), _mm256_loadu_pd(p + 6 * stride), 1);
     a.v = _mm512_permutex2var_pd(r02, _mm512_setr_epi64(0, 1, 8, 9, 4, 5, 12, 13), r13);
