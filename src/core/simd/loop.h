@@ -47,8 +47,8 @@ template <int N, int Unroll = 1, class S, class D, class Body>
     for_each_vector_rest<N, Unroll>(
         len, [&](int i) { body(src + i, dst + i); },
         [&](int i, int rest) {
-            alignas(64) S s[N];
-            alignas(64) D d[N];
+            alignas(32) S s[N];
+            alignas(32) D d[N];
             for (int j = 0; j < N; ++j) s[j] = j < rest ? src[i + j] : pad;
             body(s, d);
             for (int j = 0; j < rest; ++j) dst[i + j] = d[j];
