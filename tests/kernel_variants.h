@@ -4,8 +4,13 @@
 
 #include <immintrin.h>
 
+#include <cstdint>
+
 #include <string>
 #include <vector>
+
+#include "kernel_tables.h"
+#include "vdxcore.h"
 
 template <class Table>
 struct KernelVariant {
@@ -13,12 +18,23 @@ struct KernelVariant {
     const Table* k;
 };
 
-// The SSE4.1 table always; the AVX2+FMA one where the processor has both.
+// Every variant that builds the family and whose features the core library
+// reports (all that the machine has, unless some are hidden), floor first.
 template <class Table>
-std::vector<KernelVariant<Table>> kernel_variants(const Table& sse41, const Table& avx2) {
-    std::vector<KernelVariant<Table>> v = {{"sse41", &sse41}};
-    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("fma")) v.push_back({"avx2", &avx2});
+std::vector<KernelVariant<Table>> kernel_variants(const vdx::KernelTables<Table>& tables) {
+    std::vector<KernelVariant<Table>> v;
+    for (int i = 0; i < vdx::kVariantCount; ++i) {
+        const std::uint64_t needed = vdx::kVariants[i].features;
+        if (tables.of[i] != nullptr && (i == 0 || ownGetFeature(needed) == needed))
+            v.push_back({vdx::kVariants[i].name, tables.of[i]});
+    }
     return v;
+}
+
+// The table the glue should run: that of the best variant in the list above.
+template <class Table>
+const Table* best_kernel_variant(const vdx::KernelTables<Table>& tables) {
+    return kernel_variants(tables).back().k;
 }
 
 class CallerCsr {

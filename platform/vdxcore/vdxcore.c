@@ -53,10 +53,20 @@ static uint64_t detect_features(void) {
         os_zmm = (xcr0 & 0xE6) == 0xE6;
     }
     if (os_ymm) f |= VDXCORE_FEATURE_AVX;
+    if (c & bit_POPCNT) f |= VDXCORE_FEATURE_POPCNT;
+    if (c & bit_MOVBE) f |= VDXCORE_FEATURE_MOVBE;
+    if (os_ymm && (c & bit_F16C)) f |= VDXCORE_FEATURE_F16C;
     if (__get_cpuid_count(7, 0, &a, &b, &c, &d)) {
         if (os_ymm && has_fma && (b & bit_AVX2)) f |= VDXCORE_FEATURE_AVX2_FMA;
+        if (b & bit_BMI) f |= VDXCORE_FEATURE_BMI1;
+        if (b & bit_BMI2) f |= VDXCORE_FEATURE_BMI2;
         if (os_zmm && (b & bit_AVX512F)) f |= VDXCORE_FEATURE_AVX512F;
+        if (os_zmm && (b & bit_AVX512BW)) f |= VDXCORE_FEATURE_AVX512BW;
+        if (os_zmm && (b & bit_AVX512DQ)) f |= VDXCORE_FEATURE_AVX512DQ;
+        if (os_zmm && (b & bit_AVX512VL)) f |= VDXCORE_FEATURE_AVX512VL;
     }
+    /* LZCNT is ABM in the extended leaf. */
+    if (__get_cpuid(0x80000001u, &a, &b, &c, &d) && (c & bit_LZCNT)) f |= VDXCORE_FEATURE_LZCNT;
     return f;
 }
 

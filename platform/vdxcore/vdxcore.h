@@ -20,6 +20,12 @@
  *     0x80 AVX2 together with FMA3 (with OS support for the YMM state):
  *          the signal library's wide kernel variant needs exactly this.
  *     0x100 AVX-512F (with OS support for the ZMM state)
+ *     0x200 BMI1   0x400 BMI2   0x800 LZCNT   0x1000 POPCNT
+ *     0x2000 F16C (with OS support for the YMM state)   0x4000 MOVBE
+ *     0x8000 AVX-512BW   0x10000 AVX-512DQ   0x20000 AVX-512VL
+ *          (each with OS support for the ZMM state)
+ *   The signal library's kernel variants each need a set of these bits
+ *   (src/core/variants.def); hiding one bit of a set rules its variant out.
  *
  * Thread count (ownGetNumThreads)
  *   By default the number of processors this process may run on
@@ -46,6 +52,15 @@ extern "C" {
 #define VDXCORE_FEATURE_AVX 0x20u
 #define VDXCORE_FEATURE_AVX2_FMA 0x80u
 #define VDXCORE_FEATURE_AVX512F 0x100u
+#define VDXCORE_FEATURE_BMI1 0x200u
+#define VDXCORE_FEATURE_BMI2 0x400u
+#define VDXCORE_FEATURE_LZCNT 0x800u
+#define VDXCORE_FEATURE_POPCNT 0x1000u
+#define VDXCORE_FEATURE_F16C 0x2000u
+#define VDXCORE_FEATURE_MOVBE 0x4000u
+#define VDXCORE_FEATURE_AVX512BW 0x8000u
+#define VDXCORE_FEATURE_AVX512DQ 0x10000u
+#define VDXCORE_FEATURE_AVX512VL 0x20000u
 
 void* vdxMalloc(int length);
 void vdxFree(void* ptr);

@@ -5,7 +5,7 @@
 namespace vdx {
 
 const ConvertKernels& convert_kernels() noexcept {
-    return Variant<ConvertKernels, &sse41::convert_kernels, &avx2::convert_kernels>::table();
+    return Variant<ConvertKernels, &convert_kernels_variants>::table();
 }
 
 void convert_16s32f(const Vdx16s* src, Vdx32f* dst, int len) noexcept {

@@ -15,6 +15,7 @@
 
 #include "fixed.h"
 #include "vdxs.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -26,12 +27,7 @@ struct ConvertKernels {
     void (*convert_64f32s_sfs)(const Vdx64f* src, Vdx32s* dst, int len, Pow2Scale<double> scale);
 };
 
-namespace sse41 {
-extern const ConvertKernels convert_kernels;
-}
-namespace avx2 {
-extern const ConvertKernels convert_kernels;
-}
+VDX_KERNEL_TABLE(ConvertKernels, convert_kernels, "core/convert_kernels")
 
 // The variant this process runs (chosen once).
 const ConvertKernels& convert_kernels() noexcept;

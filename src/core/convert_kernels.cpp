@@ -15,17 +15,15 @@ using VD = Vec<double>;
 using VI = Vec<std::int32_t>;
 
 void convert_16s32f(const Vdx16s* src, Vdx32f* dst, int len) {
-    constexpr int n = VI::lanes;
-    int i = 0;
-    for (; i + n <= len; i += n) to_f32(load_i16_as_i32<kWidth>(src + i)).storeu(dst + i);
-    for (; i < len; ++i) dst[i] = static_cast<Vdx32f>(src[i]);
+    for_each_vector<VI::lanes>(
+        len, [&](int i) { to_f32(load_i16_as_i32<kWidth>(src + i)).storeu(dst + i); },
+        [&](int i) { dst[i] = static_cast<Vdx32f>(src[i]); });
 }
 
 void convert_32s64f(const Vdx32s* src, Vdx64f* dst, int len) {
-    constexpr int n = VD::lanes;
-    int i = 0;
-    for (; i + n <= len; i += n) load_i32_as_f64<kWidth>(src + i).storeu(dst + i);
-    for (; i < len; ++i) dst[i] = static_cast<Vdx64f>(src[i]);
+    for_each_vector<VD::lanes>(
+        len, [&](int i) { load_i32_as_f64<kWidth>(src + i).storeu(dst + i); },
+        [&](int i) { dst[i] = static_cast<Vdx64f>(src[i]); });
 }
 
 // Scale, NaN to 0, clamp to the bounds, round to nearest even (explicitly,
@@ -39,26 +37,28 @@ void convert_32f16s_sfs(const Vdx32f* src, Vdx16s* dst, int len, Pow2Scale<float
     constexpr int n = VF::lanes;
     constexpr float lo = IntBounds<Vdx16s>::lo, hi = IntBounds<Vdx16s>::hi;
     const VF first = VF::set1(scale.first), second = VF::set1(scale.second);
-    int i = 0;
-    for (; i + 2 * n <= len; i += 2 * n) {
-        const VI a = to_i32(scaled_rounded(VF::loadu(src + i), first, second, lo, hi));
-        const VI b = to_i32(scaled_rounded(VF::loadu(src + i + n), first, second, lo, hi));
-        store_i16_sat(dst + i, a, b);
-    }
-    for (; i < len; ++i) dst[i] = round_sat<Vdx16s>(apply_scale(src[i], scale), vdxRndNear);
+    for_each_vector<2 * n>(
+        len,
+        [&](int i) {
+            const VI a = to_i32(scaled_rounded(VF::loadu(src + i), first, second, lo, hi));
+            const VI b = to_i32(scaled_rounded(VF::loadu(src + i + n), first, second, lo, hi));
+            store_i16_sat(dst + i, a, b);
+        },
+        [&](int i) { dst[i] = round_sat<Vdx16s>(apply_scale(src[i], scale), vdxRndNear); });
 }
 
 void convert_64f32s_sfs(const Vdx64f* src, Vdx32s* dst, int len, Pow2Scale<double> scale) {
     constexpr int n = VD::lanes;
     constexpr double lo = IntBounds<Vdx32s>::lo, hi = IntBounds<Vdx32s>::hi;
     const VD first = VD::set1(scale.first), second = VD::set1(scale.second);
-    int i = 0;
-    for (; i + 2 * n <= len; i += 2 * n) {
-        const VD a = scaled_rounded(VD::loadu(src + i), first, second, lo, hi);
-        const VD b = scaled_rounded(VD::loadu(src + i + n), first, second, lo, hi);
-        to_i32(a, b).storeu(dst + i);
-    }
-    for (; i < len; ++i) dst[i] = round_sat<Vdx32s>(apply_scale(src[i], scale), vdxRndNear);
+    for_each_vector<2 * n>(
+        len,
+        [&](int i) {
+            const VD a = scaled_rounded(VD::loadu(src + i), first, second, lo, hi);
+            const VD b = scaled_rounded(VD::loadu(src + i + n), first, second, lo, hi);
+            to_i32(a, b).storeu(dst + i);
+        },
+        [&](int i) { dst[i] = round_sat<Vdx32s>(apply_scale(src[i], scale), vdxRndNear); });
 }
 
 }  // namespace

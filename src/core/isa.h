@@ -1,25 +1,31 @@
 // Kernel variants per instruction set.
 //
 // Hot kernels are written once against the vector layer (simd.h) and compiled
-// once per variant; each compiled copy lives in its own namespace
-// (vdx::sse41, vdx::avx2) and exports a table of kernel pointers.  The glue
-// reaches its family's table through Variant<...>, whose choice is made at
-// the first call, from ownGetFeature, and never changes afterwards.
+// once per variant listed in variants.def; each compiled copy lives in its
+// own namespace (vdx::sse41, vdx::avx2, ...) and exports a table of kernel
+// pointers.  A family's header declares its tables with VDX_KERNEL_TABLE,
+// and the glue reaches them through Variant<...>, whose choice is made at the
+// first call, from ownGetFeature, and never changes afterwards.
 #pragma once
 
 #include <atomic>
 
+#include "kernel_tables.h"
+
 namespace vdx {
 
-enum class Isa { sse41, avx2 };
-
-// The variant this process runs: AVX2+FMA when the core library reports it
-// (feature 0x80), SSE4.1 otherwise.  Decided once.
+// The variant this process runs: the last one in variants.def, of those the
+// build has, whose every feature the core library reports (the first one
+// otherwise).  Decided once.
 Isa active_isa() noexcept;
 
+// The table of the active variant, or of the best one below it that the
+// family has.
 template <class Table>
-const Table& pick_variant(const Table& sse41, const Table& avx2) noexcept {
-    return active_isa() == Isa::avx2 ? avx2 : sse41;
+const Table& pick_variant(const KernelTables<Table>& tables) noexcept {
+    int v = static_cast<int>(active_isa());
+    while (v > 0 && tables.of[v] == nullptr) --v;
+    return *tables.of[v];
 }
 
 // One family's kernel tables.  call(f) runs f(table) and returns its result.
@@ -28,7 +34,7 @@ const Table& pick_variant(const Table& sse41, const Table& avx2) noexcept {
 // call into the kernel with the arguments still in their registers; the
 // first call picks out of line.  Threads racing through the first call all
 // store the same pointer.
-template <class Table, const Table* Sse41, const Table* Avx2>
+template <class Table, const KernelTables<Table>* Tables>
 class Variant {
 public:
     template <class Call>
@@ -44,7 +50,7 @@ public:
 
 private:
     [[gnu::cold, gnu::noinline]] static const Table& pick() noexcept {
-        const Table* t = &pick_variant(*Sse41, *Avx2);
+        const Table* t = &pick_variant(*Tables);
         chosen_.store(t, std::memory_order_relaxed);
         return *t;
     }

@@ -44,7 +44,7 @@
 namespace {
 
 using vdx::ExpLogKernels;
-using ExpLogVariant = vdx::Variant<ExpLogKernels, &vdx::sse41::explog_kernels, &vdx::avx2::explog_kernels>;
+using ExpLogVariant = vdx::Variant<ExpLogKernels, &vdx::explog_kernels_variants>;
 
 // ---------------------------------------------------------------- floating point
 

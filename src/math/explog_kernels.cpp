@@ -59,22 +59,6 @@ constexpr int all_lanes = (1 << V::lanes) - 1;
 // An int32 lane mask (all ones or zeros per lane) as a float lane mask.
 inline VF as_mask(VI m) { return bits_to_float(m); }
 
-// Runs body(src, dst) over whole vectors of N elements, then once over a
-// local copy of the tail padded with `pad`.
-template <int N, class S, class D, class Body>
-inline void for_vectors(const S* src, D* dst, int len, S pad, Body body) {
-    int i = 0;
-    for (; i + N <= len; i += N) body(src + i, dst + i);
-    if (i < len) {
-        alignas(32) S s[N];
-        alignas(32) D d[N];
-        const int rest = len - i;
-        for (int j = 0; j < N; ++j) s[j] = j < rest ? src[i + j] : pad;
-        body(s, d);
-        for (int j = 0; j < rest; ++j) dst[i + j] = d[j];
-    }
-}
-
 // Records the kind of the first offending lane when nothing is recorded yet.
 inline void record_first(int& status, int zero_lanes, int negative_lanes) {
     const int any = zero_lanes | negative_lanes;
@@ -323,35 +307,37 @@ inline VD ln_f64(VD x, int& status) {
 // ---------------------------------------------------------------- vector kernels
 
 void exp_32f(const Vdx32f* src, Vdx32f* dst, int len) noexcept {
-    for_vectors<VF::lanes>(src, dst, len, 0.0f, [](const float* s, float* d) { exp_f32(VF::loadu(s)).storeu(d); });
+    for_each_vector_padded<VF::lanes>(src, dst, len, 0.0f,
+                                      [](const float* s, float* d) { exp_f32(VF::loadu(s)).storeu(d); });
 }
 
 void exp_64f(const Vdx64f* src, Vdx64f* dst, int len) noexcept {
-    for_vectors<VD::lanes>(src, dst, len, 0.0, [](const double* s, double* d) { exp_f64(VD::loadu(s)).storeu(d); });
+    for_each_vector_padded<VD::lanes>(src, dst, len, 0.0,
+                                      [](const double* s, double* d) { exp_f64(VD::loadu(s)).storeu(d); });
 }
 
 void exp_32f64f(const Vdx32f* src, Vdx64f* dst, int len) noexcept {
-    for_vectors<VD::lanes>(src, dst, len, 0.0f,
+    for_each_vector_padded<VD::lanes>(src, dst, len, 0.0f,
                            [](const float* s, double* d) { exp_f64(load_f32_as_f64<kWidth>(s)).storeu(d); });
 }
 
 int ln_32f(const Vdx32f* src, Vdx32f* dst, int len) noexcept {
     int status = 0;
-    for_vectors<VF::lanes>(src, dst, len, 1.0f,
+    for_each_vector_padded<VF::lanes>(src, dst, len, 1.0f,
                            [&](const float* s, float* d) { ln_f32(VF::loadu(s), status).storeu(d); });
     return status;
 }
 
 int ln_64f(const Vdx64f* src, Vdx64f* dst, int len) noexcept {
     int status = 0;
-    for_vectors<VD::lanes>(src, dst, len, 1.0,
+    for_each_vector_padded<VD::lanes>(src, dst, len, 1.0,
                            [&](const double* s, double* d) { ln_f64(VD::loadu(s), status).storeu(d); });
     return status;
 }
 
 int ln_64f32f(const Vdx64f* src, Vdx32f* dst, int len) noexcept {
     int status = 0;
-    for_vectors<VD::lanes>(src, dst, len, 1.0,
+    for_each_vector_padded<VD::lanes>(src, dst, len, 1.0,
                            [&](const double* s, float* d) { store_f64_as_f32(d, ln_f64(VD::loadu(s), status)); });
     return status;
 }

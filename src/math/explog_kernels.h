@@ -26,6 +26,7 @@
 #pragma once
 
 #include "vdxs.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -55,11 +56,6 @@ struct ExpLogKernels {
     int (*sum_ln_16s)(const Vdx16s* src, int len, double* sum) noexcept;
 };
 
-namespace sse41 {
-extern const ExpLogKernels explog_kernels;
-}
-namespace avx2 {
-extern const ExpLogKernels explog_kernels;
-}
+VDX_KERNEL_TABLE(ExpLogKernels, explog_kernels, "math/explog_kernels")
 
 }  // namespace vdx

@@ -28,7 +28,7 @@ namespace {
 
 using vdx::ExtremaKernels;
 using vdx::ReduceKernels;
-using ReduceVariant = vdx::Variant<ReduceKernels, &vdx::sse41::reduce_kernels, &vdx::avx2::reduce_kernels>;
+using ReduceVariant = vdx::Variant<ReduceKernels, &vdx::reduce_kernels_variants>;
 
 inline const ReduceKernels& kernels() noexcept { return ReduceVariant::table(); }
 

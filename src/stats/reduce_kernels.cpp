@@ -580,14 +580,15 @@ inline T pick(T a, T b) {
 template <class T, bool Max>
 void every_kernel(const T* a, const T* b, T* d, std::size_t n) noexcept {
     using V = Vec<T, kWidth>;
-    std::size_t i = 0;
-    for (; i + V::lanes <= n; i += V::lanes) {
-        const V va = V::loadu(a + i), vb = V::loadu(b + i);
-        V r = Max ? max(va, vb) : min(va, vb);
-        if constexpr (is_floating<T>) r = select(mask_unordered(vb), va, r);
-        r.storeu(d + i);
-    }
-    for (; i < n; ++i) d[i] = pick<T, Max>(a[i], b[i]);
+    for_each_vector<V::lanes>(
+        n,
+        [&](std::size_t i) {
+            const V va = V::loadu(a + i), vb = V::loadu(b + i);
+            V r = Max ? max(va, vb) : min(va, vb);
+            if constexpr (is_floating<T>) r = select(mask_unordered(vb), va, r);
+            r.storeu(d + i);
+        },
+        [&](std::size_t i) { d[i] = pick<T, Max>(a[i], b[i]); });
 }
 
 template <class T>

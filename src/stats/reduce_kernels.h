@@ -13,6 +13,7 @@
 #include <cstdint>
 
 #include "vdxs.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -114,11 +115,6 @@ struct ReduceKernels {
     EveryKernels<Vdx64f> e64f;
 };
 
-namespace sse41 {
-extern const ReduceKernels reduce_kernels;
-}
-namespace avx2 {
-extern const ReduceKernels reduce_kernels;
-}
+VDX_KERNEL_TABLE(ReduceKernels, reduce_kernels, "stats/reduce_kernels")
 
 }  // namespace vdx

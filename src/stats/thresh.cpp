@@ -40,7 +40,7 @@
 namespace {
 
 using vdx::ThreshKernels;
-using ThreshVariant = vdx::Variant<ThreshKernels, &vdx::sse41::thresh_kernels, &vdx::avx2::thresh_kernels>;
+using ThreshVariant = vdx::Variant<ThreshKernels, &vdx::thresh_kernels_variants>;
 
 constexpr vdx::ParallelPolicy kInverseParallel{8192, 4};
 

@@ -69,31 +69,11 @@ struct Lane<std::int32_t> {
     static V less(V a, V b) { return cmpgt(b, a); }
 };
 
-// Runs body(s, d) over whole vectors, then once over a local copy of the
-// tail padded with `pad`.
-template <int N, class T, class Body>
-inline void for_vectors(const T* s, T* d, int n, T pad, Body body) {
-    int i = 0;
-    for (; i + 2 * N <= n; i += 2 * N) {
-        body(s + i, d + i);
-        body(s + i + N, d + i + N);
-    }
-    for (; i + N <= n; i += N) body(s + i, d + i);
-    if (i < n) {
-        alignas(32) T ls[N];
-        alignas(32) T ld[N];
-        const int rest = n - i;
-        for (int j = 0; j < N; ++j) ls[j] = j < rest ? s[i + j] : pad;
-        body(ls, ld);
-        for (int j = 0; j < rest; ++j) d[i + j] = ld[j];
-    }
-}
-
 template <class T>
 void clamp(const T* s, T* d, int n, T lo, T hi) noexcept {
     using L = Lane<T>;
     const auto vlo = L::bcast(lo), vhi = L::bcast(hi);
-    for_vectors<L::V::lanes>(s, d, n, T(0),
+    for_each_vector_padded<L::V::lanes, 2>(s, d, n, T(0),
                              [&](const T* src, T* dst) { L::store(dst, min(vhi, max(vlo, L::load(src)))); });
 }
 
@@ -102,7 +82,7 @@ void replace(const T* s, T* d, int n, T lo, T lo_value, T hi, T hi_value) noexce
     using L = Lane<T>;
     const auto vlo = L::bcast(lo), vhi = L::bcast(hi);
     const auto vlo_value = L::bcast(lo_value), vhi_value = L::bcast(hi_value);
-    for_vectors<L::V::lanes>(s, d, n, T(0), [&](const T* src, T* dst) {
+    for_each_vector_padded<L::V::lanes, 2>(s, d, n, T(0), [&](const T* src, T* dst) {
         const auto x = L::load(src);
         auto r = x;
         if constexpr (High) r = select(L::less(vhi, x), vhi_value, r);
@@ -126,11 +106,11 @@ void raise_magnitude(const T* s, T* d, int n, T level) noexcept {
     const V vlevel = L::bcast(level);
     if constexpr (T(0.5) != T(0)) {
         const V sign_bit = L::bcast(T(-0.0));
-        for_vectors<L::V::lanes>(s, d, n, T(0),
+        for_each_vector_padded<L::V::lanes, 2>(s, d, n, T(0),
                                  [&](const T* src, T* dst) { L::store(dst, raised(L::load(src), vlevel, sign_bit)); });
     } else {
         const V zero = L::bcast(0), vneg = L::bcast(static_cast<T>(-level));
-        for_vectors<L::V::lanes>(s, d, n, T(0), [&](const T* src, T* dst) {
+        for_each_vector_padded<L::V::lanes, 2>(s, d, n, T(0), [&](const T* src, T* dst) {
             const V x = L::load(src);
             const V negative = L::less(x, zero);
             const V raise_up = andnot(negative, L::less(x, vlevel));
@@ -147,7 +127,7 @@ bool inverse(const T* s, T* d, int n, T level) noexcept {
     const V vlevel = L::bcast(level), sign_bit = L::bcast(T(-0.0)), one = L::bcast(T(1)), zero = V::zero();
     V met = zero;
     // Padding with 1 keeps the tail from reporting a zero it does not hold.
-    for_vectors<L::V::lanes>(s, d, n, T(1), [&](const T* src, T* dst) {
+    for_each_vector_padded<L::V::lanes, 2>(s, d, n, T(1), [&](const T* src, T* dst) {
         const V r = raised(L::load(src), vlevel, sign_bit);
         met = or_bits(met, mask_eq(r, zero));
         L::store(dst, one / r);
@@ -201,7 +181,7 @@ template <bool Lt>
 void clamp_32fc(const Vdx32fc* s, Vdx32fc* d, int n, float level) noexcept {
     const Constants k;
     const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
-    for_vectors<kComplexPerVector>(s, d, n, Vdx32fc{0, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
+    for_each_vector_padded<kComplexPerVector, 2>(s, d, n, Vdx32fc{0, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
         const VF x = load_pairs(src);
         const VD lo = to_f64_lo(x), hi = to_f64_hi(x);
         const VD s_lo = magnitude2(lo), s_hi = magnitude2(hi);
@@ -219,7 +199,7 @@ template <bool Lt>
 void replace_32fc(const Vdx32fc* s, Vdx32fc* d, int n, float level, Vdx32fc value) noexcept {
     const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
     const VF v = set_pairs<kWidth>(value.re, value.im);
-    for_vectors<kComplexPerVector>(s, d, n, Vdx32fc{0, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
+    for_each_vector_padded<kComplexPerVector, 2>(s, d, n, Vdx32fc{0, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
         const VF x = load_pairs(src);
         const VF hit = to_f32(passes<Lt>(magnitude2(to_f64_lo(x)), l2), passes<Lt>(magnitude2(to_f64_hi(x)), l2));
         store_pairs(dst, select(hit, v, x));
@@ -249,7 +229,7 @@ bool inverse_32fc(const Vdx32fc* s, Vdx32fc* d, int n, float level) noexcept {
     const Constants k;
     const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
     VD met = k.zero;
-    for_vectors<kComplexPerVector>(s, d, n, Vdx32fc{1, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
+    for_each_vector_padded<kComplexPerVector, 2>(s, d, n, Vdx32fc{1, 0}, [&](const Vdx32fc* src, Vdx32fc* dst) {
         const VF x = load_pairs(src);
         const VD lo = inverse_pairs(to_f64_lo(x), vlevel, l2, met, k);
         const VD hi = inverse_pairs(to_f64_hi(x), vlevel, l2, met, k);
@@ -274,7 +254,7 @@ void replace_16sc(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level, Vdx16sc val
     std::uint32_t bits;
     __builtin_memcpy(&bits, &value, sizeof bits);
     const VI v = splat<VI>(static_cast<std::int32_t>(bits));
-    for_vectors<VI::lanes>(s, d, n, Vdx16sc{0, 0}, [&](const Vdx16sc* src, Vdx16sc* dst) {
+    for_each_vector_padded<VI::lanes, 2>(s, d, n, Vdx16sc{0, 0}, [&](const Vdx16sc* src, Vdx16sc* dst) {
         const VS x = VS::loadu(src);
         const VI q = madd(x, x) ^ flip;
         const VI hit = Lt ? cmpgt(l2, q) : cmpgt(q, l2);
@@ -288,7 +268,7 @@ template <bool Lt>
 void clamp_16sc(const Vdx16sc* s, Vdx16sc* d, int n, Vdx16s level) noexcept {
     const Constants k;
     const VD vlevel = VD::set1(level), l2 = vlevel * vlevel;
-    for_vectors<VI::lanes / 2>(s, d, n, Vdx16sc{0, 0}, [&](const Vdx16sc* src, Vdx16sc* dst) {
+    for_each_vector_padded<VI::lanes / 2, 2>(s, d, n, Vdx16sc{0, 0}, [&](const Vdx16sc* src, Vdx16sc* dst) {
         const VI x = load_as_i32<std::int16_t, kWidth>(reinterpret_cast<const std::int16_t*>(src));
         VD lo = to_f64_lo(x), hi = to_f64_hi(x);
         const VD s_lo = magnitude2(lo), s_hi = magnitude2(hi);
@@ -359,7 +339,7 @@ template <bool Lt>
 void clamp_64fc(const Vdx64fc* s, Vdx64fc* d, int n, double level) noexcept {
     const Band band(level);
     const LD l = level, l2 = l * l;
-    for_vectors<kComplex64PerVector>(s, d, n, Vdx64fc{0, 0}, [&](const Vdx64fc* src, Vdx64fc* dst) {
+    for_each_vector_padded<kComplex64PerVector, 2>(s, d, n, Vdx64fc{0, 0}, [&](const Vdx64fc* src, Vdx64fc* dst) {
         const VD x = VD::loadu(reinterpret_cast<const double*>(src));
         const VD q = magnitude2(x);
         if (!any_lane(or_bits(passes<Lt>(q, band.l2), band.unsure(q)))) {
@@ -379,7 +359,7 @@ void replace_64fc(const Vdx64fc* s, Vdx64fc* d, int n, double level, Vdx64fc val
     const Band band(level);
     const LD l2 = LD(level) * level;
     const VD v = set_pairs<kWidth>(value.re, value.im);
-    for_vectors<kComplex64PerVector>(s, d, n, Vdx64fc{0, 0}, [&](const Vdx64fc* src, Vdx64fc* dst) {
+    for_each_vector_padded<kComplex64PerVector, 2>(s, d, n, Vdx64fc{0, 0}, [&](const Vdx64fc* src, Vdx64fc* dst) {
         const VD x = VD::loadu(reinterpret_cast<const double*>(src));
         const VD q = magnitude2(x);
         if (!any_lane(band.unsure(q))) {

@@ -12,6 +12,7 @@
 
 #include "types.h"
 #include "vdxs.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -61,11 +62,6 @@ struct ThreshKernels {
     bool (*inverse_64fc)(const Vdx64fc* s, Vdx64fc* d, int n, Vdx64f level) noexcept;
 };
 
-namespace sse41 {
-extern const ThreshKernels thresh_kernels;
-}
-namespace avx2 {
-extern const ThreshKernels thresh_kernels;
-}
+VDX_KERNEL_TABLE(ThreshKernels, thresh_kernels, "stats/thresh_kernels")
 
 }  // namespace vdx

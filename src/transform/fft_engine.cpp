@@ -44,11 +44,11 @@ template <class T>
 const Kernels<T>& kernels() noexcept;
 template <>
 const Kernels<float>& kernels<float>() noexcept {
-    return Variant<Kernels<float>, &sse41::fft_kernels_32f, &avx2::fft_kernels_32f>::table();
+    return Variant<Kernels<float>, &fft_kernels_32f_variants>::table();
 }
 template <>
 const Kernels<double>& kernels<double>() noexcept {
-    return Variant<Kernels<double>, &sse41::fft_kernels_64f, &avx2::fft_kernels_64f>::table();
+    return Variant<Kernels<double>, &fft_kernels_64f_variants>::table();
 }
 
 constexpr long round32(long bytes) noexcept { return (bytes + 31) & ~31L; }

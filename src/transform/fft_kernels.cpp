@@ -46,8 +46,13 @@ inline T sqrt_half() { return static_cast<T>(0.707106781186547524400844362104849
 
 // ---- vectors of complex pairs
 
+// Bytes per vector for T: the variant's width, but at most four pairs, the
+// group the stages and their twiddle tables are laid out in (so 64-byte
+// vectors serve doubles, and floats stay at 32 bytes).
 template <class T>
-using V = Vec<T, kWidth>;
+inline constexpr int kW = kWidth / 2 / static_cast<int>(sizeof(T)) > 4 ? 8 * static_cast<int>(sizeof(T)) : kWidth;
+template <class T>
+using V = Vec<T, kW<T>>;
 template <class T>
 inline constexpr int kPairs = V<T>::lanes / 2;
 
@@ -180,7 +185,7 @@ template <bool Inv, class T, int N, class X>
 // twice, then the G imaginary parts each twice.
 template <class T, int N, int G>
 struct LaneTwiddles {
-    alignas(32) T w[N / G][4 * G];
+    alignas(64) T w[N / G][4 * G];
     static constexpr LaneTwiddles make() {
         LaneTwiddles t{};
         for (int k1 = 0; k1 < N / G; ++k1)
@@ -240,7 +245,7 @@ template <class T, int W, int N, bool Inv, bool Scale>
 // the first pass, so src may be dst.
 template <class T, int R1, int R2, int G>
 struct GridTwiddles {
-    alignas(32) T w[R1][R2 / G][4 * G];  // [k1][column block]: G re twice, G im twice
+    alignas(64) T w[R1][R2 / G][4 * G];  // [k1][column block]: G re twice, G im twice
     static constexpr GridTwiddles make() {
         GridTwiddles t{};
         for (int k1 = 0; k1 < R1; ++k1)
@@ -262,7 +267,7 @@ template <class T, int W, int R1, int R2, bool Inv, bool Scale>
     constexpr int G = Vt::lanes / 2;
     static_assert(R1 % G == 0 && R2 % G == 0, "whole transpose blocks");
     constexpr const GridTwiddles<T, R1, R2, G>& tw = kGridTwiddles<T, R1, R2, G>;
-    alignas(32) T block[2 * R1 * R2];
+    alignas(64) T block[2 * R1 * R2];
 #pragma GCC unroll 8
     for (int cb = 0; cb < R2 / G; ++cb) {
         Vt a[R1];
@@ -295,13 +300,13 @@ template <class T, int W, int R1, int R2, bool Inv, bool Scale>
 // the registers between loads and stores.
 template <class T, int N, bool Inv, bool Scale>
 [[gnu::flatten]] void small_kernel(const T* src, T* dst, T factor) noexcept {
-    constexpr int G = Vec<T, kWidth>::lanes / 2, G16 = Vec<T, 16>::lanes / 2;
+    constexpr int G = kPairs<T>, G16 = Vec<T, 16>::lanes / 2;
     // One pass while N/G vectors fit the sixteen registers, two passes
     // through a local block beyond (measured per variant).
-    if constexpr (N == 32 && kWidth == 16) {
-        small_grid<T, kWidth, 4, 8, Inv, Scale>(src, dst, factor);
+    if constexpr (N == 32 && kW<T> == 16) {
+        small_grid<T, kW<T>, 4, 8, Inv, Scale>(src, dst, factor);
     } else if constexpr (N >= G * G) {
-        small_vectors<T, kWidth, N, Inv, Scale>(src, dst, factor);
+        small_vectors<T, kW<T>, N, Inv, Scale>(src, dst, factor);
     } else if constexpr (N >= G16 * G16) {
         small_vectors<T, 16, N, Inv, Scale>(src, dst, factor);
     } else {
@@ -358,8 +363,8 @@ template <class T, int B, bool Inv, From Src>
     for (int u = 0; u < B; ++u) {
         const long e = (e0 + u * ustep) * stride;
         if constexpr (Src == From::pairs) a[u] = Vt::loadu(src + 2 * e);
-        else if constexpr (Src == From::strided) a[u] = load_pairs<kWidth>(src + 2 * e, stride);
-        else a[u] = load_parts<kWidth>(src + e, im + e, stride);
+        else if constexpr (Src == From::strided) a[u] = load_pairs<kW<T>>(src + 2 * e, stride);
+        else a[u] = load_parts<kW<T>>(src + e, im + e, stride);
     }
     if constexpr (B == 4) dft4<Inv>(a[0], a[1], a[2], a[3]);
     else dft8<Inv, T>(a);
@@ -413,7 +418,7 @@ template <class T, int B, bool Inv>
     constexpr int G = kPairs<T>;
     Vt a[B], b[B];
 #pragma GCC unroll 8
-    for (int u = 0; u < B; ++u) load_pair_columns<kWidth>(src + 2 * (e0 + u * ustep) * stride, stride, a[u], b[u]);
+    for (int u = 0; u < B; ++u) load_pair_columns<kW<T>>(src + 2 * (e0 + u * ustep) * stride, stride, a[u], b[u]);
     if constexpr (B == 4) {
         dft4<Inv>(a[0], a[1], a[2], a[3]);
         dft4<Inv>(b[0], b[1], b[2], b[3]);
@@ -610,7 +615,7 @@ template <class T, bool Inv>
 void twiddle_row_impl(const T* in, T* out, int width, const T* t2, T cre, T cim) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
-    const Vt c = set_pairs<kWidth>(cre, cim);
+    const Vt c = set_pairs<kW<T>>(cre, cim);
     for (int d = 0; d < width; d += G) {
         const Vt w = twiddle<false>(Vt::load(t2 + 2 * d), c);
         twiddle<Inv>(Vt::loadu(in + 2 * d), w).store(out + 2 * d);
@@ -632,8 +637,8 @@ void radix4_rows_impl(T* data, int rows, int width, int L, const T* tw) noexcept
     for (int b = 0; b < rows; b += L) {
         for (int k = 0; k < q; ++k) {
             const T* w = tw + 6 * k;
-            const Vt w1 = set_pairs<kWidth>(w[0], w[1]), w2 = set_pairs<kWidth>(w[2], w[3]),
-                     w3 = set_pairs<kWidth>(w[4], w[5]);
+            const Vt w1 = set_pairs<kW<T>>(w[0], w[1]), w2 = set_pairs<kW<T>>(w[2], w[3]),
+                     w3 = set_pairs<kW<T>>(w[4], w[5]);
             T* p0 = data + (b + k) * rw;
             T* p1 = p0 + q * rw;
             T* p2 = p1 + q * rw;

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include "kernel_tables.h"
 
 namespace vdx {
 namespace fft {
@@ -63,13 +64,7 @@ struct Kernels {
 
 }  // namespace fft
 
-namespace sse41 {
-extern const fft::Kernels<float> fft_kernels_32f;
-extern const fft::Kernels<double> fft_kernels_64f;
-}  // namespace sse41
-namespace avx2 {
-extern const fft::Kernels<float> fft_kernels_32f;
-extern const fft::Kernels<double> fft_kernels_64f;
-}  // namespace avx2
+VDX_KERNEL_TABLE(fft::Kernels<float>, fft_kernels_32f, "transform/fft_kernels")
+VDX_KERNEL_TABLE(fft::Kernels<double>, fft_kernels_64f, "transform/fft_kernels")
 
 }  // namespace vdx

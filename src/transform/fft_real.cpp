@@ -50,7 +50,7 @@ namespace vdx::fft {
 namespace {
 
 using packed::Layout;
-using RealVariant = Variant<FftRealKernels, &sse41::fft_real_kernels, &avx2::fft_real_kernels>;
+using RealVariant = Variant<FftRealKernels, &fft_real_kernels_variants>;
 
 template <class T>
 struct RealFamily;

@@ -21,6 +21,7 @@
 #pragma once
 
 #include "vdxs.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -39,11 +40,6 @@ struct FftRealKernels {
     FftRealRecombination<Vdx64f> f64;
 };
 
-namespace sse41 {
-extern const FftRealKernels fft_real_kernels;
-}
-namespace avx2 {
-extern const FftRealKernels fft_real_kernels;
-}
+VDX_KERNEL_TABLE(FftRealKernels, fft_real_kernels, "transform/fft_real_kernels")
 
 }  // namespace vdx

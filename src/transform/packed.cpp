@@ -32,7 +32,7 @@ namespace {
 
 using vdx::PackedKernels;
 using vdx::packed::Layout;
-using PackedVariant = vdx::Variant<PackedKernels, &vdx::sse41::packed_kernels, &vdx::avx2::packed_kernels>;
+using PackedVariant = vdx::Variant<PackedKernels, &vdx::packed_kernels_variants>;
 
 // ---------------------------------------------------------------- products
 

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "vdxs.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -26,11 +27,6 @@ struct PackedKernels {
     PackedPairKernels<Vdx64f> f64;
 };
 
-namespace sse41 {
-extern const PackedKernels packed_kernels;
-}
-namespace avx2 {
-extern const PackedKernels packed_kernels;
-}
+VDX_KERNEL_TABLE(PackedKernels, packed_kernels, "transform/packed_kernels")
 
 }  // namespace vdx

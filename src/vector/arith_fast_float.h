@@ -15,7 +15,7 @@
 
 namespace vdx::arith {
 
-using ArithFloatVariant = Variant<ArithFloatKernels, &sse41::arith_float_kernels, &avx2::arith_float_kernels>;
+using ArithFloatVariant = Variant<ArithFloatKernels, &arith_float_kernels_variants>;
 
 // The kernel set of element type T in a variant's table: every
 // floating-point element type, real or complex, has one.

@@ -24,7 +24,7 @@ namespace int_fast {
 
 // The kernels of the variant this process runs.
 inline const ArithIntKernels& kernels() noexcept {
-    return Variant<ArithIntKernels, &sse41::arith_int_kernels, &avx2::arith_int_kernels>::table();
+    return Variant<ArithIntKernels, &arith_int_kernels_variants>::table();
 }
 
 template <class T>

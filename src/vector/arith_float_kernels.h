@@ -14,6 +14,7 @@
 
 #include "vdxs.h"
 #include "vector/arith_rules.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -48,11 +49,6 @@ struct ArithFloatKernels {
     void (*add_product_c_32f)(const Vdx32f* x, Vdx32f k, Vdx32f* acc, int n) noexcept;
 };
 
-namespace sse41 {
-extern const ArithFloatKernels arith_float_kernels;
-}
-namespace avx2 {
-extern const ArithFloatKernels arith_float_kernels;
-}
+VDX_KERNEL_TABLE(ArithFloatKernels, arith_float_kernels, "vector/arith_float_kernels")
 
 }  // namespace vdx

@@ -601,19 +601,19 @@ bool div_constant_vector(const T* a, T k, T* d, int n, const Ctx& c) noexcept {
 template <Op O>
 void bytes_to_16u(const Vdx8u* a, const Vdx8u* b, Vdx16u* d, int n) noexcept {
     using V = Vec<std::uint16_t, W>;
-    int i = 0;
-    for (; i + V::lanes <= n; i += V::lanes) {
-        const V x = load_u8_as_u16<W>(a + i), y = load_u8_as_u16<W>(b + i);
-        (O == Op::add ? x + y : x * y).storeu(d + i);
-    }
-    for (; i < n; ++i) d[i] = arith::Sat<O>::template apply<Vdx16u>(a[i], b[i], Ctx{});
+    for_each_vector<V::lanes>(
+        n,
+        [&](int i) {
+            const V x = load_u8_as_u16<W>(a + i), y = load_u8_as_u16<W>(b + i);
+            (O == Op::add ? x + y : x * y).storeu(d + i);
+        },
+        [&](int i) { d[i] = arith::Sat<O>::template apply<Vdx16u>(a[i], b[i], Ctx{}); });
 }
 
 void add_16s32s(const Vdx16s* a, const Vdx32s* b, Vdx32s* d, int n) noexcept {
-    int i = 0;
-    for (; i + VI32::lanes <= n; i += VI32::lanes)
-        S32::saturated<Op::add>(load_as_i32<Vdx16s, W>(a + i), VI32::loadu(b + i)).storeu(d + i);
-    for (; i < n; ++i) d[i] = arith::Sat<Op::add>::apply<Vdx32s>(a[i], b[i], Ctx{});
+    for_each_vector<VI32::lanes>(
+        n, [&](int i) { S32::saturated<Op::add>(load_as_i32<Vdx16s, W>(a + i), VI32::loadu(b + i)).storeu(d + i); },
+        [&](int i) { d[i] = arith::Sat<Op::add>::apply<Vdx32s>(a[i], b[i], Ctx{}); });
 }
 
 // Products of two Vdx16s are exact in 32 bits (at most 2^30 in magnitude),

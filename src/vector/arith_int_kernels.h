@@ -21,6 +21,7 @@
 
 #include "vdxs.h"
 #include "vector/arith_rules.h"
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -58,11 +59,6 @@ struct ArithIntKernels {
     WideningArithOps widening;
 };
 
-namespace sse41 {
-extern const ArithIntKernels arith_int_kernels;
-}
-namespace avx2 {
-extern const ArithIntKernels arith_int_kernels;
-}
+VDX_KERNEL_TABLE(ArithIntKernels, arith_int_kernels, "vector/arith_int_kernels")
 
 }  // namespace vdx

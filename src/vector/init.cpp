@@ -23,7 +23,7 @@
 namespace {
 
 // The kernels of the variant this process runs.
-using InitVariant = vdx::Variant<vdx::InitKernels, &vdx::sse41::init_kernels, &vdx::avx2::init_kernels>;
+using InitVariant = vdx::Variant<vdx::InitKernels, &vdx::init_kernels_variants>;
 
 template <class Call>
 inline auto with_kernels(Call call) noexcept {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include "kernel_tables.h"
 
 namespace vdx {
 
@@ -44,11 +45,6 @@ struct InitKernels {
                            bool* clamped) noexcept;
 };
 
-namespace sse41 {
-extern const InitKernels init_kernels;
-}
-namespace avx2 {
-extern const InitKernels init_kernels;
-}
+VDX_KERNEL_TABLE(InitKernels, init_kernels, "vector/init_kernels")
 
 }  // namespace vdx
