@@ -2,8 +2,8 @@
 # instruction-set variant that builds it, through a generated wrapper that
 # sets VDX_ISA to the variant's namespace.  The variants, their flags, the
 # core-library features they need and the kernel sources they build come
-# from src/core/variants.def, which the C++ code reads too (isa.h).
-set(VDX_VARIANTS_FILE ${PROJECT_SOURCE_DIR}/src/core/variants.def)
+# from src/core/runtime/variants.def, which the C++ code reads too (isa.h).
+set(VDX_VARIANTS_FILE ${PROJECT_SOURCE_DIR}/src/core/runtime/variants.def)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VDX_VARIANTS_FILE}
   ${PROJECT_SOURCE_DIR}/platform/vdxcore/vdxcore.h)
 
@@ -15,7 +15,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/variants.cmake)
 # chosen (families run the best variant below).  The AVX-512 FFT kernels
 # are left out by default: on the machines measured they win at 2^6..2^7
 # points and lose at 2^8 and beyond (64fc).
-set(VDXS_DISABLED_VARIANTS avx512 CACHE STRING "kernel variants of src/core/variants.def left out of the build")
+set(VDXS_DISABLED_VARIANTS avx512 CACHE STRING "kernel variants of src/core/runtime/variants.def left out of the build")
 foreach(isa ${VDXS_DISABLED_VARIANTS})
   if(NOT isa IN_LIST VDX_VARIANTS)
     message(FATAL_ERROR "VDXS_DISABLED_VARIANTS: ${isa} is not in ${VDX_VARIANTS_FILE}")

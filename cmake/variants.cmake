@@ -1,4 +1,4 @@
-# The kernel variants as data: reads src/core/variants.def (VARIANTS_FILE)
+# The kernel variants as data: reads src/core/runtime/variants.def (VARIANTS_FILE)
 # and platform/vdxcore/vdxcore.h (FEATURES_FILE) into
 #   VDX_VARIANTS                 the names, floor first;
 #   VDX_VARIANT_FLAGS_<name>     compiler flags;

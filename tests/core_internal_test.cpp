@@ -10,9 +10,9 @@
 #include <set>
 #include <vector>
 
-#include "isa.h"
-#include "object.h"
-#include "parallel.h"
+#include "runtime/isa.h"
+#include "runtime/object.h"
+#include "runtime/parallel.h"
 #include "vdxcore.h"
 
 namespace {

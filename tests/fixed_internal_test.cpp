@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "convert.h"
+#include "numeric/convert.h"
 #include "exact_rules.h"
-#include "fixed.h"
-#include "isa.h"
+#include "numeric/fixed.h"
+#include "runtime/isa.h"
 #include "kernel_variants.h"
 #include "mismatches.h"
 #include "vdxcore.h"

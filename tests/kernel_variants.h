@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 #include "vdxcore.h"
 
 template <class Table>

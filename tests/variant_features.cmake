@@ -1,5 +1,5 @@
 # Every variant object uses only instructions of the features its entry in
-# src/core/variants.def requires (the glue objects: those of the floor
+# src/core/runtime/variants.def requires (the glue objects: those of the floor
 # variant), so that the run-time choice never lands on a processor without
 # one of them.  objdump lists each object; each feature below is recognised
 # by its mnemonics or registers.  Fails naming the object, the feature and

@@ -25,7 +25,7 @@
  *     0x8000 AVX-512BW   0x10000 AVX-512DQ   0x20000 AVX-512VL
  *          (each with OS support for the ZMM state)
  *   The signal library's kernel variants each need a set of these bits
- *   (src/core/variants.def); hiding one bit of a set rules its variant out.
+ *   (src/core/runtime/variants.def); hiding one bit of a set rules its variant out.
  *
  * Thread count (ownGetNumThreads)
  *   By default the number of processors this process may run on

@@ -34,10 +34,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "api.h"
-#include "checks.h"
-#include "fixed.h"
-#include "isa.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "numeric/fixed.h"
+#include "runtime/isa.h"
 #include "math/explog_kernels.h"
 #include "math/explog_tables.h"
 

@@ -26,7 +26,7 @@
 #pragma once
 
 #include "vdxs.h"
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 

@@ -23,7 +23,7 @@
 
 #include <cstdint>
 
-#include "fixed.h"
+#include "numeric/fixed.h"
 
 namespace vdx::explog {
 

@@ -17,12 +17,12 @@
 // first element and index 0 are reported then).
 #include <cstdint>
 
-#include "api.h"
-#include "checks.h"
-#include "fixed.h"
-#include "isa.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "numeric/fixed.h"
+#include "runtime/isa.h"
 #include "stats/reduce_kernels.h"
-#include "types.h"
+#include "numeric/types.h"
 
 namespace {
 

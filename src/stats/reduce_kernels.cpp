@@ -27,8 +27,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "simd.h"
-#include "types.h"
+#include "simd/simd.h"
+#include "numeric/types.h"
 
 namespace vdx {
 namespace VDX_ISA {

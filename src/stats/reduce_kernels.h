@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #include "vdxs.h"
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 

@@ -30,9 +30,9 @@
 #include <cmath>
 #include <utility>
 
-#include "api.h"
-#include "checks.h"
-#include "types.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "numeric/types.h"
 
 namespace {
 

@@ -41,10 +41,10 @@
 #include <cstring>
 #include <utility>
 
-#include "api.h"
-#include "checks.h"
-#include "parallel.h"
-#include "types.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "runtime/parallel.h"
+#include "numeric/types.h"
 #include "vdxcore.h"
 
 namespace {

@@ -30,12 +30,12 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "api.h"
-#include "checks.h"
-#include "isa.h"
-#include "parallel.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "runtime/isa.h"
+#include "runtime/parallel.h"
 #include "stats/thresh_kernels.h"
-#include "types.h"
+#include "numeric/types.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 
 #include <cstdint>
 
-#include "simd.h"
+#include "simd/simd.h"
 
 namespace vdx {
 namespace VDX_ISA {

@@ -10,9 +10,9 @@
 // passes a test, and the element is kept.
 #pragma once
 
-#include "types.h"
+#include "numeric/types.h"
 #include "vdxs.h"
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 

@@ -12,11 +12,11 @@
 #include <cmath>
 #include <cstring>
 
-#include "api.h"
-#include "checks.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
 #include "fft_engine.h"
 #include "fft_spec.h"
-#include "object.h"
+#include "runtime/object.h"
 
 namespace vdx {
 namespace fft {

@@ -32,8 +32,8 @@
 
 #include "fft_kernels.h"
 #include "fft_tables.h"
-#include "isa.h"
-#include "parallel.h"
+#include "runtime/isa.h"
+#include "runtime/parallel.h"
 #include "vdxcore.h"
 
 namespace vdx {

@@ -44,11 +44,11 @@
 #include <cstring>
 #include <type_traits>
 
-#include "api.h"
-#include "checks.h"
-#include "convert.h"
-#include "fixed.h"
-#include "object.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "numeric/convert.h"
+#include "numeric/fixed.h"
+#include "runtime/object.h"
 #include "transform/fft_engine.h"
 #include "transform/fft_real.h"
 #include "transform/fft_spec.h"

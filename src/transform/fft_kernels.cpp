@@ -11,7 +11,7 @@
 #include "fft_kernels.h"
 
 #include "fft_tables.h"
-#include "simd.h"
+#include "simd/simd.h"
 
 namespace vdx {
 namespace VDX_ISA {

@@ -15,7 +15,7 @@
 #pragma once
 
 #include <cstdint>
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 namespace fft {

@@ -36,15 +36,15 @@
 #include <cstring>
 #include <immintrin.h>
 
-#include "api.h"
-#include "checks.h"
-#include "isa.h"
-#include "object.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "runtime/isa.h"
+#include "runtime/object.h"
 #include "transform/fft_real.h"
 #include "transform/fft_real_kernels.h"
 #include "transform/fft_spec.h"
 #include "transform/fft_tables.h"
-#include "types.h"
+#include "numeric/types.h"
 
 namespace vdx::fft {
 namespace {

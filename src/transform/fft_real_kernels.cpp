@@ -7,7 +7,7 @@
 // a time otherwise.
 #include "transform/fft_real_kernels.h"
 
-#include "simd.h"
+#include "simd/simd.h"
 
 namespace vdx {
 namespace VDX_ISA {

@@ -9,10 +9,10 @@
 
 #include <cstdint>
 
-#include "checks.h"
+#include "runtime/checks.h"
 #include "fft_engine.h"
-#include "object.h"
-#include "object_ids.h"
+#include "runtime/object.h"
+#include "runtime/object_ids.h"
 #include "vdxs.h"
 
 namespace vdx {

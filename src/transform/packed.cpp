@@ -20,13 +20,13 @@
 // 16-bit imaginary part saturates (-(-32768) gives 32767).
 #include <cstdint>
 
-#include "api.h"
-#include "checks.h"
-#include "fixed.h"
-#include "isa.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "numeric/fixed.h"
+#include "runtime/isa.h"
 #include "transform/packed.h"
 #include "transform/packed_kernels.h"
-#include "types.h"
+#include "numeric/types.h"
 
 namespace {
 

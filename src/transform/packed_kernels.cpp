@@ -5,7 +5,7 @@
 // every pair gets the lanes' arithmetic.
 #include "transform/packed_kernels.h"
 
-#include "simd.h"
+#include "simd/simd.h"
 
 namespace vdx {
 namespace VDX_ISA {

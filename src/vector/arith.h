@@ -16,9 +16,9 @@
 
 #include <climits>
 
-#include "api.h"
-#include "checks.h"
-#include "parallel.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "runtime/parallel.h"
 #include "vector/arith_fast.h"
 #include "vector/arith_rules.h"
 

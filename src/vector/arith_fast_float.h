@@ -9,7 +9,7 @@
 // status.
 #pragma once
 
-#include "isa.h"
+#include "runtime/isa.h"
 #include "vector/arith_fast.h"
 #include "vector/arith_float_kernels.h"
 

@@ -14,7 +14,7 @@
 
 #include <type_traits>
 
-#include "isa.h"
+#include "runtime/isa.h"
 #include "vector/arith_fast.h"
 #include "vector/arith_int_kernels.h"
 

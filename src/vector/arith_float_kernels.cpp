@@ -25,7 +25,7 @@
 // are written with streaming stores (for_vectors).
 #include "vector/arith_float_kernels.h"
 
-#include "simd.h"
+#include "simd/simd.h"
 #include "vector/arith_rules.h"
 
 namespace vdx {

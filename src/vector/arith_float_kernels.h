@@ -14,7 +14,7 @@
 
 #include "vdxs.h"
 #include "vector/arith_rules.h"
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 

@@ -44,8 +44,8 @@
 // scalar rule.
 #include "vector/arith_int_kernels.h"
 
-#include "fixed.h"
-#include "simd.h"
+#include "numeric/fixed.h"
+#include "simd/simd.h"
 #include "vector/arith_rules.h"
 
 namespace vdx {

@@ -32,8 +32,8 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "fixed.h"
-#include "types.h"
+#include "numeric/fixed.h"
+#include "numeric/types.h"
 #include "vdxs.h"
 
 namespace vdx::arith {

@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "api.h"
-#include "checks.h"
-#include "isa.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
+#include "runtime/isa.h"
 #include "vector/init_kernels.h"
 
 namespace {

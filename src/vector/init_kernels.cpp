@@ -21,7 +21,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "simd.h"
+#include "simd/simd.h"
 
 namespace vdx {
 namespace VDX_ISA {

@@ -10,7 +10,7 @@
 #pragma once
 
 #include <cstdint>
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 

@@ -1,6 +1,6 @@
 // Byte reordering and repeated patterns (initialization family).
 //
-// Part of the vector layer (simd.h); lives in vdx::VDX_ISA.
+// One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
 // ---- byte reordering and patterns (initialization family)

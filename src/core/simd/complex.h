@@ -1,6 +1,6 @@
 // (re, im) pairs: packed-spectrum products, FFT loads, stores and transposes.
 //
-// Part of the vector layer (simd.h); lives in vdx::VDX_ISA.
+// One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
 // ---- complex pairs (packed-spectrum arithmetic, real FFT)

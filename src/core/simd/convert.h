@@ -1,6 +1,6 @@
 // Lane-type conversions: integer and floating-point lanes, float and double lanes, bit views.
 //
-// Part of the vector layer (simd.h); lives in vdx::VDX_ISA.
+// One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
 // ---- conversions

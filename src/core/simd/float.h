@@ -5,7 +5,7 @@
 // else.  Where the instruction sets spell an operation differently
 // (comparisons, pair shuffles), the spelling is chosen per width below, once.
 //
-// Part of the vector layer (simd.h); lives in vdx::VDX_ISA.
+// One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
 template <class T>

@@ -1,6 +1,6 @@
 // Integer arithmetic, one macro per width.
 //
-// Part of the vector layer (simd.h); lives in vdx::VDX_ISA.
+// One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
 // ---- arithmetic (integers)

@@ -8,7 +8,7 @@
 // ...), then single steps.  The bodies are inlined: the loops compile as the
 // hand-written ones did.
 //
-// Part of the vector layer (simd.h); lives in vdx::VDX_ISA.
+// One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
 template <int Step, int Unroll = 1, class Index, class Vector, class Tail>

@@ -1,6 +1,6 @@
 // Integer and raw-byte vector types, 16 and 32 bytes.
 //
-// Part of the vector layer (simd.h); lives in vdx::VDX_ISA.
+// One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
 // ---- integer and raw-byte vectors, 16 bytes

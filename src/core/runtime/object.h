@@ -55,8 +55,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "api.h"
-#include "checks.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
 
 namespace vdx {
 

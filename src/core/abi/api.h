@@ -10,6 +10,6 @@
 
 #define VDX_DISPATCH(name) extern "C" VDX_HIDDEN decltype(::name) y8_##name;
 #define VDX_IN_PLACE(name)
-#include "exports.def"
+#include "abi/exports.def"
 #undef VDX_DISPATCH
 #undef VDX_IN_PLACE

@@ -10,7 +10,7 @@
 
 #include <atomic>
 
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 

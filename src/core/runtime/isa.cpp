@@ -1,4 +1,4 @@
-#include "isa.h"
+#include "runtime/isa.h"
 
 #include "vdxcore.h"
 

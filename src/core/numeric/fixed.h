@@ -19,7 +19,7 @@
 
 #include <cstdint>
 
-#include "types.h"
+#include "numeric/types.h"
 #include "vdxs.h"
 
 #ifndef VDX_ALWAYS_INLINE

@@ -1,6 +1,6 @@
 // vdxsMalloc_* and vdxsFree: the library's allocator, over the core library.
-#include "api.h"
-#include "checks.h"
+#include "abi/api.h"
+#include "runtime/checks.h"
 #include "vdxcore.h"
 
 namespace {

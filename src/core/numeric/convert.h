@@ -13,9 +13,9 @@
 // body and tail alike.
 #pragma once
 
-#include "fixed.h"
+#include "numeric/fixed.h"
 #include "vdxs.h"
-#include "kernel_tables.h"
+#include "runtime/kernel_tables.h"
 
 namespace vdx {
 
@@ -27,7 +27,7 @@ struct ConvertKernels {
     void (*convert_64f32s_sfs)(const Vdx64f* src, Vdx32s* dst, int len, Pow2Scale<double> scale);
 };
 
-VDX_KERNEL_TABLE(ConvertKernels, convert_kernels, "core/convert_kernels")
+VDX_KERNEL_TABLE(ConvertKernels, convert_kernels, "numeric/convert_kernels")
 
 // The variant this process runs (chosen once).
 const ConvertKernels& convert_kernels() noexcept;

@@ -2,9 +2,9 @@
 // variant.  Tails use the scalar rules of fixed.h (forced inline), which give
 // the same results as the vector body: both compute x * first * second with
 // the same two roundings, and the rest is exact.
-#include "convert.h"
-#include "fixed.h"
-#include "simd.h"
+#include "numeric/convert.h"
+#include "numeric/fixed.h"
+#include "simd/simd.h"
 
 namespace vdx {
 namespace VDX_ISA {

@@ -1,6 +1,6 @@
-#include "convert.h"
+#include "numeric/convert.h"
 
-#include "isa.h"
+#include "runtime/isa.h"
 
 namespace vdx {
 

@@ -28,6 +28,6 @@ name:                                                                   \
 
 #define VDX_IN_PLACE(name)
 
-#include "exports.def"
+#include "abi/exports.def"
 
     .section .note.GNU-stack, "", @progbits

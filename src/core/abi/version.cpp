@@ -1,5 +1,5 @@
 // vdxsGetLibVersion: the one export without a dispatch slot.
-#include "api.h"
+#include "abi/api.h"
 #include "vdxcore.h"
 
 namespace {

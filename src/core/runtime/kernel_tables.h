@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "variants.def"
+#include "runtime/variants.def"
 
 namespace vdx {
 
