@@ -24,108 +24,67 @@ using ToInt16 = FloatProductToIntRule;
 using ToInt64 = DoubleTimesInt64Rule;
 
 const Registry& members() {
-    static const Registry all = [] {
-        Registry r;
+    static const Registry all = registry(
         // Add
-        r.push_back(ROW_VV(Add_16s32f, kFwd, FAdd, Vdx16s, Vdx16s, Vdx32f));
-        r.push_back(ROW_VV(Add_32f, kFwd, FAdd, Vdx32f, Vdx32f, Vdx32f));
-        r.push_back(ROW_VV(Add_32fc, kFwd, FAdd, Vdx32fc, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VV(Add_64f, kFwd, FAdd, Vdx64f, Vdx64f, Vdx64f));
-        r.push_back(ROW_VV(Add_64fc, kFwd, FAdd, Vdx64fc, Vdx64fc, Vdx64fc));
-        r.push_back(ROW_VVI(Add_32f_I, kFwd, FAdd, Vdx32f, Vdx32f));
-        r.push_back(ROW_VVI(Add_32fc_I, kFwd, FAdd, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VVI(Add_64f_I, kFwd, FAdd, Vdx64f, Vdx64f));
-        r.push_back(ROW_VVI(Add_64fc_I, kFwd, FAdd, Vdx64fc, Vdx64fc));
+        ROW_VV(Add_16s32f, kFwd, FAdd, Vdx16s, Vdx16s, Vdx32f),
+        ROWS_VV_I(Add_32f, kFwd, FAdd, Vdx32f, Vdx32f),
+        ROWS_VV_I(Add_32fc, kFwd, FAdd, Vdx32fc, Vdx32fc),
+        ROWS_VV_I(Add_64f, kFwd, FAdd, Vdx64f, Vdx64f),
+        ROWS_VV_I(Add_64fc, kFwd, FAdd, Vdx64fc, Vdx64fc),
         // AddC
-        r.push_back(ROW_VC(AddC_32f, kFwd, FAdd, Vdx32f, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VC(AddC_32fc, kFwd, FAdd, Vdx32fc, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VC(AddC_64f, kFwd, FAdd, Vdx64f, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VC(AddC_64fc, kFwd, FAdd, Vdx64fc, Vdx64fc, Vdx64fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(AddC_32f_I, kFwd, FAdd, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VCI(AddC_32fc_I, kFwd, FAdd, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(AddC_64f_I, kFwd, FAdd, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VCI(AddC_64fc_I, kFwd, FAdd, Vdx64fc, Vdx64fc, kZeroConstantOk));
+        ROWS_VC_I(AddC_32f, kFwd, FAdd, Vdx32f, kZeroOk, kZeroOk),
+        ROWS_VC_I(AddC_32fc, kFwd, FAdd, Vdx32fc, kZeroOk, kZeroOk),
+        ROWS_VC_I(AddC_64f, kFwd, FAdd, Vdx64f, kZeroOk, kZeroOk),
+        ROWS_VC_I(AddC_64fc, kFwd, FAdd, Vdx64fc, kZeroOk, kZeroOk),
         // AddProduct, AddProductC
-        r.push_back(ROW_MAC(AddProduct_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f));
-        r.push_back(ROW_MAC(AddProduct_64f, FloatMacRule, Vdx64f, Vdx64f, Vdx64f));
-        r.push_back(ROW_MAC(AddProduct_32fc, FloatMacRule, Vdx32fc, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_MAC(AddProduct_64fc, FloatMacRule, Vdx64fc, Vdx64fc, Vdx64fc));
-        r.push_back(ROW_MACC(AddProductC_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f));
+        ROW_MAC(AddProduct_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f),
+        ROW_MAC(AddProduct_64f, FloatMacRule, Vdx64f, Vdx64f, Vdx64f),
+        ROW_MAC(AddProduct_32fc, FloatMacRule, Vdx32fc, Vdx32fc, Vdx32fc),
+        ROW_MAC(AddProduct_64fc, FloatMacRule, Vdx64fc, Vdx64fc, Vdx64fc),
+        ROW_MACC(AddProductC_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f),
         // Sub: second minus first
-        r.push_back(ROW_VV(Sub_16s32f, kSwap, FSub, Vdx16s, Vdx16s, Vdx32f));
-        r.push_back(ROW_VV(Sub_32f, kSwap, FSub, Vdx32f, Vdx32f, Vdx32f));
-        r.push_back(ROW_VV(Sub_32fc, kSwap, FSub, Vdx32fc, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VV(Sub_64f, kSwap, FSub, Vdx64f, Vdx64f, Vdx64f));
-        r.push_back(ROW_VV(Sub_64fc, kSwap, FSub, Vdx64fc, Vdx64fc, Vdx64fc));
-        r.push_back(ROW_VVI(Sub_32f_I, kSwap, FSub, Vdx32f, Vdx32f));
-        r.push_back(ROW_VVI(Sub_32fc_I, kSwap, FSub, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VVI(Sub_64f_I, kSwap, FSub, Vdx64f, Vdx64f));
-        r.push_back(ROW_VVI(Sub_64fc_I, kSwap, FSub, Vdx64fc, Vdx64fc));
+        ROW_VV(Sub_16s32f, kSwap, FSub, Vdx16s, Vdx16s, Vdx32f),
+        ROWS_VV_I(Sub_32f, kSwap, FSub, Vdx32f, Vdx32f),
+        ROWS_VV_I(Sub_32fc, kSwap, FSub, Vdx32fc, Vdx32fc),
+        ROWS_VV_I(Sub_64f, kSwap, FSub, Vdx64f, Vdx64f),
+        ROWS_VV_I(Sub_64fc, kSwap, FSub, Vdx64fc, Vdx64fc),
         // SubC: element minus constant
-        r.push_back(ROW_VC(SubC_32f, kFwd, FSub, Vdx32f, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VC(SubC_32fc, kFwd, FSub, Vdx32fc, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VC(SubC_64f, kFwd, FSub, Vdx64f, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VC(SubC_64fc, kFwd, FSub, Vdx64fc, Vdx64fc, Vdx64fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubC_32f_I, kFwd, FSub, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubC_32fc_I, kFwd, FSub, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubC_64f_I, kFwd, FSub, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubC_64fc_I, kFwd, FSub, Vdx64fc, Vdx64fc, kZeroConstantOk));
+        ROWS_VC_I(SubC_32f, kFwd, FSub, Vdx32f, kZeroOk, kZeroOk),
+        ROWS_VC_I(SubC_32fc, kFwd, FSub, Vdx32fc, kZeroOk, kZeroOk),
+        ROWS_VC_I(SubC_64f, kFwd, FSub, Vdx64f, kZeroOk, kZeroOk),
+        ROWS_VC_I(SubC_64fc, kFwd, FSub, Vdx64fc, kZeroOk, kZeroOk),
         // SubCRev: constant minus element
-        r.push_back(ROW_VC(SubCRev_32f, kSwap, FSub, Vdx32f, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VC(SubCRev_32fc, kSwap, FSub, Vdx32fc, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VC(SubCRev_64f, kSwap, FSub, Vdx64f, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VC(SubCRev_64fc, kSwap, FSub, Vdx64fc, Vdx64fc, Vdx64fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubCRev_32f_I, kSwap, FSub, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubCRev_32fc_I, kSwap, FSub, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubCRev_64f_I, kSwap, FSub, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VCI(SubCRev_64fc_I, kSwap, FSub, Vdx64fc, Vdx64fc, kZeroConstantOk));
+        ROWS_VC_I(SubCRev_32f, kSwap, FSub, Vdx32f, kZeroOk, kZeroOk),
+        ROWS_VC_I(SubCRev_32fc, kSwap, FSub, Vdx32fc, kZeroOk, kZeroOk),
+        ROWS_VC_I(SubCRev_64f, kSwap, FSub, Vdx64f, kZeroOk, kZeroOk),
+        ROWS_VC_I(SubCRev_64fc, kSwap, FSub, Vdx64fc, kZeroOk, kZeroOk),
         // Mul
-        r.push_back(ROW_VV(Mul_16s32f, kFwd, FMul, Vdx16s, Vdx16s, Vdx32f));
-        r.push_back(ROW_VV(Mul_32f, kFwd, FMul, Vdx32f, Vdx32f, Vdx32f));
-        r.push_back(ROW_VV(Mul_32fc, kFwd, FMul, Vdx32fc, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VV(Mul_64f, kFwd, FMul, Vdx64f, Vdx64f, Vdx64f));
-        r.push_back(ROW_VV(Mul_64fc, kFwd, FMul, Vdx64fc, Vdx64fc, Vdx64fc));
-        r.push_back(ROW_VV(Mul_32f32fc, kFwd, FMul, Vdx32f, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VVI(Mul_32f_I, kFwd, FMul, Vdx32f, Vdx32f));
-        r.push_back(ROW_VVI(Mul_32fc_I, kFwd, FMul, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VVI(Mul_64f_I, kFwd, FMul, Vdx64f, Vdx64f));
-        r.push_back(ROW_VVI(Mul_64fc_I, kFwd, FMul, Vdx64fc, Vdx64fc));
-        r.push_back(ROW_VVI(Mul_32f32fc_I, kFwd, FMul, Vdx32f, Vdx32fc));
+        ROW_VV(Mul_16s32f, kFwd, FMul, Vdx16s, Vdx16s, Vdx32f),
+        ROWS_VV_I(Mul_32f, kFwd, FMul, Vdx32f, Vdx32f),
+        ROWS_VV_I(Mul_32fc, kFwd, FMul, Vdx32fc, Vdx32fc),
+        ROWS_VV_I(Mul_64f, kFwd, FMul, Vdx64f, Vdx64f),
+        ROWS_VV_I(Mul_64fc, kFwd, FMul, Vdx64fc, Vdx64fc),
+        ROWS_VV_I(Mul_32f32fc, kFwd, FMul, Vdx32f, Vdx32fc),
         // MulC
-        r.push_back(ROW_VC(MulC_32f, kFwd, FMul, Vdx32f, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VC(MulC_32fc, kFwd, FMul, Vdx32fc, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VC(MulC_64f, kFwd, FMul, Vdx64f, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VC(MulC_64fc, kFwd, FMul, Vdx64fc, Vdx64fc, Vdx64fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(MulC_32f_I, kFwd, FMul, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VCI(MulC_32fc_I, kFwd, FMul, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(MulC_64f_I, kFwd, FMul, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VCI(MulC_64fc_I, kFwd, FMul, Vdx64fc, Vdx64fc, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(MulC_32f16s_Sfs, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC(MulC_Low_32f16s, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_64f64s_ISfs, kFwd, ToInt64, Vdx64f, Vdx64s, kZeroConstantOk));
+        ROWS_VC_I(MulC_32f, kFwd, FMul, Vdx32f, kZeroOk, kZeroOk),
+        ROWS_VC_I(MulC_32fc, kFwd, FMul, Vdx32fc, kZeroOk, kZeroOk),
+        ROWS_VC_I(MulC_64f, kFwd, FMul, Vdx64f, kZeroOk, kZeroOk),
+        ROWS_VC_I(MulC_64fc, kFwd, FMul, Vdx64fc, kZeroOk, kZeroOk),
+        ROW_VC_SFS(MulC_32f16s_Sfs, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroOk),
+        ROW_VC(MulC_Low_32f16s, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroOk),
+        ROW_VCI_SFS(MulC_64f64s_ISfs, kFwd, ToInt64, Vdx64f, Vdx64s, kZeroOk),
         // Div: second over first
-        r.push_back(ROW_VV(Div_32f, kSwap, FDiv, Vdx32f, Vdx32f, Vdx32f));
-        r.push_back(ROW_VV(Div_32fc, kSwap, FDiv, Vdx32fc, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VV(Div_64f, kSwap, FDiv, Vdx64f, Vdx64f, Vdx64f));
-        r.push_back(ROW_VV(Div_64fc, kSwap, FDiv, Vdx64fc, Vdx64fc, Vdx64fc));
-        r.push_back(ROW_VVI(Div_32f_I, kSwap, FDiv, Vdx32f, Vdx32f));
-        r.push_back(ROW_VVI(Div_32fc_I, kSwap, FDiv, Vdx32fc, Vdx32fc));
-        r.push_back(ROW_VVI(Div_64f_I, kSwap, FDiv, Vdx64f, Vdx64f));
-        r.push_back(ROW_VVI(Div_64fc_I, kSwap, FDiv, Vdx64fc, Vdx64fc));
+        ROWS_VV_I(Div_32f, kSwap, FDiv, Vdx32f, Vdx32f),
+        ROWS_VV_I(Div_32fc, kSwap, FDiv, Vdx32fc, Vdx32fc),
+        ROWS_VV_I(Div_64f, kSwap, FDiv, Vdx64f, Vdx64f),
+        ROWS_VV_I(Div_64fc, kSwap, FDiv, Vdx64fc, Vdx64fc),
         // DivC: element over constant; a zero constant is an error for some
-        r.push_back(ROW_VC(DivC_32f, kFwd, FDiv, Vdx32f, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VC(DivC_32fc, kFwd, FDiv, Vdx32fc, Vdx32fc, Vdx32fc, kZeroConstantError));
-        r.push_back(ROW_VC(DivC_64f, kFwd, FDiv, Vdx64f, Vdx64f, Vdx64f, kZeroConstantError));
-        r.push_back(ROW_VC(DivC_64fc, kFwd, FDiv, Vdx64fc, Vdx64fc, Vdx64fc, kZeroConstantError));
-        r.push_back(ROW_VCI(DivC_32f_I, kFwd, FDiv, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VCI(DivC_32fc_I, kFwd, FDiv, Vdx32fc, Vdx32fc, kZeroConstantOk));
-        r.push_back(ROW_VCI(DivC_64f_I, kFwd, FDiv, Vdx64f, Vdx64f, kZeroConstantOk));
-        r.push_back(ROW_VCI(DivC_64fc_I, kFwd, FDiv, Vdx64fc, Vdx64fc, kZeroConstantOk));
+        ROWS_VC_I(DivC_32f, kFwd, FDiv, Vdx32f, kZeroOk, kZeroOk),
+        ROWS_VC_I(DivC_32fc, kFwd, FDiv, Vdx32fc, kZeroErr, kZeroOk),
+        ROWS_VC_I(DivC_64f, kFwd, FDiv, Vdx64f, kZeroErr, kZeroOk),
+        ROWS_VC_I(DivC_64fc, kFwd, FDiv, Vdx64fc, kZeroErr, kZeroOk),
         // DivCRev: constant over element
-        r.push_back(ROW_VC(DivCRev_32f, kSwap, FDiv, Vdx32f, Vdx32f, Vdx32f, kZeroConstantOk));
-        r.push_back(ROW_VCI(DivCRev_32f_I, kSwap, FDiv, Vdx32f, Vdx32f, kZeroConstantOk));
-        return r;
-    }();
+        ROWS_VC_I(DivCRev_32f, kSwap, FDiv, Vdx32f, kZeroOk, kZeroOk));
     return all;
 }
 

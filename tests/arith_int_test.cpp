@@ -26,159 +26,97 @@ using IMul = IntRule<Op::mul>;
 using IDiv = QuotientRule;
 
 const Registry& members() {
-    static const Registry all = [] {
-        Registry r;
+    static const Registry all = registry(
         // Add
-        r.push_back(ROW_VV(Add_16s, kFwd, IAdd, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV(Add_16u, kFwd, IAdd, Vdx16u, Vdx16u, Vdx16u));
-        r.push_back(ROW_VV(Add_32u, kFwd, IAdd, Vdx32u, Vdx32u, Vdx32u));
-        r.push_back(ROW_VV(Add_8u16u, kFwd, IAdd, Vdx8u, Vdx8u, Vdx16u));
-        r.push_back(ROW_VVI(Add_16s_I, kFwd, IAdd, Vdx16s, Vdx16s));
-        r.push_back(ROW_VVI(Add_16s32s_I, kFwd, IAdd, Vdx16s, Vdx32s));
-        r.push_back(ROW_VV_SFS(Add_8u_Sfs, kFwd, IAdd, Vdx8u, Vdx8u, Vdx8u));
-        r.push_back(ROW_VV_SFS(Add_16s_Sfs, kFwd, IAdd, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_SFS(Add_16u_Sfs, kFwd, IAdd, Vdx16u, Vdx16u, Vdx16u));
-        r.push_back(ROW_VV_SFS(Add_16sc_Sfs, kFwd, IAdd, Vdx16sc, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VV_SFS(Add_32s_Sfs, kFwd, IAdd, Vdx32s, Vdx32s, Vdx32s));
-        r.push_back(ROW_VV_SFS(Add_32sc_Sfs, kFwd, IAdd, Vdx32sc, Vdx32sc, Vdx32sc));
-        r.push_back(ROW_VV_SFS(Add_64s_Sfs, kFwd, IAdd, Vdx64s, Vdx64s, Vdx64s));
-        r.push_back(ROW_VVI_SFS(Add_8u_ISfs, kFwd, IAdd, Vdx8u, Vdx8u));
-        r.push_back(ROW_VVI_SFS(Add_16s_ISfs, kFwd, IAdd, Vdx16s, Vdx16s));
-        r.push_back(ROW_VVI_SFS(Add_16u_ISfs, kFwd, IAdd, Vdx16u, Vdx16u));
-        r.push_back(ROW_VVI_SFS(Add_16sc_ISfs, kFwd, IAdd, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VVI_SFS(Add_32s_ISfs, kFwd, IAdd, Vdx32s, Vdx32s));
-        r.push_back(ROW_VVI_SFS(Add_32sc_ISfs, kFwd, IAdd, Vdx32sc, Vdx32sc));
+        ROWS_VV_I(Add_16s, kFwd, IAdd, Vdx16s, Vdx16s),
+        ROW_VV(Add_16u, kFwd, IAdd, Vdx16u, Vdx16u, Vdx16u),
+        ROW_VV(Add_32u, kFwd, IAdd, Vdx32u, Vdx32u, Vdx32u),
+        ROW_VV(Add_8u16u, kFwd, IAdd, Vdx8u, Vdx8u, Vdx16u),
+        ROW_VVI(Add_16s32s_I, kFwd, IAdd, Vdx16s, Vdx32s),
+        ROWS_VV_SFS_I(Add_8u, kFwd, IAdd, Vdx8u, Vdx8u),
+        ROWS_VV_SFS_I(Add_16s, kFwd, IAdd, Vdx16s, Vdx16s),
+        ROWS_VV_SFS_I(Add_16u, kFwd, IAdd, Vdx16u, Vdx16u),
+        ROWS_VV_SFS_I(Add_16sc, kFwd, IAdd, Vdx16sc, Vdx16sc),
+        ROWS_VV_SFS_I(Add_32s, kFwd, IAdd, Vdx32s, Vdx32s),
+        ROWS_VV_SFS_I(Add_32sc, kFwd, IAdd, Vdx32sc, Vdx32sc),
+        ROW_VV_SFS(Add_64s_Sfs, kFwd, IAdd, Vdx64s, Vdx64s, Vdx64s),
         // AddC
-        r.push_back(ROW_VCI(AddC_16s_I, kFwd, IAdd, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_8u_Sfs, kFwd, IAdd, Vdx8u, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_16s_Sfs, kFwd, IAdd, Vdx16s, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_16u_Sfs, kFwd, IAdd, Vdx16u, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_16sc_Sfs, kFwd, IAdd, Vdx16sc, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_32s_Sfs, kFwd, IAdd, Vdx32s, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_32sc_Sfs, kFwd, IAdd, Vdx32sc, Vdx32sc, Vdx32sc, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_64s_Sfs, kFwd, IAdd, Vdx64s, Vdx64s, Vdx64s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(AddC_64u_Sfs, kFwd, IAdd, Vdx64u, Vdx64u, Vdx64u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(AddC_8u_ISfs, kFwd, IAdd, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(AddC_16s_ISfs, kFwd, IAdd, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(AddC_16u_ISfs, kFwd, IAdd, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(AddC_16sc_ISfs, kFwd, IAdd, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(AddC_32s_ISfs, kFwd, IAdd, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(AddC_32sc_ISfs, kFwd, IAdd, Vdx32sc, Vdx32sc, kZeroConstantOk));
+        ROW_VCI(AddC_16s_I, kFwd, IAdd, Vdx16s, Vdx16s, kZeroOk),
+        ROWS_VC_SFS_I(AddC_8u, kFwd, IAdd, Vdx8u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(AddC_16s, kFwd, IAdd, Vdx16s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(AddC_16u, kFwd, IAdd, Vdx16u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(AddC_16sc, kFwd, IAdd, Vdx16sc, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(AddC_32s, kFwd, IAdd, Vdx32s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(AddC_32sc, kFwd, IAdd, Vdx32sc, kZeroOk, kZeroOk),
+        ROW_VC_SFS(AddC_64s_Sfs, kFwd, IAdd, Vdx64s, Vdx64s, Vdx64s, kZeroOk),
+        ROW_VC_SFS(AddC_64u_Sfs, kFwd, IAdd, Vdx64u, Vdx64u, Vdx64u, kZeroOk),
         // AddProduct: srcDst + src1 * src2
-        r.push_back(ROW_MAC_SFS(AddProduct_16s_Sfs, IntMacRule, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_MAC_SFS(AddProduct_16s32s_Sfs, IntMacRule, Vdx16s, Vdx16s, Vdx32s));
-        r.push_back(ROW_MAC_SFS(AddProduct_32s_Sfs, IntMacRule, Vdx32s, Vdx32s, Vdx32s));
+        ROW_MAC_SFS(AddProduct_16s_Sfs, IntMacRule, Vdx16s, Vdx16s, Vdx16s),
+        ROW_MAC_SFS(AddProduct_16s32s_Sfs, IntMacRule, Vdx16s, Vdx16s, Vdx32s),
+        ROW_MAC_SFS(AddProduct_32s_Sfs, IntMacRule, Vdx32s, Vdx32s, Vdx32s),
         // Sub: second minus first
-        r.push_back(ROW_VV(Sub_16s, kSwap, ISub, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VVI(Sub_16s_I, kSwap, ISub, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_SFS(Sub_8u_Sfs, kSwap, ISub, Vdx8u, Vdx8u, Vdx8u));
-        r.push_back(ROW_VV_SFS(Sub_16s_Sfs, kSwap, ISub, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_SFS(Sub_16u_Sfs, kSwap, ISub, Vdx16u, Vdx16u, Vdx16u));
-        r.push_back(ROW_VV_SFS(Sub_16sc_Sfs, kSwap, ISub, Vdx16sc, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VV_SFS(Sub_32s_Sfs, kSwap, ISub, Vdx32s, Vdx32s, Vdx32s));
-        r.push_back(ROW_VV_SFS(Sub_32sc_Sfs, kSwap, ISub, Vdx32sc, Vdx32sc, Vdx32sc));
-        r.push_back(ROW_VVI_SFS(Sub_8u_ISfs, kSwap, ISub, Vdx8u, Vdx8u));
-        r.push_back(ROW_VVI_SFS(Sub_16s_ISfs, kSwap, ISub, Vdx16s, Vdx16s));
-        r.push_back(ROW_VVI_SFS(Sub_16u_ISfs, kSwap, ISub, Vdx16u, Vdx16u));
-        r.push_back(ROW_VVI_SFS(Sub_16sc_ISfs, kSwap, ISub, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VVI_SFS(Sub_32s_ISfs, kSwap, ISub, Vdx32s, Vdx32s));
-        r.push_back(ROW_VVI_SFS(Sub_32sc_ISfs, kSwap, ISub, Vdx32sc, Vdx32sc));
+        ROWS_VV_I(Sub_16s, kSwap, ISub, Vdx16s, Vdx16s),
+        ROWS_VV_SFS_I(Sub_8u, kSwap, ISub, Vdx8u, Vdx8u),
+        ROWS_VV_SFS_I(Sub_16s, kSwap, ISub, Vdx16s, Vdx16s),
+        ROWS_VV_SFS_I(Sub_16u, kSwap, ISub, Vdx16u, Vdx16u),
+        ROWS_VV_SFS_I(Sub_16sc, kSwap, ISub, Vdx16sc, Vdx16sc),
+        ROWS_VV_SFS_I(Sub_32s, kSwap, ISub, Vdx32s, Vdx32s),
+        ROWS_VV_SFS_I(Sub_32sc, kSwap, ISub, Vdx32sc, Vdx32sc),
         // SubC: element minus constant
-        r.push_back(ROW_VCI(SubC_16s_I, kFwd, ISub, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubC_8u_Sfs, kFwd, ISub, Vdx8u, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubC_16s_Sfs, kFwd, ISub, Vdx16s, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubC_16u_Sfs, kFwd, ISub, Vdx16u, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubC_16sc_Sfs, kFwd, ISub, Vdx16sc, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubC_32s_Sfs, kFwd, ISub, Vdx32s, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubC_32sc_Sfs, kFwd, ISub, Vdx32sc, Vdx32sc, Vdx32sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubC_8u_ISfs, kFwd, ISub, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubC_16s_ISfs, kFwd, ISub, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubC_16u_ISfs, kFwd, ISub, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubC_16sc_ISfs, kFwd, ISub, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubC_32s_ISfs, kFwd, ISub, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubC_32sc_ISfs, kFwd, ISub, Vdx32sc, Vdx32sc, kZeroConstantOk));
+        ROW_VCI(SubC_16s_I, kFwd, ISub, Vdx16s, Vdx16s, kZeroOk),
+        ROWS_VC_SFS_I(SubC_8u, kFwd, ISub, Vdx8u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubC_16s, kFwd, ISub, Vdx16s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubC_16u, kFwd, ISub, Vdx16u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubC_16sc, kFwd, ISub, Vdx16sc, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubC_32s, kFwd, ISub, Vdx32s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubC_32sc, kFwd, ISub, Vdx32sc, kZeroOk, kZeroOk),
         // SubCRev: constant minus element
-        r.push_back(ROW_VC_SFS(SubCRev_8u_Sfs, kSwap, ISub, Vdx8u, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubCRev_16s_Sfs, kSwap, ISub, Vdx16s, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubCRev_16u_Sfs, kSwap, ISub, Vdx16u, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubCRev_16sc_Sfs, kSwap, ISub, Vdx16sc, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubCRev_32s_Sfs, kSwap, ISub, Vdx32s, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(SubCRev_32sc_Sfs, kSwap, ISub, Vdx32sc, Vdx32sc, Vdx32sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubCRev_8u_ISfs, kSwap, ISub, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubCRev_16s_ISfs, kSwap, ISub, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubCRev_16u_ISfs, kSwap, ISub, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubCRev_16sc_ISfs, kSwap, ISub, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubCRev_32s_ISfs, kSwap, ISub, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(SubCRev_32sc_ISfs, kSwap, ISub, Vdx32sc, Vdx32sc, kZeroConstantOk));
+        ROWS_VC_SFS_I(SubCRev_8u, kSwap, ISub, Vdx8u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubCRev_16s, kSwap, ISub, Vdx16s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubCRev_16u, kSwap, ISub, Vdx16u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubCRev_16sc, kSwap, ISub, Vdx16sc, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubCRev_32s, kSwap, ISub, Vdx32s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(SubCRev_32sc, kSwap, ISub, Vdx32sc, kZeroOk, kZeroOk),
         // Mul
-        r.push_back(ROW_VV(Mul_16s, kFwd, IMul, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV(Mul_8u16u, kFwd, IMul, Vdx8u, Vdx8u, Vdx16u));
-        r.push_back(ROW_VVI(Mul_16s_I, kFwd, IMul, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_SFS(Mul_8u_Sfs, kFwd, IMul, Vdx8u, Vdx8u, Vdx8u));
-        r.push_back(ROW_VV_SFS(Mul_16s_Sfs, kFwd, IMul, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_SFS(Mul_16u_Sfs, kFwd, IMul, Vdx16u, Vdx16u, Vdx16u));
-        r.push_back(ROW_VV_SFS(Mul_16sc_Sfs, kFwd, IMul, Vdx16sc, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VV_SFS(Mul_16s32s_Sfs, kFwd, IMul, Vdx16s, Vdx16s, Vdx32s));
-        r.push_back(ROW_VV_SFS(Mul_16u16s_Sfs, kFwd, IMul, Vdx16u, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_SFS(Mul_32s_Sfs, kFwd, IMul, Vdx32s, Vdx32s, Vdx32s));
-        r.push_back(ROW_VV_SFS(Mul_Low_32s_Sfs, kFwd, IMul, Vdx32s, Vdx32s, Vdx32s));
-        r.push_back(ROW_VV_SFS(Mul_32sc_Sfs, kFwd, IMul, Vdx32sc, Vdx32sc, Vdx32sc));
-        r.push_back(ROW_VV_SFS(Mul_32s32sc_Sfs, kFwd, IMul, Vdx32s, Vdx32sc, Vdx32sc));
-        r.push_back(ROW_VVI_SFS(Mul_8u_ISfs, kFwd, IMul, Vdx8u, Vdx8u));
-        r.push_back(ROW_VVI_SFS(Mul_16s_ISfs, kFwd, IMul, Vdx16s, Vdx16s));
-        r.push_back(ROW_VVI_SFS(Mul_16u_ISfs, kFwd, IMul, Vdx16u, Vdx16u));
-        r.push_back(ROW_VVI_SFS(Mul_16sc_ISfs, kFwd, IMul, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VVI_SFS(Mul_32s_ISfs, kFwd, IMul, Vdx32s, Vdx32s));
-        r.push_back(ROW_VVI_SFS(Mul_32sc_ISfs, kFwd, IMul, Vdx32sc, Vdx32sc));
-        r.push_back(ROW_VVI_SFS(Mul_32s32sc_ISfs, kFwd, IMul, Vdx32s, Vdx32sc));
+        ROWS_VV_I(Mul_16s, kFwd, IMul, Vdx16s, Vdx16s),
+        ROW_VV(Mul_8u16u, kFwd, IMul, Vdx8u, Vdx8u, Vdx16u),
+        ROWS_VV_SFS_I(Mul_8u, kFwd, IMul, Vdx8u, Vdx8u),
+        ROWS_VV_SFS_I(Mul_16s, kFwd, IMul, Vdx16s, Vdx16s),
+        ROWS_VV_SFS_I(Mul_16u, kFwd, IMul, Vdx16u, Vdx16u),
+        ROWS_VV_SFS_I(Mul_16sc, kFwd, IMul, Vdx16sc, Vdx16sc),
+        ROW_VV_SFS(Mul_16s32s_Sfs, kFwd, IMul, Vdx16s, Vdx16s, Vdx32s),
+        ROW_VV_SFS(Mul_16u16s_Sfs, kFwd, IMul, Vdx16u, Vdx16s, Vdx16s),
+        ROWS_VV_SFS_I(Mul_32s, kFwd, IMul, Vdx32s, Vdx32s),
+        ROW_VV_SFS(Mul_Low_32s_Sfs, kFwd, IMul, Vdx32s, Vdx32s, Vdx32s),
+        ROWS_VV_SFS_I(Mul_32sc, kFwd, IMul, Vdx32sc, Vdx32sc),
+        ROWS_VV_SFS_I(Mul_32s32sc, kFwd, IMul, Vdx32s, Vdx32sc),
         // MulC
-        r.push_back(ROW_VCI(MulC_16s_I, kFwd, IMul, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(MulC_8u_Sfs, kFwd, IMul, Vdx8u, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(MulC_16s_Sfs, kFwd, IMul, Vdx16s, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(MulC_16u_Sfs, kFwd, IMul, Vdx16u, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(MulC_16sc_Sfs, kFwd, IMul, Vdx16sc, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(MulC_32s_Sfs, kFwd, IMul, Vdx32s, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VC_SFS(MulC_32sc_Sfs, kFwd, IMul, Vdx32sc, Vdx32sc, Vdx32sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_8u_ISfs, kFwd, IMul, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_16s_ISfs, kFwd, IMul, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_16u_ISfs, kFwd, IMul, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_16sc_ISfs, kFwd, IMul, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_32s_ISfs, kFwd, IMul, Vdx32s, Vdx32s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_32sc_ISfs, kFwd, IMul, Vdx32sc, Vdx32sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(MulC_64s_ISfs, kFwd, IMul, Vdx64s, Vdx64s, kZeroConstantOk));
+        ROW_VCI(MulC_16s_I, kFwd, IMul, Vdx16s, Vdx16s, kZeroOk),
+        ROWS_VC_SFS_I(MulC_8u, kFwd, IMul, Vdx8u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(MulC_16s, kFwd, IMul, Vdx16s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(MulC_16u, kFwd, IMul, Vdx16u, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(MulC_16sc, kFwd, IMul, Vdx16sc, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(MulC_32s, kFwd, IMul, Vdx32s, kZeroOk, kZeroOk),
+        ROWS_VC_SFS_I(MulC_32sc, kFwd, IMul, Vdx32sc, kZeroOk, kZeroOk),
+        ROW_VCI_SFS(MulC_64s_ISfs, kFwd, IMul, Vdx64s, Vdx64s, kZeroOk),
         // Div: second over first
-        r.push_back(ROW_VV_SFS(Div_8u_Sfs, kSwap, IDiv, Vdx8u, Vdx8u, Vdx8u));
-        r.push_back(ROW_VV_SFS(Div_16s_Sfs, kSwap, IDiv, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_SFS(Div_16u_Sfs, kSwap, IDiv, Vdx16u, Vdx16u, Vdx16u));
-        r.push_back(ROW_VV_SFS(Div_16sc_Sfs, kSwap, IDiv, Vdx16sc, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VV_SFS(Div_32s_Sfs, kSwap, IDiv, Vdx32s, Vdx32s, Vdx32s));
-        r.push_back(ROW_VV_SFS(Div_32s16s_Sfs, kSwap, IDiv, Vdx16s, Vdx32s, Vdx16s));
-        r.push_back(ROW_VVI_SFS(Div_8u_ISfs, kSwap, IDiv, Vdx8u, Vdx8u));
-        r.push_back(ROW_VVI_SFS(Div_16s_ISfs, kSwap, IDiv, Vdx16s, Vdx16s));
-        r.push_back(ROW_VVI_SFS(Div_16u_ISfs, kSwap, IDiv, Vdx16u, Vdx16u));
-        r.push_back(ROW_VVI_SFS(Div_16sc_ISfs, kSwap, IDiv, Vdx16sc, Vdx16sc));
-        r.push_back(ROW_VVI_SFS(Div_32s_ISfs, kSwap, IDiv, Vdx32s, Vdx32s));
-        r.push_back(ROW_VV_RSFS(Div_Round_8u_Sfs, kSwap, IDiv, Vdx8u, Vdx8u, Vdx8u));
-        r.push_back(ROW_VV_RSFS(Div_Round_16s_Sfs, kSwap, IDiv, Vdx16s, Vdx16s, Vdx16s));
-        r.push_back(ROW_VV_RSFS(Div_Round_16u_Sfs, kSwap, IDiv, Vdx16u, Vdx16u, Vdx16u));
-        r.push_back(ROW_VVI_RSFS(Div_Round_8u_ISfs, kSwap, IDiv, Vdx8u, Vdx8u));
-        r.push_back(ROW_VVI_RSFS(Div_Round_16s_ISfs, kSwap, IDiv, Vdx16s, Vdx16s));
-        r.push_back(ROW_VVI_RSFS(Div_Round_16u_ISfs, kSwap, IDiv, Vdx16u, Vdx16u));
+        ROWS_VV_SFS_I(Div_8u, kSwap, IDiv, Vdx8u, Vdx8u),
+        ROWS_VV_SFS_I(Div_16s, kSwap, IDiv, Vdx16s, Vdx16s),
+        ROWS_VV_SFS_I(Div_16u, kSwap, IDiv, Vdx16u, Vdx16u),
+        ROWS_VV_SFS_I(Div_16sc, kSwap, IDiv, Vdx16sc, Vdx16sc),
+        ROWS_VV_SFS_I(Div_32s, kSwap, IDiv, Vdx32s, Vdx32s),
+        ROW_VV_SFS(Div_32s16s_Sfs, kSwap, IDiv, Vdx16s, Vdx32s, Vdx16s),
+        ROWS_VV_RSFS_I(Div_Round_8u, kSwap, IDiv, Vdx8u, Vdx8u),
+        ROWS_VV_RSFS_I(Div_Round_16s, kSwap, IDiv, Vdx16s, Vdx16s),
+        ROWS_VV_RSFS_I(Div_Round_16u, kSwap, IDiv, Vdx16u, Vdx16u),
         // DivC: element over constant; a zero constant is an error for some
-        r.push_back(ROW_VC_SFS(DivC_8u_Sfs, kFwd, IDiv, Vdx8u, Vdx8u, Vdx8u, kZeroConstantError));
-        r.push_back(ROW_VC_SFS(DivC_16s_Sfs, kFwd, IDiv, Vdx16s, Vdx16s, Vdx16s, kZeroConstantError));
-        r.push_back(ROW_VC_SFS(DivC_16u_Sfs, kFwd, IDiv, Vdx16u, Vdx16u, Vdx16u, kZeroConstantError));
-        r.push_back(ROW_VC_SFS(DivC_16sc_Sfs, kFwd, IDiv, Vdx16sc, Vdx16sc, Vdx16sc, kZeroConstantError));
-        r.push_back(ROW_VCI_SFS(DivC_8u_ISfs, kFwd, IDiv, Vdx8u, Vdx8u, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(DivC_16s_ISfs, kFwd, IDiv, Vdx16s, Vdx16s, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(DivC_16u_ISfs, kFwd, IDiv, Vdx16u, Vdx16u, kZeroConstantError));
-        r.push_back(ROW_VCI_SFS(DivC_16sc_ISfs, kFwd, IDiv, Vdx16sc, Vdx16sc, kZeroConstantOk));
-        r.push_back(ROW_VCI_SFS(DivC_64s_ISfs, kFwd, IDiv, Vdx64s, Vdx64s, kZeroConstantOk));
+        ROWS_VC_SFS_I(DivC_8u, kFwd, IDiv, Vdx8u, kZeroErr, kZeroOk),
+        ROWS_VC_SFS_I(DivC_16s, kFwd, IDiv, Vdx16s, kZeroErr, kZeroOk),
+        ROWS_VC_SFS_I(DivC_16u, kFwd, IDiv, Vdx16u, kZeroErr, kZeroErr),
+        ROWS_VC_SFS_I(DivC_16sc, kFwd, IDiv, Vdx16sc, kZeroErr, kZeroOk),
+        ROW_VCI_SFS(DivC_64s_ISfs, kFwd, IDiv, Vdx64s, Vdx64s, kZeroOk),
         // DivCRev: constant over element
-        r.push_back(ROW_VC(DivCRev_16u, kSwap, IDiv, Vdx16u, Vdx16u, Vdx16u, kZeroConstantOk));
-        r.push_back(ROW_VCI(DivCRev_16u_I, kSwap, IDiv, Vdx16u, Vdx16u, kZeroConstantOk));
-        return r;
-    }();
+        ROWS_VC_I(DivCRev_16u, kSwap, IDiv, Vdx16u, kZeroOk, kZeroOk));
     return all;
 }
 

@@ -26,16 +26,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <memory>
 #include <random>
+#include <regex>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -56,17 +58,12 @@ struct Elem {
     using part = T;
     static constexpr bool complex = false;
 };
-#define ARITH_COMPLEX_ELEM(T, P)              \
-    template <>                               \
-    struct Elem<T> {                          \
-        using part = P;                       \
-        static constexpr bool complex = true; \
-    };
-ARITH_COMPLEX_ELEM(Vdx16sc, Vdx16s)
-ARITH_COMPLEX_ELEM(Vdx32sc, Vdx32s)
-ARITH_COMPLEX_ELEM(Vdx32fc, Vdx32f)
-ARITH_COMPLEX_ELEM(Vdx64fc, Vdx64f)
-#undef ARITH_COMPLEX_ELEM
+template <class T>
+    requires requires(T v) { v.re; }
+struct Elem<T> {
+    using part = decltype(T::re);
+    static constexpr bool complex = true;
+};
 
 template <class T>
 inline constexpr bool is_complex_v = Elem<T>::complex;
@@ -834,7 +831,23 @@ auto any_mode(F f) {
 #define ROW_MAC(name, R, X, Y, D) ARITH_ROW(mac, kFwd, R, X, Y, D, kPlain, name, f(x, c, d, n))
 #define ROW_MAC_SFS(name, R, X, Y, D) ARITH_ROW(mac, kFwd, R, X, Y, D, kSfs, name, f(x, c, d, n, sf))
 #define ROW_MACC(name, R, X, C, D) ARITH_ROW(macc, kFwd, R, X, C, D, kPlain, name, f(x, *c, d, n))
-constexpr unsigned kZeroConstantOk = kPlain;
+// A member and its in-place form (the same stem with _I, or _Sfs and _ISfs);
+// constant forms take the zero-constant flag of each.
+#define ROWS_VV_I(stem, sw, R, X, D) ROW_VV(stem, sw, R, X, D, D), ROW_VVI(stem##_I, sw, R, X, D)
+#define ROWS_VV_SFS_I(stem, sw, R, X, D) ROW_VV_SFS(stem##_Sfs, sw, R, X, D, D), ROW_VVI_SFS(stem##_ISfs, sw, R, X, D)
+#define ROWS_VV_RSFS_I(stem, sw, R, X, D) \
+    ROW_VV_RSFS(stem##_Sfs, sw, R, X, D, D), ROW_VVI_RSFS(stem##_ISfs, sw, R, X, D)
+#define ROWS_VC_I(stem, sw, R, T, zf, zfi) ROW_VC(stem, sw, R, T, T, T, zf), ROW_VCI(stem##_I, sw, R, T, T, zfi)
+#define ROWS_VC_SFS_I(stem, sw, R, T, zf, zfi) \
+    ROW_VC_SFS(stem##_Sfs, sw, R, T, T, T, zf), ROW_VCI_SFS(stem##_ISfs, sw, R, T, T, zfi)
+constexpr unsigned kZeroOk = kPlain, kZeroErr = kZeroConstantError;
+
+template <class... Rows>
+Registry registry(Rows... rows) {
+    Registry r;
+    (r.push_back(std::move(rows)), ...);
+    return r;
+}
 
 // ---------------------------------------------------------------- shared checks
 
@@ -874,32 +887,16 @@ inline void check_page_edges(const MemberBase& m) {
                 }
 }
 
-// The arithmetic exports declared by the public header (from its arithmetic
-// section's banner to the next one), split by whether their type codes (the
-// first '_'-separated token that starts with a digit) name a float type.
+// The arithmetic exports declared by the public header, split by whether
+// their type codes (the first '_'-separated token that starts with a digit)
+// name a float type.
 inline std::vector<std::string> declared_members(bool floating) {
-    std::FILE* f = std::fopen(VDXS_HEADER_PATH, "r");
-    if (!f) return {};
-    std::string text;
-    char buf[4096];
-    for (std::size_t got; (got = std::fread(buf, 1, sizeof buf, f)) > 0;) text.append(buf, got);
-    std::fclose(f);
+    std::ifstream header(VDXS_HEADER_PATH);
+    const std::string text{std::istreambuf_iterator<char>(header), {}};
+    const std::regex declared(R"(vdxs((?:Add|Sub|Mul|Div)(?:C|CRev|Product|ProductC)?_(?:Low_|Round_)?(\d\w*?)(?:_\w*)?)\()");
     std::vector<std::string> out;
-    const std::size_t start = text.find("Arithmetic:");
-    if (start == std::string::npos) return out;
-    const std::size_t body = text.find("/* ---", start);
-    const std::size_t stop = std::min(text.find("/* ---", body + 1), text.size());
-    for (std::size_t at = text.find("vdxs", body); at < stop; at = text.find("vdxs", at + 4)) {
-        std::size_t end = at + 4;
-        while (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])) || text[end] == '_')) ++end;
-        if (end >= text.size() || text[end] != '(') continue;
-        const std::string name = text.substr(at + 4, end - at - 4);
-        std::size_t types = name.find('_');
-        while (types != std::string::npos && !std::isdigit(static_cast<unsigned char>(name[types + 1])))
-            types = name.find('_', types + 1);
-        const std::string codes = types == std::string::npos ? "" : name.substr(types + 1, name.find('_', types + 1) - types - 1);
-        if ((codes.find('f') != std::string::npos) == floating) out.push_back(name);
-    }
+    for (std::sregex_iterator it(text.begin(), text.end(), declared), end; it != end; ++it)
+        if (((*it)[2].str().find('f') != std::string::npos) == floating) out.push_back((*it)[1]);
     std::sort(out.begin(), out.end());
     out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;

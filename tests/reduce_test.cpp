@@ -28,11 +28,6 @@ std::vector<int> lengths() {
     return v;
 }
 
-template <class T>
-bool same_bits(T a, T b) {
-    return std::memcmp(&a, &b, sizeof(T)) == 0;
-}
-
 // Random elements: integers over the whole type or over [-range, range]
 // (where the type allows) to make ties; floats in [-range, range].
 template <class T>
@@ -223,46 +218,46 @@ TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
                 i128 s = 0, re = 0, im = 0, t = 0;
                 for (int i = 0; i < n; ++i) s += x[i], re += x[2 * i], im += x[2 * i + 1], t += y[i];
                 for (int sf = -35; sf <= 40; sf += (n > 5000 ? 7 : 1)) {
-                    const auto note = [&](const char* what) {
-                        m.note([&](auto& os) { os << what << " n=" << n << " kind=" << kind << " sf=" << sf; });
+                    const auto expect = [&](const char* what, i128 got, i128 want) {
+                        if (got != want)
+                            m.note([&](auto& os) { os << what << " n=" << n << " kind=" << kind << " sf=" << sf; });
                     };
-                    const i128 s32 = scaled_quotient(s, 1, sf, INT32_MIN, INT32_MAX);
+                    const auto q32 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, INT32_MIN, INT32_MAX); };
+                    const auto q16 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, -32768, 32767); };
+                    const auto* z = reinterpret_cast<const Vdx16sc*>(x);
                     Vdx32s r32;
                     Vdx16s r16;
                     Vdx32sc c32;
                     Vdx16sc c16;
                     vdxsSum_16s32s_Sfs(x, n, &r32, sf);
-                    if (r32 != s32) note("Sum_16s32s");
+                    expect("Sum_16s32s", r32, q32(s, 1));
                     vdxsSum_16s_Sfs(x, n, &r16, sf);
-                    if (r16 != clamp(s32, -32768, 32767)) note("Sum_16s");
-                    vdxsSum_16sc32sc_Sfs(reinterpret_cast<const Vdx16sc*>(x), n, &c32, sf);
-                    if (c32.re != scaled_quotient(re, 1, sf, INT32_MIN, INT32_MAX) ||
-                        c32.im != scaled_quotient(im, 1, sf, INT32_MIN, INT32_MAX))
-                        note("Sum_16sc32sc");
-                    vdxsSum_16sc_Sfs(reinterpret_cast<const Vdx16sc*>(x), n, &c16, sf);
-                    if (c16.re != scaled_quotient(re, 1, sf, -32768, 32767) ||
-                        c16.im != scaled_quotient(im, 1, sf, -32768, 32767))
-                        note("Sum_16sc");
+                    expect("Sum_16s", r16, clamp(q32(s, 1), -32768, 32767));
+                    vdxsSum_16sc32sc_Sfs(z, n, &c32, sf);
+                    expect("Sum_16sc32sc", c32.re, q32(re, 1));
+                    expect("Sum_16sc32sc im", c32.im, q32(im, 1));
+                    vdxsSum_16sc_Sfs(z, n, &c16, sf);
+                    expect("Sum_16sc", c16.re, q16(re, 1));
+                    expect("Sum_16sc im", c16.im, q16(im, 1));
                     vdxsSum_32s_Sfs(y, n, &r32, sf);
-                    if (r32 != scaled_quotient(t, 1, sf, INT32_MIN, INT32_MAX)) note("Sum_32s");
+                    expect("Sum_32s", r32, q32(t, 1));
                     vdxsMean_16s_Sfs(x, n, &r16, sf);
-                    if (r16 != scaled_quotient(s, n, sf, -32768, 32767)) note("Mean_16s");
-                    vdxsMean_16sc_Sfs(reinterpret_cast<const Vdx16sc*>(x), n, &c16, sf);
-                    if (c16.re != scaled_quotient(re, n, sf, -32768, 32767) ||
-                        c16.im != scaled_quotient(im, n, sf, -32768, 32767))
-                        note("Mean_16sc");
+                    expect("Mean_16s", r16, q16(s, n));
+                    vdxsMean_16sc_Sfs(z, n, &c16, sf);
+                    expect("Mean_16sc", c16.re, q16(re, n));
+                    expect("Mean_16sc im", c16.im, q16(im, n));
                     // Mean_32s: for sf < 0 a sum that fits 32 bits is shifted
                     // first; otherwise the rounded quotient is shifted.
                     i128 mean;
                     if (sf >= 0 || (t >= INT32_MIN && t <= INT32_MAX && sf > -32)) {
-                        mean = scaled_quotient(t, n, sf, INT32_MIN, INT32_MAX);
+                        mean = q32(t, n);
                     } else {
                         const i128 q = div_even(t, n);
                         mean = sf <= -32 ? (q > 0 ? INT32_MAX : (q < 0 ? INT32_MIN : 0))
                                          : clamp(q << -sf, INT32_MIN, INT32_MAX);
                     }
                     vdxsMean_32s_Sfs(y, n, &r32, sf);
-                    if (r32 != mean) note("Mean_32s");
+                    expect("Mean_32s", r32, mean);
                 }
             }
         }
@@ -310,39 +305,17 @@ TEST(Reduce, IntegerStdDevRoundsTheExactDeviation) {
 
 // ------------------------------------------------------------ extrema
 
+// The extrema of one type; the signed and float types also have Min, Max
+// and their Indx forms.
 template <class T>
-struct Extrema;
-#define VDX_MIN_MAX(code, T)                                                                                   \
-    static VdxStatus min_max(const T* x, int n, T* a, T* b) { return vdxsMinMax_##code(x, n, a, b); }         \
-    static VdxStatus min_max_indx(const T* x, int n, T* a, int* i, T* b, int* j) {                            \
-        return vdxsMinMaxIndx_##code(x, n, a, i, b, j);                                                       \
-    }
-#define VDX_PAIR_ONLY(code, T)                                                                                 \
-    template <>                                                                                               \
-    struct Extrema<T> {                                                                                       \
-        static constexpr bool full = false;                                                                   \
-        VDX_MIN_MAX(code, T)                                                                                  \
-    };
-#define VDX_FULL(code, T)                                                                                      \
-    template <>                                                                                               \
-    struct Extrema<T> {                                                                                       \
-        static constexpr bool full = true;                                                                    \
-        VDX_MIN_MAX(code, T)                                                                                  \
-        static VdxStatus one(bool max, bool indexed, const T* x, int n, T* a, int* i) {                       \
-            if (indexed) return max ? vdxsMaxIndx_##code(x, n, a, i) : vdxsMinIndx_##code(x, n, a, i);        \
-            return max ? vdxsMax_##code(x, n, a) : vdxsMin_##code(x, n, a);                                   \
-        }                                                                                                     \
-    };
-VDX_PAIR_ONLY(8u, Vdx8u)
-VDX_PAIR_ONLY(16u, Vdx16u)
-VDX_PAIR_ONLY(32u, Vdx32u)
-VDX_FULL(16s, Vdx16s)
-VDX_FULL(32s, Vdx32s)
-VDX_FULL(32f, Vdx32f)
-VDX_FULL(64f, Vdx64f)
-#undef VDX_FULL
-#undef VDX_PAIR_ONLY
-#undef VDX_MIN_MAX
+struct Extrema {
+    VdxStatus (*min_max)(const T*, int, T*, T*);
+    VdxStatus (*min_max_indx)(const T*, int, T*, int*, T*, int*);
+    VdxStatus (*min)(const T*, int, T*) = nullptr;
+    VdxStatus (*max)(const T*, int, T*) = nullptr;
+    VdxStatus (*min_indx)(const T*, int, T*, int*) = nullptr;
+    VdxStatus (*max_indx)(const T*, int, T*, int*) = nullptr;
+};
 
 // First strict improvement, NaNs skipped; a vector of NaNs gives index 0.
 template <class T>
@@ -356,7 +329,7 @@ int reference_extremum(const T* x, int n, bool max) {
 }
 
 template <class T>
-void check_extrema(Mismatches& m) {
+void check_extrema(Mismatches& m, const Extrema<T>& f) {
     std::mt19937_64 g(4);
     for (int n : lengths()) {
         for (int off = 0; off < 4; ++off) {
@@ -388,21 +361,21 @@ void check_extrema(Mismatches& m) {
                 };
                 T a, b;
                 int i = -1, j = -1;
-                Extrema<T>::min_max(x, n, &a, &b);
+                f.min_max(x, n, &a, &b);
                 if (!same_bits(a, x[lo]) || !same_bits(b, x[hi])) note("MinMax");
-                Extrema<T>::min_max_indx(x, n, &a, &i, &b, &j);
+                f.min_max_indx(x, n, &a, &i, &b, &j);
                 if (!same_bits(a, x[lo]) || !same_bits(b, x[hi]) || i != lo || j != hi) note("MinMaxIndx");
-                if constexpr (Extrema<T>::full) {
-                    for (int which = 0; which < 4; ++which) {
-                        const bool max = which & 1, indexed = which & 2;
-                        i = -1;
-                        Extrema<T>::one(max, indexed, x, n, &a, &i);
-                        const int want = max ? hi : lo;
-                        if (!same_bits(a, x[want]) || (indexed && i != want)) note(max ? "Max(Indx)" : "Min(Indx)");
-                    }
-                    // A null index pointer is allowed.
-                    if (Extrema<T>::one(false, true, x, n, &a, nullptr) != vdxStsNoErr) note("MinIndx null index");
+                if (!f.min) continue;
+                for (int max = 0; max < 2; ++max) {
+                    const int want = max ? hi : lo;
+                    (max ? f.max : f.min)(x, n, &a);
+                    if (!same_bits(a, x[want])) note(max ? "Max" : "Min");
+                    i = -1;
+                    (max ? f.max_indx : f.min_indx)(x, n, &a, &i);
+                    if (!same_bits(a, x[want]) || i != want) note(max ? "MaxIndx" : "MinIndx");
                 }
+                // A null index pointer is allowed.
+                if (f.min_indx(x, n, &a, nullptr) != vdxStsNoErr) note("MinIndx null index");
             }
         }
     }
@@ -410,13 +383,16 @@ void check_extrema(Mismatches& m) {
 
 TEST(Reduce, ExtremaReportTheFirstOccurrence) {
     Mismatches m;
-    check_extrema<Vdx8u>(m);
-    check_extrema<Vdx16u>(m);
-    check_extrema<Vdx32u>(m);
-    check_extrema<Vdx16s>(m);
-    check_extrema<Vdx32s>(m);
-    check_extrema<Vdx32f>(m);
-    check_extrema<Vdx64f>(m);
+    check_extrema<Vdx8u>(m, {vdxsMinMax_8u, vdxsMinMaxIndx_8u});
+    check_extrema<Vdx16u>(m, {vdxsMinMax_16u, vdxsMinMaxIndx_16u});
+    check_extrema<Vdx32u>(m, {vdxsMinMax_32u, vdxsMinMaxIndx_32u});
+#define VDX_EXTREMA(code) \
+    {vdxsMinMax_##code, vdxsMinMaxIndx_##code, vdxsMin_##code, vdxsMax_##code, vdxsMinIndx_##code, vdxsMaxIndx_##code}
+    check_extrema<Vdx16s>(m, VDX_EXTREMA(16s));
+    check_extrema<Vdx32s>(m, VDX_EXTREMA(32s));
+    check_extrema<Vdx32f>(m, VDX_EXTREMA(32f));
+    check_extrema<Vdx64f>(m, VDX_EXTREMA(64f));
+#undef VDX_EXTREMA
     EXPECT_NO_MISMATCH(m);
 }
 
