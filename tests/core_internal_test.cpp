@@ -1,5 +1,5 @@
 // The shared machinery below the C interface: the parallel-region helper, the
-// object pattern and the work-buffer rule, and the variant choice.
+// object pattern's failure paths, and the variant choice.
 #include <gtest/gtest.h>
 #include <omp.h>
 
@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <set>
 #include <vector>
 
 #include "isa.h"
@@ -150,7 +149,8 @@ VdxStatus init_test_object(TestObject** out, Vdx8u* mem, VdxStatus result) {
     return result;
 }
 
-// InitAlloc and Free seen from outside: fft_object_test, for every FFT family.
+// InitAlloc, Free and work buffers seen from outside: fft_object_test, for
+// every FFT family and every offset of the caller's memory.
 TEST(Object, InitAllocFailureWritesNothingAndReturnsInitStatus) {
     TestObject* sentinel = reinterpret_cast<TestObject*>(std::uintptr_t{0x1234});
     TestObject* obj = sentinel;
@@ -167,24 +167,6 @@ TEST(Object, InitAllocFailureWritesNothingAndReturnsInitStatus) {
               vdxStsMemAllocErr)
         << "an allocation that cannot be made";
     EXPECT_EQ(obj, sentinel);
-}
-
-TEST(Object, WorkBufferRoundsTheCallersUpAndReleasesItsOwn) {
-    alignas(64) Vdx8u caller[128];
-    for (int offset = 0; offset < 40; ++offset) {
-        vdx::WorkBuffer buf(caller + offset, 64);
-        ASSERT_TRUE(buf);
-        const auto address = reinterpret_cast<std::uintptr_t>(buf.data());
-        EXPECT_EQ(address % 32, 0u);
-        EXPECT_GE(buf.data(), caller + offset);
-        EXPECT_LT(buf.data(), caller + offset + 32);
-    }
-    vdx::WorkBuffer own(nullptr, 1000);
-    ASSERT_TRUE(own);
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(own.data()) % 32, 0u);
-    std::memset(own.data(), 1, 1000);
-    vdx::WorkBuffer none(nullptr, 0);
-    EXPECT_FALSE(none) << "nothing asked, nothing given";
 }
 
 TEST(Variant, ChosenFromTheCoreLibraryAndFixed) {

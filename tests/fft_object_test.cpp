@@ -113,10 +113,7 @@ std::vector<Vdx8u> signal(const Family& f, int order, unsigned seed) {
         const Vdx16s s16 = static_cast<Vdx16s>(v);
         const float f32 = static_cast<float>(v);
         const double f64 = v;
-        const void* from = f.in_size == 2 ? static_cast<const void*>(&s16)
-                           : f.in_size == 8 ? static_cast<const void*>(&f64)
-                           : f.integer      ? static_cast<const void*>(&v)
-                                            : static_cast<const void*>(&f32);
+        const void* from = f.in_size == 2 ? &s16 : f.in_size == 8 ? &f64 : f.integer ? &v : static_cast<const void*>(&f32);
         std::memcpy(&x[i * f.in_size], from, f.in_size);
     }
     return x;
@@ -144,10 +141,9 @@ TEST(FftObjects, SizeQueryAndInitCheckTheirArgumentsInOrder) {
                 int a = -1, b = -1, c = -1;
                 const VdxStatus got = f.get_size(order, flag, vdxAlgHintNone, &a, &b, &c);
                 const VdxStatus got_null = f.get_size(order, flag, vdxAlgHintNone, &a, nullptr, &c);
-                void* live = nullptr;
-                void* out = nullptr;
+                void *live = nullptr, *out = nullptr;
                 VdxStatus got_init = want_init, live_after = vdxStsContextMatchErr;
-                if (want_init != vdxStsNoErr) {
+                if (want_init != vdxStsNoErr) {  // (a valid order would need its own memory)
                     ASSERT_EQ(f.init(&live, 3, 8, vdxAlgHintNone, mem.at, nullptr), vdxStsNoErr);
                     got_init = f.init(&out, order, flag, vdxAlgHintNone, mem.at, nullptr);
                     live_after = f.buf_size(live, &a);

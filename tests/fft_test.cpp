@@ -4,11 +4,12 @@
 // fft_object_test).
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <complex>
-#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <thread>
 #include <vector>
@@ -295,11 +296,8 @@ TYPED_TEST(Fft, LargeOrdersMatchSparseSumsAtSampledBins) {
 
 long address_space_bytes() {
     long pages = 0;
-    if (FILE* f = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(f, "%ld", &pages) != 1) pages = 0;
-        std::fclose(f);
-    }
-    return pages * 4096;
+    std::ifstream("/proc/self/statm") >> pages;
+    return pages * sysconf(_SC_PAGESIZE);
 }
 
 // A caller buffer of the reported size is all a split-array transform needs,

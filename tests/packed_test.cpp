@@ -109,16 +109,11 @@ void check_float_products(const FloatMul<T>& f) {
             const auto G = unpack(f.layout, io.data() + off, n);
             for (int k = 0; k <= n / 2; ++k) {
                 const long double ar = A[k].real(), ai = A[k].imag(), br = B[k].real(), bi = B[k].imag();
-                bool ok;
-                if (k == 0 || 2 * k == n) {
-                    ok = part_matches<T>(static_cast<T>(G[k].real()), ar * br, 0.0L, false) && G[k].imag() == 0;
-                } else if (f.conj) {
-                    ok = part_matches<T>(static_cast<T>(G[k].real()), ar * br, ai * bi, false) &&
-                         part_matches<T>(static_cast<T>(G[k].imag()), ai * br, ar * bi, true);
-                } else {
-                    ok = part_matches<T>(static_cast<T>(G[k].real()), ar * br, ai * bi, true) &&
-                         part_matches<T>(static_cast<T>(G[k].imag()), ar * bi, ai * br, false);
-                }
+                const bool c = f.conj;  // conj: (ar br + ai bi, ai br - ar bi)
+                const bool ok = part_matches<T>(static_cast<T>(G[k].real()), ar * br, ai * bi, !c) &&
+                                (k == 0 || 2 * k == n ? G[k].imag() == 0
+                                                      : part_matches<T>(static_cast<T>(G[k].imag()), c ? ai * br : ar * bi,
+                                                                        c ? ar * bi : ai * br, c));
                 if (!ok) {
                     m.note([&](auto& os) {
                         os << f.name << " n=" << n << " off=" << off << " k=" << k << " got " << G[k] << " of "
