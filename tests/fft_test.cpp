@@ -3,6 +3,7 @@
 // calling one transform against the others (objects themselves:
 // fft_object_test).
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -294,6 +295,11 @@ TYPED_TEST(Fft, LargeOrdersMatchSparseSumsAtSampledBins) {
     EXPECT_NO_MISMATCH(bad);
 }
 
+// Blocks from 1 MiB up come straight from the system and go back on
+// release, so that no free block kept in the heap can serve an allocation
+// the address-space cap below is meant to refuse.
+const bool kLargeBlocksMapped = mallopt(M_MMAP_THRESHOLD, 1 << 20) == 1;
+
 long address_space_bytes() {
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
@@ -311,6 +317,7 @@ TYPED_TEST(Fft, SplitTransformsWithACallerBufferAllocateNothing) {
 #else
     using F = TypeParam;
     using T = typename F::T;
+    ASSERT_TRUE(kLargeBlocksMapped);
     const int order = sizeof(T) == 4 ? 23 : 22;  // N complex elements: 64 MiB, always a fresh mapping
     const size_t n = size_t(1) << order;
     typename F::SplitSpec* spec = nullptr;
