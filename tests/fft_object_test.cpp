@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <random>
@@ -167,6 +168,21 @@ TEST(FftObjects, SizeQueryAndInitCheckTheirArgumentsInOrder) {
         Guarded big(size, 0);
         EXPECT_EQ(f.init(&out, 12, 8, vdxAlgHintNone, big.at, nullptr), vdxStsNullPtrErr);
         EXPECT_TRUE(mem.intact() && big.intact());
+    }
+}
+
+// The split-array families report exactly the sizes of their interleaved
+// twins (the row before them), at every order and flag.
+TEST(FftObjects, SplitFamiliesReportTheirTwinsSizes) {
+    for (int twin : {0, 3}) {
+        const Family &c = kFamilies[twin], &s = kFamilies[twin + 1];
+        for (int order = 0; order <= c.max_order; ++order)
+            for (int flag : {1, 2, 4, 8}) {
+                int a[3] = {-1, -1, -1}, b[3] = {-2, -2, -2};
+                EXPECT_EQ(c.get_size(order, flag, vdxAlgHintNone, a, a + 1, a + 2), vdxStsNoErr);
+                EXPECT_EQ(s.get_size(order, flag, vdxAlgHintFast, b, b + 1, b + 2), vdxStsNoErr);
+                EXPECT_TRUE(std::equal(a, a + 3, b)) << s.name << " order " << order << " flag " << flag;
+            }
     }
 }
 
