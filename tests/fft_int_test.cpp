@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "mismatches.h"
 #include "fft_threads.h"
+#include "mismatches.h"
 #include "vdxs.h"
 
 namespace {
