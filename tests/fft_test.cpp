@@ -1,17 +1,22 @@
-// Complex FFT: FFT objects and the forward and inverse transforms of the
-// C_32fc, C_32f, C_64fc and C_64f families, against a long-double DFT.
+// Complex FFT: the forward and inverse transforms of the C_32fc, C_32f,
+// C_64fc and C_64f families against a long-double DFT, and every way of
+// calling one transform against the others (objects themselves:
+// fft_object_test).
 #include <gtest/gtest.h>
-#include <immintrin.h>
+#include <malloc.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <complex>
 #include <cstring>
+#include <fstream>
 #include <random>
 #include <thread>
 #include <vector>
 
+#include "fft_threads.h"
 #include "mismatches.h"
-#include "vdxcore.h"
 #include "vdxs.h"
 
 namespace {
@@ -19,62 +24,34 @@ namespace {
 using LD = long double;
 using CLD = std::complex<LD>;
 
-// Each family: element type, object type and the entry points of both forms.
-struct F32 {
-    using T = Vdx32f;
-    using C = Vdx32fc;
-    using Spec = VdxsFFTSpec_C_32fc;
-    using SplitSpec = VdxsFFTSpec_C_32f;
-    static constexpr int kMax = 28;
-    static constexpr int kTwoLevel = 13, kBlocked = 18;
-    static constexpr auto GetSize = vdxsFFTGetSize_C_32fc;
-    static constexpr auto Init = vdxsFFTInit_C_32fc;
-    static constexpr auto InitAlloc = vdxsFFTInitAlloc_C_32fc;
-    static constexpr auto Free = vdxsFFTFree_C_32fc;
-    static constexpr auto GetBufSize = vdxsFFTGetBufSize_C_32fc;
-    static constexpr auto Fwd = vdxsFFTFwd_CToC_32fc;
-    static constexpr auto Inv = vdxsFFTInv_CToC_32fc;
-    static constexpr auto FwdI = vdxsFFTFwd_CToC_32fc_I;
-    static constexpr auto InvI = vdxsFFTInv_CToC_32fc_I;
-    static constexpr auto SGetSize = vdxsFFTGetSize_C_32f;
-    static constexpr auto SInit = vdxsFFTInit_C_32f;
-    static constexpr auto SInitAlloc = vdxsFFTInitAlloc_C_32f;
-    static constexpr auto SFree = vdxsFFTFree_C_32f;
-    static constexpr auto SFwd = vdxsFFTFwd_CToC_32f;
-    static constexpr auto SInv = vdxsFFTInv_CToC_32f;
-    static constexpr auto SFwdI = vdxsFFTFwd_CToC_32f_I;
-    static constexpr auto SInvI = vdxsFFTInv_CToC_32f_I;
-};
-struct F64 {
-    using T = Vdx64f;
-    using C = Vdx64fc;
-    using Spec = VdxsFFTSpec_C_64fc;
-    using SplitSpec = VdxsFFTSpec_C_64f;
-    static constexpr int kMax = 27;
-    static constexpr int kTwoLevel = 12, kBlocked = 17;
-    static constexpr auto GetSize = vdxsFFTGetSize_C_64fc;
-    static constexpr auto Init = vdxsFFTInit_C_64fc;
-    static constexpr auto InitAlloc = vdxsFFTInitAlloc_C_64fc;
-    static constexpr auto Free = vdxsFFTFree_C_64fc;
-    static constexpr auto GetBufSize = vdxsFFTGetBufSize_C_64fc;
-    static constexpr auto Fwd = vdxsFFTFwd_CToC_64fc;
-    static constexpr auto Inv = vdxsFFTInv_CToC_64fc;
-    static constexpr auto FwdI = vdxsFFTFwd_CToC_64fc_I;
-    static constexpr auto InvI = vdxsFFTInv_CToC_64fc_I;
-    static constexpr auto SGetSize = vdxsFFTGetSize_C_64f;
-    static constexpr auto SInit = vdxsFFTInit_C_64f;
-    static constexpr auto SInitAlloc = vdxsFFTInitAlloc_C_64f;
-    static constexpr auto SFree = vdxsFFTFree_C_64f;
-    static constexpr auto SFwd = vdxsFFTFwd_CToC_64f;
-    static constexpr auto SInv = vdxsFFTInv_CToC_64f;
-    static constexpr auto SFwdI = vdxsFFTFwd_CToC_64f_I;
-    static constexpr auto SInvI = vdxsFFTInv_CToC_64f_I;
-};
+// Each family: element type, regimes, and the entry points of both forms.
+#define FFT_FAMILY(Name, Type, Cplx, E, Two, Blocked)                       \
+    struct Name {                                                           \
+        using T = Type;                                                     \
+        using C = Cplx;                                                     \
+        using Spec = VdxsFFTSpec_C_##E##c;                                  \
+        using SplitSpec = VdxsFFTSpec_C_##E;                                \
+        static constexpr int kTwoLevel = Two, kBlocked = Blocked;           \
+        static constexpr auto InitAlloc = vdxsFFTInitAlloc_C_##E##c;        \
+        static constexpr auto Free = vdxsFFTFree_C_##E##c;                  \
+        static constexpr auto GetBufSize = vdxsFFTGetBufSize_C_##E##c;      \
+        static constexpr auto Fwd = vdxsFFTFwd_CToC_##E##c;                 \
+        static constexpr auto Inv = vdxsFFTInv_CToC_##E##c;                 \
+        static constexpr auto FwdI = vdxsFFTFwd_CToC_##E##c_I;              \
+        static constexpr auto InvI = vdxsFFTInv_CToC_##E##c_I;              \
+        static constexpr auto SInitAlloc = vdxsFFTInitAlloc_C_##E;          \
+        static constexpr auto SFree = vdxsFFTFree_C_##E;                    \
+        static constexpr auto SGetBufSize = vdxsFFTGetBufSize_C_##E;        \
+        static constexpr auto SFwd = vdxsFFTFwd_CToC_##E;                   \
+        static constexpr auto SInv = vdxsFFTInv_CToC_##E;                   \
+        static constexpr auto SFwdI = vdxsFFTFwd_CToC_##E##_I;              \
+        static constexpr auto SInvI = vdxsFFTInv_CToC_##E##_I;              \
+    };
+FFT_FAMILY(F32, Vdx32f, Vdx32fc, 32f, 13, 18)
+FFT_FAMILY(F64, Vdx64f, Vdx64fc, 64f, 12, 17)
+#undef FFT_FAMILY
 
-struct ThreadScope {
-    explicit ThreadScope(int n) { vdxcoreSetNumThreads(n); }
-    ~ThreadScope() { vdxcoreSetNumThreads(0); }
-};
+const int kFlags[] = {VDX_FFT_DIV_FWD_BY_N, VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN, VDX_FFT_NODIV_BY_ANY};
 
 // The DFT in long double: direct for short lengths, otherwise radix-2 with
 // every twiddle computed directly (no recurrences).
@@ -97,21 +74,14 @@ void reference(const std::vector<CLD>& x, std::vector<CLD>& X, bool inverse) {
         for (int b = 0; b < bits; ++b) r |= ((i >> b) & 1) << (bits - 1 - b);
         X[r] = x[i];
     }
-    std::vector<LD> wr(n / 2), wi(n / 2);
-    for (size_t j = 0; j < n / 2; ++j) {
-        wr[j] = cosl(2 * pi * j / n);
-        wi[j] = sign * sinl(2 * pi * j / n);
-    }
-    auto* d = reinterpret_cast<LD*>(X.data());
+    std::vector<CLD> w(n / 2);
+    for (size_t j = 0; j < n / 2; ++j) w[j] = CLD(cosl(2 * pi * j / n), sign * sinl(2 * pi * j / n));
     for (size_t len = 2; len <= n; len *= 2)
         for (size_t b = 0; b < n; b += len)
             for (size_t k = 0; k < len / 2; ++k) {
-                const size_t t = n / len * k, i = 2 * (b + k), j = i + len;
-                const LD re = d[j] * wr[t] - d[j + 1] * wi[t], im = d[j] * wi[t] + d[j + 1] * wr[t];
-                d[j] = d[i] - re;
-                d[j + 1] = d[i + 1] - im;
-                d[i] += re;
-                d[i + 1] += im;
+                const CLD t = X[b + k + len / 2] * w[n / len * k];
+                X[b + k + len / 2] = X[b + k] - t;
+                X[b + k] += t;
             }
 }
 
@@ -135,244 +105,63 @@ double rel_rms(const T* y, const std::vector<CLD>& ref) {
     return den == 0 ? std::sqrt(static_cast<double>(num)) : std::sqrt(static_cast<double>(num / den));
 }
 
-// An object in caller memory, at an offset of `shift` bytes from a vdxMalloc block.
+// A few units of rounding per level; a wrong twiddle is off by far more.
 template <class F>
-struct CallerSpec {
-    std::vector<Vdx8u> mem, init;
-    typename F::Spec* spec = nullptr;
-    int work = 0;
-    CallerSpec(int order, int flag, int shift = 0) {
-        int size = 0, initSize = 0;
-        EXPECT_EQ(F::GetSize(order, flag, vdxAlgHintNone, &size, &initSize, &work), vdxStsNoErr);
-        mem.resize(size + shift);
-        init.resize(initSize);
-        EXPECT_EQ(F::Init(&spec, order, flag, vdxAlgHintNone, mem.data() + shift, initSize ? init.data() : nullptr),
-                  vdxStsNoErr);
-    }
-};
+double error_bound(int order) {
+    const double eps = sizeof(typename F::T) == 4 ? 5.96e-8 : 1.11e-16;
+    return eps * (3 + order);
+}
 
 template <class F>
 class Fft : public ::testing::Test {};
 using Families = ::testing::Types<F32, F64>;
 TYPED_TEST_SUITE(Fft, Families);
 
-TYPED_TEST(Fft, SizeQueryAndInitFollowTheCheckOrderAndSizeRules) {
-    using F = TypeParam;
-    Mismatches bad;
-    for (int order : {-1, 0, 1, 5, 6, 10, 11, F::kMax, F::kMax + 1, 30, 31}) {
-        for (int flag : {0, 1, 2, 3, 4, 8, 16}) {
-            const bool flagOk = flag == 1 || flag == 2 || flag == 4 || flag == 8;
-            VdxStatus want = order < 0 || order > 30 ? vdxStsFFTOrderErr
-                             : !flagOk               ? vdxStsFFTFlagErr
-                             : order > F::kMax       ? vdxStsFFTOrderErr
-                                                     : vdxStsNoErr;
-            int s = -1, i = -1, w = -1, ss = -1, si = -1, sw = -1;
-            const VdxStatus got = F::GetSize(order, flag, vdxAlgHintNone, &s, &i, &w);
-            const VdxStatus sgot = F::SGetSize(order, flag, vdxAlgHintFast, &ss, &si, &sw);
-            if (got != want || sgot != want || s != ss || i != si || w != sw)
-                bad.note([&](auto& os) { os << "order " << order << " flag " << flag << ": " << got << "/" << sgot; });
-            if (F::GetSize(order, flag, vdxAlgHintNone, nullptr, &i, &w) !=
-                (order < 0 || order > 30 ? vdxStsFFTOrderErr : vdxStsNullPtrErr))
-                bad.note([&](auto& os) { os << "null pointer, order " << order << " flag " << flag; });
-            if (want != vdxStsNoErr) continue;
-            const bool sizesOk = order <= 5 ? s == 168 && i == 0 && w == 0
-                                            : s % 32 == 0 && w % 32 == 0 && w >= (int(sizeof(typename F::C)) << order) &&
-                                                  (order <= 10 ? i == 0 : i % 32 == 0 && i > 0);
-            if (!sizesOk)
-                bad.note([&](auto& os) { os << "sizes at order " << order << ": " << s << " " << i << " " << w; });
-        }
-    }
-    EXPECT_NO_MISMATCH(bad);
-
-    // Init: pointers, order, flag, then the init buffer from order 11; a
-    // failure leaves the identifier 0, so the memory no longer passes as a spec.
-    CallerSpec<F> cs(11, 8, 7);
-    std::vector<typename F::C> x(2048), y(2048);
-    EXPECT_EQ(F::Fwd(x.data(), y.data(), cs.spec, nullptr), vdxStsNoErr);
-    typename F::Spec* out = nullptr;
-    EXPECT_EQ(F::Init(nullptr, 11, 8, vdxAlgHintNone, cs.mem.data(), cs.init.data()), vdxStsNullPtrErr);
-    EXPECT_EQ(F::Init(&out, 11, 8, vdxAlgHintNone, nullptr, cs.init.data()), vdxStsNullPtrErr);
-    EXPECT_EQ(F::Fwd(x.data(), y.data(), cs.spec, nullptr), vdxStsNoErr);
-    EXPECT_EQ(F::Init(&out, 11, 3, vdxAlgHintNone, cs.mem.data() + 7, cs.init.data()), vdxStsFFTFlagErr);
-    EXPECT_EQ(out, nullptr);
-    EXPECT_EQ(F::Fwd(x.data(), y.data(), cs.spec, nullptr), vdxStsContextMatchErr);
-    EXPECT_EQ(F::Init(&out, F::kMax + 1, 8, vdxAlgHintNone, cs.mem.data() + 7, cs.init.data()), vdxStsFFTOrderErr);
-    EXPECT_EQ(F::Init(&out, 11, 8, vdxAlgHintNone, cs.mem.data() + 7, nullptr), vdxStsNullPtrErr);
-    EXPECT_EQ(F::Init(&out, 10, 8, vdxAlgHintNone, cs.mem.data() + 7, nullptr), vdxStsNoErr);
-    const uintptr_t at = reinterpret_cast<uintptr_t>(cs.mem.data() + 7);
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(out), (at + 31) & ~uintptr_t(31))
-        << "object at the first 32-byte boundary at or after pSpec";
-}
-
-TYPED_TEST(Fft, ObjectsCheckIdentifiersAndFreeOnlyWhatTheyAllocated) {
-    using F = TypeParam;
-    for (int order : {0, 6, 12, F::kTwoLevel + 1}) {
-        CallerSpec<F> cs(order, 2);
-        int size = -1, getSize = 0, dummy = 0;
-        F::GetSize(order, 2, vdxAlgHintNone, &dummy, &dummy, &getSize);
-        EXPECT_EQ(F::GetBufSize(cs.spec, &size), vdxStsNoErr);
-        EXPECT_EQ(size, getSize) << "order " << order;
-        EXPECT_EQ(F::GetBufSize(nullptr, &size), vdxStsNullPtrErr);
-        EXPECT_EQ(F::GetBufSize(cs.spec, nullptr), vdxStsNullPtrErr);
-
-        // An object of another family is refused by every entry; nothing written.
-        const size_t n = size_t(1) << order;
-        std::vector<typename F::C> x(n), y(n);
-        std::vector<typename F::T> re(n, 1), im(n, 2);
-        std::memset(y.data(), 0x5A, n * sizeof y[0]);
-        auto* foreign = reinterpret_cast<typename F::SplitSpec*>(cs.spec);
-        EXPECT_EQ(F::SFwd(re.data(), im.data(), re.data(), im.data(), foreign, nullptr), vdxStsContextMatchErr);
-        EXPECT_EQ(F::SInvI(re.data(), im.data(), foreign, nullptr), vdxStsContextMatchErr);
-        EXPECT_EQ(F::SFree(foreign), vdxStsContextMatchErr);
-        EXPECT_EQ(F::Fwd(nullptr, y.data(), cs.spec, nullptr), vdxStsNullPtrErr);
-        EXPECT_EQ(F::Inv(x.data(), nullptr, cs.spec, nullptr), vdxStsNullPtrErr);
-        EXPECT_EQ(F::FwdI(nullptr, cs.spec, nullptr), vdxStsNullPtrErr);
-        EXPECT_EQ(F::Fwd(x.data(), y.data(), nullptr, nullptr), vdxStsNullPtrErr);
-        EXPECT_EQ(F::SFwd(re.data(), nullptr, re.data(), im.data(), reinterpret_cast<typename F::SplitSpec*>(0), nullptr),
-                  vdxStsNullPtrErr);
-        for (size_t k = 0; k < n * sizeof y[0]; ++k) ASSERT_EQ(reinterpret_cast<Vdx8u*>(y.data())[k], 0x5A);
-        EXPECT_EQ(re[0], 1);
-
-        // Free of a caller-memory object only invalidates it.
-        EXPECT_EQ(F::Free(cs.spec), vdxStsNoErr);
-        EXPECT_EQ(F::Free(cs.spec), vdxStsContextMatchErr);
-        EXPECT_EQ(F::Fwd(x.data(), y.data(), cs.spec, nullptr), vdxStsContextMatchErr);
-        EXPECT_EQ(F::Free(nullptr), vdxStsNullPtrErr);
-
-        typename F::Spec* a = nullptr;
-        typename F::SplitSpec* b = nullptr;
-        EXPECT_EQ(F::InitAlloc(&a, order, 4, vdxAlgHintAccurate), vdxStsNoErr);
-        EXPECT_EQ(F::SInitAlloc(&b, order, 4, vdxAlgHintAccurate), vdxStsNoErr);
-        EXPECT_EQ(reinterpret_cast<uintptr_t>(a) % 32, 0u);
-        EXPECT_EQ(F::Fwd(x.data(), y.data(), reinterpret_cast<typename F::Spec*>(b), nullptr), vdxStsContextMatchErr);
-        EXPECT_EQ(F::Free(a), vdxStsNoErr);
-        EXPECT_EQ(F::SFree(b), vdxStsNoErr);
-        EXPECT_EQ(F::InitAlloc(&a, order, 5, vdxAlgHintNone), vdxStsFFTFlagErr);
-        EXPECT_EQ(F::InitAlloc(&a, F::kMax + 1, 1, vdxAlgHintNone), vdxStsFFTOrderErr);
-        EXPECT_EQ(F::InitAlloc(nullptr, order, 1, vdxAlgHintNone), vdxStsNullPtrErr);
-    }
-}
-
-// Init stays inside the sizes GetSize reports (guard bytes after the object and
-// the init buffer survive), the init buffer is not needed afterwards, and an
-// impulse comes out as exactly the normalisation factor in every bin (1/N
-// for flags 1 and 2; for flag 4 one Newton step from the reciprocal-square-
-// root estimate in single precision, 1/sqrt(N) in double).
-TYPED_TEST(Fft, InitStaysInsideItsSizesAndFactorsAreExact) {
+// Every order to 20 (each regime and its edges) in both directions, with the
+// source and destination off their natural alignment; every flag's factor
+// up to the two-level orders, one flag per order above; and forward then
+// inverse in place gives the input back (times N unscaled).
+TYPED_TEST(Fft, MatchesTheLongDoubleDftAndRoundTrips) {
     using F = TypeParam;
     using T = typename F::T;
-    Mismatches bad;
-    for (int order : {0, 4, 5, 6, 10, 11, 12, F::kTwoLevel, F::kBlocked, F::kBlocked + 1, F::kBlocked + 2}) {
-        const size_t n = size_t(1) << order;
-        for (int flag : {1, 2, 4}) {
-            int size = 0, initSize = 0, work = 0;
-            F::GetSize(order, flag, vdxAlgHintNone, &size, &initSize, &work);
-            for (int shift : {0, 13}) {
-                std::vector<Vdx8u> mem(size + shift + 64, 0xC3), init(initSize + 64, 0xC3);
-                typename F::Spec* spec = nullptr;
-                ASSERT_EQ(F::Init(&spec, order, flag, vdxAlgHintNone, mem.data() + shift, init.data()), vdxStsNoErr);
-                for (size_t k = size + shift; k < mem.size(); ++k)
-                    if (mem[k] != 0xC3) bad.note([&](auto& os) { os << "object overrun, order " << order; });
-                for (size_t k = initSize; k < init.size(); ++k)
-                    if (init[k] != 0xC3) bad.note([&](auto& os) { os << "init buffer overrun, order " << order; });
-                std::fill(init.begin(), init.end(), 0x7F);  // released by the caller
-                std::vector<T> x(2 * n, T(0)), y(2 * n);
-                x[0] = 1;
-                const bool fwdScaled = flag != 2;
-                F::Fwd(reinterpret_cast<const typename F::C*>(x.data()), reinterpret_cast<typename F::C*>(y.data()),
-                       spec, nullptr);
-                T want = 1;
-                if (fwdScaled && flag == 1) {
-                    want = T(1) / T(n);
-                } else if (fwdScaled) {
-                    if (sizeof(T) == 4) {
-                        const float nf = float(n), e = _mm_cvtss_f32(_mm_rsqrt_ss(_mm_set_ss(nf)));
-                        want = T(e * (3.0f - nf * e * e) * 0.5f);
-                    } else {
-                        want = T(1.0 / std::sqrt(double(n)));
-                    }
-                }
-                for (size_t k = 0; k < n; ++k)
-                    if (y[2 * k] != want || y[2 * k + 1] != 0)
-                        bad.note([&](auto& os) {
-                            os << "order " << order << " flag " << flag << " bin " << k << ": " << y[2 * k] << " "
-                               << y[2 * k + 1] << " want " << want;
-                        });
-            }
-        }
-    }
-    EXPECT_NO_MISMATCH(bad);
-}
-
-// Bound on the relative RMS error: a few units of rounding per level.
-template <class F>
-double error_bound(int order) {
-    const double eps = sizeof(typename F::T) == 4 ? 5.96e-8 : 1.11e-16;
-    return eps * (1.5 + 0.5 * order);
-}
-
-TYPED_TEST(Fft, MatchesTheLongDoubleDftAtEveryOrderInBothDirections) {
-    using F = TypeParam;
-    using T = typename F::T;
+    using C = typename F::C;
     Mismatches bad;
     for (int order = 0; order <= 20; ++order) {
-        CallerSpec<F> cs(order, VDX_FFT_NODIV_BY_ANY);
         const size_t n = size_t(1) << order;
         const auto x = random_signal<T>(order, 100 + order);
-        std::vector<CLD> in(n), ref;
-        for (size_t k = 0; k < n; ++k) in[k] = CLD(x[2 * k], x[2 * k + 1]);
-        for (bool inverse : {false, true}) {
-            reference(in, ref, inverse);
-            // Source and destination one element off their natural alignment.
-            std::vector<T> src(2 * n + 2), dst(2 * n + 2);
-            std::copy(x.begin(), x.end(), src.begin() + 1);
-            auto* s = reinterpret_cast<const typename F::C*>(src.data() + 1);
-            auto* d = reinterpret_cast<typename F::C*>(dst.data() + (order % 2));
-            ASSERT_EQ((inverse ? F::Inv : F::Fwd)(s, d, cs.spec, nullptr), vdxStsNoErr);
-            const double err = rel_rms(reinterpret_cast<const T*>(d), ref);
-            if (!(err <= error_bound<F>(order)))
-                bad.note([&](auto& os) { os << "order " << order << (inverse ? " inverse" : " forward") << ": " << err; });
-        }
-    }
-    EXPECT_NO_MISMATCH(bad);
-}
-
-TYPED_TEST(Fft, FlagsScaleTheirDirectionAndRoundTripsReturnTheInput) {
-    using F = TypeParam;
-    using T = typename F::T;
-    Mismatches bad;
-    for (int order : {0, 1, 2, 3, 4, 5, 6, 7, 12, F::kTwoLevel, F::kBlocked}) {
-        const size_t n = size_t(1) << order;
-        const auto x = random_signal<T>(order, 7 * order + 1);
         std::vector<CLD> in(n), ref[2];
         for (size_t k = 0; k < n; ++k) in[k] = CLD(x[2 * k], x[2 * k + 1]);
         reference(in, ref[0], false);
         reference(in, ref[1], true);
-        for (int flag : {1, 2, 4, 8}) {
-            CallerSpec<F> cs(order, flag);
+        for (int flag : kFlags) {
+            if (order > F::kTwoLevel && flag != kFlags[order % 4]) continue;
+            typename F::Spec* spec = nullptr;
+            ASSERT_EQ(F::InitAlloc(&spec, order, flag, vdxAlgHintNone), vdxStsNoErr);
             for (int dir = 0; dir < 2; ++dir) {
-                const bool scaled = flag == 4 || flag == 1 + dir;
-                const LD f = !scaled ? 1 : flag == 4 ? 1 / sqrtl(n) : LD(1) / n;
+                const bool scaled = flag == VDX_FFT_DIV_BY_SQRTN || flag == (dir ? VDX_FFT_DIV_INV_BY_N : VDX_FFT_DIV_FWD_BY_N);
+                const LD f = !scaled ? 1 : flag == VDX_FFT_DIV_BY_SQRTN ? 1 / sqrtl(n) : LD(1) / n;
                 std::vector<CLD> want(ref[dir]);
                 for (auto& v : want) v *= f;
-                std::vector<T> y(2 * n);
-                auto* out = reinterpret_cast<typename F::C*>(y.data());
-                (dir ? F::Inv : F::Fwd)(reinterpret_cast<const typename F::C*>(x.data()), out, cs.spec, nullptr);
-                const double err = rel_rms(y.data(), want);
-                if (!(err <= error_bound<F>(order) * 2))
+                std::vector<T> src(2 * n + 2), dst(2 * n + 2);
+                std::copy(x.begin(), x.end(), src.begin() + 1);
+                T* d = dst.data() + order % 2;
+                ASSERT_EQ((dir ? F::Inv : F::Fwd)(reinterpret_cast<const C*>(src.data() + 1), reinterpret_cast<C*>(d),
+                                                  spec, nullptr),
+                          vdxStsNoErr);
+                const double err = rel_rms(d, want);
+                if (!(err <= error_bound<F>(order)))
                     bad.note([&](auto& os) { os << "order " << order << " flag " << flag << " dir " << dir << ": " << err; });
             }
-            // Forward then inverse, in place: the input, times N without scaling.
             std::vector<T> y(x);
-            auto* io = reinterpret_cast<typename F::C*>(y.data());
-            F::FwdI(io, cs.spec, nullptr);
-            F::InvI(io, cs.spec, nullptr);
+            ASSERT_EQ(F::FwdI(reinterpret_cast<C*>(y.data()), spec, nullptr), vdxStsNoErr);
+            ASSERT_EQ(F::InvI(reinterpret_cast<C*>(y.data()), spec, nullptr), vdxStsNoErr);
             std::vector<CLD> want(in);
-            if (flag == 8)
+            if (flag == VDX_FFT_NODIV_BY_ANY)
                 for (auto& v : want) v *= LD(n);
             const double err = rel_rms(y.data(), want);
-            if (!(err <= error_bound<F>(order) * 3))
+            if (!(err <= 2 * error_bound<F>(order)))
                 bad.note([&](auto& os) { os << "round trip, order " << order << " flag " << flag << ": " << err; });
+            EXPECT_EQ(F::Free(spec), vdxStsNoErr);
         }
     }
     EXPECT_NO_MISMATCH(bad);
@@ -380,10 +169,12 @@ TYPED_TEST(Fft, FlagsScaleTheirDirectionAndRoundTripsReturnTheInput) {
 
 // Every way to call one transform gives the same bits: in place or not,
 // aligned or not, null or caller buffer, _I forms, split arrays, 1..3
-// threads, and several threads sharing one spec.
+// threads (the two-level orders run threaded), and four threads sharing
+// one object.
 TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
     using F = TypeParam;
     using T = typename F::T;
+    using C = typename F::C;
     Mismatches bad;
     const int orders[] = {0, 1, 2, 3, 4, 5, 6, 7, 11, F::kTwoLevel - 1, F::kTwoLevel, F::kTwoLevel + 1, F::kBlocked - 1,
                           F::kBlocked, F::kBlocked + 1};
@@ -392,21 +183,23 @@ TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
         const auto x = random_signal<T>(order, 31 + order);
         for (int dir = 0; dir < 2; ++dir) {
             const auto fwd = dir ? F::Inv : F::Fwd;
-            const auto fwdI = dir ? F::InvI : F::FwdI;
             const auto sfwd = dir ? F::SInv : F::SFwd;
-            const auto sfwdI = dir ? F::SInvI : F::SFwdI;
             std::vector<T> base;
             for (int threads : {1, 2, 3}) {
                 ThreadScope scope(threads);
-                CallerSpec<F> cs(order, 4);
-                std::vector<Vdx8u> buf(cs.work + 64);
+                typename F::Spec* spec = nullptr;
+                typename F::SplitSpec* split = nullptr;
+                ASSERT_EQ(F::InitAlloc(&spec, order, 4, vdxAlgHintNone), vdxStsNoErr);
+                ASSERT_EQ(F::SInitAlloc(&split, order, 4, vdxAlgHintNone), vdxStsNoErr);
+                int work = 0;
+                F::GetBufSize(spec, &work);
+                std::vector<Vdx8u> buf(work + 64);
                 std::vector<std::vector<T>> results;
                 auto run = [&](int srcOff, int dstOff, bool inPlace, Vdx8u* b) {
                     std::vector<T> s(2 * n + 4), d(2 * n + 4);
                     std::copy(x.begin(), x.end(), s.begin() + srcOff);
                     T* dp = inPlace ? s.data() + srcOff : d.data() + dstOff;
-                    fwd(reinterpret_cast<const typename F::C*>(s.data() + srcOff), reinterpret_cast<typename F::C*>(dp),
-                        cs.spec, b);
+                    fwd(reinterpret_cast<const C*>(s.data() + srcOff), reinterpret_cast<C*>(dp), spec, b);
                     results.emplace_back(dp, dp + 2 * n);
                 };
                 run(0, 0, false, nullptr);
@@ -414,43 +207,25 @@ TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
                 run(2, 2, false, nullptr);
                 run(0, 0, true, nullptr);
                 run(3, 0, true, buf.data() + 1);
-                {
-                    std::vector<T> io(x);
-                    fwdI(reinterpret_cast<typename F::C*>(io.data()), cs.spec, nullptr);
+                std::vector<T> io(x), re(n), im(n), ore(n), oim(n);
+                (dir ? F::InvI : F::FwdI)(reinterpret_cast<C*>(io.data()), spec, nullptr);
+                results.push_back(io);
+                for (size_t k = 0; k < n; ++k) re[k] = x[2 * k], im[k] = x[2 * k + 1];
+                sfwd(re.data(), im.data(), ore.data(), oim.data(), split, buf.data());
+                (dir ? F::SInvI : F::SFwdI)(re.data(), im.data(), split, nullptr);
+                for (const auto* part : {&ore, &re}) {
+                    const auto& imag = part == &ore ? oim : im;
+                    for (size_t k = 0; k < n; ++k) io[2 * k] = (*part)[k], io[2 * k + 1] = imag[k];
                     results.push_back(io);
                 }
-                {
-                    typename F::SplitSpec* ss = nullptr;
-                    F::SInitAlloc(&ss, order, 4, vdxAlgHintNone);
-                    std::vector<T> re(n), im(n), ore(n), oim(n), out(2 * n);
-                    for (size_t k = 0; k < n; ++k) {
-                        re[k] = x[2 * k];
-                        im[k] = x[2 * k + 1];
-                    }
-                    sfwd(re.data(), im.data(), ore.data(), oim.data(), ss, buf.data());
-                    for (size_t k = 0; k < n; ++k) {
-                        out[2 * k] = ore[k];
-                        out[2 * k + 1] = oim[k];
-                    }
-                    results.push_back(out);
-                    sfwdI(re.data(), im.data(), ss, nullptr);
-                    for (size_t k = 0; k < n; ++k) {
-                        out[2 * k] = re[k];
-                        out[2 * k + 1] = im[k];
-                    }
-                    results.push_back(out);
-                    F::SFree(ss);
-                }
                 if (threads == 1) {
-                    // Four threads share one FFT object, each with its own buffer.
                     std::vector<std::vector<T>> outs(4, std::vector<T>(2 * n));
-                    std::vector<std::vector<Vdx8u>> bufs(4, std::vector<Vdx8u>(cs.work));
+                    std::vector<std::vector<Vdx8u>> bufs(4, std::vector<Vdx8u>(work));
                     std::vector<std::thread> pool;
                     for (int t = 0; t < 4; ++t)
                         pool.emplace_back([&, t] {
                             for (int rep = 0; rep < 3; ++rep)
-                                fwd(reinterpret_cast<const typename F::C*>(x.data()),
-                                    reinterpret_cast<typename F::C*>(outs[t].data()), cs.spec,
+                                fwd(reinterpret_cast<const C*>(x.data()), reinterpret_cast<C*>(outs[t].data()), spec,
                                     t % 2 ? bufs[t].data() : nullptr);
                         });
                     for (auto& th : pool) th.join();
@@ -462,6 +237,8 @@ TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
                         bad.note([&](auto& os) {
                             os << "order " << order << " dir " << dir << " threads " << threads << " path " << r;
                         });
+                F::Free(spec);
+                F::SFree(split);
             }
         }
     }
@@ -511,12 +288,64 @@ TYPED_TEST(Fft, LargeOrdersMatchSparseSumsAtSampledBins) {
         ASSERT_EQ(F::Inv(reinterpret_cast<const C*>(y.data()), reinterpret_cast<C*>(z.data()), spec, nullptr),
                   vdxStsNoErr);
         double worst = 0;
-        for (size_t i = 0; i < 2 * n; ++i)
-            worst = std::max(worst, std::abs(double(z[i]) / double(n) - double(x[i])));
+        for (size_t i = 0; i < 2 * n; ++i) worst = std::max(worst, std::abs(double(z[i]) / double(n) - double(x[i])));
         if (!(worst <= tol)) bad.note([&](auto& os) { os << "order " << order << " round trip: " << worst; });
         EXPECT_EQ(F::Free(spec), vdxStsNoErr);
     }
     EXPECT_NO_MISMATCH(bad);
+}
+
+// Blocks from 1 MiB up come straight from the system and go back on
+// release, so that no free block kept in the heap can serve an allocation
+// the address-space cap below is meant to refuse.
+const bool kLargeBlocksMapped = mallopt(M_MMAP_THRESHOLD, 1 << 20) == 1;
+
+long address_space_bytes() {
+    long pages = 0;
+    std::ifstream("/proc/self/statm") >> pages;
+    return pages * sysconf(_SC_PAGESIZE);
+}
+
+// A caller buffer of the reported size is all a split-array transform needs,
+// at the blocked orders too (whose largest order leaves no room for another
+// block of N elements): with the address space capped just above what the
+// process holds, the call cannot allocate 64 MiB and must still succeed, as
+// the interleaved transform in place does under the same cap.
+TYPED_TEST(Fft, SplitTransformsWithACallerBufferAllocateNothing) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator does not run under an address-space cap";
+#else
+    using F = TypeParam;
+    using T = typename F::T;
+    ASSERT_TRUE(kLargeBlocksMapped);
+    const int order = sizeof(T) == 4 ? 23 : 22;  // N complex elements: 64 MiB, always a fresh mapping
+    const size_t n = size_t(1) << order;
+    typename F::SplitSpec* spec = nullptr;
+    ASSERT_EQ(F::SInitAlloc(&spec, order, VDX_FFT_DIV_BY_SQRTN, vdxAlgHintNone), vdxStsNoErr);
+    int bytes = 0;
+    ASSERT_EQ(F::SGetBufSize(spec, &bytes), vdxStsNoErr);
+    std::vector<Vdx8u> buf(bytes);
+    const auto x = random_signal<T>(order, 5);
+    const T* re = x.data();
+    const T* im = x.data() + n;
+    std::vector<T> ore(n), oim(n), cre(n, T(7)), cim(n, T(7)), io(x);
+    ASSERT_EQ(F::SFwd(re, im, ore.data(), oim.data(), spec, buf.data()), vdxStsNoErr);
+    typename F::Spec* twin = nullptr;
+    ASSERT_EQ(F::InitAlloc(&twin, order, VDX_FFT_DIV_BY_SQRTN, vdxAlgHintNone), vdxStsNoErr);
+    rlimit saved{}, cap{};
+    ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
+    cap = saved;
+    cap.rlim_cur = static_cast<rlim_t>(address_space_bytes() + (16L << 20));
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &cap), 0);
+    const VdxStatus control = F::FwdI(reinterpret_cast<typename F::C*>(io.data()), twin, buf.data());
+    const VdxStatus capped = F::SFwd(re, im, cre.data(), cim.data(), spec, buf.data());
+    ASSERT_EQ(setrlimit(RLIMIT_AS, &saved), 0);
+    ASSERT_EQ(control, vdxStsNoErr) << "the cap leaves no room for a transform at all";
+    EXPECT_EQ(capped, vdxStsNoErr);
+    EXPECT_TRUE(cre == ore && cim == oim);
+    EXPECT_EQ(F::SFree(spec), vdxStsNoErr);
+    EXPECT_EQ(F::Free(twin), vdxStsNoErr);
+#endif
 }
 
 }  // namespace
