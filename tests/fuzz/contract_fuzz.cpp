@@ -554,9 +554,19 @@ int run_function_random(const Function& f, std::uint64_t seed, int count, bool r
         // A large length only comes with the argument that must make the call
         // fail first, so nothing applied after it may undo that argument.
         std::stable_partition(picks.begin(), picks.end(), [](const Case* p) { return p->label.find("INT_MAX(") == std::string::npos; });
+        std::vector<bool> touched(f.count, false);
         for (int k = 0; k < int(picks.size()); ++k) {
             const Case& p = *picks[k];
-            if (p.expect == kSameAsBase && k > 0) continue;
+            // Perturbations of different parameters only, so none undoes another.
+            std::vector<bool> mine(f.count, false);
+            bool overlap = false;
+            for (int i = 0; i < f.count; ++i) {
+                mine[i] = std::memcmp(p.scalars[i].bytes, perturb[0].scalars[i].bytes, sizeof(Slot)) != 0 ||
+                          p.mode[i] != kBuffer || p.misalign[i] || i == p.alias_dst || i == p.alias_src;
+                overlap = overlap || (mine[i] && touched[i]);
+            }
+            if (overlap || (p.alias_dst >= 0 && k > 0)) continue;
+            for (int i = 0; i < f.count; ++i) touched[i] = touched[i] || mine[i];
             for (int i = 0; i < f.count; ++i) {
                 const Param& q = f.params[i];
                 const bool scalar = q.kind != kPointer && q.kind != kObject && q.kind != kObjectOut;
@@ -565,7 +575,7 @@ int run_function_random(const Function& f, std::uint64_t seed, int count, bool r
                 if (p.misalign[i]) c.misalign[i] = p.misalign[i];
             }
             if (p.alias_dst >= 0) c.alias_dst = p.alias_dst, c.alias_src = p.alias_src, c.fill_like = p.fill_like;
-            c.label = (k ? c.label + "," : "") + p.label;
+            c.label = (c.label == "base" ? "" : c.label + ",") + p.label;
             c.expect = std::max(c.expect, p.expect == kSameAsBase ? kAny : p.expect);
         }
         if ((c.expect == kNullPtr || c.expect == kContext) && c.label.find(',') != std::string::npos) c.expect = kNegative;
