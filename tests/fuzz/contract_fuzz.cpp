@@ -40,6 +40,7 @@ namespace {
 
 constexpr std::size_t kGuard = 64;           // sentinel bytes around every buffer
 constexpr std::size_t kElems = 320;          // vector capacity: 64 elements, an order-8 CCS spectrum
+constexpr int kLongLength = 45;              // fits kElems with SumWindow's len + maskSize - 1
 constexpr std::size_t kWorkBytes = 1 << 14;  // work memory and object placement
 constexpr std::size_t kBlockBytes = 1 << 13;  // forged objects
 constexpr unsigned char kGuardByte = 0xEB, kWorkByte = 0xA5;
@@ -216,10 +217,16 @@ std::vector<Case> fixed_cases(const Function& f) {
                 cases.push_back(c);
                 const bool must_fail = !(p.flags & kOptional) && !listed(g_allow, f, c.label);
                 if (must_fail && !lengths.empty()) cases.push_back(with_large_lengths(c, "null"));
+                // Moved vectors, at the base length and at one that runs whole
+                // vector blocks and a tail.
                 for (int k : misalignments(p))
                     if (p.kind == kPointer) {
                         Case a = variant(base, "misalign:" + n + "+" + std::to_string(k), kSameAsBase);
                         a.misalign[i] = k;
+                        cases.push_back(a);
+                        if (lengths.empty()) continue;
+                        for (int l : lengths) a.scalars[l] = int_slot(kLongLength);
+                        a.label += ",len=" + std::to_string(kLongLength);
                         cases.push_back(a);
                     }
                 if (p.kind != kObject) break;
