@@ -7,9 +7,9 @@
 // so a crash or sanitizer report names its call and the sweep goes on.
 //
 //   contract_fuzz [--seconds N] [--jobs N] [--expect FILE] [--run-known] [--byte-misalign]
-//                 [--filter SUBSTR]
+//                 [--seed N] [--filter SUBSTR]
 // Without --seconds: one deterministic pass over fixed cases.  With it: random
-// cases until the time is up.  Cases listed `known` in the expectations file
+// cases until the time is up (--seed repeats a pass, --jobs 1 in the same order).  Cases listed `known` in the expectations file
 // are skipped unless --run-known; `allow` entries relax a documented case.
 #include <fnmatch.h>
 #include <sys/mman.h>
@@ -548,7 +548,7 @@ int run_function_fixed(const Function& f, bool run_known, int* skipped) {
 }
 
 // Random cases: a random valid base with one or two of the fixed perturbations.
-int run_function_random(const Function& f, std::uint64_t seed, int count, bool run_known) {
+int run_function_random(const Function& f, std::uint64_t seed, int count, bool run_known, int* skipped) {
     std::mt19937_64 rng(seed);
     const std::vector<Case> perturb = fixed_cases(f);
     int faults = 0;
@@ -595,7 +595,7 @@ int run_function_random(const Function& f, std::uint64_t seed, int count, bool r
             if (c.misalign[i] && c.label.find(tag) == std::string::npos)
                 c.label += (c.label == "base" ? "" : ",") + tag + std::to_string(c.misalign[i]);
         }
-        if (!run_known && listed(g_known, f, c.label)) continue;
+        if (!run_known && listed(g_known, f, c.label)) { ++*skipped; continue; }
         const std::uint64_t s = rng();
         if (c.expect == kAny) c.expect = kSameAsBase;
         for (const auto& line : check(f, c, s)) { std::printf("FAULT %s\n", line.c_str()); std::fflush(stdout); ++faults; }
@@ -622,6 +622,7 @@ int main(int argc, char** argv) {
     int jobs = 1;
     bool run_known = false;
     std::string filter;
+    std::uint64_t seed_arg = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         auto next = [&]() { return i + 1 < argc ? argv[++i] : (std::fprintf(stderr, "%s needs a value\n", a.c_str()), std::exit(2), argv[0]); };
@@ -631,7 +632,8 @@ int main(int argc, char** argv) {
         else if (a == "--run-known") run_known = true;
         else if (a == "--filter") filter = next();
         else if (a == "--byte-misalign") g_byte_misalign = true;
-        else { std::fprintf(stderr, "usage: %s [--seconds N] [--jobs N] [--expect FILE] [--run-known] [--byte-misalign] [--filter SUBSTR]\n", argv[0]); return 2; }
+        else if (a == "--seed") seed_arg = std::strtoull(next(), nullptr, 10);
+        else { std::fprintf(stderr, "usage: %s [--seconds N] [--jobs N] [--expect FILE] [--run-known] [--byte-misalign] [--seed N] [--filter SUBSTR]\n", argv[0]); return 2; }
     }
     make_fixtures();
 
@@ -640,8 +642,8 @@ int main(int argc, char** argv) {
         if (filter.empty() || std::string(kFunctions[f].name).find(filter) != std::string::npos) order.push_back(f);
     const auto start = std::chrono::steady_clock::now();
     auto time_left = [&]() { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() < seconds; };
-    std::mt19937_64 rng(std::random_device{}());
-    const std::uint64_t run_seed = rng();
+    const std::uint64_t run_seed = seed_arg ? seed_arg : std::random_device{}() * 0x100000001ull;
+    std::mt19937_64 rng(run_seed);
     if (seconds > 0) std::printf("random pass, seed %llu\n", (unsigned long long)run_seed);
     std::fflush(stdout);
 
@@ -678,7 +680,7 @@ int main(int argc, char** argv) {
         if (pid == 0) {
             g_current = reports[k].current;
             ChildReport& r = reports[k];
-            r.faults = seconds > 0 ? run_function_random(kFunctions[fi], seed, 100, run_known)
+            r.faults = seconds > 0 ? run_function_random(kFunctions[fi], seed, 100, run_known, &r.skipped)
                                    : run_function_fixed(kFunctions[fi], run_known, &r.skipped);
             release_fixtures();
             r.finished = 1;
