@@ -448,8 +448,12 @@ Outcome run(const Function& f, const Case& c, std::uint64_t seed, unsigned char*
         if (keep) continue;
         free_object(f.params[i].index, obj);
     }
+    // Init places its object in its first byte work parameter: that one is kept.
+    int placement = -1;
+    for (int i = f.count - 1; i >= 0; --i)
+        if ((f.params[i].flags & kWork) && f.params[i].type == typeops<Vdx8u>()) placement = i;
     for (int i = 0; i < f.count; ++i) {
-        const bool kept = keep && (f.params[i].flags & kWork) && std::string(f.params[i].name) == "pSpec";
+        const bool kept = keep && i == placement;
         if (kept && out.status >= 0) *keep = bufs[i].base;
         else std::free(bufs[i].base);
         std::free(blocks[i]);
