@@ -3,6 +3,8 @@
 #   make test       build and run the whole test suite (every kernel variant)
 #   make sanitize   the test suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #   make tsan       FFT objects shared by several threads, under ThreadSanitizer
+#   make fuzz       random contract fuzzing of every export under the sanitizers
+#                   for FUZZ_SECONDS (300); FUZZ_ARGS=--run-known also runs the known faults
 #   make bench      build and run the benchmarks
 #   make install PREFIX=/opt/vdxs
 BUILD ?= build
@@ -10,8 +12,10 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 300
+FUZZ_ARGS ?=
 
-.PHONY: all deps configure build demo test sanitize tsan bench install clean
+.PHONY: all deps configure build demo test sanitize tsan fuzz bench install clean
 
 all: demo
 
@@ -38,6 +42,11 @@ $(ASAN_BUILD)/build.ninja: | deps
 sanitize: $(ASAN_BUILD)/build.ninja
 	ninja -C $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+fuzz: $(ASAN_BUILD)/build.ninja
+	ninja -C $(ASAN_BUILD) -j $(JOBS) contract_fuzz
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(ASAN_BUILD)/tests/contract_fuzz \
+	  --seconds $(FUZZ_SECONDS) --jobs $(JOBS) --expect tests/fuzz/expectations.txt $(FUZZ_ARGS)
 
 # OpenMP's own runtime is not instrumented, so its regions are kept to one
 # thread here (OMP_THREAD_LIMIT=1); the test's own threads share the FFT objects.

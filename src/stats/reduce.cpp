@@ -85,11 +85,11 @@ Vdx32s mean_32s(std::int64_t sum, int len, int sf) noexcept {
         if (sf >= 63) return 0;
         return saturate32(div_round_even(sum, static_cast<__int128>(len) << sf));
     }
-    const int n = -sf;
-    if (n >= 32) {
+    if (sf <= -32) {  // (tested before negating: sf may be INT_MIN)
         const __int128 q = div_round_even(sum, len);
         return q == 0 ? 0 : (q > 0 ? INT32_MAX : INT32_MIN);
     }
+    const int n = -sf;
     if (sum >= INT32_MIN && sum <= INT32_MAX) {
         return saturate32(div_round_even(static_cast<__int128>(sum) << n, len));
     }

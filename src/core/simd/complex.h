@@ -111,10 +111,14 @@ template <int W>
 Vec<float, W> load_pairs(const float* p, long stride);
 template <int W>
 Vec<double, W> load_pairs(const double* p, long stride);
+// Two floats at any float alignment, as the low half of a vector: an integer
+// 64-bit move, never a double access through a float pointer.
+inline __m128i load_float_pair(const float* p) { return _mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)); }
+inline void store_float_pair(float* p, __m128 v) { _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(v)); }
+
 template <>
 inline Vec<float, 16> load_pairs<16>(const float* p, long stride) {
-    const __m128d lo = _mm_load_sd(reinterpret_cast<const double*>(p));
-    return {_mm_castpd_ps(_mm_loadh_pd(lo, reinterpret_cast<const double*>(p + 2 * stride)))};
+    return {_mm_castsi128_ps(_mm_unpacklo_epi64(load_float_pair(p), load_float_pair(p + 2 * stride)))};
 }
 template <>
 inline Vec<double, 16> load_pairs<16>(const double* p, long) {
@@ -164,9 +168,7 @@ Vec<double, W> load_parts(const double* re, const double* im, long stride);
 template <>
 inline Vec<float, 16> load_parts<16>(const float* re, const float* im, long stride) {
     if (stride == 1) {
-        const __m128 r = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(re)));
-        const __m128 i = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(im)));
-        return {_mm_unpacklo_ps(r, i)};
+        return {_mm_unpacklo_ps(_mm_castsi128_ps(load_float_pair(re)), _mm_castsi128_ps(load_float_pair(im)))};
     }
     return {_mm_setr_ps(re[0], im[0], re[stride], im[stride])};
 }
@@ -176,8 +178,8 @@ inline Vec<double, 16> load_parts<16>(const double* re, const double* im, long) 
 }
 inline void store_parts(Vec<float, 16> v, float* re, float* im) {
     const __m128 d = _mm_shuffle_ps(v.v, v.v, _MM_SHUFFLE(3, 1, 2, 0));
-    _mm_storel_pi(reinterpret_cast<__m64*>(re), d);
-    _mm_storeh_pi(reinterpret_cast<__m64*>(im), d);
+    store_float_pair(re, d);
+    store_float_pair(im, _mm_movehl_ps(d, d));
 }
 inline void store_parts(Vec<double, 16> v, double* re, double* im) {
     _mm_storel_pd(re, v.v);

@@ -90,7 +90,8 @@ inline Vec<double, 16> load_f32_as_f64<16>(const float* p) {
     return {_mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p))))};
 }
 inline void store_f64_as_f32(float* p, Vec<double, 16> a) {
-    _mm_store_sd(reinterpret_cast<double*>(p), _mm_castps_pd(_mm_cvtpd_ps(a.v)));
+    // An integer 64-bit store: p is only as aligned as a float.
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(p), _mm_castps_si128(_mm_cvtpd_ps(a.v)));
 }
 
 #if defined(__AVX2__)
