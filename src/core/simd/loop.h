@@ -11,21 +11,8 @@
 // One piece of the vector layer (simd/simd.h); lives in vdx::VDX_ISA.
 #pragma once
 
-template <int Step, int Unroll = 1, class Index, class Vector, class Tail>
-[[gnu::always_inline]] inline void for_each_vector(Index n, Vector&& vector, Tail&& tail) {
-    Index i = 0;
-    if constexpr (Unroll > 1) {
-        for (; i + Unroll * Step <= n; i += Unroll * Step) {
-#pragma GCC unroll 16
-            for (int u = 0; u < Unroll; ++u) vector(i + u * Step);
-        }
-    }
-    for (; i + Step <= n; i += Step) vector(i);
-    for (; i < n; ++i) tail(i);
-}
-
-// The same main loop; rest(i, count) then handles the count < Step indices
-// from i in one call (when count > 0), e.g. with a masked vector body.
+// rest(i, count) handles the count < Step indices left from i in one call
+// (when count > 0), e.g. with a masked vector body.
 template <int Step, int Unroll = 1, class Index, class Vector, class Rest>
 [[gnu::always_inline]] inline void for_each_vector_rest(Index n, Vector&& vector, Rest&& rest) {
     Index i = 0;
@@ -37,6 +24,14 @@ template <int Step, int Unroll = 1, class Index, class Vector, class Rest>
     }
     for (; i + Step <= n; i += Step) vector(i);
     if (i < n) rest(i, n - i);
+}
+
+// tail(i) for each index left: a scalar body.
+template <int Step, int Unroll = 1, class Index, class Vector, class Tail>
+[[gnu::always_inline]] inline void for_each_vector(Index n, Vector&& vector, Tail&& tail) {
+    for_each_vector_rest<Step, Unroll>(n, vector, [&](Index i, Index count) {
+        for (const Index end = i + count; i < end; ++i) tail(i);
+    });
 }
 
 // body(src, dst) over whole vectors of N elements, then once over a local
