@@ -51,17 +51,14 @@ using ExpLogVariant = vdx::Variant<ExpLogKernels, &vdx::explog_kernels_variants>
 template <auto Kernel, class S, class D>
 VdxStatus exp_float(const S* src, D* dst, int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, dst));
-    return ExpLogVariant::call([=](const ExpLogKernels& k) {
-        (k.*Kernel)(src, dst, len);
-        return vdxStsNoErr;
-    });
+    (ExpLogVariant::table().*Kernel)(src, dst, len);
+    return vdxStsNoErr;
 }
 
 template <auto Kernel, class S, class D>
 VdxStatus ln_float(const S* src, D* dst, int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, dst));
-    return ExpLogVariant::call(
-        [=](const ExpLogKernels& k) { return static_cast<VdxStatus>((k.*Kernel)(src, dst, len)); });
+    return static_cast<VdxStatus>((ExpLogVariant::table().*Kernel)(src, dst, len));
 }
 
 // ---------------------------------------------------------------- integer exponential

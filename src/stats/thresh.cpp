@@ -95,15 +95,13 @@ VdxStatus clamp_checked(const T* s, T* d, int len, Part<T> level) noexcept {
         // The type's extremes: bounds that no element passes strictly.
         const T lo = S == Side::lt ? level : vdx::ElementTraits<T>::lo;
         const T hi = S == Side::lt ? vdx::ElementTraits<T>::hi : level;
-        ThreshVariant::call([=](const ThreshKernels& k) { real_set<T>(k).clamp(s, d, len, lo, hi); });
+        real_set<T>(ThreshVariant::table()).clamp(s, d, len, lo, hi);
     } else if (level == 0) {
         // No element lies below a zero level, and every one lies above it or on it.
         if (S == Side::gt) zero_elements(d, len);
         else if (s != d) copy_elements(s, d, len);
     } else {
-        ThreshVariant::call([=](const ThreshKernels& k) {
-            complex_set<T>(k).clamp[S == Side::gt](s, d, len, level);
-        });
+        complex_set<T>(ThreshVariant::table()).clamp[S == Side::gt](s, d, len, level);
     }
     return vdxStsNoErr;
 }
@@ -127,14 +125,10 @@ template <Side S, class T>
 VdxStatus threshold_value(const T* s, T* d, int len, Part<T> level, T value) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
     if constexpr (!vdx::is_complex<T>) {
-        ThreshVariant::call([=](const ThreshKernels& k) {
-            real_set<T>(k).replace[S == Side::gt](s, d, len, level, value, level, value);
-        });
+        real_set<T>(ThreshVariant::table()).replace[S == Side::gt](s, d, len, level, value, level, value);
     } else {
         if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
-        ThreshVariant::call([=](const ThreshKernels& k) {
-            complex_set<T>(k).replace[S == Side::gt](s, d, len, level, value);
-        });
+        complex_set<T>(ThreshVariant::table()).replace[S == Side::gt](s, d, len, level, value);
     }
     return vdxStsNoErr;
 }
@@ -143,9 +137,7 @@ template <class T>
 VdxStatus threshold_values(const T* s, T* d, int len, T lo, T lo_value, T hi, T hi_value) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
     if (lo > hi) return vdxStsThreshLevelOrderErr;
-    ThreshVariant::call([=](const ThreshKernels& k) {
-        real_set<T>(k).replace[2](s, d, len, lo, lo_value, hi, hi_value);
-    });
+    real_set<T>(ThreshVariant::table()).replace[2](s, d, len, lo, lo_value, hi, hi_value);
     return vdxStsNoErr;
 }
 
@@ -153,17 +145,16 @@ template <Side S, class T>
 VdxStatus threshold_abs(const T* s, T* d, int len, T level) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
     if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
-    ThreshVariant::call([=](const ThreshKernels& k) {
-        if (S == Side::lt) real_set<T>(k).raise_magnitude(s, d, len, level);
-        else real_set<T>(k).clamp(s, d, len, static_cast<T>(-level), level);
-    });
+    const auto& set = real_set<T>(ThreshVariant::table());
+    if (S == Side::lt) set.raise_magnitude(s, d, len, level);
+    else set.clamp(s, d, len, static_cast<T>(-level), level);
     return vdxStsNoErr;
 }
 
 template <class T>
 bool inverse_block(const T* s, T* d, int n, Part<T> level) noexcept {
     using Inverse = bool (*)(const T*, T*, int, Part<T>) noexcept;
-    return ThreshVariant::call([=](const ThreshKernels& k) { return kernels_of<Inverse>(k)(s, d, n, level); });
+    return kernels_of<Inverse>(ThreshVariant::table())(s, d, n, level);
 }
 
 template <class T>

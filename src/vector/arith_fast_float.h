@@ -30,9 +30,7 @@ template <Op O, bool Swap, class T>
 struct FastTwoVectors<Float<O, Swap>, T, T, T> {
     static constexpr bool available = true;
     static bool run(const T* x, const T* y, T* d, int n, const Ctx&) noexcept {
-        return ArithFloatVariant::call([=](const ArithFloatKernels& k) {
-            return float_set<T>(k).two_vectors[static_cast<int>(O)][Swap](x, y, d, n);
-        });
+        return float_set<T>(ArithFloatVariant::table()).two_vectors[static_cast<int>(O)][Swap](x, y, d, n);
     }
 };
 
@@ -41,9 +39,7 @@ template <Op O, bool Swap, class T>
 struct FastVectorConstant<Float<O, Swap>, T, T, T> {
     static constexpr bool available = true;
     static bool run(const T* x, T c, T* d, int n, const Ctx&) noexcept {
-        return ArithFloatVariant::call([=](const ArithFloatKernels& k) {
-            return float_set<T>(k).vector_constant[static_cast<int>(O)][Swap](x, c, d, n);
-        });
+        return float_set<T>(ArithFloatVariant::table()).vector_constant[static_cast<int>(O)][Swap](x, c, d, n);
     }
 };
 
@@ -51,9 +47,7 @@ template <Op O, bool Swap>
 struct FastTwoVectors<Float<O, Swap>, Vdx16s, Vdx16s, Vdx32f> {
     static constexpr bool available = true;
     static bool run(const Vdx16s* x, const Vdx16s* y, Vdx32f* d, int n, const Ctx&) noexcept {
-        return ArithFloatVariant::call([=](const ArithFloatKernels& k) {
-            return k.two_vectors_16s32f[static_cast<int>(O)][Swap](x, y, d, n);
-        });
+        return ArithFloatVariant::table().two_vectors_16s32f[static_cast<int>(O)][Swap](x, y, d, n);
     }
 };
 
@@ -61,7 +55,7 @@ template <>
 struct FastTwoVectors<Float<Op::mul>, Vdx32f, Vdx32fc, Vdx32fc> {
     static constexpr bool available = true;
     static bool run(const Vdx32f* x, const Vdx32fc* y, Vdx32fc* d, int n, const Ctx&) noexcept {
-        return ArithFloatVariant::call([=](const ArithFloatKernels& k) { return k.mul_32f32fc(x, y, d, n); });
+        return ArithFloatVariant::table().mul_32f32fc(x, y, d, n);
     }
 };
 
@@ -70,7 +64,7 @@ template <class T>
 struct FastAccumulate<Float<Op::mul>, T, T, T> {
     static constexpr bool available = true;
     static void run(const T* x, const T* y, T* acc, int n, const Ctx&) noexcept {
-        ArithFloatVariant::call([=](const ArithFloatKernels& k) { float_set<T>(k).add_product(x, y, acc, n); });
+        float_set<T>(ArithFloatVariant::table()).add_product(x, y, acc, n);
     }
 };
 
@@ -78,7 +72,7 @@ template <>
 struct FastAccumulateConstant<Float<Op::mul>, Vdx32f, Vdx32f, Vdx32f> {
     static constexpr bool available = true;
     static void run(const Vdx32f* x, Vdx32f c, Vdx32f* acc, int n, const Ctx&) noexcept {
-        ArithFloatVariant::call([=](const ArithFloatKernels& k) { k.add_product_c_32f(x, c, acc, n); });
+        ArithFloatVariant::table().add_product_c_32f(x, c, acc, n);
     }
 };
 

@@ -25,10 +25,7 @@ namespace {
 // The kernels of the variant this process runs.
 using InitVariant = vdx::Variant<vdx::InitKernels, &vdx::init_kernels_variants>;
 
-template <class Call>
-inline auto with_kernels(Call call) noexcept {
-    return InitVariant::call(call);
-}
+inline const vdx::InitKernels& kernels() noexcept { return InitVariant::table(); }
 
 // Index of the fill or flip kernel for elements of `size` bytes (1, 2, 4,
 // 8, 16).
@@ -42,7 +39,7 @@ VdxStatus transfer_elements(const T* src, T* dst, int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, dst));
     const int bytes = vdx::byte_count(len, sizeof(T));
     if (bytes < 0) return vdxStsSizeErr;
-    return with_kernels([=](const vdx::InitKernels& k) { return (k.*Kernel)(src, dst, bytes); });
+    return (kernels().*Kernel)(src, dst, bytes);
 }
 
 template <class T>
@@ -56,7 +53,7 @@ VdxStatus set_elements(const T& value, T* dst, int len) noexcept {
     double lo, hi;
     std::memcpy(&lo, &bits[0], sizeof lo);
     std::memcpy(&hi, &bits[1], sizeof hi);
-    return with_kernels([=](const vdx::InitKernels& k) { return k.fill[size_index(sizeof(T))](dst, lo, hi, bytes); });
+    return kernels().fill[size_index(sizeof(T))](dst, lo, hi, bytes);
 }
 
 template <class T>
@@ -64,19 +61,19 @@ VdxStatus zero_elements(T* dst, int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, dst));
     const int bytes = vdx::byte_count(len, sizeof(T));
     if (bytes < 0) return vdxStsSizeErr;
-    return with_kernels([=](const vdx::InitKernels& k) { return k.zero(dst, bytes); });
+    return kernels().zero(dst, bytes);
 }
 
 template <class T>
 VdxStatus flip_elements(const T* src, T* dst, int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, src, dst));
-    return with_kernels([=](const vdx::InitKernels& k) { return k.flip[size_index(sizeof(T))](src, dst, len); });
+    return kernels().flip[size_index(sizeof(T))](src, dst, len);
 }
 
 template <class T>
 VdxStatus flip_in_place(T* srcDst, int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, srcDst));
-    return with_kernels([=](const vdx::InitKernels& k) { return k.flip[size_index(sizeof(T))](srcDst, srcDst, len); });
+    return kernels().flip[size_index(sizeof(T))](srcDst, srcDst, len);
 }
 
 }  // namespace
@@ -144,10 +141,8 @@ extern "C" VdxStatus y8_vdxsCopy_1u(const Vdx8u* pSrc, int srcBitOffset, Vdx8u* 
                                     int len) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, pSrc, pDst));
     if (srcBitOffset < 0 || dstBitOffset < 0) return vdxStsSizeErr;
-    return with_kernels([=](const vdx::InitKernels& k) {
-        k.copy_bits(pSrc, srcBitOffset & 7, pDst, dstBitOffset & 7, len);
-        return vdxStsNoErr;
-    });
+    kernels().copy_bits(pSrc, srcBitOffset & 7, pDst, dstBitOffset & 7, len);
+    return vdxStsNoErr;
 }
 
 extern "C" VdxStatus y8_vdxsPackBits_32u8u(const Vdx32u* pSrc, const int* pSrcBitWidths, int len, Vdx8u* pDst,
@@ -155,10 +150,7 @@ extern "C" VdxStatus y8_vdxsPackBits_32u8u(const Vdx32u* pSrc, const int* pSrcBi
     if (vdx::any_null(pSrc, pSrcBitWidths, pDst, pDstBitLen)) return vdxStsNullPtrErr;
     if (len < 1 || dstBitOffset < 0) return vdxStsSizeErr;
     bool clamped = false;
-    bool* const pClamped = &clamped;
-    const long long bits = with_kernels([=](const vdx::InitKernels& k) {
-        return k.pack_bits(pSrc, pSrcBitWidths, len, pDst, dstBitOffset & 7, pClamped);
-    });
+    const long long bits = kernels().pack_bits(pSrc, pSrcBitWidths, len, pDst, dstBitOffset & 7, &clamped);
     // The count of bits is an int at the interface; a string of 2^31 bits or
     // more (over 256 MB) reports its count modulo 2^32.
     *pDstBitLen = static_cast<int>(static_cast<std::uint32_t>(bits));

@@ -28,21 +28,13 @@ const Table& pick_variant(const KernelTables<Table>& tables) noexcept {
     return *tables.of[v];
 }
 
-// One family's kernel tables.  call(f) runs f(table) and returns its result.
-// After the first call the chosen table sits in a constant-initialised
-// pointer (no guard variable), so a call is one load and, in the glue, a tail
-// call into the kernel with the arguments still in their registers; the
-// first call picks out of line.  Threads racing through the first call all
-// store the same pointer.
+// One family's kernel tables: table() is the active variant's.  After the
+// first call the chosen table sits in a constant-initialised pointer (no
+// guard variable), so a lookup is one load; the first call picks out of
+// line.  Threads racing through the first call all store the same pointer.
 template <class Table, const KernelTables<Table>* Tables>
 class Variant {
 public:
-    template <class Call>
-    static auto call(Call f) noexcept {
-        if (const Table* t = chosen_.load(std::memory_order_relaxed)) [[likely]] return f(*t);
-        return first_call(f);
-    }
-
     static const Table& table() noexcept {
         if (const Table* t = chosen_.load(std::memory_order_relaxed)) [[likely]] return *t;
         return pick();
@@ -53,10 +45,6 @@ private:
         const Table* t = &pick_variant(*Tables);
         chosen_.store(t, std::memory_order_relaxed);
         return *t;
-    }
-    template <class Call>
-    [[gnu::cold, gnu::noinline]] static auto first_call(Call f) noexcept {
-        return f(pick());
     }
 
     static inline std::atomic<const Table*> chosen_{nullptr};
