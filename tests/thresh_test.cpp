@@ -1,13 +1,8 @@
-// Threshold family, black box, through the public header.
-//
-// Real members are swept over lengths 1 .. 40 and around the vector widths,
-// pointer offsets 0 .. 3, out of place and in place, against scalar oracles
-// written from the rules (bit for bit), with guard elements around the
-// destination.  Complex members decide replacement with squared magnitudes
-// in __float128 (exact for the test data) and check replaced values against
-// z * level / |z| and the reciprocals in long double, within one ulp of the
-// part type (16sc: exactly, rounded half to even).  LTInv runs at lengths
-// around its parallel threshold with 1, 2 and 3 threads.
+// Threshold family, black box.  Real members run over lengths 1..40 and
+// around the vector widths, offsets 0..3, out of place and in place, against
+// bit-exact scalar rules, guard elements around the destination.  Complex
+// members decide on squared magnitudes in __float128 and check replaced
+// values in long double (within one ulp; 16sc exactly).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -26,7 +21,6 @@
 namespace {
 
 std::mt19937_64 rng{0x7E5E};
-
 
 const std::vector<int> kLengths = [] {
     std::vector<int> v;
@@ -71,20 +65,12 @@ void sweep(const std::vector<T>& pool, Pair<T, A...> p, Check check, Want want, 
                 T* d = dst.data() + kGuard + off;
                 if (in_place) std::memcpy(d, src.data() + off, len * sizeof(T));
                 const VdxStatus st = in_place ? p.fn_i(d, len, args...) : p.fn(src.data() + off, d, len, args...);
-                if (st != want(src.data() + off, len)) {
-                    m.note([&](auto& os) { os << what << " len " << len << ": status " << st; });
-                }
-                for (int i = 0; i < len; ++i) {
-                    if (!check(src[off + i], d[i])) {
-                        m.note([&](auto& os) {
-                            os << what << " len " << len << " off " << off << " in place " << in_place << " i " << i;
-                        });
-                    }
-                }
+                m.expect(st == want(src.data() + off, len), what, "len", len, "status", st);
+                for (int i = 0; i < len; ++i)
+                    m.expect(check(src[off + i], d[i]), what, "len", len, "off", off, "in place", in_place, "i", i);
                 for (int g = 0; g < kGuard; ++g) {
-                    if (!same_bits(dst[off + g], guard) || !same_bits(dst[kGuard + off + len + g], guard)) {
-                        m.note([&](auto& os) { os << what << " len " << len << ": wrote a guard"; });
-                    }
+                    m.expect(same_bits(dst[off + g], guard) && same_bits(dst[kGuard + off + len + g], guard), what,
+                             "len", len, "wrote a guard");
                 }
             }
         }
@@ -373,8 +359,9 @@ TEST(ThresholdComplex, InverseSweep) {
 
 // ---------------------------------------------------------------- statuses
 
-// Pointers first (even with a bad length), then the length (even with a bad
-// selector or level), the selector, the level; nothing written on failure.
+// Pointers and lengths of every member are in the contract fuzzer; here the
+// order (length before selector and level), the selector and the level rules,
+// nothing written on failure.
 TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
     Vdx32f s[3] = {1, 2, 3}, d[3] = {9, 9, 9};
     Vdx16s is[2] = {1, 2}, id[2] = {9, 9};
@@ -383,30 +370,32 @@ TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
     Vdx32fc cd[2] = {{9, 9}, {9, 9}};
     Vdx64fc zd[2] = {{9, 9}, {9, 9}};
     Vdx16sc hd[2] = {{9, 9}, {9, 9}};
-    EXPECT_EQ(vdxsThreshold_32f(nullptr, d, 0, 1, vdxCmpLess), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsThreshold_LTVal_16sc(nullptr, hd, 2, -1, Vdx16sc{0, 0}), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsThreshold_LTInv_32f_I(nullptr, 3, 1), vdxStsNullPtrErr);
-    for (int len : {0, -1}) {
-        EXPECT_EQ(vdxsThreshold_32fc_I(cd, len, -1, VdxCmpOp(1)), vdxStsSizeErr);
-        EXPECT_EQ(vdxsThreshold_LTValGTVal_16s(is, id, len, 5, 0, 1, 0), vdxStsSizeErr);
-        EXPECT_EQ(vdxsThreshold_LTAbs_32s_I(wd, len, -1), vdxStsSizeErr);
-    }
+    const std::pair<VdxStatus, VdxStatus> rows[] = {
+        {vdxsThreshold_LTVal_16sc(nullptr, hd, 2, -1, Vdx16sc{0, 0}), vdxStsNullPtrErr},
+        {vdxsThreshold_32fc_I(cd, 0, -1, VdxCmpOp(1)), vdxStsSizeErr},
+        {vdxsThreshold_LTValGTVal_16s(is, id, -1, 5, 0, 1, 0), vdxStsSizeErr},
+        {vdxsThreshold_LTAbs_32s_I(wd, 0, -1), vdxStsSizeErr},
+        {vdxsThreshold_32fc_I(cd, 2, -1, vdxCmpGreater), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LT_32fc_I(cd, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_GT_16sc_I(hd, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTVal_32fc_I(cd, 2, -1, Vdx32fc{0, 0}), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_GTVal_64fc_I(zd, 2, -1e-300, Vdx64fc{}), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTAbs_16s(is, id, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_GTAbs_32s_I(wd, 2, -5), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTAbs_64f_I(fd, 2, -0.5), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTInv_32f(s, d, 3, -1e-30f), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTInv_64fc_I(zd, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTValGTVal_32f(s, d, 3, 2, 0, 1, 0), vdxStsThreshLevelOrderErr},
+        {vdxsThreshold_LTValGTVal_32s_I(wd, 2, 2, 0, 1, 0), vdxStsThreshLevelOrderErr},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
     for (int op : {1, 2, 3, 5, -1}) {
         EXPECT_EQ(vdxsThreshold_32f(s, d, 3, 1, VdxCmpOp(op)), vdxStsBadArgErr);
         EXPECT_EQ(vdxsThreshold_64fc_I(zd, 2, -1, VdxCmpOp(op)), vdxStsBadArgErr);
     }
-    const VdxStatus negative[] = {
-        vdxsThreshold_32fc_I(cd, 2, -1, vdxCmpGreater),       vdxsThreshold_LT_32fc_I(cd, 2, -1),
-        vdxsThreshold_GT_16sc_I(hd, 2, -1),                   vdxsThreshold_LTVal_32fc_I(cd, 2, -1, Vdx32fc{0, 0}),
-        vdxsThreshold_GTVal_64fc_I(zd, 2, -1e-300, Vdx64fc{}), vdxsThreshold_LTAbs_16s(is, id, 2, -1),
-        vdxsThreshold_GTAbs_32s_I(wd, 2, -5),                 vdxsThreshold_LTAbs_64f_I(fd, 2, -0.5),
-        vdxsThreshold_LTInv_32f(s, d, 3, -1e-30f),            vdxsThreshold_LTInv_64fc_I(zd, 2, -1)};
-    for (VdxStatus st : negative) EXPECT_EQ(st, vdxStsThreshNegLevelErr);
-    EXPECT_EQ(vdxsThreshold_LTValGTVal_32f(s, d, 3, 2, 0, 1, 0), vdxStsThreshLevelOrderErr);
-    EXPECT_EQ(vdxsThreshold_LTValGTVal_32s_I(wd, 2, 2, 0, 1, 0), vdxStsThreshLevelOrderErr);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_TRUE(d[i] == 9 && id[i] == 9 && wd[i] == 9 && fd[i] == 9 && cd[i].re == 9 && cd[i].im == 9 &&
-                    zd[i].re == 9 && zd[i].im == 9 && hd[i].re == 9 && hd[i].im == 9);
+        EXPECT_TRUE(d[i] == 9 && id[i] == 9 && wd[i] == 9 && fd[i] == 9 && same_bits(cd[i], Vdx32fc{9, 9}) &&
+                    same_bits(zd[i], Vdx64fc{9, 9}) && same_bits(hd[i], Vdx16sc{9, 9}));
     }
     // Real members take negative levels, and LTValGTVal equal ones.
     EXPECT_EQ(vdxsThreshold_32f(s, d, 3, -1, vdxCmpGreater), vdxStsNoErr);
