@@ -394,28 +394,26 @@ TEST_P(ExpLogIntLog, FirstNonPositiveElementDecidesTheWarning) {
 
 // ---------------------------------------------------------------- SumLn
 
-// The four forms on xs converted to their source types: status, result.
-std::pair<VdxStatus, long double> run_sum(int form, const std::vector<long double>& xs) {
-    const int n = static_cast<int>(xs.size());
-    std::vector<Vdx32f> f(xs.begin(), xs.end());
-    std::vector<Vdx64f> d(xs.begin(), xs.end());
-    std::vector<Vdx16s> s(xs.begin(), xs.end());
-    Vdx32f rf = 5;
-    Vdx64f rd = 5;
-    switch (form) {
-        case 0: return {vdxsSumLn_32f(f.data(), n, &rf), rf};
-        case 1: return {vdxsSumLn_64f(d.data(), n, &rd), rd};
-        case 2: return {vdxsSumLn_32f64f(f.data(), n, &rd), rd};
-        default: return {vdxsSumLn_16s32f(s.data(), n, &rf), rf};
-    }
+// A form on xs converted to its source type: status, result.
+using SumRun = std::function<std::pair<VdxStatus, long double>(const std::vector<long double>&)>;
+template <class S, class R>
+SumRun sum_runner(VdxStatus (*f)(const S*, int, R*)) {
+    return [f](const std::vector<long double>& xs) {
+        const std::vector<S> src(xs.begin(), xs.end());
+        R r = 5;
+        const VdxStatus st = f(src.data(), static_cast<int>(src.size()), &r);
+        return std::pair<VdxStatus, long double>{st, r};
+    };
 }
-
+// Forms 1 and 2 sum in double, 3 takes integers.
+const std::pair<const char*, SumRun> kSumForms[] = {{"SumLn_32f", sum_runner(vdxsSumLn_32f)},
+                                                    {"SumLn_64f", sum_runner(vdxsSumLn_64f)},
+                                                    {"SumLn_32f64f", sum_runner(vdxsSumLn_32f64f)},
+                                                    {"SumLn_16s32f", sum_runner(vdxsSumLn_16s32f)}};
+const auto run_sum = [](int form, const std::vector<long double>& xs) { return kSumForms[form].second(xs); };
 class ExpLogSumLn : public ::testing::TestWithParam<int> {};
-std::string sum_form_name(const ::testing::TestParamInfo<int>& info) {
-    static const char* const names[] = {"SumLn_32f", "SumLn_64f", "SumLn_32f64f", "SumLn_16s32f"};
-    return names[info.param];
-}
-INSTANTIATE_TEST_SUITE_P(Forms, ExpLogSumLn, ::testing::Values(0, 1, 2, 3), sum_form_name);
+INSTANTIATE_TEST_SUITE_P(Forms, ExpLogSumLn, ::testing::Values(0, 1, 2, 3),
+                         [](const auto& info) { return std::string(kSumForms[info.param].first); });
 
 TEST_P(ExpLogSumLn, MatchesTheSumOfLogarithms) {
     const int form = GetParam();
@@ -431,13 +429,10 @@ TEST_P(ExpLogSumLn, MatchesTheSumOfLogarithms) {
         }
         const auto [status, got] = run_sum(form, xs);
         ASSERT_EQ(status, vdxStsNoErr);
-        // A double total: one rounding per logarithm and per addition, accumulated at random.
-        const long double bound = magnitude * 0x1p-50L;
-        if (form == 1 || form == 2) {
-            EXPECT_LE(fabsl(got - exact), bound) << len;
-        } else {
-            EXPECT_LE(fabsl(got - exact), bound + ldexpl(fabsl(exact), -24)) << len;  // and half a float ulp
-        }
+        // A double total: one rounding per logarithm and per addition,
+        // accumulated at random; float results add half a float ulp.
+        const long double bound = magnitude * 0x1p-50L + (form == 1 || form == 2 ? 0 : ldexpl(fabsl(exact), -24));
+        EXPECT_LE(fabsl(got - exact), bound) << len;
     }
 }
 
@@ -447,13 +442,7 @@ TEST_P(ExpLogSumLn, MatchesTheSumOfLogarithms) {
 TEST_P(ExpLogSumLn, BlockRulesForZeroNegativeAndNaN) {
     const int form = GetParam();
     const long double kZero = 0, kNeg = -2, kNaN = NAN;
-    struct Case {
-        int at_a;
-        long double a;
-        int at_b;
-        long double b;
-        VdxStatus status;
-    };
+    struct Case { int at_a; long double a; int at_b; long double b; VdxStatus status; };
     const Case cases[] = {
         {10, kZero, -1, 0, vdxStsLnZeroArg},        {10, kNeg, -1, 0, vdxStsLnNegArg},
         {0, kZero, 511, kNeg, vdxStsLnNegArg},      {0, kZero, 512, kNeg, vdxStsLnZeroArg},
@@ -469,11 +458,7 @@ TEST_P(ExpLogSumLn, BlockRulesForZeroNegativeAndNaN) {
         if (c.at_b >= 0) xs[c.at_b] = c.b;
         const auto [status, got] = run_sum(form, xs);
         EXPECT_EQ(status, c.status) << c.at_a << " " << c.at_b;
-        if (c.status == vdxStsLnZeroArg) {
-            EXPECT_TRUE(std::isinf(got) && got > 0);
-        } else {
-            EXPECT_TRUE(std::isnan(got));
-        }
+        EXPECT_TRUE(c.status == vdxStsLnZeroArg ? std::isinf(got) && got > 0 : std::isnan(got));
     }
 }
 
