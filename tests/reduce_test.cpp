@@ -275,7 +275,7 @@ TEST(Reduce, IntegerStdDevRoundsTheExactDeviation) {
 // ------------------------------------------------------------ extrema
 
 // The extrema of one type; the signed and float types also have Min, Max
-// and their Indx forms.
+// and their Indx forms, and the Abs rows only those, by magnitude.
 template <class T>
 struct Extrema {
     VdxStatus (*min_max)(const T*, int, T*, T*);
@@ -284,34 +284,44 @@ struct Extrema {
     VdxStatus (*max)(const T*, int, T*) = nullptr;
     VdxStatus (*min_indx)(const T*, int, T*, int*) = nullptr;
     VdxStatus (*max_indx)(const T*, int, T*, int*) = nullptr;
+    bool by_magnitude = false;
 };
 
-// First strict improvement, NaNs skipped; a vector of NaNs gives index 0.
+// The type's magnitude: |-32768| saturates, |INT32_MIN| wraps.
 template <class T>
-int reference_extremum(const T* x, int n, bool max) {
+T magnitude(T x) {
+    if constexpr (sizeof(T) == 2) return x == -32768 ? 32767 : T(x < 0 ? -x : x);
+    return T(x < 0 ? 0u - Vdx32u(x) : Vdx32u(x));
+}
+
+// First strict improvement of key(x), NaNs skipped; a vector of NaNs gives index 0.
+template <class T, class Key>
+int reference_extremum(const T* x, int n, bool max, Key key) {
     int at = -1;
     for (int i = 0; i < n; ++i) {
-        if (x[i] == x[i] && (at < 0 || (max ? x[i] > x[at] : x[i] < x[at]))) at = i;
+        if (x[i] == x[i] && (at < 0 || (max ? key(x[i]) > key(x[at]) : key(x[i]) < key(x[at])))) at = i;
     }
     return std::max(at, 0);
 }
 
 // Wide values (kind 0), narrow ones (ties); for floats NaNs (kind >= 1),
 // zeros of both signs and infinities (kind 2), all NaN (kind 3); for
-// integers (kind 3) nothing beyond the type's bound.
+// integers the type's bounds among narrow ones (kind 2), nothing beyond one
+// bound (kind 3).
 template <class T>
 std::vector<T> extrema_input(std::mt19937_64& g, int size, int kind, bool odd) {
+    using L = std::numeric_limits<T>;
     std::vector<T> v = random_vector<T>(g, size, kind == 0 ? 0 : 3);
     for (auto& e : v) {
+        const unsigned r = g() % 16;
         if constexpr (std::is_floating_point_v<T>) {
-            const unsigned r = g() % 16;
             if (kind == 0) e *= 1e6;
-            if (kind >= 1 && r == 0) e = std::numeric_limits<T>::quiet_NaN();
+            if (kind >= 1 && r == 0) e = L::quiet_NaN();
             if (kind == 2 && r >= 1 && r <= 3) e = r == 1 ? T(-0.0) : r == 2 ? T(0.0) : (g() & 1) ? INFINITY : -INFINITY;
-            if (kind == 3) e = std::numeric_limits<T>::quiet_NaN();
-        } else if (kind == 3) {
-            const T bound = odd ? std::numeric_limits<T>::max() : std::numeric_limits<T>::lowest();
-            e = (g() % 4) ? bound : T(bound / 2);
+            if (kind == 3) e = L::quiet_NaN();
+        } else {
+            if (kind == 2 && r < 2) e = r ? L::max() : L::lowest();
+            if (kind == 3) e = (r % 4) ? (odd ? L::max() : L::lowest()) : T((odd ? L::max() : L::lowest()) / 2);
         }
     }
     return v;
@@ -319,28 +329,33 @@ std::vector<T> extrema_input(std::mt19937_64& g, int size, int kind, bool odd) {
 
 template <class T>
 void check_extrema(Mismatches& m, const Extrema<T>& f) {
+    const auto key = [&](T v) { return f.by_magnitude ? magnitude(v) : v; };
     sweep(4, [&](int n, int off, auto& g) {
         for (int kind = 0; kind < 4; ++kind) {
             const std::vector<T> v = extrema_input<T>(g, n + off, kind, n & 1);
             const T* x = v.data() + off;
-            const int lo = reference_extremum(x, n, false), hi = reference_extremum(x, n, true);
-            const auto expect = [&](bool ok, const char* what) { m.expect(ok, what, sizeof(T), "n", n, "kind", kind); };
+            const int lo = reference_extremum(x, n, false, key), hi = reference_extremum(x, n, true, key);
+            const auto expect = [&](bool ok, const char* what) {
+                m.expect(ok, what, sizeof(T), f.by_magnitude ? "Abs" : "", "n", n, "kind", kind);
+            };
             T a, b;
             int i = -1, j = -1;
-            f.min_max(x, n, &a, &b);
-            expect(same_bits(a, x[lo]) && same_bits(b, x[hi]), "MinMax");
-            f.min_max_indx(x, n, &a, &i, &b, &j);
-            expect(same_bits(a, x[lo]) && same_bits(b, x[hi]) && i == lo && j == hi, "MinMaxIndx");
+            if (f.min_max) {
+                f.min_max(x, n, &a, &b);
+                expect(same_bits(a, x[lo]) && same_bits(b, x[hi]), "MinMax");
+                f.min_max_indx(x, n, &a, &i, &b, &j);
+                expect(same_bits(a, x[lo]) && same_bits(b, x[hi]) && i == lo && j == hi, "MinMaxIndx");
+            }
             if (!f.min) continue;
             for (int max = 0; max < 2; ++max) {
                 const int want = max ? hi : lo;
                 (max ? f.max : f.min)(x, n, &a);
-                expect(same_bits(a, x[want]), max ? "Max" : "Min");
+                expect(same_bits(a, key(x[want])), max ? "Max" : "Min");
                 i = -1;
                 (max ? f.max_indx : f.min_indx)(x, n, &a, &i);
-                expect(same_bits(a, x[want]) && i == want, max ? "MaxIndx" : "MinIndx");
+                expect(same_bits(a, key(x[want])) && i == want, max ? "MaxIndx" : "MinIndx");
             }
-            expect(f.min_indx(x, n, &a, nullptr) == vdxStsNoErr, "MinIndx takes a null index");
+            expect(f.by_magnitude || f.min_indx(x, n, &a, nullptr) == vdxStsNoErr, "MinIndx takes a null index");
         }
     });
 }
@@ -357,6 +372,8 @@ TEST(Reduce, ExtremaReportTheFirstOccurrence) {
     check_extrema<Vdx32f>(m, VDX_EXTREMA(32f));
     check_extrema<Vdx64f>(m, VDX_EXTREMA(64f));
 #undef VDX_EXTREMA
+    check_extrema<Vdx16s>(m, {nullptr, nullptr, vdxsMinAbs_16s, vdxsMaxAbs_16s, vdxsMinAbsIndx_16s, vdxsMaxAbsIndx_16s, true});
+    check_extrema<Vdx32s>(m, {nullptr, nullptr, vdxsMinAbs_32s, vdxsMaxAbs_32s, vdxsMinAbsIndx_32s, vdxsMaxAbsIndx_32s, true});
     EXPECT_NO_MISMATCH(m);
 }
 
@@ -389,44 +406,6 @@ TEST(Reduce, SignedZerosGiveTheFirstOfThemAtEveryLane) {
     Mismatches m;
     check_signed_zeros<Vdx32f>(m, vdxsMin_32f, vdxsMax_32f, vdxsMinMax_32f);
     check_signed_zeros<Vdx64f>(m, vdxsMin_64f, vdxsMax_64f, vdxsMinMax_64f);
-    EXPECT_NO_MISMATCH(m);
-}
-
-template <class T>
-T magnitude(T x) {
-    if constexpr (sizeof(T) == 2) return x == -32768 ? 32767 : T(x < 0 ? -x : x);
-    return T(x < 0 ? 0u - Vdx32u(x) : Vdx32u(x));
-}
-
-TEST(Reduce, AbsExtremaUseTheTypesMagnitude) {
-    std::mt19937_64 g(5);
-    Mismatches m;
-    for (int n : lengths()) {
-        std::vector<Vdx16s> a = random_vector<Vdx16s>(g, n, (n & 1) ? 3 : 0);  // narrow: ties
-        std::vector<Vdx32s> b = random_vector<Vdx32s>(g, n, (n & 1) ? 3 : 0);
-        for (int i = 0; i < n; ++i) {
-            if (g() % 8 == 0) a[i] = (g() & 1) ? -32768 : 32767;
-            if (g() % 8 == 0) b[i] = (g() & 1) ? INT32_MIN : 0;
-        }
-        auto check = [&](auto* x, auto f_min, auto f_max, auto f_min_i, auto f_max_i) {
-            using T = std::remove_pointer_t<decltype(x)>;
-            int lo = 0, hi = 0;
-            for (int i = 1; i < n; ++i) {
-                if (magnitude(x[i]) < magnitude(x[lo])) lo = i;
-                if (magnitude(x[i]) > magnitude(x[hi])) hi = i;
-            }
-            T r1, r2, r3, r4;
-            int i3 = -1, i4 = -1;
-            f_min(x, n, &r1);
-            f_max(x, n, &r2);
-            f_min_i(x, n, &r3, &i3);
-            f_max_i(x, n, &r4, &i4);
-            m.expect(r1 == magnitude(x[lo]) && r3 == r1 && i3 == lo && r2 == magnitude(x[hi]) && r4 == r2 && i4 == hi,
-                     "Abs", sizeof(T), "n", n);
-        };
-        check(a.data(), vdxsMinAbs_16s, vdxsMaxAbs_16s, vdxsMinAbsIndx_16s, vdxsMaxAbsIndx_16s);
-        check(b.data(), vdxsMinAbs_32s, vdxsMaxAbs_32s, vdxsMinAbsIndx_32s, vdxsMaxAbsIndx_32s);
-    }
     EXPECT_NO_MISMATCH(m);
 }
 
