@@ -174,22 +174,16 @@ TYPED_TEST(InitBytes, CopySetAndZeroWriteTheirBitsAndNothingElse) {
 
 TYPED_TEST(InitBytes, StayInsideTheirVectorsAtPageEdges) {
     using T = TypeParam;
-    Fenced srcPages(3001 * sizeof(T)), dstPages(3001 * sizeof(T));
     const T value = set_values<T>()[0];
-    for (int len : lengths()) {
-        const std::size_t bytes = len * sizeof(T);
-        for (bool upper : {true, false}) {
-            T* src = reinterpret_cast<T*>(srcPages.at(upper, bytes));
-            T* dst = reinterpret_cast<T*>(dstPages.at(upper, bytes));
-            randomize(srcPages.at(upper, bytes), bytes);
-            ASSERT_EQ(ByteOps<T>::copy(src, dst, len), vdxStsNoErr);
-            ASSERT_EQ(ByteOps<T>::zero(dst, len), vdxStsNoErr);
-            ASSERT_EQ(ByteOps<T>::move(src, dst, len), vdxStsNoErr);
-            ASSERT_EQ(std::memcmp(dst, src, bytes), 0);
-            ASSERT_EQ(ByteOps<T>::set(value, dst, len), vdxStsNoErr);
-            ASSERT_EQ(std::memcmp(dst + len - 1, &value, sizeof(T)), 0);
-        }
-    }
+    at_page_edges<T>(150, [&](T* src, T* dst, int len) {
+        randomize(reinterpret_cast<std::uint8_t*>(src), len * sizeof(T));
+        ASSERT_EQ(ByteOps<T>::copy(src, dst, len), vdxStsNoErr);
+        ASSERT_EQ(ByteOps<T>::zero(dst, len), vdxStsNoErr);
+        ASSERT_EQ(ByteOps<T>::move(src, dst, len), vdxStsNoErr);
+        ASSERT_EQ(std::memcmp(dst, src, len * sizeof(T)), 0);
+        ASSERT_EQ(ByteOps<T>::set(value, dst, len), vdxStsNoErr);
+        ASSERT_EQ(std::memcmp(dst + len - 1, &value, sizeof(T)), 0);
+    });
 }
 
 // Null pointers and every length check run in the contract fuzzer; here
@@ -262,18 +256,12 @@ TYPED_TEST(InitFlip, ReversesIntoDestinationAndInPlace) {
 
 TYPED_TEST(InitFlip, StaysInsideItsVectorsAtPageEdges) {
     using T = TypeParam;
-    Fenced srcPages(128 * sizeof(T)), dstPages(128 * sizeof(T));
-    for (int len = 1; len <= 128; ++len) {
-        const std::size_t bytes = len * sizeof(T);
-        for (bool upper : {true, false}) {
-            std::uint8_t* src = srcPages.at(upper, bytes);
-            std::uint8_t* dst = dstPages.at(upper, bytes);
-            randomize(src, bytes);
-            ASSERT_EQ(FlipOps<T>::flip(reinterpret_cast<T*>(src), reinterpret_cast<T*>(dst), len), vdxStsNoErr);
-            ASSERT_EQ(FlipOps<T>::flip_i(reinterpret_cast<T*>(dst), len), vdxStsNoErr);
-            ASSERT_EQ(std::memcmp(dst, src, bytes), 0) << len;
-        }
-    }
+    at_page_edges<T>(128, [](T* src, T* dst, int len) {
+        randomize(reinterpret_cast<std::uint8_t*>(src), len * sizeof(T));
+        ASSERT_EQ(FlipOps<T>::flip(src, dst, len), vdxStsNoErr);
+        ASSERT_EQ(FlipOps<T>::flip_i(dst, len), vdxStsNoErr);
+        ASSERT_EQ(std::memcmp(dst, src, len * sizeof(T)), 0) << len;
+    });
 }
 
 TYPED_TEST(InitFlip, RejectsBadLengthsWithoutWriting) {
