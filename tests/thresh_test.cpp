@@ -152,56 +152,47 @@ T above(T l) {
     return static_cast<T>(std::min<long double>(h, std::numeric_limits<T>::max()));
 }
 
-#define VDX_REAL_SUITE(code, Type, levels)                                                                 \
-    TEST(ThresholdReal, Sweep_##code) {                                                                    \
-        using T = Type;                                                                                    \
-        for (T l : levels) {                                                                               \
-            SCOPED_TRACE(testing::Message() << "level " << +l);                                           \
-            const auto pool = real_pool<T>(l == 0 ? T(3) : l);                                             \
-            const T v = pool[5], w = pool[9], hi = above(l);                                               \
-            const auto none = no_warning<T>;                                                               \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LT_##code), exact([=](T x) { return x < l ? l : x; }), none, "LT", l); \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GT_##code), exact([=](T x) { return x > l ? l : x; }), none, "GT", l); \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTValGTVal_##code),                                         \
-                  exact([=](T x) { return x < l ? v : (x > hi ? w : x); }), none, "LTValGTVal", l, v, hi, w); \
-            if (l < 0) continue;                                                                           \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTAbs_##code), exact([=](T x) { return lt_abs(x, l); }), none,    \
-                  "LTAbs", l);                                                                             \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GTAbs_##code),                                              \
-                  exact([=](T x) { return x > l ? l : (x < T(-l) ? T(-l) : x); }), none, "GTAbs", l);      \
-        }                                                                                                  \
-    }
+// The real members of one type; the selector, LTVal and GTVal are missing for 32s.
+template <class T>
+struct RealMembers {
+    Pair<T, T> lt, gt, lt_abs, gt_abs;
+    Pair<T, T, T, T, T> lt_val_gt_val;
+    Pair<T, T, VdxCmpOp> select{};
+    Pair<T, T, T> lt_val{}, gt_val{};
+};
+#define VDX_REAL(c)                                                                                     \
+    VDX_PAIR(vdxsThreshold_LT_##c), VDX_PAIR(vdxsThreshold_GT_##c), VDX_PAIR(vdxsThreshold_LTAbs_##c), \
+        VDX_PAIR(vdxsThreshold_GTAbs_##c), VDX_PAIR(vdxsThreshold_LTValGTVal_##c)
+#define VDX_SELECT(c) VDX_PAIR(vdxsThreshold_##c), VDX_PAIR(vdxsThreshold_LTVal_##c), VDX_PAIR(vdxsThreshold_GTVal_##c)
 
-// Members with a selector, LTVal and GTVal (all but 32s).
-#define VDX_REAL_SELECT_SUITE(code, Type, levels)                                                          \
-    TEST(ThresholdReal, Select_##code) {                                                                   \
-        using T = Type;                                                                                    \
-        for (T l : levels) {                                                                               \
-            const auto pool = real_pool<T>(l == 0 ? T(3) : l);                                             \
-            const T v = pool[3];                                                                           \
-            const auto none = no_warning<T>;                                                               \
-            const auto lt = exact([=](T x) { return x < l ? l : x; });                                     \
-            const auto gt = exact([=](T x) { return x > l ? l : x; });                                     \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), lt, none, "Less", l, vdxCmpLess);                  \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), gt, none, "Greater", l, vdxCmpGreater);            \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTVal_##code), exact([=](T x) { return x < l ? v : x; }), none,   \
-                  "LTVal", l, v);                                                                          \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GTVal_##code), exact([=](T x) { return x > l ? v : x; }), none,   \
-                  "GTVal", l, v);                                                                          \
-        }                                                                                                  \
+template <class T>
+void check_real(std::initializer_list<T> levels, const RealMembers<T>& f) {
+    for (T l : levels) {
+        SCOPED_TRACE(testing::Message() << "level " << +l);
+        const auto pool = real_pool<T>(l == 0 ? T(3) : l);
+        const T v = pool[5], w = pool[9], hi = above(l);
+        const auto none = no_warning<T>;
+        const auto lt = exact([=](T x) { return x < l ? l : x; }), gt = exact([=](T x) { return x > l ? l : x; });
+        sweep(pool, f.lt, lt, none, "LT", l);
+        sweep(pool, f.gt, gt, none, "GT", l);
+        sweep(pool, f.lt_val_gt_val, exact([=](T x) { return x < l ? v : (x > hi ? w : x); }), none, "LTValGTVal", l, v,
+              hi, w);
+        if (f.select.fn) {
+            sweep(pool, f.select, lt, none, "Less", l, vdxCmpLess);
+            sweep(pool, f.select, gt, none, "Greater", l, vdxCmpGreater);
+            sweep(pool, f.lt_val, exact([=](T x) { return x < l ? v : x; }), none, "LTVal", l, v);
+            sweep(pool, f.gt_val, exact([=](T x) { return x > l ? v : x; }), none, "GTVal", l, v);
+        }
+        if (l < 0) continue;
+        sweep(pool, f.lt_abs, exact([=](T x) { return lt_abs(x, l); }), none, "LTAbs", l);
+        sweep(pool, f.gt_abs, exact([=](T x) { return x > l ? l : (x < T(-l) ? T(-l) : x); }), none, "GTAbs", l);
     }
+}
 
-const Vdx16s kLevels16s[] = {100, 0, -7, 32767};
-const Vdx32s kLevels32s[] = {100000, 0, -7, 2147483646};
-const Vdx32f kLevels32f[] = {0.5f, 0.0f, -0.25f};
-const Vdx64f kLevels64f[] = {0.5, 0.0, -0.25};
-VDX_REAL_SUITE(16s, Vdx16s, kLevels16s)
-VDX_REAL_SUITE(32s, Vdx32s, kLevels32s)
-VDX_REAL_SUITE(32f, Vdx32f, kLevels32f)
-VDX_REAL_SUITE(64f, Vdx64f, kLevels64f)
-VDX_REAL_SELECT_SUITE(16s, Vdx16s, kLevels16s)
-VDX_REAL_SELECT_SUITE(32f, Vdx32f, kLevels32f)
-VDX_REAL_SELECT_SUITE(64f, Vdx64f, kLevels64f)
+TEST(ThresholdReal, Sweep_16s) { check_real<Vdx16s>({100, 0, -7, 32767}, {VDX_REAL(16s), VDX_SELECT(16s)}); }
+TEST(ThresholdReal, Sweep_32s) { check_real<Vdx32s>({100000, 0, -7, 2147483646}, {VDX_REAL(32s)}); }
+TEST(ThresholdReal, Sweep_32f) { check_real<Vdx32f>({0.5f, 0.0f, -0.25f}, {VDX_REAL(32f), VDX_SELECT(32f)}); }
+TEST(ThresholdReal, Sweep_64f) { check_real<Vdx64f>({0.5, 0.0, -0.25}, {VDX_REAL(64f), VDX_SELECT(64f)}); }
 
 template <class T>
 T lt_inverse(T x, T level) {
