@@ -292,35 +292,33 @@ bool complex_inverse_ok(C z, C y, part_of<C> level) {
     return close<P>(y.re, re / lq) && close<P>(y.im, -im / lq);
 }
 
-#define VDX_COMPLEX_SUITE(code, Type, levels)                                                              \
-    TEST(ThresholdComplex, Sweep_##code) {                                                                 \
-        using C = Type;                                                                                    \
-        using P = part_of<C>;                                                                                \
-        for (P l : levels) {                                                                               \
-            SCOPED_TRACE(testing::Message() << "level " << +l);                                           \
-            const auto pool = complex_pool<C>(l == 0 ? P(5) : l);                                          \
-            const auto none = no_warning<C>;                                                               \
-            const C v = {P(7), P(-3)};                                                                     \
-            const __float128 l2 = __float128(l) * __float128(l);                                           \
-            const auto lt = [=](C x, C y) { return complex_clamp_ok(x, y, l, true); };                     \
-            const auto gt = [=](C x, C y) { return complex_clamp_ok(x, y, l, false); };                    \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LT_##code), lt, none, "LT", l);                             \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GT_##code), gt, none, "GT", l);                             \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), lt, none, "Less", l, vdxCmpLess);                  \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), gt, none, "Greater", l, vdxCmpGreater);            \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTVal_##code), exact([=](C x) { return mag2(x) < l2 ? v : x; }), none, \
-                  "LTVal", l, v);                                                                          \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GTVal_##code), exact([=](C x) { return mag2(x) > l2 ? v : x; }), none, \
-                  "GTVal", l, v);                                                                          \
-        }                                                                                                  \
+template <class C>
+void check_complex(std::initializer_list<part_of<C>> levels, Pair<C, part_of<C>> lt_pair, Pair<C, part_of<C>> gt_pair,
+                   Pair<C, part_of<C>, VdxCmpOp> select, Pair<C, part_of<C>, C> lt_val, Pair<C, part_of<C>, C> gt_val) {
+    using P = part_of<C>;
+    for (P l : levels) {
+        SCOPED_TRACE(testing::Message() << "level " << +l);
+        const auto pool = complex_pool<C>(l == 0 ? P(5) : l);
+        const auto none = no_warning<C>;
+        const C v = {P(7), P(-3)};
+        const __float128 l2 = __float128(l) * __float128(l);
+        const auto lt = [=](C x, C y) { return complex_clamp_ok(x, y, l, true); };
+        const auto gt = [=](C x, C y) { return complex_clamp_ok(x, y, l, false); };
+        sweep(pool, lt_pair, lt, none, "LT", l);
+        sweep(pool, gt_pair, gt, none, "GT", l);
+        sweep(pool, select, lt, none, "Less", l, vdxCmpLess);
+        sweep(pool, select, gt, none, "Greater", l, vdxCmpGreater);
+        sweep(pool, lt_val, exact([=](C x) { return mag2(x) < l2 ? v : x; }), none, "LTVal", l, v);
+        sweep(pool, gt_val, exact([=](C x) { return mag2(x) > l2 ? v : x; }), none, "GTVal", l, v);
     }
+}
+#define VDX_COMPLEX(c)                                                                                      \
+    VDX_PAIR(vdxsThreshold_LT_##c), VDX_PAIR(vdxsThreshold_GT_##c), VDX_PAIR(vdxsThreshold_##c), \
+        VDX_PAIR(vdxsThreshold_LTVal_##c), VDX_PAIR(vdxsThreshold_GTVal_##c)
 
-const Vdx16s kCLevels16s[] = {1000, 0, 1, 32767};
-const Vdx32f kCLevels32f[] = {2.5f, 0.0f, 1e-20f, 3e30f};
-const Vdx64f kCLevels64f[] = {2.5, 0.0, 1e-200, 1e-160, 3e200};
-VDX_COMPLEX_SUITE(16sc, Vdx16sc, kCLevels16s)
-VDX_COMPLEX_SUITE(32fc, Vdx32fc, kCLevels32f)
-VDX_COMPLEX_SUITE(64fc, Vdx64fc, kCLevels64f)
+TEST(ThresholdComplex, Sweep_16sc) { check_complex<Vdx16sc>({1000, 0, 1, 32767}, VDX_COMPLEX(16sc)); }
+TEST(ThresholdComplex, Sweep_32fc) { check_complex<Vdx32fc>({2.5f, 0.0f, 1e-20f, 3e30f}, VDX_COMPLEX(32fc)); }
+TEST(ThresholdComplex, Sweep_64fc) { check_complex<Vdx64fc>({2.5, 0.0, 1e-200, 1e-160, 3e200}, VDX_COMPLEX(64fc)); }
 
 TEST(ThresholdInverse, Sweep) {
     for (float l : {0.5f, 0.0f, 1e-30f}) {
