@@ -59,3 +59,14 @@ private:
     std::size_t page_, size_;
     std::uint8_t* map_;
 };
+
+// Runs body(src, dst, len) for len in 1 .. max_len elements of T, both
+// vectors ending against an inaccessible page, then starting right after one.
+template <class T, class Body>
+void at_page_edges(int max_len, Body body) {
+    Fenced src(max_len * sizeof(T)), dst(max_len * sizeof(T));
+    for (int len = 1; len <= max_len; ++len) {
+        for (bool upper : {true, false})
+            body(reinterpret_cast<T*>(src.at(upper, len * sizeof(T))), reinterpret_cast<T*>(dst.at(upper, len * sizeof(T))), len);
+    }
+}

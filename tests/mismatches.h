@@ -19,6 +19,11 @@ struct Mismatches {
             first += os.str() + "\n";
         }
     }
+    // Notes a mismatch, described by the words given, unless ok.
+    template <class... Words>
+    void expect(bool ok, const Words&... words) {
+        if (!ok) note([&](auto& os) { ((os << words << ' '), ...); });
+    }
 };
 
 #define EXPECT_NO_MISMATCH(m) EXPECT_EQ((m).count, 0) << (m).first

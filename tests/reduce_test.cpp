@@ -1,14 +1,10 @@
-// Reductions, black box.  Every matrix runs over lengths 1..70 and a few
-// longer ones, at element offsets 0..3 (so vectors start at every
-// alignment), and CTest runs the program once per kernel variant.
-//
-// Oracles: the float sums have a fixed order of operations, modelled here
-// in scalar code and compared bit for bit (so the variants agree with each
-// other), and checked for accuracy against long double; integer results
-// come from exact 128-bit arithmetic with the rounding written out as a
-// remainder comparison; extrema from a plain first-improvement scan.
+// Reductions, black box, over lengths 1..70 and a few longer ones at element
+// offsets 0..3.  Float sums are compared bit for bit with a scalar model of
+// the library's fixed order (and for accuracy with long double); integer
+// results with exact 128-bit arithmetic; extrema with a first-improvement scan.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -28,8 +24,16 @@ std::vector<int> lengths() {
     return v;
 }
 
-// Random elements: integers over the whole type or over [-range, range]
-// (where the type allows) to make ties; floats in [-range, range].
+// Runs body(n, off, g) for every length and element offset 0..3.
+template <class Body>
+void sweep(unsigned seed, Body body) {
+    std::mt19937_64 g(seed);
+    for (int n : lengths())
+        for (int off = 0; off < 4; ++off) body(n, off, g);
+}
+
+// Integers over the whole type (range <= 0) or over [-range, range] (ties);
+// floats in [-range, range].
 template <class T>
 std::vector<T> random_vector(std::mt19937_64& g, int n, double range) {
     std::vector<T> v(n);
@@ -44,6 +48,14 @@ std::vector<T> random_vector(std::mt19937_64& g, int n, double range) {
         }
     }
     return v;
+}
+
+// The result f(src, n, &result, extra...) writes.
+template <class R, class F, class S, class... E>
+R result_of(F f, const S* src, int n, E... extra) {
+    R r{};
+    f(src, n, &r, extra...);
+    return r;
 }
 
 // ------------------------------------------------------------ float sums
@@ -79,97 +91,75 @@ void model_sum(const S* x, int n, A* sum, A* sq) {
 }
 
 double model_std_dev(double s, double q, int n) {
-    double v = double(n) * q - s * s;
-    if (v < 0) v = 0;
-    return std::sqrt(v / (double(n) * (n - 1)));
+    return std::sqrt(std::max(double(n) * q - s * s, 0.0) / (double(n) * (n - 1)));
 }
 
-// The model of a 32f sum by hint, widened to double.
+// The model of a 32f sum by hint (float partials when fast), widened to double.
 template <int C>
 void model_32f(const float* x, int n, VdxHintAlgorithm h, double* s, double* q) {
-    if (h == vdxAlgHintFast) {
-        float fs[C], fq;
-        model_sum<float, 16, C>(x, n, fs, q ? &fq : nullptr);
-        for (int c = 0; c < C; ++c) s[c] = fs[c];
-        if (q) *q = fq;
-    } else {
-        model_sum<double, 8, C>(x, n, s, q);
-    }
+    if (h != vdxAlgHintFast) return model_sum<double, 8, C>(x, n, s, q);
+    float fs[C], fq;
+    model_sum<float, 16, C>(x, n, fs, q ? &fq : nullptr);
+    for (int c = 0; c < C; ++c) s[c] = fs[c];
+    if (q) *q = fq;
 }
 
 TEST(Reduce, FloatSumsFollowTheirFixedOrderAndAreAccurate) {
-    std::mt19937_64 g(1);
     Mismatches m;
-    for (int n : lengths()) {
-        for (int off = 0; off < 4; ++off) {
-            // Positive data (no cancellation, so the long double checks are
-            // meaningful); complex vectors read 2n scalars.
-            std::vector<float> f = random_vector<float>(g, 2 * n + off, 1.0);
-            std::vector<double> d = random_vector<double>(g, 2 * n + off, 1.0);
-            for (auto& e : f) e += 1.5f;
-            for (auto& e : d) e += 1.5;
-            const float* x = f.data() + off;
-            const double* y = d.data() + off;
-            const auto expect = [&](const char* what, auto got, auto want, int h = -1) {
-                if (!same_bits(got, want)) m.note([&](auto& os) { os << what << " n=" << n << " hint=" << h; });
-            };
-            long double exact = 0, dev = 0;
-            for (int i = 0; i < n; ++i) exact += x[i];
-            for (int i = 0; i < n; ++i) dev += (x[i] - exact / n) * (x[i] - exact / n);
-            double s[2], q;
-            float r, r2;
-            for (VdxHintAlgorithm h : {vdxAlgHintNone, vdxAlgHintFast, vdxAlgHintAccurate}) {
-                model_32f<1>(x, n, h, s, &q);
-                vdxsSum_32f(x, n, &r, h);
-                expect("Sum_32f", r, float(s[0]), h);
-                // Float partials lose about an ulp per element, double ones round once.
-                const double tol = (h == vdxAlgHintFast ? n : 1.0001) * 0x1p-24 * double(exact);
-                if (std::fabs(r - double(exact)) > tol) expect("Sum_32f accuracy", 0, 1, h);
-                vdxsMean_32f(x, n, &r, h);
-                expect("Mean_32f", r, float(s[0] / n), h);
-                if (n >= 2) {
-                    vdxsStdDev_32f(x, n, &r, h);
-                    expect("StdDev_32f", r, float(model_std_dev(s[0], q, n)), h);
-                    if (std::fabs(r - std::sqrt(double(dev / (n - 1)))) > 1e-5) expect("StdDev accuracy", 0, 1, h);
-                }
-                model_32f<2>(x, n, h, s, nullptr);
-                Vdx32fc c;
-                vdxsSum_32fc(reinterpret_cast<const Vdx32fc*>(x), n, &c, h);
-                expect("Sum_32fc", c.re, float(s[0]), h);
-                expect("Sum_32fc im", c.im, float(s[1]), h);
-                vdxsMean_32fc(reinterpret_cast<const Vdx32fc*>(x), n, &c, h);
-                expect("Mean_32fc", c.re, float(s[0] / n), h);
-                expect("Mean_32fc im", c.im, float(s[1] / n), h);
-            }
+    sweep(1, [&](int n, int off, auto& g) {
+        // Positive data: no cancellation, so the long double checks mean
+        // something.  Complex vectors read 2n scalars.
+        std::vector<float> f = random_vector<float>(g, 2 * n + off, 1.0);
+        std::vector<double> d = random_vector<double>(g, 2 * n + off, 1.0);
+        for (auto& e : f) e += 1.5f;
+        for (auto& e : d) e += 1.5;
+        const float* x = f.data() + off;
+        const double* y = d.data() + off;
+        const auto same = [&](auto got, auto want, const char* what, int h = -1) {
+            m.expect(same_bits(got, want), what, "n", n, "hint", h);
+        };
+        long double exact = 0, dev = 0;
+        for (int i = 0; i < n; ++i) exact += x[i];
+        for (int i = 0; i < n; ++i) dev += (x[i] - exact / n) * (x[i] - exact / n);
+        const auto* fc = reinterpret_cast<const Vdx32fc*>(x);
+        const auto* dc = reinterpret_cast<const Vdx64fc*>(y);
+        double s[2], q;
+        for (VdxHintAlgorithm h : {vdxAlgHintNone, vdxAlgHintFast, vdxAlgHintAccurate}) {
+            model_32f<1>(x, n, h, s, &q);
+            const float sum = result_of<float>(vdxsSum_32f, x, n, h);
+            same(sum, float(s[0]), "Sum_32f", h);
+            // Float partials lose about an ulp per element, double ones round once.
+            const double tol = (h == vdxAlgHintFast ? n : 1.0001) * 0x1p-24 * double(exact);
+            m.expect(std::fabs(sum - double(exact)) <= tol, "Sum_32f accuracy n", n, h);
+            same(result_of<float>(vdxsMean_32f, x, n, h), float(s[0] / n), "Mean_32f", h);
             if (n >= 2) {
-                model_32f<1>(x, n, vdxAlgHintNone, s, &q);
-                vdxsMeanStdDev_32f(x, n, &r, &r2);
-                expect("MeanStdDev_32f", r, float(s[0] / n));
-                expect("MeanStdDev_32f dev", r2, float(model_std_dev(s[0], q, n)));
+                const float dev_got = result_of<float>(vdxsStdDev_32f, x, n, h);
+                same(dev_got, float(model_std_dev(s[0], q, n)), "StdDev_32f", h);
+                m.expect(std::fabs(dev_got - std::sqrt(double(dev / (n - 1)))) <= 1e-5, "StdDev_32f accuracy n", n, h);
             }
-            double t, t2;
-            model_sum<double, 8, 1>(y, n, s, &q);
-            vdxsSum_64f(y, n, &t);
-            expect("Sum_64f", t, s[0]);
-            vdxsMean_64f(y, n, &t);
-            expect("Mean_64f", t, s[0] / n);
-            if (n >= 2) {
-                vdxsStdDev_64f(y, n, &t);
-                expect("StdDev_64f", t, model_std_dev(s[0], q, n));
-                vdxsMeanStdDev_64f(y, n, &t, &t2);
-                expect("MeanStdDev_64f", t, s[0] / n);
-                expect("MeanStdDev_64f dev", t2, model_std_dev(s[0], q, n));
-            }
-            model_sum<double, 8, 2>(y, n, s, nullptr);
-            Vdx64fc c;
-            vdxsSum_64fc(reinterpret_cast<const Vdx64fc*>(y), n, &c);
-            expect("Sum_64fc", c.re, s[0]);
-            expect("Sum_64fc im", c.im, s[1]);
-            vdxsMean_64fc(reinterpret_cast<const Vdx64fc*>(y), n, &c);
-            expect("Mean_64fc", c.re, s[0] / n);
-            expect("Mean_64fc im", c.im, s[1] / n);
+            model_32f<2>(x, n, h, s, nullptr);
+            same(result_of<Vdx32fc>(vdxsSum_32fc, fc, n, h), Vdx32fc{float(s[0]), float(s[1])}, "Sum_32fc", h);
+            same(result_of<Vdx32fc>(vdxsMean_32fc, fc, n, h), Vdx32fc{float(s[0] / n), float(s[1] / n)}, "Mean_32fc", h);
         }
-    }
+        if (n >= 2) {
+            std::array<float, 2> r;
+            model_32f<1>(x, n, vdxAlgHintNone, s, &q);
+            vdxsMeanStdDev_32f(x, n, &r[0], &r[1]);
+            same(r, std::array{float(s[0] / n), float(model_std_dev(s[0], q, n))}, "MeanStdDev_32f");
+        }
+        model_sum<double, 8, 1>(y, n, s, &q);
+        same(result_of<double>(vdxsSum_64f, y, n), s[0], "Sum_64f");
+        same(result_of<double>(vdxsMean_64f, y, n), s[0] / n, "Mean_64f");
+        if (n >= 2) {
+            std::array<double, 2> r;
+            same(result_of<double>(vdxsStdDev_64f, y, n), model_std_dev(s[0], q, n), "StdDev_64f");
+            vdxsMeanStdDev_64f(y, n, &r[0], &r[1]);
+            same(r, std::array{s[0] / n, model_std_dev(s[0], q, n)}, "MeanStdDev_64f");
+        }
+        model_sum<double, 8, 2>(y, n, s, nullptr);
+        same(result_of<Vdx64fc>(vdxsSum_64fc, dc, n), Vdx64fc{s[0], s[1]}, "Sum_64fc");
+        same(result_of<Vdx64fc>(vdxsMean_64fc, dc, n), Vdx64fc{s[0] / n, s[1] / n}, "Mean_64fc");
+    });
     EXPECT_NO_MISMATCH(m);
     // A constant vector has deviation exactly 0 with double sums (the clamp
     // absorbs rounding); float sums make no such promise.
@@ -188,76 +178,59 @@ using i128 = __int128;
 // a / b (b > 0) to nearest, ties to even, from the floor and its remainder.
 i128 div_even(i128 a, i128 b) {
     i128 q = a / b, r = a % b;
-    if (r < 0) r += b, q -= 1;  // floor
+    if (r < 0) r += b, q -= 1;
     if (2 * r > b || (2 * r == b && (q % 2 != 0))) q += 1;
     return q;
 }
 i128 clamp(i128 v, i128 lo, i128 hi) { return v < lo ? lo : (v > hi ? hi : v); }
-// r * 2^-sf / len, ties to even, saturated; |sf| kept within the range
-// where 128 bits hold everything (the tests stay inside it).
+// r * 2^-sf / len, ties to even, saturated (|sf| small enough for 128 bits).
 i128 scaled_quotient(i128 r, i128 len, int sf, i128 lo, i128 hi) {
-    if (sf >= 0) return clamp(div_even(r, len << sf), lo, hi);
-    return clamp(div_even(r << -sf, len), lo, hi);
+    return clamp(sf >= 0 ? div_even(r, len << sf) : div_even(r << -sf, len), lo, hi);
 }
 
 TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
     std::mt19937_64 g(2);
     Mismatches m;
     std::vector<int> ns = lengths();
-    ns.push_back(65537);
-    ns.push_back(131075);
+    ns.insert(ns.end(), {65537, 131075});
     for (int n : ns) {
-        for (int off = 0; off < 4; off += (n > 5000 ? 3 : 1)) {
+        const bool big = n > 5000;
+        for (int off = 0; off < 4; off += (big ? 3 : 1)) {
+            // Full range, all -32768 and all 32767 (the extremes stress the lanes).
             for (int kind = 0; kind < 3; ++kind) {
-                // Full range, all -32768 and all 32767 (the extremes stress the lanes).
                 std::vector<Vdx16s> v = random_vector<Vdx16s>(g, 2 * n + off, 0);
                 if (kind) std::fill(v.begin(), v.end(), kind == 1 ? -32768 : 32767);
                 std::vector<Vdx32s> w = random_vector<Vdx32s>(g, n + off, kind ? 0 : 100000);
                 const Vdx16s* x = v.data() + off;
                 const Vdx32s* y = w.data() + off;
+                const auto* z = reinterpret_cast<const Vdx16sc*>(x);
                 i128 s = 0, re = 0, im = 0, t = 0;
                 for (int i = 0; i < n; ++i) s += x[i], re += x[2 * i], im += x[2 * i + 1], t += y[i];
-                for (int sf = -35; sf <= 40; sf += (n > 5000 ? 7 : 1)) {
-                    const auto expect = [&](const char* what, i128 got, i128 want) {
-                        if (got != want)
-                            m.note([&](auto& os) { os << what << " n=" << n << " kind=" << kind << " sf=" << sf; });
+                for (int sf = -35; sf <= 40; sf += (big ? 7 : 1)) {
+                    const auto same = [&](const char* what, i128 got, i128 want) {
+                        m.expect(got == want, what, "n", n, "kind", kind, "sf", sf);
                     };
                     const auto q32 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, INT32_MIN, INT32_MAX); };
                     const auto q16 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, -32768, 32767); };
-                    const auto* z = reinterpret_cast<const Vdx16sc*>(x);
-                    Vdx32s r32;
-                    Vdx16s r16;
-                    Vdx32sc c32;
-                    Vdx16sc c16;
-                    vdxsSum_16s32s_Sfs(x, n, &r32, sf);
-                    expect("Sum_16s32s", r32, q32(s, 1));
-                    vdxsSum_16s_Sfs(x, n, &r16, sf);
-                    expect("Sum_16s", r16, clamp(q32(s, 1), -32768, 32767));
-                    vdxsSum_16sc32sc_Sfs(z, n, &c32, sf);
-                    expect("Sum_16sc32sc", c32.re, q32(re, 1));
-                    expect("Sum_16sc32sc im", c32.im, q32(im, 1));
-                    vdxsSum_16sc_Sfs(z, n, &c16, sf);
-                    expect("Sum_16sc", c16.re, q16(re, 1));
-                    expect("Sum_16sc im", c16.im, q16(im, 1));
-                    vdxsSum_32s_Sfs(y, n, &r32, sf);
-                    expect("Sum_32s", r32, q32(t, 1));
-                    vdxsMean_16s_Sfs(x, n, &r16, sf);
-                    expect("Mean_16s", r16, q16(s, n));
-                    vdxsMean_16sc_Sfs(z, n, &c16, sf);
-                    expect("Mean_16sc", c16.re, q16(re, n));
-                    expect("Mean_16sc im", c16.im, q16(im, n));
+                    const auto same2 = [&](const char* what, auto got, i128 want_re, i128 want_im) {
+                        same(what, got.re, want_re), same(what, got.im, want_im);
+                    };
+                    same("Sum_16s32s", result_of<Vdx32s>(vdxsSum_16s32s_Sfs, x, n, sf), q32(s, 1));
+                    same("Sum_16s", result_of<Vdx16s>(vdxsSum_16s_Sfs, x, n, sf), q16(s, 1));
+                    same("Sum_32s", result_of<Vdx32s>(vdxsSum_32s_Sfs, y, n, sf), q32(t, 1));
+                    same("Mean_16s", result_of<Vdx16s>(vdxsMean_16s_Sfs, x, n, sf), q16(s, n));
+                    same2("Sum_16sc32sc", result_of<Vdx32sc>(vdxsSum_16sc32sc_Sfs, z, n, sf), q32(re, 1), q32(im, 1));
+                    same2("Sum_16sc", result_of<Vdx16sc>(vdxsSum_16sc_Sfs, z, n, sf), q16(re, 1), q16(im, 1));
+                    same2("Mean_16sc", result_of<Vdx16sc>(vdxsMean_16sc_Sfs, z, n, sf), q16(re, n), q16(im, n));
                     // Mean_32s: for sf < 0 a sum that fits 32 bits is shifted
                     // first; otherwise the rounded quotient is shifted.
-                    i128 mean;
-                    if (sf >= 0 || (t >= INT32_MIN && t <= INT32_MAX && sf > -32)) {
-                        mean = q32(t, n);
-                    } else {
+                    i128 mean = q32(t, n);
+                    if (sf < 0 && (t < INT32_MIN || t > INT32_MAX || sf <= -32)) {
                         const i128 q = div_even(t, n);
                         mean = sf <= -32 ? (q > 0 ? INT32_MAX : (q < 0 ? INT32_MIN : 0))
                                          : clamp(q << -sf, INT32_MIN, INT32_MAX);
                     }
-                    vdxsMean_32s_Sfs(y, n, &r32, sf);
-                    expect("Mean_32s", r32, mean);
+                    same("Mean_32s", result_of<Vdx32s>(vdxsMean_32s_Sfs, y, n, sf), mean);
                 }
             }
         }
@@ -269,34 +242,30 @@ TEST(Reduce, IntegerStdDevRoundsTheExactDeviation) {
     std::mt19937_64 g(3);
     Mismatches m;
     for (int n : lengths()) {
-        if (n < 2) continue;
-        for (int kind = 0; kind < 2; ++kind) {
+        for (int kind = 0; kind < 2 && n >= 2; ++kind) {
             std::vector<Vdx16s> v = random_vector<Vdx16s>(g, n + 1, kind ? 0 : 3);
             const Vdx16s* x = v.data() + 1;
-            long double s = 0, mean, dev = 0;
+            long double s = 0, dev = 0;
             for (int i = 0; i < n; ++i) s += x[i];
-            mean = s / n;
+            const long double mean = s / n;
             for (int i = 0; i < n; ++i) dev += (x[i] - mean) * (x[i] - mean);
             dev = std::sqrt(dev / (n - 1));
+            // Results within rounding noise of a tie are skipped.
+            const auto near_tie = [](long double y) { return std::fabs(y - std::floor(y) - 0.5L) < 1e-12L * (1 + std::fabs(y)); };
             for (int sf = -20; sf <= 20; ++sf) {
-                const long double y = std::ldexp(dev, -sf), mu = std::ldexp(mean, -sf);
-                // Skip results within rounding noise of a tie.
-                if (std::fabs(y - std::floor(y) - 0.5L) < 1e-12L * (1 + y)) continue;
-                const long double want32 = std::fmin(std::nearbyint(y), 2147483647.0L);
-                const long double want16 = std::fmin(want32, 32767.0L);
+                const long double y = std::ldexp(dev, -sf), mu = std::ldexp(mean, -sf), mr = std::nearbyint(mu);
+                if (near_tie(y)) continue;
+                const long double want32 = std::fmin(std::nearbyint(y), 2147483647.0L), want16 = std::fmin(want32, 32767.0L);
                 Vdx32s a = -1, b = -1;
                 Vdx16s c = -1, d = -1;
                 vdxsStdDev_16s32s_Sfs(x, n, &a, sf);
                 vdxsStdDev_16s_Sfs(x, n, &c, sf);
                 vdxsMeanStdDev_16s32s_Sfs(x, n, &b, &a, sf);
                 vdxsMeanStdDev_16s_Sfs(x, n, &d, &c, sf);
-                if (a != want32 || c != want16) m.note([&](auto& os) { os << "StdDev n=" << n << " sf=" << sf; });
-                if (std::fabs(mu - std::floor(mu) - 0.5L) > 1e-12L * (1 + std::fabs(mu))) {
-                    const long double mr = std::nearbyint(mu);
-                    if (b != std::fmax(std::fmin(mr, 2147483647.0L), -2147483648.0L) ||
-                        d != std::fmax(std::fmin(mr, 32767.0L), -32768.0L))
-                        m.note([&](auto& os) { os << "MeanStdDev mean n=" << n << " sf=" << sf; });
-                }
+                m.expect(a == want32 && c == want16, "StdDev n", n, "sf", sf);
+                m.expect(near_tie(mu) || (b == std::fmax(std::fmin(mr, 2147483647.0L), -2147483648.0L) &&
+                                          d == std::fmax(std::fmin(mr, 32767.0L), -32768.0L)),
+                         "MeanStdDev mean n", n, "sf", sf);
             }
         }
     }
@@ -306,7 +275,7 @@ TEST(Reduce, IntegerStdDevRoundsTheExactDeviation) {
 // ------------------------------------------------------------ extrema
 
 // The extrema of one type; the signed and float types also have Min, Max
-// and their Indx forms.
+// and their Indx forms, and the Abs rows only those, by magnitude.
 template <class T>
 struct Extrema {
     VdxStatus (*min_max)(const T*, int, T*, T*);
@@ -315,70 +284,80 @@ struct Extrema {
     VdxStatus (*max)(const T*, int, T*) = nullptr;
     VdxStatus (*min_indx)(const T*, int, T*, int*) = nullptr;
     VdxStatus (*max_indx)(const T*, int, T*, int*) = nullptr;
+    bool by_magnitude = false;
 };
 
-// First strict improvement, NaNs skipped; a vector of NaNs gives index 0.
+// The type's magnitude: |-32768| saturates, |INT32_MIN| wraps.
 template <class T>
-int reference_extremum(const T* x, int n, bool max) {
+T magnitude(T x) {
+    if constexpr (sizeof(T) == 2) return x == -32768 ? 32767 : T(x < 0 ? -x : x);
+    return T(x < 0 ? 0u - Vdx32u(x) : Vdx32u(x));
+}
+
+// First strict improvement of key(x), NaNs skipped; a vector of NaNs gives index 0.
+template <class T, class Key>
+int reference_extremum(const T* x, int n, bool max, Key key) {
     int at = -1;
     for (int i = 0; i < n; ++i) {
-        if (x[i] != x[i]) continue;
-        if (at < 0 || (max ? x[i] > x[at] : x[i] < x[at])) at = i;
+        if (x[i] == x[i] && (at < 0 || (max ? key(x[i]) > key(x[at]) : key(x[i]) < key(x[at])))) at = i;
     }
-    return at < 0 ? 0 : at;
+    return std::max(at, 0);
+}
+
+// Wide values (kind 0), narrow ones (ties); for floats NaNs (kind >= 1),
+// zeros of both signs and infinities (kind 2), all NaN (kind 3); for
+// integers the type's bounds among narrow ones (kind 2), nothing beyond one
+// bound (kind 3).
+template <class T>
+std::vector<T> extrema_input(std::mt19937_64& g, int size, int kind, bool odd) {
+    using L = std::numeric_limits<T>;
+    std::vector<T> v = random_vector<T>(g, size, kind == 0 ? 0 : 3);
+    for (auto& e : v) {
+        const unsigned r = g() % 16;
+        if constexpr (std::is_floating_point_v<T>) {
+            if (kind == 0) e *= 1e6;
+            if (kind >= 1 && r == 0) e = L::quiet_NaN();
+            if (kind == 2 && r >= 1 && r <= 3) e = r == 1 ? T(-0.0) : r == 2 ? T(0.0) : (g() & 1) ? INFINITY : -INFINITY;
+            if (kind == 3) e = L::quiet_NaN();
+        } else {
+            if (kind == 2 && r < 2) e = r ? L::max() : L::lowest();
+            if (kind == 3) e = (r % 4) ? (odd ? L::max() : L::lowest()) : T((odd ? L::max() : L::lowest()) / 2);
+        }
+    }
+    return v;
 }
 
 template <class T>
 void check_extrema(Mismatches& m, const Extrema<T>& f) {
-    std::mt19937_64 g(4);
-    for (int n : lengths()) {
-        for (int off = 0; off < 4; ++off) {
-            for (int kind = 0; kind < 4; ++kind) {
-                // Wide values, narrow ones (ties), and for floats zeros of both
-                // signs, NaNs, infinities; kind 3 all NaN for floats.
-                std::vector<T> v = random_vector<T>(g, n + off, kind == 0 ? 0 : 3);
-                if constexpr (std::is_floating_point_v<T>) {
-                    if (kind == 0) {
-                        for (auto& e : v) e *= 1e6;
-                    }
-                    for (auto& e : v) {
-                        const unsigned r = g() % 16;
-                        if (kind >= 1 && r == 0) e = std::numeric_limits<T>::quiet_NaN();
-                        if (kind == 2 && r == 1) e = -0.0;
-                        if (kind == 2 && r == 2) e = 0.0;
-                        if (kind == 2 && r == 3) e = (g() & 1) ? INFINITY : -INFINITY;
-                        if (kind == 3) e = std::numeric_limits<T>::quiet_NaN();
-                    }
-                } else if (kind == 3) {
-                    // Nothing beyond the type's bound: the extremum is the bound.
-                    const T bound = (n & 1) ? std::numeric_limits<T>::max() : std::numeric_limits<T>::lowest();
-                    for (auto& e : v) e = (g() % 4) ? bound : T(bound / 2);
-                }
-                const T* x = v.data() + off;
-                const int lo = reference_extremum(x, n, false), hi = reference_extremum(x, n, true);
-                const auto note = [&](const char* what) {
-                    m.note([&](auto& os) { os << what << " sizeof=" << sizeof(T) << " n=" << n << " kind=" << kind; });
-                };
-                T a, b;
-                int i = -1, j = -1;
+    const auto key = [&](T v) { return f.by_magnitude ? magnitude(v) : v; };
+    sweep(4, [&](int n, int off, auto& g) {
+        for (int kind = 0; kind < 4; ++kind) {
+            const std::vector<T> v = extrema_input<T>(g, n + off, kind, n & 1);
+            const T* x = v.data() + off;
+            const int lo = reference_extremum(x, n, false, key), hi = reference_extremum(x, n, true, key);
+            const auto expect = [&](bool ok, const char* what) {
+                m.expect(ok, what, sizeof(T), f.by_magnitude ? "Abs" : "", "n", n, "kind", kind);
+            };
+            T a, b;
+            int i = -1, j = -1;
+            if (f.min_max) {
                 f.min_max(x, n, &a, &b);
-                if (!same_bits(a, x[lo]) || !same_bits(b, x[hi])) note("MinMax");
+                expect(same_bits(a, x[lo]) && same_bits(b, x[hi]), "MinMax");
                 f.min_max_indx(x, n, &a, &i, &b, &j);
-                if (!same_bits(a, x[lo]) || !same_bits(b, x[hi]) || i != lo || j != hi) note("MinMaxIndx");
-                if (!f.min) continue;
-                for (int max = 0; max < 2; ++max) {
-                    const int want = max ? hi : lo;
-                    (max ? f.max : f.min)(x, n, &a);
-                    if (!same_bits(a, x[want])) note(max ? "Max" : "Min");
-                    i = -1;
-                    (max ? f.max_indx : f.min_indx)(x, n, &a, &i);
-                    if (!same_bits(a, x[want]) || i != want) note(max ? "MaxIndx" : "MinIndx");
-                }
-                // A null index pointer is allowed.
-                if (f.min_indx(x, n, &a, nullptr) != vdxStsNoErr) note("MinIndx null index");
+                expect(same_bits(a, x[lo]) && same_bits(b, x[hi]) && i == lo && j == hi, "MinMaxIndx");
             }
+            if (!f.min) continue;
+            for (int max = 0; max < 2; ++max) {
+                const int want = max ? hi : lo;
+                (max ? f.max : f.min)(x, n, &a);
+                expect(same_bits(a, key(x[want])), max ? "Max" : "Min");
+                i = -1;
+                (max ? f.max_indx : f.min_indx)(x, n, &a, &i);
+                expect(same_bits(a, key(x[want])) && i == want, max ? "MaxIndx" : "MinIndx");
+            }
+            expect(f.by_magnitude || f.min_indx(x, n, &a, nullptr) == vdxStsNoErr, "MinIndx takes a null index");
         }
-    }
+    });
 }
 
 TEST(Reduce, ExtremaReportTheFirstOccurrence) {
@@ -393,6 +372,8 @@ TEST(Reduce, ExtremaReportTheFirstOccurrence) {
     check_extrema<Vdx32f>(m, VDX_EXTREMA(32f));
     check_extrema<Vdx64f>(m, VDX_EXTREMA(64f));
 #undef VDX_EXTREMA
+    check_extrema<Vdx16s>(m, {nullptr, nullptr, vdxsMinAbs_16s, vdxsMaxAbs_16s, vdxsMinAbsIndx_16s, vdxsMaxAbsIndx_16s, true});
+    check_extrema<Vdx32s>(m, {nullptr, nullptr, vdxsMinAbs_32s, vdxsMaxAbs_32s, vdxsMinAbsIndx_32s, vdxsMaxAbsIndx_32s, true});
     EXPECT_NO_MISMATCH(m);
 }
 
@@ -400,10 +381,9 @@ TEST(Reduce, ExtremaReportTheFirstOccurrence) {
 // them: a -0 / +0 pair at every two positions of a vector of two whole
 // vectors and a tail, the rest of it larger (Min) or smaller (Max).
 template <class T>
-void check_signed_zeros(VdxStatus (*min)(const T*, int, T*), VdxStatus (*max)(const T*, int, T*),
+void check_signed_zeros(Mismatches& m, VdxStatus (*min)(const T*, int, T*), VdxStatus (*max)(const T*, int, T*),
                         VdxStatus (*min_max)(const T*, int, T*, T*)) {
     constexpr int kLen = 2 * 64 / sizeof(T) + 3;
-    Mismatches m;
     for (int off = 0; off < 2; ++off)
         for (int first = 0; first < kLen; ++first)
             for (int second = 0; second < kLen; ++second)
@@ -417,104 +397,55 @@ void check_signed_zeros(VdxStatus (*min)(const T*, int, T*), VdxStatus (*max)(co
                         T one = 7, lo = 7, hi = 7;
                         (above ? min : max)(v.data() + off, kLen, &one);
                         min_max(v.data() + off, kLen, &lo, &hi);
-                        if (!same_bits(one, want) || !same_bits(above ? lo : hi, want))
-                            m.note([&](auto& os) {
-                                os << (above ? "Min" : "Max") << " sizeof " << sizeof(T) << " zeros at " << first
-                                   << ", " << second << " (first " << (sign ? "-0" : "+0") << ") offset " << off;
-                            });
+                        m.expect(same_bits(one, want) && same_bits(above ? lo : hi, want), above ? "Min" : "Max",
+                                 sizeof(T), "zeros at", first, second, "first negative", sign, "offset", off);
                     }
-    EXPECT_NO_MISMATCH(m);
 }
 
 TEST(Reduce, SignedZerosGiveTheFirstOfThemAtEveryLane) {
-    check_signed_zeros<Vdx32f>(vdxsMin_32f, vdxsMax_32f, vdxsMinMax_32f);
-    check_signed_zeros<Vdx64f>(vdxsMin_64f, vdxsMax_64f, vdxsMinMax_64f);
-}
-
-template <class T>
-T magnitude(T x) {
-    if constexpr (sizeof(T) == 2) return x == -32768 ? 32767 : T(x < 0 ? -x : x);
-    return T(x < 0 ? 0u - Vdx32u(x) : Vdx32u(x));
-}
-
-TEST(Reduce, AbsExtremaUseTheTypesMagnitude) {
-    std::mt19937_64 g(5);
     Mismatches m;
-    for (int n : lengths()) {
-        std::vector<Vdx16s> a = random_vector<Vdx16s>(g, n, (n & 1) ? 3 : 0);  // narrow: ties
-        std::vector<Vdx32s> b = random_vector<Vdx32s>(g, n, (n & 1) ? 3 : 0);
-        for (int i = 0; i < n; ++i) {
-            if (g() % 8 == 0) a[i] = (g() & 1) ? -32768 : 32767;
-            if (g() % 8 == 0) b[i] = (g() & 1) ? INT32_MIN : 0;
-        }
-        auto check = [&](auto* x, auto f_min, auto f_max, auto f_min_i, auto f_max_i) {
-            using T = std::remove_pointer_t<decltype(x)>;
-            int lo = 0, hi = 0;
-            for (int i = 1; i < n; ++i) {
-                if (magnitude(x[i]) < magnitude(x[lo])) lo = i;
-                if (magnitude(x[i]) > magnitude(x[hi])) hi = i;
-            }
-            T r1, r2, r3, r4;
-            int i3 = -1, i4 = -1;
-            f_min(x, n, &r1);
-            f_max(x, n, &r2);
-            f_min_i(x, n, &r3, &i3);
-            f_max_i(x, n, &r4, &i4);
-            if (r1 != magnitude(x[lo]) || r3 != r1 || i3 != lo || r2 != magnitude(x[hi]) || r4 != r2 || i4 != hi)
-                m.note([&](auto& os) { os << "Abs sizeof=" << sizeof(T) << " n=" << n; });
-        };
-        check(a.data(), vdxsMinAbs_16s, vdxsMaxAbs_16s, vdxsMinAbsIndx_16s, vdxsMaxAbsIndx_16s);
-        check(b.data(), vdxsMinAbs_32s, vdxsMaxAbs_32s, vdxsMinAbsIndx_32s, vdxsMaxAbsIndx_32s);
-    }
+    check_signed_zeros<Vdx32f>(m, vdxsMin_32f, vdxsMax_32f, vdxsMinMax_32f);
+    check_signed_zeros<Vdx64f>(m, vdxsMin_64f, vdxsMax_64f, vdxsMinMax_64f);
     EXPECT_NO_MISMATCH(m);
 }
 
 // ------------------------------------------------------------ every
 
-template <class T, bool Max>
-T every_reference(T a, T b) {
+// The second operand wins ties; a NaN loses to a number.
+template <class T>
+T every_reference(T a, T b, bool max) {
     if (b != b) return a;
     if (a != a) return b;
-    return Max ? (a > b ? a : b) : (a < b ? a : b);
+    return max ? (a > b ? a : b) : (a < b ? a : b);
 }
 
 template <class T>
 void check_every(Mismatches& m, VdxStatus (*min_i)(const T*, T*, int), VdxStatus (*max_i)(const T*, T*, int),
                  VdxStatus (*min2)(const T*, const T*, T*, Vdx32u), VdxStatus (*max2)(const T*, const T*, T*, Vdx32u)) {
-    std::mt19937_64 g(6);
-    for (int n : lengths()) {
-        for (int off = 0; off < 4; ++off) {
-            std::vector<T> a = random_vector<T>(g, n + off, 0), b = random_vector<T>(g, n + off, 0);
-            if constexpr (std::is_floating_point_v<T>) {
-                for (int i = 0; i < n + off; ++i) {
-                    const unsigned r = g() % 8;
-                    if (r == 0) a[i] = NAN;
-                    if (r == 1) b[i] = NAN;
-                    if (r == 2) a[i] = -0.0, b[i] = 0.0;
-                    if (r == 3) a[i] = 0.0, b[i] = -0.0;
-                }
-            }
-            for (int max = 0; max < 2; ++max) {
-                // One guard element after the end must stay untouched.
-                std::vector<T> d(n + off + 1, T(7)), s(b);
-                s.push_back(T(7));
-                const T* x = a.data() + off;
-                if (max) {
-                    max_i(x, s.data() + off, n);
-                    if (max2) max2(x, b.data() + off, d.data() + off, n);
-                } else {
-                    min_i(x, s.data() + off, n);
-                    if (min2) min2(x, b.data() + off, d.data() + off, n);
-                }
-                for (int i = 0; i < n; ++i) {
-                    const T want = max ? every_reference<T, true>(x[i], b[off + i]) : every_reference<T, false>(x[i], b[off + i]);
-                    if (!same_bits(s[off + i], want) || (min2 && !same_bits(d[off + i], want)))
-                        m.note([&](auto& os) { os << "Every sizeof=" << sizeof(T) << " max=" << max << " n=" << n << " i=" << i; });
-                }
-                if (s[off + n] != T(7) || d[off + n] != T(7)) m.note([&](auto& os) { os << "Every wrote past n=" << n; });
+    sweep(6, [&](int n, int off, auto& g) {
+        std::vector<T> a = random_vector<T>(g, n + off, 0), b = random_vector<T>(g, n + off, 0);
+        if constexpr (std::is_floating_point_v<T>) {
+            for (int i = 0; i < n + off; ++i) {
+                const unsigned r = g() % 8;
+                if (r < 2) (r ? b : a)[i] = T(NAN);
+                if (r == 2 || r == 3) a[i] = T(r == 2 ? -0.0 : 0.0), b[i] = T(r == 2 ? 0.0 : -0.0);
             }
         }
-    }
+        for (int max = 0; max < 2; ++max) {
+            // One guard element after the end must stay untouched.
+            std::vector<T> d(n + off + 1, T(7)), s(b);
+            s.push_back(T(7));
+            const T* x = a.data() + off;
+            (max ? max_i : min_i)(x, s.data() + off, n);
+            if (min2) (max ? max2 : min2)(x, b.data() + off, d.data() + off, n);
+            for (int i = 0; i < n; ++i) {
+                const T want = every_reference(x[i], b[off + i], max);
+                m.expect(same_bits(s[off + i], want) && (!min2 || same_bits(d[off + i], want)), "Every", sizeof(T),
+                         "max", max, "n", n, "i", i);
+            }
+            m.expect(s[off + n] == T(7) && d[off + n] == T(7), "Every wrote past n", n);
+        }
+    });
 }
 
 TEST(Reduce, MinEveryMaxEveryKeepTheSecondOnTiesAndSkipNaN) {
@@ -530,85 +461,82 @@ TEST(Reduce, MinEveryMaxEveryKeepTheSecondOnTiesAndSkipNaN) {
 
 // ------------------------------------------------------------ order, counts, crossings, windows
 
-TEST(Reduce, MaxOrderCountInRangeAndZeroCrossing) {
-    std::mt19937_64 g(7);
-    Mismatches m;
-    for (int n : lengths()) {
-        for (int off = 0; off < 4; ++off) {
-            std::vector<Vdx32s> w = random_vector<Vdx32s>(g, n + off, (g() % 3) ? 1 << (g() % 31) : 0);
-            std::vector<Vdx16s> h = random_vector<Vdx16s>(g, n + off, 2);
-            std::vector<float> f = random_vector<float>(g, n + off, 2);
-            for (auto& e : f) {  // zeros of both signs, NaNs and sign changes
-                e = std::round(e);
-                if (g() % 10 == 0) e = (g() & 1) ? -0.0f : NAN;
-            }
-            const Vdx32s* y = w.data() + off;
-            const Vdx16s* x = h.data() + off;
-            const float* z = f.data() + off;
-            // MaxOrder: significant bits of the largest magnitude (the OR has
-            // the same top bit).
-            unsigned long long big = 0;
-            for (int i = 0; i < n; ++i) big = std::max<unsigned long long>(big, std::llabs((long long)y[i]));
-            int order = -1;
-            vdxsMaxOrder_32s(y, n, &order);
-            if (order != (big ? 64 - __builtin_clzll(big) : 0)) m.note([&](auto& os) { os << "MaxOrder_32s n=" << n; });
-            std::vector<Vdx16s> k(n);  // |-32768| has 16 bits
-            for (int i = 0; i < n; ++i) k[i] = Vdx16s(i == n / 2 && (g() & 1) ? -32768 : y[i] >> 16);
-            for (int i = 0; i < n; ++i) big = i ? std::max<unsigned long long>(big, std::abs(int(k[i]))) : std::abs(int(k[i]));
-            vdxsMaxOrder_16s(k.data(), n, &order);
-            if (order != (big ? 64 - __builtin_clzll(big) : 0)) m.note([&](auto& os) { os << "MaxOrder_16s n=" << n; });
-            // Float MaxOrder: frexp's exponent of the largest finite magnitude
-            // (zeros and subnormals count as the smallest normal's -126 /
-            // -1022); non-finite elements only raise the warning.
-            auto float_order = [&](auto zero) {
-                using F = decltype(zero);
-                std::vector<F> v(n + off);
-                bool special = false;
-                int want = std::numeric_limits<F>::min_exponent - 1;
-                for (int i = 0; i < n + off; ++i) {
-                    const int r = int(g() % 64);
-                    v[i] = std::ldexp(F(1) + F(g() % 999983) / F(999983), int(g() % 400) - 200) * ((g() & 1) ? 1 : -1);
-                    if (r == 0) v[i] = (g() & 1) ? INFINITY : NAN;
-                    if (r == 1) v[i] = std::numeric_limits<F>::denorm_min() * 3;
-                    if (i < off) continue;
-                    special |= !std::isfinite(v[i]);
-                    int e = std::numeric_limits<F>::min_exponent - 1;
-                    if (std::isfinite(v[i]) && std::fabs(v[i]) >= std::numeric_limits<F>::min()) std::frexp(v[i], &e);
-                    want = std::max(want, e);
-                }
-                int got = 0;
-                const VdxStatus st = sizeof(F) == 4 ? vdxsMaxOrder_32f(reinterpret_cast<const Vdx32f*>(v.data()) + off, n, &got)
-                                                    : vdxsMaxOrder_64f(reinterpret_cast<const Vdx64f*>(v.data()) + off, n, &got);
-                if (got != want || st != (special ? vdxStsNonFiniteArg : vdxStsNoErr))
-                    m.note([&](auto& os) { os << "MaxOrder float sizeof=" << sizeof(F) << " n=" << n; });
-            };
-            float_order(0.0f);
-            float_order(0.0);
-            // CountInRange against two random bounds.
-            const Vdx32s lo = y[g() % n], hi = y[g() % n];
-            int want = 0, got = -1;
-            for (int i = 0; i < n; ++i) want += lo < y[i] && y[i] < hi;
-            vdxsCountInRange_32s(y, n, &got, lo, hi);
-            if (got != want) m.note([&](auto& os) { os << "CountInRange n=" << n; });
-            // ZeroCrossing, each type from its definition.
-            auto sign = [](double v) { return (v > 0) - (v < 0); };
-            auto crossings = [&](auto* v, int type) {
-                long long c = 0;
-                for (int i = 1; i < n; ++i) {
-                    const int a = sign(v[i - 1]), b = sign(v[i]);
-                    c += type == 0 ? (a * b < 0) : type == 1 ? ((v[i - 1] < 0) != (v[i] < 0)) : std::abs(a - b);
-                }
-                return float(type == 2 ? c / 2 : c);
-            };
-            for (int type = 0; type < 3; ++type) {
-                float r1 = -1, r2 = -1;
-                vdxsZeroCrossing_16s32f(x, n, &r1, VdxZCType(type));
-                vdxsZeroCrossing_32f(z, n, &r2, VdxZCType(type));
-                if (r1 != crossings(x, type) || r2 != crossings(z, type))
-                    m.note([&](auto& os) { os << "ZeroCrossing n=" << n << " type=" << type; });
-            }
-        }
+// Significant bits of the largest magnitude.
+int bit_order(unsigned long long big) { return big ? 64 - __builtin_clzll(big) : 0; }
+
+// Float MaxOrder: frexp's exponent of the largest finite magnitude (zeros
+// and subnormals count as the smallest normal's); non-finite elements only
+// raise the warning.
+template <class F>
+void check_float_order(Mismatches& m, std::mt19937_64& g, int n, int off) {
+    using L = std::numeric_limits<F>;
+    std::vector<F> v(n + off);
+    bool special = false;
+    int want = L::min_exponent - 1;
+    for (int i = 0; i < n + off; ++i) {
+        const int r = int(g() % 64);
+        v[i] = std::ldexp(F(1) + F(g() % 999983) / F(999983), int(g() % 400) - 200) * ((g() & 1) ? 1 : -1);
+        if (r == 0) v[i] = (g() & 1) ? INFINITY : NAN;
+        if (r == 1) v[i] = L::denorm_min() * 3;
+        if (i < off) continue;
+        special |= !std::isfinite(v[i]);
+        int e = L::min_exponent - 1;
+        if (std::isfinite(v[i]) && std::fabs(v[i]) >= L::min()) std::frexp(v[i], &e);
+        want = std::max(want, e);
     }
+    int got = 0;
+    VdxStatus st;
+    if constexpr (sizeof(F) == 4) st = vdxsMaxOrder_32f(v.data() + off, n, &got);
+    else st = vdxsMaxOrder_64f(v.data() + off, n, &got);
+    m.expect(got == want && st == (special ? vdxStsNonFiniteArg : vdxStsNoErr), "MaxOrder", sizeof(F), "n", n);
+}
+
+TEST(Reduce, MaxOrderCountInRangeAndZeroCrossing) {
+    Mismatches m;
+    sweep(7, [&](int n, int off, auto& g) {
+        std::vector<Vdx32s> w = random_vector<Vdx32s>(g, n + off, (g() % 3) ? 1 << (g() % 31) : 0);
+        std::vector<Vdx16s> h = random_vector<Vdx16s>(g, n + off, 2);
+        std::vector<float> f = random_vector<float>(g, n + off, 2);
+        for (auto& e : f) e = g() % 10 ? std::round(e) : (g() & 1) ? -0.0f : NAN;  // sign changes, zeros, NaNs
+        const Vdx32s* y = w.data() + off;
+        const Vdx16s* x = h.data() + off;
+        const float* z = f.data() + off;
+        unsigned long long big = 0, big16 = 0;
+        std::vector<Vdx16s> k(n);  // |-32768| has 16 bits
+        for (int i = 0; i < n; ++i) {
+            k[i] = Vdx16s(i == n / 2 && (g() & 1) ? -32768 : y[i] >> 16);
+            big = std::max<unsigned long long>(big, std::llabs((long long)y[i]));
+            big16 = std::max<unsigned long long>(big16, std::abs(int(k[i])));
+        }
+        int order = -1, order16 = -1;
+        vdxsMaxOrder_32s(y, n, &order);
+        vdxsMaxOrder_16s(k.data(), n, &order16);
+        m.expect(order == bit_order(big) && order16 == bit_order(big16), "MaxOrder integer n", n);
+        check_float_order<float>(m, g, n, off);
+        check_float_order<double>(m, g, n, off);
+        // CountInRange between two elements, both bounds excluded.
+        const Vdx32s lo = y[g() % n], hi = y[g() % n];
+        int want = 0, got = -1;
+        for (int i = 0; i < n; ++i) want += lo < y[i] && y[i] < hi;
+        vdxsCountInRange_32s(y, n, &got, lo, hi);
+        m.expect(got == want, "CountInRange n", n);
+        // ZeroCrossing, each type from its definition.
+        auto sign = [](double v) { return (v > 0) - (v < 0); };
+        auto crossings = [&](auto* v, int type) {
+            long long c = 0;
+            for (int i = 1; i < n; ++i) {
+                const int a = sign(v[i - 1]), b = sign(v[i]);
+                c += type == 0 ? (a * b < 0) : type == 1 ? ((v[i - 1] < 0) != (v[i] < 0)) : std::abs(a - b);
+            }
+            return float(type == 2 ? c / 2 : c);
+        };
+        for (int type = 0; type < 3; ++type) {
+            float r1 = -1, r2 = -1;
+            vdxsZeroCrossing_16s32f(x, n, &r1, VdxZCType(type));
+            vdxsZeroCrossing_32f(z, n, &r2, VdxZCType(type));
+            m.expect(r1 == crossings(x, type) && r2 == crossings(z, type), "ZeroCrossing n", n, "type", type);
+        }
+    });
     EXPECT_NO_MISMATCH(m);
 }
 
@@ -619,8 +547,8 @@ TEST(Reduce, SumWindowRunsTheWindowForward) {
         for (int w = 1; w <= 40; ++w) {
             std::vector<Vdx16s> x = random_vector<Vdx16s>(g, len + w - 1, 0);
             std::vector<Vdx8u> u = random_vector<Vdx8u>(g, len + w - 1, 0);
+            // Eight partials for the first window, then the running update.
             auto model = [&](auto* v, int i) {
-                // Eight partials for the first window, then the running update.
                 float p[8] = {};
                 for (int k = 0; k < w / 8 * 8; ++k) p[k % 8] += float(v[k]);
                 for (int h = 4; h; h /= 2)
@@ -636,12 +564,11 @@ TEST(Reduce, SumWindowRunsTheWindowForward) {
             long long exact = 0;
             for (int k = 0; k < w; ++k) exact += u[k];
             for (int i = 0; i < len; ++i) {
-                if (!same_bits(d1[i], model(x.data(), i)) || !same_bits(d2[i], model(u.data(), i)))
-                    m.note([&](auto& os) { os << "SumWindow len=" << len << " w=" << w << " i=" << i; });
+                m.expect(same_bits(d1[i], model(x.data(), i)) && same_bits(d2[i], model(u.data(), i)), "SumWindow len",
+                         len, "w", w, "i", i);
             }
             // Byte sums stay below 2^24: exact.
-            if (d2[0] != float(exact) || d1[len] != -7.0f || d2[len] != -7.0f)
-                m.note([&](auto& os) { os << "SumWindow exact/guard len=" << len << " w=" << w; });
+            m.expect(d2[0] == float(exact) && d1[len] == -7.0f && d2[len] == -7.0f, "SumWindow exact/guard", len, w);
         }
     }
     EXPECT_NO_MISMATCH(m);
@@ -649,42 +576,33 @@ TEST(Reduce, SumWindowRunsTheWindowForward) {
 
 // ------------------------------------------------------------ statuses
 
+// Every member's pointer and length checks run in the contract fuzzer;
+// these are the rules of their own.
 TEST(Reduce, ChecksComeInOrderAndWriteNothing) {
     float f[4] = {1, 2, 3, 4}, out = -5;
     Vdx16s s[4] = {1, 2, 3, 4}, o16 = -5;
-    Vdx32s i32[4] = {1, 2, 3, 4};
     int idx = -5;
     Vdx8u u8[4] = {1, 2, 3, 4};
-    EXPECT_EQ(vdxsSum_32f(nullptr, 0, &out, vdxAlgHintNone), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsSum_32f(f, 4, nullptr, vdxAlgHintNone), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsSum_32f(f, 0, &out, vdxAlgHintNone), vdxStsSizeErr);
-    EXPECT_EQ(vdxsMean_16s_Sfs(s, -1, &o16, 0), vdxStsSizeErr);
-    EXPECT_EQ(vdxsStdDev_32f(f, 1, &out, vdxAlgHintFast), vdxStsSizeErr);
-    EXPECT_EQ(vdxsMeanStdDev_16s_Sfs(s, 1, &o16, &o16, 0), vdxStsSizeErr);
-    EXPECT_EQ(vdxsMeanStdDev_16s_Sfs(s, 1, nullptr, &o16, 0), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsMinMaxIndx_32f(f, 4, &out, nullptr, &out, &idx), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsMaxIndx_32f(f, 0, &out, &idx), vdxStsSizeErr);
-    EXPECT_EQ(vdxsMaxAbsIndx_16s(s, 4, &o16, nullptr), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsMinEvery_8u(u8, nullptr, u8, 4), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsMinEvery_8u(u8, u8, u8, 0), vdxStsSizeErr);
-    EXPECT_EQ(vdxsMaxEvery_32f_I(f, f, 0), vdxStsSizeErr);
-    // MaxOrder checks the length first.
-    EXPECT_EQ(vdxsMaxOrder_16s(nullptr, 0, nullptr), vdxStsSizeErr);
-    EXPECT_EQ(vdxsMaxOrder_64f(nullptr, 1, &idx), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsCountInRange_32s(i32, 0, &idx, 0, 5), vdxStsSizeErr);
-    EXPECT_EQ(vdxsZeroCrossing_32f(f, -3, &out, vdxZCProduct), vdxStsSizeErr);
-    EXPECT_EQ(vdxsZeroCrossing_32f(nullptr, 4, &out, VdxZCType(7)), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsZeroCrossing_16s32f(s, 4, &out, VdxZCType(3)), vdxStsRangeErr);
-    EXPECT_EQ(vdxsZeroCrossing_16s32f(s, 4, &out, VdxZCType(-1)), vdxStsRangeErr);
-    EXPECT_EQ(vdxsSumWindow_16s32f(s, nullptr, 1, 0), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsSumWindow_16s32f(s, f, 1, 0), vdxStsMaskSizeErr);
-    EXPECT_EQ(vdxsSumWindow_8u32f(u8, f, 0, 1), vdxStsNoErr);
-    EXPECT_EQ(vdxsSumWindow_8u32f(u8, f, -4, 2), vdxStsNoErr);
-    EXPECT_EQ(out, -5);
-    EXPECT_EQ(o16, -5);
-    EXPECT_EQ(idx, -5);
-    EXPECT_EQ(f[0], 1);
-    EXPECT_EQ(u8[0], 1);
+    const std::pair<VdxStatus, VdxStatus> rows[] = {
+        {vdxsSum_32f(nullptr, 0, &out, vdxAlgHintNone), vdxStsNullPtrErr},
+        {vdxsSum_32f(f, 0, &out, vdxAlgHintNone), vdxStsSizeErr},
+        {vdxsMean_16s_Sfs(s, -1, &o16, 0), vdxStsSizeErr},
+        {vdxsStdDev_32f(f, 1, &out, vdxAlgHintFast), vdxStsSizeErr},
+        {vdxsMeanStdDev_16s_Sfs(s, 1, &o16, &o16, 0), vdxStsSizeErr},
+        {vdxsMinMaxIndx_32f(f, 4, &out, nullptr, &out, &idx), vdxStsNullPtrErr},
+        {vdxsMaxIndx_32f(f, 0, &out, &idx), vdxStsSizeErr},
+        {vdxsMinEvery_8u(u8, u8, u8, 0), vdxStsSizeErr},
+        {vdxsMaxOrder_16s(nullptr, 0, nullptr), vdxStsSizeErr},  // the length first
+        {vdxsZeroCrossing_32f(nullptr, 4, &out, VdxZCType(7)), vdxStsNullPtrErr},
+        {vdxsZeroCrossing_16s32f(s, 4, &out, VdxZCType(3)), vdxStsRangeErr},
+        {vdxsZeroCrossing_16s32f(s, 4, &out, VdxZCType(-1)), vdxStsRangeErr},
+        {vdxsSumWindow_16s32f(s, nullptr, 1, 0), vdxStsNullPtrErr},
+        {vdxsSumWindow_16s32f(s, f, 1, 0), vdxStsMaskSizeErr},
+        {vdxsSumWindow_8u32f(u8, f, 0, 1), vdxStsNoErr},
+        {vdxsSumWindow_8u32f(u8, f, -4, 2), vdxStsNoErr},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
+    EXPECT_TRUE(out == -5 && o16 == -5 && idx == -5 && f[0] == 1 && u8[0] == 1);
 }
 
 }  // namespace

@@ -1,13 +1,8 @@
-// Threshold family, black box, through the public header.
-//
-// Real members are swept over lengths 1 .. 40 and around the vector widths,
-// pointer offsets 0 .. 3, out of place and in place, against scalar oracles
-// written from the rules (bit for bit), with guard elements around the
-// destination.  Complex members decide replacement with squared magnitudes
-// in __float128 (exact for the test data) and check replaced values against
-// z * level / |z| and the reciprocals in long double, within one ulp of the
-// part type (16sc: exactly, rounded half to even).  LTInv runs at lengths
-// around its parallel threshold with 1, 2 and 3 threads.
+// Threshold family, black box.  Real members run over lengths 1..40 and
+// around the vector widths, offsets 0..3, out of place and in place, against
+// bit-exact scalar rules, guard elements around the destination.  Complex
+// members decide on squared magnitudes in __float128 and check replaced
+// values in long double (within one ulp; 16sc exactly).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -26,7 +21,6 @@
 namespace {
 
 std::mt19937_64 rng{0x7E5E};
-
 
 const std::vector<int> kLengths = [] {
     std::vector<int> v;
@@ -71,20 +65,12 @@ void sweep(const std::vector<T>& pool, Pair<T, A...> p, Check check, Want want, 
                 T* d = dst.data() + kGuard + off;
                 if (in_place) std::memcpy(d, src.data() + off, len * sizeof(T));
                 const VdxStatus st = in_place ? p.fn_i(d, len, args...) : p.fn(src.data() + off, d, len, args...);
-                if (st != want(src.data() + off, len)) {
-                    m.note([&](auto& os) { os << what << " len " << len << ": status " << st; });
-                }
-                for (int i = 0; i < len; ++i) {
-                    if (!check(src[off + i], d[i])) {
-                        m.note([&](auto& os) {
-                            os << what << " len " << len << " off " << off << " in place " << in_place << " i " << i;
-                        });
-                    }
-                }
+                m.expect(st == want(src.data() + off, len), what, "len", len, "status", st);
+                for (int i = 0; i < len; ++i)
+                    m.expect(check(src[off + i], d[i]), what, "len", len, "off", off, "in place", in_place, "i", i);
                 for (int g = 0; g < kGuard; ++g) {
-                    if (!same_bits(dst[off + g], guard) || !same_bits(dst[kGuard + off + len + g], guard)) {
-                        m.note([&](auto& os) { os << what << " len " << len << ": wrote a guard"; });
-                    }
+                    m.expect(same_bits(dst[off + g], guard) && same_bits(dst[kGuard + off + len + g], guard), what,
+                             "len", len, "wrote a guard");
                 }
             }
         }
@@ -162,79 +148,55 @@ T lt_abs(T x, T level) {
 // A level above l (for LTValGTVal), within the type.
 template <class T>
 T above(T l) {
-    if constexpr (std::is_floating_point_v<T>) {
-        return l + std::fabs(l) / 2 + 1;
-    } else {
-        const std::int64_t h = std::int64_t{l} + std::abs(l / 2) + 1;
-        return static_cast<T>(std::min<std::int64_t>(h, std::numeric_limits<T>::max()));
+    const long double h = static_cast<long double>(l) + std::fabs(static_cast<long double>(l)) / 2 + 1;
+    return static_cast<T>(std::min<long double>(h, std::numeric_limits<T>::max()));
+}
+
+// The real members of one type; the selector, LTVal and GTVal are missing for 32s.
+template <class T>
+struct RealMembers {
+    Pair<T, T> lt, gt, lt_abs, gt_abs;
+    Pair<T, T, T, T, T> lt_val_gt_val;
+    Pair<T, T, VdxCmpOp> select{};
+    Pair<T, T, T> lt_val{}, gt_val{};
+};
+#define VDX_REAL(c)                                                                                     \
+    VDX_PAIR(vdxsThreshold_LT_##c), VDX_PAIR(vdxsThreshold_GT_##c), VDX_PAIR(vdxsThreshold_LTAbs_##c), \
+        VDX_PAIR(vdxsThreshold_GTAbs_##c), VDX_PAIR(vdxsThreshold_LTValGTVal_##c)
+#define VDX_SELECT(c) VDX_PAIR(vdxsThreshold_##c), VDX_PAIR(vdxsThreshold_LTVal_##c), VDX_PAIR(vdxsThreshold_GTVal_##c)
+
+template <class T>
+void check_real(std::initializer_list<T> levels, const RealMembers<T>& f) {
+    for (T l : levels) {
+        SCOPED_TRACE(testing::Message() << "level " << +l);
+        const auto pool = real_pool<T>(l == 0 ? T(3) : l);
+        const T v = pool[5], w = pool[9], hi = above(l);
+        const auto none = no_warning<T>;
+        const auto lt = exact([=](T x) { return x < l ? l : x; }), gt = exact([=](T x) { return x > l ? l : x; });
+        sweep(pool, f.lt, lt, none, "LT", l);
+        sweep(pool, f.gt, gt, none, "GT", l);
+        sweep(pool, f.lt_val_gt_val, exact([=](T x) { return x < l ? v : (x > hi ? w : x); }), none, "LTValGTVal", l, v,
+              hi, w);
+        if (f.select.fn) {
+            sweep(pool, f.select, lt, none, "Less", l, vdxCmpLess);
+            sweep(pool, f.select, gt, none, "Greater", l, vdxCmpGreater);
+            sweep(pool, f.lt_val, exact([=](T x) { return x < l ? v : x; }), none, "LTVal", l, v);
+            sweep(pool, f.gt_val, exact([=](T x) { return x > l ? v : x; }), none, "GTVal", l, v);
+        }
+        if (l < 0) continue;
+        sweep(pool, f.lt_abs, exact([=](T x) { return lt_abs(x, l); }), none, "LTAbs", l);
+        sweep(pool, f.gt_abs, exact([=](T x) { return x > l ? l : (x < T(-l) ? T(-l) : x); }), none, "GTAbs", l);
     }
 }
 
-#define VDX_REAL_SUITE(code, Type, levels)                                                                 \
-    TEST(ThresholdReal, Sweep_##code) {                                                                    \
-        using T = Type;                                                                                    \
-        for (T l : levels) {                                                                               \
-            SCOPED_TRACE(testing::Message() << "level " << +l);                                           \
-            const auto pool = real_pool<T>(l == 0 ? T(3) : l);                                             \
-            const T v = pool[5], w = pool[9], hi = above(l);                                               \
-            const auto none = no_warning<T>;                                                               \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LT_##code), exact([=](T x) { return x < l ? l : x; }), none, "LT", l); \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GT_##code), exact([=](T x) { return x > l ? l : x; }), none, "GT", l); \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTValGTVal_##code),                                         \
-                  exact([=](T x) { return x < l ? v : (x > hi ? w : x); }), none, "LTValGTVal", l, v, hi, w); \
-            if (l < 0) continue;                                                                           \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTAbs_##code), exact([=](T x) { return lt_abs(x, l); }), none,    \
-                  "LTAbs", l);                                                                             \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GTAbs_##code),                                              \
-                  exact([=](T x) { return x > l ? l : (x < T(-l) ? T(-l) : x); }), none, "GTAbs", l);      \
-        }                                                                                                  \
-    }
-
-// Members with a selector, LTVal and GTVal (all but 32s).
-#define VDX_REAL_SELECT_SUITE(code, Type, levels)                                                          \
-    TEST(ThresholdReal, Select_##code) {                                                                   \
-        using T = Type;                                                                                    \
-        for (T l : levels) {                                                                               \
-            const auto pool = real_pool<T>(l == 0 ? T(3) : l);                                             \
-            const T v = pool[3];                                                                           \
-            const auto none = no_warning<T>;                                                               \
-            const auto lt = exact([=](T x) { return x < l ? l : x; });                                     \
-            const auto gt = exact([=](T x) { return x > l ? l : x; });                                     \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), lt, none, "Less", l, vdxCmpLess);                  \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), gt, none, "Greater", l, vdxCmpGreater);            \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTVal_##code), exact([=](T x) { return x < l ? v : x; }), none,   \
-                  "LTVal", l, v);                                                                          \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GTVal_##code), exact([=](T x) { return x > l ? v : x; }), none,   \
-                  "GTVal", l, v);                                                                          \
-        }                                                                                                  \
-    }
-
-const Vdx16s kLevels16s[] = {100, 0, -7, 32767};
-const Vdx32s kLevels32s[] = {100000, 0, -7, 2147483646};
-const Vdx32f kLevels32f[] = {0.5f, 0.0f, -0.25f};
-const Vdx64f kLevels64f[] = {0.5, 0.0, -0.25};
-VDX_REAL_SUITE(16s, Vdx16s, kLevels16s)
-VDX_REAL_SUITE(32s, Vdx32s, kLevels32s)
-VDX_REAL_SUITE(32f, Vdx32f, kLevels32f)
-VDX_REAL_SUITE(64f, Vdx64f, kLevels64f)
-VDX_REAL_SELECT_SUITE(16s, Vdx16s, kLevels16s)
-VDX_REAL_SELECT_SUITE(32f, Vdx32f, kLevels32f)
-VDX_REAL_SELECT_SUITE(64f, Vdx64f, kLevels64f)
+TEST(ThresholdReal, Sweep_16s) { check_real<Vdx16s>({100, 0, -7, 32767}, {VDX_REAL(16s), VDX_SELECT(16s)}); }
+TEST(ThresholdReal, Sweep_32s) { check_real<Vdx32s>({100000, 0, -7, 2147483646}, {VDX_REAL(32s)}); }
+TEST(ThresholdReal, Sweep_32f) { check_real<Vdx32f>({0.5f, 0.0f, -0.25f}, {VDX_REAL(32f), VDX_SELECT(32f)}); }
+TEST(ThresholdReal, Sweep_64f) { check_real<Vdx64f>({0.5, 0.0, -0.25}, {VDX_REAL(64f), VDX_SELECT(64f)}); }
 
 template <class T>
 T lt_inverse(T x, T level) {
     return T(1) / (std::fabs(x) < level ? std::copysign(level, x) : x);
-}
-
-TEST(ThresholdReal, InverseSweep) {
-    for (float l : {0.5f, 0.0f, 1e-30f}) {
-        sweep(real_pool<Vdx32f>(l == 0 ? 2.0f : l), VDX_PAIR(vdxsThreshold_LTInv_32f),
-              exact([=](Vdx32f x) { return lt_inverse(x, l); }), inverse_status(l), "LTInv_32f", l);
-    }
-    for (double l : {0.5, 0.0, 1e-300}) {
-        sweep(real_pool<Vdx64f>(l == 0 ? 2.0 : l), VDX_PAIR(vdxsThreshold_LTInv_64f),
-              exact([=](Vdx64f x) { return lt_inverse(x, l); }), inverse_status(l), "LTInv_64f", l);
-    }
 }
 
 // ---------------------------------------------------------------- complex members
@@ -330,37 +292,43 @@ bool complex_inverse_ok(C z, C y, part_of<C> level) {
     return close<P>(y.re, re / lq) && close<P>(y.im, -im / lq);
 }
 
-#define VDX_COMPLEX_SUITE(code, Type, levels)                                                              \
-    TEST(ThresholdComplex, Sweep_##code) {                                                                 \
-        using C = Type;                                                                                    \
-        using P = part_of<C>;                                                                                \
-        for (P l : levels) {                                                                               \
-            SCOPED_TRACE(testing::Message() << "level " << +l);                                           \
-            const auto pool = complex_pool<C>(l == 0 ? P(5) : l);                                          \
-            const auto none = no_warning<C>;                                                               \
-            const C v = {P(7), P(-3)};                                                                     \
-            const __float128 l2 = __float128(l) * __float128(l);                                           \
-            const auto lt = [=](C x, C y) { return complex_clamp_ok(x, y, l, true); };                     \
-            const auto gt = [=](C x, C y) { return complex_clamp_ok(x, y, l, false); };                    \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LT_##code), lt, none, "LT", l);                             \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GT_##code), gt, none, "GT", l);                             \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), lt, none, "Less", l, vdxCmpLess);                  \
-            sweep(pool, VDX_PAIR(vdxsThreshold_##code), gt, none, "Greater", l, vdxCmpGreater);            \
-            sweep(pool, VDX_PAIR(vdxsThreshold_LTVal_##code), exact([=](C x) { return mag2(x) < l2 ? v : x; }), none, \
-                  "LTVal", l, v);                                                                          \
-            sweep(pool, VDX_PAIR(vdxsThreshold_GTVal_##code), exact([=](C x) { return mag2(x) > l2 ? v : x; }), none, \
-                  "GTVal", l, v);                                                                          \
-        }                                                                                                  \
+template <class C>
+void check_complex(std::initializer_list<part_of<C>> levels, Pair<C, part_of<C>> lt_pair, Pair<C, part_of<C>> gt_pair,
+                   Pair<C, part_of<C>, VdxCmpOp> select, Pair<C, part_of<C>, C> lt_val, Pair<C, part_of<C>, C> gt_val) {
+    using P = part_of<C>;
+    for (P l : levels) {
+        SCOPED_TRACE(testing::Message() << "level " << +l);
+        const auto pool = complex_pool<C>(l == 0 ? P(5) : l);
+        const auto none = no_warning<C>;
+        const C v = {P(7), P(-3)};
+        const __float128 l2 = __float128(l) * __float128(l);
+        const auto lt = [=](C x, C y) { return complex_clamp_ok(x, y, l, true); };
+        const auto gt = [=](C x, C y) { return complex_clamp_ok(x, y, l, false); };
+        sweep(pool, lt_pair, lt, none, "LT", l);
+        sweep(pool, gt_pair, gt, none, "GT", l);
+        sweep(pool, select, lt, none, "Less", l, vdxCmpLess);
+        sweep(pool, select, gt, none, "Greater", l, vdxCmpGreater);
+        sweep(pool, lt_val, exact([=](C x) { return mag2(x) < l2 ? v : x; }), none, "LTVal", l, v);
+        sweep(pool, gt_val, exact([=](C x) { return mag2(x) > l2 ? v : x; }), none, "GTVal", l, v);
     }
+}
+#define VDX_COMPLEX(c)                                                                                      \
+    VDX_PAIR(vdxsThreshold_LT_##c), VDX_PAIR(vdxsThreshold_GT_##c), VDX_PAIR(vdxsThreshold_##c), \
+        VDX_PAIR(vdxsThreshold_LTVal_##c), VDX_PAIR(vdxsThreshold_GTVal_##c)
 
-const Vdx16s kCLevels16s[] = {1000, 0, 1, 32767};
-const Vdx32f kCLevels32f[] = {2.5f, 0.0f, 1e-20f, 3e30f};
-const Vdx64f kCLevels64f[] = {2.5, 0.0, 1e-200, 1e-160, 3e200};
-VDX_COMPLEX_SUITE(16sc, Vdx16sc, kCLevels16s)
-VDX_COMPLEX_SUITE(32fc, Vdx32fc, kCLevels32f)
-VDX_COMPLEX_SUITE(64fc, Vdx64fc, kCLevels64f)
+TEST(ThresholdComplex, Sweep_16sc) { check_complex<Vdx16sc>({1000, 0, 1, 32767}, VDX_COMPLEX(16sc)); }
+TEST(ThresholdComplex, Sweep_32fc) { check_complex<Vdx32fc>({2.5f, 0.0f, 1e-20f, 3e30f}, VDX_COMPLEX(32fc)); }
+TEST(ThresholdComplex, Sweep_64fc) { check_complex<Vdx64fc>({2.5, 0.0, 1e-200, 1e-160, 3e200}, VDX_COMPLEX(64fc)); }
 
-TEST(ThresholdComplex, InverseSweep) {
+TEST(ThresholdInverse, Sweep) {
+    for (float l : {0.5f, 0.0f, 1e-30f}) {
+        sweep(real_pool<Vdx32f>(l == 0 ? 2.0f : l), VDX_PAIR(vdxsThreshold_LTInv_32f),
+              exact([=](Vdx32f x) { return lt_inverse(x, l); }), inverse_status(l), "LTInv_32f", l);
+    }
+    for (double l : {0.5, 0.0, 1e-300}) {
+        sweep(real_pool<Vdx64f>(l == 0 ? 2.0 : l), VDX_PAIR(vdxsThreshold_LTInv_64f),
+              exact([=](Vdx64f x) { return lt_inverse(x, l); }), inverse_status(l), "LTInv_64f", l);
+    }
     for (float l : {2.5f, 0.0f, 1e-20f}) {
         sweep(complex_pool<Vdx32fc>(l == 0 ? 2.0f : l), VDX_PAIR(vdxsThreshold_LTInv_32fc),
               [=](Vdx32fc x, Vdx32fc y) { return complex_inverse_ok(x, y, l); }, inverse_status(l), "LTInv_32fc", l);
@@ -373,8 +341,9 @@ TEST(ThresholdComplex, InverseSweep) {
 
 // ---------------------------------------------------------------- statuses
 
-// Pointers first (even with a bad length), then the length (even with a bad
-// selector or level), the selector, the level; nothing written on failure.
+// Pointers and lengths of every member are in the contract fuzzer; here the
+// order (length before selector and level), the selector and the level rules,
+// nothing written on failure.
 TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
     Vdx32f s[3] = {1, 2, 3}, d[3] = {9, 9, 9};
     Vdx16s is[2] = {1, 2}, id[2] = {9, 9};
@@ -383,30 +352,32 @@ TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
     Vdx32fc cd[2] = {{9, 9}, {9, 9}};
     Vdx64fc zd[2] = {{9, 9}, {9, 9}};
     Vdx16sc hd[2] = {{9, 9}, {9, 9}};
-    EXPECT_EQ(vdxsThreshold_32f(nullptr, d, 0, 1, vdxCmpLess), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsThreshold_LTVal_16sc(nullptr, hd, 2, -1, Vdx16sc{0, 0}), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsThreshold_LTInv_32f_I(nullptr, 3, 1), vdxStsNullPtrErr);
-    for (int len : {0, -1}) {
-        EXPECT_EQ(vdxsThreshold_32fc_I(cd, len, -1, VdxCmpOp(1)), vdxStsSizeErr);
-        EXPECT_EQ(vdxsThreshold_LTValGTVal_16s(is, id, len, 5, 0, 1, 0), vdxStsSizeErr);
-        EXPECT_EQ(vdxsThreshold_LTAbs_32s_I(wd, len, -1), vdxStsSizeErr);
-    }
+    const std::pair<VdxStatus, VdxStatus> rows[] = {
+        {vdxsThreshold_LTVal_16sc(nullptr, hd, 2, -1, Vdx16sc{0, 0}), vdxStsNullPtrErr},
+        {vdxsThreshold_32fc_I(cd, 0, -1, VdxCmpOp(1)), vdxStsSizeErr},
+        {vdxsThreshold_LTValGTVal_16s(is, id, -1, 5, 0, 1, 0), vdxStsSizeErr},
+        {vdxsThreshold_LTAbs_32s_I(wd, 0, -1), vdxStsSizeErr},
+        {vdxsThreshold_32fc_I(cd, 2, -1, vdxCmpGreater), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LT_32fc_I(cd, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_GT_16sc_I(hd, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTVal_32fc_I(cd, 2, -1, Vdx32fc{0, 0}), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_GTVal_64fc_I(zd, 2, -1e-300, Vdx64fc{}), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTAbs_16s(is, id, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_GTAbs_32s_I(wd, 2, -5), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTAbs_64f_I(fd, 2, -0.5), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTInv_32f(s, d, 3, -1e-30f), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTInv_64fc_I(zd, 2, -1), vdxStsThreshNegLevelErr},
+        {vdxsThreshold_LTValGTVal_32f(s, d, 3, 2, 0, 1, 0), vdxStsThreshLevelOrderErr},
+        {vdxsThreshold_LTValGTVal_32s_I(wd, 2, 2, 0, 1, 0), vdxStsThreshLevelOrderErr},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
     for (int op : {1, 2, 3, 5, -1}) {
         EXPECT_EQ(vdxsThreshold_32f(s, d, 3, 1, VdxCmpOp(op)), vdxStsBadArgErr);
         EXPECT_EQ(vdxsThreshold_64fc_I(zd, 2, -1, VdxCmpOp(op)), vdxStsBadArgErr);
     }
-    const VdxStatus negative[] = {
-        vdxsThreshold_32fc_I(cd, 2, -1, vdxCmpGreater),       vdxsThreshold_LT_32fc_I(cd, 2, -1),
-        vdxsThreshold_GT_16sc_I(hd, 2, -1),                   vdxsThreshold_LTVal_32fc_I(cd, 2, -1, Vdx32fc{0, 0}),
-        vdxsThreshold_GTVal_64fc_I(zd, 2, -1e-300, Vdx64fc{}), vdxsThreshold_LTAbs_16s(is, id, 2, -1),
-        vdxsThreshold_GTAbs_32s_I(wd, 2, -5),                 vdxsThreshold_LTAbs_64f_I(fd, 2, -0.5),
-        vdxsThreshold_LTInv_32f(s, d, 3, -1e-30f),            vdxsThreshold_LTInv_64fc_I(zd, 2, -1)};
-    for (VdxStatus st : negative) EXPECT_EQ(st, vdxStsThreshNegLevelErr);
-    EXPECT_EQ(vdxsThreshold_LTValGTVal_32f(s, d, 3, 2, 0, 1, 0), vdxStsThreshLevelOrderErr);
-    EXPECT_EQ(vdxsThreshold_LTValGTVal_32s_I(wd, 2, 2, 0, 1, 0), vdxStsThreshLevelOrderErr);
     for (int i = 0; i < 2; ++i) {
-        EXPECT_TRUE(d[i] == 9 && id[i] == 9 && wd[i] == 9 && fd[i] == 9 && cd[i].re == 9 && cd[i].im == 9 &&
-                    zd[i].re == 9 && zd[i].im == 9 && hd[i].re == 9 && hd[i].im == 9);
+        EXPECT_TRUE(d[i] == 9 && id[i] == 9 && wd[i] == 9 && fd[i] == 9 && same_bits(cd[i], Vdx32fc{9, 9}) &&
+                    same_bits(zd[i], Vdx64fc{9, 9}) && same_bits(hd[i], Vdx16sc{9, 9}));
     }
     // Real members take negative levels, and LTValGTVal equal ones.
     EXPECT_EQ(vdxsThreshold_32f(s, d, 3, -1, vdxCmpGreater), vdxStsNoErr);
