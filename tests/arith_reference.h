@@ -528,7 +528,7 @@ struct RunOptions {
     Place place = Place::guarded;
     int misalign = 0;                  // 0 .. 26: one of {0, 1, 3} elements for each of three vectors
     bool avoid_zero_divisor = false;   // replace generated zero divisors
-    std::vector<int> zero_divisor_at;  // divisor elements forced to zero
+    std::vector<int> zero_divisor_at = {};  // divisor elements forced to zero
 };
 
 // The scale factors every Sfs member runs with: each regime of the rule
@@ -799,12 +799,8 @@ inline void check_all_lengths(const MemberBase& m, int rounds) {
         for (int sf : m.scale_factor_list())
             for (int mode : m.modes())
                 for (int n = 1; n <= 68; ++n) {
-                    RunOptions o;
-                    o.len = n < 68 ? n : (turn++ % 2 ? 2000 : 4000) + int(rng()() % 100);
-                    o.sf = sf;
-                    o.mode = mode;
-                    o.misalign = rotation++ % 27;
-                    ASSERT_TRUE(m.run(o));
+                    const int len = n < 68 ? n : (turn++ % 2 ? 2000 : 4000) + int(rng()() % 100);
+                    ASSERT_TRUE(m.run({.len = len, .sf = sf, .mode = mode, .misalign = rotation++ % 27}));
                 }
 }
 
@@ -816,14 +812,8 @@ inline void check_page_edges(const MemberBase& m) {
     for (int sf : sfs)
         for (int mode : m.modes())
             for (Place p : {Place::fence_high, Place::fence_low})
-                for (int n = 1; n <= 68; ++n) {
-                    RunOptions o;
-                    o.len = n < 68 ? n : 2051;
-                    o.sf = sf;
-                    o.mode = mode;
-                    o.place = p;
-                    ASSERT_TRUE(m.run(o));
-                }
+                for (int n = 1; n <= 68; ++n)
+                    ASSERT_TRUE(m.run({.len = n < 68 ? n : 2051, .sf = sf, .mode = mode, .place = p}));
 }
 
 // The arithmetic exports declared by the public header, split by whether
@@ -849,10 +839,9 @@ inline std::vector<std::string> listed_members(const Registry& all) {
 }
 
 inline const MemberBase& find_member(const Registry& all, const std::string& name) {
-    for (const auto& m : all)
-        if (m->name() == name) return *m;
-    std::fprintf(stderr, "no member %s\n", name.c_str());
-    std::abort();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const auto& m) { return m->name() == name; });
+    if (it == all.end()) std::abort();
+    return **it;
 }
 
 // Restores the default thread count on scope exit.
@@ -871,15 +860,10 @@ inline void check_thread_splits(const MemberBase& m, int threshold, const std::v
         ThreadCount pin(threads);
         for (int len : {threshold - 1, threshold, threshold + 1, 3 * threshold + 7})
             for (int where : {-1, 0, 1, 2}) {
-                RunOptions o;
-                o.len = len;
-                o.sf = sfs[turn++ % sfs.size()];
-                o.misalign = (len + where + 1) % 27;
-                o.avoid_zero_divisor = true;
-                if (where == 0) o.zero_divisor_at = {3};
-                if (where == 1) o.zero_divisor_at = {len - 1};
-                if (where == 2) o.zero_divisor_at = {len / 2 - 1, len - 2};
-                ASSERT_TRUE(m.run(o)) << threads << " threads, zero divisor case " << where;
+                const std::vector<int> zeros[] = {{}, {3}, {len - 1}, {len / 2 - 1, len - 2}};
+                ASSERT_TRUE(m.run({.len = len, .sf = sfs[turn++ % sfs.size()], .misalign = (len + where + 1) % 27,
+                                   .avoid_zero_divisor = true, .zero_divisor_at = zeros[where + 1]}))
+                    << threads << " threads, zero divisor case " << where;
             }
     }
 }
@@ -894,10 +878,8 @@ void check_under_control_word(const Registry& all, unsigned caller, std::initial
         if (!selected(*m)) continue;
         for (int mode : m->modes())
             for (int len : lens) {
-                RunOptions o;
-                o.len = len, o.mode = mode, o.sf = len % 3 - 1, o.misalign = len % 27;
                 _mm_setcsr(caller);
-                const auto result = m->run(o);
+                const auto result = m->run({.len = len, .sf = len % 3 - 1, .mode = mode, .misalign = len % 27});
                 const unsigned after = _mm_getcsr();
                 _mm_setcsr(saved);
                 ASSERT_TRUE(result) << "caller MXCSR " << std::hex << caller;
