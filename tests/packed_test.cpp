@@ -84,8 +84,7 @@ void check_float_products(const FloatMul<T>& f) {
     for (int n : kLengths) {
         for (int off = 0; off < 4; ++off) {
             std::vector<T> a(n + 4), b(n + 4), d(n + off + 1), io(n + off);
-            for (auto& v : a) v = random_value<T>();
-            for (auto& v : b) v = random_value<T>();
+            for (size_t i = 0; i < a.size(); ++i) a[i] = random_value<T>(), b[i] = random_value<T>();
             const T* pa = a.data() + off;
             const T* pb = b.data() + (3 - off);  // the sources misaligned differently
             d.back() = T(7);
@@ -140,8 +139,7 @@ TEST(PackedMul, SixteenBitProductsAreExactThenScaledRoundedSaturated) {
         for (int n : kLengths) {
             for (int sf : {-17, -2, 0, 1, 2, 14, 15, 16, 31, 33, 70}) {
                 std::vector<Vdx16s> a(n), b(n), d(n), io;
-                for (auto& v : a) v = random_value<Vdx16s>();
-                for (auto& v : b) v = random_value<Vdx16s>();
+                for (int i = 0; i < n; ++i) a[i] = random_value<Vdx16s>(), b[i] = random_value<Vdx16s>();
                 if (n > 3) a[1] = a[2] = b[1] = b[2] = -32768;  // the one part that needs 33 bits
                 io = b;
                 ASSERT_EQ(f.out(a.data(), b.data(), d.data(), n, sf), vdxStsNoErr);
@@ -160,27 +158,17 @@ TEST(PackedMul, SixteenBitProductsAreExactThenScaledRoundedSaturated) {
     EXPECT_NO_MISMATCH(m);
 }
 
-template <class T, class C>
-struct Expand {
-    VdxStatus (*out)(const void*, C*, int);
-    VdxStatus (*in_place)(C*, int);
-    Layout layout;
-};
-
-// Wraps the typed exports so that one loop serves all of them.
-template <auto F, class S, class C>
-VdxStatus out_form(const void* s, C* d, int n) {
-    return F(static_cast<const S*>(s), d, n);
-}
-
-template <class T, class C>
-void check_expansion(const Expand<T, C>& f) {
+// Out reads its source as S (the parts, or CCS as complex values); In
+// expands in place.
+template <class S, class C, auto Out, auto In>
+void check_expansion(Layout layout) {
+    using T = decltype(C::re);
     Mismatches m;
     for (int n : kLengths) {
-        const int reals = f.layout == Layout::ccs ? 2 * (n / 2 + 1) : n;
+        const int reals = layout == Layout::ccs ? 2 * (n / 2 + 1) : n;
         std::vector<T> src(reals);
         for (auto& v : src) v = random_value<T>();
-        if (f.layout == Layout::ccs) {
+        if (layout == Layout::ccs) {
             src[1] = T(5);  // zero slots that must not be read
             if (n % 2 == 0) src[n + 1] = T(9);
         }
@@ -188,30 +176,30 @@ void check_expansion(const Expand<T, C>& f) {
         std::vector<C> d(n + 1), io(n + 1), want(n + 1);
         for (auto* v : {&d, &io, &want}) std::memset(v->data(), 0x7F, v->size() * sizeof(C));  // [n]: a guard
         std::memcpy(io.data(), src.data(), reals * sizeof(T));
-        ASSERT_EQ(f.out(src.data(), d.data(), n), vdxStsNoErr);
-        ASSERT_EQ(f.in_place(io.data(), n), vdxStsNoErr);
+        ASSERT_EQ(Out(reinterpret_cast<const S*>(src.data()), d.data(), n), vdxStsNoErr);
+        ASSERT_EQ(In(io.data(), n), vdxStsNoErr);
         // The spectrum read through the layout; a 16-bit conjugate saturates.
-        const auto X = unpack(f.layout, src.data(), n);
+        const auto X = unpack(layout, src.data(), n);
         for (int k = 0; k < n; ++k)
             want[k] = {static_cast<T>(X[k].real()),
                        static_cast<T>(std::is_same_v<T, Vdx16s> ? std::min(X[k].imag(), 32767.0L) : X[k].imag())};
         for (const auto* got : {&d, &io})
             if (std::memcmp(got->data(), want.data(), want.size() * sizeof(C)) != 0)
-                m.note([&](auto& os) { os << name_of(f.layout) << " n=" << n << (got == &d ? " out" : " in place"); });
+                m.note([&](auto& os) { os << name_of(layout) << " n=" << n << (got == &d ? " out" : " in place"); });
     }
     EXPECT_NO_MISMATCH(m);
 }
 
 TEST(PackedConj, ExpansionGivesTheFullSymmetricSpectrumInAndOutOfPlace) {
-    check_expansion<Vdx16s, Vdx16sc>({out_form<vdxsConjPack_16sc, Vdx16s, Vdx16sc>, vdxsConjPack_16sc_I, Layout::pack});
-    check_expansion<Vdx16s, Vdx16sc>({out_form<vdxsConjPerm_16sc, Vdx16s, Vdx16sc>, vdxsConjPerm_16sc_I, Layout::perm});
-    check_expansion<Vdx16s, Vdx16sc>({out_form<vdxsConjCcs_16sc, Vdx16sc, Vdx16sc>, vdxsConjCcs_16sc_I, Layout::ccs});
-    check_expansion<Vdx32f, Vdx32fc>({out_form<vdxsConjPack_32fc, Vdx32f, Vdx32fc>, vdxsConjPack_32fc_I, Layout::pack});
-    check_expansion<Vdx32f, Vdx32fc>({out_form<vdxsConjPerm_32fc, Vdx32f, Vdx32fc>, vdxsConjPerm_32fc_I, Layout::perm});
-    check_expansion<Vdx32f, Vdx32fc>({out_form<vdxsConjCcs_32fc, Vdx32fc, Vdx32fc>, vdxsConjCcs_32fc_I, Layout::ccs});
-    check_expansion<Vdx64f, Vdx64fc>({out_form<vdxsConjPack_64fc, Vdx64f, Vdx64fc>, vdxsConjPack_64fc_I, Layout::pack});
-    check_expansion<Vdx64f, Vdx64fc>({out_form<vdxsConjPerm_64fc, Vdx64f, Vdx64fc>, vdxsConjPerm_64fc_I, Layout::perm});
-    check_expansion<Vdx64f, Vdx64fc>({out_form<vdxsConjCcs_64fc, Vdx64fc, Vdx64fc>, vdxsConjCcs_64fc_I, Layout::ccs});
+    check_expansion<Vdx16s, Vdx16sc, vdxsConjPack_16sc, vdxsConjPack_16sc_I>(Layout::pack);
+    check_expansion<Vdx16s, Vdx16sc, vdxsConjPerm_16sc, vdxsConjPerm_16sc_I>(Layout::perm);
+    check_expansion<Vdx16sc, Vdx16sc, vdxsConjCcs_16sc, vdxsConjCcs_16sc_I>(Layout::ccs);
+    check_expansion<Vdx32f, Vdx32fc, vdxsConjPack_32fc, vdxsConjPack_32fc_I>(Layout::pack);
+    check_expansion<Vdx32f, Vdx32fc, vdxsConjPerm_32fc, vdxsConjPerm_32fc_I>(Layout::perm);
+    check_expansion<Vdx32fc, Vdx32fc, vdxsConjCcs_32fc, vdxsConjCcs_32fc_I>(Layout::ccs);
+    check_expansion<Vdx64f, Vdx64fc, vdxsConjPack_64fc, vdxsConjPack_64fc_I>(Layout::pack);
+    check_expansion<Vdx64f, Vdx64fc, vdxsConjPerm_64fc, vdxsConjPerm_64fc_I>(Layout::perm);
+    check_expansion<Vdx64fc, Vdx64fc, vdxsConjCcs_64fc, vdxsConjCcs_64fc_I>(Layout::ccs);
 }
 
 }  // namespace
