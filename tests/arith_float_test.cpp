@@ -1,12 +1,6 @@
-// Arithmetic family, black box: the members with floating-point types (float
-// and complex float vectors, 16-bit integers summed or multiplied into
-// floats, and the products of floats that are rounded into integers).
-//
-// Each member runs over every short length and two long ones at rotating
-// misalignments, against page fences, and through every failing argument
-// check; results are compared bit for bit with one IEEE operation per
-// element (each product and sum of a complex product or quotient rounded on
-// its own, never fused).  Long divisions also run with 1 to 4 threads.
+// Arithmetic members with floating-point types (float and complex float
+// vectors, 16-bit integers into floats, float products rounded into
+// integers), bit for bit against one IEEE operation per element.
 #include <gtest/gtest.h>
 #include <xmmintrin.h>
 
@@ -25,47 +19,39 @@ using ToInt64 = DoubleTimesInt64Rule;
 
 const Registry& members() {
     static const Registry all = registry(
-        // Add
         ROW_VV(Add_16s32f, kFwd, FAdd, Vdx16s, Vdx16s, Vdx32f),
         ROWS_VV_I(Add_32f, kFwd, FAdd, Vdx32f, Vdx32f),
         ROWS_VV_I(Add_32fc, kFwd, FAdd, Vdx32fc, Vdx32fc),
         ROWS_VV_I(Add_64f, kFwd, FAdd, Vdx64f, Vdx64f),
         ROWS_VV_I(Add_64fc, kFwd, FAdd, Vdx64fc, Vdx64fc),
-        // AddC
         ROWS_VC_I(AddC_32f, kFwd, FAdd, Vdx32f, kZeroOk, kZeroOk),
         ROWS_VC_I(AddC_32fc, kFwd, FAdd, Vdx32fc, kZeroOk, kZeroOk),
         ROWS_VC_I(AddC_64f, kFwd, FAdd, Vdx64f, kZeroOk, kZeroOk),
         ROWS_VC_I(AddC_64fc, kFwd, FAdd, Vdx64fc, kZeroOk, kZeroOk),
-        // AddProduct, AddProductC
         ROW_MAC(AddProduct_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f),
         ROW_MAC(AddProduct_64f, FloatMacRule, Vdx64f, Vdx64f, Vdx64f),
         ROW_MAC(AddProduct_32fc, FloatMacRule, Vdx32fc, Vdx32fc, Vdx32fc),
         ROW_MAC(AddProduct_64fc, FloatMacRule, Vdx64fc, Vdx64fc, Vdx64fc),
         ROW_MACC(AddProductC_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f),
-        // Sub: second minus first
         ROW_VV(Sub_16s32f, kSwap, FSub, Vdx16s, Vdx16s, Vdx32f),
         ROWS_VV_I(Sub_32f, kSwap, FSub, Vdx32f, Vdx32f),
         ROWS_VV_I(Sub_32fc, kSwap, FSub, Vdx32fc, Vdx32fc),
         ROWS_VV_I(Sub_64f, kSwap, FSub, Vdx64f, Vdx64f),
         ROWS_VV_I(Sub_64fc, kSwap, FSub, Vdx64fc, Vdx64fc),
-        // SubC: element minus constant
         ROWS_VC_I(SubC_32f, kFwd, FSub, Vdx32f, kZeroOk, kZeroOk),
         ROWS_VC_I(SubC_32fc, kFwd, FSub, Vdx32fc, kZeroOk, kZeroOk),
         ROWS_VC_I(SubC_64f, kFwd, FSub, Vdx64f, kZeroOk, kZeroOk),
         ROWS_VC_I(SubC_64fc, kFwd, FSub, Vdx64fc, kZeroOk, kZeroOk),
-        // SubCRev: constant minus element
         ROWS_VC_I(SubCRev_32f, kSwap, FSub, Vdx32f, kZeroOk, kZeroOk),
         ROWS_VC_I(SubCRev_32fc, kSwap, FSub, Vdx32fc, kZeroOk, kZeroOk),
         ROWS_VC_I(SubCRev_64f, kSwap, FSub, Vdx64f, kZeroOk, kZeroOk),
         ROWS_VC_I(SubCRev_64fc, kSwap, FSub, Vdx64fc, kZeroOk, kZeroOk),
-        // Mul
         ROW_VV(Mul_16s32f, kFwd, FMul, Vdx16s, Vdx16s, Vdx32f),
         ROWS_VV_I(Mul_32f, kFwd, FMul, Vdx32f, Vdx32f),
         ROWS_VV_I(Mul_32fc, kFwd, FMul, Vdx32fc, Vdx32fc),
         ROWS_VV_I(Mul_64f, kFwd, FMul, Vdx64f, Vdx64f),
         ROWS_VV_I(Mul_64fc, kFwd, FMul, Vdx64fc, Vdx64fc),
         ROWS_VV_I(Mul_32f32fc, kFwd, FMul, Vdx32f, Vdx32fc),
-        // MulC
         ROWS_VC_I(MulC_32f, kFwd, FMul, Vdx32f, kZeroOk, kZeroOk),
         ROWS_VC_I(MulC_32fc, kFwd, FMul, Vdx32fc, kZeroOk, kZeroOk),
         ROWS_VC_I(MulC_64f, kFwd, FMul, Vdx64f, kZeroOk, kZeroOk),
@@ -73,7 +59,6 @@ const Registry& members() {
         ROW_VC_SFS(MulC_32f16s_Sfs, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroOk),
         ROW_VC(MulC_Low_32f16s, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroOk),
         ROW_VCI_SFS(MulC_64f64s_ISfs, kFwd, ToInt64, Vdx64f, Vdx64s, kZeroOk),
-        // Div: second over first
         ROWS_VV_I(Div_32f, kSwap, FDiv, Vdx32f, Vdx32f),
         ROWS_VV_I(Div_32fc, kSwap, FDiv, Vdx32fc, Vdx32fc),
         ROWS_VV_I(Div_64f, kSwap, FDiv, Vdx64f, Vdx64f),
@@ -83,7 +68,6 @@ const Registry& members() {
         ROWS_VC_I(DivC_32fc, kFwd, FDiv, Vdx32fc, kZeroErr, kZeroOk),
         ROWS_VC_I(DivC_64f, kFwd, FDiv, Vdx64f, kZeroErr, kZeroOk),
         ROWS_VC_I(DivC_64fc, kFwd, FDiv, Vdx64fc, kZeroErr, kZeroOk),
-        // DivCRev: constant over element
         ROWS_VC_I(DivCRev_32f, kSwap, FDiv, Vdx32f, kZeroOk, kZeroOk));
     return all;
 }
@@ -112,30 +96,13 @@ TEST(ArithFloatThreads, LongDivisionsSplitWithoutChangingResultsOrStatus) {
 }
 
 // Float results follow the caller's rounding direction and its flush-to-zero
-// and denormals-are-zero settings, as the rule's own operations do under
-// the same control word, and the control word is left as it was.  The
-// longest length is shared between two threads by the divisions: every
-// thread runs with the caller's control word.
+// and denormals-are-zero settings, on every thread the long divisions are
+// shared between, and the control word is left as it was.
 TEST(ArithFloatRounding, FloatResultsFollowTheCallersControlWord) {
-    const unsigned saved = _mm_getcsr(), kFlags = 0x3F;
     ThreadCount pin(2);
-    for (unsigned extra : {unsigned(_MM_ROUND_UP), unsigned(_MM_ROUND_TOWARD_ZERO), 0x8040u}) {
-        const unsigned caller = (saved & ~0xE040u) | extra;
-        for (const auto& m : members()) {
-            if (!m->float_destination()) continue;
-            for (int len : {1, 5, 13, 19, 67, 1000, 5000}) {
-                RunOptions o;
-                o.len = len;
-                o.misalign = len % 27;
-                _mm_setcsr(caller);
-                const auto result = m->run(o);
-                const unsigned after = _mm_getcsr();
-                _mm_setcsr(saved);
-                ASSERT_TRUE(result) << "caller MXCSR " << std::hex << caller;
-                ASSERT_EQ(after & ~kFlags, caller & ~kFlags) << m->name() << " changed the caller's MXCSR";
-            }
-        }
-    }
+    for (unsigned extra : {unsigned(_MM_ROUND_UP), unsigned(_MM_ROUND_TOWARD_ZERO), 0x8040u})
+        check_under_control_word(members(), (_mm_getcsr() & ~0xE040u) | extra, {1, 5, 13, 19, 67, 1000, 5000},
+                                 [](const MemberBase& m) { return m.float_destination(); });
 }
 
 // Results of 8 MiB and more are written with streaming stores: such lengths,

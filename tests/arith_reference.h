@@ -1,31 +1,19 @@
 // Arithmetic family, black box: the harness shared by the floating-point and
-// the integer test binaries.
-//
-// Every member is one row: its function (wrapped to a uniform call), its
-// argument shape, whether its operands are taken in swapped order, its types
-// and the element rule that gives the expected result.  The rules are
-// written from the arithmetic itself, independently of the library:
-//
-//   - integers: the exact result (exact_rules.h), times 2^-sf, rounded by the
-//     mode (half to even unless a Round form says otherwise), saturated to
-//     the destination part's range;
-//   - floats: one IEEE operation per element in the element precision, each
-//     product and sum of a complex product or quotient rounded on its own
-//     (through volatile, so nothing is fused);
-//   - a zero divisor: +inf / -inf / NaN by the sign of the dividend for
-//     floats, the destination's bound on the dividend's side (0 for a zero
-//     dividend) for integers.
-//
-// A run places the vectors between poisoned guard zones at chosen
-// misalignments (or against inaccessible pages), fills them from value pools
-// rich in extremes and in results that fall exactly on a rounding tie or next
-// to a bound, calls the member and compares every element bit for bit (NaN
-// matches any NaN).
+// the integer test binaries.  Every member is one row: its function wrapped to
+// a uniform call, its argument shape, whether it takes its operands swapped,
+// its types and the element rule written from the arithmetic itself (exact
+// integers scaled, rounded by the mode and saturated; one IEEE operation per
+// element, nothing fused; a zero divisor gives inf/NaN for floats and the
+// bound on the dividend's side for integers).  A run places the vectors
+// between poisoned guards or against inaccessible pages, fills them from pools
+// rich in extremes, ties and near-bound results, and compares bit for bit.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <xmmintrin.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -38,6 +26,7 @@
 #include <memory>
 #include <random>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -51,24 +40,19 @@ namespace arith_test {
 
 using namespace exact;
 
-// ---------------------------------------------------------------- element types
-
 template <class T>
-struct Elem {
-    using part = T;
-    static constexpr bool complex = false;
+inline constexpr bool is_complex_v = requires(T v) { v.re; };
+template <class T>
+struct Part {
+    using type = T;
 };
 template <class T>
-    requires requires(T v) { v.re; }
-struct Elem<T> {
-    using part = decltype(T::re);
-    static constexpr bool complex = true;
+    requires is_complex_v<T>
+struct Part<T> {
+    using type = decltype(T::re);
 };
-
 template <class T>
-inline constexpr bool is_complex_v = Elem<T>::complex;
-template <class T>
-using part_t = typename Elem<T>::part;
+using part_t = typename Part<T>::type;
 
 // Real and imaginary parts of any element (a real's imaginary part is 0).
 template <class T>
@@ -100,24 +84,28 @@ bool is_zero(const T& v) {
     return re_of(v) == 0 && im_of(v) == 0;
 }
 
-template <class P>
-std::string show_part(P v) {
-    if constexpr (!std::is_floating_point_v<P>) return std::to_string(v);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g [%a]", double(v), double(v));
-    return buf;
-}
 template <class T>
 std::string show(const T& v) {
-    if constexpr (is_complex_v<T>) return "(" + show_part(v.re) + ", " + show_part(v.im) + ")";
-    else return show_part(v);
+    auto part = [](auto p) {
+        if constexpr (!std::is_floating_point_v<decltype(p)>) return std::to_string(p);
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.17g [%a]", double(p), double(p));
+        return std::string(buf);
+    };
+    return is_complex_v<T> ? "(" + part(re_of(v)) + ", " + part(im_of(v)) + ")" : part(re_of(v));
 }
-
-// ---------------------------------------------------------------- value pools
 
 inline std::mt19937_64& rng() {
     static std::mt19937_64 g{0xA517C0DEull};
     return g;
+}
+
+template <class P>
+P random_bits() {
+    P v;
+    const std::uint64_t r = rng()();
+    std::memcpy(&v, &r, sizeof(P));
+    return v;
 }
 
 // Integers: extremes, small values, values near the bounds, random bits, and
@@ -130,13 +118,8 @@ P pick_int() {
     auto fit = [&](i128 v) { return P(clamp128(v, lo, hi)); };
     const bool neg = std::is_signed_v<P> && (g() & 1);
     switch (g() % 10) {
-        case 0: {
-            const i128 ex[] = {lo, hi, 0, 1, -1, lo + 1, hi - 1, 2, -2};
-            return fit(ex[g() % 9]);
-        }
-        case 1:
-        case 2:
-        case 3: {
+        case 0: return fit(std::array<i128, 9>{lo, hi, 0, 1, -1, lo + 1, hi - 1, 2, -2}[g() % 9]);
+        case 1: case 2: case 3: {
             const i128 odd = 1 + 2 * i128(g() % 8);
             int j = int(g() % (8 * sizeof(P)));
             while (j > 0 && (odd << j) > hi) --j;
@@ -144,12 +127,7 @@ P pick_int() {
         }
         case 4: return fit(i128(g() % 11) - 5);
         case 5: return fit(neg ? lo + i128(g() % 4) : hi - i128(g() % 4));
-        default: {
-            P v;
-            const std::uint64_t r = g();
-            std::memcpy(&v, &r, sizeof(P));
-            return v;
-        }
+        default: return random_bits<P>();
     }
 }
 
@@ -168,14 +146,8 @@ F pick_float() {
                             F(-1),    F(0.5)};
             return sp[g() % (sizeof sp / sizeof sp[0])];
         }
-        case 1: {
-            F v;
-            const std::uint64_t r = g();
-            std::memcpy(&v, &r, sizeof(F));
-            return v;
-        }
-        case 2:
-        case 3: return F(int(g() % 161) - 80) / F(1 << (g() % 3));
+        case 1: return random_bits<F>();
+        case 2: case 3: return F(int(g() % 161) - 80) / F(1 << (g() % 3));
         default: {
             const F v = std::ldexp(F(1) + F(g() >> 11) * F(0x1p-53), int(g() % 49) - 24);
             return (g() & 1) ? -v : v;
@@ -271,8 +243,6 @@ bool aim(i128 r, int sf, i128* target) {
     return false;
 }
 
-// ---------------------------------------------------------------- element rules
-//
 // apply<D>(l, r, sf, mode): the element l OP r (l is the left operand of the
 // mathematical operation: the dividend, the minuend).  divides: whether the
 // rule reports zero divisors (r).  adjust(x, y): narrows generated operands
@@ -533,8 +503,6 @@ struct IntMacRule : RuleBase {
     }
 };
 
-// ---------------------------------------------------------------- the harness
-
 enum class Shape {
     vv,    // (src1[], src2[], dst[], len)
     vvi,   // (src[], srcDst[], len)
@@ -560,7 +528,7 @@ struct RunOptions {
     Place place = Place::guarded;
     int misalign = 0;                  // 0 .. 26: one of {0, 1, 3} elements for each of three vectors
     bool avoid_zero_divisor = false;   // replace generated zero divisors
-    std::vector<int> zero_divisor_at;  // divisor elements forced to zero
+    std::vector<int> zero_divisor_at = {};  // divisor elements forced to zero
 };
 
 // The scale factors every Sfs member runs with: each regime of the rule
@@ -672,52 +640,40 @@ public:
         }
         const VdxStatus expectStatus = zero ? vdxStsDivByZero : vdxStsNoErr;
 
-        // Placement: each vector at {0, 1, 3} elements past a 64-byte
-        // boundary, or against a page fence.
-        auto offset = [&](int role, std::size_t size) {
-            static constexpr int kElems[3] = {0, 1, 3};
-            return kElems[(role == 0 ? o.misalign : role == 1 ? o.misalign / 3 : o.misalign / 9) % 3] * size;
+        // Each vector at {0, 1, 3} elements past a 64-byte boundary (a digit
+        // of misalign in base 3 per role), or against a page fence.
+        std::unique_ptr<Guarded> guards[3];
+        auto place = [&](int role, const void* values, std::size_t bytes, std::size_t size) -> std::uint8_t* {
+            static constexpr int kDigit[3] = {1, 3, 9}, kElems[3] = {0, 1, 3};
+            std::uint8_t* p = o.place == Place::guarded ? nullptr : fences(role, bytes).at(o.place == Place::fence_high, bytes);
+            if (!p) guards[role] = std::make_unique<Guarded>(bytes, kElems[o.misalign / kDigit[role] % 3] * size), p = guards[role]->data();
+            values ? std::memcpy(p, values, bytes) : std::memset(p, kPoison, bytes);
+            return p;
         };
         const std::size_t xb = n * sizeof(X), yb = n * sizeof(Y), db = n * sizeof(D);
-        std::unique_ptr<Guarded> gx, gy, gd;
-        std::uint8_t *px = nullptr, *py = nullptr, *pd = nullptr;
-        if (o.place == Place::guarded) {
-            if (kXBuffer) gx = std::make_unique<Guarded>(xb, offset(0, sizeof(X))), px = gx->data();
-            if (kYBuffer) gy = std::make_unique<Guarded>(yb, offset(1, sizeof(Y))), py = gy->data();
-            gd = std::make_unique<Guarded>(db, offset(2, sizeof(D)));
-            pd = gd->data();
-        } else {
-            const bool upper = o.place == Place::fence_high;
-            if (kXBuffer) px = fences(0, xb).at(upper, xb);
-            if (kYBuffer) py = fences(1, yb).at(upper, yb);
-            pd = fences(2, db).at(upper, db);
-            std::memset(pd, kPoison, db);
-        }
-        if (kXBuffer) std::memcpy(px, xs.data(), xb);
-        if (kYBuffer) std::memcpy(py, ys.data(), yb);
-        if (kAccumulates || S == Shape::vvi || S == Shape::vci) std::memcpy(pd, dst0.data(), db);
-
-        const X* cx = kXBuffer ? reinterpret_cast<const X*>(px) : nullptr;
-        const Y* cy = kYBuffer ? reinterpret_cast<const Y*>(py) : (kYVector ? nullptr : ys.data());
+        const auto* cx = kXBuffer ? reinterpret_cast<const X*>(place(0, xs.data(), xb, sizeof(X))) : nullptr;
+        const auto* cy = kYBuffer ? reinterpret_cast<const Y*>(place(1, ys.data(), yb, sizeof(Y))) : (kYVector ? nullptr : ys.data());
+        const bool preset = kAccumulates || S == Shape::vvi || S == Shape::vci;
+        std::uint8_t* pd = place(2, preset ? dst0.data() : nullptr, db, sizeof(D));
         const VdxStatus status = call_(cx, cy, reinterpret_cast<D*>(pd), n, o.sf, o.mode);
 
-        const std::string where = name() + " len " + std::to_string(n) + " sf " + std::to_string(o.sf) + " mode " +
-                                  std::to_string(o.mode) + " misalign " + std::to_string(o.misalign) + " place " +
-                                  std::to_string(int(o.place));
+        std::ostringstream where;
+        where << name() << " len " << n << " sf " << o.sf << " mode " << o.mode << " misalign " << o.misalign << " place "
+              << int(o.place);
         std::vector<D> got(n);
         std::memcpy(got.data(), pd, db);
         for (int i = 0; i < n; ++i)
             if (!same(got[i], expect[i]))
                 return ::testing::AssertionFailure()
-                       << where << ": element " << i << "\n  x = " << show(xs[i]) << "\n  y = " << show(y_at(i))
+                       << where.str() << ": element " << i << "\n  x = " << show(xs[i]) << "\n  y = " << show(y_at(i))
                        << (kAccumulates ? "\n  srcDst before = " + show(dst0[i]) : "") << "\n  expected "
                        << show(expect[i]) << "\n  actual   " << show(got[i]) << "\n  (status " << status << ")";
         if (status != expectStatus)
-            return ::testing::AssertionFailure() << where << ": status " << status << ", expected " << expectStatus;
-        if ((gd && !gd->guards_intact()) || (gx && !gx->guards_intact()) || (gy && !gy->guards_intact()))
-            return ::testing::AssertionFailure() << where << ": wrote outside its vector";
-        if ((kXBuffer && std::memcmp(px, xs.data(), xb) != 0) || (kYBuffer && std::memcmp(py, ys.data(), yb) != 0))
-            return ::testing::AssertionFailure() << where << ": changed a source vector";
+            return ::testing::AssertionFailure() << where.str() << ": status " << status << ", expected " << expectStatus;
+        for (const auto& g : guards)
+            if (g && !g->guards_intact()) return ::testing::AssertionFailure() << where.str() << ": wrote outside its vector";
+        if ((kXBuffer && std::memcmp(cx, xs.data(), xb) != 0) || (kYBuffer && std::memcmp(cy, ys.data(), yb) != 0))
+            return ::testing::AssertionFailure() << where.str() << ": changed a source vector";
         return ::testing::AssertionSuccess();
     }
 
@@ -735,39 +691,26 @@ public:
         const X* x = xs.data();
         const Y* y = ys.data();
         const Y zeroConst{};
-        // Scalars that would fail their own checks must not be reported
-        // before the pointers and the length.
+        // Pointers first, then the length, then the scalars that would fail
+        // their own checks (a bad mode, a zero constant).
         const int badMode = round() ? 3 : vdxRndNear;
         const Y* yBad = (!kYVector && zero_constant_error()) ? &zeroConst : y;
+        auto expect = [&](VdxStatus want, const X* cx, const Y* cy, D* cd, int len, int sf, int mode) {
+            EXPECT_EQ(call_(cx, cy, cd, len, sf, mode), want) << name() << " len " << len << " sf " << sf << " mode " << mode;
+        };
         for (int len : {kLen, 0, -1}) {
-            if (kXBuffer) {
-                EXPECT_EQ(call_(nullptr, y, d, len, 0, vdxRndNear), vdxStsNullPtrErr) << name() << " len " << len;
-                EXPECT_EQ(call_(nullptr, yBad, d, len, INT_MIN, badMode), vdxStsNullPtrErr) << name() << " len " << len;
-            }
-            if (kYBuffer) {
-                EXPECT_EQ(call_(x, nullptr, d, len, 0, vdxRndNear), vdxStsNullPtrErr) << name() << " len " << len;
-            }
-            EXPECT_EQ(call_(x, y, nullptr, len, 0, vdxRndNear), vdxStsNullPtrErr) << name() << " len " << len;
-            EXPECT_EQ(call_(x, yBad, nullptr, len, 5, badMode), vdxStsNullPtrErr) << name() << " len " << len;
+            if (kXBuffer) expect(vdxStsNullPtrErr, nullptr, yBad, d, len, INT_MIN, badMode);
+            if (kYBuffer) expect(vdxStsNullPtrErr, x, nullptr, d, len, 0, vdxRndNear);
+            expect(vdxStsNullPtrErr, x, yBad, nullptr, len, 5, badMode);
         }
-        for (int len : {0, -1, -kLen, INT_MIN}) {
-            EXPECT_EQ(call_(x, y, d, len, 0, vdxRndNear), vdxStsSizeErr) << name() << " len " << len;
-            EXPECT_EQ(call_(x, yBad, d, len, INT_MAX, badMode), vdxStsSizeErr) << name() << " len " << len;
-        }
-        for (int mode : {3, 4, -1, 100, INT_MIN, INT_MAX})
-            for (int sf : {0, 1, -3}) {
-                if (round()) {
-                    EXPECT_EQ(call_(x, y, d, kLen, sf, mode), vdxStsRoundModeErr) << name() << " mode " << mode;
-                }
-            }
+        for (int len : {0, -kLen, INT_MIN}) expect(vdxStsSizeErr, x, yBad, d, len, INT_MAX, badMode);
+        for (int mode : {3, -1, INT_MIN, INT_MAX})
+            if (round()) expect(vdxStsRoundModeErr, x, y, d, kLen, mode % 3, mode);
         if (!kYVector && zero_constant_error()) {
-            // Both zeros of a float constant are zero divisors.
-            Y negZero{};
+            Y negZero{};  // both zeros of a float constant are zero divisors
             if constexpr (std::is_floating_point_v<part_t<Y>>) negZero = make<Y>([] { return -part_t<Y>(0); });
             for (const Y& z : {zeroConst, negZero})
-                for (int sf : {0, 2, -2, INT_MIN})
-                    EXPECT_EQ(call_(x, &z, d, kLen, sf, vdxRndNear), vdxStsDivByZeroErr)
-                        << name() << " constant " << show(z);
+                for (int sf : {0, -2, INT_MIN}) expect(vdxStsDivByZeroErr, x, &z, d, kLen, sf, vdxRndNear);
         }
         EXPECT_EQ(std::memcmp(d, before.data(), sizeof(D) * kLen), 0) << name() << ": wrote on error";
         EXPECT_TRUE(gd.guards_intact()) << name() << ": wrote outside dst on error";
@@ -777,8 +720,6 @@ private:
     Call<X, Y, D> call_;
 };
 
-// ---------------------------------------------------------------- rows
-//
 // ROW_<shape>(name, swapped, rule, types...): one member.  `swapped` says the
 // operation reads its operands in reverse: Sub and Div of two vectors (second
 // minus / over first), SubCRev and DivCRev (constant minus / over element).
@@ -849,8 +790,6 @@ Registry registry(Rows... rows) {
     return r;
 }
 
-// ---------------------------------------------------------------- shared checks
-
 // Lengths 1 .. 67 (every vector tail) and a long one (about 2000 or 4000
 // elements, by turns), each at a rotating misalignment of the three vectors,
 // for every scale factor and mode.
@@ -860,12 +799,8 @@ inline void check_all_lengths(const MemberBase& m, int rounds) {
         for (int sf : m.scale_factor_list())
             for (int mode : m.modes())
                 for (int n = 1; n <= 68; ++n) {
-                    RunOptions o;
-                    o.len = n < 68 ? n : (turn++ % 2 ? 2000 : 4000) + int(rng()() % 100);
-                    o.sf = sf;
-                    o.mode = mode;
-                    o.misalign = rotation++ % 27;
-                    ASSERT_TRUE(m.run(o));
+                    const int len = n < 68 ? n : (turn++ % 2 ? 2000 : 4000) + int(rng()() % 100);
+                    ASSERT_TRUE(m.run({.len = len, .sf = sf, .mode = mode, .misalign = rotation++ % 27}));
                 }
 }
 
@@ -877,14 +812,8 @@ inline void check_page_edges(const MemberBase& m) {
     for (int sf : sfs)
         for (int mode : m.modes())
             for (Place p : {Place::fence_high, Place::fence_low})
-                for (int n = 1; n <= 68; ++n) {
-                    RunOptions o;
-                    o.len = n < 68 ? n : 2051;
-                    o.sf = sf;
-                    o.mode = mode;
-                    o.place = p;
-                    ASSERT_TRUE(m.run(o));
-                }
+                for (int n = 1; n <= 68; ++n)
+                    ASSERT_TRUE(m.run({.len = n < 68 ? n : 2051, .sf = sf, .mode = mode, .place = p}));
 }
 
 // The arithmetic exports declared by the public header, split by whether
@@ -910,10 +839,9 @@ inline std::vector<std::string> listed_members(const Registry& all) {
 }
 
 inline const MemberBase& find_member(const Registry& all, const std::string& name) {
-    for (const auto& m : all)
-        if (m->name() == name) return *m;
-    std::fprintf(stderr, "no member %s\n", name.c_str());
-    std::abort();
+    const auto it = std::find_if(all.begin(), all.end(), [&](const auto& m) { return m->name() == name; });
+    if (it == all.end()) std::abort();
+    return **it;
 }
 
 // Restores the default thread count on scope exit.
@@ -932,15 +860,30 @@ inline void check_thread_splits(const MemberBase& m, int threshold, const std::v
         ThreadCount pin(threads);
         for (int len : {threshold - 1, threshold, threshold + 1, 3 * threshold + 7})
             for (int where : {-1, 0, 1, 2}) {
-                RunOptions o;
-                o.len = len;
-                o.sf = sfs[turn++ % sfs.size()];
-                o.misalign = (len + where + 1) % 27;
-                o.avoid_zero_divisor = true;
-                if (where == 0) o.zero_divisor_at = {3};
-                if (where == 1) o.zero_divisor_at = {len - 1};
-                if (where == 2) o.zero_divisor_at = {len / 2 - 1, len - 2};
-                ASSERT_TRUE(m.run(o)) << threads << " threads, zero divisor case " << where;
+                const std::vector<int> zeros[] = {{}, {3}, {len - 1}, {len / 2 - 1, len - 2}};
+                ASSERT_TRUE(m.run({.len = len, .sf = sfs[turn++ % sfs.size()], .misalign = (len + where + 1) % 27,
+                                   .avoid_zero_divisor = true, .zero_divisor_at = zeros[where + 1]}))
+                    << threads << " threads, zero divisor case " << where;
+            }
+    }
+}
+
+// Every member `selected` at `lens` in each of its modes under the caller's
+// control word: each result by the rule, and the control word (its flags
+// aside) as it was after the call.
+template <class Select>
+void check_under_control_word(const Registry& all, unsigned caller, std::initializer_list<int> lens, Select selected) {
+    const unsigned saved = _mm_getcsr(), kFlags = 0x3F;
+    for (const auto& m : all) {
+        if (!selected(*m)) continue;
+        for (int mode : m->modes())
+            for (int len : lens) {
+                _mm_setcsr(caller);
+                const auto result = m->run({.len = len, .sf = len % 3 - 1, .mode = mode, .misalign = len % 27});
+                const unsigned after = _mm_getcsr();
+                _mm_setcsr(saved);
+                ASSERT_TRUE(result) << "caller MXCSR " << std::hex << caller;
+                ASSERT_EQ(after & ~kFlags, caller & ~kFlags) << m->name() << " changed the caller's MXCSR";
             }
     }
 }

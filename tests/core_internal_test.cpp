@@ -22,54 +22,35 @@ protected:
     void TearDown() override { vdxcoreSetNumThreads(0); }
 };
 
-struct Coverage {
-    std::vector<std::atomic<int>> hits;
-    std::vector<std::atomic<int>> thread_of;
-    std::atomic<int> calls{0};
-    explicit Coverage(int n) : hits(n), thread_of(n) {}
-};
-
 // Every element is visited exactly once, in contiguous blocks, one per thread
-// of the team, and the last thread takes the remainder.
-TEST_P(ThreadCount, BlocksCoverTheRangeOnceAndLastThreadTakesTheRest) {
+// of the team, and the last thread takes the remainder; a special case met
+// in any one block (the last one included) is reported, whatever the count.
+TEST_P(ThreadCount, BlocksCoverTheRangeOnceAndReportAFlagFromAnyBlock) {
     const int threads = GetParam();
     const vdx::ParallelPolicy policy{64, 2};
     for (int len : {1, 2, 3, 63, 64, 65, 1000, 1001}) {
         SCOPED_TRACE(len);
-        Coverage c(len);
+        std::vector<std::atomic<int>> hits(len), thread_of(len);
+        std::atomic<int> calls{0};
         std::vector<int> block_ends(4, -1);
         const bool met = vdx::for_blocks(len, policy, [&](int begin, int end) {
-            ++c.calls;
-            for (int i = begin; i < end; ++i) {
-                ++c.hits[i];
-                c.thread_of[i] = omp_get_thread_num();
-            }
+            ++calls;
+            for (int i = begin; i < end; ++i) ++hits[i], thread_of[i] = omp_get_thread_num();
             block_ends[omp_get_thread_num()] = end;
             return false;
         });
         EXPECT_FALSE(met);
-        for (int i = 0; i < len; ++i) ASSERT_EQ(c.hits[i], 1) << i;
+        for (int i = 0; i < len; ++i) ASSERT_EQ(hits[i], 1) << i;
         const bool parallel = len >= policy.threshold && threads > 1 && len >= threads;
         const int team = parallel ? std::min(threads, policy.team) : 1;
-        EXPECT_EQ(c.calls, team);
-        EXPECT_EQ(c.thread_of[len - 1], team - 1) << "the last thread ends the range";
+        EXPECT_EQ(calls, team);
+        EXPECT_EQ(thread_of[len - 1], team - 1) << "the last thread ends the range";
         EXPECT_EQ(block_ends[team - 1], len);
-        if (team == 2) {
-            EXPECT_EQ(block_ends[0], len / 2);
-        }
+        if (team == 2) { EXPECT_EQ(block_ends[0], len / 2); }
     }
-}
-
-// A special case met in any one block (the last one included) is reported,
-// and the answer does not depend on the thread count.
-TEST_P(ThreadCount, FlagFromAnyBlockIsReported) {
-    const int len = 5000;
-    for (int marked : {0, 1, len / 2, len - 2, len - 1, -1}) {
-        const bool met = vdx::for_blocks(len, {1024, 4}, [&](int begin, int end) {
-            return marked >= begin && marked < end;
-        });
-        EXPECT_EQ(met, marked >= 0) << marked;
-    }
+    for (int marked : {0, 1, 2500, 4998, 4999, -1})
+        EXPECT_EQ(vdx::for_blocks(5000, {1024, 4}, [&](int b, int e) { return marked >= b && marked < e; }), marked >= 0)
+            << marked;
 }
 
 // A body in phases: what every thread publishes before a team barrier is
@@ -79,8 +60,7 @@ TEST_P(ThreadCount, TeamPhasesSeeEachOthersWorkAfterTheBarrier) {
     const vdx::ParallelPolicy policy{100, 3};
     for (int len : {99, 100, 1001}) {
         SCOPED_TRACE(len);
-        std::vector<long> block_sums(8, -1);
-        std::vector<long> totals(8, -1);
+        std::vector<long> block_sums(8, -1), totals(8, -1);
         std::atomic<int> calls{0};
         const int team = vdx::for_team(len, policy, [&](int t, int n, int begin, int end) {
             ++calls;
@@ -102,39 +82,24 @@ TEST_P(ThreadCount, TeamPhasesSeeEachOthersWorkAfterTheBarrier) {
 
 INSTANTIATE_TEST_SUITE_P(Threads, ThreadCount, ::testing::Values(1, 2, 3, 4));
 
-// A team of one run on the calling thread, inside a region of the caller's
-// that only one of its threads enters: the body's barrier must not bind to
-// the caller's region (it would wait there for ever).
-TEST(Parallel, TeamOfOneBarrierIgnoresTheCallersRegion) {
-    std::atomic<int> team{0};
-#pragma omp parallel num_threads(2)
-    {
-        if (omp_get_thread_num() == 0) {
-            team = vdx::for_team(10, {1000, 2}, [](int, int n, int, int) { vdx::team_barrier(n); });
-        }
-    }
-    EXPECT_EQ(team, 1);
-}
-
-TEST(Parallel, NestedCallRunsOnTheCallingThreadsTeamOfOne) {
+// Called inside a region of the caller's: a team of one runs on the calling
+// thread, and its barrier does not bind to the caller's region (which only
+// one of its threads entered: it would wait there for ever).
+TEST(Parallel, NestedCallsRunOnTheCallingThreadsTeamOfOne) {
+    std::atomic<int> team{0}, total{0}, calls{0};
     vdxcoreSetNumThreads(2);
-    std::atomic<int> total{0};
-    std::atomic<int> calls{0};
 #pragma omp parallel num_threads(2)
     {
-        vdx::for_blocks(1000, {1, 2}, [&](int begin, int end) {
-            ++calls;
-            total += end - begin;
-            return false;
-        });
+        if (omp_get_thread_num() == 0)
+            team = vdx::for_team(10, {1000, 2}, [](int, int n, int, int) { vdx::team_barrier(n); });
+        vdx::for_blocks(1000, {1, 2}, [&](int begin, int end) { return ++calls, total += end - begin, false; });
     }
     vdxcoreSetNumThreads(0);
+    EXPECT_EQ(team, 1);
     const int outer = omp_get_max_active_levels() > 1 ? 4 : 2;
     EXPECT_EQ(total, 2000);
     EXPECT_LE(calls, outer);
 }
-
-// ---- the object pattern: the failure paths no FFT object reaches ----
 
 // A family described to the object framework: one int parameter; negative
 // values are rejected by the size query (after its out-pointers) and by
@@ -173,10 +138,8 @@ struct TestFamily {
     static bool consistent(const TestHeader& h) { return h.payload >= 0; }
 };
 
-// Placement, buffers and Free as callers see them: fft_object_test, for every
-// FFT family and every offset of the caller's memory.  Here: the failure
-// paths no FFT object reaches, and the check that refuses a block which only
-// starts with an identifier.
+// The failure paths no FFT object reaches (fft_object_test has the rest), and
+// the check that refuses a block which only starts with an identifier.
 TEST(Object, FailuresWriteNothingAndLeaveTheIdentifierZero) {
     TestHeader* sentinel = reinterpret_cast<TestHeader*>(std::uintptr_t{0x1234});
     TestHeader* obj = sentinel;

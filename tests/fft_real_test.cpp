@@ -1,12 +1,6 @@
-// Real FFT families R_32f and R_64f, black box, once per kernel variant
-// (objects themselves: fft_object_test).
-//
-// Oracle: a long-double radix-2 FFT of the real signal (twiddles from
-// cosl/sinl of each exact angle), read through the layout slots.  Errors are
-// measured against eps * (order + 2) * ||x||, the growth of a sound FFT; a
-// wrong twiddle, index or layout slot is off by the size of the data.
-// Cross-checks between paths are bit for bit: in place against out of place,
-// null against caller work buffers, unaligned data, thread counts.
+// Real FFT families R_32f and R_64f against a long-double radix-2 FFT read
+// through the layout slots, within eps * (order + 2) * ||x|| (a wrong twiddle,
+// index or slot is off by the size of the data); paths agree bit for bit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,6 +23,7 @@ const int kFlags[] = {VDX_FFT_DIV_FWD_BY_N, VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY
 // One family's exports, the transforms by layout.
 template <class T, class S>
 struct Family {
+    using Spec = S;
     VdxStatus (*init_alloc)(S**, int, int, VdxHintAlgorithm);
     VdxStatus (*free)(S*);
     VdxStatus (*get_buf_size)(const S*, int*);
@@ -56,7 +51,7 @@ const auto& family() {
 // An InitAlloc object, released at the end of the scope.
 template <class T>
 struct Spec {
-    std::conditional_t<sizeof(T) == 4, VdxsFFTSpec_R_32f, VdxsFFTSpec_R_64f>* spec = nullptr;
+    typename std::decay_t<decltype(family<T>())>::Spec* spec = nullptr;
     int buf_size = 0;
     Spec(int order, int flag) {
         EXPECT_EQ(family<T>().init_alloc(&spec, order, flag, vdxAlgHintNone), vdxStsNoErr);
@@ -84,19 +79,14 @@ std::vector<CL> reference_dft(const std::vector<long double>& x) {
         for (int bit = n >> 1; bit > 0 && ((j ^= bit) & bit) == 0; bit >>= 1) {
         }
     }
-    for (int len = 2; len <= n; len <<= 1) {
-        std::vector<CL> w(len / 2);
+    for (int len = 2; len <= n; len <<= 1)
         for (int j = 0; j < len / 2; ++j) {
             const long double t = -2.0L * 3.14159265358979323846264338327950288L * j / len;
-            w[j] = CL(cosl(t), sinl(t));
-        }
-        for (int i = 0; i < n; i += len)
-            for (int j = 0; j < len / 2; ++j) {
-                const CL u = a[i + j], v = a[i + j + len / 2] * w[j];
-                a[i + j] = u + v;
-                a[i + j + len / 2] = u - v;
+            for (int i = 0; i < n; i += len) {
+                const CL u = a[i + j], v = a[i + j + len / 2] * CL(cosl(t), sinl(t));
+                a[i + j] = u + v, a[i + j + len / 2] = u - v;
             }
-    }
+        }
     a.resize(n / 2 + 1);
     return a;
 }
@@ -127,103 +117,67 @@ TYPED_TEST_SUITE(FftReal, Types);
 // levels) against the reference: every flag and layout up to order 13, one
 // of each per order above.  The zero slots of CCS hold exactly 0, nothing
 // is written past the layout, and the inverse of the forward restores the
-// signal (times N unscaled).
-TYPED_TEST(FftReal, MatchesTheLongDoubleDftAndRoundTripsInEveryLayout) {
+// signal (times N unscaled).  In place one element off the alignment, a
+// caller buffer, another object and, at the two-level orders, 1..3 threads
+// all give the bits of the plain call; CCSToR never reads slots 1 and N+1.
+TYPED_TEST(FftReal, MatchesTheLongDoubleDftInEveryLayoutAndEveryPathGivesTheSameBits) {
     using T = TypeParam;
     const auto& f = family<T>();
     Mismatches m;
-    const int last = sizeof(T) == 4 ? 21 : 20;
-    for (int order = 0; order <= last; ++order) {
+    for (int order = 0; order <= (sizeof(T) == 4 ? 21 : 20); ++order) {
         const int n = 1 << order;
         const auto x = random_signal<T>(n);
         const std::vector<long double> xl(x.begin(), x.end());
         const auto ref = reference_dft(xl);
+        const long double tol = tolerance<T>(order, xl);
+        const bool two_level = order >= (sizeof(T) == 4 ? 14 : 13) && order <= (sizeof(T) == 4 ? 18 : 17);
         for (int flag : kFlags) {
             if (order > 13 && flag != kFlags[order % 4]) continue;
             const long double scale = flag == VDX_FFT_DIV_FWD_BY_N ? 1.0L / n
                                       : flag == VDX_FFT_DIV_BY_SQRTN ? 1.0L / sqrtl(n) : 1.0L;
             const long double gain = flag == VDX_FFT_NODIV_BY_ANY ? n : 1;
-            const long double tol = tolerance<T>(order, xl);
             Spec<T> s(order, flag);
+            std::vector<Vdx8u> buf(s.buf_size + 1);
             for (int l : {kPack, kPerm, kCcs}) {
                 if (order > 13 && l != order % 3) continue;
-                std::vector<T> y(reals_of(l, n) + 1, T(-7)), z(n);
+                const int len = reals_of(l, n);
+                std::vector<T> y(len + 1, T(-7)), z(n), yi(len + 1), zi(len + 1), yb(len), zb(n);
                 ASSERT_EQ(f.fwd[l](x.data(), y.data(), s.spec, nullptr), vdxStsNoErr);
                 ASSERT_EQ(f.inv[l](y.data(), z.data(), s.spec, nullptr), vdxStsNoErr);
+                auto fail = [&](const char* what) {
+                    m.note([&](auto& os) { os << "order " << order << " flag " << flag << " layout " << l << ": " << what; });
+                };
                 for (int k = 0; k <= n / 2; ++k) {
                     const auto [re, im] = slots(l, k, n);
                     const long double er = fabsl(y[re] - ref[k].real() * scale);
                     const long double ei = im < 0                   ? 0
                                            : 2 * k == n || k == 0 ? (y[im] == 0 ? 0 : INFINITY)
                                                                   : fabsl(y[im] - ref[k].imag() * scale);
-                    if (!(er <= tol * scale && ei <= tol * scale))
-                        m.note([&](auto& os) {
-                            os << "order " << order << " flag " << flag << " layout " << l << " k " << k << ": got ("
-                               << y[re] << ", " << (im < 0 ? 0 : y[im]) << ") want " << ref[k] * scale;
-                        });
+                    if (!(er <= tol * scale && ei <= tol * scale)) fail("differs from the reference");
                 }
-                if (y.back() != T(-7)) m.note([&](auto& os) { os << "order " << order << ": written past the end"; });
-                for (int i = 0; i < n; ++i)
-                    if (!(fabsl(z[i] - gain * xl[i]) <= 2 * tol * gain)) {
-                        m.note([&](auto& os) {
-                            os << "round trip, order " << order << " flag " << flag << " layout " << l << " i " << i;
-                        });
-                        break;
-                    }
-            }
-        }
-    }
-    EXPECT_NO_MISMATCH(m);
-}
-
-// In place, unaligned data, caller buffers and thread counts all give the
-// bits of the plain out-of-place call; CCSToR never reads slots 1 and N+1.
-// The two-level orders (14..18 for R_32f, 13..17 for R_64f) run on 1, 2 and
-// 3 threads.
-TYPED_TEST(FftReal, EveryPathGivesTheSameBits) {
-    using T = TypeParam;
-    const auto& f = family<T>();
-    Mismatches m;
-    for (int order = 0; order <= 19; ++order) {
-        const int n = 1 << order, flag = order % 2 ? VDX_FFT_DIV_BY_SQRTN : VDX_FFT_NODIV_BY_ANY;
-        Spec<T> s(order, flag);
-        std::vector<Vdx8u> buf(s.buf_size + 1);
-        const auto x = random_signal<T>(n);
-        for (int l : {kPack, kPerm, kCcs}) {
-            const int len = reals_of(l, n);
-            std::vector<T> y(len), yi(len + 1), z(n), zi(len + 1), yb(len), zb(n);
-            ASSERT_EQ(f.fwd[l](x.data(), y.data(), s.spec, nullptr), vdxStsNoErr);
-            ASSERT_EQ(f.inv[l](y.data(), z.data(), s.spec, nullptr), vdxStsNoErr);
-            auto same = [&](const T* a, const T* b, int count, const char* what) {
-                if (std::memcmp(a, b, count * sizeof(T)) != 0)
-                    m.note([&](auto& os) { os << "order " << order << " layout " << l << ": " << what; });
-            };
-            std::memcpy(yi.data() + 1, x.data(), n * sizeof(T));  // one element off the alignment
-            ASSERT_EQ(f.fwd_i[l](yi.data() + 1, s.spec, nullptr), vdxStsNoErr);
-            same(y.data(), yi.data() + 1, len, "forward in place");
-            std::memcpy(zi.data() + 1, y.data(), len * sizeof(T));
-            ASSERT_EQ(f.inv_i[l](zi.data() + 1, s.spec, nullptr), vdxStsNoErr);
-            same(z.data(), zi.data() + 1, n, "inverse in place");
-            ASSERT_EQ(f.fwd[l](x.data(), yb.data(), s.spec, buf.data() + 1), vdxStsNoErr);
-            ASSERT_EQ(f.inv[l](y.data(), zb.data(), s.spec, buf.data() + 1), vdxStsNoErr);
-            same(y.data(), yb.data(), len, "forward with a caller buffer");
-            same(z.data(), zb.data(), n, "inverse with a caller buffer");
-            if (l == kCcs) {
-                std::vector<T> dirty = y;
-                dirty[1] = std::numeric_limits<T>::quiet_NaN();
-                dirty[len - 1] = T(1e30);
-                ASSERT_EQ(f.inv[l](dirty.data(), zb.data(), s.spec, nullptr), vdxStsNoErr);
-                same(z.data(), zb.data(), n, "CCSToR read slot 1 or N+1");
-            }
-            const bool two_level = order >= (sizeof(T) == 4 ? 14 : 13) && order <= (sizeof(T) == 4 ? 18 : 17);
-            for (int threads : {1, 2, 3}) {
-                if (!two_level || l != kPerm) break;
-                ThreadScope scope(threads);
-                Spec<T> st(order, flag);
-                ASSERT_EQ(f.fwd[l](x.data(), yb.data(), st.spec, nullptr), vdxStsNoErr);
-                ASSERT_EQ(f.inv[l](y.data(), zb.data(), st.spec, nullptr), vdxStsNoErr);
-                same(y.data(), yb.data(), len, "forward with another thread count");
-                same(z.data(), zb.data(), n, "inverse with another thread count");
+                bool back = y.back() == T(-7);
+                for (int i = 0; back && i < n; ++i) back = fabsl(z[i] - gain * xl[i]) <= 2 * tol * gain;
+                if (!back) fail("round trip or tail");
+                auto same = [&](const T* a, const T* b, int count, const char* what) {
+                    if (std::memcmp(a, b, count * sizeof(T)) != 0) fail(what);
+                };
+                std::memcpy(yi.data() + 1, x.data(), n * sizeof(T));
+                std::memcpy(zi.data() + 1, y.data(), len * sizeof(T));
+                ASSERT_EQ(f.fwd_i[l](yi.data() + 1, s.spec, nullptr), vdxStsNoErr);
+                ASSERT_EQ(f.inv_i[l](zi.data() + 1, s.spec, nullptr), vdxStsNoErr);
+                same(y.data(), yi.data() + 1, len, "forward in place");
+                same(z.data(), zi.data() + 1, n, "inverse in place");
+                for (int threads : {1, 2, 3}) {
+                    ThreadScope scope(two_level ? threads : 0);
+                    Spec<T> st(order, flag);
+                    std::vector<T> dirty(y.begin(), y.end() - 1);
+                    if (l == kCcs) dirty[1] = std::numeric_limits<T>::quiet_NaN(), dirty[len - 1] = T(1e30);
+                    ASSERT_EQ(f.fwd[l](x.data(), yb.data(), st.spec, buf.data() + 1), vdxStsNoErr);
+                    ASSERT_EQ(f.inv[l](dirty.data(), zb.data(), st.spec, buf.data() + 1), vdxStsNoErr);
+                    same(y.data(), yb.data(), len, "forward with a caller buffer or another thread count");
+                    same(z.data(), zb.data(), n, "inverse with a caller buffer, another thread count or CCS's zero slots");
+                    if (!two_level) break;
+                }
             }
         }
     }

@@ -1,16 +1,12 @@
 // Contract fuzzer: calls every status-returning export of vdxs.h through the
 // generated call table with null pointers, lengths the buffers cannot hold,
-// scalars at their extremes, bad orders, flags and enumerations, misaligned
-// and aliased vectors and foreign objects, and checks the status, that an
-// error writes nothing, that const inputs stay unchanged and that no guard
-// zone around a buffer is touched.  Each function runs in a child process,
-// so a crash or sanitizer report names its call and the sweep goes on.
-//
-//   contract_fuzz [--seconds N] [--jobs N] [--expect FILE] [--run-known] [--byte-misalign]
-//                 [--seed N] [--filter SUBSTR]
-// Without --seconds: one deterministic pass over fixed cases.  With it: random
-// cases until the time is up (--seed repeats a pass, --jobs 1 in the same order).  Cases listed `known` in the expectations file
-// are skipped unless --run-known; `allow` entries relax a documented case.
+// extreme scalars, bad orders, flags and enumerations, misaligned and aliased
+// vectors and foreign objects; checks the status, that an error writes
+// nothing, that const inputs and the guards around every buffer stay as they
+// were.  Each function runs in a child process, so a crash names its call.
+// Without --seconds one deterministic pass over fixed cases, with it random
+// cases until the time is up; `known` cases in the expectations file are
+// skipped unless --run-known, `allow` entries relax a documented case.
 #include <fnmatch.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
@@ -52,7 +48,6 @@ const std::vector<long long> kBadFlags = {0, 3, 5, 16, -1, INT_MIN, INT_MAX};
 const std::vector<long long> kBadEnums = {-1, 3, 4, 5, INT_MIN, INT_MAX};
 const std::vector<long long> kScales = {INT_MIN, INT_MAX, -64, -33, -32, -31, 31, 32, 33, 64};
 
-// ---------------------------------------------------------------- values
 
 std::uint64_t special_bits(char kind, std::size_t size, int i) {
     static const std::uint64_t f32[] = {0x3F800000, 0, 0x80000000, 0xFFC00000, 0x7FC00000, 0x7F800000,
@@ -80,11 +75,12 @@ void fill_random(unsigned char* dst, std::size_t bytes, const TypeOps* t, std::m
     for (std::size_t at = 0; at + t->comp_size <= bytes; at += t->comp_size) {
         const unsigned r = rng() % 8;
         std::uint64_t bits = rng();
-        if (r < 5) {
+        if (r < 5) {  // small values, quarters for floats
             const long long small = static_cast<long long>(rng() % 41) - 20;
-            bits = t->comp_kind == 'f' ? 0 : static_cast<std::uint64_t>(small);
-            if (t->comp_kind == 'f' && t->comp_size == 4) { float f = float(small) / 4; std::memcpy(&bits, &f, 4); }
-            if (t->comp_kind == 'f' && t->comp_size == 8) { double d = double(small) / 4; std::memcpy(&bits, &d, 8); }
+            const float f = float(small) / 4;
+            const double d = double(small) / 4;
+            bits = t->comp_kind != 'f' ? static_cast<std::uint64_t>(small) : 0;
+            if (t->comp_kind == 'f') std::memcpy(&bits, t->comp_size == 4 ? (const void*)&f : &d, t->comp_size);
         } else if (r < 7) {
             bits = special_bits(t->comp_kind, t->comp_size, int(rng() % 11));
         }
@@ -94,7 +90,6 @@ void fill_random(unsigned char* dst, std::size_t bytes, const TypeOps* t, std::m
 
 Slot int_slot(long long v) { Slot s{}; const int i = int(v); std::memcpy(s.bytes, &i, sizeof i); return s; }
 
-// ---------------------------------------------------------------- cases
 
 enum Expect { kAny, kNegative, kNullPtr, kContext, kSameAsBase };
 enum PtrMode { kBuffer, kNull, kZeroed, kForgedOwn, kForgedOwnGarbage, kForgedOwnSmall, kForgedOther, kForeign, kFreed };
@@ -288,7 +283,6 @@ std::vector<Case> fixed_cases(const Function& f) {
     return cases;
 }
 
-// ---------------------------------------------------------------- running
 
 struct Buffer {
     unsigned char* base = nullptr;
@@ -315,22 +309,19 @@ std::string describe(const Function& f, const Case& c, const Slot* s) {
             if (c.mode[i] == kForeign || c.mode[i] == kForgedOther) o << ":" << kObjectTypes[c.other_type[i]].name;
             if (c.misalign[i]) o << "+" << c.misalign[i];
             if (i == c.alias_dst) o << " (aliasing " << f.params[c.alias_src].name << ")";
-        } else if (p.kind == kScalar && p.type->comp_kind == 'f') {
-            for (int k = 0; k < p.type->comps; ++k) {
-                double v = 0;
-                if (p.type->comp_size == 4) { float x; std::memcpy(&x, s[i].bytes + 4 * k, 4); v = x; }
-                else std::memcpy(&v, s[i].bytes + 8 * k, 8);
-                o << (k ? "," : "") << v;
-            }
         } else if (p.kind == kScalar) {
+            const std::size_t size = p.type->comp_size;
             for (int k = 0; k < p.type->comps; ++k) {
-                long long v = 0;
-                std::memcpy(&v, s[i].bytes + k * p.type->comp_size, p.type->comp_size);
-                if (p.type->comp_kind == 's' && p.type->comp_size < 8) {
-                    const int sh = 64 - 8 * int(p.type->comp_size);
-                    v = static_cast<long long>(static_cast<unsigned long long>(v) << sh) >> sh;
-                }
-                o << (k ? "," : "") << v;
+                std::uint64_t b = 0;
+                std::memcpy(&b, s[i].bytes + k * size, size);
+                float x;
+                double v;
+                std::memcpy(&x, &b, 4), std::memcpy(&v, &b, 8);
+                const int sh = 64 - 8 * int(size);  // sign extension of the narrower signed types
+                o << (k ? "," : "");
+                if (p.type->comp_kind == 'f') o << (size == 4 ? double(x) : v);
+                else if (p.type->comp_kind == 's') o << (static_cast<long long>(b << sh) >> sh);
+                else o << b;
             }
         } else {
             o << value_name(s[i].as<int>());
@@ -495,7 +486,6 @@ std::vector<std::string> check(const Function& f, const Case& c, std::uint64_t s
     return report;
 }
 
-// ---------------------------------------------------------------- fixtures
 
 void make_fixtures() {
     g_fix.object.assign(kTypeCount, nullptr);
@@ -526,7 +516,6 @@ void release_fixtures() {
     g_kept.clear();
 }
 
-// ---------------------------------------------------------------- processes
 
 // Every sanitizer report ends the child; its parent names the call.
 extern "C" const char* __ubsan_default_options() { return "halt_on_error=1:print_stacktrace=1"; }
@@ -539,15 +528,20 @@ struct ChildReport {
     char current[2048];
 };
 
+int print_faults(const std::vector<std::string>& lines) {
+    for (const auto& line : lines) std::printf("FAULT %s\n", line.c_str());
+    std::fflush(stdout);
+    return int(lines.size());
+}
+
 int run_function_fixed(const Function& f, bool run_known, int* skipped) {
     int faults = 0;
     const std::vector<Case> cases = fixed_cases(f);
     const std::uint64_t seed = std::hash<std::string>{}(f.name);
     for (const Case& c : cases) {
         if (!run_known && listed(g_known, f, c.label)) { ++*skipped; continue; }
-        for (const auto& line : check(f, c, seed)) { std::printf("FAULT %s\n", line.c_str()); std::fflush(stdout); ++faults; }
+        faults += print_faults(check(f, c, seed));
     }
-    std::fflush(stdout);
     return faults;
 }
 
@@ -602,9 +596,8 @@ int run_function_random(const Function& f, std::uint64_t seed, int count, bool r
         if (!run_known && listed(g_known, f, c.label)) { ++*skipped; continue; }
         const std::uint64_t s = rng();
         if (c.expect == kAny) c.expect = kSameAsBase;
-        for (const auto& line : check(f, c, s)) { std::printf("FAULT %s\n", line.c_str()); std::fflush(stdout); ++faults; }
+        faults += print_faults(check(f, c, s));
     }
-    std::fflush(stdout);
     return faults;
 }
 
