@@ -231,11 +231,16 @@ TEST(FftObjects, BlocksThatOnlyStartWithTheIdentifierAreRefused) {
     for (const Family& f : kFamilies) {
         SCOPED_TRACE(f.name);
         void* real = nullptr;
+        int size = 0, init = 0, work = 0;
+        ASSERT_EQ(f.get_size(order, 8, vdxAlgHintNone, &size, &init, &work), vdxStsNoErr);
+        ASSERT_LE(size, 2048);
         ASSERT_EQ(f.init_alloc(&real, order, 8, vdxAlgHintNone), vdxStsNoErr);
         alignas(64) Vdx8u zeroed[2048] = {}, garbage[2048], moved[2048], reordered[2048];
         for (Vdx8u& b : garbage) b = static_cast<Vdx8u>(gen());
         for (Vdx8u* block : {zeroed, garbage}) std::memcpy(block, real, 4);
-        for (Vdx8u* block : {moved, reordered}) std::memcpy(block, real, 1024);  // inner pointers: the original's
+        // The object fills the first `size` bytes of InitAlloc's block at most;
+        // a copy keeps the original's inner pointers.
+        for (Vdx8u* block : {moved, reordered}) std::memcpy(block, real, size);
         const std::int32_t bad = 31;
         std::memcpy(reordered + 4, &bad, sizeof bad);
         const auto x = signal(f, order, 1);
