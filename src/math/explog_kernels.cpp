@@ -1,5 +1,5 @@
 // Exponential and logarithm kernels, written once against the vector layer
-// and compiled once per instruction-set variant (VDX_ISA: sse41 or avx2).
+// and compiled once per instruction-set variant (VDX_ISA: a name of variants.def).
 //
 // e^x:  x = n ln2 + r with n = round(x / ln2) and |r| <= ln2 / 2 (the product
 //       n ln2_hi is exact, so r loses nothing but the rounding of n ln2_lo);

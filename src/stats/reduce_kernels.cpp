@@ -1,5 +1,5 @@
 // Reduction kernels, written once against the vector layer and compiled once
-// per instruction-set variant (VDX_ISA: sse41 or avx2).
+// per instruction-set variant (VDX_ISA: a name of variants.def).
 //
 // Float sums: a block of P elements of C components is P * C scalars, which
 // is a whole number of vectors in either variant; vector k of a block holds

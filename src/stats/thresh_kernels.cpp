@@ -1,5 +1,5 @@
 // Threshold kernels, written once against the vector layer and compiled once
-// per instruction-set variant (VDX_ISA: sse41 or avx2).  Complex elements
+// per instruction-set variant (VDX_ISA: a name of variants.def).  Complex elements
 // have sections of their own below.
 //
 // Real elements: every test is one strict vector comparison and every

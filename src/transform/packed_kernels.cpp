@@ -1,5 +1,5 @@
 // Packed-spectrum product kernels, written once against the vector layer and
-// compiled once per instruction-set variant (VDX_ISA: sse41 or avx2).  Two
+// compiled once per instruction-set variant (VDX_ISA: a name of variants.def).  Two
 // vectors per step (four complex numbers in SSE4.1 float, eight in AVX2),
 // then whole vectors, then the last pairs in one zero-padded vector, so that
 // every pair gets the lanes' arithmetic.

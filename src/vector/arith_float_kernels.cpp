@@ -1,5 +1,5 @@
 // Floating-point arithmetic kernels, written once against Vec<F, kWidth> and
-// compiled once per instruction-set variant (VDX_ISA: sse41 or avx2).
+// compiled once per instruction-set variant (VDX_ISA: a name of variants.def).
 //
 // Each vector lane does what the scalar rule does to one element, operation
 // for operation (the compiler may still exchange the operands of a sum or a

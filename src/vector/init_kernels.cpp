@@ -1,5 +1,5 @@
 // Initialization kernels, written once against the vector layer and compiled
-// once per instruction-set variant (VDX_ISA: sse41 or avx2).
+// once per instruction-set variant (VDX_ISA: a name of variants.def).
 //
 // Byte copies and moves share one shape:
 //   - up to two vectors: every byte is loaded before anything is stored
