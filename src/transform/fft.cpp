@@ -21,28 +21,6 @@
 namespace vdx {
 namespace fft {
 
-template <>
-void set_normalisation<float>(SpecHeader<float>* h, int order, int flag) noexcept {
-    const float n = static_cast<float>(1L << order);
-    h->fwd_scale = (flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_BY_SQRTN) ? 1 : 0;
-    h->inv_scale = (flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN) ? 1 : 0;
-    if (flag == VDX_FFT_DIV_BY_SQRTN) {
-        const float y = _mm_cvtss_f32(_mm_rsqrt_ss(_mm_set_ss(n)));
-        h->factor.value = y * (3.0f - n * y * y) * 0.5f;
-    } else if (flag != VDX_FFT_NODIV_BY_ANY) {
-        h->factor.value = 1.0f / n;
-    }
-}
-
-template <>
-void set_normalisation<double>(SpecHeader<double>* h, int order, int flag) noexcept {
-    const double n = static_cast<double>(1L << order);
-    h->fwd_scale = (flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_BY_SQRTN) ? 1 : 0;
-    h->inv_scale = (flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN) ? 1 : 0;
-    if (flag == VDX_FFT_DIV_BY_SQRTN) h->factor.value = 1.0 / std::sqrt(n);
-    else if (flag != VDX_FFT_NODIV_BY_ANY) h->factor.value = 1.0 / n;
-}
-
 namespace {
 
 // The descriptor of a complex family (object.h): T, identifier, public type.
@@ -64,7 +42,9 @@ struct ComplexFamily : FftChecks<kMaxOrder<T>> {
     }
     static VdxStatus build(Header* h, const FftParams& p, const ObjectSizes&, Vdx8u* init) noexcept {
         h->order = p.order;
-        set_normalisation(h, p.order, p.flag);
+        h->fwd_scale = scales_forward(p.flag);
+        h->inv_scale = scales_inverse(p.flag);
+        h->factor.value = normalisation<T>(p.order, p.flag);
         h->hint = p.hint;
         void* tables = p.order <= kSmallLast ? nullptr : reinterpret_cast<Vdx8u*>(h) + kTablesOffset;
         build_plan<T>(&h->plan, p.order, tables, init);

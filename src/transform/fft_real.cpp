@@ -377,21 +377,6 @@ namespace {
 
 // ---------------------------------------------------------------- object functions
 
-template <class T>
-T normalisation(int order, int flag) noexcept {
-    const long long n = 1LL << order;
-    if (flag == VDX_FFT_DIV_BY_SQRTN) {
-        if constexpr (sizeof(T) == 4) {
-            const float nf = static_cast<float>(n);
-            const float y = _mm_cvtss_f32(_mm_rsqrt_ss(_mm_set_ss(nf)));
-            return y * (3.0f - nf * y * y) * 0.5f;
-        } else {
-            return 1.0 / std::sqrt(static_cast<double>(n));
-        }
-    }
-    return T(1) / static_cast<T>(n);
-}
-
 // The descriptor of a real family (object.h).
 template <class T>
 struct RealObject : FftChecks<RealFamily<T>::kMaxOrder> {
@@ -409,9 +394,9 @@ struct RealObject : FftChecks<RealFamily<T>::kMaxOrder> {
     static VdxStatus build(Header* spec, const FftParams& p, const ObjectSizes&, Vdx8u* init) noexcept {
         const int order = p.order, flag = p.flag;
         spec->order = order;
-        spec->forward_scaled = flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
-        spec->inverse_scaled = flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
-        spec->factor = flag == VDX_FFT_NODIV_BY_ANY ? T(1) : normalisation<T>(order, flag);
+        spec->forward_scaled = scales_forward(flag);
+        spec->inverse_scaled = scales_inverse(flag);
+        spec->factor = normalisation<T>(order, flag);
         spec->hint = p.hint;
         spec->threads = 1;
         if (order > kRealSmallLast) {

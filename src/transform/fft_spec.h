@@ -7,6 +7,9 @@
 // (168 bytes).  Other sizes are rounded up to 32 and carry 32 bytes of slack.
 #pragma once
 
+#include <immintrin.h>
+
+#include <cmath>
 #include <cstdint>
 
 #include "runtime/checks.h"
@@ -49,12 +52,29 @@ inline constexpr int kMaxAnyOrder = 30;
 
 constexpr bool valid_flag(int flag) noexcept { return flag == 1 || flag == 2 || flag == 4 || flag == 8; }
 
-// Normalisation of an object of length 2^order by flag: which directions scale
-// and by what.  1/N is 1/N in T; 1/sqrt(N) is one Newton-Raphson step from
-// the reciprocal-square-root estimate in single precision, a correctly
-// rounded division by sqrt(N) in double.
+// Normalisation of an object of length 2^order by flag, for every float
+// family: which directions scale, and by what.  1/N is 1/N in T; 1/sqrt(N)
+// is one Newton-Raphson step from the reciprocal-square-root estimate in
+// single precision, a correctly rounded division by sqrt(N) in double; flag
+// 8 scales nothing (factor 1, never applied).
+constexpr bool scales_forward(int flag) noexcept {
+    return flag == VDX_FFT_DIV_FWD_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
+}
+constexpr bool scales_inverse(int flag) noexcept {
+    return flag == VDX_FFT_DIV_INV_BY_N || flag == VDX_FFT_DIV_BY_SQRTN;
+}
 template <class T>
-void set_normalisation(SpecHeader<T>* h, int order, int flag) noexcept;
+T normalisation(int order, int flag) noexcept {
+    const T n = static_cast<T>(1LL << order);
+    if (flag == VDX_FFT_NODIV_BY_ANY) return T(1);
+    if (flag != VDX_FFT_DIV_BY_SQRTN) return T(1) / n;
+    if constexpr (sizeof(T) == 4) {
+        const float y = _mm_cvtss_f32(_mm_rsqrt_ss(_mm_set_ss(n)));
+        return y * (3.0f - n * y * y) * 0.5f;
+    } else {
+        return 1.0 / std::sqrt(n);
+    }
+}
 
 // What defines every FFT object.  The hint is kept as the integer the caller
 // passed.
