@@ -48,14 +48,17 @@ fuzz: $(ASAN_BUILD)/build.ninja
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 $(ASAN_BUILD)/tests/contract_fuzz \
 	  --seconds $(FUZZ_SECONDS) --jobs $(JOBS) --expect tests/fuzz/expectations.txt $(FUZZ_ARGS)
 
-# OpenMP's own runtime is not instrumented, so its regions are kept to one
-# thread here (OMP_THREAD_LIMIT=1); the test's own threads share the FFT objects.
+# The library's helper threads and FFT objects shared by several threads,
+# under ThreadSanitizer.
 tsan: | deps
 	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVDXS_BUILD_BENCH=OFF \
 	  -DCMAKE_C_FLAGS=-fsanitize=thread -DCMAKE_CXX_FLAGS=-fsanitize=thread \
 	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread
-	ninja -C $(TSAN_BUILD) -j $(JOBS) fft_test
-	OMP_THREAD_LIMIT=1 TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/fft_test --gtest_brief=1 --gtest_filter='*EveryPath*'
+	ninja -C $(TSAN_BUILD) -j $(JOBS) fft_test core_internal_test sort_test
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/core_internal_test --gtest_brief=1 \
+	  --gtest_filter='*ThreadCount*:Parallel.Teams*'
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/sort_test --gtest_brief=1
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/fft_test --gtest_brief=1 --gtest_filter='*EveryPath*:*Thread*'
 
 bench: build
 	@scripts/install-deps.sh --peers || echo "benchmark peers not installed; comparing against plain code only"

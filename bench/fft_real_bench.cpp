@@ -14,7 +14,7 @@
 #if defined(VDXS_BENCH_HAVE_KISSFFT)
 #include <kissfft/kiss_fftr.h>
 #endif
-#include <omp.h>
+#include <thread>
 
 #include <cmath>
 #include <cstring>
@@ -103,7 +103,7 @@ void BM_vdxs(benchmark::State& state) {
 void BM_fftw(benchmark::State& state) {
     const int order = static_cast<int>(state.range(0));
     const int n = 1 << order;
-    fftwf_plan_with_nthreads(state.range(1) == 1 ? 1 : omp_get_num_procs());
+    fftwf_plan_with_nthreads(state.range(1) == 1 ? 1 : static_cast<int>(std::thread::hardware_concurrency()));
     float* x = fftwf_alloc_real(n);
     fftwf_complex* y = fftwf_alloc_complex(n / 2 + 1);
     fftwf_plan plan = fftwf_plan_dft_r2c_1d(n, x, y, FFTW_MEASURE);
@@ -123,7 +123,7 @@ void BM_fftw(benchmark::State& state) {
 void BM_fftw_inv(benchmark::State& state) {
     const int order = static_cast<int>(state.range(0));
     const int n = 1 << order;
-    fftwf_plan_with_nthreads(state.range(1) == 1 ? 1 : omp_get_num_procs());
+    fftwf_plan_with_nthreads(state.range(1) == 1 ? 1 : static_cast<int>(std::thread::hardware_concurrency()));
     float* y = fftwf_alloc_real(n);
     fftwf_complex* spectrum = fftwf_alloc_complex(n / 2 + 1);
     fftwf_complex* x = fftwf_alloc_complex(n / 2 + 1);

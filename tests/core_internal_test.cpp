@@ -1,13 +1,16 @@
 // The shared machinery below the C interface: the parallel-region helper, the
 // object pattern's failure paths, and the variant choice.
 #include <gtest/gtest.h>
-#include <omp.h>
 
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "runtime/isa.h"
 #include "runtime/object.h"
@@ -22,83 +25,95 @@ protected:
     void TearDown() override { vdxcoreSetNumThreads(0); }
 };
 
-// Every element is visited exactly once, in contiguous blocks, one per thread
-// of the team, and the last thread takes the remainder; a special case met
-// in any one block (the last one included) is reported, whatever the count.
+// Every element is visited exactly once, in contiguous blocks; a special
+// case met in any one block (the last one included) is reported, whatever
+// the thread count.
 TEST_P(ThreadCount, BlocksCoverTheRangeOnceAndReportAFlagFromAnyBlock) {
-    const int threads = GetParam();
     const vdx::ParallelPolicy policy{64, 2};
-    for (int len : {1, 2, 3, 63, 64, 65, 1000, 1001}) {
+    for (int len : {1, 2, 3, 63, 64, 65, 1000, 1001, 300000}) {
         SCOPED_TRACE(len);
-        std::vector<std::atomic<int>> hits(len), thread_of(len);
-        std::atomic<int> calls{0};
-        std::vector<int> block_ends(4, -1);
+        std::vector<std::atomic<int>> hits(len);
         const bool met = vdx::for_blocks(len, policy, [&](int begin, int end) {
-            ++calls;
-            for (int i = begin; i < end; ++i) ++hits[i], thread_of[i] = omp_get_thread_num();
-            block_ends[omp_get_thread_num()] = end;
+            for (int i = begin; i < end; ++i) ++hits[i];
             return false;
         });
         EXPECT_FALSE(met);
         for (int i = 0; i < len; ++i) ASSERT_EQ(hits[i], 1) << i;
-        const bool parallel = len >= policy.threshold && threads > 1 && len >= threads;
-        const int team = parallel ? std::min(threads, policy.team) : 1;
-        EXPECT_EQ(calls, team);
-        EXPECT_EQ(thread_of[len - 1], team - 1) << "the last thread ends the range";
-        EXPECT_EQ(block_ends[team - 1], len);
-        if (team == 2) { EXPECT_EQ(block_ends[0], len / 2); }
     }
-    for (int marked : {0, 1, 2500, 4998, 4999, -1})
-        EXPECT_EQ(vdx::for_blocks(5000, {1024, 4}, [&](int b, int e) { return marked >= b && marked < e; }), marked >= 0)
+    for (int marked : {0, 1, 2500, 4998, 4999, 99999, -1})
+        EXPECT_EQ(vdx::for_blocks(100000, {1024, 4}, [&](int b, int e) { return marked >= b && marked < e; }),
+                  marked >= 0)
             << marked;
 }
 
-// A body in phases: what every thread publishes before a team barrier is
-// seen whole by every thread after it, and the returned size is the team's.
-TEST_P(ThreadCount, TeamPhasesSeeEachOthersWorkAfterTheBarrier) {
-    const int threads = GetParam();
-    const vdx::ParallelPolicy policy{100, 3};
-    for (int len : {99, 100, 1001}) {
-        SCOPED_TRACE(len);
-        std::vector<long> block_sums(8, -1), totals(8, -1);
-        std::atomic<int> calls{0};
-        const int team = vdx::for_team(len, policy, [&](int t, int n, int begin, int end) {
-            ++calls;
-            EXPECT_EQ(n, omp_get_num_threads() == 1 ? 1 : omp_get_num_threads());
+// The runs of one team are phases: each block of a run sees everything every
+// block of the previous run wrote, whoever ran it.
+TEST_P(ThreadCount, EachRunSeesThePreviousRunWhole) {
+    constexpr int kBlocks = 6, kRounds = 300;
+    constexpr long kMod = 1000003;
+    auto round = [&](std::vector<long>& value, auto&& run) {
+        std::vector<long> seen(kBlocks);
+        run([&](int b) {
             long sum = 0;
-            for (int i = begin; i < end; ++i) sum += i;
-            block_sums[t] = sum;
-            vdx::team_barrier(n);
-            long total = 0;
-            for (int u = 0; u < n; ++u) total += block_sums[u];
-            totals[t] = total;
+            for (long v : value) sum += v;
+            seen[b] = sum % kMod;
         });
-        const bool parallel = len >= policy.threshold && threads > 1 && len >= threads;
-        EXPECT_EQ(team, parallel ? std::min(threads, policy.team) : 1);
-        EXPECT_EQ(calls, team);
-        for (int t = 0; t < team; ++t) EXPECT_EQ(totals[t], long(len) * (len - 1) / 2) << t;
+        run([&](int b) { value[b] = (seen[b] * (b + 1) + b) % kMod; });
+    };
+    std::vector<long> shared(kBlocks, 1), serial(kBlocks, 1);
+    vdx::Team team(GetParam());
+    for (int r = 0; r < kRounds; ++r) {
+        round(shared, [&](auto&& body) { team.run(kBlocks, body); });
+        round(serial, [&](auto&& body) {
+            for (int b = 0; b < kBlocks; ++b) body(b);
+        });
     }
+    EXPECT_EQ(shared, serial);
 }
 
 INSTANTIATE_TEST_SUITE_P(Threads, ThreadCount, ::testing::Values(1, 2, 3, 4));
 
-// Called inside a region of the caller's: a team of one runs on the calling
-// thread, and its barrier does not bind to the caller's region (which only
-// one of its threads entered: it would wait there for ever).
-TEST(Parallel, NestedCallsRunOnTheCallingThreadsTeamOfOne) {
-    std::atomic<int> team{0}, total{0}, calls{0};
+// A team made while the helpers are taken (inside a block of another team,
+// or by several threads at once) runs every block on its calling thread,
+// without waiting for anyone.
+TEST(Parallel, TeamsInsideTeamsAndFromManyThreadsFinishEveryBlock) {
     vdxcoreSetNumThreads(2);
-#pragma omp parallel num_threads(2)
-    {
-        if (omp_get_thread_num() == 0)
-            team = vdx::for_team(10, {1000, 2}, [](int, int n, int, int) { vdx::team_barrier(n); });
-        vdx::for_blocks(1000, {1, 2}, [&](int begin, int end) { return ++calls, total += end - begin, false; });
-    }
+    std::atomic<long> inner{0};
+    vdx::Team outer(2);
+    outer.run(4, [&](int) {
+        vdx::for_blocks(100000, {1, 2}, [&](int begin, int end) { return inner += end - begin, false; });
+    });
+    EXPECT_EQ(inner, 400000);
+
+    std::atomic<long> total{0};
+    std::vector<std::thread> callers;
+    for (int c = 0; c < 4; ++c)
+        callers.emplace_back([&] {
+            for (int k = 0; k < 200; ++k)
+                vdx::for_blocks(50000, {1, 2}, [&](int begin, int end) { return total += end - begin, false; });
+        });
+    for (auto& t : callers) t.join();
     vdxcoreSetNumThreads(0);
-    EXPECT_EQ(team, 1);
-    const int outer = omp_get_max_active_levels() > 1 ? 4 : 2;
-    EXPECT_EQ(total, 2000);
-    EXPECT_LE(calls, outer);
+    EXPECT_EQ(total, 4L * 200 * 50000);
+}
+
+// In a child after fork() the helpers are gone: parallel calls still finish,
+// on the calling thread or on helpers started afresh.
+TEST(Parallel, AChildAfterForkStillFinishesParallelCalls) {
+    vdxcoreSetNumThreads(2);
+    vdx::for_blocks(100000, {1, 2}, [](int, int) { return false; });  // helpers started here
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(20);
+        std::atomic<long> total{0};
+        for (int k = 0; k < 100; ++k)
+            vdx::for_blocks(100000, {1, 2}, [&](int begin, int end) { return total += end - begin, false; });
+        _exit(total == 100L * 100000 ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    vdxcoreSetNumThreads(0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 // A family described to the object framework: one int parameter; negative

@@ -23,18 +23,17 @@
 //     scratch memory from the library allocator; the last scatter writes the
 //     positions alone.
 //
-// SortRadix of 32- and 64-bit elements from 8192 elements first tries a team
-// of threads (up to 4).  Each thread owns the same block of positions in
-// every scatter's source.  All threads count every digit of their block of
-// the vector and meet; then, per digit, each thread derives its starting
-// positions from everyone's counts (all earlier buckets, then the same
-// bucket in earlier blocks), scatters its block and meets the others again.
-// While scattering, a thread counts the next digit of each key it writes,
-// by the block the key lands in, so the next digit's counts are ready at
-// the meeting.  That is the serial scatter's order exactly, so the result
-// does not depend on the thread count.  When no team forms (one thread
-// available, a nested call) or the counts cannot be allocated, the serial
-// sort runs instead.
+// SortRadix of 32- and 64-bit elements from 8192 elements cuts the vector
+// into one block per thread (up to 4) and runs as a team.  Each block owns
+// the same positions in every scatter's source.  The blocks count every
+// digit of their keys; then, per digit, each block derives its starting
+// positions from every block's counts (all earlier buckets, then the same
+// bucket in earlier blocks) and scatters.  While scattering, a block counts
+// the next digit of each key it writes, by the block the key lands in, so
+// the next digit's counts are ready for the next pass.  That is the serial
+// scatter's order exactly, so the result does not depend on the thread
+// count or on which thread ran a block.  When the call stays on one thread
+// or the counts cannot be allocated, the serial sort runs instead.
 #include <algorithm>
 #include <climits>
 #include <cstdint>
@@ -248,87 +247,90 @@ struct Radix {
         if (src != v) std::memcpy(v, src, static_cast<std::size_t>(n) * sizeof(U));
     }
 
-    // The team version; false when no team formed (nothing has been moved
-    // then).  The counts, allocated for the largest team the call may get:
-    //   all        per thread, every digit of its block of the vector;
-    //   next[0/1]  per writing thread and per block, the next digit of the
-    //              keys it wrote into that block (alternately by pass).
-    // So each digit is counted while the one before it is scattered, and the
-    // team meets once per digit.
+    // The team version; false when the call stays on one thread or the
+    // counts cannot be allocated (nothing has been moved then).  The vector
+    // is cut into one block per thread, and the counts are kept per block:
+    //   all        per block, every digit of its keys;
+    //   next[0/1]  per writing block and per destination block, the next
+    //              digit of the keys it wrote there (alternately by pass).
+    // So each digit is counted while the one before it is scattered, and
+    // every pass is one run of the team.
     static bool sort_parallel(A* v, A* buffer, int n) noexcept {
-        const int most = std::min(ownGetNumThreads(), kParallel.team);
-        if (n < kParallel.threshold || most < 2) return false;
-        const int row = most * kMaxDigitBuckets;  // one writer's next counts
-        const int bytes = vdx::byte_count(most * L.counters + 2 * most * row, sizeof(std::uint32_t));
+        const int blocks = vdx::team_size(n, kParallel);
+        if (blocks < 2) return false;
+        const int row = blocks * kMaxDigitBuckets;  // one writer's next counts
+        const int bytes = vdx::byte_count(blocks * L.counters + 2 * blocks * row, sizeof(std::uint32_t));
         auto* counts = reinterpret_cast<std::uint32_t*>(y8_vdxsMalloc_8u(bytes));
         if (counts == nullptr) return false;
         std::uint32_t* const all = counts;
-        std::uint32_t* const next[2] = {all + most * L.counters, all + most * L.counters + most * row};
+        std::uint32_t* const next[2] = {all + blocks * L.counters, all + blocks * L.counters + blocks * row};
+        auto range = [&](int b) { return vdx::block_range(n, blocks, b); };
 
-        bool shared = false;
-        vdx::for_team(n, kParallel, [&](int t, int team, int begin, int end) {
-            if (team < 2 || team > most) return;
-            if (t == 0) shared = true;
-            std::uint32_t* mine = all + t * L.counters;
+        vdx::Team team(blocks);
+        team.run(blocks, [&](int b) {
+            std::uint32_t* mine = all + b * L.counters;
             std::memset(mine, 0, sizeof(std::uint32_t) * L.counters);
-            count_all(v + begin, end - begin, mine);
-            const U k0 = key(v[0]);
-            vdx::team_barrier(team);
+            count_all(v + range(b).begin, range(b).end - range(b).begin, mine);
+        });
+        int moving[kMaxDigits];
+        const int passes = moving_digits(
+            key(v[0]), n,
+            [&](int c) {
+                std::uint32_t sum = 0;
+                for (int b = 0; b < blocks; ++b) sum += all[b * L.counters + c];
+                return sum;
+            },
+            moving);
+        NextCount counter{};
+        for (int o = 1; o < kMaxTeam; ++o) counter.bounds[o - 1] = o < blocks ? range(o).begin : INT_MAX;
 
-            int moving[kMaxDigits];
-            const int passes = moving_digits(
-                k0, n,
-                [&](int c) {
-                    std::uint32_t sum = 0;
-                    for (int u = 0; u < team; ++u) sum += all[u * L.counters + c];
-                    return sum;
-                },
-                moving);
-            NextCount counter{};
-            const int block = n / team;
-            for (int o = 1; o < kMaxTeam; ++o) counter.bounds[o - 1] = o < team ? o * block : INT_MAX;
-
-            A* src = v;
-            A* dst = buffer;
-            std::uint32_t pos[kMaxDigitBuckets];
-            for (int p = 0; p < passes; ++p) {
-                const int d = moving[p];
-                // Bucket b of the block of thread o, as counted before this pass.
-                auto in_block = [&](int o, int b) {
-                    if (p == 0) return all[o * L.counters + L.offset[d] + b];
-                    const std::uint32_t* prev = next[(p - 1) & 1];
-                    std::uint32_t c = 0;
-                    for (int w = 0; w < team; ++w) c += prev[w * row + o * kMaxDigitBuckets + b];
-                    return c;
-                };
+        A* src = v;
+        A* dst = buffer;
+        for (int p = 0; p < passes; ++p) {
+            const int d = moving[p];
+            // Bucket c of block o, as counted before this pass.
+            auto in_block = [&](int o, int c) {
+                if (p == 0) return all[o * L.counters + L.offset[d] + c];
+                const std::uint32_t* prev = next[(p - 1) & 1];
+                std::uint32_t sum = 0;
+                for (int w = 0; w < blocks; ++w) sum += prev[w * row + o * kMaxDigitBuckets + c];
+                return sum;
+            };
+            const bool counts_next = p + 1 < passes;
+            team.run(blocks, [&](int b) {
+                // Block b starts each bucket after all earlier buckets and
+                // after the same bucket of the blocks before it.
+                std::uint32_t pos[kMaxDigitBuckets];
                 std::uint32_t run = 0;
-                for (int b = 0; b < (1 << L.width[d]); ++b) {
+                for (int c = 0; c < (1 << L.width[d]); ++c) {
                     std::uint32_t earlier = 0, every = 0;
-                    for (int o = 0; o < team; ++o) {
-                        const std::uint32_t c = in_block(o, b);
-                        earlier += o < t ? c : 0;
-                        every += c;
+                    for (int o = 0; o < blocks; ++o) {
+                        const std::uint32_t k = in_block(o, c);
+                        earlier += o < b ? k : 0;
+                        every += k;
                     }
-                    pos[b] = run + earlier;
+                    pos[c] = run + earlier;
                     run += every;
                 }
-                const bool counts_next = p + 1 < passes;
+                NextCount mine = counter;
                 if (counts_next) {
-                    counter.rows = next[p & 1] + t * row;
-                    counter.digit = moving[p + 1];
-                    std::memset(counter.rows, 0, sizeof(std::uint32_t) * team * kMaxDigitBuckets);
+                    mine.rows = next[p & 1] + b * row;
+                    mine.digit = moving[p + 1];
+                    std::memset(mine.rows, 0, sizeof(std::uint32_t) * blocks * kMaxDigitBuckets);
                 }
-                scatter_pass(p, passes, src, dst, begin, end, pos, d, counts_next ? &counter : nullptr);
-                // The last scatter needs no meeting unless its result is copied back.
-                if (counts_next || passes % 2 == 1) vdx::team_barrier(team);
-                std::swap(src, dst);
-            }
-            if (src != v) {
-                std::memcpy(v + begin, src + begin, static_cast<std::size_t>(end - begin) * sizeof(U));
-            }
-        });
+                scatter_pass(p, passes, src, dst, range(b).begin, range(b).end, pos, d,
+                             counts_next ? &mine : nullptr);
+            });
+            std::swap(src, dst);
+        }
+        if (src != v) {
+            team.run(blocks, [&](int b) {
+                const vdx::BlockRange r = range(b);
+                std::memcpy(v + r.begin, src + r.begin, static_cast<std::size_t>(r.end - r.begin) * sizeof(U));
+            });
+        }
         y8_vdxsFree(counts);
-        return shared;
+        return true;
     }
 
     // ---- SortRadixIndex

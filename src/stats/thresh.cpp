@@ -26,7 +26,6 @@
 //
 // LTInv (both kinds) splits vectors of 8192 elements or more across a team
 // of up to four threads; each element is computed alike whatever the split.
-#include <atomic>
 #include <cstdint>
 #include <type_traits>
 
@@ -161,13 +160,13 @@ template <class T>
 VdxStatus threshold_inverse(const T* s, T* d, int len, Part<T> level) noexcept {
     VDX_RETURN_IF_ERROR(vdx::check_vectors(len, s, d));
     if (negative_level<T>(level)) return vdxStsThreshNegLevelErr;
-    // Set only, never read-modified: see parallel.h.
-    std::atomic<bool> met{false};
-    const int team = vdx::for_team(len, kInverseParallel, [&](int, int, int begin, int end) {
-        if (inverse_block<T>(s + begin, d + begin, end - begin, level)) met.store(true, std::memory_order_relaxed);
+    // The status tells which path ran, so the thread count is read once.
+    const int threads = vdx::team_size(len, kInverseParallel);
+    const bool met = vdx::for_blocks_on(threads, len, [&](int begin, int end) {
+        return inverse_block<T>(s + begin, d + begin, end - begin, level);
     });
-    if (!met.load(std::memory_order_relaxed)) return vdxStsNoErr;
-    return team > 1 ? vdxStsDivByZero : vdxStsInvZeroArg;
+    if (!met) return vdxStsNoErr;
+    return threads > 1 ? vdxStsDivByZero : vdxStsInvZeroArg;
 }
 
 }  // namespace

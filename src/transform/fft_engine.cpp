@@ -24,8 +24,6 @@
 //    its own destination arrays (run_blocked_split).
 #include "fft_engine.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -299,6 +297,27 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
     run_stages(k, static_cast<const T*>(plan.stages), dst, m, inv, scale, f);
 }
 
+// The two phases of the two-level regime: the four steps of phase 1, then
+// the radix-8 pass over `groups` groups of four k.  With the spec's thread
+// count at 2 or more each phase is shared out as blocks of a Team (phase 2
+// in eight ranges of k, so that a late helper still takes some); every
+// step and every k is computed alike wherever it runs.
+template <class Step, class Final>
+void two_phases(const Plan& plan, const Step& step, int groups, const Final& final_pass) noexcept {
+    constexpr int kFinalBlocks = 8;
+    if (plan.threads < 2) {
+        for (int st = 0; st < 4; ++st) step(st);
+        final_pass(0L, 4L * groups);
+        return;
+    }
+    Team team(std::min(ownGetNumThreads(), plan.threads));
+    team.run(4, step);
+    team.run(kFinalBlocks, [&](int b) {
+        const BlockRange r = block_range(groups, kFinalBlocks, b);
+        final_pass(4L * r.begin, 4L * r.end);
+    });
+}
+
 template <class T>
 void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T f, void* work) noexcept {
     const Kernels<T>& k = kernels<T>();
@@ -316,19 +335,7 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
     };
     const T* tw = static_cast<const T*>(plan.final_pass);
     const int groups = static_cast<int>(M / 4);
-    if (plan.threads >= 2) {
-        // One region: the four steps shared out, a barrier, then the k range.
-        for_team(4, ParallelPolicy{1, plan.threads}, [&](int t, int n, int begin, int end) {
-            for (int st = begin; st < end; ++st) step(st);
-            team_barrier(n);
-            const BlockSplit split = split_blocks(groups, n);
-            const long k0 = 4L * (t * split.block), k1 = k0 + 4L * (split.block + (t == n - 1 ? split.rest : 0));
-            k.radix8_final(Y, dst, M, k0, k1, tw, inv);
-        });
-    } else {
-        for (int st = 0; st < 4; ++st) step(st);
-        k.radix8_final(Y, dst, M, 0, M, tw, inv);
-    }
+    two_phases(plan, step, groups, [&](long k0, long k1) { k.radix8_final(Y, dst, M, k0, k1, tw, inv); });
 }
 
 // Where the rows of a blocked array lie.  Every pass of the blocked regime
@@ -606,7 +613,7 @@ int two_level_threads() noexcept {
     int n = ownGetNumThreads();
     if (n > 2) n = 2;
     if (n < 1) n = 1;
-    if (omp_get_num_procs() > 2) n = 1;
+    if (processors_available() > 2) n = 1;
     return n;
 }
 
@@ -736,19 +743,8 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
             }
         };
         const T* tw = static_cast<const T*>(plan.final_pass);
-        if (plan.threads >= 2) {
-            const int groups = static_cast<int>(M / 4);
-            for_team(4, ParallelPolicy{1, plan.threads}, [&](int t, int n, int begin, int end) {
-                for (int st = begin; st < end; ++st) step(st);
-                team_barrier(n);
-                const BlockSplit split = split_blocks(groups, n);
-                const long k0 = 4L * (t * split.block), k1 = k0 + 4L * (split.block + (t == n - 1 ? split.rest : 0));
-                k.radix8_final_split(Y, dre, dim, M, k0, k1, tw, inverse);
-            });
-        } else {
-            for (int st = 0; st < 4; ++st) step(st);
-            k.radix8_final_split(Y, dre, dim, M, 0, M, tw, inverse);
-        }
+        two_phases(plan, step, static_cast<int>(M / 4),
+                   [&](long k0, long k1) { k.radix8_final_split(Y, dre, dim, M, k0, k1, tw, inverse); });
         break;
     }
     case Regime::blocked:

@@ -1,46 +1,42 @@
-// The one parallel-region pattern of the library.
+// The one threading helper of the library.
 //
-// for_team(len, policy, body) calls body(t, n, begin, end) once on every
-// thread t = 0 .. n-1 of a team of n, with disjoint blocks [begin, end) that
-// cover [0, len) exactly once, and returns n.
+// A parallel call splits its work into blocks and runs them as a Team:
 //
-//  - Team of one, no region (one call body(0, 1, 0, len) on the calling
-//    thread) when len is below the policy's threshold, when
-//    ownGetNumThreads() reports one thread or fewer, or when len is below
-//    that thread count.
-//  - Otherwise a region of min(available, policy.team) threads.  The master
-//    reads the team size the runtime actually gave, publishes it with block
-//    and rest, and everyone meets at a barrier; thread t takes
-//    [t*block, t*block+block) and the last one also takes the rest.  A
-//    runtime that will not fork (a nested call, say) gives a team of one,
-//    which then runs the whole range.
-//  - A body that works in phases (counts, then sums over every thread's
-//    counts, then writes) separates them with team_barrier(n).  Every thread
-//    of the team must reach the same barriers.  With a team of one it does
-//    nothing, so the same body is safe on the calling thread outside any
-//    region of ours (where an orphaned barrier would bind to a region of the
-//    caller's).
-//  - The returned team size tells a caller that has a separate serial
-//    algorithm whether the work was shared: its body does nothing when n is 1
-//    and the caller then runs the serial version.
+//     vdx::Team team(threads);                 // 1: the calling thread alone
+//     team.run(blocks, [&](int b) { ... });    // every b in [0, blocks) once
+//     team.run(...);                           // a later phase sees the first
 //
-// for_blocks(len, policy, body) is the one-phase form: body(begin, end) on
-// each block; it returns true when any call of body returned true (a special
-// case met, e.g. a zero divisor).  That flag is only ever set, with plain
-// (relaxed) stores: no lock, no read-modify-write.
+// Blocks are claimed from one shared counter, by the calling thread and by
+// up to threads - 1 helper threads of the library's pool.  The caller claims
+// like everyone else and so runs every block that no helper has started: it
+// never waits for a helper that is asleep, descheduled or busy elsewhere,
+// only for blocks a helper is already running.  When the pool is taken (a
+// concurrent call from another thread, a call made inside a block) or
+// cannot start threads, the caller runs every block itself.  run() returns
+// when every block is done, so successive runs are the phases of one
+// algorithm, with no barrier inside a block.
 //
-// Every thread of a region runs body with the calling thread's floating-point
-// control words (MXCSR: rounding, flush-to-zero, denormals-are-zero; x87:
-// precision and rounding), and a helper thread gets its own back before it
-// returns to the runtime.  So when each element is computed by the same body
-// whatever the split, results never depend on the thread count; body must
-// not throw.
+// What a call computes must depend only on its blocks, never on which
+// thread ran one or in what order they ran: every path of the library
+// computes each element by the same serial kernel whatever the split, so
+// results never depend on the thread count.  Every block runs with the
+// calling thread's floating-point control words (MXCSR rounding,
+// flush-to-zero and denormals-are-zero; x87 precision and rounding); a
+// helper gets its own back after the block.  Bodies must not throw.
+//
+// Helpers sleep in the kernel between calls.  Between the phases of one
+// Team they watch for the next phase for a few microseconds before going
+// back to sleep, and they stop watching when the Team ends: no thread runs
+// or spins after a call returns.
+//
+// for_blocks(len, policy, body) is the element-wise form: body(begin, end)
+// on disjoint ranges covering [0, len); it returns true when any call of
+// body returned true (a special case met, e.g. a zero divisor).
 #pragma once
 
 #include <atomic>
 #include <cstdint>
 
-#include <omp.h>
 #include <xmmintrin.h>
 
 #include "vdxcore.h"
@@ -48,18 +44,34 @@
 namespace vdx {
 
 struct ParallelPolicy {
-    int threshold;  // shortest length worth a region
-    int team;       // most threads one region uses
+    int threshold;  // shortest length worth a parallel path
+    int team;       // most threads one call uses
 };
 
-struct BlockSplit {
-    int block;
-    int rest;
+struct BlockRange {
+    int begin;
+    int end;
 };
 
-constexpr BlockSplit split_blocks(int len, int threads) noexcept {
-    return BlockSplit{len / threads, len % threads};
+// Block b of `blocks` equal blocks over [0, len); the last also takes the
+// remainder.
+constexpr BlockRange block_range(int len, int blocks, int b) noexcept {
+    const int size = len / blocks;
+    return BlockRange{b * size, b == blocks - 1 ? len : (b + 1) * size};
 }
+
+// Threads a call of length len may use under policy: 1 (the calling thread
+// only) below the threshold, when ownGetNumThreads() reports one thread or
+// fewer, or when len is below that count; otherwise at most policy.team.
+inline int team_size(int len, ParallelPolicy policy) noexcept {
+    if (len < policy.threshold) return 1;
+    const int available = ownGetNumThreads();
+    if (available <= 1 || len < available) return 1;
+    return available < policy.team ? available : policy.team;
+}
+
+// Processors the calling thread may run on (its affinity mask).
+int processors_available() noexcept;
 
 // The floating-point control words of the calling thread, and a scope that
 // puts them on another thread and restores that thread's own at its end.
@@ -97,54 +109,62 @@ private:
     bool changed_;
 };
 
-// A barrier of the team that is running body(t, team, ...); nothing for a
-// team of one.
-inline void team_barrier(int team) noexcept {
-    if (team > 1) {
-#pragma omp barrier
+using BlockFn = void (*)(const void* body, int block) noexcept;
+
+// Most blocks one run may have.
+constexpr int kMaxBlocks = 0xFFFF;
+
+class Team {
+public:
+    // Up to threads - 1 helpers join the caller; none when threads <= 1.
+    explicit Team(int threads) noexcept;
+    ~Team();
+    Team(const Team&) = delete;
+    Team& operator=(const Team&) = delete;
+
+    // body(b) for every b in [0, blocks), 1 <= blocks <= kMaxBlocks.
+    template <class Body>
+    void run(int blocks, const Body& body) noexcept {
+        if (helpers_ == 0 || blocks == 1) {
+            for (int b = 0; b < blocks; ++b) body(b);
+            return;
+        }
+        dispatch(blocks, [](const void* p, int b) noexcept { (*static_cast<const Body*>(p))(b); }, &body);
     }
+
+private:
+    void dispatch(int blocks, BlockFn fn, const void* body) noexcept;
+    int helpers_;
+};
+
+// Element-wise blocks: at least one per thread, and smaller ones for long
+// vectors, so that a helper that starts late still takes a share and a
+// caller waiting for a descheduled helper waits for one short block only.
+constexpr int element_blocks(int len, int threads) noexcept {
+    constexpr int kGrain = 4096, kMost = 64;
+    const int fine = len / kGrain;
+    return fine < threads ? threads : fine > kMost ? kMost : fine;
 }
 
+// body(begin, end) -> bool over [0, len) on `threads` threads (from
+// team_size); true when any call returned true.  The flag is only ever
+// set, with relaxed stores.
 template <class Body>
-int for_team(int len, ParallelPolicy policy, Body&& body) noexcept {
-    if (len < policy.threshold) {
-        body(0, 1, 0, len);
-        return 1;
-    }
-    const int available = ownGetNumThreads();
-    if (available <= 1 || len < available) {
-        body(0, 1, 0, len);
-        return 1;
-    }
-    const int team = available < policy.team ? available : policy.team;
-
-    int size = 1;
-    BlockSplit split{0, 0};
-    const FpControl caller = FpControl::current();
-#pragma omp parallel num_threads(team) default(none) shared(size, split, len, body, caller)
-    {
-        const FpControlScope fp(caller);
-#pragma omp master
-        {
-            size = omp_get_num_threads();
-            split = split_blocks(len, size);
-        }
-#pragma omp barrier
-        const int t = omp_get_thread_num();
-        const int begin = t * split.block;
-        const int end = begin + split.block + (t == size - 1 ? split.rest : 0);
-        body(t, size, begin, end);
-    }
-    return size;
+bool for_blocks_on(int threads, int len, Body&& body) noexcept {
+    if (threads <= 1) return body(0, len);
+    const int blocks = element_blocks(len, threads);
+    std::atomic<bool> met{false};
+    Team team(threads);
+    team.run(blocks, [&](int b) {
+        const BlockRange r = block_range(len, blocks, b);
+        if (body(r.begin, r.end)) met.store(true, std::memory_order_relaxed);
+    });
+    return met.load(std::memory_order_relaxed);
 }
 
 template <class Body>
 bool for_blocks(int len, ParallelPolicy policy, Body&& body) noexcept {
-    std::atomic<bool> met{false};
-    for_team(len, policy, [&](int, int, int begin, int end) {
-        if (body(begin, end)) met.store(true, std::memory_order_relaxed);
-    });
-    return met.load(std::memory_order_relaxed);
+    return for_blocks_on(team_size(len, policy), len, body);
 }
 
 }  // namespace vdx
