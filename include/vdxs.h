@@ -1309,6 +1309,43 @@ VdxStatus vdxsFFTInv_CCSToR_32s16s_Sfs(const Vdx32s* pSrc, Vdx16s* pDst, const V
 
 
 /* ------------------------------------------------------------------------ */
+/* Goertzel                                                                  */
+/* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* One spectral value of pSrc[0..len-1] at a relative frequency rFreq (the   */
+/* frequency over the sampling rate, 0 <= rFreq < 1): with w = 2 pi rFreq,   */
+/* the value sum over n of x[n] e^(i w (len - n)), which is DFT bin k when   */
+/* rFreq = k / len.  Computed by the Goertzel recurrence                      */
+/* S[n] = x[n] + 2 cos(w) S[n-1] - S[n-2] (per component for complex input)  */
+/* and e^(iw) S[len-1] - S[len-2].  Every form runs the recurrence in double */
+/* precision and rounds once: to float for the 32f forms; for the 16-bit     */
+/* forms times 2^-scaleFactor, rounded half to even and saturated.  The Two  */
+/* forms give pVal[j] for rFreq[j], j = 0, 1 (two-element arrays), in one   */
+/* pass over the input.                                                      */
+/* Q15 forms take rFreqQ15 / 32768 as the relative frequency.               */
+/*                                                                           */
+/* Checks: the pointers (vdxStsNullPtrErr), len below 1 (vdxStsSizeErr), a  */
+/* relative frequency below 0, not below 1 or NaN (vdxStsRelFreqErr).        */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsGoertz_32fc(const Vdx32fc* pSrc, int len, Vdx32fc* pVal, Vdx32f rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertz_64fc(const Vdx64fc* pSrc, int len, Vdx64fc* pVal, Vdx64f rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertz_32f(const Vdx32f* pSrc, int len, Vdx32fc* pVal, Vdx32f rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertz_64f(const Vdx64f* pSrc, int len, Vdx64fc* pVal, Vdx64f rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertz_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pVal, Vdx32f rFreq, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsGoertz_16s_Sfs(const Vdx16s* pSrc, int len, Vdx16sc* pVal, Vdx32f rFreq, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsGoertzQ15_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pVal, Vdx16s rFreqQ15,
+                                 int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsGoertzTwo_32fc(const Vdx32fc* pSrc, int len, Vdx32fc* pVal, const Vdx32f* rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertzTwo_64fc(const Vdx64fc* pSrc, int len, Vdx64fc* pVal, const Vdx64f* rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertzTwo_32f(const Vdx32f* pSrc, int len, Vdx32fc* pVal, const Vdx32f* rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertzTwo_64f(const Vdx64f* pSrc, int len, Vdx64fc* pVal, const Vdx64f* rFreq) VDX_NOEXCEPT;
+VdxStatus vdxsGoertzTwo_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pVal, const Vdx32f* rFreq,
+                                 int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsGoertzTwoQ15_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pVal, const Vdx16s* rFreqQ15,
+                                    int scaleFactor) VDX_NOEXCEPT;
+
+
+/* ------------------------------------------------------------------------ */
 /* Packed-spectrum arithmetic                                                */
 /* ------------------------------------------------------------------------ */
 /*                                                                           */
