@@ -1373,6 +1373,135 @@ VdxStatus vdxsMulPerm_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NO
 VdxStatus vdxsMulPerm_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
 VdxStatus vdxsMulPerm_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Window functions                                                          */
+/* ------------------------------------------------------------------------ */
+/* dst[n] = src[n] * w(n), n = 0 .. len-1, for a symmetric window w of the   */
+/* vector's own length N (complex forms: both parts by the same w(n)); the   */
+/* _I forms work in place.  With theta = 2 pi / (N-1):                       */
+/*   Bartlett     w(n) = 2n/(N-1) on the first half, mirrored;               */
+/*   Hann         0.5 - 0.5 cos(n theta);                                    */
+/*   Hamming      0.54 - 0.46 cos(n theta);                                  */
+/*   Blackman     (alpha+1)/2 - 0.5 cos(n theta) - (alpha/2) cos(2n theta);  */
+/*                BlackmanStd uses alpha = -0.16, BlackmanOpt                */
+/*                alpha = -(0.5 / cos(pi/(N-1)))^2 (rounded to float);       */
+/*   Kaiser       I0(|alpha| sqrt(n (N-1-n))) / I0(|alpha| (N-1)/2), I0 by   */
+/*                the Abramowitz-Stegun polynomials.                         */
+/* The Q15 forms take alpha as alphaQ15 * 2^-15.  Weights are formed in      */
+/* double and rounded to the element precision (float for 16s and 32f) and   */
+/* applied at both ends at once, so results are exactly symmetric; for odd N */
+/* the middle element is copied.  Cosines come from a recurrence reseeded    */
+/* every 16 values: weights are within a few ulps of the formulas.  16-bit  */
+/* forms multiply in float and round half to even with saturation            */
+/* (BlackmanQ15_16s_ISfs multiplies by 2^-scaleFactor first).                */
+/*                                                                           */
+/* Checks, in this order: BlackmanOpt first N below 4 (vdxStsSizeErr), then  */
+/* the pointers (vdxStsNullPtrErr); the others the pointers, then N below 3  */
+/* (below 1 for Kaiser; vdxStsSizeErr); Kaiser then |alpha| (N-1)/2 above 38 */
+/* for 32f and 32fc, above 308 for the other types, or alpha NaN             */
+/* (vdxStsKaiserAlphaErr).                                                   */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsWinBartlett_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackmanOpt_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackmanStd_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackman_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_16s_I(Vdx16s* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_16sc_I(Vdx16sc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32f_I(Vdx32f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64f_I(Vdx64f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64fc_I(Vdx64fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinHamming_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinHann_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinKaiser_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_16s_I(Vdx16s* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_16sc_I(Vdx16sc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32f_I(Vdx32f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64f_I(Vdx64f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64fc_I(Vdx64fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackmanQ15_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16s_I(Vdx16s* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16sc_I(Vdx16sc* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16s_ISfs(Vdx16s* pSrcDst, int len, int alphaQ15, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16s_I(Vdx16s* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16sc_I(Vdx16sc* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+
 
 #ifdef __cplusplus
 }
