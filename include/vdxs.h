@@ -1307,7 +1307,6 @@ VdxStatus vdxsFFTGetBufSize_R_16s32s(const VdxsFFTSpec_R_16s32s* pSpec, int* pSi
 VdxStatus vdxsFFTFwd_RToCCS_16s32s_Sfs(const Vdx16s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_16s32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
 VdxStatus vdxsFFTInv_CCSToR_32s16s_Sfs(const Vdx32s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
 
-
 /* ------------------------------------------------------------------------ */
 /* Packed-spectrum arithmetic                                                */
 /* ------------------------------------------------------------------------ */
@@ -1502,6 +1501,36 @@ VdxStatus vdxsWinKaiserQ15_16s_I(Vdx16s* pSrcDst, int len, int alphaQ15) VDX_NOE
 VdxStatus vdxsWinKaiserQ15_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
 VdxStatus vdxsWinKaiserQ15_16sc_I(Vdx16sc* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* FIR design                                                                */
+/* ------------------------------------------------------------------------ */
+/* Linear-phase taps by the window method, L = tapsLen doubles: the ideal    */
+/* response truncated around the centre (tap (L-1)/2), times the window      */
+/* winType of length L (vdxWinBartlett, vdxWinBlackmanOpt, vdxWinHamming,    */
+/* vdxWinHann as the window functions above; any other value: no window).    */
+/* Frequencies are fractions of the sampling rate.  With m the distance of a */
+/* tap from the centre (whole for odd L, half-whole for even L):             */
+/*   Lowpass   sin(2 pi f m)/(pi m), centre 2f; symmetric;                   */
+/*   Highpass  odd L: -sin(2 pi f m)/(pi m), centre 1-2f, symmetric; even L: */
+/*             cos(2 pi f m)/(pi m) left of the centre, antisymmetric;       */
+/*   Bandpass  (sin(2 pi fh m) - sin(2 pi fl m))/(pi m), centre 2(fh-fl);    */
+/*   Bandstop  (sin(pi m) - sin(2 pi fh m) + sin(2 pi fl m))/(pi m), centre  */
+/*             1-2(fh-fl); symmetric, so an even L has a zero at one half.   */
+/* doNormal non-zero scales the taps to unit gain at 0 (lowpass, bandstop),  */
+/* at 1/2 (highpass) or at the band centre (fl+fh)/2 (bandpass).             */
+/*                                                                           */
+/* Checks, in this order: pTaps null (vdxStsNullPtrErr); tapsLen below 5, a  */
+/* frequency not strictly between 0 and 0.5, or rLowFreq >= rHighFreq        */
+/* (vdxStsSizeErr).                                                          */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFIRGenBandpass_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
+                                 VdxWinType winType, int doNormal) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGenBandstop_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
+                                 VdxWinType winType, int doNormal) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWinType winType,
+                                 int doNormal) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWinType winType,
+                                int doNormal) VDX_NOEXCEPT;
 
 #ifdef __cplusplus
 }
