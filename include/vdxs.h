@@ -1532,6 +1532,45 @@ VdxStatus vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWi
 VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWinType winType,
                                 int doNormal) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Convolution                                                               */
+/* ------------------------------------------------------------------------ */
+/* Conv: pDst[n] = sum over k of pSrc1[k] pSrc2[n-k], n = 0 .. src1Len +     */
+/* src2Len - 2.  With A the longer input and B the shorter, L the output     */
+/* length: direct sums when L < 512 or B is shorter than 64; otherwise one   */
+/* real FFT of both inputs when A is shorter than 3 B, or else blocks        */
+/* (overlap-save) against B's spectrum, shared among threads when A is       */
+/* longer than 4096; every block writes its own outputs only, so results do  */
+/* not depend on the thread count.  Direct and FFT results agree within      */
+/* rounding.  16s: computed in float, then times 2^-scaleFactor, rounded     */
+/* half to even and saturated.  Checks: the pointers (vdxStsNullPtrErr),     */
+/* either length below 1 (vdxStsSizeErr); temporary memory or FFT specs that */
+/* cannot be had give vdxStsMemAllocErr or the transform's status, before    */
+/* anything is written.                                                      */
+/*                                                                           */
+/* ConvCyclic8x8, ConvCyclic4x4: y[n] = sum over k of x[k] h[(n-k) mod N]    */
+/* (4x4: a real x and a complex h); 16s exact, then scaled as above.  They   */
+/* check only their pointers (vdxStsNullPtrErr); y may be x or h.            */
+/*                                                                           */
+/* ConvBiased: pDst[j] = sum over i of pSrc1[i] pSrc2[j + bias - src1Len - i]*/
+/* for j = 0 .. dstLen-1: with bias = src1Len the plain sum over             */
+/* pSrc2[j - i], which reads up to src1Len - 1 elements before pSrc2.  Every */
+/* index read lies in [-(src1Len-1), src2Len): bias below src1Len or         */
+/* dstLen + bias - src1Len above src2Len is vdxStsSizeErr, as is any length  */
+/* below 1 (after the pointers, vdxStsNullPtrErr).                           */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsConvBiased_32f(const Vdx32f* pSrc1, int src1Len, const Vdx32f* pSrc2, int src2Len, Vdx32f* pDst,
+                             int dstLen, int bias) VDX_NOEXCEPT;
+VdxStatus vdxsConvCyclic4x4_32f32fc(const Vdx32f* x, const Vdx32fc* h, Vdx32fc* y) VDX_NOEXCEPT;
+VdxStatus vdxsConvCyclic8x8_16s_Sfs(const Vdx16s* x, const Vdx16s* h, Vdx16s* y, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsConvCyclic8x8_32f(const Vdx32f* x, const Vdx32f* h, Vdx32f* y) VDX_NOEXCEPT;
+VdxStatus vdxsConv_16s_Sfs(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len, Vdx16s* pDst,
+                           int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsConv_32f(const Vdx32f* pSrc1, int src1Len, const Vdx32f* pSrc2, int src2Len,
+                       Vdx32f* pDst) VDX_NOEXCEPT;
+VdxStatus vdxsConv_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, int src2Len,
+                       Vdx64f* pDst) VDX_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif
