@@ -1571,6 +1571,60 @@ VdxStatus vdxsConv_32f(const Vdx32f* pSrc1, int src1Len, const Vdx32f* pSrc2, in
 VdxStatus vdxsConv_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, int src2Len,
                        Vdx64f* pDst) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Auto- and cross-correlation                                               */
+/* ------------------------------------------------------------------------ */
+/* AutoCorr: pDst[k] = sum over n of pSrc[n+k] conj(pSrc[n]), k = 0 ..       */
+/* dstLen-1; lags from srcLen on are 0.  NormA divides by srcLen, NormB lag  */
+/* k by srcLen - k.  Direct sums below min(srcLen, dstLen) = 856 (real       */
+/* types), 152 (32fc), 368 (64fc), one FFT from there on.                    */
+/* CrossCorr: pDst[j] = sum over n of conj(pSrc1[n]) pSrc2[n + lowLag + j],  */
+/* j = 0 .. dstLen-1 (the first signal is conjugated, so a signal with       */
+/* itself from lag 0 gives its AutoCorr); lags below -(src1Len-1) or above   */
+/* src2Len-1 are 0.  With n the lags that have terms, one FFT when           */
+/* trunc(min length * n / max length), in float, exceeds 383 (32f, 16s), 255 */
+/* (32fc) or 511 (64f, 64fc), direct sums otherwise; the FFT covers both     */
+/* signals trimmed to the samples the window reaches.  Direct and FFT        */
+/* results agree within rounding.                                            */
+/* 16s_Sfs: computed in float on the converted inputs (NormA, NormB          */
+/* included), then times 2^-scaleFactor, rounded half to even and saturated. */
+/* CrossCorr_16s64s: exact 64-bit sums, no scaling.                          */
+/*                                                                           */
+/* Checks: the pointers (vdxStsNullPtrErr), any length below 1               */
+/* (vdxStsSizeErr); temporary memory or FFT specs that cannot be had give    */
+/* vdxStsMemAllocErr or the transform's status, before anything is written.  */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsAutoCorr_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
+                              int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
+                                    int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
+                                    int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_16s64s(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len, Vdx64s* pDst,
+                                int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_16s_Sfs(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len, Vdx16s* pDst,
+                                 int dstLen, int lowLag, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_32f(const Vdx32f* pSrc1, int src1Len, const Vdx32f* pSrc2, int src2Len, Vdx32f* pDst,
+                             int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_32fc(const Vdx32fc* pSrc1, int src1Len, const Vdx32fc* pSrc2, int src2Len, Vdx32fc* pDst,
+                              int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, int src2Len, Vdx64f* pDst,
+                             int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_64fc(const Vdx64fc* pSrc1, int src1Len, const Vdx64fc* pSrc2, int src2Len, Vdx64fc* pDst,
+                              int dstLen, int lowLag) VDX_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,8 +1,10 @@
 // Sliding dot products (slide_kernels.h), compiled once per instruction-set
-// variant (VDX_ISA: a name of variants.def).  Real types: the outputs whose
-// every term exists (0 <= t and t + lb <= la) go four vectors at a time, one
-// output per lane, each lane adding a[t + j] * b[j] for j = 0, 1, ...; the
-// outputs at the partial-overlap edges take the same order in scalar code.
+// variant (VDX_ISA: a name of variants.def).  Real types: outputs from t = 0
+// on go four vectors (or one) at a time, one output per lane, each lane
+// adding a[t + j] * b[j] for j = 0, 1, ...: the terms all lanes have in
+// vectors, each lane's remaining terms (where the overlap ends inside the
+// group) after them in scalar code; outputs with t < 0 (the leading
+// partial overlap) in scalar code, in the same order.
 // Complex types: scalar, in the same order.
 #include "corr/slide_kernels.h"
 
@@ -40,36 +42,43 @@ C slide_one_complex(const C* a, int la, const C* b, int lb, long t) {
     return C{re, im};
 }
 
+// Outputs out[i .. i + Lanes) (t = t0 + i >= 0): the terms every lane has
+// (j below la - t - Lanes + 1) in vectors, the rest of each lane's terms
+// after them in scalar code, so each output still adds in ascending j.
+template <int Vectors, class T>
+inline void slide_vectors(const T* a, int la, const T* b, int lb, long t, T* out) {
+    using V = Vec<T, kWidth>;
+    constexpr int L = V::lanes, Lanes = Vectors * L;
+    const long shared = min_of(lb, la - t - Lanes + 1);
+    V s[Vectors];
+    for (int v = 0; v < Vectors; ++v) s[v] = V::zero();
+    const T* at = a + t;
+    for (long j = 0; j < shared; ++j) {
+        const V bj = V::set1(b[j]);
+        for (int v = 0; v < Vectors; ++v) s[v] = s[v] + V::loadu(at + j + v * L) * bj;
+    }
+    for (int v = 0; v < Vectors; ++v) s[v].storeu(out + v * L);
+    for (int lane = 0; lane < Lanes; ++lane) {
+        T acc = out[lane];
+        const long end = min_of(lb, la - t - lane);
+        for (long j = shared > 0 ? shared : 0; j < end; ++j) {
+            const T p = at[lane + j] * b[j];
+            acc = acc + p;
+        }
+        out[lane] = acc;
+    }
+}
+
 template <class T>
 void slide_real(const T* a, int la, const T* b, int lb, long t0, int count, T* out) noexcept {
     using V = Vec<T, kWidth>;
-    constexpr int L = V::lanes, kBlock = 4 * L;
+    constexpr int L = V::lanes;
     long i = 0;
     // Leading edge: outputs with t < 0.
     for (; i < count && t0 + i < 0; ++i) out[i] = slide_one(a, la, b, lb, t0 + i);
-    // Full overlap: t + lb <= la.
-    const long full_end = min_of(count, la - lb - t0 + 1);
-    for (; i + kBlock <= full_end; i += kBlock) {
-        const T* at = a + t0 + i;
-        V s0 = V::zero(), s1 = V::zero(), s2 = V::zero(), s3 = V::zero();
-        for (int j = 0; j < lb; ++j) {
-            const V bj = V::set1(b[j]);
-            s0 = s0 + V::loadu(at + j) * bj;
-            s1 = s1 + V::loadu(at + j + L) * bj;
-            s2 = s2 + V::loadu(at + j + 2 * L) * bj;
-            s3 = s3 + V::loadu(at + j + 3 * L) * bj;
-        }
-        s0.storeu(out + i);
-        s1.storeu(out + i + L);
-        s2.storeu(out + i + 2 * L);
-        s3.storeu(out + i + 3 * L);
-    }
-    for (; i + L <= full_end; i += L) {
-        const T* at = a + t0 + i;
-        V s = V::zero();
-        for (int j = 0; j < lb; ++j) s = s + V::loadu(at + j) * V::set1(b[j]);
-        s.storeu(out + i);
-    }
+    // From t = 0 on, while the first term exists for every lane.
+    for (; i + 4 * L <= count && t0 + i + 4 * L <= la; i += 4 * L) slide_vectors<4>(a, la, b, lb, t0 + i, out + i);
+    for (; i + L <= count && t0 + i + L <= la; i += L) slide_vectors<1>(a, la, b, lb, t0 + i, out + i);
     for (; i < count; ++i) out[i] = slide_one(a, la, b, lb, t0 + i);
 }
 
