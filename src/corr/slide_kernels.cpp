@@ -35,7 +35,10 @@ C slide_one_complex(const C* a, int la, const C* b, int lb, long t) {
     for (long j = jlo; j < jhi; ++j) {
         const P ar = a[t + j].re, ai = a[t + j].im, br = b[j].re, bi = b[j].im;
         // a * conj(b) = (ar br + ai bi, ai br - ar bi)
-        const P pr0 = ar * br, pr1 = ai * bi, pi0 = ai * br, pi1 = ar * bi;
+        P pr0 = ar * br, pr1 = ai * bi, pi0 = ai * br, pi1 = ar * bi;
+        // Opaque products: the vectoriser would otherwise merge the four
+        // products and two sums into fused multiply-add-subtracts.
+        __asm__("" : "+x"(pr0), "+x"(pr1), "+x"(pi0), "+x"(pi1));
         re = re + (pr0 + pr1);
         im = im + (pi0 - pi1);
     }
