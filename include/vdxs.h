@@ -1507,7 +1507,8 @@ VdxStatus vdxsWinKaiserQ15_16sc_I(Vdx16sc* pSrcDst, int len, int alphaQ15) VDX_N
 /* Linear-phase taps by the window method, L = tapsLen doubles: the ideal    */
 /* response truncated around the centre (tap (L-1)/2), times the window      */
 /* winType of length L (vdxWinBartlett, vdxWinBlackmanOpt, vdxWinHamming,    */
-/* vdxWinHann as the window functions above; any other value: no window).    */
+/* vdxWinHann as the window functions above; winType is a plain int, and    */
+/* any other value means no window).                                         */
 /* Frequencies are fractions of the sampling rate.  With m the distance of a */
 /* tap from the centre (whole for odd L, half-whole for even L):             */
 /*   Lowpass   sin(2 pi f m)/(pi m), centre 2f; symmetric;                   */
@@ -1524,12 +1525,12 @@ VdxStatus vdxsWinKaiserQ15_16sc_I(Vdx16sc* pSrcDst, int len, int alphaQ15) VDX_N
 /* (vdxStsSizeErr).                                                          */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsFIRGenBandpass_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
-                                 VdxWinType winType, int doNormal) VDX_NOEXCEPT;
+                                 int winType, int doNormal) VDX_NOEXCEPT;
 VdxStatus vdxsFIRGenBandstop_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
-                                 VdxWinType winType, int doNormal) VDX_NOEXCEPT;
-VdxStatus vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWinType winType,
+                                 int winType, int doNormal) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int winType,
                                  int doNormal) VDX_NOEXCEPT;
-VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWinType winType,
+VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int winType,
                                 int doNormal) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */

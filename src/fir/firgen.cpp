@@ -122,19 +122,19 @@ VdxStatus design(const Design& d, Vdx64f* taps, int len, int winType, int doNorm
 
 }  // namespace
 
-extern "C" VdxStatus y8_vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWinType winType,
+extern "C" VdxStatus y8_vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int winType,
                                             int doNormal) noexcept {
     return design({Band::lowpass, rFreq, 0}, pTaps, tapsLen, winType, doNormal);
 }
-extern "C" VdxStatus y8_vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, VdxWinType winType,
+extern "C" VdxStatus y8_vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int winType,
                                              int doNormal) noexcept {
     return design({Band::highpass, rFreq, 0}, pTaps, tapsLen, winType, doNormal);
 }
 extern "C" VdxStatus y8_vdxsFIRGenBandpass_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
-                                             VdxWinType winType, int doNormal) noexcept {
+                                             int winType, int doNormal) noexcept {
     return design({Band::bandpass, rLowFreq, rHighFreq}, pTaps, tapsLen, winType, doNormal);
 }
 extern "C" VdxStatus y8_vdxsFIRGenBandstop_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
-                                             VdxWinType winType, int doNormal) noexcept {
+                                             int winType, int doNormal) noexcept {
     return design({Band::bandstop, rLowFreq, rHighFreq}, pTaps, tapsLen, winType, doNormal);
 }
