@@ -228,6 +228,25 @@ TEST(CrossCorr, ConjugateAndSwitch) {
     }
 }
 
+// Each lag gets the same bits wherever it falls: in a vector group, in the
+// scalar remainder, or at the partial-overlap edge (windows one lag apart
+// shift every lag's place).
+template <class T>
+void check_lag_placement() {
+    const auto x1 = random_signal<T>(90), x2 = random_signal<T>(120);
+    std::vector<T> d0(150), d1(151);
+    ASSERT_EQ(crosscorr(x1.data(), 90, x2.data(), 120, d0.data(), 150, -20), vdxStsNoErr);
+    ASSERT_EQ(crosscorr(x1.data(), 90, x2.data(), 120, d1.data(), 151, -21), vdxStsNoErr);
+    for (int j = 0; j < 150; ++j) EXPECT_EQ(0, std::memcmp(&d0[j], &d1[j + 1], sizeof(T))) << j;
+}
+
+TEST(CrossCorr, SameBitsWhereverALagFalls) {
+    check_lag_placement<Vdx32f>();
+    check_lag_placement<Vdx64f>();
+    check_lag_placement<Vdx32fc>();
+    check_lag_placement<Vdx64fc>();
+}
+
 TEST(CrossCorr, Fixed16AndExact64) {
     for (Cross c : std::vector<Cross>{{20, 30, -25, 60}, {600, 600, -599, 1199}, {100, 4000, 50, 3000}, {9, 9, 20, 5}}) {
         std::vector<Vdx16s> x1(c.len1), x2(c.len2);

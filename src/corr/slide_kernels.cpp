@@ -4,8 +4,8 @@
 // adding a[t + j] * b[j] for j = 0, 1, ...: the terms all lanes have in
 // vectors, each lane's remaining terms (where the overlap ends inside the
 // group) after them in scalar code; outputs with t < 0 (the leading
-// partial overlap) in scalar code, in the same order.
-// Complex types: scalar, in the same order.
+// partial overlap) in scalar code, in the same order.  Complex types the
+// same way, a (re, im) pair per output.
 #include "corr/slide_kernels.h"
 
 #include "simd/simd.h"
@@ -28,20 +28,23 @@ T slide_one(const T* a, int la, const T* b, int lb, long t) {
     return acc;
 }
 
+// One term a * conj(b) added to (re, im) as (re + (ar br + ai bi),
+// im + (ai br - ar bi)).
+template <class P, class C>
+inline void add_term_complex(P& re, P& im, const C& a, const C& b) {
+    P pr0 = a.re * b.re, pr1 = a.im * b.im, pi0 = a.im * b.re, pi1 = a.re * b.im;
+    // Opaque products: the vectoriser would otherwise merge the four
+    // products and two sums into fused multiply-add-subtracts.
+    __asm__("" : "+x"(pr0), "+x"(pr1), "+x"(pi0), "+x"(pi1));
+    re = re + (pr0 + pr1);
+    im = im + (pi0 - pi1);
+}
+
 template <class P, class C>
 C slide_one_complex(const C* a, int la, const C* b, int lb, long t) {
     const long jlo = max_of(0, -t), jhi = min_of(lb, la - t);
     P re = 0, im = 0;
-    for (long j = jlo; j < jhi; ++j) {
-        const P ar = a[t + j].re, ai = a[t + j].im, br = b[j].re, bi = b[j].im;
-        // a * conj(b) = (ar br + ai bi, ai br - ar bi)
-        P pr0 = ar * br, pr1 = ai * bi, pi0 = ai * br, pi1 = ar * bi;
-        // Opaque products: the vectoriser would otherwise merge the four
-        // products and two sums into fused multiply-add-subtracts.
-        __asm__("" : "+x"(pr0), "+x"(pr1), "+x"(pi0), "+x"(pi1));
-        re = re + (pr0 + pr1);
-        im = im + (pi0 - pi1);
-    }
+    for (long j = jlo; j < jhi; ++j) add_term_complex(re, im, a[t + j], b[j]);
     return C{re, im};
 }
 
@@ -85,9 +88,44 @@ void slide_real(const T* a, int la, const T* b, int lb, long t0, int count, T* o
     for (; i < count; ++i) out[i] = slide_one(a, la, b, lb, t0 + i);
 }
 
+// The complex twin of slide_vectors: lanes hold (re, im) pairs, one output
+// per pair; a term is x * (br, br) + swap(x) * (bi, -bi), which is
+// (ar br + ai bi, ai br + (-(ar bi))): the scalar term's bits.
+template <int Vectors, class P, class C>
+inline void slide_vectors_complex(const C* a, int la, const C* b, int lb, long t, C* out) {
+    using V = Vec<P, kWidth>;
+    constexpr int L = V::lanes, Pairs = L / 2, Outputs = Vectors * Pairs;
+    const long shared = min_of(lb, la - t - Outputs + 1);
+    V s[Vectors];
+    for (int v = 0; v < Vectors; ++v) s[v] = V::zero();
+    const P* at = reinterpret_cast<const P*>(a + t);
+    for (long j = 0; j < shared; ++j) {
+        const V br = V::set1(b[j].re), bi = re_im(V::set1(b[j].im), V::set1(-b[j].im));
+        for (int v = 0; v < Vectors; ++v) {
+            const V x = V::loadu(at + 2 * j + v * L);
+            const V p1 = x * br, p2 = swap_re_im(x) * bi;
+            s[v] = s[v] + (p1 + p2);
+        }
+    }
+    P* o = reinterpret_cast<P*>(out);
+    for (int v = 0; v < Vectors; ++v) s[v].storeu(o + v * L);
+    for (int k = 0; k < Outputs; ++k) {
+        P re = out[k].re, im = out[k].im;
+        const long end = min_of(lb, la - t - k);
+        for (long j = shared > 0 ? shared : 0; j < end; ++j) add_term_complex(re, im, a[t + k + j], b[j]);
+        out[k] = C{re, im};
+    }
+}
+
 template <class P, class C>
 void slide_complex(const C* a, int la, const C* b, int lb, long t0, int count, C* out) noexcept {
-    for (int i = 0; i < count; ++i) out[i] = slide_one_complex<P>(a, la, b, lb, t0 + i);
+    constexpr int K = Vec<P, kWidth>::lanes / 2;
+    long i = 0;
+    for (; i < count && t0 + i < 0; ++i) out[i] = slide_one_complex<P>(a, la, b, lb, t0 + i);
+    for (; i + 4 * K <= count && t0 + i + 4 * K <= la; i += 4 * K)
+        slide_vectors_complex<4, P>(a, la, b, lb, t0 + i, out + i);
+    for (; i + K <= count && t0 + i + K <= la; i += K) slide_vectors_complex<1, P>(a, la, b, lb, t0 + i, out + i);
+    for (; i < count; ++i) out[i] = slide_one_complex<P>(a, la, b, lb, t0 + i);
 }
 
 }  // namespace
