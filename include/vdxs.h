@@ -1307,7 +1307,6 @@ VdxStatus vdxsFFTGetBufSize_R_16s32s(const VdxsFFTSpec_R_16s32s* pSpec, int* pSi
 VdxStatus vdxsFFTFwd_RToCCS_16s32s_Sfs(const Vdx16s* pSrc, Vdx32s* pDst, const VdxsFFTSpec_R_16s32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
 VdxStatus vdxsFFTInv_CCSToR_32s16s_Sfs(const Vdx32s* pSrc, Vdx16s* pDst, const VdxsFFTSpec_R_16s32s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
 
-
 /* ------------------------------------------------------------------------ */
 /* Goertzel                                                                  */
 /* ------------------------------------------------------------------------ */
@@ -1410,6 +1409,259 @@ VdxStatus vdxsMulPerm_32f_I(const Vdx32f* pSrc, Vdx32f* pSrcDst, int len) VDX_NO
 VdxStatus vdxsMulPerm_64f(const Vdx64f* pSrc1, const Vdx64f* pSrc2, Vdx64f* pDst, int len) VDX_NOEXCEPT;
 VdxStatus vdxsMulPerm_64f_I(const Vdx64f* pSrc, Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Window functions                                                          */
+/* ------------------------------------------------------------------------ */
+/* dst[n] = src[n] * w(n), n = 0 .. len-1, for a symmetric window w of the   */
+/* vector's own length N (complex forms: both parts by the same w(n)); the   */
+/* _I forms work in place.  With theta = 2 pi / (N-1):                       */
+/*   Bartlett     w(n) = 2n/(N-1) on the first half, mirrored;               */
+/*   Hann         0.5 - 0.5 cos(n theta);                                    */
+/*   Hamming      0.54 - 0.46 cos(n theta);                                  */
+/*   Blackman     (alpha+1)/2 - 0.5 cos(n theta) - (alpha/2) cos(2n theta);  */
+/*                BlackmanStd uses alpha = -0.16, BlackmanOpt                */
+/*                alpha = -(0.5 / cos(pi/(N-1)))^2 (rounded to float);       */
+/*   Kaiser       I0(|alpha| sqrt(n (N-1-n))) / I0(|alpha| (N-1)/2), I0 by   */
+/*                the Abramowitz-Stegun polynomials.                         */
+/* The Q15 forms take alpha as alphaQ15 * 2^-15.  Weights are formed in      */
+/* double and rounded to the element precision (float for 16s and 32f) and   */
+/* applied at both ends at once, so results are exactly symmetric; for odd N */
+/* the middle element is copied.  Cosines come from a recurrence reseeded    */
+/* every 16 values: weights are within a few ulps of the formulas.  16-bit  */
+/* forms multiply in float and round half to even with saturation            */
+/* (BlackmanQ15_16s_ISfs multiplies by 2^-scaleFactor first).                */
+/*                                                                           */
+/* Checks, in this order: BlackmanOpt first N below 4 (vdxStsSizeErr), then  */
+/* the pointers (vdxStsNullPtrErr); the others the pointers, then N below 3  */
+/* (below 1 for Kaiser; vdxStsSizeErr); Kaiser then |alpha| (N-1)/2 above 38 */
+/* for 32f and 32fc, above 308 for the other types, or alpha NaN             */
+/* (vdxStsKaiserAlphaErr).                                                   */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsWinBartlett_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBartlett_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackmanOpt_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanOpt_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackmanStd_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanStd_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackman_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_16s_I(Vdx16s* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_16sc_I(Vdx16sc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32f_I(Vdx32f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64f_I(Vdx64f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackman_64fc_I(Vdx64fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinHamming_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHamming_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinHann_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_16s_I(Vdx16s* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_16sc_I(Vdx16sc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32f_I(Vdx32f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_32fc_I(Vdx32fc* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64f_I(Vdx64f* pSrcDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len) VDX_NOEXCEPT;
+VdxStatus vdxsWinHann_64fc_I(Vdx64fc* pSrcDst, int len) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinKaiser_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_16s_I(Vdx16s* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_16sc_I(Vdx16sc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32f_I(Vdx32f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_32fc_I(Vdx32fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64f_I(Vdx64f* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiser_64fc_I(Vdx64fc* pSrcDst, int len, Vdx32f alpha) VDX_NOEXCEPT;
+
+VdxStatus vdxsWinBlackmanQ15_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16s_I(Vdx16s* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16sc_I(Vdx16sc* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinBlackmanQ15_16s_ISfs(Vdx16s* pSrcDst, int len, int alphaQ15, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16s_I(Vdx16s* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16sc(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, int alphaQ15) VDX_NOEXCEPT;
+VdxStatus vdxsWinKaiserQ15_16sc_I(Vdx16sc* pSrcDst, int len, int alphaQ15) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* FIR design                                                                */
+/* ------------------------------------------------------------------------ */
+/* Linear-phase taps by the window method, L = tapsLen doubles: the ideal    */
+/* response truncated around the centre (tap (L-1)/2), times the window      */
+/* winType of length L (vdxWinBartlett, vdxWinBlackmanOpt, vdxWinHamming,    */
+/* vdxWinHann as the window functions above; winType is a plain int, and    */
+/* any other value means no window).                                         */
+/* Frequencies are fractions of the sampling rate.  With m the distance of a */
+/* tap from the centre (whole for odd L, half-whole for even L):             */
+/*   Lowpass   sin(2 pi f m)/(pi m), centre 2f; symmetric;                   */
+/*   Highpass  odd L: -sin(2 pi f m)/(pi m), centre 1-2f, symmetric; even L: */
+/*             cos(2 pi f m)/(pi m) left of the centre, antisymmetric;       */
+/*   Bandpass  (sin(2 pi fh m) - sin(2 pi fl m))/(pi m), centre 2(fh-fl);    */
+/*   Bandstop  (sin(pi m) - sin(2 pi fh m) + sin(2 pi fl m))/(pi m), centre  */
+/*             1-2(fh-fl); symmetric, so an even L has a zero at one half.   */
+/* doNormal non-zero scales the taps to unit gain at 0 (lowpass, bandstop),  */
+/* at 1/2 (highpass) or at the band centre (fl+fh)/2 (bandpass).             */
+/*                                                                           */
+/* Checks, in this order: pTaps null (vdxStsNullPtrErr); tapsLen below 5, a  */
+/* frequency not strictly between 0 and 0.5, or rLowFreq >= rHighFreq        */
+/* (vdxStsSizeErr).                                                          */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFIRGenBandpass_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
+                                 int winType, int doNormal) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGenBandstop_64f(Vdx64f rLowFreq, Vdx64f rHighFreq, Vdx64f* pTaps, int tapsLen,
+                                 int winType, int doNormal) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int winType,
+                                 int doNormal) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int winType,
+                                int doNormal) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Convolution                                                               */
+/* ------------------------------------------------------------------------ */
+/* Conv: pDst[n] = sum over k of pSrc1[k] pSrc2[n-k], n = 0 .. src1Len +     */
+/* src2Len - 2.  With A the longer input and B the shorter, L the output     */
+/* length: direct sums when L < 512 or B is shorter than 64; otherwise one   */
+/* real FFT of both inputs when A is shorter than 3 B, or else blocks        */
+/* (overlap-save) against B's spectrum, shared among threads when A is       */
+/* longer than 4096; every block writes its own outputs only, so results do  */
+/* not depend on the thread count.  Direct and FFT results agree within      */
+/* rounding.  16s: computed in float, then times 2^-scaleFactor, rounded     */
+/* half to even and saturated.  Checks: the pointers (vdxStsNullPtrErr),     */
+/* either length below 1 (vdxStsSizeErr); temporary memory or FFT specs that */
+/* cannot be had give vdxStsMemAllocErr or the transform's status, before    */
+/* anything is written.                                                      */
+/*                                                                           */
+/* ConvCyclic8x8, ConvCyclic4x4: y[n] = sum over k of x[k] h[(n-k) mod N]    */
+/* (4x4: a real x and a complex h); 16s exact, then scaled as above.  They   */
+/* check only their pointers (vdxStsNullPtrErr); y may be x or h.            */
+/*                                                                           */
+/* ConvBiased: pDst[j] = sum over i of pSrc1[i] pSrc2[j + bias - src1Len - i]*/
+/* for j = 0 .. dstLen-1: with bias = src1Len the plain sum over             */
+/* pSrc2[j - i], which reads up to src1Len - 1 elements before pSrc2.  Every */
+/* index read lies in [-(src1Len-1), src2Len): bias below src1Len or         */
+/* dstLen + bias - src1Len above src2Len is vdxStsSizeErr, as is any length  */
+/* below 1 (after the pointers, vdxStsNullPtrErr).                           */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsConvBiased_32f(const Vdx32f* pSrc1, int src1Len, const Vdx32f* pSrc2, int src2Len, Vdx32f* pDst,
+                             int dstLen, int bias) VDX_NOEXCEPT;
+VdxStatus vdxsConvCyclic4x4_32f32fc(const Vdx32f* x, const Vdx32fc* h, Vdx32fc* y) VDX_NOEXCEPT;
+VdxStatus vdxsConvCyclic8x8_16s_Sfs(const Vdx16s* x, const Vdx16s* h, Vdx16s* y, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsConvCyclic8x8_32f(const Vdx32f* x, const Vdx32f* h, Vdx32f* y) VDX_NOEXCEPT;
+VdxStatus vdxsConv_16s_Sfs(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len, Vdx16s* pDst,
+                           int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsConv_32f(const Vdx32f* pSrc1, int src1Len, const Vdx32f* pSrc2, int src2Len,
+                       Vdx32f* pDst) VDX_NOEXCEPT;
+VdxStatus vdxsConv_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, int src2Len,
+                       Vdx64f* pDst) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Auto- and cross-correlation                                               */
+/* ------------------------------------------------------------------------ */
+/* AutoCorr: pDst[k] = sum over n of pSrc[n+k] conj(pSrc[n]), k = 0 ..       */
+/* dstLen-1; lags from srcLen on are 0.  NormA divides by srcLen, NormB lag  */
+/* k by srcLen - k.  Direct sums below min(srcLen, dstLen) = 856 (real       */
+/* types), 152 (32fc), 368 (64fc), one FFT from there on.                    */
+/* CrossCorr: pDst[j] = sum over n of conj(pSrc1[n]) pSrc2[n + lowLag + j],  */
+/* j = 0 .. dstLen-1 (the first signal is conjugated, so a signal with       */
+/* itself from lag 0 gives its AutoCorr); lags below -(src1Len-1) or above   */
+/* src2Len-1 are 0.  With n the lags that have terms, one FFT when           */
+/* trunc(min length * n / max length), in float, exceeds 383 (32f, 16s), 255 */
+/* (32fc) or 511 (64f, 64fc), direct sums otherwise; the FFT covers both     */
+/* signals trimmed to the samples the window reaches.  Direct and FFT        */
+/* results agree within rounding.                                            */
+/* 16s_Sfs: computed in float on the converted inputs (NormA, NormB          */
+/* included), then times 2^-scaleFactor, rounded half to even and saturated. */
+/* CrossCorr_16s64s: exact 64-bit sums, no scaling.                          */
+/*                                                                           */
+/* Checks: the pointers (vdxStsNullPtrErr), any length below 1               */
+/* (vdxStsSizeErr); temporary memory or FFT specs that cannot be had give    */
+/* vdxStsMemAllocErr or the transform's status, before anything is written.  */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsAutoCorr_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
+                              int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
+                                    int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormA_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
+                                    int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsAutoCorr_NormB_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int dstLen) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_16s64s(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len, Vdx64s* pDst,
+                                int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_16s_Sfs(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len, Vdx16s* pDst,
+                                 int dstLen, int lowLag, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_32f(const Vdx32f* pSrc1, int src1Len, const Vdx32f* pSrc2, int src2Len, Vdx32f* pDst,
+                             int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_32fc(const Vdx32fc* pSrc1, int src1Len, const Vdx32fc* pSrc2, int src2Len, Vdx32fc* pDst,
+                              int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, int src2Len, Vdx64f* pDst,
+                             int dstLen, int lowLag) VDX_NOEXCEPT;
+VdxStatus vdxsCrossCorr_64fc(const Vdx64fc* pSrc1, int src1Len, const Vdx64fc* pSrc2, int src2Len, Vdx64fc* pDst,
+                              int dstLen, int lowLag) VDX_NOEXCEPT;
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,331 @@
+// Auto- and cross-correlation.
+//
+// AutoCorr: dst[k] = sum over n of src[n + k] conj(src[n]), k < m =
+// min(srcLen, dstLen); dst[m ..] = 0.  Direct (the sliding dot product of the
+// signal under itself) below m = 856 for real types, 152 for 32fc, 368 for
+// 64fc; otherwise the signal zero-padded to 2^order >= 2 srcLen, transformed,
+// multiplied by its own conjugate (real: MulPackConj on the Pack spectrum)
+// and transformed back.  NormA multiplies by 1/srcLen, NormB divides lag k by
+// srcLen - k (directly, no divisor vector).
+//
+// CrossCorr: dst[j] = sum over n of conj(src1[n]) src2[n + lowLag + j] (the
+// complex forms conjugate the first signal, so CrossCorr of a signal with
+// itself from lag 0 is its AutoCorr).  Lags outside -(src1Len-1) ..
+// src2Len-1 are zero.  With n the lags left, direct when
+// trunc(float(min len) * n / max len) is at most 383 (32f, 16s), 255 (32fc)
+// or 511 (64f, 64fc); otherwise one transform: both signals trimmed to the
+// samples the window's lags can reach, zero-padded to 2^order >= the sum of
+// their lengths - 1 (so no lag wraps onto another), X2 conj(X1) and the
+// inverse, whose circular lags are read for the window.
+//
+// The 16-bit forms compute in float on the converted inputs and convert the
+// result (after NormA or NormB) times 2^-scaleFactor, rounded half to even
+// and saturated.  CrossCorr_16s64s sums exactly in 64 bits.
+#include <cstdint>
+#include <cstring>
+
+#include "abi/api.h"
+#include "corr/fft_plan.h"
+#include "corr/slide_kernels.h"
+#include "numeric/convert.h"
+#include "numeric/types.h"
+#include "runtime/checks.h"
+#include "runtime/isa.h"
+
+namespace {
+
+using vdx::corr::copy_padded;
+using vdx::corr::FftRow;
+using vdx::corr::order_for;
+using vdx::corr::Scratch;
+using SlideVariant = vdx::Variant<vdx::SlideKernels, &vdx::slide_kernels_variants>;
+
+template <class T>
+using PartOf = vdx::PartOf<T>;
+
+template <class T>
+vdx::SlideKernel<T> slide_kernel() noexcept {
+    return vdx::member_of_type<vdx::SlideKernel<T>, &vdx::SlideKernels::f32, &vdx::SlideKernels::f64,
+                               &vdx::SlideKernels::c32, &vdx::SlideKernels::c64>(SlideVariant::table());
+}
+
+template <class T>
+constexpr long autocorr_fft_from() {
+    if constexpr (!vdx::is_complex<T>) return 856;
+    else if constexpr (sizeof(PartOf<T>) == 4) return 152;
+    else return 368;
+}
+
+template <class T>
+constexpr int crosscorr_fft_above() {
+    if constexpr (vdx::is_complex<T>) return sizeof(PartOf<T>) == 4 ? 255 : 511;
+    else return sizeof(T) == 4 ? 383 : 511;
+}
+
+// ---------------------------------------------------------------- spectra
+
+// x = y conj(x) over n complex values; y may be x (a power spectrum).
+template <class C>
+void mul_conj_complex(const C* y, C* x, long n) noexcept {
+    for (long k = 0; k < n; ++k) {
+        const auto xr = x[k].re, xi = x[k].im, yr = y[k].re, yi = y[k].im;
+        x[k].re = yr * xr + yi * xi;
+        x[k].im = yi * xr - yr * xi;
+    }
+}
+
+// r[t] = sum over n of conj(x1[n]) x2[n + t] at circular index t mod N, for
+// signals of len1 and len2 samples, N = 2^order >= len1 + len2 - 1, handed
+// to read(r, N) before the memory is released.  x2 == x1 transforms once.
+template <class T, class Read>
+VdxStatus circular_correlation(const T* x1, long len1, const T* x2, long len2, Read&& read) noexcept {
+    using P = PartOf<T>;
+    using F = FftRow<P>;
+    const int order = order_for(len1 + len2 - 1, 1);
+    if constexpr (vdx::is_complex<T>) {
+        vdx::corr::ComplexPlan<P> plan(order);
+        if (plan.status() != vdxStsNoErr) return plan.status();
+        const long n = plan.length();
+        Scratch<T> mem(2 * n + (plan.work_elements() + 1) / 2);
+        if (!mem) return vdxStsMemAllocErr;
+        T* w1 = mem.get();
+        T* w2 = w1 + n;
+        auto* work = reinterpret_cast<Vdx8u*>(w2 + n);
+        copy_padded(x1, len1, w1, n);
+        F::forward(w1, plan.spec(), work);
+        if (x2 != x1) {
+            copy_padded(x2, len2, w2, n);
+            F::forward(w2, plan.spec(), work);
+        }
+        mul_conj_complex(x2 == x1 ? w1 : w2, w1, n);
+        F::inverse(w1, plan.spec(), work);
+        read(static_cast<const T*>(w1), n);
+    } else {
+        vdx::corr::RealPlan<P> plan(order);
+        if (plan.status() != vdxStsNoErr) return plan.status();
+        const long n = plan.length();
+        Scratch<T> mem(2 * n + plan.work_elements());
+        if (!mem) return vdxStsMemAllocErr;
+        T* w1 = mem.get();
+        T* w2 = w1 + n;
+        auto* work = reinterpret_cast<Vdx8u*>(w2 + n);
+        copy_padded(x1, len1, w1, n);
+        F::to_pack(w1, plan.spec(), work);
+        if (x2 != x1) {
+            copy_padded(x2, len2, w2, n);
+            F::to_pack(w2, plan.spec(), work);
+        }
+        F::mul_pack_conj(x2 == x1 ? w1 : w2, w1, static_cast<int>(n));
+        F::from_pack(w1, plan.spec(), work);
+        read(static_cast<const T*>(w1), n);
+    }
+    return vdxStsNoErr;
+}
+
+// ---------------------------------------------------------------- autocorrelation
+
+enum class Norm { none, a, b };
+
+template <class T, class S>
+inline T scaled(T x, S s) noexcept {
+    if constexpr (vdx::is_complex<T>) return T{x.re * s, x.im * s};
+    else return x * s;
+}
+template <class T, class S>
+inline T divided(T x, S s) noexcept {
+    if constexpr (vdx::is_complex<T>) return T{x.re / s, x.im / s};
+    else return x / s;
+}
+
+// dst[0 .. m) for a float type, normalised.
+template <class T>
+VdxStatus autocorr_lags(const T* src, int len, T* dst, int m, Norm norm) noexcept {
+    using P = PartOf<T>;
+    if (m < autocorr_fft_from<T>()) {
+        slide_kernel<T>()(src, len, src, len, 0, m, dst);
+    } else {
+        VDX_RETURN_IF_ERROR(circular_correlation(src, len, src, len, [&](const T* r, long) {
+            std::memcpy(static_cast<void*>(dst), r, static_cast<size_t>(m) * sizeof(T));
+        }));
+    }
+    if (norm == Norm::a) {
+        const P inv = P(1) / static_cast<P>(len);
+        for (int k = 0; k < m; ++k) dst[k] = scaled(dst[k], inv);
+    } else if (norm == Norm::b) {
+        for (int k = 0; k < m; ++k) dst[k] = divided(dst[k], static_cast<P>(len - k));
+    }
+    return vdxStsNoErr;
+}
+
+template <class T>
+VdxStatus autocorr(const T* src, int len, T* dst, int dstLen, Norm norm) noexcept {
+    if (vdx::any_null(src, dst)) return vdxStsNullPtrErr;
+    if (len < 1 || dstLen < 1) return vdxStsSizeErr;
+    const int m = len < dstLen ? len : dstLen;
+    VDX_RETURN_IF_ERROR(autocorr_lags(src, len, dst, m, norm));
+    std::memset(static_cast<void*>(dst + m), 0, static_cast<size_t>(dstLen - m) * sizeof(T));
+    return vdxStsNoErr;
+}
+
+VdxStatus autocorr_16s(const Vdx16s* src, int len, Vdx16s* dst, int dstLen, Norm norm, int sf) noexcept {
+    if (vdx::any_null(src, dst)) return vdxStsNullPtrErr;
+    if (len < 1 || dstLen < 1) return vdxStsSizeErr;
+    const int m = len < dstLen ? len : dstLen;
+    Scratch<Vdx32f> mem(static_cast<long>(len) + m);
+    if (!mem) return vdxStsMemAllocErr;
+    Vdx32f* wide = mem.get();
+    Vdx32f* lags = wide + len;
+    vdx::convert_16s32f(src, wide, len);
+    VDX_RETURN_IF_ERROR(autocorr_lags(wide, len, lags, m, norm));
+    vdx::convert_32f16s_sfs(lags, dst, m, sf);
+    std::memset(dst + m, 0, static_cast<size_t>(dstLen - m) * sizeof(Vdx16s));
+    return vdxStsNoErr;
+}
+
+// ---------------------------------------------------------------- cross-correlation
+
+// The window's lags lowLag .. lowLag + dstLen - 1 split into leading zeros,
+// the lags that have terms, and trailing zeros.
+struct LagWindow {
+    long lead;    // dst[0 .. lead) are 0
+    long count;   // dst[lead .. lead + count) have terms, from lag first
+    long first;
+};
+
+LagWindow lag_window(int len1, int len2, int dstLen, int lowLag) noexcept {
+    const long lo = -(static_cast<long>(len1) - 1), hi = static_cast<long>(len2) - 1;
+    const long low = lowLag, high = low + dstLen - 1;
+    const long from = low > lo ? low : lo, to = high < hi ? high : hi;
+    if (from > to) return {dstLen, 0, 0};
+    return {from - low, to - from + 1, from};
+}
+
+template <class T>
+bool crosscorr_by_fft(int len1, int len2, long count) noexcept {
+    const float shorter = static_cast<float>(len1 < len2 ? len1 : len2);
+    const float longer = static_cast<float>(len1 < len2 ? len2 : len1);
+    const float measure = shorter * static_cast<float>(count) / longer;
+    return static_cast<long>(measure) > crosscorr_fft_above<T>();
+}
+
+// out[i] = r[first + i], i < count, the lags of x1 against x2 (all with terms).
+template <class T>
+VdxStatus crosscorr_lags(const T* x1, int len1, const T* x2, int len2, long first, long count, T* out) noexcept {
+    if (!crosscorr_by_fft<T>(len1, len2, count)) {
+        slide_kernel<T>()(x2, len2, x1, len1, first, static_cast<int>(count), out);
+        return vdxStsNoErr;
+    }
+    // Only x1[n0 .. n1] and x2[k0 .. k1] meet at the window's lags.
+    const long last = first + count - 1;
+    const long n0 = last < 0 ? -last : 0, n1 = (len1 - 1L) < (len2 - 1L - first) ? len1 - 1L : len2 - 1L - first;
+    const long k0 = n0 + first > 0 ? n0 + first : 0, k1 = (len2 - 1L) < (n1 + last) ? len2 - 1L : n1 + last;
+    // Lag t of the originals is lag t + n0 - k0 of the trimmed signals.
+    return circular_correlation(x1 + n0, n1 - n0 + 1, x2 + k0, k1 - k0 + 1, [&](const T* r, long size) {
+        for (long i = 0; i < count; ++i) {
+            const long t = first + i + n0 - k0;
+            out[i] = r[t < 0 ? t + size : t];
+        }
+    });
+}
+
+template <class T>
+VdxStatus crosscorr(const T* x1, int len1, const T* x2, int len2, T* dst, int dstLen, int lowLag) noexcept {
+    if (vdx::any_null(x1, x2, dst)) return vdxStsNullPtrErr;
+    if (len1 < 1 || len2 < 1 || dstLen < 1) return vdxStsSizeErr;
+    const LagWindow w = lag_window(len1, len2, dstLen, lowLag);
+    if (w.count > 0) VDX_RETURN_IF_ERROR(crosscorr_lags(x1, len1, x2, len2, w.first, w.count, dst + w.lead));
+    std::memset(static_cast<void*>(dst), 0, static_cast<size_t>(w.lead) * sizeof(T));
+    const long tail = w.lead + w.count;
+    std::memset(static_cast<void*>(dst + tail), 0, static_cast<size_t>(dstLen - tail) * sizeof(T));
+    return vdxStsNoErr;
+}
+
+VdxStatus crosscorr_16s(const Vdx16s* x1, int len1, const Vdx16s* x2, int len2, Vdx16s* dst, int dstLen, int lowLag,
+                        int sf) noexcept {
+    if (vdx::any_null(x1, x2, dst)) return vdxStsNullPtrErr;
+    if (len1 < 1 || len2 < 1 || dstLen < 1) return vdxStsSizeErr;
+    const LagWindow w = lag_window(len1, len2, dstLen, lowLag);
+    if (w.count > 0) {
+        Scratch<Vdx32f> mem(static_cast<long>(len1) + len2 + w.count);
+        if (!mem) return vdxStsMemAllocErr;
+        Vdx32f* f1 = mem.get();
+        Vdx32f* f2 = f1 + len1;
+        Vdx32f* lags = f2 + len2;
+        vdx::convert_16s32f(x1, f1, len1);
+        vdx::convert_16s32f(x2, f2, len2);
+        VDX_RETURN_IF_ERROR(crosscorr_lags(f1, len1, f2, len2, w.first, w.count, lags));
+        vdx::convert_32f16s_sfs(lags, dst + w.lead, static_cast<int>(w.count), sf);
+    }
+    std::memset(dst, 0, static_cast<size_t>(w.lead) * sizeof(Vdx16s));
+    const long tail = w.lead + w.count;
+    std::memset(dst + tail, 0, static_cast<size_t>(dstLen - tail) * sizeof(Vdx16s));
+    return vdxStsNoErr;
+}
+
+// Exact: every product fits 31 bits, and at most 2^31 of them fit 64.
+VdxStatus crosscorr_16s64s(const Vdx16s* x1, int len1, const Vdx16s* x2, int len2, Vdx64s* dst, int dstLen,
+                           int lowLag) noexcept {
+    if (vdx::any_null(x1, x2, dst)) return vdxStsNullPtrErr;
+    if (len1 < 1 || len2 < 1 || dstLen < 1) return vdxStsSizeErr;
+    const LagWindow w = lag_window(len1, len2, dstLen, lowLag);
+    for (long i = 0; i < w.count; ++i) {
+        const long t = w.first + i;
+        const long n0 = t < 0 ? -t : 0, n1 = len1 < len2 - t ? len1 : len2 - t;
+        const Vdx16s* y = x2 + t;
+        std::int64_t sum = 0;
+        for (long n = n0; n < n1; ++n) sum += std::int32_t{x1[n]} * y[n];
+        dst[w.lead + i] = sum;
+    }
+    std::memset(dst, 0, static_cast<size_t>(w.lead) * sizeof(Vdx64s));
+    const long tail = w.lead + w.count;
+    std::memset(dst + tail, 0, static_cast<size_t>(dstLen - tail) * sizeof(Vdx64s));
+    return vdxStsNoErr;
+}
+
+}  // namespace
+
+// ---- rows
+
+#define VDX_AUTOCORR_ROW(suffix, norm)                                                                         \
+    extern "C" VdxStatus y8_vdxsAutoCorr##suffix##_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int dstLen) noexcept { \
+        return autocorr(pSrc, srcLen, pDst, dstLen, norm);                                                     \
+    }                                                                                                          \
+    extern "C" VdxStatus y8_vdxsAutoCorr##suffix##_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int dstLen) noexcept { \
+        return autocorr(pSrc, srcLen, pDst, dstLen, norm);                                                     \
+    }                                                                                                          \
+    extern "C" VdxStatus y8_vdxsAutoCorr##suffix##_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst,        \
+                                                       int dstLen) noexcept {                                  \
+        return autocorr(pSrc, srcLen, pDst, dstLen, norm);                                                     \
+    }                                                                                                          \
+    extern "C" VdxStatus y8_vdxsAutoCorr##suffix##_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst,        \
+                                                       int dstLen) noexcept {                                  \
+        return autocorr(pSrc, srcLen, pDst, dstLen, norm);                                                     \
+    }                                                                                                          \
+    extern "C" VdxStatus y8_vdxsAutoCorr##suffix##_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst,       \
+                                                          int dstLen, int scaleFactor) noexcept {              \
+        return autocorr_16s(pSrc, srcLen, pDst, dstLen, norm, scaleFactor);                                    \
+    }
+VDX_AUTOCORR_ROW(, Norm::none)
+VDX_AUTOCORR_ROW(_NormA, Norm::a)
+VDX_AUTOCORR_ROW(_NormB, Norm::b)
+#undef VDX_AUTOCORR_ROW
+
+#define VDX_CROSSCORR_ROW(code, T)                                                                             \
+    extern "C" VdxStatus y8_vdxsCrossCorr_##code(const T* pSrc1, int src1Len, const T* pSrc2, int src2Len,     \
+                                                T* pDst, int dstLen, int lowLag) noexcept {                    \
+        return crosscorr(pSrc1, src1Len, pSrc2, src2Len, pDst, dstLen, lowLag);                                \
+    }
+VDX_CROSSCORR_ROW(32f, Vdx32f)
+VDX_CROSSCORR_ROW(64f, Vdx64f)
+VDX_CROSSCORR_ROW(32fc, Vdx32fc)
+VDX_CROSSCORR_ROW(64fc, Vdx64fc)
+#undef VDX_CROSSCORR_ROW
+
+extern "C" VdxStatus y8_vdxsCrossCorr_16s_Sfs(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len,
+                                            Vdx16s* pDst, int dstLen, int lowLag, int scaleFactor) noexcept {
+    return crosscorr_16s(pSrc1, src1Len, pSrc2, src2Len, pDst, dstLen, lowLag, scaleFactor);
+}
+extern "C" VdxStatus y8_vdxsCrossCorr_16s64s(const Vdx16s* pSrc1, int src1Len, const Vdx16s* pSrc2, int src2Len,
+                                           Vdx64s* pDst, int dstLen, int lowLag) noexcept {
+    return crosscorr_16s64s(pSrc1, src1Len, pSrc2, src2Len, pDst, dstLen, lowLag);
+}
