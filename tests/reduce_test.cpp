@@ -5,15 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <limits>
 #include <random>
 #include <vector>
 
+#include "exact_rules.h"
 #include "mismatches.h"
-#include "vdxs.h"
 
 namespace {
 
@@ -173,20 +169,7 @@ TEST(Reduce, FloatSumsFollowTheirFixedOrderAndAreAccurate) {
 
 // ------------------------------------------------------------ integer results
 
-using i128 = __int128;
-
-// a / b (b > 0) to nearest, ties to even, from the floor and its remainder.
-i128 div_even(i128 a, i128 b) {
-    i128 q = a / b, r = a % b;
-    if (r < 0) r += b, q -= 1;
-    if (2 * r > b || (2 * r == b && (q % 2 != 0))) q += 1;
-    return q;
-}
-i128 clamp(i128 v, i128 lo, i128 hi) { return v < lo ? lo : (v > hi ? hi : v); }
-// r * 2^-sf / len, ties to even, saturated (|sf| small enough for 128 bits).
-i128 scaled_quotient(i128 r, i128 len, int sf, i128 lo, i128 hi) {
-    return clamp(sf >= 0 ? div_even(r, len << sf) : div_even(r << -sf, len), lo, hi);
-}
+using exact::i128;
 
 TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
     std::mt19937_64 g(2);
@@ -210,8 +193,8 @@ TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
                     const auto same = [&](const char* what, i128 got, i128 want) {
                         m.expect(got == want, what, "n", n, "kind", kind, "sf", sf);
                     };
-                    const auto q32 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, INT32_MIN, INT32_MAX); };
-                    const auto q16 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, -32768, 32767); };
+                    const auto q32 = [&](i128 v, i128 len) { return exact::quotient(v, len, sf, vdxRndNear, INT32_MIN, INT32_MAX); };
+                    const auto q16 = [&](i128 v, i128 len) { return exact::quotient(v, len, sf, vdxRndNear, -32768, 32767); };
                     const auto same2 = [&](const char* what, auto got, i128 want_re, i128 want_im) {
                         same(what, got.re, want_re), same(what, got.im, want_im);
                     };
@@ -226,9 +209,9 @@ TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
                     // first; otherwise the rounded quotient is shifted.
                     i128 mean = q32(t, n);
                     if (sf < 0 && (t < INT32_MIN || t > INT32_MAX || sf <= -32)) {
-                        const i128 q = div_even(t, n);
+                        const i128 q = exact::quotient(t, n, 0, vdxRndNear, INT64_MIN, INT64_MAX);
                         mean = sf <= -32 ? (q > 0 ? INT32_MAX : (q < 0 ? INT32_MIN : 0))
-                                         : clamp(q << -sf, INT32_MIN, INT32_MAX);
+                                         : exact::clamp128(q << -sf, INT32_MIN, INT32_MAX);
                     }
                     same("Mean_32s", result_of<Vdx32s>(vdxsMean_32s_Sfs, y, n, sf), mean);
                 }
