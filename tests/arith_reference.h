@@ -24,6 +24,7 @@
 #include <regex>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "exact_rules.h"
@@ -229,7 +230,7 @@ bool aim(i128 r, int sf, i128* target) {
 enum class Op { add, sub, mul, div };
 
 struct RuleBase {
-    static constexpr bool divides = false;
+    static constexpr bool divides = false, accumulates = false;
     template <class X, class Y>
     static void adjust(X&, const Y&) {}
     template <class D, class X, class Y>
@@ -453,6 +454,7 @@ struct DoubleTimesInt64Rule : RuleBase {
 // acc + x * y: floats as two IEEE operations (the product rounded, then the
 // sum), integers as one exact result scaled, rounded and saturated.
 struct FloatMacRule : RuleBase {
+    static constexpr bool accumulates = true;
     template <class D, class X, class Y>
     static D accumulate(const D& acc, const X& x, const Y& y, int sf) {
         const D p = FloatRule<Op::mul>::apply<D>(x, y, sf, vdxRndNear);
@@ -460,6 +462,7 @@ struct FloatMacRule : RuleBase {
     }
 };
 struct IntMacRule : RuleBase {
+    static constexpr bool accumulates = true;
     template <class D, class X, class Y>
     static D accumulate(const D& acc, const X& x, const Y& y, int sf) {
         return scaled<D>(i128(acc) + i128(x) * i128(y), sf);
@@ -537,9 +540,7 @@ private:
     unsigned flags_;
 };
 
-// Uniform call: (x, y, dst, len, sf, mode).  In-place shapes ignore the
-// operand their function does not take (the harness puts its values into
-// dst); constant shapes read *y.
+// Uniform call: (x, y, dst, len, sf, mode).
 template <class X, class Y, class D>
 using Call = VdxStatus (*)(const X*, const Y*, D*, int, int, int);
 
@@ -686,10 +687,6 @@ private:
     Call<X, Y, D> call_;
 };
 
-// ROW_<shape>(name, swapped, rule, types...): one member.  `swapped` says the
-// operation reads its operands in reverse: Sub and Div of two vectors (second
-// minus / over first), SubCRev and DivCRev (constant minus / over element).
-
 using Registry = std::vector<std::unique_ptr<MemberBase>>;
 
 inline std::vector<const MemberBase*> member_pointers(const Registry& registry) {
@@ -697,8 +694,6 @@ inline std::vector<const MemberBase*> member_pointers(const Registry& registry) 
     for (const auto& m : registry) out.push_back(m.get());
     return out;
 }
-
-enum : bool { kFwd = false, kSwap = true };
 
 // A Round form called with any int as its mode, as a C caller may pass it.
 template <class F>
@@ -712,42 +707,57 @@ auto any_mode(F f) {
     return reinterpret_cast<typename AnyModeOf<F>::type>(reinterpret_cast<void (*)()>(f));
 }
 
-// The wrapped call: f (the member), x, c (y or the constant), d, n, sf and
-// mode in scope.
-#define ARITH_ROW(shape, sw, Rule, X, Y, D, flags, name, ...)                                                  \
-    std::make_unique<Member<Shape::shape, sw, X, Y, D, Rule>>(                                                \
-        #name,                                                                                                \
-        []([[maybe_unused]] const X* x, [[maybe_unused]] const Y* c, [[maybe_unused]] D* d, int n,            \
-           [[maybe_unused]] int sf, [[maybe_unused]] int mode) -> VdxStatus {                                 \
-            const auto f = &vdxs##name;                                                                       \
-            return __VA_ARGS__;                                                                               \
-        },                                                                                                    \
-        flags)
-#define ROW_VV(name, sw, R, X, Y, D) ARITH_ROW(vv, sw, R, X, Y, D, kPlain, name, f(x, c, d, n))
-#define ROW_VV_SFS(name, sw, R, X, Y, D) ARITH_ROW(vv, sw, R, X, Y, D, kSfs, name, f(x, c, d, n, sf))
-#define ROW_VV_RSFS(name, sw, R, X, Y, D) \
-    ARITH_ROW(vv, sw, R, X, Y, D, kSfs | kRound, name, any_mode(f)(x, c, d, n, mode, sf))
-#define ROW_VVI(name, sw, R, X, D) ARITH_ROW(vvi, sw, R, X, D, D, kPlain, name, f(x, d, n))
-#define ROW_VVI_SFS(name, sw, R, X, D) ARITH_ROW(vvi, sw, R, X, D, D, kSfs, name, f(x, d, n, sf))
-#define ROW_VVI_RSFS(name, sw, R, X, D) \
-    ARITH_ROW(vvi, sw, R, X, D, D, kSfs | kRound, name, any_mode(f)(x, d, n, mode, sf))
-#define ROW_VC(name, sw, R, X, C, D, zf) ARITH_ROW(vc, sw, R, X, C, D, zf, name, f(x, *c, d, n))
-#define ROW_VC_SFS(name, sw, R, X, C, D, zf) ARITH_ROW(vc, sw, R, X, C, D, kSfs | zf, name, f(x, *c, d, n, sf))
-#define ROW_VCI(name, sw, R, C, D, zf) ARITH_ROW(vci, sw, R, D, C, D, zf, name, f(*c, d, n))
-#define ROW_VCI_SFS(name, sw, R, C, D, zf) ARITH_ROW(vci, sw, R, D, C, D, kSfs | zf, name, f(*c, d, n, sf))
-#define ROW_MAC(name, R, X, Y, D) ARITH_ROW(mac, kFwd, R, X, Y, D, kPlain, name, f(x, c, d, n))
-#define ROW_MAC_SFS(name, R, X, Y, D) ARITH_ROW(mac, kFwd, R, X, Y, D, kSfs, name, f(x, c, d, n, sf))
-#define ROW_MACC(name, R, X, C, D) ARITH_ROW(macc, kFwd, R, X, C, D, kPlain, name, f(x, *c, d, n))
-// A member and its in-place form (the same stem with _I, or _Sfs and _ISfs);
-// constant forms take the zero-constant flag of each.
-#define ROWS_VV_I(stem, sw, R, X, D) ROW_VV(stem, sw, R, X, D, D), ROW_VVI(stem##_I, sw, R, X, D)
-#define ROWS_VV_SFS_I(stem, sw, R, X, D) ROW_VV_SFS(stem##_Sfs, sw, R, X, D, D), ROW_VVI_SFS(stem##_ISfs, sw, R, X, D)
-#define ROWS_VV_RSFS_I(stem, sw, R, X, D) \
-    ROW_VV_RSFS(stem##_Sfs, sw, R, X, D, D), ROW_VVI_RSFS(stem##_ISfs, sw, R, X, D)
-#define ROWS_VC_I(stem, sw, R, T, zf, zfi) ROW_VC(stem, sw, R, T, T, T, zf), ROW_VCI(stem##_I, sw, R, T, T, zfi)
-#define ROWS_VC_SFS_I(stem, sw, R, T, zf, zfi) \
-    ROW_VC_SFS(stem##_Sfs, sw, R, T, T, T, zf), ROW_VCI_SFS(stem##_ISfs, sw, R, T, T, zfi)
-constexpr unsigned kZeroOk = kPlain, kZeroErr = kZeroConstantError;
+// A member's shape, types and flags, read from its signature (a form that
+// also matches a more general one is the more specialised: vv before vc).
+template <Shape S, class X, class Y, class D, unsigned F>
+struct Form {};
+#define VDX_STRIP(...) __VA_ARGS__
+#define VDX_FORM(S, F, TYPES, X, Y, D, ...) \
+    template <VDX_STRIP TYPES> Form<Shape::S, X, Y, D, F> form(VdxStatus (*)(__VA_ARGS__) noexcept) { return {}; }
+#define VDX_FORMS(S, TYPES, X, Y, D, ...)                                       \
+    VDX_FORM(S, kPlain, TYPES, X, Y, D, __VA_ARGS__)                            \
+    VDX_FORM(S, kSfs, TYPES, X, Y, D, __VA_ARGS__, int)                         \
+    VDX_FORM(S, kSfs | kRound, TYPES, X, Y, D, __VA_ARGS__, VdxRoundMode, int)
+VDX_FORMS(vv, (class X, class Y, class D), X, Y, D, const X*, const Y*, D*, int)
+VDX_FORMS(vvi, (class X, class D), X, D, D, const X*, D*, int)
+VDX_FORMS(vc, (class X, class C, class D), X, C, D, const X*, C, D*, int)
+VDX_FORMS(vci, (class C, class D), D, C, D, C, D*, int)
+#undef VDX_FORMS
+#undef VDX_FORM
+#undef VDX_STRIP
+
+// The uniform call of member F: in-place shapes ignore the operand they do
+// not take (the harness puts its values into dst), constant shapes read *c.
+template <auto F, Shape S, unsigned Fl, class X, class Y, class D>
+VdxStatus invoke(const X* x, const Y* c, D* d, int n, int sf, int mode) {
+    const auto call = [&](auto... a) {
+        if constexpr (Fl & kRound) return any_mode(F)(a..., mode, sf);
+        else if constexpr (Fl & kSfs) return F(a..., sf);
+        else return F(a...);
+    };
+    if constexpr (S == Shape::vv || S == Shape::mac) return call(x, c, d, n);
+    else if constexpr (S == Shape::vvi) return call(x, d, n);
+    else if constexpr (S == Shape::vci) return call(*c, d, n);
+    else return call(x, *c, d, n);
+}
+
+// Sub and Div of two vectors (second minus / over first), SubCRev and DivCRev
+// (constant minus / over element) read their operands in reverse.
+consteval bool reads_reversed(std::string_view name) {
+    return name.starts_with("Sub_") || name.starts_with("Div_") || name.find("CRev") != std::string_view::npos;
+}
+
+template <auto F, bool Swapped, class Rule, unsigned ZeroFlag = kPlain, Shape S, class X, class Y, class D, unsigned Fl>
+std::unique_ptr<MemberBase> member(const char* name, Form<S, X, Y, D, Fl>) {
+    constexpr Shape shape = !Rule::accumulates ? S : S == Shape::vv ? Shape::mac : Shape::macc;
+    return std::make_unique<Member<shape, Swapped, X, Y, D, Rule>>(name, invoke<F, shape, Fl, X, Y, D>, Fl | ZeroFlag);
+}
+// ROW(name, rule[, kZeroErr]): one member; ROWS: a member and its in-place
+// form (the stem with _I, or _Sfs and _ISfs), a zero constant fine for the latter.
+#define ROW(name, ...) member<&vdxs##name, reads_reversed(#name), __VA_ARGS__>(#name, form(&vdxs##name))
+#define ROWS(stem, R, ...) ROW(stem, R __VA_OPT__(, ) __VA_ARGS__), ROW(stem##_I, R)
+#define ROWS_SFS(stem, R, ...) ROW(stem##_Sfs, R __VA_OPT__(, ) __VA_ARGS__), ROW(stem##_ISfs, R)
+constexpr unsigned kZeroErr = kZeroConstantError;
 
 template <class... Rows>
 Registry registry(Rows... rows) {
