@@ -1,12 +1,10 @@
-// Arithmetic family, black box: the harness shared by the floating-point and
-// the integer test binaries.  Every member is one row: its function wrapped to
-// a uniform call, its argument shape, whether it takes its operands swapped,
-// its types and the element rule written from the arithmetic itself (exact
-// integers scaled, rounded by the mode and saturated; one IEEE operation per
-// element, nothing fused; a zero divisor gives inf/NaN for floats and the
-// bound on the dividend's side for integers).  A run places the vectors
-// between poisoned guards or against inaccessible pages, fills them from pools
-// rich in extremes, ties and near-bound results, and compares bit for bit.
+// Arithmetic family, black box: the harness of the floating-point and integer
+// test binaries.  Every member is one row: its function and the element rule
+// written from the arithmetic itself (exact integers scaled, rounded by the
+// mode and saturated; one IEEE operation per element, nothing fused).  A run
+// places the vectors between poisoned guards or against inaccessible pages,
+// fills them from pools rich in extremes, ties and near-bound results, and
+// compares bit for bit.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -114,10 +112,9 @@ P pick_int() {
     }
 }
 
-// Floats: specials (signed zeros, infinities, NaNs, extremes, subnormals),
-// small dyadic values (exact products that tie when rounded to integers),
-// random bit patterns, and mostly full-mantissa values of moderate exponent
-// (whose products and sums all round).
+// Floats: specials, small dyadic values (products that tie when rounded to
+// integers), random bits, and mostly full-mantissa values of moderate
+// exponent (whose products and sums all round).
 template <class F>
 F special_float() {
     using L = std::numeric_limits<F>;
@@ -218,14 +215,11 @@ bool aim(i128 r, int sf, i128* target) {
     return false;
 }
 
-// apply<D>(l, r, sf, mode): the element l OP r (l is the left operand of the
-// mathematical operation: the dividend, the minuend).  divides: whether the
-// rule reports zero divisors (r).  adjust(x, y): narrows generated operands
-// where a member promises exact results only for some inputs.
-// propose<D>(x, y, sf, swapped): another value for the vector operand x that
-// puts the exact result on a rounding tie at this scale factor, or next to a
-// bound of the destination (x itself where the rule cannot aim);
-// propose_acc<D>: the same for the accumulator of AddProduct.
+// Rules: apply<D>(l, r, sf, mode) gives l OP r (l: the dividend, the
+// minuend); divides: zero divisors (r) are reported; adjust(x, y) narrows
+// operands where exact results are promised only for some; propose<D>(x, y,
+// sf, swapped) another x that puts the result on a tie or next to a bound
+// (x itself where the rule cannot aim); propose_acc<D> the same for AddProduct.
 
 enum class Op { add, sub, mul, div };
 
@@ -310,18 +304,12 @@ struct IntRule : RuleBase {
     template <class D, class X, class Y>
     static X propose(const X& x, const Y& y, int sf, bool swapped) {
         using XP = part_t<X>;
-        X v = x;
-        if constexpr (O == Op::mul) {
-            // A real first operand (the imaginary part cleared) times y.re.
-            if constexpr (is_complex_v<X>) v = X{product_tie<XP>(x.re, re_of(y), sf), 0};
-            else v = product_tie<XP>(x, re_of(y), sf);
-        } else if constexpr (is_complex_v<X>) {
-            v = X{sum_target<XP, part_t<D>>(x.re, re_of(y), sf, swapped),
-                  sum_target<XP, part_t<D>>(x.im, im_of(y), sf, swapped)};
-        } else {
-            v = sum_target<XP, part_t<D>>(x, re_of(y), sf, swapped);
-        }
-        return v;
+        // Products: a real first operand (the imaginary part cleared) times y.re.
+        if constexpr (O == Op::mul && is_complex_v<X>) return X{product_tie<XP>(x.re, re_of(y), sf), 0};
+        else if constexpr (O == Op::mul) return product_tie<XP>(x, re_of(y), sf);
+        else if constexpr (is_complex_v<X>)
+            return X{sum_target<XP, part_t<D>>(x.re, re_of(y), sf, swapped), sum_target<XP, part_t<D>>(x.im, im_of(y), sf, swapped)};
+        else return sum_target<XP, part_t<D>>(x, re_of(y), sf, swapped);
     }
 
 private:
@@ -409,9 +397,8 @@ struct FloatProductToIntRule : RuleBase {
 };
 
 // val (double) times a 64-bit integer, exactly, times 2^-sf, rounded half to
-// even, saturated.  The product is promised exact only while it fits the 64
-// significant bits of extended precision, so generated integers keep only as
-// many leading bits as the constant's mantissa leaves room for.
+// even, saturated: exact only within 64 significant bits, so generated
+// integers keep as many leading bits as the constant's mantissa leaves.
 struct DoubleTimesInt64Rule : RuleBase {
     static std::int64_t mantissa(double v, int* exp) {
         int e = 0;
@@ -766,9 +753,8 @@ Registry registry(Rows... rows) {
     return r;
 }
 
-// Lengths 1 .. 67 (every vector tail) and a long one (about 2000 or 4000
-// elements, by turns), each at a rotating misalignment of the three vectors,
-// for every scale factor and mode.
+// Lengths 1 .. 67 and a long one (about 2000 or 4000 by turns), at rotating
+// misalignments of the three vectors, for every scale factor and mode.
 inline void check_all_lengths(const MemberBase& m, int rounds) {
     int rotation = 0, turn = 0;
     for (int r = 0; r < rounds; ++r)
@@ -781,8 +767,7 @@ inline void check_all_lengths(const MemberBase& m, int rounds) {
 }
 
 // Every short length and a long odd one with the vectors ending at, or
-// starting at, an inaccessible page: a kernel that reads or writes one element
-// too many faults.
+// starting at, an inaccessible page: one element too many faults.
 inline void check_page_edges(const MemberBase& m) {
     const std::vector<int> sfs = m.sfs() ? std::vector<int>{0, 1, 5, 17, -3, -17} : std::vector<int>{0};
     for (int sf : sfs)
@@ -792,9 +777,8 @@ inline void check_page_edges(const MemberBase& m) {
                     ASSERT_TRUE(m.run({.len = n < 68 ? n : 2051, .sf = sf, .mode = mode, .place = p}));
 }
 
-// The arithmetic exports declared by the public header, split by whether
-// their type codes (the first '_'-separated token that starts with a digit)
-// name a float type.
+// The arithmetic exports the public header declares, by whether their type
+// codes (the first token that starts with a digit) name a float type.
 inline std::vector<std::string> declared_members(bool floating) {
     std::ifstream header(VDXS_HEADER_PATH);
     const std::string text{std::istreambuf_iterator<char>(header), {}};
@@ -826,10 +810,9 @@ struct ThreadCount {
     ~ThreadCount() { vdxcoreSetNumThreads(0); }
 };
 
-// A long division at lengths around its parallel threshold, with 1 .. 4
-// threads, with no zero divisor, one in the first block, one at the last
-// element, or one in each half: every element by the rule, and the status by
-// whether a zero divisor was present.  The scale factors take turns.
+// A long division around its parallel threshold with 1 .. 4 threads, no zero
+// divisor, one in the first block, at the last element, or in each half:
+// every element by the rule, the status by the zero divisors.
 inline void check_thread_splits(const MemberBase& m, int threshold, const std::vector<int>& sfs) {
     std::size_t turn = 0;
     for (int threads : {1, 2, 3, 4}) {
