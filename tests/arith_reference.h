@@ -571,30 +571,20 @@ public:
                 for (auto& v : divisors) v = nonzero(v);
             for (int i : o.zero_divisor_at) divisors.at(i) = {};
         }
-        if constexpr (kAccumulates) {
-            for (int i = 0; i < n; ++i) {
-                dst0[i] = pick<D>();
-                if (rng()() % 4 == 0) dst0[i] = Rule::template propose_acc<D>(dst0[i], xs[i], y_at(i), o.sf);
-            }
-        } else if constexpr (S == Shape::vvi) {
-            dst0 = ys;
-        } else if constexpr (S == Shape::vci) {
-            dst0 = xs;
-        }
+        if constexpr (kAccumulates)
+            for (int i = 0; i < n; ++i)
+                dst0[i] = rng()() % 4 ? pick<D>() : Rule::template propose_acc<D>(pick<D>(), xs[i], y_at(i), o.sf);
+        else if constexpr (S == Shape::vvi) dst0 = ys;
+        else if constexpr (S == Shape::vci) dst0 = xs;
 
         // Expected elements and status.
         std::vector<D> expect(n);
         bool zero = false;
         for (int i = 0; i < n; ++i) {
-            if constexpr (kAccumulates) {
-                expect[i] = Rule::template accumulate<D>(dst0[i], xs[i], y_at(i), o.sf);
-            } else if constexpr (Swapped) {
-                expect[i] = Rule::template apply<D>(y_at(i), xs[i], o.sf, o.mode);
-                zero |= Rule::divides && is_zero(xs[i]);
-            } else {
-                expect[i] = Rule::template apply<D>(xs[i], y_at(i), o.sf, o.mode);
-                zero |= Rule::divides && is_zero(y_at(i));
-            }
+            if constexpr (kAccumulates) expect[i] = Rule::template accumulate<D>(dst0[i], xs[i], y_at(i), o.sf);
+            else if constexpr (Swapped) expect[i] = Rule::template apply<D>(y_at(i), xs[i], o.sf, o.mode);
+            else expect[i] = Rule::template apply<D>(xs[i], y_at(i), o.sf, o.mode);
+            if constexpr (Rule::divides) zero |= Swapped ? is_zero(xs[i]) : is_zero(y_at(i));
         }
         const VdxStatus expectStatus = zero ? vdxStsDivByZero : vdxStsNoErr;
 
@@ -639,13 +629,12 @@ public:
         constexpr int kLen = 9;
         std::vector<X> xs(kLen);
         std::vector<Y> ys(kYVector ? kLen : 1);
+        std::vector<D> before(kLen);
         for (auto& v : xs) v = pick<X>();
         for (auto& v : ys) v = nonzero(pick<Y>());
-        Guarded gd(kLen * sizeof(D), 0);
-        D* d = reinterpret_cast<D*>(gd.data());
-        std::vector<D> before(kLen);
         for (auto& v : before) v = pick<D>();
-        std::memcpy(d, before.data(), sizeof(D) * kLen);
+        Guarded gd(kLen * sizeof(D), 0);
+        D* d = reinterpret_cast<D*>(std::memcpy(gd.data(), before.data(), sizeof(D) * kLen));
         const X* x = xs.data();
         const Y* y = ys.data();
         // Pointers first, then the length, then the scalars that would fail
