@@ -36,22 +36,7 @@ const Registry& members() {
     return all;
 }
 
-class ArithFloat : public ::testing::TestWithParam<const MemberBase*> {};
-
-TEST_P(ArithFloat, MatchesItsRuleOverLengthsAndAlignments) {
-    check_all_lengths(*GetParam(), GetParam()->sfs() ? 1 : 6);
-}
-
-TEST_P(ArithFloat, StaysInsideItsVectorsAtPageEdges) { check_page_edges(*GetParam()); }
-
-TEST_P(ArithFloat, RejectsBadArgumentsWithoutWriting) { GetParam()->check_rejections(); }
-
-INSTANTIATE_TEST_SUITE_P(Members, ArithFloat, ::testing::ValuesIn(member_pointers(members())),
-                         [](const ::testing::TestParamInfo<const MemberBase*>& info) { return info.param->name(); });
-
-TEST(ArithFloatTable, CoversEveryFloatingPointMemberOfTheHeader) {
-    EXPECT_EQ(listed_members(members()), declared_members(true));
-}
+ARITH_MEMBER_TESTS(ArithFloat, members, true)
 
 TEST(ArithFloatThreads, LongDivisionsSplitWithoutChangingResultsOrStatus) {
     check_thread_splits(find_member(members(), "Div_32f"), 4096, {0});

@@ -48,22 +48,7 @@ const Registry& members() {
     return all;
 }
 
-class ArithInt : public ::testing::TestWithParam<const MemberBase*> {};
-
-TEST_P(ArithInt, MatchesItsRuleOverLengthsScaleFactorsAndAlignments) {
-    check_all_lengths(*GetParam(), GetParam()->sfs() ? 1 : 6);
-}
-
-TEST_P(ArithInt, StaysInsideItsVectorsAtPageEdges) { check_page_edges(*GetParam()); }
-
-TEST_P(ArithInt, RejectsBadArgumentsWithoutWriting) { GetParam()->check_rejections(); }
-
-INSTANTIATE_TEST_SUITE_P(Members, ArithInt, ::testing::ValuesIn(member_pointers(members())),
-                         [](const ::testing::TestParamInfo<const MemberBase*>& info) { return info.param->name(); });
-
-TEST(ArithIntTable, CoversEveryIntegerMemberOfTheHeader) {
-    EXPECT_EQ(listed_members(members()), declared_members(false));
-}
+ARITH_MEMBER_TESTS(ArithInt, members, false)
 
 TEST(ArithIntThreads, LongDivisionSplitsWithoutChangingResultsOrStatus) {
     check_thread_splits(find_member(members(), "Div_16s_Sfs"), 1024, {0, 3, -2});

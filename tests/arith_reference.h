@@ -742,6 +742,21 @@ Registry registry(Rows... rows) {
     return r;
 }
 
+// The suite of every member of a table: the rule over lengths, scale factors
+// and alignments, page edges, rejected arguments, the table against the header.
+#define ARITH_MEMBER_TESTS(Suite, members, floating)                                                     \
+    class Suite : public ::testing::TestWithParam<const MemberBase*> {};                                 \
+    TEST_P(Suite, MatchesItsRuleOverLengthsScaleFactorsAndAlignments) {                                  \
+        check_all_lengths(*GetParam(), GetParam()->sfs() ? 1 : 6);                                       \
+    }                                                                                                    \
+    TEST_P(Suite, StaysInsideItsVectorsAtPageEdges) { check_page_edges(*GetParam()); }                  \
+    TEST_P(Suite, RejectsBadArgumentsWithoutWriting) { GetParam()->check_rejections(); }                \
+    INSTANTIATE_TEST_SUITE_P(Members, Suite, ::testing::ValuesIn(member_pointers(members())),            \
+                             [](const auto& info) { return info.param->name(); });                       \
+    TEST(Suite##Table, CoversEveryMemberOfTheHeader) {                                                   \
+        EXPECT_EQ(listed_members(members()), declared_members(floating));                                \
+    }
+
 // Lengths 1 .. 67 and a long one (about 2000 or 4000 by turns), at rotating
 // misalignments of the three vectors, for every scale factor and mode.
 inline void check_all_lengths(const MemberBase& m, int rounds) {

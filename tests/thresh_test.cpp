@@ -127,12 +127,8 @@ std::vector<T> real_pool(T level) {
 
 template <class T>
 T lt_abs(T x, T level) {
-    if constexpr (std::is_floating_point_v<T>) {
-        return std::fabs(x) < level ? std::copysign(level, x) : x;
-    } else {
-        const std::int64_t a = x < 0 ? -std::int64_t{x} : x;
-        return a < level ? (x < 0 ? T(-level) : level) : x;
-    }
+    if constexpr (std::is_floating_point_v<T>) return std::fabs(x) < level ? std::copysign(level, x) : x;
+    else return std::llabs(x) < level ? (x < 0 ? T(-level) : level) : x;
 }
 
 // A level above l (for LTValGTVal), within the type.
@@ -191,9 +187,7 @@ template <class C>
 using part_of = decltype(C::re);
 
 template <class C>
-__float128 mag2(C z) {
-    return __float128(z.re) * __float128(z.re) + __float128(z.im) * __float128(z.im);
-}
+__float128 mag2(C z) { return __float128(z.re) * __float128(z.re) + __float128(z.im) * __float128(z.im); }
 
 // A value computed in long double, as the part type: rounded half to even
 // and saturated for 16s (exact match wanted), within one ulp for floats.
