@@ -122,9 +122,8 @@ void expect_comparison_sorted(const std::vector<T>& in, const std::vector<T>& ou
     const int len = int(out.size()), nans = int(std::ranges::count_if(in, is_nan<T>));
     const int first = descend ? nans : 0, last = first + len - nans;
     for (int i = 0; i < len; ++i) ASSERT_EQ(is_nan(out[i]), i < first || i >= last) << "NaN misplaced at " << i;
-    for (int i = first + 1; i < last; ++i) {
+    for (int i = first + 1; i < last; ++i)
         ASSERT_FALSE(descend ? out[i - 1] < out[i] : out[i] < out[i - 1]) << "out of order at " << i;
-    }
     if (!index) return;
     std::vector<char> seen(len, 0);
     for (int i = 0; i < len; ++i) {
@@ -226,9 +225,8 @@ TYPED_TEST(Sorting, RadixMatchesStableReferenceForAnyThreadCount) {
                     ASSERT_EQ(M.radix[o](v.data() + guard, buf.data() + guard, len), vdxStsNoErr);
                     ASSERT_TRUE(std::ranges::equal(v, guarded(expect, len), same_bits<T>));
                     const int untouched = sizeof(T) == 1 ? len + 2 * guard : guard;  // 8-bit: no buffer needed
-                    for (int i = 0; i < untouched; ++i) {
+                    for (int i = 0; i < untouched; ++i)
                         ASSERT_TRUE(same_bits(buf[i], poison) && same_bits(buf.rbegin()[i], poison));
-                    }
                     if (!M.radix_index[o] || threads > 1) continue;
                     const std::vector<T> src = in;
                     std::vector<Vdx32s> index(len + 2, -9);
