@@ -74,13 +74,10 @@ std::vector<typename F::S> dense_inputs() {
         for (int j = 0; j < k; ++j) x = std::nextafter(x, S(-INFINITY));
         for (int j = 0; j <= 2 * k; ++j, x = std::nextafter(x, S(INFINITY))) keep(x);
     };
-    if (F::is_ln) {
-        for (long double c : {1.0L, 3.0L, static_cast<long double>(L::max())}) around(c, 4);
-    } else {
-        for (long double c : {0.0L, 86.5L, -86.5L, 88.7228391L, -87.3365447L, -103.2789L, -103.972077L, 708.0L, -708.0L,
-                              709.782712893L, -708.396418532L, -744.44007192L, -745.133219102L})
-            around(c, 4);
-    }
+    const std::vector<long double> ln_edges = {1.0L, 3.0L, static_cast<long double>(L::max())},
+                                    exp_edges = {0.0L,    86.5L, -86.5L, 88.7228391L, -87.3365447L, -103.2789L, -103.972077L,
+                                                 708.0L,  -708.0L, 709.782712893L, -708.396418532L, -744.44007192L, -745.133219102L};
+    for (long double c : F::is_ln ? ln_edges : exp_edges) around(c, 4);
     for (int k = L::min_exponent - L::digits - 1; k <= L::max_exponent; ++k) {
         around(F::is_ln ? ldexpl(0.70710678118654752440L, k) : (k + 0.5L) * 0.69314718055994530942L, 16);
         if (F::is_ln) around(ldexpl(1.0L, k), 4);
@@ -114,13 +111,12 @@ TYPED_TEST(ExpLogFloat, WithinOneUlpOverADenseSweep) {
         if (e > worst) worst = e, at = i;
     }
     EXPECT_LE(worst, kOneUlp) << len << " points; worst at x = " << std::hexfloat << +src[at];
-    for (int offset : {0, 1, 3, 7, 17, 40}) {
+    for (int offset : {0, 1, 3, 7, 17, 40})
         for (int n : {1, 2, 3, 5, 8, 9, 15, 33}) {
             std::vector<D> part(n);
             ASSERT_EQ(F::out(src.data() + offset, part.data(), n), vdxStsNoErr);
-            for (int i = 0; i < n; ++i) ASSERT_EQ(bits_of(part[i]), bits_of(dst[offset + i]));
+            ASSERT_EQ(std::memcmp(part.data(), dst.data() + offset, n * sizeof(D)), 0) << offset << " " << n;
         }
-    }
     if constexpr (std::is_same_v<typename F::S, D>) {
         std::vector<D> io(src);
         ASSERT_EQ(F::in_place(io.data(), len), vdxStsNoErr);

@@ -184,12 +184,10 @@ int natural_sf(int flag, bool inv, int order) {
 }
 
 // Every family x order 0..6 and 10 x direction x layout x flag x hint (the
-// fixed-point core for the 16-bit families at orders 1..3 with hint none or
-// fast, the float path otherwise) x scale factors around the natural one and
-// far beyond (exact saturation and zeroing), in place and out of place, with
-// and without a caller buffer.  An impulse of 16-bit size has an exact flat
-// transform: under a power-of-two factor every path rounds it exactly, half
-// to even (SQRTN: only the core's shifts; the float factor is an estimate).
+// 16-bit core at orders 1..3 unless hint accurate) x scale factors near the
+// natural one and far beyond, in place or not, with and without a buffer.
+// An impulse's flat transform rounds exactly, half to even, under a
+// power-of-two factor (SQRTN: only the core's shifts).
 TEST(FftInt, MatchesExactDftEverywhere) {
     for (const Fam& f : families()) {
         Mismatches m;
@@ -236,10 +234,8 @@ TEST(FftInt, MatchesExactDftEverywhere) {
     }
 }
 
-// Beyond the orders a DFT can check: C_16sc equals C_32fc on the converted
-// input, then rounded half to even and saturated, bit for bit, in the
-// two-level (threaded) and blocked regimes, for 1, 2 and 3 threads, in place
-// and out of place.
+// Large orders: C_16sc equals C_32fc rounded half to even and saturated, bit
+// for bit, in the two-level and blocked regimes, 1..3 threads, in place or not.
 TEST(FftInt, LargeOrdersEqualTheFloatTransform) {
     const Fam& c16 = families()[0];
     for (int order : {13, 18}) {

@@ -75,13 +75,11 @@ class FftReal : public ::testing::Test {};
 using Types = ::testing::Types<Vdx32f, Vdx64f>;
 TYPED_TEST_SUITE(FftReal, Types);
 
-// Every order to 20 (21 for R_32f, where the coefficients come from two
-// levels) against the reference: every flag and layout up to order 13, one
-// of each per order above.  The zero slots of CCS hold exactly 0, nothing
-// is written past the layout, and the inverse of the forward restores the
-// signal (times N unscaled).  In place one element off the alignment, a
-// caller buffer, another object and, at the two-level orders, 1..3 threads
-// all give the bits of the plain call; CCSToR never reads slots 1 and N+1.
+// Every order to 20 (21 for R_32f) against the reference, every flag and
+// layout up to order 13, one of each above; CCS zero slots hold 0, nothing is
+// written past the layout, the inverse restores the signal.  In place off
+// the alignment, a caller buffer, another object and 1..3 threads give the
+// bits of the plain call; CCSToR never reads slots 1 and N+1.
 TYPED_TEST(FftReal, MatchesTheLongDoubleDftInEveryLayoutAndEveryPathGivesTheSameBits) {
     using T = TypeParam;
     const auto& f = family<T>();

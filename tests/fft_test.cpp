@@ -122,12 +122,10 @@ TYPED_TEST(Fft, MatchesTheLongDoubleDftAndRoundTrips) {
 }
 
 // Every way to call one transform gives the same bits: in place or not,
-// aligned or not, null or caller buffer, _I forms, split arrays (out of
-// place, in place, only the real array in place), 1..3 threads (the
-// two-level orders run threaded), and four threads sharing one object. A
-// split transform with a caller buffer at an odd address stays inside it,
-// leaves its sources as they were and allocates nothing; without one it
-// allocates only the work buffer.
+// aligned or not, null or caller buffer, _I forms, split arrays, 1..3
+// threads, four threads sharing one object.  A split transform with a caller
+// buffer at an odd address stays inside it, keeps its sources and allocates
+// nothing; without one it allocates only the work buffer.
 TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
     using F = TypeParam;
     using T = typename F::T;
@@ -219,11 +217,9 @@ TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
     EXPECT_NO_MISMATCH(bad);
 }
 
-// Orders beyond the dense reference, up to 2^23: a few impulses have a DFT
-// that is a short sum per bin, checked at sampled bins; in place and split
-// arrays (with a caller buffer, allocating nothing even where no room is left
-// for another block of N elements) equal out of place bit for bit, and the
-// inverse brings back N times the impulses.
+// Orders up to 2^23: a few impulses against their short sums at sampled
+// bins; in place and split (with a caller buffer, allocating nothing) equal
+// out of place bit for bit; the inverse brings back N times the impulses.
 TYPED_TEST(Fft, LargeOrdersMatchSparseSumsAtSampledBins) {
     using F = TypeParam;
     using T = typename F::T;

@@ -1,12 +1,10 @@
-// Contract fuzzer: calls every status-returning export of vdxs.h through the
-// generated call table with null pointers, lengths the buffers cannot hold,
-// extreme scalars, bad orders, flags and enumerations, misaligned and aliased
-// vectors and foreign objects; checks the status, that an error writes
-// nothing, that const inputs and the guards around every buffer stay as they
-// were.  Each function runs in a child process, so a crash names its call.
-// Without --seconds one deterministic pass over fixed cases, with it random
-// cases until the time is up; `known` cases in the expectations file are
-// skipped unless --run-known, `allow` entries relax a documented case.
+// Contract fuzzer: every status-returning export of vdxs.h with null
+// pointers, lengths the buffers cannot hold, extreme scalars, bad orders,
+// flags and enumerations, misaligned and aliased vectors and foreign objects:
+// the status, nothing written on error, const inputs and guards unchanged.
+// Each function runs in a child process, so a crash names its call.  One
+// fixed pass, or random cases for --seconds; `known` cases in the
+// expectations file are skipped unless --run-known, `allow` relaxes one.
 #include <fnmatch.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
