@@ -119,9 +119,7 @@ struct TestFamily {
     }
     static VdxStatus build(TestHeader* h, int p, const vdx::ObjectSizes&, Vdx8u* init) {
         if (p == 13) return vdxStsBadArgErr;
-        h->payload = p;
-        h->init_seen = init;
-        h->inner_id = 99;
+        h->payload = p, h->init_seen = init, h->inner_id = 99;
         return vdxStsNoErr;
     }
     static void release_parts(TestHeader* h) { h->inner_id = 0; }
