@@ -136,22 +136,19 @@ TYPED_TEST(InitBytes, CopySetAndZeroWriteTheirBitsAndNothingElse) {
     auto set = [](const T* value, int len, std::size_t mis) {  // Zero without a value
         const std::size_t bytes = len * sizeof(T);
         Guarded dst(bytes, mis);
-        std::vector<T> expect(len);
-        std::memset(expect.data(), 0, bytes);
-        if (value) std::fill(expect.begin(), expect.end(), *value);
+        const std::vector<T> expect(len, value ? *value : T{});
         ASSERT_EQ(value ? ByteOps<T>::set(*value, dst.as<T>(), len) : ByteOps<T>::zero(dst.as<T>(), len), vdxStsNoErr);
         ASSERT_EQ(std::memcmp(dst.data(), expect.data(), bytes), 0) << (value ? "set " : "zero ") << len << " +" << mis;
         ASSERT_TRUE(dst.guards_intact()) << len << " +" << mis;
     };
     const auto values = set_values<T>();
     const auto mis = misalignments<T>();
-    for (int len : lengths()) {
+    for (int len : lengths())
         for (std::size_t m : mis) {
             for (std::size_t d : mis) copy(len, m, d);
             set(nullptr, len, m);
             for (const T& value : values) set(&value, len, m);
         }
-    }
     copy(length_of<T>(kLargeBytes), mis[0], mis[0]);
     copy(length_of<T>(kLargeBytes), mis[1], mis[2]);
     set(nullptr, length_of<T>(kLargeBytes), mis[2]);
