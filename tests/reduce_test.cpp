@@ -172,14 +172,10 @@ TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
                 i128 s = 0, re = 0, im = 0, t = 0;
                 for (int i = 0; i < n; ++i) s += x[i], re += x[2 * i], im += x[2 * i + 1], t += y[i];
                 for (int sf = -35; sf <= 40; sf += (big ? 7 : 1)) {
-                    const auto same = [&](const char* what, i128 got, i128 want) {
-                        m.expect(got == want, what, "n", n, "kind", kind, "sf", sf);
-                    };
+                    const auto same = [&](const char* what, i128 got, i128 want) { m.expect(got == want, what, "n", n, "kind", kind, "sf", sf); };
+                    const auto same2 = [&](const char* what, auto got, i128 re, i128 im) { same(what, got.re, re), same(what, got.im, im); };
                     const auto q32 = [&](i128 v, i128 len) { return exact::quotient(v, len, sf, vdxRndNear, INT32_MIN, INT32_MAX); };
                     const auto q16 = [&](i128 v, i128 len) { return exact::quotient(v, len, sf, vdxRndNear, -32768, 32767); };
-                    const auto same2 = [&](const char* what, auto got, i128 want_re, i128 want_im) {
-                        same(what, got.re, want_re), same(what, got.im, want_im);
-                    };
                     same("Sum_16s32s", result_of<Vdx32s>(vdxsSum_16s32s_Sfs, x, n, sf), q32(s, 1));
                     same("Sum_16s", result_of<Vdx16s>(vdxsSum_16s_Sfs, x, n, sf), q16(s, 1));
                     same("Sum_32s", result_of<Vdx32s>(vdxsSum_32s_Sfs, y, n, sf), q32(t, 1));
@@ -187,8 +183,7 @@ TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
                     same2("Sum_16sc32sc", result_of<Vdx32sc>(vdxsSum_16sc32sc_Sfs, z, n, sf), q32(re, 1), q32(im, 1));
                     same2("Sum_16sc", result_of<Vdx16sc>(vdxsSum_16sc_Sfs, z, n, sf), q16(re, 1), q16(im, 1));
                     same2("Mean_16sc", result_of<Vdx16sc>(vdxsMean_16sc_Sfs, z, n, sf), q16(re, n), q16(im, n));
-                    // Mean_32s: for sf < 0 a sum that fits 32 bits is shifted
-                    // first; otherwise the rounded quotient is shifted.
+                    // Mean_32s, sf < 0: a sum that fits 32 bits is shifted first, others the rounded mean.
                     i128 mean = q32(t, n);
                     if (sf < 0 && (t < INT32_MIN || t > INT32_MAX || sf <= -32)) {
                         const i128 q = exact::quotient(t, n, 0, vdxRndNear, INT64_MIN, INT64_MAX);
