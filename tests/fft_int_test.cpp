@@ -31,9 +31,7 @@ struct Fam {
 };
 
 template <class T>
-std::vector<T> typed(const V& v) {
-    return std::vector<T>(v.begin(), v.end());
-}
+std::vector<T> typed(const V& v) { return std::vector<T>(v.begin(), v.end()); }
 
 #define SPEC_FNS(S)                                                                                         \
     [](void** p, int o, int f, int h) {                                                                     \
@@ -105,12 +103,10 @@ const std::vector<Fam>& families() {
                 auto* spec = static_cast<const VdxsFFTSpec_R_16s32s*>(sp);
                 auto s16 = typed<Vdx16s>(src), d16 = typed<Vdx16s>(dst);
                 auto s32 = typed<Vdx32s>(src), d32 = typed<Vdx32s>(dst);
-                if (inv) {
-                    const VdxStatus st = vdxsFFTInv_CCSToR_32s16s_Sfs(s32.data(), d16.data(), spec, sf, buf);
-                    return dst.assign(d16.begin(), d16.end()), st;
-                }
-                const VdxStatus st = vdxsFFTFwd_RToCCS_16s32s_Sfs(s16.data(), d32.data(), spec, sf, buf);
-                return dst.assign(d32.begin(), d32.end()), st;
+                const VdxStatus st = inv ? vdxsFFTInv_CCSToR_32s16s_Sfs(s32.data(), d16.data(), spec, sf, buf)
+                                         : vdxsFFTFwd_RToCCS_16s32s_Sfs(s16.data(), d32.data(), spec, sf, buf);
+                inv ? dst.assign(d16.begin(), d16.end()) : dst.assign(d32.begin(), d32.end());
+                return st;
             }},
     };
     return f;
