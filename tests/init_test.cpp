@@ -259,8 +259,8 @@ TEST(InitBits, Copy1uMatchesBitByBitCopyForAllOffsets) {
     constexpr int kMaxLen = 200;  // crosses the 16- and 48-bit path switches
     constexpr int kSlack = 4;
     Fenced pages(64);
-    for (int srcOff = 0; srcOff < 24; ++srcOff) {
-        for (int dstOff = 0; dstOff < 24; ++dstOff) {
+    for (int srcOff = 0; srcOff < 24; ++srcOff)
+        for (int dstOff = 0; dstOff < 24; ++dstOff)
             for (int len = 1; len <= kMaxLen; len += (srcOff >= 8 || dstOff >= 8 ? 7 : 1)) {
                 const std::size_t srcBytes = (srcOff % 8 + len + 7) / 8;
                 std::uint8_t* src = pages.at(len % 2, srcBytes);
@@ -270,8 +270,6 @@ TEST(InitBits, Copy1uMatchesBitByBitCopyForAllOffsets) {
                 ASSERT_EQ(vdxsCopy_1u(src, srcOff, &dst[kSlack], dstOff, len), vdxStsNoErr);
                 ASSERT_EQ(dst, expect) << "offsets " << srcOff << ", " << dstOff << ", len " << len;
             }
-        }
-    }
 }
 
 // (Lengths below 1: contract fuzzer.)
@@ -303,10 +301,9 @@ std::pair<int, bool> pack_reference(const std::vector<Vdx32u>& src, const std::v
 
 TEST(InitBits, PackBitsMatchesBitByBitPacking) {
     std::uniform_int_distribution<int> anyWidth(-3, 40), inRange(0, 32), small(0, 3);
-    for (int dstOff : {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 31}) {
-        for (int len = 1; len <= 80; ++len) {
-            // Widths in range, anything (at least one clamped), small, all zero.
-            for (int kind = 0; kind < 4; ++kind) {
+    for (int dstOff : {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 31})
+        for (int len = 1; len <= 80; ++len)
+            for (int kind = 0; kind < 4; ++kind) {  // widths in range, any (one clamped), small, all zero
                 std::vector<Vdx32u> src(len);
                 std::vector<int> widths(len);
                 for (int i = 0; i < len; ++i) {
@@ -324,8 +321,6 @@ TEST(InitBits, PackBitsMatchesBitByBitPacking) {
                 ASSERT_EQ(bitLen, bits) << where;
                 ASSERT_EQ(dst, expect) << where;
             }
-        }
-    }
 }
 
 }  // namespace
