@@ -4,6 +4,7 @@
 #include <omp.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
