@@ -151,7 +151,7 @@ TYPED_TEST(ExpLogFloat, SpecialElementsInEveryLane) {
         for (S x : {S(0), S(-0.0)}) specials.push_back({x, D(1), vdxStsNoErr});
     }
     constexpr int kLen = 19;  // two AVX2 float vectors and a tail
-    for (const Special& sp : specials) {
+    for (const Special& sp : specials)
         for (int at = 0; at < kLen; ++at) {
             std::vector<S> src(kLen);
             for (int i = 0; i < kLen; ++i) src[i] = S(0.3 + 0.37 * i);
@@ -166,7 +166,6 @@ TYPED_TEST(ExpLogFloat, SpecialElementsInEveryLane) {
             for (int i = 0; i < kLen; ++i)
                 ASSERT_TRUE(i == at || ulp_error<D>(dst[i], F::ref(src[i])) <= kOneUlp) << "lane " << i;
         }
-    }
 }
 
 // A zero and a negative element at the given places (-1: none) among 777
