@@ -503,18 +503,14 @@ TEST(Reduce, MaxOrderCountInRangeAndZeroCrossing) {
 TEST(Reduce, SumWindowRunsTheWindowForward) {
     std::mt19937_64 g(8);
     Mismatches m;
-    for (int len : {1, 2, 9, 100}) {
+    for (int len : {1, 2, 9, 100})
         for (int w = 1; w <= 40; ++w) {
             std::vector<Vdx16s> x = random_vector<Vdx16s>(g, len + w - 1, 0);
             std::vector<Vdx8u> u = random_vector<Vdx8u>(g, len + w - 1, 0);
             // Eight partials for the first window, then the running update.
             auto model = [&](auto* v, int i) {
-                float p[8] = {};
-                for (int k = 0; k < w / 8 * 8; ++k) p[k % 8] += float(v[k]);
-                for (int h = 4; h; h /= 2)
-                    for (int j = 0; j < h; ++j) p[j] += p[j + h];
-                float s = p[0];
-                for (int k = w / 8 * 8; k < w; ++k) s += float(v[k]);
+                float s;
+                model_sum<float, 8, 1>(v, w, &s, nullptr);
                 for (int k = 0; k < i; ++k) s += float(int(v[k + w]) - int(v[k]));
                 return s;
             };
@@ -523,14 +519,12 @@ TEST(Reduce, SumWindowRunsTheWindowForward) {
             vdxsSumWindow_8u32f(u.data(), d2.data(), len, w);
             long long exact = 0;
             for (int k = 0; k < w; ++k) exact += u[k];
-            for (int i = 0; i < len; ++i) {
+            for (int i = 0; i < len; ++i)
                 m.expect(same_bits(d1[i], model(x.data(), i)) && same_bits(d2[i], model(u.data(), i)), "SumWindow len",
                          len, "w", w, "i", i);
-            }
             // Byte sums stay below 2^24: exact.
             m.expect(d2[0] == float(exact) && d1[len] == -7.0f && d2[len] == -7.0f, "SumWindow exact/guard", len, w);
         }
-    }
     EXPECT_NO_MISMATCH(m);
 }
 
