@@ -8,8 +8,8 @@
 #include <limits>
 #include <random>
 
+#include "exact_rules.h"
 #include "mismatches.h"
-#include "vdxs.h"
 
 namespace {
 
@@ -114,12 +114,6 @@ TEST(PackedMul, FloatProductsFollowTheLayoutAndThePairRule) {
     VDX_FLOAT_MULS(64f);
 }
 
-// r * 2^-sf to the nearest integer, ties to even, clamped to 16 bits.
-Vdx16s scaled(long double r, int sf) {
-    const long double y = nearbyintl(ldexpl(r, -sf));
-    return static_cast<Vdx16s>(y > 32767 ? 32767 : y < -32768 ? -32768 : y);
-}
-
 TEST(PackedMul, SixteenBitProductsAreExactThenScaledRoundedSaturated) {
     struct Form {
         VdxStatus (*out)(const Vdx16s*, const Vdx16s*, Vdx16s*, int, int);
@@ -142,7 +136,8 @@ TEST(PackedMul, SixteenBitProductsAreExactThenScaledRoundedSaturated) {
                 const auto G = unpack(f.layout, d.data(), n);
                 for (int k = 0; k <= n / 2; ++k) {
                     const CL p = (k == 0 || 2 * k == n) ? CL(A[k].real() * B[k].real()) : A[k] * B[k];
-                    if (G[k].real() != scaled(p.real(), sf) || G[k].imag() != scaled(p.imag(), sf))
+                    if (G[k].real() != exact::scaled_float<Vdx16s>(p.real(), sf) ||
+                        G[k].imag() != exact::scaled_float<Vdx16s>(p.imag(), sf))
                         m.note([&](auto& os) { os << kNames[int(f.layout)] << " n=" << n << " sf=" << sf << " k=" << k; });
                 }
                 if (d != io) m.note([&](auto& os) { os << kNames[int(f.layout)] << " n=" << n << ": ISfs differs"; });
