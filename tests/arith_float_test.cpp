@@ -19,75 +19,24 @@ using ToInt64 = DoubleTimesInt64Rule;
 
 const Registry& members() {
     static const Registry all = registry(
-        ROW_VV(Add_16s32f, kFwd, FAdd, Vdx16s, Vdx16s, Vdx32f),
-        ROWS_VV_I(Add_32f, kFwd, FAdd, Vdx32f, Vdx32f),
-        ROWS_VV_I(Add_32fc, kFwd, FAdd, Vdx32fc, Vdx32fc),
-        ROWS_VV_I(Add_64f, kFwd, FAdd, Vdx64f, Vdx64f),
-        ROWS_VV_I(Add_64fc, kFwd, FAdd, Vdx64fc, Vdx64fc),
-        ROWS_VC_I(AddC_32f, kFwd, FAdd, Vdx32f, kZeroOk, kZeroOk),
-        ROWS_VC_I(AddC_32fc, kFwd, FAdd, Vdx32fc, kZeroOk, kZeroOk),
-        ROWS_VC_I(AddC_64f, kFwd, FAdd, Vdx64f, kZeroOk, kZeroOk),
-        ROWS_VC_I(AddC_64fc, kFwd, FAdd, Vdx64fc, kZeroOk, kZeroOk),
-        ROW_MAC(AddProduct_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f),
-        ROW_MAC(AddProduct_64f, FloatMacRule, Vdx64f, Vdx64f, Vdx64f),
-        ROW_MAC(AddProduct_32fc, FloatMacRule, Vdx32fc, Vdx32fc, Vdx32fc),
-        ROW_MAC(AddProduct_64fc, FloatMacRule, Vdx64fc, Vdx64fc, Vdx64fc),
-        ROW_MACC(AddProductC_32f, FloatMacRule, Vdx32f, Vdx32f, Vdx32f),
-        ROW_VV(Sub_16s32f, kSwap, FSub, Vdx16s, Vdx16s, Vdx32f),
-        ROWS_VV_I(Sub_32f, kSwap, FSub, Vdx32f, Vdx32f),
-        ROWS_VV_I(Sub_32fc, kSwap, FSub, Vdx32fc, Vdx32fc),
-        ROWS_VV_I(Sub_64f, kSwap, FSub, Vdx64f, Vdx64f),
-        ROWS_VV_I(Sub_64fc, kSwap, FSub, Vdx64fc, Vdx64fc),
-        ROWS_VC_I(SubC_32f, kFwd, FSub, Vdx32f, kZeroOk, kZeroOk),
-        ROWS_VC_I(SubC_32fc, kFwd, FSub, Vdx32fc, kZeroOk, kZeroOk),
-        ROWS_VC_I(SubC_64f, kFwd, FSub, Vdx64f, kZeroOk, kZeroOk),
-        ROWS_VC_I(SubC_64fc, kFwd, FSub, Vdx64fc, kZeroOk, kZeroOk),
-        ROWS_VC_I(SubCRev_32f, kSwap, FSub, Vdx32f, kZeroOk, kZeroOk),
-        ROWS_VC_I(SubCRev_32fc, kSwap, FSub, Vdx32fc, kZeroOk, kZeroOk),
-        ROWS_VC_I(SubCRev_64f, kSwap, FSub, Vdx64f, kZeroOk, kZeroOk),
-        ROWS_VC_I(SubCRev_64fc, kSwap, FSub, Vdx64fc, kZeroOk, kZeroOk),
-        ROW_VV(Mul_16s32f, kFwd, FMul, Vdx16s, Vdx16s, Vdx32f),
-        ROWS_VV_I(Mul_32f, kFwd, FMul, Vdx32f, Vdx32f),
-        ROWS_VV_I(Mul_32fc, kFwd, FMul, Vdx32fc, Vdx32fc),
-        ROWS_VV_I(Mul_64f, kFwd, FMul, Vdx64f, Vdx64f),
-        ROWS_VV_I(Mul_64fc, kFwd, FMul, Vdx64fc, Vdx64fc),
-        ROWS_VV_I(Mul_32f32fc, kFwd, FMul, Vdx32f, Vdx32fc),
-        ROWS_VC_I(MulC_32f, kFwd, FMul, Vdx32f, kZeroOk, kZeroOk),
-        ROWS_VC_I(MulC_32fc, kFwd, FMul, Vdx32fc, kZeroOk, kZeroOk),
-        ROWS_VC_I(MulC_64f, kFwd, FMul, Vdx64f, kZeroOk, kZeroOk),
-        ROWS_VC_I(MulC_64fc, kFwd, FMul, Vdx64fc, kZeroOk, kZeroOk),
-        ROW_VC_SFS(MulC_32f16s_Sfs, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroOk),
-        ROW_VC(MulC_Low_32f16s, kFwd, ToInt16, Vdx32f, Vdx32f, Vdx16s, kZeroOk),
-        ROW_VCI_SFS(MulC_64f64s_ISfs, kFwd, ToInt64, Vdx64f, Vdx64s, kZeroOk),
-        ROWS_VV_I(Div_32f, kSwap, FDiv, Vdx32f, Vdx32f),
-        ROWS_VV_I(Div_32fc, kSwap, FDiv, Vdx32fc, Vdx32fc),
-        ROWS_VV_I(Div_64f, kSwap, FDiv, Vdx64f, Vdx64f),
-        ROWS_VV_I(Div_64fc, kSwap, FDiv, Vdx64fc, Vdx64fc),
+        ROW(Add_16s32f, FAdd), ROWS(Add_32f, FAdd), ROWS(Add_32fc, FAdd), ROWS(Add_64f, FAdd), ROWS(Add_64fc, FAdd),
+        ROWS(AddC_32f, FAdd), ROWS(AddC_32fc, FAdd), ROWS(AddC_64f, FAdd), ROWS(AddC_64fc, FAdd),
+        ROW(AddProduct_32f, FloatMacRule), ROW(AddProduct_64f, FloatMacRule), ROW(AddProduct_32fc, FloatMacRule),
+        ROW(AddProduct_64fc, FloatMacRule), ROW(AddProductC_32f, FloatMacRule),
+        ROW(Sub_16s32f, FSub), ROWS(Sub_32f, FSub), ROWS(Sub_32fc, FSub), ROWS(Sub_64f, FSub), ROWS(Sub_64fc, FSub),
+        ROWS(SubC_32f, FSub), ROWS(SubC_32fc, FSub), ROWS(SubC_64f, FSub), ROWS(SubC_64fc, FSub),
+        ROWS(SubCRev_32f, FSub), ROWS(SubCRev_32fc, FSub), ROWS(SubCRev_64f, FSub), ROWS(SubCRev_64fc, FSub),
+        ROW(Mul_16s32f, FMul), ROWS(Mul_32f, FMul), ROWS(Mul_32fc, FMul), ROWS(Mul_64f, FMul), ROWS(Mul_64fc, FMul),
+        ROWS(Mul_32f32fc, FMul), ROWS(MulC_32f, FMul), ROWS(MulC_32fc, FMul), ROWS(MulC_64f, FMul), ROWS(MulC_64fc, FMul),
+        ROW(MulC_32f16s_Sfs, ToInt16), ROW(MulC_Low_32f16s, ToInt16), ROW(MulC_64f64s_ISfs, ToInt64),
+        ROWS(Div_32f, FDiv), ROWS(Div_32fc, FDiv), ROWS(Div_64f, FDiv), ROWS(Div_64fc, FDiv),
         // DivC: element over constant; a zero constant is an error for some
-        ROWS_VC_I(DivC_32f, kFwd, FDiv, Vdx32f, kZeroOk, kZeroOk),
-        ROWS_VC_I(DivC_32fc, kFwd, FDiv, Vdx32fc, kZeroErr, kZeroOk),
-        ROWS_VC_I(DivC_64f, kFwd, FDiv, Vdx64f, kZeroErr, kZeroOk),
-        ROWS_VC_I(DivC_64fc, kFwd, FDiv, Vdx64fc, kZeroErr, kZeroOk),
-        ROWS_VC_I(DivCRev_32f, kSwap, FDiv, Vdx32f, kZeroOk, kZeroOk));
+        ROWS(DivC_32f, FDiv), ROWS(DivC_32fc, FDiv, kZeroErr), ROWS(DivC_64f, FDiv, kZeroErr),
+        ROWS(DivC_64fc, FDiv, kZeroErr), ROWS(DivCRev_32f, FDiv));
     return all;
 }
 
-class ArithFloat : public ::testing::TestWithParam<const MemberBase*> {};
-
-TEST_P(ArithFloat, MatchesItsRuleOverLengthsAndAlignments) {
-    check_all_lengths(*GetParam(), GetParam()->sfs() ? 1 : 6);
-}
-
-TEST_P(ArithFloat, StaysInsideItsVectorsAtPageEdges) { check_page_edges(*GetParam()); }
-
-TEST_P(ArithFloat, RejectsBadArgumentsWithoutWriting) { GetParam()->check_rejections(); }
-
-INSTANTIATE_TEST_SUITE_P(Members, ArithFloat, ::testing::ValuesIn(member_pointers(members())),
-                         [](const ::testing::TestParamInfo<const MemberBase*>& info) { return info.param->name(); });
-
-TEST(ArithFloatTable, CoversEveryFloatingPointMemberOfTheHeader) {
-    EXPECT_EQ(listed_members(members()), declared_members(true));
-}
+ARITH_MEMBER_TESTS(ArithFloat, members, true)
 
 TEST(ArithFloatThreads, LongDivisionsSplitWithoutChangingResultsOrStatus) {
     check_thread_splits(find_member(members(), "Div_32f"), 4096, {0});

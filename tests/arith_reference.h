@@ -1,12 +1,10 @@
-// Arithmetic family, black box: the harness shared by the floating-point and
-// the integer test binaries.  Every member is one row: its function wrapped to
-// a uniform call, its argument shape, whether it takes its operands swapped,
-// its types and the element rule written from the arithmetic itself (exact
-// integers scaled, rounded by the mode and saturated; one IEEE operation per
-// element, nothing fused; a zero divisor gives inf/NaN for floats and the
-// bound on the dividend's side for integers).  A run places the vectors
-// between poisoned guards or against inaccessible pages, fills them from pools
-// rich in extremes, ties and near-bound results, and compares bit for bit.
+// Arithmetic family, black box: the harness of the floating-point and integer
+// test binaries.  Every member is one row: its function and the element rule
+// written from the arithmetic itself (exact integers scaled, rounded by the
+// mode and saturated; one IEEE operation per element, nothing fused).  A run
+// places the vectors between poisoned guards or against inaccessible pages,
+// fills them from pools rich in extremes, ties and near-bound results, and
+// compares bit for bit.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,19 +14,15 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <cstdlib>
 #include <cstring>
-#include <limits>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <type_traits>
+#include <string_view>
 #include <vector>
 
 #include "exact_rules.h"
@@ -42,24 +36,15 @@ using namespace exact;
 
 template <class T>
 inline constexpr bool is_complex_v = requires(T v) { v.re; };
-template <class T>
-struct Part {
-    using type = T;
-};
-template <class T>
-    requires is_complex_v<T>
-struct Part<T> {
-    using type = decltype(T::re);
-};
-template <class T>
-using part_t = typename Part<T>::type;
 
 // Real and imaginary parts of any element (a real's imaginary part is 0).
 template <class T>
-part_t<T> re_of(const T& v) {
+auto re_of(const T& v) {
     if constexpr (is_complex_v<T>) return v.re;
     else return v;
 }
+template <class T>
+using part_t = decltype(re_of(std::declval<T>()));
 template <class T>
 part_t<T> im_of(const T& v) {
     if constexpr (is_complex_v<T>) return v.im;
@@ -76,13 +61,9 @@ bool same_part(P a, P b) {
     }
 }
 template <class T>
-bool same(const T& a, const T& b) {
-    return same_part(re_of(a), re_of(b)) && same_part(im_of(a), im_of(b));
-}
+bool same(const T& a, const T& b) { return same_part(re_of(a), re_of(b)) && same_part(im_of(a), im_of(b)); }
 template <class T>
-bool is_zero(const T& v) {
-    return re_of(v) == 0 && im_of(v) == 0;
-}
+bool is_zero(const T& v) { return re_of(v) == 0 && im_of(v) == 0; }
 
 template <class T>
 std::string show(const T& v) {
@@ -103,7 +84,7 @@ inline std::mt19937_64& rng() {
 template <class P>
 P random_bits() {
     P v;
-    const std::uint64_t r = rng()();
+    const auto r = rng()();
     std::memcpy(&v, &r, sizeof(P));
     return v;
 }
@@ -131,21 +112,22 @@ P pick_int() {
     }
 }
 
-// Floats: specials (signed zeros, infinities, NaNs, extremes, subnormals),
-// small dyadic values (exact products that tie when rounded to integers),
-// random bit patterns, and mostly full-mantissa values of moderate exponent
-// (whose products and sums all round).
+// Floats: specials, small dyadic values (products that tie when rounded to
+// integers), random bits, and mostly full-mantissa values of moderate
+// exponent (whose products and sums all round).
+template <class F>
+F special_float() {
+    using L = std::numeric_limits<F>;
+    const F sp[] = {F(0),     -F(0),       L::infinity(), -L::infinity(),   L::quiet_NaN(),         -L::quiet_NaN(), L::max(),
+                    L::lowest(), L::min(), L::denorm_min(), -L::denorm_min(), F(3) * L::denorm_min(), F(1),  F(-1),
+                    F(0.5),   F(-2)};
+    return sp[rng()() % std::size(sp)];
+}
 template <class F>
 F pick_float() {
     auto& g = rng();
-    using L = std::numeric_limits<F>;
     switch (g() % 16) {
-        case 0: {
-            const F sp[] = {F(0),     -F(0),    L::infinity(), -L::infinity(),   L::quiet_NaN(),         -L::quiet_NaN(),
-                            L::max(), L::lowest(), L::min(),   -L::denorm_min(), F(3) * L::denorm_min(), F(1),
-                            F(-1),    F(0.5)};
-            return sp[g() % (sizeof sp / sizeof sp[0])];
-        }
+        case 0: return special_float<F>();
         case 1: return random_bits<F>();
         case 2: case 3: return F(int(g() % 161) - 80) / F(1 << (g() % 3));
         default: {
@@ -184,16 +166,9 @@ T pick_constant() {
     using P = part_t<T>;
     if (rng()() % 4 != 0) return pick<T>();
     return make<T>([] {
-        auto& g = rng();
-        if constexpr (std::is_floating_point_v<P>) {
-            using L = std::numeric_limits<P>;
-            const P sp[] = {P(0),        -P(0),           L::infinity(), -L::infinity(), L::quiet_NaN(), L::max(),
-                            L::lowest(), L::denorm_min(), P(1),          P(-1),          P(0.5),         P(-2)};
-            return sp[g() % (sizeof sp / sizeof sp[0])];
-        } else {
-            const i128 ex[] = {lo_of<P>(), hi_of<P>(), 0, 1, lo_of<P>() + 1, hi_of<P>() - 1, std::is_signed_v<P> ? -1 : 2};
-            return P(ex[g() % 7]);
-        }
+        if constexpr (std::is_floating_point_v<P>) return special_float<P>();
+        const i128 ex[] = {lo_of<P>(), hi_of<P>(), 0, 1, lo_of<P>() + 1, hi_of<P>() - 1, std::is_signed_v<P> ? -1 : 2};
+        return P(ex[rng()() % 7]);
     });
 }
 
@@ -202,11 +177,8 @@ T nonzero(T v) {
     while (is_zero(v)) v = pick<T>();
     return v;
 }
-
 template <class P>
-bool fits(i128 v) {
-    return v >= lo_of<P>() && v <= hi_of<P>();
-}
+bool fits(i128 v) { return v >= lo_of<P>() && v <= hi_of<P>(); }
 inline i128 random_odd(bool negative_too) {
     const i128 odd = 1 + 2 * i128(rng()() % 4);
     return (negative_too && (rng()() & 1)) ? -odd : odd;
@@ -243,29 +215,22 @@ bool aim(i128 r, int sf, i128* target) {
     return false;
 }
 
-// apply<D>(l, r, sf, mode): the element l OP r (l is the left operand of the
-// mathematical operation: the dividend, the minuend).  divides: whether the
-// rule reports zero divisors (r).  adjust(x, y): narrows generated operands
-// where a member promises exact results only for some inputs.
-// propose<D>(x, y, sf, swapped): another value for the vector operand x that
-// puts the exact result on a rounding tie at this scale factor, or next to a
-// bound of the destination (x itself where the rule cannot aim);
-// propose_acc<D>: the same for the accumulator of AddProduct.
+// Rules: apply<D>(l, r, sf, mode) gives l OP r (l: the dividend, the
+// minuend); divides: zero divisors (r) are reported; adjust(x, y) narrows
+// operands where exact results are promised only for some; propose<D>(x, y,
+// sf, swapped) another x that puts the result on a tie or next to a bound
+// (x itself where the rule cannot aim); propose_acc<D> the same for AddProduct.
 
 enum class Op { add, sub, mul, div };
 
 struct RuleBase {
-    static constexpr bool divides = false;
+    static constexpr bool divides = false, accumulates = false;
     template <class X, class Y>
     static void adjust(X&, const Y&) {}
     template <class D, class X, class Y>
-    static X propose(const X& x, const Y&, int, bool) {
-        return x;
-    }
+    static X propose(const X& x, const Y&, int, bool) { return x; }
     template <class D, class X, class Y>
-    static D propose_acc(const D& acc, const X&, const Y&, int) {
-        return acc;
-    }
+    static D propose_acc(const D& acc, const X&, const Y&, int) { return acc; }
 };
 
 template <class F>
@@ -339,18 +304,12 @@ struct IntRule : RuleBase {
     template <class D, class X, class Y>
     static X propose(const X& x, const Y& y, int sf, bool swapped) {
         using XP = part_t<X>;
-        X v = x;
-        if constexpr (O == Op::mul) {
-            // A real first operand (the imaginary part cleared) times y.re.
-            if constexpr (is_complex_v<X>) v = X{product_tie<XP>(x.re, re_of(y), sf), 0};
-            else v = product_tie<XP>(x, re_of(y), sf);
-        } else if constexpr (is_complex_v<X>) {
-            v = X{sum_target<XP, part_t<D>>(x.re, re_of(y), sf, swapped),
-                  sum_target<XP, part_t<D>>(x.im, im_of(y), sf, swapped)};
-        } else {
-            v = sum_target<XP, part_t<D>>(x, re_of(y), sf, swapped);
-        }
-        return v;
+        // Products: a real first operand (the imaginary part cleared) times y.re.
+        if constexpr (O == Op::mul && is_complex_v<X>) return X{product_tie<XP>(x.re, re_of(y), sf), 0};
+        else if constexpr (O == Op::mul) return product_tie<XP>(x, re_of(y), sf);
+        else if constexpr (is_complex_v<X>)
+            return X{sum_target<XP, part_t<D>>(x.re, re_of(y), sf, swapped), sum_target<XP, part_t<D>>(x.im, im_of(y), sf, swapped)};
+        else return sum_target<XP, part_t<D>>(x, re_of(y), sf, swapped);
     }
 
 private:
@@ -438,9 +397,8 @@ struct FloatProductToIntRule : RuleBase {
 };
 
 // val (double) times a 64-bit integer, exactly, times 2^-sf, rounded half to
-// even, saturated.  The product is promised exact only while it fits the 64
-// significant bits of extended precision, so generated integers keep only as
-// many leading bits as the constant's mantissa leaves room for.
+// even, saturated: exact only within 64 significant bits, so generated
+// integers keep as many leading bits as the constant's mantissa leaves.
 struct DoubleTimesInt64Rule : RuleBase {
     static std::int64_t mantissa(double v, int* exp) {
         int e = 0;
@@ -483,6 +441,7 @@ struct DoubleTimesInt64Rule : RuleBase {
 // acc + x * y: floats as two IEEE operations (the product rounded, then the
 // sum), integers as one exact result scaled, rounded and saturated.
 struct FloatMacRule : RuleBase {
+    static constexpr bool accumulates = true;
     template <class D, class X, class Y>
     static D accumulate(const D& acc, const X& x, const Y& y, int sf) {
         const D p = FloatRule<Op::mul>::apply<D>(x, y, sf, vdxRndNear);
@@ -490,6 +449,7 @@ struct FloatMacRule : RuleBase {
     }
 };
 struct IntMacRule : RuleBase {
+    static constexpr bool accumulates = true;
     template <class D, class X, class Y>
     static D accumulate(const D& acc, const X& x, const Y& y, int sf) {
         return scaled<D>(i128(acc) + i128(x) * i128(y), sf);
@@ -567,9 +527,7 @@ private:
     unsigned flags_;
 };
 
-// Uniform call: (x, y, dst, len, sf, mode).  In-place shapes ignore the
-// operand their function does not take (the harness puts its values into
-// dst); constant shapes read *y.
+// Uniform call: (x, y, dst, len, sf, mode).
 template <class X, class Y, class D>
 using Call = VdxStatus (*)(const X*, const Y*, D*, int, int, int);
 
@@ -613,30 +571,20 @@ public:
                 for (auto& v : divisors) v = nonzero(v);
             for (int i : o.zero_divisor_at) divisors.at(i) = {};
         }
-        if constexpr (kAccumulates) {
-            for (int i = 0; i < n; ++i) {
-                dst0[i] = pick<D>();
-                if (rng()() % 4 == 0) dst0[i] = Rule::template propose_acc<D>(dst0[i], xs[i], y_at(i), o.sf);
-            }
-        } else if constexpr (S == Shape::vvi) {
-            dst0 = ys;
-        } else if constexpr (S == Shape::vci) {
-            dst0 = xs;
-        }
+        if constexpr (kAccumulates)
+            for (int i = 0; i < n; ++i)
+                dst0[i] = rng()() % 4 ? pick<D>() : Rule::template propose_acc<D>(pick<D>(), xs[i], y_at(i), o.sf);
+        else if constexpr (S == Shape::vvi) dst0 = ys;
+        else if constexpr (S == Shape::vci) dst0 = xs;
 
         // Expected elements and status.
         std::vector<D> expect(n);
         bool zero = false;
         for (int i = 0; i < n; ++i) {
-            if constexpr (kAccumulates) {
-                expect[i] = Rule::template accumulate<D>(dst0[i], xs[i], y_at(i), o.sf);
-            } else if constexpr (Swapped) {
-                expect[i] = Rule::template apply<D>(y_at(i), xs[i], o.sf, o.mode);
-                zero |= Rule::divides && is_zero(xs[i]);
-            } else {
-                expect[i] = Rule::template apply<D>(xs[i], y_at(i), o.sf, o.mode);
-                zero |= Rule::divides && is_zero(y_at(i));
-            }
+            if constexpr (kAccumulates) expect[i] = Rule::template accumulate<D>(dst0[i], xs[i], y_at(i), o.sf);
+            else if constexpr (Swapped) expect[i] = Rule::template apply<D>(y_at(i), xs[i], o.sf, o.mode);
+            else expect[i] = Rule::template apply<D>(xs[i], y_at(i), o.sf, o.mode);
+            if constexpr (Rule::divides) zero |= Swapped ? is_zero(xs[i]) : is_zero(y_at(i));
         }
         const VdxStatus expectStatus = zero ? vdxStsDivByZero : vdxStsNoErr;
 
@@ -681,20 +629,19 @@ public:
         constexpr int kLen = 9;
         std::vector<X> xs(kLen);
         std::vector<Y> ys(kYVector ? kLen : 1);
+        std::vector<D> before(kLen);
         for (auto& v : xs) v = pick<X>();
         for (auto& v : ys) v = nonzero(pick<Y>());
-        Guarded gd(kLen * sizeof(D), 0);
-        D* d = reinterpret_cast<D*>(gd.data());
-        std::vector<D> before(kLen);
         for (auto& v : before) v = pick<D>();
-        std::memcpy(d, before.data(), sizeof(D) * kLen);
+        Guarded gd(kLen * sizeof(D), 0);
+        D* d = reinterpret_cast<D*>(std::memcpy(gd.data(), before.data(), sizeof(D) * kLen));
         const X* x = xs.data();
         const Y* y = ys.data();
-        const Y zeroConst{};
         // Pointers first, then the length, then the scalars that would fail
-        // their own checks (a bad mode, a zero constant).
+        // their own checks (a bad mode, a zero constant: both zeros of a float).
+        const Y zeros[2] = {Y{}, make<Y>([] { return -part_t<Y>(0); })};
         const int badMode = round() ? 3 : vdxRndNear;
-        const Y* yBad = (!kYVector && zero_constant_error()) ? &zeroConst : y;
+        const Y* yBad = (!kYVector && zero_constant_error()) ? zeros : y;
         auto expect = [&](VdxStatus want, const X* cx, const Y* cy, D* cd, int len, int sf, int mode) {
             EXPECT_EQ(call_(cx, cy, cd, len, sf, mode), want) << name() << " len " << len << " sf " << sf << " mode " << mode;
         };
@@ -706,12 +653,8 @@ public:
         for (int len : {0, -kLen, INT_MIN}) expect(vdxStsSizeErr, x, yBad, d, len, INT_MAX, badMode);
         for (int mode : {3, -1, INT_MIN, INT_MAX})
             if (round()) expect(vdxStsRoundModeErr, x, y, d, kLen, mode % 3, mode);
-        if (!kYVector && zero_constant_error()) {
-            Y negZero{};  // both zeros of a float constant are zero divisors
-            if constexpr (std::is_floating_point_v<part_t<Y>>) negZero = make<Y>([] { return -part_t<Y>(0); });
-            for (const Y& z : {zeroConst, negZero})
-                for (int sf : {0, -2, INT_MIN}) expect(vdxStsDivByZeroErr, x, &z, d, kLen, sf, vdxRndNear);
-        }
+        for (int z = 0; z < 2 && yBad == zeros; ++z)
+            for (int sf : {0, -2, INT_MIN}) expect(vdxStsDivByZeroErr, x, zeros + z, d, kLen, sf, vdxRndNear);
         EXPECT_EQ(std::memcmp(d, before.data(), sizeof(D) * kLen), 0) << name() << ": wrote on error";
         EXPECT_TRUE(gd.guards_intact()) << name() << ": wrote outside dst on error";
     }
@@ -720,10 +663,6 @@ private:
     Call<X, Y, D> call_;
 };
 
-// ROW_<shape>(name, swapped, rule, types...): one member.  `swapped` says the
-// operation reads its operands in reverse: Sub and Div of two vectors (second
-// minus / over first), SubCRev and DivCRev (constant minus / over element).
-
 using Registry = std::vector<std::unique_ptr<MemberBase>>;
 
 inline std::vector<const MemberBase*> member_pointers(const Registry& registry) {
@@ -731,8 +670,6 @@ inline std::vector<const MemberBase*> member_pointers(const Registry& registry) 
     for (const auto& m : registry) out.push_back(m.get());
     return out;
 }
-
-enum : bool { kFwd = false, kSwap = true };
 
 // A Round form called with any int as its mode, as a C caller may pass it.
 template <class F>
@@ -746,42 +683,57 @@ auto any_mode(F f) {
     return reinterpret_cast<typename AnyModeOf<F>::type>(reinterpret_cast<void (*)()>(f));
 }
 
-// The wrapped call: f (the member), x, c (y or the constant), d, n, sf and
-// mode in scope.
-#define ARITH_ROW(shape, sw, Rule, X, Y, D, flags, name, ...)                                                  \
-    std::make_unique<Member<Shape::shape, sw, X, Y, D, Rule>>(                                                \
-        #name,                                                                                                \
-        []([[maybe_unused]] const X* x, [[maybe_unused]] const Y* c, [[maybe_unused]] D* d, int n,            \
-           [[maybe_unused]] int sf, [[maybe_unused]] int mode) -> VdxStatus {                                 \
-            const auto f = &vdxs##name;                                                                       \
-            return __VA_ARGS__;                                                                               \
-        },                                                                                                    \
-        flags)
-#define ROW_VV(name, sw, R, X, Y, D) ARITH_ROW(vv, sw, R, X, Y, D, kPlain, name, f(x, c, d, n))
-#define ROW_VV_SFS(name, sw, R, X, Y, D) ARITH_ROW(vv, sw, R, X, Y, D, kSfs, name, f(x, c, d, n, sf))
-#define ROW_VV_RSFS(name, sw, R, X, Y, D) \
-    ARITH_ROW(vv, sw, R, X, Y, D, kSfs | kRound, name, any_mode(f)(x, c, d, n, mode, sf))
-#define ROW_VVI(name, sw, R, X, D) ARITH_ROW(vvi, sw, R, X, D, D, kPlain, name, f(x, d, n))
-#define ROW_VVI_SFS(name, sw, R, X, D) ARITH_ROW(vvi, sw, R, X, D, D, kSfs, name, f(x, d, n, sf))
-#define ROW_VVI_RSFS(name, sw, R, X, D) \
-    ARITH_ROW(vvi, sw, R, X, D, D, kSfs | kRound, name, any_mode(f)(x, d, n, mode, sf))
-#define ROW_VC(name, sw, R, X, C, D, zf) ARITH_ROW(vc, sw, R, X, C, D, zf, name, f(x, *c, d, n))
-#define ROW_VC_SFS(name, sw, R, X, C, D, zf) ARITH_ROW(vc, sw, R, X, C, D, kSfs | zf, name, f(x, *c, d, n, sf))
-#define ROW_VCI(name, sw, R, C, D, zf) ARITH_ROW(vci, sw, R, D, C, D, zf, name, f(*c, d, n))
-#define ROW_VCI_SFS(name, sw, R, C, D, zf) ARITH_ROW(vci, sw, R, D, C, D, kSfs | zf, name, f(*c, d, n, sf))
-#define ROW_MAC(name, R, X, Y, D) ARITH_ROW(mac, kFwd, R, X, Y, D, kPlain, name, f(x, c, d, n))
-#define ROW_MAC_SFS(name, R, X, Y, D) ARITH_ROW(mac, kFwd, R, X, Y, D, kSfs, name, f(x, c, d, n, sf))
-#define ROW_MACC(name, R, X, C, D) ARITH_ROW(macc, kFwd, R, X, C, D, kPlain, name, f(x, *c, d, n))
-// A member and its in-place form (the same stem with _I, or _Sfs and _ISfs);
-// constant forms take the zero-constant flag of each.
-#define ROWS_VV_I(stem, sw, R, X, D) ROW_VV(stem, sw, R, X, D, D), ROW_VVI(stem##_I, sw, R, X, D)
-#define ROWS_VV_SFS_I(stem, sw, R, X, D) ROW_VV_SFS(stem##_Sfs, sw, R, X, D, D), ROW_VVI_SFS(stem##_ISfs, sw, R, X, D)
-#define ROWS_VV_RSFS_I(stem, sw, R, X, D) \
-    ROW_VV_RSFS(stem##_Sfs, sw, R, X, D, D), ROW_VVI_RSFS(stem##_ISfs, sw, R, X, D)
-#define ROWS_VC_I(stem, sw, R, T, zf, zfi) ROW_VC(stem, sw, R, T, T, T, zf), ROW_VCI(stem##_I, sw, R, T, T, zfi)
-#define ROWS_VC_SFS_I(stem, sw, R, T, zf, zfi) \
-    ROW_VC_SFS(stem##_Sfs, sw, R, T, T, T, zf), ROW_VCI_SFS(stem##_ISfs, sw, R, T, T, zfi)
-constexpr unsigned kZeroOk = kPlain, kZeroErr = kZeroConstantError;
+// A member's shape, types and flags, read from its signature (a form that
+// also matches a more general one is the more specialised: vv before vc).
+template <Shape S, class X, class Y, class D, unsigned F>
+struct Form {};
+#define VDX_STRIP(...) __VA_ARGS__
+#define VDX_FORM(S, F, TYPES, X, Y, D, ...) \
+    template <VDX_STRIP TYPES> Form<Shape::S, X, Y, D, F> form(VdxStatus (*)(__VA_ARGS__) noexcept) { return {}; }
+#define VDX_FORMS(S, TYPES, X, Y, D, ...)                                       \
+    VDX_FORM(S, kPlain, TYPES, X, Y, D, __VA_ARGS__)                            \
+    VDX_FORM(S, kSfs, TYPES, X, Y, D, __VA_ARGS__, int)                         \
+    VDX_FORM(S, kSfs | kRound, TYPES, X, Y, D, __VA_ARGS__, VdxRoundMode, int)
+VDX_FORMS(vv, (class X, class Y, class D), X, Y, D, const X*, const Y*, D*, int)
+VDX_FORMS(vvi, (class X, class D), X, D, D, const X*, D*, int)
+VDX_FORMS(vc, (class X, class C, class D), X, C, D, const X*, C, D*, int)
+VDX_FORMS(vci, (class C, class D), D, C, D, C, D*, int)
+#undef VDX_FORMS
+#undef VDX_FORM
+#undef VDX_STRIP
+
+// The uniform call of member F: in-place shapes ignore the operand they do
+// not take (the harness puts its values into dst), constant shapes read *c.
+template <auto F, Shape S, unsigned Fl, class X, class Y, class D>
+VdxStatus invoke(const X* x, const Y* c, D* d, int n, int sf, int mode) {
+    const auto call = [&](auto... a) {
+        if constexpr (Fl & kRound) return any_mode(F)(a..., mode, sf);
+        else if constexpr (Fl & kSfs) return F(a..., sf);
+        else return F(a...);
+    };
+    if constexpr (S == Shape::vv || S == Shape::mac) return call(x, c, d, n);
+    else if constexpr (S == Shape::vvi) return call(x, d, n);
+    else if constexpr (S == Shape::vci) return call(*c, d, n);
+    else return call(x, *c, d, n);
+}
+
+// Sub and Div of two vectors (second minus / over first), SubCRev and DivCRev
+// (constant minus / over element) read their operands in reverse.
+consteval bool reads_reversed(std::string_view name) {
+    return name.starts_with("Sub_") || name.starts_with("Div_") || name.find("CRev") != std::string_view::npos;
+}
+
+template <auto F, bool Swapped, class Rule, unsigned ZeroFlag = kPlain, Shape S, class X, class Y, class D, unsigned Fl>
+std::unique_ptr<MemberBase> member(const char* name, Form<S, X, Y, D, Fl>) {
+    constexpr Shape shape = !Rule::accumulates ? S : S == Shape::vv ? Shape::mac : Shape::macc;
+    return std::make_unique<Member<shape, Swapped, X, Y, D, Rule>>(name, invoke<F, shape, Fl, X, Y, D>, Fl | ZeroFlag);
+}
+// ROW(name, rule[, kZeroErr]): one member; ROWS: a member and its in-place
+// form (the stem with _I, or _Sfs and _ISfs), a zero constant fine for the latter.
+#define ROW(name, ...) member<&vdxs##name, reads_reversed(#name), __VA_ARGS__>(#name, form(&vdxs##name))
+#define ROWS(stem, R, ...) ROW(stem, R __VA_OPT__(, ) __VA_ARGS__), ROW(stem##_I, R)
+#define ROWS_SFS(stem, R, ...) ROW(stem##_Sfs, R __VA_OPT__(, ) __VA_ARGS__), ROW(stem##_ISfs, R)
+constexpr unsigned kZeroErr = kZeroConstantError;
 
 template <class... Rows>
 Registry registry(Rows... rows) {
@@ -790,9 +742,23 @@ Registry registry(Rows... rows) {
     return r;
 }
 
-// Lengths 1 .. 67 (every vector tail) and a long one (about 2000 or 4000
-// elements, by turns), each at a rotating misalignment of the three vectors,
-// for every scale factor and mode.
+// The suite of every member of a table: the rule over lengths, scale factors
+// and alignments, page edges, rejected arguments, the table against the header.
+#define ARITH_MEMBER_TESTS(Suite, members, floating)                                                     \
+    class Suite : public ::testing::TestWithParam<const MemberBase*> {};                                 \
+    TEST_P(Suite, MatchesItsRuleOverLengthsScaleFactorsAndAlignments) {                                  \
+        check_all_lengths(*GetParam(), GetParam()->sfs() ? 1 : 6);                                       \
+    }                                                                                                    \
+    TEST_P(Suite, StaysInsideItsVectorsAtPageEdges) { check_page_edges(*GetParam()); }                  \
+    TEST_P(Suite, RejectsBadArgumentsWithoutWriting) { GetParam()->check_rejections(); }                \
+    INSTANTIATE_TEST_SUITE_P(Members, Suite, ::testing::ValuesIn(member_pointers(members())),            \
+                             [](const auto& info) { return info.param->name(); });                       \
+    TEST(Suite##Table, CoversEveryMemberOfTheHeader) {                                                   \
+        EXPECT_EQ(listed_members(members()), declared_members(floating));                                \
+    }
+
+// Lengths 1 .. 67 and a long one (about 2000 or 4000 by turns), at rotating
+// misalignments of the three vectors, for every scale factor and mode.
 inline void check_all_lengths(const MemberBase& m, int rounds) {
     int rotation = 0, turn = 0;
     for (int r = 0; r < rounds; ++r)
@@ -805,8 +771,7 @@ inline void check_all_lengths(const MemberBase& m, int rounds) {
 }
 
 // Every short length and a long odd one with the vectors ending at, or
-// starting at, an inaccessible page: a kernel that reads or writes one element
-// too many faults.
+// starting at, an inaccessible page: one element too many faults.
 inline void check_page_edges(const MemberBase& m) {
     const std::vector<int> sfs = m.sfs() ? std::vector<int>{0, 1, 5, 17, -3, -17} : std::vector<int>{0};
     for (int sf : sfs)
@@ -816,9 +781,8 @@ inline void check_page_edges(const MemberBase& m) {
                     ASSERT_TRUE(m.run({.len = n < 68 ? n : 2051, .sf = sf, .mode = mode, .place = p}));
 }
 
-// The arithmetic exports declared by the public header, split by whether
-// their type codes (the first '_'-separated token that starts with a digit)
-// name a float type.
+// The arithmetic exports the public header declares, by whether their type
+// codes (the first token that starts with a digit) name a float type.
 inline std::vector<std::string> declared_members(bool floating) {
     std::ifstream header(VDXS_HEADER_PATH);
     const std::string text{std::istreambuf_iterator<char>(header), {}};
@@ -850,10 +814,9 @@ struct ThreadCount {
     ~ThreadCount() { vdxcoreSetNumThreads(0); }
 };
 
-// A long division at lengths around its parallel threshold, with 1 .. 4
-// threads, with no zero divisor, one in the first block, one at the last
-// element, or one in each half: every element by the rule, and the status by
-// whether a zero divisor was present.  The scale factors take turns.
+// A long division around its parallel threshold with 1 .. 4 threads, no zero
+// divisor, one in the first block, at the last element, or in each half:
+// every element by the rule, the status by the zero divisors.
 inline void check_thread_splits(const MemberBase& m, int threshold, const std::vector<int>& sfs) {
     std::size_t turn = 0;
     for (int threads : {1, 2, 3, 4}) {

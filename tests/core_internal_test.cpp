@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -33,11 +32,10 @@ TEST_P(ThreadCount, BlocksCoverTheRangeOnceAndReportAFlagFromAnyBlock) {
     for (int len : {1, 2, 3, 63, 64, 65, 1000, 1001, 300000}) {
         SCOPED_TRACE(len);
         std::vector<std::atomic<int>> hits(len);
-        const bool met = vdx::for_blocks(len, policy, [&](int begin, int end) {
+        EXPECT_FALSE(vdx::for_blocks(len, policy, [&](int begin, int end) {
             for (int i = begin; i < end; ++i) ++hits[i];
             return false;
-        });
-        EXPECT_FALSE(met);
+        }));
         for (int i = 0; i < len; ++i) ASSERT_EQ(hits[i], 1) << i;
     }
     for (int marked : {0, 1, 2500, 4998, 4999, 99999, -1})
@@ -116,10 +114,9 @@ TEST(Parallel, AChildAfterForkStillFinishesParallelCalls) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
-// A family described to the object framework: one int parameter; negative
-// values are rejected by the size query (after its out-pointers) and by
-// Init; 13 makes the build fail; 7 asks for an init buffer; the object
-// holds an inner object whose identifier Free clears.
+// A family for the object framework: negative parameters are rejected by the
+// size query (after its out-pointers) and Init; 13 fails the build; 7 asks
+// for an init buffer; Free clears the inner object's identifier.
 struct TestHeader {
     std::uint32_t id;
     std::uint16_t allocated, seal;
@@ -144,9 +141,7 @@ struct TestFamily {
     }
     static VdxStatus build(TestHeader* h, int p, const vdx::ObjectSizes&, Vdx8u* init) {
         if (p == 13) return vdxStsBadArgErr;
-        h->payload = p;
-        h->init_seen = init;
-        h->inner_id = 99;
+        h->payload = p, h->init_seen = init, h->inner_id = 99;
         return vdxStsNoErr;
     }
     static void release_parts(TestHeader* h) { h->inner_id = 0; }

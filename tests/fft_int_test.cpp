@@ -1,29 +1,21 @@
-// Integer FFT families (C_16sc, C_16s, R_16s, C_32sc, C_32s, R_32s,
-// R_16s32s) against a long-double DFT of the integer input (angles reduced
-// exactly as n k mod N), times the flag's factor and 2^-sf, rounded half to
-// even and saturated: every result within 1 of it, on the float paths and the
-// fixed-point core alike; saturation, huge scale factors and impulses under
-// power-of-two factors exact; every way of calling agrees bit for bit.
+// Integer FFT families against a long-double DFT of the integer input times
+// the flag's factor and 2^-sf, rounded half to even and saturated: every
+// result within 1 of it, on the float paths and the fixed-point core alike;
+// saturation, huge scale factors and impulses under power-of-two factors
+// exact; every way of calling agrees bit for bit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
-#include <complex>
 #include <functional>
 #include <random>
-#include <vector>
 
-#include "fft_threads.h"
+#include "fft_common.h"
 #include "mismatches.h"
-#include "vdxs.h"
 
 namespace {
 
 using V = std::vector<long long>;
-using CL = std::complex<long double>;
-const int kFlags[] = {VDX_FFT_DIV_FWD_BY_N, VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN, VDX_FFT_NODIV_BY_ANY};
-enum Layout { kPack, kPerm, kCcs };
 
 // One family behind a common face: values travel as long long, complex data
 // interleaved (re, im).
@@ -39,9 +31,7 @@ struct Fam {
 };
 
 template <class T>
-std::vector<T> typed(const V& v) {
-    return std::vector<T>(v.begin(), v.end());
-}
+std::vector<T> typed(const V& v) { return std::vector<T>(v.begin(), v.end()); }
 
 #define SPEC_FNS(S)                                                                                         \
     [](void** p, int o, int f, int h) {                                                                     \
@@ -113,12 +103,10 @@ const std::vector<Fam>& families() {
                 auto* spec = static_cast<const VdxsFFTSpec_R_16s32s*>(sp);
                 auto s16 = typed<Vdx16s>(src), d16 = typed<Vdx16s>(dst);
                 auto s32 = typed<Vdx32s>(src), d32 = typed<Vdx32s>(dst);
-                if (inv) {
-                    const VdxStatus st = vdxsFFTInv_CCSToR_32s16s_Sfs(s32.data(), d16.data(), spec, sf, buf);
-                    return dst.assign(d16.begin(), d16.end()), st;
-                }
-                const VdxStatus st = vdxsFFTFwd_RToCCS_16s32s_Sfs(s16.data(), d32.data(), spec, sf, buf);
-                return dst.assign(d32.begin(), d32.end()), st;
+                const VdxStatus st = inv ? vdxsFFTInv_CCSToR_32s16s_Sfs(s32.data(), d16.data(), spec, sf, buf)
+                                         : vdxsFFTFwd_RToCCS_16s32s_Sfs(s16.data(), d32.data(), spec, sf, buf);
+                inv ? dst.assign(d16.begin(), d16.end()) : dst.assign(d32.begin(), d32.end());
+                return st;
             }},
     };
     return f;
@@ -141,44 +129,25 @@ long long round_sat(long double v, int bits) {  // ties to even in the default m
     return static_cast<long long>(std::clamp(nearbyintl(v), -hi - 1, hi));
 }
 
-long double factor(int flag, bool inv, int order) {
-    const long double n = std::ldexp(1.0L, order);
-    if (flag == VDX_FFT_DIV_BY_SQRTN) return 1.0L / sqrtl(n);
-    return flag == (inv ? VDX_FFT_DIV_INV_BY_N : VDX_FFT_DIV_FWD_BY_N) ? 1.0L / n : 1.0L;
-}
-
-// Slot of R[k] and of I[k] (-1: not stored) in a layout of N reals.
-std::pair<int, int> slots(int l, int k, int n) {
-    if (k == 0) return {0, l == kCcs ? 1 : -1};
-    if (2 * k == n) return {l == kPack ? n - 1 : l == kPerm ? 1 : n, l == kCcs ? n + 1 : -1};
-    const int re = l == kPack ? 2 * k - 1 : 2 * k;
-    return {re, re + 1};
-}
-
 // The exact transform of one call's input (a real inverse reads the
 // conjugate-symmetric spectrum, I[0] and I[N/2] unread).
 std::vector<CL> reference(const Fam& f, bool inv, int l, int order, const V& src) {
     const int n = 1 << order;
-    std::vector<CL> x(n), out(n);
+    std::vector<CL> x(n);
     for (int k = 0; k < n && !(f.real && inv); ++k) x[k] = f.real ? CL(src[k], 0) : CL(src[2 * k], src[2 * k + 1]);
     for (int k = 0; f.real && inv && k <= n / 2; ++k) {
         const auto s = slots(l, k, n);
         x[k] = CL(src[s.first], k == 0 || 2 * k == n ? 0 : src[s.second]);
         if (k > 0) x[n - k] = std::conj(x[k]);
     }
-    for (long long k = 0; k < n; ++k)
-        for (long long j = 0; j < n; ++j) {
-            const long double t = (inv ? 2 : -2) * 3.14159265358979323846264338327950288L * ((j * k) % n) / n;
-            out[k] += x[j] * CL(cosl(t), sinl(t));
-        }
-    return out;
+    return dft(x, inv);
 }
 
 // The exact transform scaled, rounded and saturated, in the output layout
 // (X[0] and X[N/2] of a real signal are real: their CCS slots hold 0).
 V expected(const Fam& f, bool inv, int l, int order, int flag, int sf, const std::vector<CL>& X) {
     const int n = 1 << order;
-    const long double scale = factor(flag, inv, order) * std::ldexp(1.0L, sf < -100 ? 100 : sf > 100 ? -100 : -sf);
+    const long double scale = factor(flag, inv, 1 << order) * std::ldexp(1.0L, sf < -100 ? 100 : sf > 100 ? -100 : -sf);
     auto out = [&, bits = inv ? f.fwd_in_bits : f.fwd_out_bits](long double v) { return round_sat(v * scale, bits); };
     V y;
     for (int k = 0; k < n && !(f.real && !inv); ++k) {
@@ -207,16 +176,14 @@ V random_values(size_t count, int bits) {
 // The scale factor that brings a direction's result back to the input's
 // scale (what the flag leaves unscaled).
 int natural_sf(int flag, bool inv, int order) {
-    return flag == VDX_FFT_DIV_BY_SQRTN ? (order + 1) / 2 : factor(flag, inv, order) == 1.0L ? order : 0;
+    return flag == VDX_FFT_DIV_BY_SQRTN ? (order + 1) / 2 : factor(flag, inv, 1 << order) == 1.0L ? order : 0;
 }
 
 // Every family x order 0..6 and 10 x direction x layout x flag x hint (the
-// fixed-point core for the 16-bit families at orders 1..3 with hint none or
-// fast, the float path otherwise) x scale factors around the natural one and
-// far beyond (exact saturation and zeroing), in place and out of place, with
-// and without a caller buffer.  An impulse of 16-bit size has an exact flat
-// transform: under a power-of-two factor every path rounds it exactly, half
-// to even (SQRTN: only the core's shifts; the float factor is an estimate).
+// 16-bit core at orders 1..3 unless hint accurate) x scale factors near the
+// natural one and far beyond, in place or not, with and without a buffer.
+// An impulse's flat transform rounds exactly, half to even, under a
+// power-of-two factor (SQRTN: only the core's shifts).
 TEST(FftInt, MatchesExactDftEverywhere) {
     for (const Fam& f : families()) {
         Mismatches m;
@@ -263,10 +230,8 @@ TEST(FftInt, MatchesExactDftEverywhere) {
     }
 }
 
-// Beyond the orders a DFT can check: C_16sc equals C_32fc on the converted
-// input, then rounded half to even and saturated, bit for bit, in the
-// two-level (threaded) and blocked regimes, for 1, 2 and 3 threads, in place
-// and out of place.
+// Large orders: C_16sc equals C_32fc rounded half to even and saturated, bit
+// for bit, in the two-level and blocked regimes, 1..3 threads, in place or not.
 TEST(FftInt, LargeOrdersEqualTheFloatTransform) {
     const Fam& c16 = families()[0];
     for (int order : {13, 18}) {

@@ -3,22 +3,13 @@
 // index or slot is off by the size of the data); paths agree bit for bit.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <complex>
-#include <cstring>
 #include <limits>
 #include <random>
-#include <vector>
 
-#include "fft_threads.h"
+#include "fft_common.h"
 #include "mismatches.h"
-#include "vdxs.h"
 
 namespace {
-
-using CL = std::complex<long double>;
-enum Layout { kPack, kPerm, kCcs };
-const int kFlags[] = {VDX_FFT_DIV_FWD_BY_N, VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN, VDX_FFT_NODIV_BY_ANY};
 
 // One family's exports, the transforms by layout.
 template <class T, class S>
@@ -62,35 +53,6 @@ struct Spec {
 
 int reals_of(int layout, int n) { return layout == kCcs ? 2 * (n / 2 + 1) : n; }
 
-// Where X[k] lies: {slot of the real part, slot of the imaginary part or -1}.
-std::pair<int, int> slots(int l, int k, int n) {
-    if (k == 0) return {0, l == kCcs ? 1 : -1};
-    if (2 * k == n) return {l == kPack ? n - 1 : l == kPerm ? 1 : n, l == kCcs ? n + 1 : -1};
-    const int re = l == kPack ? 2 * k - 1 : 2 * k;
-    return {re, re + 1};
-}
-
-// X[k], k = 0..N/2, of real x, in long double.
-std::vector<CL> reference_dft(const std::vector<long double>& x) {
-    const int n = int(x.size());
-    std::vector<CL> a(n);
-    for (int i = 0, j = 0; i < n; ++i) {
-        a[j] = x[i];
-        for (int bit = n >> 1; bit > 0 && ((j ^= bit) & bit) == 0; bit >>= 1) {
-        }
-    }
-    for (int len = 2; len <= n; len <<= 1)
-        for (int j = 0; j < len / 2; ++j) {
-            const long double t = -2.0L * 3.14159265358979323846264338327950288L * j / len;
-            for (int i = 0; i < n; i += len) {
-                const CL u = a[i + j], v = a[i + j + len / 2] * CL(cosl(t), sinl(t));
-                a[i + j] = u + v, a[i + j + len / 2] = u - v;
-            }
-        }
-    a.resize(n / 2 + 1);
-    return a;
-}
-
 std::mt19937_64 rng{0xF7A1};
 
 template <class T>
@@ -113,13 +75,11 @@ class FftReal : public ::testing::Test {};
 using Types = ::testing::Types<Vdx32f, Vdx64f>;
 TYPED_TEST_SUITE(FftReal, Types);
 
-// Every order to 20 (21 for R_32f, where the coefficients come from two
-// levels) against the reference: every flag and layout up to order 13, one
-// of each per order above.  The zero slots of CCS hold exactly 0, nothing
-// is written past the layout, and the inverse of the forward restores the
-// signal (times N unscaled).  In place one element off the alignment, a
-// caller buffer, another object and, at the two-level orders, 1..3 threads
-// all give the bits of the plain call; CCSToR never reads slots 1 and N+1.
+// Every order to 20 (21 for R_32f) against the reference, every flag and
+// layout up to order 13, one of each above; CCS zero slots hold 0, nothing is
+// written past the layout, the inverse restores the signal.  In place off
+// the alignment, a caller buffer, another object and 1..3 threads give the
+// bits of the plain call; CCSToR never reads slots 1 and N+1.
 TYPED_TEST(FftReal, MatchesTheLongDoubleDftInEveryLayoutAndEveryPathGivesTheSameBits) {
     using T = TypeParam;
     const auto& f = family<T>();
@@ -128,14 +88,12 @@ TYPED_TEST(FftReal, MatchesTheLongDoubleDftInEveryLayoutAndEveryPathGivesTheSame
         const int n = 1 << order;
         const auto x = random_signal<T>(n);
         const std::vector<long double> xl(x.begin(), x.end());
-        const auto ref = reference_dft(xl);
+        const auto ref = dft(std::vector<CL>(xl.begin(), xl.end()), false);
         const long double tol = tolerance<T>(order, xl);
         const bool two_level = order >= (sizeof(T) == 4 ? 14 : 13) && order <= (sizeof(T) == 4 ? 18 : 17);
         for (int flag : kFlags) {
             if (order > 13 && flag != kFlags[order % 4]) continue;
-            const long double scale = flag == VDX_FFT_DIV_FWD_BY_N ? 1.0L / n
-                                      : flag == VDX_FFT_DIV_BY_SQRTN ? 1.0L / sqrtl(n) : 1.0L;
-            const long double gain = flag == VDX_FFT_NODIV_BY_ANY ? n : 1;
+            const long double scale = factor(flag, false, n), gain = n * scale * factor(flag, true, n);
             Spec<T> s(order, flag);
             std::vector<Vdx8u> buf(s.buf_size + 1);
             for (int l : {kPack, kPerm, kCcs}) {

@@ -4,16 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cmath>
-#include <complex>
-#include <cstring>
 #include <random>
 #include <thread>
-#include <vector>
 
-#include "fft_threads.h"
+#include "fft_common.h"
 #include "mismatches.h"
-#include "vdxs.h"
 
 // Counts every block the library asks the core library for: this definition
 // comes first in the process's symbol lookup and forwards to the core's.
@@ -28,7 +23,6 @@ extern "C" void* vdxMalloc(int length) {
 namespace {
 
 using LD = long double;
-using CLD = std::complex<LD>;
 // Each family: element type, regimes, and the entry points of both forms.
 #define FFT_FAMILY(Name, Type, Cplx, E, Two, Blocked)                                             \
     struct Name {                                                                                 \
@@ -52,31 +46,6 @@ FFT_FAMILY(F32, Vdx32f, Vdx32fc, 32f, 13, 18)
 FFT_FAMILY(F64, Vdx64f, Vdx64fc, 64f, 12, 17)
 #undef FFT_FAMILY
 
-const int kFlags[] = {VDX_FFT_DIV_FWD_BY_N, VDX_FFT_DIV_INV_BY_N, VDX_FFT_DIV_BY_SQRTN, VDX_FFT_NODIV_BY_ANY};
-
-// The DFT in long double, radix-2 with every twiddle computed directly.
-void reference(const std::vector<CLD>& x, std::vector<CLD>& X, bool inverse) {
-    const size_t n = x.size();
-    const LD sign = inverse ? 1 : -1, pi = 3.141592653589793238462643383279502884L;
-    X.assign(n, 0);
-    int bits = 0;
-    while ((size_t(1) << bits) < n) ++bits;
-    for (size_t i = 0; i < n; ++i) {
-        size_t r = 0;
-        for (int b = 0; b < bits; ++b) r |= ((i >> b) & 1) << (bits - 1 - b);
-        X[r] = x[i];
-    }
-    std::vector<CLD> w(n / 2);
-    for (size_t j = 0; j < n / 2; ++j) w[j] = CLD(cosl(2 * pi * j / n), sign * sinl(2 * pi * j / n));
-    for (size_t len = 2; len <= n; len *= 2)
-        for (size_t b = 0; b < n; b += len)
-            for (size_t k = 0; k < len / 2; ++k) {
-                const CLD t = X[b + k + len / 2] * w[n / len * k];
-                X[b + k + len / 2] = X[b + k] - t;
-                X[b + k] += t;
-            }
-}
-
 template <class T>
 std::vector<T> random_signal(int order, unsigned seed) {
     std::mt19937 gen(seed);
@@ -88,10 +57,10 @@ std::vector<T> random_signal(int order, unsigned seed) {
 
 // Relative RMS distance of an interleaved result from the reference.
 template <class T>
-double rel_rms(const T* y, const std::vector<CLD>& ref) {
+double rel_rms(const T* y, const std::vector<CL>& ref) {
     LD num = 0, den = 0;
     for (size_t k = 0; k < ref.size(); ++k) {
-        num += std::norm(CLD(y[2 * k], y[2 * k + 1]) - ref[k]);
+        num += std::norm(CL(y[2 * k], y[2 * k + 1]) - ref[k]);
         den += std::norm(ref[k]);
     }
     return den == 0 ? std::sqrt(static_cast<double>(num)) : std::sqrt(static_cast<double>(num / den));
@@ -118,18 +87,16 @@ TYPED_TEST(Fft, MatchesTheLongDoubleDftAndRoundTrips) {
     for (int order = 0; order <= 20; ++order) {
         const size_t n = size_t(1) << order;
         const auto x = random_signal<T>(order, 100 + order);
-        std::vector<CLD> in(n), ref[2];
-        for (size_t k = 0; k < n; ++k) in[k] = CLD(x[2 * k], x[2 * k + 1]);
-        for (int dir = 0; dir < 2; ++dir) reference(in, ref[dir], dir);
+        std::vector<CL> in(n);
+        for (size_t k = 0; k < n; ++k) in[k] = CL(x[2 * k], x[2 * k + 1]);
+        const std::vector<CL> ref[2] = {dft(in, false), dft(in, true)};
         for (int flag : kFlags) {
             if (order > F::kTwoLevel && flag != kFlags[order % 4]) continue;
             typename F::Spec* spec = nullptr;
             ASSERT_EQ(F::InitAlloc(&spec, order, flag, vdxAlgHintNone), vdxStsNoErr);
             for (int dir = 0; dir < 2; ++dir) {
-                const bool scaled = flag == VDX_FFT_DIV_BY_SQRTN || flag == (dir ? VDX_FFT_DIV_INV_BY_N : VDX_FFT_DIV_FWD_BY_N);
-                const LD f = !scaled ? 1 : flag == VDX_FFT_DIV_BY_SQRTN ? 1 / sqrtl(n) : LD(1) / n;
-                std::vector<CLD> want(ref[dir]);
-                for (auto& v : want) v *= f;
+                std::vector<CL> want(ref[dir]);
+                for (auto& v : want) v *= factor(flag, dir, n);
                 std::vector<T> src(2 * n + 2), dst(2 * n + 2);
                 std::copy(x.begin(), x.end(), src.begin() + 1);
                 T* d = dst.data() + order % 2;
@@ -143,7 +110,7 @@ TYPED_TEST(Fft, MatchesTheLongDoubleDftAndRoundTrips) {
             std::vector<T> y(x);
             ASSERT_EQ(F::FwdI(reinterpret_cast<C*>(y.data()), spec, nullptr), vdxStsNoErr);
             ASSERT_EQ(F::InvI(reinterpret_cast<C*>(y.data()), spec, nullptr), vdxStsNoErr);
-            std::vector<CLD> want(in);
+            std::vector<CL> want(in);
             for (auto& v : want) v *= flag == VDX_FFT_NODIV_BY_ANY ? LD(n) : 1;
             const double err = rel_rms(y.data(), want);
             if (!(err <= 2 * error_bound<F>(order)))
@@ -155,12 +122,10 @@ TYPED_TEST(Fft, MatchesTheLongDoubleDftAndRoundTrips) {
 }
 
 // Every way to call one transform gives the same bits: in place or not,
-// aligned or not, null or caller buffer, _I forms, split arrays (out of
-// place, in place, only the real array in place), 1..3 threads (the
-// two-level orders run threaded), and four threads sharing one object. A
-// split transform with a caller buffer at an odd address stays inside it,
-// leaves its sources as they were and allocates nothing; without one it
-// allocates only the work buffer.
+// aligned or not, null or caller buffer, _I forms, split arrays, 1..3
+// threads, four threads sharing one object.  A split transform with a caller
+// buffer at an odd address stays inside it, keeps its sources and allocates
+// nothing; without one it allocates only the work buffer.
 TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
     using F = TypeParam;
     using T = typename F::T;
@@ -252,11 +217,9 @@ TYPED_TEST(Fft, EveryPathGivesIdenticalResults) {
     EXPECT_NO_MISMATCH(bad);
 }
 
-// Orders beyond the dense reference, up to 2^23: a few impulses have a DFT
-// that is a short sum per bin, checked at sampled bins; in place and split
-// arrays (with a caller buffer, allocating nothing even where no room is left
-// for another block of N elements) equal out of place bit for bit, and the
-// inverse brings back N times the impulses.
+// Orders up to 2^23: a few impulses against their short sums at sampled
+// bins; in place and split (with a caller buffer, allocating nothing) equal
+// out of place bit for bit; the inverse brings back N times the impulses.
 TYPED_TEST(Fft, LargeOrdersMatchSparseSumsAtSampledBins) {
     using F = TypeParam;
     using T = typename F::T;
@@ -272,23 +235,23 @@ TYPED_TEST(Fft, LargeOrdersMatchSparseSumsAtSampledBins) {
         ASSERT_EQ(F::InitAlloc(&spec, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone), vdxStsNoErr);
         ASSERT_EQ(F::SInitAlloc(&split, order, VDX_FFT_NODIV_BY_ANY, vdxAlgHintNone), vdxStsNoErr);
         std::vector<T> x(2 * n, T(0)), y(2 * n), z, re(n, T(0)), im(n, T(0));
-        std::vector<std::pair<size_t, CLD>> impulses;
+        std::vector<std::pair<size_t, CL>> impulses;
         for (int j = 0; j < 3; ++j) {
             const size_t at = gen() % n;
             const T r = T(int(gen() % 2001) - 1000) / 1000, i = T(int(gen() % 2001) - 1000) / 1000;
             x[2 * at] += r, x[2 * at + 1] += i, re[at] += r, im[at] += i;
-            impulses.push_back({at, CLD(r, i)});
+            impulses.push_back({at, CL(r, i)});
         }
         ASSERT_EQ(F::Fwd(reinterpret_cast<const C*>(x.data()), reinterpret_cast<C*>(y.data()), spec, nullptr),
                   vdxStsNoErr);
         for (int s = 0; s < 2048; ++s) {
             const size_t k = s == 0 ? 0 : gen() % n;
-            CLD ref = 0;
+            CL ref = 0;
             for (auto& [at, a] : impulses) {
                 const LD angle = -2 * pi * static_cast<LD>((at * k) % n) / n;
-                ref += a * CLD(cosl(angle), sinl(angle));
+                ref += a * CL(cosl(angle), sinl(angle));
             }
-            const double err = static_cast<double>(std::abs(CLD(y[2 * k], y[2 * k + 1]) - ref));
+            const double err = static_cast<double>(std::abs(CL(y[2 * k], y[2 * k + 1]) - ref));
             if (!(err <= tol)) bad.note([&](auto& os) { os << "order " << order << " bin " << k << ": " << err; });
         }
         z = x;

@@ -2,24 +2,17 @@
 // in every variant, against the exact rules of exact_rules.h (128-bit
 // integers, long double with ties decided explicitly).
 #include <gtest/gtest.h>
-#include <immintrin.h>
 
-#include <algorithm>
 #include <climits>
-#include <cstring>
 #include <functional>
 #include <optional>
 #include <random>
-#include <string>
-#include <vector>
 
-#include "numeric/convert.h"
 #include "exact_rules.h"
-#include "numeric/fixed.h"
-#include "runtime/isa.h"
 #include "kernel_variants.h"
 #include "mismatches.h"
-#include "vdxcore.h"
+#include "numeric/convert.h"
+#include "numeric/fixed.h"
 
 namespace {
 
@@ -38,9 +31,8 @@ std::vector<unsigned> caller_csrs() {
     return v;
 }
 
-// Every sum of two 16-bit values, and 64-bit values of every magnitude
-// (extremes, powers of two, their neighbours and ties at every bit), at
-// every factor from -70 to 70 and far beyond, into every destination type.
+// Every sum of two 16-bit values and 64-bit values of every magnitude (powers
+// of two, neighbours, ties at every bit), at factors -70..70 and far beyond.
 TEST(ScaleRoundSat, MatchesTheExactRuleForEveryTypeAndFactor) {
     std::vector<std::int64_t> rs = {INT64_MAX, INT64_MIN, INT64_MAX - 1, INT64_MIN + 1};
     for (std::int64_t r = -65536; r <= 65534; ++r) rs.push_back(r);
@@ -63,8 +55,8 @@ TEST(ScaleRoundSat, MatchesTheExactRuleForEveryTypeAndFactor) {
     EXPECT_NO_MISMATCH(m);
 }
 
-// Values that land, after scaling by 2^-sf, on or next to integers, ties
-// and every type's bounds, plus specials and random bit patterns.
+// Values that land, scaled by 2^-sf, on or next to integers, ties and every
+// type's bounds, plus specials and random bits.
 template <class F>
 std::vector<F> float_sources(int sf, std::mt19937& rng, bool daz) {
     using L = std::numeric_limits<F>;
@@ -79,10 +71,7 @@ std::vector<F> float_sources(int sf, std::mt19937& rng, bool daz) {
         const F x = static_cast<F>(std::ldexp(t, std::clamp(sf, -20000, 20000)));
         v.insert(v.end(), {x, std::nextafter(x, F(0)), std::nextafter(x, L::infinity()), std::nextafter(x, -L::infinity())});
     }
-    for (int i = 0; i < 64; ++i) {
-        const std::uint64_t b = std::uniform_int_distribution<std::uint64_t>()(rng);
-        std::memcpy(&v.emplace_back(), &b, sizeof(F));
-    }
+    for (int i = 0; i < 64; ++i) v.push_back(from_bits<F>(std::uniform_int_distribution<std::uint64_t>()(rng)));
     for (F& x : v)  // with DAZ set a subnormal source reads as zero
         if (daz && std::fpclassify(x) == FP_SUBNORMAL) x = 0;
     return v;
@@ -148,8 +137,8 @@ TEST_P(CallerMxcsr, FinancialScopeTruncatesAndRestoresTheCaller) {
     EXPECT_NE(_mm_getcsr() & _MM_EXCEPT_INEXACT, 0u);
 }
 
-// Each variant's kernels, called directly, and the glue, which must take
-// the same inputs (len and sf as they come) to the same results.
+// Each variant's kernels, called directly, and the glue (len and sf as they
+// come), to the same results.
 struct Runner {
     std::string name;
     std::function<void(const Vdx16s*, Vdx32f*, int)> c16s32f;
@@ -169,9 +158,8 @@ std::vector<Runner> runners() {
     return v;
 }
 
-// run(src, dst, len) for lengths 1..67 (every tail of every vector width)
-// and a few long ones, the source and destination at offsets varying with
-// the length, guard zones around the destination; compared with want.
+// run(src, dst, len) for lengths 1..67 and a few long ones at offsets varying
+// with the length, guard zones around the destination; compared with want.
 template <class S, class D, class Run>
 void sweep(const std::string& what, const std::vector<S>& src, const std::vector<D>& want, Run run, Mismatches& m) {
     constexpr int kGuard = 16;
@@ -180,11 +168,8 @@ void sweep(const std::string& what, const std::vector<S>& src, const std::vector
         const int so = n % 5, dof = (n / 5) % 4;
         std::vector<S> s(n + 8);
         std::copy(src.begin(), src.begin() + n, s.begin() + so);
-        std::vector<D> d(n + dof + 2 * kGuard);
-        std::memset(d.data(), 0x5A, d.size() * sizeof(D));
+        std::vector<D> d(n + dof + 2 * kGuard, from_bits<D>(0x5A5A5A5A5A5A5A5Aull)), expect = d;
         run(s.data() + so, d.data() + kGuard + dof, n);
-        std::vector<D> expect(d.size());
-        std::memset(expect.data(), 0x5A, expect.size() * sizeof(D));
         std::copy(want.begin(), want.begin() + n, expect.begin() + kGuard + dof);
         if (std::memcmp(d.data(), expect.data(), d.size() * sizeof(D)) != 0)
             m.note([&](auto& os) { os << what << " len=" << n; });
@@ -217,8 +202,7 @@ TEST_P(CallerMxcsr, FloatingPointToIntegerRoundsToNearestEvenAndSaturates) {
     std::mt19937 rng(11);
     Mismatches m;
     for (int sf : float_sfs()) {
-        // The sources shuffled and repeated, so that specials fall into
-        // vector bodies and tails.
+        // Shuffled and repeated: specials fall into vector bodies and tails.
         std::vector<Vdx32f> x32;
         std::vector<Vdx64f> x64;
         while (x32.size() < 4099) {
@@ -227,10 +211,10 @@ TEST_P(CallerMxcsr, FloatingPointToIntegerRoundsToNearestEvenAndSaturates) {
             std::shuffle(a.begin(), a.end(), rng), std::shuffle(b.begin(), b.end(), rng);
             x32.insert(x32.end(), a.begin(), a.end()), x64.insert(x64.end(), b.begin(), b.end());
         }
-        std::vector<Vdx16s> w16(x32.size());
-        std::vector<Vdx32s> w32(x64.size());
-        for (size_t i = 0; i < x32.size(); ++i) w16[i] = exact::scaled_float<Vdx16s>(x32[i], sf);
-        for (size_t i = 0; i < x64.size(); ++i) w32[i] = exact::scaled_float<Vdx32s>(x64[i], sf);
+        std::vector<Vdx16s> w16;
+        std::vector<Vdx32s> w32;
+        for (float x : x32) w16.push_back(exact::scaled_float<Vdx16s>(x, sf));
+        for (double x : x64) w32.push_back(exact::scaled_float<Vdx32s>(x, sf));
         CallerCsr caller(csr);
         for (const Runner& r : all) {
             const std::string tag = " sf=" + std::to_string(sf);

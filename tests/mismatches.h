@@ -28,15 +28,19 @@ struct Mismatches {
 
 #define EXPECT_NO_MISMATCH(m) EXPECT_EQ((m).count, 0) << (m).first
 
-// The bit pattern of a value (NaN payloads and signed zeros included), and
-// equality of patterns.
+// The bit pattern of a value (NaN payloads and signed zeros included), a
+// value from its pattern, and equality of patterns.
 template <class T>
 std::uint64_t bits_of(T v) {
     std::uint64_t b = 0;
     std::memcpy(&b, &v, sizeof v);
     return b;
 }
-template <class T>
-bool same_bits(T a, T b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+template <class T, class U>
+T from_bits(U u) {
+    T x;
+    std::memcpy(&x, &u, sizeof x);
+    return x;
 }
+template <class T>
+bool same_bits(T a, T b) { return std::memcmp(&a, &b, sizeof a) == 0; }

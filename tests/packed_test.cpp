@@ -4,23 +4,18 @@
 // exact integer rounded half to even and clamped, expansions bit for bit.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <complex>
-#include <cstdint>
-#include <cstring>
 #include <limits>
 #include <random>
-#include <type_traits>
-#include <vector>
 
+#include "exact_rules.h"
 #include "mismatches.h"
-#include "vdxs.h"
 
 namespace {
 
 using CL = std::complex<long double>;
 enum class Layout { pack, perm, ccs };
-const char* name_of(Layout l) { return l == Layout::pack ? "Pack" : l == Layout::perm ? "Perm" : "CCS"; }
+const char* const kNames[] = {"Pack", "Perm", "CCS"};
 
 std::mt19937_64 rng{0x9AC4ED};
 
@@ -55,7 +50,7 @@ const int kLengths[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16, 17, 18, 1
 
 template <class T>
 struct FloatMul {
-    VdxStatus (*out)(const T*, const T*, T*, int);
+    VdxStatus (*out)(const T*, const T*, T*, int);  // null: only in place
     VdxStatus (*in_place)(const T*, T*, int);
     Layout layout;
     bool conj;
@@ -90,8 +85,7 @@ void check_float_products(const FloatMul<T>& f) {
             d.back() = T(7);
             T* pd = d.data() + off;
             for (int i = 0; i < n; ++i) io[off + i] = pb[i];
-            const bool out_place = f.out != nullptr;
-            ASSERT_EQ(out_place ? f.out(pa, pb, pd, n) : vdxStsNoErr, vdxStsNoErr);
+            ASSERT_EQ(f.out ? f.out(pa, pb, pd, n) : vdxStsNoErr, vdxStsNoErr);
             ASSERT_EQ(f.in_place(pa, io.data() + off, n), vdxStsNoErr);
             EXPECT_EQ(d[n + off], T(7)) << "written past the end, n = " << n;
             const auto A = unpack(f.layout, pa, n), B = unpack(f.layout, pb, n), G = unpack(f.layout, io.data() + off, n);
@@ -104,26 +98,20 @@ void check_float_products(const FloatMul<T>& f) {
                                                                         c ? ar * bi : ai * br, c));
                 if (!ok) m.note([&](auto& os) { os << f.name << " n=" << n << " off=" << off << " k=" << k; });
             }
-            if (out_place && std::memcmp(pd, io.data() + off, n * sizeof(T)) != 0)
+            if (f.out && std::memcmp(pd, io.data() + off, n * sizeof(T)) != 0)
                 m.note([&](auto& os) { os << f.name << " n=" << n << ": in place differs from out of place"; });
         }
     }
     EXPECT_NO_MISMATCH(m);
 }
 
+#define VDX_FLOAT_MULS(c)                                                                           \
+    check_float_products<Vdx##c>({vdxsMulPack_##c, vdxsMulPack_##c##_I, Layout::pack, false, "MulPack_" #c}); \
+    check_float_products<Vdx##c>({vdxsMulPerm_##c, vdxsMulPerm_##c##_I, Layout::perm, false, "MulPerm_" #c}); \
+    check_float_products<Vdx##c>({nullptr, vdxsMulPackConj_##c##_I, Layout::pack, true, "MulPackConj_" #c "_I"})
 TEST(PackedMul, FloatProductsFollowTheLayoutAndThePairRule) {
-    check_float_products<Vdx32f>({vdxsMulPack_32f, vdxsMulPack_32f_I, Layout::pack, false, "MulPack_32f"});
-    check_float_products<Vdx32f>({vdxsMulPerm_32f, vdxsMulPerm_32f_I, Layout::perm, false, "MulPerm_32f"});
-    check_float_products<Vdx32f>({nullptr, vdxsMulPackConj_32f_I, Layout::pack, true, "MulPackConj_32f_I"});
-    check_float_products<Vdx64f>({vdxsMulPack_64f, vdxsMulPack_64f_I, Layout::pack, false, "MulPack_64f"});
-    check_float_products<Vdx64f>({vdxsMulPerm_64f, vdxsMulPerm_64f_I, Layout::perm, false, "MulPerm_64f"});
-    check_float_products<Vdx64f>({nullptr, vdxsMulPackConj_64f_I, Layout::pack, true, "MulPackConj_64f_I"});
-}
-
-// r * 2^-sf to the nearest integer, ties to even, clamped to 16 bits.
-Vdx16s scaled(long double r, int sf) {
-    const long double y = nearbyintl(ldexpl(r, -sf));
-    return static_cast<Vdx16s>(y > 32767 ? 32767 : y < -32768 ? -32768 : y);
+    VDX_FLOAT_MULS(32f);
+    VDX_FLOAT_MULS(64f);
 }
 
 TEST(PackedMul, SixteenBitProductsAreExactThenScaledRoundedSaturated) {
@@ -148,10 +136,11 @@ TEST(PackedMul, SixteenBitProductsAreExactThenScaledRoundedSaturated) {
                 const auto G = unpack(f.layout, d.data(), n);
                 for (int k = 0; k <= n / 2; ++k) {
                     const CL p = (k == 0 || 2 * k == n) ? CL(A[k].real() * B[k].real()) : A[k] * B[k];
-                    if (G[k].real() != scaled(p.real(), sf) || G[k].imag() != scaled(p.imag(), sf))
-                        m.note([&](auto& os) { os << name_of(f.layout) << " n=" << n << " sf=" << sf << " k=" << k; });
+                    if (G[k].real() != exact::scaled_float<Vdx16s>(p.real(), sf) ||
+                        G[k].imag() != exact::scaled_float<Vdx16s>(p.imag(), sf))
+                        m.note([&](auto& os) { os << kNames[int(f.layout)] << " n=" << n << " sf=" << sf << " k=" << k; });
                 }
-                if (d != io) m.note([&](auto& os) { os << name_of(f.layout) << " n=" << n << ": ISfs differs"; });
+                if (d != io) m.note([&](auto& os) { os << kNames[int(f.layout)] << " n=" << n << ": ISfs differs"; });
             }
         }
     }
@@ -185,21 +174,19 @@ void check_expansion(Layout layout) {
                        static_cast<T>(std::is_same_v<T, Vdx16s> ? std::min(X[k].imag(), 32767.0L) : X[k].imag())};
         for (const auto* got : {&d, &io})
             if (std::memcmp(got->data(), want.data(), want.size() * sizeof(C)) != 0)
-                m.note([&](auto& os) { os << name_of(layout) << " n=" << n << (got == &d ? " out" : " in place"); });
+                m.note([&](auto& os) { os << kNames[int(layout)] << " n=" << n << (got == &d ? " out" : " in place"); });
     }
     EXPECT_NO_MISMATCH(m);
 }
 
+#define VDX_EXPANSIONS(c, part)                                                                    \
+    check_expansion<Vdx##part, Vdx##c, vdxsConjPack_##c, vdxsConjPack_##c##_I>(Layout::pack); \
+    check_expansion<Vdx##part, Vdx##c, vdxsConjPerm_##c, vdxsConjPerm_##c##_I>(Layout::perm); \
+    check_expansion<Vdx##c, Vdx##c, vdxsConjCcs_##c, vdxsConjCcs_##c##_I>(Layout::ccs)
 TEST(PackedConj, ExpansionGivesTheFullSymmetricSpectrumInAndOutOfPlace) {
-    check_expansion<Vdx16s, Vdx16sc, vdxsConjPack_16sc, vdxsConjPack_16sc_I>(Layout::pack);
-    check_expansion<Vdx16s, Vdx16sc, vdxsConjPerm_16sc, vdxsConjPerm_16sc_I>(Layout::perm);
-    check_expansion<Vdx16sc, Vdx16sc, vdxsConjCcs_16sc, vdxsConjCcs_16sc_I>(Layout::ccs);
-    check_expansion<Vdx32f, Vdx32fc, vdxsConjPack_32fc, vdxsConjPack_32fc_I>(Layout::pack);
-    check_expansion<Vdx32f, Vdx32fc, vdxsConjPerm_32fc, vdxsConjPerm_32fc_I>(Layout::perm);
-    check_expansion<Vdx32fc, Vdx32fc, vdxsConjCcs_32fc, vdxsConjCcs_32fc_I>(Layout::ccs);
-    check_expansion<Vdx64f, Vdx64fc, vdxsConjPack_64fc, vdxsConjPack_64fc_I>(Layout::pack);
-    check_expansion<Vdx64f, Vdx64fc, vdxsConjPerm_64fc, vdxsConjPerm_64fc_I>(Layout::perm);
-    check_expansion<Vdx64fc, Vdx64fc, vdxsConjCcs_64fc, vdxsConjCcs_64fc_I>(Layout::ccs);
+    VDX_EXPANSIONS(16sc, 16s);
+    VDX_EXPANSIONS(32fc, 32f);
+    VDX_EXPANSIONS(64fc, 64f);
 }
 
 }  // namespace

@@ -1,26 +1,20 @@
-// Reductions, black box, over lengths 1..70 and a few longer ones at element
-// offsets 0..3.  Float sums are compared bit for bit with a scalar model of
-// the library's fixed order (and for accuracy with long double); integer
-// results with exact 128-bit arithmetic; extrema with a first-improvement scan.
+// Reductions, black box, over lengths 1..70 and a few longer ones at offsets
+// 0..3: float sums bit for bit against their fixed order (and for accuracy),
+// integer results against exact arithmetic, extrema a first-improvement scan.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
-#include <cstdint>
-#include <cstring>
-#include <limits>
 #include <random>
 #include <vector>
 
+#include "exact_rules.h"
 #include "mismatches.h"
-#include "vdxs.h"
 
 namespace {
 
 std::vector<int> lengths() {
-    std::vector<int> v;
+    std::vector<int> v = {127, 128, 129, 1000, 4099};
     for (int n = 1; n <= 70; ++n) v.push_back(n);
-    for (int n : {127, 128, 129, 1000, 4099}) v.push_back(n);
     return v;
 }
 
@@ -37,15 +31,10 @@ void sweep(unsigned seed, Body body) {
 template <class T>
 std::vector<T> random_vector(std::mt19937_64& g, int n, double range) {
     std::vector<T> v(n);
+    const double lo = std::is_signed_v<T> ? -range : 0;
     for (auto& e : v) {
-        if constexpr (std::is_floating_point_v<T>) {
-            e = static_cast<T>(std::uniform_real_distribution<double>(-range, range)(g));
-        } else if (range <= 0) {
-            e = static_cast<T>(g());
-        } else {
-            const double lo = std::is_signed_v<T> ? -range : 0;
-            e = static_cast<T>(std::llround(std::uniform_real_distribution<double>(lo, range)(g)));
-        }
+        if constexpr (std::is_floating_point_v<T>) e = static_cast<T>(std::uniform_real_distribution<double>(-range, range)(g));
+        else e = range <= 0 ? static_cast<T>(g()) : static_cast<T>(std::llround(std::uniform_real_distribution<double>(lo, range)(g)));
     }
     return v;
 }
@@ -65,26 +54,16 @@ R result_of(F f, const S* src, int n, E... extra) {
 template <class A, int P, int C, class S>
 void model_sum(const S* x, int n, A* sum, A* sq) {
     A p[P * C] = {}, q[P * C] = {};
-    const int blocks = n / P;
-    for (int i = 0; i < blocks * P; ++i) {
-        for (int c = 0; c < C; ++c) {
-            const A e = static_cast<A>(x[i * C + c]);
-            p[(i % P) * C + c] += e;
-            q[(i % P) * C + c] += e * e;
-        }
-    }
+    const int whole = n / P * P;
+    auto add = [&](int slot, int i) {
+        const A e = static_cast<A>(x[i]);
+        p[slot] += e, q[slot] += e * e;
+    };
+    for (int i = 0; i < whole * C; ++i) add(i % (P * C), i);
     for (int c = 0; c < C; ++c) {
-        for (int h = P / 2; h >= 1; h /= 2) {
-            for (int j = 0; j < h; ++j) {
-                p[j * C + c] += p[(j + h) * C + c];
-                q[j * C + c] += q[(j + h) * C + c];
-            }
-        }
-        for (int i = blocks * P; i < n; ++i) {
-            const A e = static_cast<A>(x[i * C + c]);
-            p[c] += e;
-            q[c] += e * e;
-        }
+        for (int h = P / 2; h >= 1; h /= 2)
+            for (int j = 0; j < h; ++j) p[j * C + c] += p[(j + h) * C + c], q[j * C + c] += q[(j + h) * C + c];
+        for (int i = whole; i < n; ++i) add(c, i * C + c);
         sum[c] = p[c];
         if (sq) sq[c] = q[c];
     }
@@ -107,8 +86,7 @@ void model_32f(const float* x, int n, VdxHintAlgorithm h, double* s, double* q) 
 TEST(Reduce, FloatSumsFollowTheirFixedOrderAndAreAccurate) {
     Mismatches m;
     sweep(1, [&](int n, int off, auto& g) {
-        // Positive data: no cancellation, so the long double checks mean
-        // something.  Complex vectors read 2n scalars.
+        // Positive data (no cancellation: the accuracy checks mean something).
         std::vector<float> f = random_vector<float>(g, 2 * n + off, 1.0);
         std::vector<double> d = random_vector<double>(g, 2 * n + off, 1.0);
         for (auto& e : f) e += 1.5f;
@@ -173,20 +151,7 @@ TEST(Reduce, FloatSumsFollowTheirFixedOrderAndAreAccurate) {
 
 // ------------------------------------------------------------ integer results
 
-using i128 = __int128;
-
-// a / b (b > 0) to nearest, ties to even, from the floor and its remainder.
-i128 div_even(i128 a, i128 b) {
-    i128 q = a / b, r = a % b;
-    if (r < 0) r += b, q -= 1;
-    if (2 * r > b || (2 * r == b && (q % 2 != 0))) q += 1;
-    return q;
-}
-i128 clamp(i128 v, i128 lo, i128 hi) { return v < lo ? lo : (v > hi ? hi : v); }
-// r * 2^-sf / len, ties to even, saturated (|sf| small enough for 128 bits).
-i128 scaled_quotient(i128 r, i128 len, int sf, i128 lo, i128 hi) {
-    return clamp(sf >= 0 ? div_even(r, len << sf) : div_even(r << -sf, len), lo, hi);
-}
+using exact::i128;
 
 TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
     std::mt19937_64 g(2);
@@ -207,14 +172,10 @@ TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
                 i128 s = 0, re = 0, im = 0, t = 0;
                 for (int i = 0; i < n; ++i) s += x[i], re += x[2 * i], im += x[2 * i + 1], t += y[i];
                 for (int sf = -35; sf <= 40; sf += (big ? 7 : 1)) {
-                    const auto same = [&](const char* what, i128 got, i128 want) {
-                        m.expect(got == want, what, "n", n, "kind", kind, "sf", sf);
-                    };
-                    const auto q32 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, INT32_MIN, INT32_MAX); };
-                    const auto q16 = [&](i128 v, i128 len) { return scaled_quotient(v, len, sf, -32768, 32767); };
-                    const auto same2 = [&](const char* what, auto got, i128 want_re, i128 want_im) {
-                        same(what, got.re, want_re), same(what, got.im, want_im);
-                    };
+                    const auto same = [&](const char* what, i128 got, i128 want) { m.expect(got == want, what, "n", n, "kind", kind, "sf", sf); };
+                    const auto same2 = [&](const char* what, auto got, i128 re, i128 im) { same(what, got.re, re), same(what, got.im, im); };
+                    const auto q32 = [&](i128 v, i128 len) { return exact::quotient(v, len, sf, vdxRndNear, INT32_MIN, INT32_MAX); };
+                    const auto q16 = [&](i128 v, i128 len) { return exact::quotient(v, len, sf, vdxRndNear, -32768, 32767); };
                     same("Sum_16s32s", result_of<Vdx32s>(vdxsSum_16s32s_Sfs, x, n, sf), q32(s, 1));
                     same("Sum_16s", result_of<Vdx16s>(vdxsSum_16s_Sfs, x, n, sf), q16(s, 1));
                     same("Sum_32s", result_of<Vdx32s>(vdxsSum_32s_Sfs, y, n, sf), q32(t, 1));
@@ -222,13 +183,12 @@ TEST(Reduce, IntegerSumsAndMeansScaleRoundAndSaturate) {
                     same2("Sum_16sc32sc", result_of<Vdx32sc>(vdxsSum_16sc32sc_Sfs, z, n, sf), q32(re, 1), q32(im, 1));
                     same2("Sum_16sc", result_of<Vdx16sc>(vdxsSum_16sc_Sfs, z, n, sf), q16(re, 1), q16(im, 1));
                     same2("Mean_16sc", result_of<Vdx16sc>(vdxsMean_16sc_Sfs, z, n, sf), q16(re, n), q16(im, n));
-                    // Mean_32s: for sf < 0 a sum that fits 32 bits is shifted
-                    // first; otherwise the rounded quotient is shifted.
+                    // Mean_32s, sf < 0: a sum that fits 32 bits is shifted first, others the rounded mean.
                     i128 mean = q32(t, n);
                     if (sf < 0 && (t < INT32_MIN || t > INT32_MAX || sf <= -32)) {
-                        const i128 q = div_even(t, n);
+                        const i128 q = exact::quotient(t, n, 0, vdxRndNear, INT64_MIN, INT64_MAX);
                         mean = sf <= -32 ? (q > 0 ? INT32_MAX : (q < 0 ? INT32_MIN : 0))
-                                         : clamp(q << -sf, INT32_MIN, INT32_MAX);
+                                         : exact::clamp128(q << -sf, INT32_MIN, INT32_MAX);
                     }
                     same("Mean_32s", result_of<Vdx32s>(vdxsMean_32s_Sfs, y, n, sf), mean);
                 }
@@ -543,18 +503,14 @@ TEST(Reduce, MaxOrderCountInRangeAndZeroCrossing) {
 TEST(Reduce, SumWindowRunsTheWindowForward) {
     std::mt19937_64 g(8);
     Mismatches m;
-    for (int len : {1, 2, 9, 100}) {
+    for (int len : {1, 2, 9, 100})
         for (int w = 1; w <= 40; ++w) {
             std::vector<Vdx16s> x = random_vector<Vdx16s>(g, len + w - 1, 0);
             std::vector<Vdx8u> u = random_vector<Vdx8u>(g, len + w - 1, 0);
             // Eight partials for the first window, then the running update.
             auto model = [&](auto* v, int i) {
-                float p[8] = {};
-                for (int k = 0; k < w / 8 * 8; ++k) p[k % 8] += float(v[k]);
-                for (int h = 4; h; h /= 2)
-                    for (int j = 0; j < h; ++j) p[j] += p[j + h];
-                float s = p[0];
-                for (int k = w / 8 * 8; k < w; ++k) s += float(v[k]);
+                float s;
+                model_sum<float, 8, 1>(v, w, &s, nullptr);
                 for (int k = 0; k < i; ++k) s += float(int(v[k + w]) - int(v[k]));
                 return s;
             };
@@ -563,14 +519,12 @@ TEST(Reduce, SumWindowRunsTheWindowForward) {
             vdxsSumWindow_8u32f(u.data(), d2.data(), len, w);
             long long exact = 0;
             for (int k = 0; k < w; ++k) exact += u[k];
-            for (int i = 0; i < len; ++i) {
+            for (int i = 0; i < len; ++i)
                 m.expect(same_bits(d1[i], model(x.data(), i)) && same_bits(d2[i], model(u.data(), i)), "SumWindow len",
                          len, "w", w, "i", i);
-            }
             // Byte sums stay below 2^24: exact.
             m.expect(d2[0] == float(exact) && d1[len] == -7.0f && d2[len] == -7.0f, "SumWindow exact/guard", len, w);
         }
-    }
     EXPECT_NO_MISMATCH(m);
 }
 

@@ -1,17 +1,13 @@
-// Threshold family, black box.  Real members run over lengths 1..40 and
-// around the vector widths, offsets 0..3, out of place and in place, against
-// bit-exact scalar rules, guard elements around the destination.  Complex
-// members decide on squared magnitudes in __float128 and check replaced
-// values in long double (within one ulp; 16sc exactly).
+// Threshold family, black box: lengths 1..40 and around the vector widths,
+// offsets 0..3, out of place and in place, guard elements around the
+// destination.  Real members against bit-exact rules; complex ones decide on
+// squared magnitudes in __float128, replaced values in long double (within
+// one ulp; 16sc exactly).
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdint>
-#include <cstring>
 #include <algorithm>
-#include <limits>
+#include <cmath>
 #include <random>
-#include <type_traits>
 #include <vector>
 
 #include "mismatches.h"
@@ -43,13 +39,10 @@ Pair<T, A...> pair(VdxStatus (*fn)(const T*, T*, int, A...), VdxStatus (*fn_i)(T
 
 // The status every call but LTInv's must give.
 template <class T>
-VdxStatus no_warning(const T*, int) {
-    return vdxStsNoErr;
-}
+VdxStatus no_warning(const T*, int) { return vdxStsNoErr; }
 
-// Runs both forms with args for every length and offset, and checks the
-// status against want(src, len), each output element with check(x, y) and
-// the guard elements around the destination.
+// Both forms with args at every length and offset: the status against
+// want(src, len), each element with check(x, y), and the guards.
 template <class T, class... A, class Check, class Want>
 void sweep(const std::vector<T>& pool, Pair<T, A...> p, Check check, Want want, const char* what,
            std::type_identity_t<A>... args) {
@@ -68,10 +61,9 @@ void sweep(const std::vector<T>& pool, Pair<T, A...> p, Check check, Want want, 
                 m.expect(st == want(src.data() + off, len), what, "len", len, "status", st);
                 for (int i = 0; i < len; ++i)
                     m.expect(check(src[off + i], d[i]), what, "len", len, "off", off, "in place", in_place, "i", i);
-                for (int g = 0; g < kGuard; ++g) {
+                for (int g = 0; g < kGuard; ++g)
                     m.expect(same_bits(dst[off + g], guard) && same_bits(dst[kGuard + off + len + g], guard), what,
                              "len", len, "wrote a guard");
-                }
             }
         }
     }
@@ -80,9 +72,7 @@ void sweep(const std::vector<T>& pool, Pair<T, A...> p, Check check, Want want, 
 
 // A check that wants exactly rule(x).
 template <class Rule>
-auto exact(Rule rule) {
-    return [rule](auto x, auto y) { return same_bits(y, decltype(x)(rule(x))); };
-}
+auto exact(Rule rule) { return [rule](auto x, auto y) { return same_bits(y, decltype(x)(rule(x))); }; }
 
 // LTInv's status: vdxStsInvZeroArg exactly when a zero element meets a zero level.
 template <class P>
@@ -137,12 +127,8 @@ std::vector<T> real_pool(T level) {
 
 template <class T>
 T lt_abs(T x, T level) {
-    if constexpr (std::is_floating_point_v<T>) {
-        return std::fabs(x) < level ? std::copysign(level, x) : x;
-    } else {
-        const std::int64_t a = x < 0 ? -std::int64_t{x} : x;
-        return a < level ? (x < 0 ? T(-level) : level) : x;
-    }
+    if constexpr (std::is_floating_point_v<T>) return std::fabs(x) < level ? std::copysign(level, x) : x;
+    else return std::llabs(x) < level ? (x < 0 ? T(-level) : level) : x;
 }
 
 // A level above l (for LTValGTVal), within the type.
@@ -194,11 +180,6 @@ TEST(ThresholdReal, Sweep_32s) { check_real<Vdx32s>({100000, 0, -7, 2147483646},
 TEST(ThresholdReal, Sweep_32f) { check_real<Vdx32f>({0.5f, 0.0f, -0.25f}, {VDX_REAL(32f), VDX_SELECT(32f)}); }
 TEST(ThresholdReal, Sweep_64f) { check_real<Vdx64f>({0.5, 0.0, -0.25}, {VDX_REAL(64f), VDX_SELECT(64f)}); }
 
-template <class T>
-T lt_inverse(T x, T level) {
-    return T(1) / (std::fabs(x) < level ? std::copysign(level, x) : x);
-}
-
 // ---------------------------------------------------------------- complex members
 
 // The part type of a complex element.
@@ -206,9 +187,7 @@ template <class C>
 using part_of = decltype(C::re);
 
 template <class C>
-__float128 mag2(C z) {
-    return __float128(z.re) * __float128(z.re) + __float128(z.im) * __float128(z.im);
-}
+__float128 mag2(C z) { return __float128(z.re) * __float128(z.re) + __float128(z.im) * __float128(z.im); }
 
 // A value computed in long double, as the part type: rounded half to even
 // and saturated for 16s (exact match wanted), within one ulp for floats.
@@ -320,30 +299,30 @@ TEST(ThresholdComplex, Sweep_16sc) { check_complex<Vdx16sc>({1000, 0, 1, 32767},
 TEST(ThresholdComplex, Sweep_32fc) { check_complex<Vdx32fc>({2.5f, 0.0f, 1e-20f, 3e30f}, VDX_COMPLEX(32fc)); }
 TEST(ThresholdComplex, Sweep_64fc) { check_complex<Vdx64fc>({2.5, 0.0, 1e-200, 1e-160, 3e200}, VDX_COMPLEX(64fc)); }
 
+// LTInv of a real or complex type at each level (0 among them).
+template <class T, class P>
+void check_inverse(Pair<T, P> f, std::initializer_list<P> levels, const char* what) {
+    for (P l : levels) {
+        if constexpr (std::is_floating_point_v<T>)
+            sweep(real_pool<T>(l == 0 ? 2 : l), f, exact([=](T x) { return T(1) / (std::fabs(x) < l ? std::copysign(l, x) : x); }),
+                  inverse_status(l), what, l);
+        else
+            sweep(complex_pool<T>(l == 0 ? 2 : l), f, [=](T x, T y) { return complex_inverse_ok(x, y, l); },
+                  inverse_status(l), what, l);
+    }
+}
+
 TEST(ThresholdInverse, Sweep) {
-    for (float l : {0.5f, 0.0f, 1e-30f}) {
-        sweep(real_pool<Vdx32f>(l == 0 ? 2.0f : l), VDX_PAIR(vdxsThreshold_LTInv_32f),
-              exact([=](Vdx32f x) { return lt_inverse(x, l); }), inverse_status(l), "LTInv_32f", l);
-    }
-    for (double l : {0.5, 0.0, 1e-300}) {
-        sweep(real_pool<Vdx64f>(l == 0 ? 2.0 : l), VDX_PAIR(vdxsThreshold_LTInv_64f),
-              exact([=](Vdx64f x) { return lt_inverse(x, l); }), inverse_status(l), "LTInv_64f", l);
-    }
-    for (float l : {2.5f, 0.0f, 1e-20f}) {
-        sweep(complex_pool<Vdx32fc>(l == 0 ? 2.0f : l), VDX_PAIR(vdxsThreshold_LTInv_32fc),
-              [=](Vdx32fc x, Vdx32fc y) { return complex_inverse_ok(x, y, l); }, inverse_status(l), "LTInv_32fc", l);
-    }
-    for (double l : {2.5, 0.0, 1e-200}) {
-        sweep(complex_pool<Vdx64fc>(l == 0 ? 2.0 : l), VDX_PAIR(vdxsThreshold_LTInv_64fc),
-              [=](Vdx64fc x, Vdx64fc y) { return complex_inverse_ok(x, y, l); }, inverse_status(l), "LTInv_64fc", l);
-    }
+    check_inverse<Vdx32f, Vdx32f>(VDX_PAIR(vdxsThreshold_LTInv_32f), {0.5f, 0.0f, 1e-30f}, "LTInv_32f");
+    check_inverse<Vdx64f, Vdx64f>(VDX_PAIR(vdxsThreshold_LTInv_64f), {0.5, 0.0, 1e-300}, "LTInv_64f");
+    check_inverse<Vdx32fc, Vdx32f>(VDX_PAIR(vdxsThreshold_LTInv_32fc), {2.5f, 0.0f, 1e-20f}, "LTInv_32fc");
+    check_inverse<Vdx64fc, Vdx64f>(VDX_PAIR(vdxsThreshold_LTInv_64fc), {2.5, 0.0, 1e-200}, "LTInv_64fc");
 }
 
 // ---------------------------------------------------------------- statuses
 
-// Pointers and lengths of every member are in the contract fuzzer; here the
-// order (length before selector and level), the selector and the level rules,
-// nothing written on failure.
+// The order (length before selector and level), the selector and the level
+// rules, nothing written on failure (pointers and lengths: contract fuzzer).
 TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
     Vdx32f s[3] = {1, 2, 3}, d[3] = {9, 9, 9};
     Vdx16s is[2] = {1, 2}, id[2] = {9, 9};
@@ -375,10 +354,9 @@ TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
         EXPECT_EQ(vdxsThreshold_32f(s, d, 3, 1, VdxCmpOp(op)), vdxStsBadArgErr);
         EXPECT_EQ(vdxsThreshold_64fc_I(zd, 2, -1, VdxCmpOp(op)), vdxStsBadArgErr);
     }
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         EXPECT_TRUE(d[i] == 9 && id[i] == 9 && wd[i] == 9 && fd[i] == 9 && same_bits(cd[i], Vdx32fc{9, 9}) &&
                     same_bits(zd[i], Vdx64fc{9, 9}) && same_bits(hd[i], Vdx16sc{9, 9}));
-    }
     // Real members take negative levels, and LTValGTVal equal ones.
     EXPECT_EQ(vdxsThreshold_32f(s, d, 3, -1, vdxCmpGreater), vdxStsNoErr);
     EXPECT_EQ(vdxsThreshold_LTValGTVal_32f(s, d, 3, 2, 0, 2, 7), vdxStsNoErr);

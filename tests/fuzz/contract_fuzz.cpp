@@ -1,23 +1,21 @@
-// Contract fuzzer: calls every status-returning export of vdxs.h through the
-// generated call table with null pointers, lengths the buffers cannot hold,
-// extreme scalars, bad orders, flags and enumerations, misaligned and aliased
-// vectors and foreign objects; checks the status, that an error writes
-// nothing, that const inputs and the guards around every buffer stay as they
-// were.  Each function runs in a child process, so a crash names its call.
-// Without --seconds one deterministic pass over fixed cases, with it random
-// cases until the time is up; `known` cases in the expectations file are
-// skipped unless --run-known, `allow` entries relax a documented case.
+// Contract fuzzer: every status-returning export of vdxs.h with null
+// pointers, lengths the buffers cannot hold, extreme scalars, bad orders,
+// flags and enumerations, misaligned and aliased vectors and foreign objects:
+// the status, nothing written on error, const inputs and guards unchanged.
+// Each function runs in a child process, so a crash names its call.  One
+// fixed pass, or random cases for --seconds; `known` cases in the
+// expectations file are skipped unless --run-known, `allow` relaxes one.
 #include <fnmatch.h>
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cfloat>
 #include <chrono>
 #include <climits>
-#include <cstdint>
+#include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -40,26 +38,22 @@ constexpr int kLongLength = 45;              // fits kElems with SumWindow's len
 constexpr std::size_t kWorkBytes = 1 << 14;  // work memory and object placement
 constexpr std::size_t kBlockBytes = 1 << 13;  // forged objects
 constexpr unsigned char kGuardByte = 0xEB, kWorkByte = 0xA5;
-constexpr int kFuncCount = sizeof(kFunctions) / sizeof(kFunctions[0]);
-constexpr int kTypeCount = sizeof(kObjectTypes) / sizeof(kObjectTypes[0]);
+constexpr int kFuncCount = std::size(kFunctions), kTypeCount = std::size(kObjectTypes);
 const std::vector<long long> kBadLengths = {0, -1, INT_MIN};
 const std::vector<long long> kBadOrders = {-1, 30, 31, 32, INT_MIN, INT_MAX};
 const std::vector<long long> kBadFlags = {0, 3, 5, 16, -1, INT_MIN, INT_MAX};
 const std::vector<long long> kBadEnums = {-1, 3, 4, 5, INT_MIN, INT_MAX};
 const std::vector<long long> kScales = {INT_MIN, INT_MAX, -64, -33, -32, -31, 31, 32, 33, 64};
 
-
+// Special value i of a component: 1 0 -0 -NaN NaN inf -inf max -max denormal -1
+// for floats, 1 0 -1 min max 2 for integers.
 std::uint64_t special_bits(char kind, std::size_t size, int i) {
-    static const std::uint64_t f32[] = {0x3F800000, 0, 0x80000000, 0xFFC00000, 0x7FC00000, 0x7F800000,
-                                        0xFF800000, 0x7F7FFFFF, 0xFF7FFFFF, 1, 0xBF800000};
-    static const std::uint64_t f64[] = {0x3FF0000000000000, 0, 0x8000000000000000, 0xFFF8000000000000,
-                                        0x7FF8000000000000, 0x7FF0000000000000, 0xFFF0000000000000,
-                                        0x7FEFFFFFFFFFFFFF, 0xFFEFFFFFFFFFFFFF, 1, 0xBFF0000000000000};
-    const std::uint64_t top = std::uint64_t(1) << (8 * size - 1);
-    const std::uint64_t ints[] = {1, 0, ~std::uint64_t(0), top, top - 1, 2};  // 1 0 -1 min max 2
-    const int k = i < 0 ? 0 : i;
-    if (kind == 'f') return size == 4 ? f32[k % 11] : f64[k % 11];
-    return ints[k % 6];
+    static const float f32[] = {1, 0, -0.0f, -NAN, NAN, INFINITY, -INFINITY, FLT_MAX, -FLT_MAX, 0x1p-149f, -1};
+    static const double f64[] = {1, 0, -0.0, -NAN, NAN, INFINITY, -INFINITY, DBL_MAX, -DBL_MAX, 0x1p-1074, -1};
+    const std::uint64_t top = std::uint64_t(1) << (8 * size - 1), ints[] = {1, 0, ~std::uint64_t(0), top, top - 1, 2};
+    std::uint64_t bits = ints[i % 6];
+    if (kind == 'f') size == 4 ? std::memcpy(&bits, &f32[i % 11], 4) : std::memcpy(&bits, &f64[i % 11], 8);
+    return kind == 'f' && size == 4 ? bits & 0xFFFFFFFF : bits;
 }
 int special_count(const TypeOps* t) { return t->comp_kind == 'f' ? 11 : 6; }
 
@@ -89,7 +83,6 @@ void fill_random(unsigned char* dst, std::size_t bytes, const TypeOps* t, std::m
 }
 
 Slot int_slot(long long v) { Slot s{}; const int i = int(v); std::memcpy(s.bytes, &i, sizeof i); return s; }
-
 
 enum Expect { kAny, kNegative, kNullPtr, kContext, kSameAsBase };
 enum PtrMode { kBuffer, kNull, kZeroed, kForgedOwn, kForgedOwnGarbage, kForgedOwnSmall, kForgedOther, kForeign, kFreed };
@@ -158,16 +151,13 @@ Case base_case(const Function& f, std::mt19937_64* rng) {
     return c;
 }
 
-Case variant(const Case& base, std::string label, Expect expect) {
-    Case c = base;
+Case variant(Case c, std::string label, Expect expect) {
     c.label = std::move(label);
     c.expect = expect;
     return c;
 }
 
-std::string value_name(long long v) {
-    return v == INT_MIN ? "INT_MIN" : v == INT_MAX ? "INT_MAX" : std::to_string(v);
-}
+std::string value_name(long long v) { return v == INT_MIN ? "INT_MIN" : v == INT_MAX ? "INT_MAX" : std::to_string(v); }
 
 // Offsets from a 64-byte boundary a vector is moved by: 1..7 bytes with
 // --byte-misalign, otherwise up to seven multiples of the part size (a C
@@ -283,7 +273,6 @@ std::vector<Case> fixed_cases(const Function& f) {
     return cases;
 }
 
-
 struct Buffer {
     unsigned char* base = nullptr;
     std::size_t bytes = 0;  // payload
@@ -309,19 +298,11 @@ std::string describe(const Function& f, const Case& c, const Slot* s) {
             if (c.mode[i] == kForeign || c.mode[i] == kForgedOther) o << ":" << kObjectTypes[c.other_type[i]].name;
             if (c.misalign[i]) o << "+" << c.misalign[i];
             if (i == c.alias_dst) o << " (aliasing " << f.params[c.alias_src].name << ")";
-        } else if (p.kind == kScalar) {
-            const std::size_t size = p.type->comp_size;
+        } else if (p.kind == kScalar) {  // each component's bits
             for (int k = 0; k < p.type->comps; ++k) {
                 std::uint64_t b = 0;
-                std::memcpy(&b, s[i].bytes + k * size, size);
-                float x;
-                double v;
-                std::memcpy(&x, &b, 4), std::memcpy(&v, &b, 8);
-                const int sh = 64 - 8 * int(size);  // sign extension of the narrower signed types
-                o << (k ? "," : "");
-                if (p.type->comp_kind == 'f') o << (size == 4 ? double(x) : v);
-                else if (p.type->comp_kind == 's') o << (static_cast<long long>(b << sh) >> sh);
-                else o << b;
+                std::memcpy(&b, s[i].bytes + k * p.type->comp_size, p.type->comp_size);
+                o << (k ? "," : "") << std::hex << "0x" << b << std::dec;
             }
         } else {
             o << value_name(s[i].as<int>());
@@ -433,10 +414,9 @@ Outcome run(const Function& f, const Case& c, std::uint64_t seed, unsigned char*
             const bool released = out.status >= 0 && fr >= 0 && &f == &kFunctions[fr];
             if (!released) free_object(f.params[i].index, fresh[i]);
         }
-        if (f.params[i].kind != kObjectOut || out.status < 0 || c.mode[i] != kBuffer) continue;
+        if (f.params[i].kind != kObjectOut || out.status < 0 || c.mode[i] != kBuffer || keep) continue;
         void* obj = nullptr;
         std::memcpy(&obj, bufs[i].data(), sizeof obj);
-        if (keep) continue;
         free_object(f.params[i].index, obj);
     }
     // Init places its object in its first byte work parameter: that one is kept.
@@ -486,7 +466,6 @@ std::vector<std::string> check(const Function& f, const Case& c, std::uint64_t s
     return report;
 }
 
-
 void make_fixtures() {
     g_fix.object.assign(kTypeCount, nullptr);
     g_fix.id.assign(kTypeCount, 0);
@@ -515,7 +494,6 @@ void release_fixtures() {
     for (unsigned char* mem : g_kept) std::free(mem);
     g_kept.clear();
 }
-
 
 // Every sanitizer report ends the child; its parent names the call.
 extern "C" const char* __ubsan_default_options() { return "halt_on_error=1:print_stacktrace=1"; }

@@ -38,24 +38,12 @@ template <class T> const TypeOps* typeops();
         static const TypeOps ops{#T, sizeof(T), sizeof(C), N, K};          \
         return &ops;                                                       \
     }
-FUZZ_TYPE(Vdx8u, Vdx8u, 1, 'u')
-FUZZ_TYPE(Vdx8s, Vdx8s, 1, 's')
-FUZZ_TYPE(Vdx16u, Vdx16u, 1, 'u')
-FUZZ_TYPE(Vdx16s, Vdx16s, 1, 's')
-FUZZ_TYPE(Vdx32u, Vdx32u, 1, 'u')
-FUZZ_TYPE(Vdx32s, Vdx32s, 1, 's')
-FUZZ_TYPE(Vdx64u, Vdx64u, 1, 'u')
-FUZZ_TYPE(Vdx64s, Vdx64s, 1, 's')
-FUZZ_TYPE(Vdx32f, Vdx32f, 1, 'f')
-FUZZ_TYPE(Vdx64f, Vdx64f, 1, 'f')
-FUZZ_TYPE(Vdx16f, Vdx16u, 1, 'u')
-FUZZ_TYPE(Vdx24u, Vdx8u, 3, 'u')
-FUZZ_TYPE(Vdx24s, Vdx8u, 3, 'u')
-FUZZ_TYPE(Vdx8sc, Vdx8s, 2, 's')
-FUZZ_TYPE(Vdx16sc, Vdx16s, 2, 's')
-FUZZ_TYPE(Vdx32sc, Vdx32s, 2, 's')
-FUZZ_TYPE(Vdx64sc, Vdx64s, 2, 's')
-FUZZ_TYPE(Vdx32fc, Vdx32f, 2, 'f')
+FUZZ_TYPE(Vdx8u, Vdx8u, 1, 'u') FUZZ_TYPE(Vdx8s, Vdx8s, 1, 's') FUZZ_TYPE(Vdx16u, Vdx16u, 1, 'u')
+FUZZ_TYPE(Vdx16s, Vdx16s, 1, 's') FUZZ_TYPE(Vdx32u, Vdx32u, 1, 'u') FUZZ_TYPE(Vdx32s, Vdx32s, 1, 's')
+FUZZ_TYPE(Vdx64u, Vdx64u, 1, 'u') FUZZ_TYPE(Vdx64s, Vdx64s, 1, 's') FUZZ_TYPE(Vdx32f, Vdx32f, 1, 'f')
+FUZZ_TYPE(Vdx64f, Vdx64f, 1, 'f') FUZZ_TYPE(Vdx16f, Vdx16u, 1, 'u') FUZZ_TYPE(Vdx24u, Vdx8u, 3, 'u')
+FUZZ_TYPE(Vdx24s, Vdx8u, 3, 'u') FUZZ_TYPE(Vdx8sc, Vdx8s, 2, 's') FUZZ_TYPE(Vdx16sc, Vdx16s, 2, 's')
+FUZZ_TYPE(Vdx32sc, Vdx32s, 2, 's') FUZZ_TYPE(Vdx64sc, Vdx64s, 2, 's') FUZZ_TYPE(Vdx32fc, Vdx32f, 2, 'f')
 FUZZ_TYPE(Vdx64fc, Vdx64f, 2, 'f')
 #undef FUZZ_TYPE
 

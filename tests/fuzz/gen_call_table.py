@@ -2,25 +2,14 @@
 """Reads include/vdxs.h and writes the contract fuzzer's call table.
 
 Every status-returning export becomes one row: a thunk that unpacks argument
-slots into the real parameter types, and one descriptor per parameter whose
-role comes from its C type and name alone (the header's conventions), so a
-family joins the fuzzer by being declared in the header:
-
-  const T*                   input vector (must come back unchanged)
-  T*                         output vector
-  Vdx8u* pBuffer/pSpecBuffer work memory of an object call, optional (null:
-                             the call allocates its own)
-  ...Buffer otherwise        work memory that must be given
-  Obj* / const Obj*          object (Obj declared `typedef struct Obj Obj;`)
-  Obj**                      object out-pointer (Init, InitAlloc)
-  len, ...Len, maskSize, ...Size, ...Iters   length: below 1 is rejected
-  order, flag                FFT-style order and normalisation flag
-  scaleFactor                any value is valid
-  enum named hint            advisory: any value is accepted
-  other enums                values outside the enumeration are rejected
-For every object type the table also names its InitAlloc and Free, found by
-the naming rule  Vdxs<Kind>(Spec|State)<rest>  ->  vdxs<Kind>InitAlloc<rest>,
-vdxs<Kind>Free<rest>, vdxs<Kind>Init<rest>.
+slots into the parameter types, and one descriptor per parameter whose role
+comes from its C type and name alone (const T*: input; T*: output; Vdx8u*
+pBuffer/pSpecBuffer of an object call: optional work memory, other ...Buffer:
+required work memory; Obj*, Obj**: object and its out-pointer; len, ...Len,
+maskSize, ...Size, ...Iters: length; order, flag, scaleFactor; the enum named
+hint is advisory, others are checked), so a family joins the fuzzer by being
+declared.  Object types name their InitAlloc, Free and Init by the rule
+Vdxs<Kind>(Spec|State)<rest> -> vdxs<Kind>InitAlloc<rest> and so on.
 
 usage: gen_call_table.py <vdxs.h> <output.inc>
 """
@@ -119,8 +108,6 @@ def emit(objects, enums, funcs):
                 ops, extra = 'nullptr', obj_ids[base]
             elif kind in ('kHint', 'kEnum'):
                 ops, extra = 'typeops<int>()', enum_ids[base]
-            elif kind == 'kPointer':
-                ops, extra = 'typeops<%s>()' % base, -1
             else:
                 ops, extra = 'typeops<%s>()' % base, -1
             descs.append('{"%s", "%s", %s, %s, %s, %d}' % (
