@@ -12,7 +12,7 @@
 #include <random>
 #include <vector>
 
-#include "fft_threads.h"
+#include "fft_common.h"
 #include "mismatches.h"
 #include "vdxs.h"
 
