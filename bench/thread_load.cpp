@@ -90,6 +90,13 @@ std::vector<Path> paths() {
                          vdxsSortRadixAscend_32f_I(work->data(), buffer->data(), n);
                      });
                  }});
+    p.push_back({"Conv_32f 65536 x 256", [] {
+                     auto a = std::make_shared<std::vector<float>>(ramp(65536, -0.5f));
+                     auto b = std::make_shared<std::vector<float>>(ramp(256, 0.25f));
+                     auto d = std::make_shared<std::vector<float>>(65536 + 256 - 1);
+                     return std::function<void()>(
+                         [=] { vdxsConv_32f(a->data(), 65536, b->data(), 256, d->data()); });
+                 }});
     for (int order : {15, 17})
         p.push_back({"FFTFwd_CToC_32fc order " + std::to_string(order), [order] {
                          VdxsFFTSpec_C_32fc* spec = nullptr;
