@@ -31,10 +31,8 @@ std::vector<T> random_signal(int n, int whole = 0) {
     std::vector<double> v(2 * n);
     for (auto& x : v) x = whole ? std::uniform_int_distribution<int>(-whole, whole)(rng) : std::uniform_real_distribution<double>(-1, 1)(rng);
     std::vector<T> out(n);
-    for (int i = 0; i < n; ++i) {
-        if constexpr (std::is_arithmetic_v<T>) out[i] = static_cast<T>(v[i]);
-        else out[i] = {static_cast<decltype(T::re)>(v[i]), static_cast<decltype(T::re)>(v[n + i])};
-    }
+    if constexpr (std::is_arithmetic_v<T>) std::copy(v.begin(), v.begin() + n, out.begin());
+    else for (int i = 0; i < n; ++i) out[i] = {decltype(T::re)(v[i]), decltype(T::re)(v[n + i])};
     return out;
 }
 
@@ -48,10 +46,8 @@ LC exact_lag(const std::vector<T>& x1, const std::vector<T>& x2, long t) {
 }
 template <class T>
 long double tolerance(const std::vector<T>& x1, const std::vector<T>& x2, long double eps) {
-    long double e1 = 0, e2 = 0;
-    for (const T& v : x1) e1 += std::norm(as_complex(v));
-    for (const T& v : x2) e2 += std::norm(as_complex(v));
-    return 64 * eps * std::sqrt(e1 * e2);
+    auto energy = [](const std::vector<T>& x) { long double e = 0; for (const T& v : x) e += std::norm(as_complex(v)); return e; };
+    return 64 * eps * std::sqrt(energy(x1) * energy(x2));
 }
 
 #define VDX_CORR_SET(code, T, P)                                                                         \
