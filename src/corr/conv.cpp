@@ -137,9 +137,13 @@ VdxStatus convolve_blocks(const T* a, int la, const T* b, int lb, T* dst) noexce
         for (long j = 0; j < job.blocks; ++j) job.run(j, own);
         return vdxStsNoErr;
     }
-    // Threads: each range of blocks gets its own buffer.  A range whose
-    // buffer cannot be had is left to the calling thread, which marks
-    // nothing done and so runs every block not marked done afterwards.
+    // Threads: each range of blocks gets its own buffer, allocated once for
+    // the range.  for_blocks cuts one range per thread, or more only when
+    // each still holds thousands of elements (here FFT blocks), and never
+    // more than a few dozen: a handful of allocations per call.  A range
+    // whose buffer cannot be had marks nothing done, and the calling thread
+    // runs every block not marked done afterwards, so the result is the
+    // same and nothing fails after dst has been written.
     Scratch<unsigned char> done(job.blocks);
     if (!done) return vdxStsMemAllocErr;
     unsigned char* marks = done.get();

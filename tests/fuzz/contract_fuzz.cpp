@@ -615,6 +615,10 @@ int main(int argc, char** argv) {
     std::vector<int> order;
     for (int f = 0; f < kFuncCount; ++f)
         if (filter.empty() || std::string(kFunctions[f].name).find(filter) != std::string::npos) order.push_back(f);
+    if (order.empty()) {
+        std::fprintf(stderr, "no function matches --filter %s\n", filter.c_str());
+        return 2;
+    }
     const auto start = std::chrono::steady_clock::now();
     auto time_left = [&]() { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() < seconds; };
     const std::uint64_t run_seed = seed_arg ? seed_arg : std::random_device{}() * 0x100000001ull;
