@@ -13,12 +13,10 @@
 // itself from lag 0 is its AutoCorr).  Lags outside -(src1Len-1) ..
 // src2Len-1 are zero.  With n the lags left, direct when
 // trunc(float(min len) * n / max len) is at most 383 (32f, 16s), 255 (32fc)
-// or 511 (64f, 64fc); otherwise the window's full-overlap lags (the shorter
-// signal wholly inside the longer) come from one transform: both signals
-// trimmed to the samples those lags reach, zero-padded to 2^order >= the
-// sum of their lengths - 1 (so no lag wraps onto another), X2 conj(X1) and
-// the inverse, whose circular lags are read; the partial-overlap lags at
-// either end of the window are direct sums.
+// or 511 (64f, 64fc); otherwise one transform: both signals trimmed to the
+// samples the window's lags can reach, zero-padded to 2^order >= the sum of
+// their lengths - 1 (so no lag wraps onto another), X2 conj(X1) and the
+// inverse, whose circular lags are read for the window.
 //
 // The 16-bit forms compute in float on the converted inputs and convert the
 // result (after NormA or NormB) times 2^-scaleFactor, rounded half to even
@@ -210,11 +208,14 @@ bool crosscorr_by_fft(int len1, int len2, long count) noexcept {
     return static_cast<long>(measure) > crosscorr_fft_above<T>();
 }
 
-// out[i] = r[first + i], i < count, by one transform of the samples those
-// lags reach (all of them have terms).
+// out[i] = r[first + i], i < count, the lags of x1 against x2 (all with terms).
 template <class T>
-VdxStatus crosscorr_fft(const T* x1, int len1, const T* x2, int len2, long first, long count, T* out) noexcept {
-    // Only x1[n0 .. n1] and x2[k0 .. k1] meet at these lags.
+VdxStatus crosscorr_lags(const T* x1, int len1, const T* x2, int len2, long first, long count, T* out) noexcept {
+    if (!crosscorr_by_fft<T>(len1, len2, count)) {
+        slide_kernel<T>()(x2, len2, x1, len1, first, static_cast<int>(count), out);
+        return vdxStsNoErr;
+    }
+    // Only x1[n0 .. n1] and x2[k0 .. k1] meet at the window's lags.
     const long last = first + count - 1;
     const long n0 = last < 0 ? -last : 0, n1 = (len1 - 1L) < (len2 - 1L - first) ? len1 - 1L : len2 - 1L - first;
     const long k0 = n0 + first > 0 ? n0 + first : 0, k1 = (len2 - 1L) < (n1 + last) ? len2 - 1L : n1 + last;
@@ -225,29 +226,6 @@ VdxStatus crosscorr_fft(const T* x1, int len1, const T* x2, int len2, long first
             out[i] = r[t < 0 ? t + size : t];
         }
     });
-}
-
-// out[i] = the lag first + i of x1 against x2, i < count (all with terms).
-// The FFT method takes only the lags where the shorter signal lies wholly
-// inside the longer one; the partial-overlap lags on either side, whose
-// sums shrink to a single term (the triangles), are summed directly and get
-// the bits the direct method gives them.
-template <class T>
-VdxStatus crosscorr_lags(const T* x1, int len1, const T* x2, int len2, long first, long count, T* out) noexcept {
-    const auto slide = [&](long from, long n) {
-        if (n > 0) slide_kernel<T>()(x2, len2, x1, len1, from, static_cast<int>(n), out + (from - first));
-    };
-    const long last = first + count - 1;
-    const long overhang = static_cast<long>(len2) - len1;
-    const long whole_from = overhang < 0 ? overhang : 0, whole_to = overhang < 0 ? 0 : overhang;
-    const long from = first > whole_from ? first : whole_from, to = last < whole_to ? last : whole_to;
-    if (!crosscorr_by_fft<T>(len1, len2, count) || from > to) {
-        slide(first, count);
-        return vdxStsNoErr;
-    }
-    slide(first, from - first);
-    slide(to + 1, last - to);
-    return crosscorr_fft(x1, len1, x2, len2, from, to - from + 1, out + (from - first));
 }
 
 template <class T>
