@@ -398,6 +398,8 @@ public:
 
     // One call on fresh data, compared element by element with the rule.
     virtual ::testing::AssertionResult run(const RunOptions& o) const = 0;
+    // The rejections particular to the member; nothing may be written.
+    virtual void check_rejections() const = 0;
 
     std::vector<int> scale_factor_list() const { return sfs() ? scale_factors() : std::vector<int>{0}; }
     std::vector<int> modes() const {
@@ -503,6 +505,35 @@ public:
         return ::testing::AssertionSuccess();
     }
 
+    // The family's own rules (pointers and lengths alone: contract fuzzer): a
+    // bad mode, a zero constant where that is an error (both zeros of a float),
+    // each after the pointer and length checks; nothing written.
+    void check_rejections() const override {
+        const bool zero_err = !kYVector && zero_constant_error();
+        if (!round() && !zero_err) return;
+        constexpr int kLen = 9;
+        std::vector<X> xs(kLen);
+        std::vector<Y> ys(kYVector ? kLen : 1);
+        std::vector<D> d(kLen);
+        for (auto& v : xs) v = pick<X>();
+        for (auto& v : ys) v = nonzero(pick<Y>());
+        for (auto& v : d) v = pick<D>();
+        const std::vector<D> before = d;
+        const Y zeros[2] = {Y{}, make<Y>([] { return -part_t<Y>(0); })};
+        const Y* bad_y = zero_err ? zeros : ys.data();
+        const int bad_mode = round() ? 3 : vdxRndNear;
+        auto expect = [&](VdxStatus want, D* dst, int len, const Y* y, int mode) {
+            EXPECT_EQ(call_(xs.data(), y, dst, len, 0, mode), want) << name() << " len " << len << " mode " << mode;
+        };
+        expect(vdxStsNullPtrErr, nullptr, kLen, bad_y, bad_mode);
+        expect(vdxStsSizeErr, d.data(), 0, bad_y, bad_mode);
+        for (int mode : {3, -1, INT_MIN})
+            if (round()) expect(vdxStsRoundModeErr, d.data(), kLen, ys.data(), mode);
+        for (const Y& zero : zeros)
+            if (zero_err) expect(vdxStsDivByZeroErr, d.data(), kLen, &zero, vdxRndNear);
+        EXPECT_EQ(std::memcmp(d.data(), before.data(), sizeof(D) * kLen), 0) << name() << ": wrote on error";
+    }
+
 private:
     Call<X, Y, D> call_;
 };
@@ -587,14 +618,15 @@ Registry registry(Rows... rows) {
 }
 
 // The suite of every member of a table: the rule over lengths, scale factors
-// and alignments, page edges, the table against the header (argument checks:
-// contract fuzzer).
+// and alignments, page edges, the member's own rejections, the table against
+// the header.
 #define ARITH_MEMBER_TESTS(Suite, members, floating)                                                     \
     class Suite : public ::testing::TestWithParam<const MemberBase*> {};                                 \
     TEST_P(Suite, MatchesItsRuleOverLengthsScaleFactorsAndAlignments) {                                  \
         check_all_lengths(*GetParam(), GetParam()->sfs() ? 1 : 6);                                       \
     }                                                                                                    \
     TEST_P(Suite, StaysInsideItsVectorsAtPageEdges) { check_page_edges(*GetParam()); }                  \
+    TEST_P(Suite, RejectsABadModeOrZeroConstantAfterPointersAndLength) { GetParam()->check_rejections(); } \
     INSTANTIATE_TEST_SUITE_P(Members, Suite, ::testing::ValuesIn(member_pointers(members())),            \
                              [](const auto& info) { return info.param->name(); });                       \
     TEST(Suite##Table, CoversEveryMemberOfTheHeader) {                                                   \
