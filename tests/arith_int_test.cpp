@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <xmmintrin.h>
 
-#include <algorithm>
-#include <random>
 
 #include "arith_reference.h"
 
@@ -62,46 +60,6 @@ TEST(ArithIntRounding, QuotientsIgnoreAndKeepTheCallersRoundingControl) {
         for (unsigned extra : {0u, 0x8040u})
             check_under_control_word(members(), (_mm_getcsr() & ~0xE040u) | rc | extra, {1, 7, 33, 1500},
                                      [](const MemberBase& m) { return m.name().find("Div") != std::string::npos; });
-}
-
-// Every pair of 8-bit operands, and every 16-bit value against a shuffled
-// copy of every value, through the four operations at every scale factor
-// that leaves something to round or saturate.
-template <class T>
-void check_dense(const std::vector<T>& a, const std::vector<T>& b, int sf_lo, int sf_hi,
-                 VdxStatus (*add)(const T*, const T*, T*, int, int), VdxStatus (*sub)(const T*, const T*, T*, int, int),
-                 VdxStatus (*mul)(const T*, const T*, T*, int, int), VdxStatus (*div)(const T*, const T*, T*, int, int)) {
-    std::vector<T> d(a.size());
-    const int n = int(a.size());
-    for (int sf = sf_lo; sf <= sf_hi; ++sf) {
-        long bad = 0;
-        auto expect = [&](const char* what, VdxStatus st, auto rule) {
-            EXPECT_TRUE(st == vdxStsNoErr || st == vdxStsDivByZero) << what << " status " << st;
-            for (int i = 0; i < n && bad < 5; ++i) {
-                const T want = rule(i);
-                if (d[i] != want)
-                    ADD_FAILURE() << what << " sf " << sf << ": " << +a[i] << ", " << +b[i] << " gave " << +d[i]
-                                  << ", want " << +want, ++bad;
-            }
-        };
-        expect("Add", add(a.data(), b.data(), d.data(), n, sf), [&](int i) { return scaled<T>(i128(a[i]) + b[i], sf); });
-        expect("Sub", sub(a.data(), b.data(), d.data(), n, sf), [&](int i) { return scaled<T>(i128(b[i]) - a[i], sf); });
-        expect("Mul", mul(a.data(), b.data(), d.data(), n, sf), [&](int i) { return scaled<T>(i128(a[i]) * b[i], sf); });
-        expect("Div", div(a.data(), b.data(), d.data(), n, sf), [&](int i) {
-            return a[i] == 0 ? bound_by_sign<T>(b[i]) : T(quotient(b[i], a[i], sf, vdxRndNear, lo_of<T>(), hi_of<T>()));
-        });
-    }
-}
-
-TEST(ArithIntDense, EveryEightBitPairAndSixteenBitValue) {
-    std::vector<Vdx8u> a8, b8;
-    for (int i = 0; i < 65536; ++i) a8.push_back(Vdx8u(i)), b8.push_back(Vdx8u(i >> 8));
-    check_dense<Vdx8u>(a8, b8, -9, 17, vdxsAdd_8u_Sfs, vdxsSub_8u_Sfs, vdxsMul_8u_Sfs, vdxsDiv_8u_Sfs);
-    std::vector<Vdx16s> a16, b16;
-    for (int i = -32768; i < 32768; ++i) a16.push_back(Vdx16s(i));
-    b16 = a16;
-    std::shuffle(b16.begin(), b16.end(), std::mt19937(5));
-    check_dense<Vdx16s>(a16, b16, -17, 33, vdxsAdd_16s_Sfs, vdxsSub_16s_Sfs, vdxsMul_16s_Sfs, vdxsDiv_16s_Sfs);
 }
 
 }  // namespace

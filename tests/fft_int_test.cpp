@@ -10,6 +10,7 @@
 #include <functional>
 #include <random>
 
+#include "exact_rules.h"
 #include "fft_common.h"
 #include "mismatches.h"
 
@@ -124,9 +125,8 @@ struct Spec {
     ~Spec() { f.free(spec); }
 };
 
-long long round_sat(long double v, int bits) {  // ties to even in the default mode
-    const long double hi = std::ldexp(1.0L, bits - 1) - 1;
-    return static_cast<long long>(std::clamp(nearbyintl(v), -hi - 1, hi));
+long long round_sat(long double v, int bits) {
+    return bits == 16 ? exact::rounded<Vdx16s>(v) : exact::rounded<Vdx32s>(v);
 }
 
 // The exact transform of one call's input (a real inverse reads the

@@ -1,6 +1,6 @@
-// Fixed-point scaling, rounding and saturation, and the internal conversions
-// in every variant, against the exact rules of exact_rules.h (128-bit
-// integers, long double with ties decided explicitly).
+// The internal float-to-integer conversions in every variant and under every
+// caller control word, against the exact rules of exact_rules.h (integer
+// scaling runs through every Sfs export in the arithmetic tests).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -29,30 +29,6 @@ std::vector<unsigned> caller_csrs() {
         for (unsigned rc : {_MM_ROUND_NEAREST, _MM_ROUND_DOWN, _MM_ROUND_UP, _MM_ROUND_TOWARD_ZERO})
             v.push_back(kCsrDefault | rc | extra);
     return v;
-}
-
-// Every sum of two 16-bit values and 64-bit values of every magnitude (powers
-// of two, neighbours, ties at every bit), at factors -70..70 and far beyond.
-TEST(ScaleRoundSat, MatchesTheExactRuleForEveryTypeAndFactor) {
-    std::vector<std::int64_t> rs = {INT64_MAX, INT64_MIN, INT64_MAX - 1, INT64_MIN + 1};
-    for (std::int64_t r = -65536; r <= 65534; ++r) rs.push_back(r);
-    for (int k = 17; k < 63; ++k)
-        for (std::int64_t v : {(1ll << k) - 1, 1ll << k, (1ll << k) + 1, 3 * (1ll << (k - 1)), 5 * (1ll << (k - 2))})
-            rs.insert(rs.end(), {v, -v});
-    std::mt19937_64 rng(12345);
-    for (int i = 0; i < 4000; ++i) rs.push_back(static_cast<std::int64_t>(rng()) >> (rng() % 64));
-    std::vector<int> sfs = {INT_MIN, INT_MIN + 1, -100000, -200, -100, 100, 200, 100000, INT_MAX - 1, INT_MAX};
-    for (int sf = -70; sf <= 70; ++sf) sfs.push_back(sf);
-    Mismatches m;
-    for (int sf : sfs)
-        for (std::int64_t r : rs)
-            for_each_destination([&](auto tag) {
-                using Dst = decltype(tag);
-                const Dst got = vdx::scale_round_sat<Dst>(r, sf), want = exact::scaled<Dst>(r, sf);
-                if (got != want)
-                    m.note([&](auto& os) { os << sizeof(Dst) << " bytes r=" << r << " sf=" << sf << ": " << +got; });
-            });
-    EXPECT_NO_MISMATCH(m);
 }
 
 // Values that land, scaled by 2^-sf, on or next to integers, ties and every

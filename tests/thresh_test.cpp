@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "exact_rules.h"
 #include "mismatches.h"
 #include "vdxcore.h"
 #include "vdxs.h"
@@ -194,8 +195,7 @@ __float128 mag2(C z) { return __float128(z.re) * __float128(z.re) + __float128(z
 template <class P>
 bool close(P got, long double want) {
     if constexpr (std::is_integral_v<P>) {
-        const long double r = std::nearbyint(std::fmax(std::fmin(want, 32767.0L), -32768.0L));
-        return got == static_cast<P>(r);
+        return got == exact::rounded<P>(want);
     } else {
         const P w = static_cast<P>(want);
         return got == w || got == std::nextafter(w, P(INFINITY)) || got == std::nextafter(w, -P(INFINITY)) ||
