@@ -43,7 +43,7 @@ using SlideVariant = vdx::Variant<vdx::SlideKernels, &vdx::slide_kernels_variant
 constexpr long kDirectBelow = 512;      // L below this: direct
 constexpr long kDirectShortBelow = 64;  // Lb below this: direct
 constexpr long kParallelAbove = 4096;   // La above this: blocks on threads
-constexpr vdx::ParallelPolicy kBlockPolicy{2, 64};
+constexpr vdx::ParallelPolicy kBlockPolicy{2, 64, 2};  // two FFT blocks per share
 
 template <class T>
 vdx::SlideKernel<T> slide_kernel() noexcept {

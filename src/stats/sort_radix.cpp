@@ -23,8 +23,11 @@
 //     scratch memory from the library allocator; the last scatter writes the
 //     positions alone.
 //
-// SortRadix of 32- and 64-bit elements from 8192 elements cuts the vector
-// into one block per thread (up to 4) and runs as a team.  Each block owns
+// SortRadix of 32- and 64-bit elements from 8192 elements, when more than
+// one thread is available, cuts the vector into four blocks and runs them
+// on a team of up to four threads (four blocks even for two threads, so
+// that a thread descheduled in the middle of a pass holds up a quarter of
+// it, not half).  Each block owns
 // the same positions in every scatter's source.  The blocks count every
 // digit of their keys; then, per digit, each block derives its starting
 // positions from every block's counts (all earlier buckets, then the same
@@ -249,15 +252,16 @@ struct Radix {
 
     // The team version; false when the call stays on one thread or the
     // counts cannot be allocated (nothing has been moved then).  The vector
-    // is cut into one block per thread, and the counts are kept per block:
+    // is cut into kMaxTeam blocks, and the counts are kept per block:
     //   all        per block, every digit of its keys;
     //   next[0/1]  per writing block and per destination block, the next
     //              digit of the keys it wrote there (alternately by pass).
     // So each digit is counted while the one before it is scattered, and
     // every pass is one run of the team.
     static bool sort_parallel(A* v, A* buffer, int n) noexcept {
-        const int blocks = vdx::team_size(n, kParallel);
-        if (blocks < 2) return false;
+        const int threads = vdx::team_size(n, kParallel);
+        if (threads < 2) return false;
+        const int blocks = kMaxTeam;
         const int row = blocks * kMaxDigitBuckets;  // one writer's next counts
         const int bytes = vdx::byte_count(blocks * L.counters + 2 * blocks * row, sizeof(std::uint32_t));
         auto* counts = reinterpret_cast<std::uint32_t*>(y8_vdxsMalloc_8u(bytes));
@@ -266,7 +270,7 @@ struct Radix {
         std::uint32_t* const next[2] = {all + blocks * L.counters, all + blocks * L.counters + blocks * row};
         auto range = [&](int b) { return vdx::block_range(n, blocks, b); };
 
-        vdx::Team team(blocks);
+        vdx::Team team(threads);
         team.run(blocks, [&](int b) {
             std::uint32_t* mine = all + b * L.counters;
             std::memset(mine, 0, sizeof(std::uint32_t) * L.counters);

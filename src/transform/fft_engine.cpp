@@ -300,11 +300,12 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
 // The two phases of the two-level regime: the four steps of phase 1, then
 // the radix-8 pass over `groups` groups of four k.  With the spec's thread
 // count at 2 or more each phase is shared out as blocks of a Team (phase 2
-// in eight ranges of k, so that a late helper still takes some); every
+// in 32 ranges of k, so that a late helper still takes some and a helper
+// descheduled in one holds up little); every
 // step and every k is computed alike wherever it runs.
 template <class Step, class Final>
 void two_phases(const Plan& plan, const Step& step, int groups, const Final& final_pass) noexcept {
-    constexpr int kFinalBlocks = 8;
+    constexpr int kFinalBlocks = 32;
     if (plan.threads < 2) {
         for (int st = 0; st < 4; ++st) step(st);
         final_pass(0L, 4L * groups);

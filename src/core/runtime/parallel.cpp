@@ -49,7 +49,7 @@ struct Ticket {
 
 constexpr int kMaxHelpers = 63;
 constexpr int kWatchPauses = 4000;  // a helper between the runs of a Team
-constexpr int kCallerPauses = 400;  // a caller whose last blocks are on helpers
+constexpr int kCallerPauses = 2000;  // a caller whose last blocks are on helpers
 
 class Pool {
 public:
@@ -78,6 +78,7 @@ public:
         fn_ = fn;
         body_ = body;
         fp_ = FpControl::current();
+        caller_cpu_.store(sched_getcpu(), std::memory_order_relaxed);
         done_.store(0, std::memory_order_relaxed);
         ticket_.store(Ticket::make(++generation_, blocks), std::memory_order_release);
         wake_.fetch_add(1, std::memory_order_seq_cst);
@@ -151,7 +152,7 @@ private:
                 seen = now;
                 return true;
             }
-            if (pauses < kWatchPauses && open_.load(std::memory_order_acquire)) {
+            if (pauses < kWatchPauses && open_.load(std::memory_order_acquire) && !beside_caller()) {
                 _mm_pause();
                 ++pauses;
                 continue;
@@ -162,9 +163,16 @@ private:
         }
     }
 
+    // On a busy machine the scheduler may wake a helper on the caller's own
+    // processor.  Work taken there would only share that processor with the
+    // caller and make it wait, so such a helper takes no block and does not
+    // watch.
+    bool beside_caller() const noexcept { return sched_getcpu() == caller_cpu_.load(std::memory_order_relaxed); }
+
     void claim_all(bool helper) noexcept {
         std::uint64_t t = ticket_.load(std::memory_order_acquire);
         while (Ticket::next(t) < Ticket::blocks(t)) {
+            if (helper && beside_caller()) return;
             if (!ticket_.compare_exchange_weak(t, t + 1, std::memory_order_acq_rel, std::memory_order_acquire))
                 continue;
             if (helper) {
@@ -203,6 +211,7 @@ private:
     std::atomic<std::uint64_t> ticket_{0};
     std::atomic<std::uint32_t> done_{0};
     std::atomic<bool> caller_asleep_{false};
+    std::atomic<int> caller_cpu_{-1};
     // The run's body: written before its ticket is published, read by a
     // helper only after a claim on that ticket succeeded.
     BlockFn fn_ = nullptr;

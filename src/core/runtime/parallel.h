@@ -44,8 +44,9 @@
 namespace vdx {
 
 struct ParallelPolicy {
-    int threshold;  // shortest length worth a parallel path
-    int team;       // most threads one call uses
+    int threshold;      // shortest length worth a parallel path
+    int team;           // most threads one call uses
+    int grain = 2048;   // for_blocks: elements a block should have at least
 };
 
 struct BlockRange {
@@ -137,12 +138,13 @@ private:
     int helpers_;
 };
 
-// Element-wise blocks: at least one per thread, and smaller ones for long
-// vectors, so that a helper that starts late still takes a share and a
-// caller waiting for a descheduled helper waits for one short block only.
-constexpr int element_blocks(int len, int threads) noexcept {
-    constexpr int kGrain = 4096, kMost = 64;
-    const int fine = len / kGrain;
+// Element-wise blocks: at least one per thread, and for long vectors blocks
+// of about `grain` elements (at most 256 of them), so that a helper that
+// starts late still takes a share and a caller whose last block went to a
+// helper that was then descheduled waits for one short block only.
+constexpr int element_blocks(int len, int threads, int grain) noexcept {
+    constexpr int kMost = 256;
+    const int fine = len / grain;
     return fine < threads ? threads : fine > kMost ? kMost : fine;
 }
 
@@ -150,9 +152,9 @@ constexpr int element_blocks(int len, int threads) noexcept {
 // team_size); true when any call returned true.  The flag is only ever
 // set, with relaxed stores.
 template <class Body>
-bool for_blocks_on(int threads, int len, Body&& body) noexcept {
+bool for_blocks_on(int threads, int len, Body&& body, int grain = ParallelPolicy{}.grain) noexcept {
     if (threads <= 1) return body(0, len);
-    const int blocks = element_blocks(len, threads);
+    const int blocks = element_blocks(len, threads, grain);
     std::atomic<bool> met{false};
     Team team(threads);
     team.run(blocks, [&](int b) {
@@ -164,7 +166,7 @@ bool for_blocks_on(int threads, int len, Body&& body) noexcept {
 
 template <class Body>
 bool for_blocks(int len, ParallelPolicy policy, Body&& body) noexcept {
-    return for_blocks_on(team_size(len, policy), len, body);
+    return for_blocks_on(team_size(len, policy), len, body, policy.grain);
 }
 
 }  // namespace vdx
