@@ -1072,10 +1072,11 @@ VdxStatus vdxsSortRadixIndexDescend_8u(const Vdx8u* pSrc, Vdx32s* pDstIndx, int 
 /* (vdxStsMemAllocErr) and free it before returning.  In place (pSrc ==      */
 /* pDst, or the _I forms) and out of place give the same results, as do all  */
 /* alignments and thread counts.  An FFT object is only read: calls may      */
-/* share it from any threads, each with its own buffer.  Orders 13..17       */
-/* (32-bit) and 12..16 (64-bit) run on two threads when the object was built */
-/* while two were available on a machine of at most two processors.  The     */
-/* separate-array transforms of orders 18 and up (32-bit) and 17 and up      */
+/* share it from any threads, each with its own buffer.  Orders 16 and 17   */
+/* (32-bit) and 15 and 16 (64-bit) share their work with a second thread    */
+/* when the object was built while two were available on a machine of at    */
+/* most two processors (shorter orders take about what waking it costs).    */
+/* The separate-array transforms of orders 18 and up (32-bit) and 17 and up  */
 /* (64-bit) also allocate one block of N complex elements per call; at the   */
 /* largest order (28 or 27) that block exceeds the allocator's limit and the */
 /* call returns vdxStsMemAllocErr.                                           */

@@ -299,14 +299,18 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
 
 // The two phases of the two-level regime: the four steps of phase 1, then
 // the radix-8 pass over `groups` groups of four k.  With the spec's thread
-// count at 2 or more each phase is shared out as blocks of a Team (phase 2
-// in 32 ranges of k, so that a late helper still takes some and a helper
-// descheduled in one holds up little); every
-// step and every k is computed alike wherever it runs.
+// count at 2 or more, transforms of 512 KiB and more share each phase out
+// as blocks of a Team (phase 2 in 32 ranges of k, so that a late helper
+// still takes some and a helper descheduled in one holds up little).
+// Shorter ones (32fc below 2^16, 64fc below 2^15) take some tens of
+// microseconds, about what waking a sleeping helper costs, and stay on the
+// calling thread.  Every step and every k is computed alike wherever it
+// runs.
 template <class Step, class Final>
-void two_phases(const Plan& plan, const Step& step, int groups, const Final& final_pass) noexcept {
+void two_phases(const Plan& plan, long bytes, const Step& step, int groups, const Final& final_pass) noexcept {
     constexpr int kFinalBlocks = 32;
-    if (plan.threads < 2) {
+    constexpr long kSharedFrom = 512L * 1024;
+    if (plan.threads < 2 || bytes < kSharedFrom) {
         for (int st = 0; st < 4; ++st) step(st);
         final_pass(0L, 4L * groups);
         return;
@@ -336,7 +340,8 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
     };
     const T* tw = static_cast<const T*>(plan.final_pass);
     const int groups = static_cast<int>(M / 4);
-    two_phases(plan, step, groups, [&](long k0, long k1) { k.radix8_final(Y, dst, M, k0, k1, tw, inv); });
+    two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, groups,
+               [&](long k0, long k1) { k.radix8_final(Y, dst, M, k0, k1, tw, inv); });
 }
 
 // Where the rows of a blocked array lie.  Every pass of the blocked regime
@@ -744,7 +749,7 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
             }
         };
         const T* tw = static_cast<const T*>(plan.final_pass);
-        two_phases(plan, step, static_cast<int>(M / 4),
+        two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, static_cast<int>(M / 4),
                    [&](long k0, long k1) { k.radix8_final_split(Y, dre, dim, M, k0, k1, tw, inverse); });
         break;
     }
