@@ -30,8 +30,10 @@ using Clock = std::chrono::steady_clock;
 
 struct Path {
     std::string name;
-    // Builds what a call needs for the current thread count and returns the call.
+    // Builds what a call needs and returns the call.
     std::function<std::function<void()>()> prepare;
+    // Objects take their thread count when built (FFT specs): one per count.
+    bool per_thread = false;
 };
 
 std::vector<float> ramp(int n, float base) {
@@ -111,22 +113,25 @@ std::vector<Path> paths() {
                          return std::function<void()>([=] {
                              vdxsFFTFwd_CToC_32fc(data->data(), out->data(), owned.get(), work->data());
                          });
-                     }});
+                     },
+                     true});
     return p;
 }
 
 // Median time per call in µs, the two thread counts measured in alternating
-// rounds so that a change of load affects both alike.
+// rounds (each count first in every other round) on the same buffers, so
+// that a change of load or a placement in memory affects both alike.
 std::pair<double, double> measure(const Path& path, double seconds) {
     std::function<void()> call[2];
     for (int t = 0; t < 2; ++t) {
         vdxcoreSetNumThreads(t + 1);
-        call[t] = path.prepare();  // FFT specs take their thread count here
+        call[t] = t == 0 || path.per_thread ? path.prepare() : call[0];
     }
     std::vector<double> times[2];
     const auto stop = Clock::now() + std::chrono::duration<double>(seconds);
-    while (Clock::now() < stop || times[0].size() < 20) {
-        for (int t = 0; t < 2; ++t) {
+    for (int round = 0; Clock::now() < stop || times[0].size() < 20; ++round) {
+        for (int i = 0; i < 2; ++i) {
+            const int t = (i + round) % 2;
             vdxcoreSetNumThreads(t + 1);
             for (int k = 0; k < 5; ++k) {
                 const auto t0 = Clock::now();
