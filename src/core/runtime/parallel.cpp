@@ -49,8 +49,8 @@ struct Ticket {
 };
 
 constexpr int kMaxHelpers = 63;
-constexpr int kWatchPauses = 4000;  // a helper between the runs of a Team
-constexpr int kCallerPauses = 2000;  // a caller whose last blocks are on helpers
+constexpr long kWatchNs = 200000;      // a helper between the runs of an open Team
+constexpr long kCallerSpinNs = 50000;  // a caller whose last blocks are on helpers
 constexpr long kWakeWorthNs = 25000;  // work left that is worth waking a helper for
 
 class Pool {
@@ -66,6 +66,7 @@ public:
             return 0;
         }
         seats_.store(granted, std::memory_order_relaxed);
+        last_run_ns_ = 0;
         team_.fetch_add(1, std::memory_order_release);
         open_.store(true, std::memory_order_release);
         return granted;
@@ -85,15 +86,20 @@ public:
         ticket_.store(Ticket::make(++generation_, blocks), std::memory_order_release);
         wake_.fetch_add(1, std::memory_order_seq_cst);
         // Helpers that are watching take blocks at once.  Sleeping ones are
-        // woken only once the caller's own blocks show that the work left is
-        // worth a wake-up: a short call finishes alone, as fast as on one
-        // thread.
+        // woken at once when the Team's previous run was worth a wake-up,
+        // and otherwise only once the caller's own blocks show that the work
+        // left is: a short call finishes alone, as fast as on one thread.
+        const long start = now_ns();
         if (sleepers_.load(std::memory_order_seq_cst) == 0) {
             claim_all(false);
+        } else if (last_run_ns_ >= kWakeWorthNs) {
+            futex_wake(wake_, helpers);
+            claim_all(false);
         } else {
-            claim_all_then_wake(helpers);
+            claim_all_then_wake(helpers, start);
         }
         wait_until_done(static_cast<std::uint32_t>(blocks));
+        last_run_ns_ = now_ns() - start;
     }
 
     void stop() noexcept {
@@ -154,16 +160,16 @@ private:
     // Returns once wake_ differs from seen (updating seen), watching while a
     // Team is open and asleep otherwise; false when the pool is stopping.
     bool next_wake(std::uint32_t& seen) noexcept {
-        for (int pauses = 0;;) {
+        const long until = now_ns() + kWatchNs;
+        for (unsigned pauses = 0;; ++pauses) {
             if (stopping_.load(std::memory_order_acquire)) return false;
             const std::uint32_t now = wake_.load(std::memory_order_acquire);
             if (now != seen) {
                 seen = now;
                 return true;
             }
-            if (pauses < kWatchPauses && open_.load(std::memory_order_acquire) && !beside_caller()) {
+            if (open_.load(std::memory_order_acquire) && (pauses % 64 != 0 || (now_ns() < until && !beside_caller()))) {
                 _mm_pause();
-                ++pauses;
                 continue;
             }
             sleepers_.fetch_add(1, std::memory_order_seq_cst);
@@ -198,8 +204,7 @@ private:
 
     // The caller's claims, waking sleeping helpers as soon as the blocks left
     // would take at least kWakeWorthNs at the caller's own pace.
-    void claim_all_then_wake(int helpers) noexcept {
-        const long start = now_ns();
+    void claim_all_then_wake(int helpers, long start) noexcept {
         int ran = 0;
         bool woken = false;
         std::uint64_t t = ticket_.load(std::memory_order_acquire);
@@ -225,10 +230,11 @@ private:
     }
 
     void wait_until_done(std::uint32_t blocks) noexcept {
-        for (int pauses = 0;; ++pauses) {
+        const long until = now_ns() + kCallerSpinNs;
+        for (unsigned pauses = 1;; ++pauses) {
             const std::uint32_t done = done_.load(std::memory_order_seq_cst);
             if (done == blocks) return;
-            if (pauses < kCallerPauses) {
+            if (pauses % 64 != 0 || now_ns() < until) {
                 _mm_pause();
                 continue;
             }
@@ -255,6 +261,7 @@ private:
     const void* body_ = nullptr;
     FpControl fp_{};
     std::uint32_t generation_ = 0;
+    long last_run_ns_ = 0;  // the open Team's previous run
     int started_ = 0;
     bool fork_handler_ = false;
     pthread_t threads_[kMaxHelpers]{};
