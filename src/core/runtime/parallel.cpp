@@ -9,13 +9,17 @@
 // That is why a late helper can never run a block of a run that has ended.
 //
 // Waiting is in the kernel (futex), never in a spin that outlasts a Team:
-//   - helpers sleep on `wake_`, bumped for every run; the caller makes the
-//     wake-up call only when a helper is asleep;
-//   - between the runs of one open Team, a helper watches `wake_` for a few
-//     microseconds first, so the phases of a sort or an FFT don't each pay
-//     for a wake-up;
-//   - a caller whose last blocks are still running on helpers pauses
-//     briefly, then sleeps on `done_` until the last helper wakes it.
+//   - helpers sleep on `wake_`, bumped for every run.  The caller makes the
+//     wake-up call only when a helper is asleep and the run is worth it:
+//     when the Team's previous run took 25 us or more, or once its own
+//     first blocks show that the blocks left would (a call of a few
+//     microseconds is over before a woken helper could start);
+//   - between the runs of one open Team, a helper watches `wake_` for up
+//     to 200 us first, so the phases of a sort or an FFT don't each pay for
+//     a wake-up; a helper that finds itself on the caller's processor
+//     neither watches nor takes blocks;
+//   - a caller whose last blocks are still running on helpers spins for up
+//     to 50 us, then sleeps on `done_` until the last helper wakes it.
 #include "runtime/parallel.h"
 
 #include <climits>

@@ -24,10 +24,11 @@
 // flush-to-zero and denormals-are-zero; x87 precision and rounding); a
 // helper gets its own back after the block.  Bodies must not throw.
 //
-// Helpers sleep in the kernel between calls.  Between the phases of one
-// Team they watch for the next phase for a few microseconds before going
-// back to sleep, and they stop watching when the Team ends: no thread runs
-// or spins after a call returns.
+// Helpers sleep in the kernel between calls and are woken only for work
+// worth a wake-up.  Between the phases of one Team they watch for the next
+// phase for up to 200 microseconds before going back to sleep, and they
+// stop watching when the Team ends: no thread runs or spins after a call
+// returns.
 //
 // for_blocks(len, policy, body) is the element-wise form: body(begin, end)
 // on disjoint ranges covering [0, len); it returns true when any call of
