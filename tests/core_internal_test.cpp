@@ -202,12 +202,15 @@ TEST(Variant, HiddenFeaturesRuleTheirVariantsOut) {
     const std::uint64_t avx2_bits = VDXCORE_FEATURE_AVX2_FMA | VDXCORE_FEATURE_BMI1 | VDXCORE_FEATURE_BMI2;
     const std::uint64_t avx512_bits = VDXCORE_FEATURE_AVX512F | VDXCORE_FEATURE_AVX512BW | VDXCORE_FEATURE_AVX512DQ |
                                       VDXCORE_FEATURE_AVX512VL;
-    if (hidden & avx2_bits) EXPECT_EQ(chosen, vdx::Isa::sse41) << std::hex << hidden;
+    if (hidden & avx2_bits) {
+        EXPECT_EQ(chosen, vdx::Isa::sse41) << std::hex << hidden;
+    }
     vdxcoreSetFeatureMask(0);
     const bool has_avx2 = ownGetFeature(avx2_bits) == avx2_bits;
     vdxcoreSetFeatureMask(hidden);
-    if ((hidden & avx512_bits) && !(hidden & avx2_bits) && has_avx2)
+    if ((hidden & avx512_bits) && !(hidden & avx2_bits) && has_avx2) {
         EXPECT_EQ(chosen, vdx::Isa::avx2) << std::hex << hidden;
+    }
 }
 
 }  // namespace
