@@ -5,7 +5,7 @@
 #   make tsan       FFT objects shared by several threads, under ThreadSanitizer
 #   make fuzz       random contract fuzzing of every export under the sanitizers
 #                   for FUZZ_SECONDS (300); FUZZ_ARGS=--run-known also runs the known faults
-#   make bench      build and run the benchmarks
+#   make bench      build and run the benchmarks (the threaded paths under load last)
 #   make install PREFIX=/opt/vdxs
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -65,6 +65,7 @@ bench: build
 	cmake $(BUILD) > /dev/null
 	ninja -C $(BUILD) -j $(JOBS) bench_all
 	@for b in $(BUILD)/bench/*_bench; do [ -x $$b ] || continue; echo "== $$b"; $$b --benchmark_min_time=0.2 || exit 1; done
+	@echo "== $(BUILD)/bench/thread_load"; $(BUILD)/bench/thread_load 0.8
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
