@@ -191,11 +191,12 @@ struct Radix {
     // ---- SortRadix
 
     // Where the team version counts the next digit of the keys it writes:
-    // one row of buckets per block owner, owners told apart by bounds.
+    // one row of buckets per block owner; blocks are 2^shift positions long,
+    // so a position's owner is one shift away.
     struct NextCount {
         std::uint32_t* rows;
         int digit;
-        int bounds[kMaxTeam - 1];
+        int shift;
     };
 
     // Elements [begin, end) of src to dst by digit d.  The first scatter reads
@@ -210,9 +211,7 @@ struct Radix {
             const std::uint32_t q = pos[U(k >> shift) & mask]++;
             dst[q] = Last ? bits(k) : k;
             if constexpr (Count) {
-                int owner = 0;
-                for (int o = 0; o < kMaxTeam - 1; ++o) owner += q >= std::uint32_t(next.bounds[o]);
-                ++next.rows[owner * kMaxDigitBuckets + digit(k, next.digit)];
+                ++next.rows[(q >> next.shift) * kMaxDigitBuckets + digit(k, next.digit)];
             }
         }
     }
@@ -261,14 +260,20 @@ struct Radix {
     static bool sort_parallel(A* v, A* buffer, int n) noexcept {
         const int threads = vdx::team_size(n, kParallel);
         if (threads < 2) return false;
-        const int blocks = kMaxTeam;
+        // Blocks of 2^shift elements, the fewest that make at most kMaxTeam
+        // blocks (the last one may be shorter).
+        int shift = 0;
+        while (((n - 1) >> shift) >= kMaxTeam) ++shift;
+        const int blocks = ((n - 1) >> shift) + 1;
         const int row = blocks * kMaxDigitBuckets;  // one writer's next counts
         const int bytes = vdx::byte_count(blocks * L.counters + 2 * blocks * row, sizeof(std::uint32_t));
         auto* counts = reinterpret_cast<std::uint32_t*>(y8_vdxsMalloc_8u(bytes));
         if (counts == nullptr) return false;
         std::uint32_t* const all = counts;
         std::uint32_t* const next[2] = {all + blocks * L.counters, all + blocks * L.counters + blocks * row};
-        auto range = [&](int b) { return vdx::block_range(n, blocks, b); };
+        auto range = [&](int b) {
+            return vdx::BlockRange{b << shift, static_cast<int>(std::min(long(b + 1) << shift, long(n)))};
+        };
 
         vdx::Team team(threads);
         team.run(blocks, [&](int b) {
@@ -286,7 +291,7 @@ struct Radix {
             },
             moving);
         NextCount counter{};
-        for (int o = 1; o < kMaxTeam; ++o) counter.bounds[o - 1] = o < blocks ? range(o).begin : INT_MAX;
+        counter.shift = shift;
 
         A* src = v;
         A* dst = buffer;
