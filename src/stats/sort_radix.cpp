@@ -24,8 +24,9 @@
 //     positions alone.
 //
 // SortRadix of 32- and 64-bit elements from 8192 elements, when more than
-// one thread is available, cuts the vector into four blocks and runs them
-// on a team of up to four threads (four blocks even for two threads, so
+// one thread is available, cuts the vector into up to four blocks of 2^k
+// elements and runs them on a team of up to four threads (four blocks even
+// for two threads, so
 // that a thread descheduled in the middle of a pass holds up a quarter of
 // it, not half).  Each block owns
 // the same positions in every scatter's source.  The blocks count every
@@ -251,7 +252,7 @@ struct Radix {
 
     // The team version; false when the call stays on one thread or the
     // counts cannot be allocated (nothing has been moved then).  The vector
-    // is cut into kMaxTeam blocks, and the counts are kept per block:
+    // is cut into up to kMaxTeam blocks, and the counts are kept per block:
     //   all        per block, every digit of its keys;
     //   next[0/1]  per writing block and per destination block, the next
     //              digit of the keys it wrote there (alternately by pass).
