@@ -26,10 +26,9 @@
 // SortRadix of 32- and 64-bit elements from 8192 elements, when more than
 // one thread is available, cuts the vector into up to four blocks of 2^k
 // elements and runs them on a team of up to four threads (four blocks even
-// for two threads, so
-// that a thread descheduled in the middle of a pass holds up a quarter of
-// it, not half).  Each block owns
-// the same positions in every scatter's source.  The blocks count every
+// for two threads, so that a thread descheduled in the middle of a pass
+// holds up a quarter of it, not half).  Each block owns the same positions
+// in every scatter's source.  The blocks count every
 // digit of their keys; then, per digit, each block derives its starting
 // positions from every block's counts (all earlier buckets, then the same
 // bucket in earlier blocks) and scatters.  While scattering, a block counts
