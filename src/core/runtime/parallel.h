@@ -47,7 +47,7 @@ namespace vdx {
 struct ParallelPolicy {
     int threshold;      // shortest length worth a parallel path
     int team;           // most threads one call uses
-    int grain = 2048;   // for_blocks: elements a block should have at least
+    int grain = 4096;   // for_blocks: elements a block should have at least
 };
 
 struct BlockRange {
