@@ -71,13 +71,11 @@ VdxStatus convolve_one_fft(const T* a, int la, const T* b, int lb, T* dst) noexc
     RealPlan<T> plan(vdx::corr::order_for(total, 2));
     if (plan.status() != vdxStsNoErr) return plan.status();
     const long n = plan.length();
-    Scratch<T> mem(2 * n + plan.work_elements());
-    if (!mem) return vdxStsMemAllocErr;
-    T* fa = mem.get();
-    T* fb = fa + n;
-    auto* work = reinterpret_cast<Vdx8u*>(fb + n);
-    copy_padded(a, la, fa, n);
-    copy_padded(b, lb, fb, n);
+    vdx::corr::PaddedPair<T> pair(a, la, b, lb, n, plan.work_elements());
+    if (!pair) return vdxStsMemAllocErr;
+    T* fa = pair.first;
+    T* fb = pair.second;
+    Vdx8u* work = pair.work;
     F::to_perm(fa, plan.spec(), work);
     F::to_perm(fb, plan.spec(), work);
     F::mul_perm(fb, fa, static_cast<int>(n));

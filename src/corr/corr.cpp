@@ -34,7 +34,6 @@
 
 namespace {
 
-using vdx::corr::copy_padded;
 using vdx::corr::FftRow;
 using vdx::corr::order_for;
 using vdx::corr::Scratch;
@@ -86,17 +85,13 @@ VdxStatus circular_correlation(const T* x1, long len1, const T* x2, long len2, R
         vdx::corr::ComplexPlan<P> plan(order);
         if (plan.status() != vdxStsNoErr) return plan.status();
         const long n = plan.length();
-        Scratch<T> mem(2 * n + (plan.work_elements() + 1) / 2);
-        if (!mem) return vdxStsMemAllocErr;
-        T* w1 = mem.get();
-        T* w2 = w1 + n;
-        auto* work = reinterpret_cast<Vdx8u*>(w2 + n);
-        copy_padded(x1, len1, w1, n);
+        vdx::corr::PaddedPair<T> pair(x1, len1, x2, len2, n, (plan.work_elements() + 1) / 2);
+        if (!pair) return vdxStsMemAllocErr;
+        T* w1 = pair.first;
+        T* w2 = pair.second;
+        Vdx8u* work = pair.work;
         F::forward(w1, plan.spec(), work);
-        if (x2 != x1) {
-            copy_padded(x2, len2, w2, n);
-            F::forward(w2, plan.spec(), work);
-        }
+        if (x2 != x1) F::forward(w2, plan.spec(), work);
         mul_conj_complex(x2 == x1 ? w1 : w2, w1, n);
         F::inverse(w1, plan.spec(), work);
         read(static_cast<const T*>(w1), n);
@@ -104,17 +99,13 @@ VdxStatus circular_correlation(const T* x1, long len1, const T* x2, long len2, R
         vdx::corr::RealPlan<P> plan(order);
         if (plan.status() != vdxStsNoErr) return plan.status();
         const long n = plan.length();
-        Scratch<T> mem(2 * n + plan.work_elements());
-        if (!mem) return vdxStsMemAllocErr;
-        T* w1 = mem.get();
-        T* w2 = w1 + n;
-        auto* work = reinterpret_cast<Vdx8u*>(w2 + n);
-        copy_padded(x1, len1, w1, n);
+        vdx::corr::PaddedPair<T> pair(x1, len1, x2, len2, n, plan.work_elements());
+        if (!pair) return vdxStsMemAllocErr;
+        T* w1 = pair.first;
+        T* w2 = pair.second;
+        Vdx8u* work = pair.work;
         F::to_pack(w1, plan.spec(), work);
-        if (x2 != x1) {
-            copy_padded(x2, len2, w2, n);
-            F::to_pack(w2, plan.spec(), work);
-        }
+        if (x2 != x1) F::to_pack(w2, plan.spec(), work);
         F::mul_pack_conj(x2 == x1 ? w1 : w2, w1, static_cast<int>(n));
         F::from_pack(w1, plan.spec(), work);
         read(static_cast<const T*>(w1), n);

@@ -128,4 +128,26 @@ inline void copy_padded(const T* src, long n, T* dst, long total) noexcept {
     std::memset(static_cast<void*>(dst + n), 0, static_cast<size_t>(total - n) * sizeof(T));
 }
 
+// Two inputs zero-padded to a transform length n and the transform's work
+// area (work_elements of T), in one block.  When b is a itself, second is
+// left unfilled: the caller transforms first only.
+template <class T>
+struct PaddedPair {
+    Scratch<T> mem;
+    T* first = nullptr;
+    T* second = nullptr;
+    Vdx8u* work = nullptr;
+
+    PaddedPair(const T* a, long la, const T* b, long lb, long n, long work_elements) noexcept
+        : mem(2 * n + work_elements) {
+        if (!mem) return;
+        first = mem.get();
+        second = first + n;
+        work = reinterpret_cast<Vdx8u*>(second + n);
+        copy_padded(a, la, first, n);
+        if (b != a) copy_padded(b, lb, second, n);
+    }
+    explicit operator bool() const noexcept { return static_cast<bool>(mem); }
+};
+
 }  // namespace vdx::corr

@@ -298,7 +298,7 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
 }
 
 // The two phases of the two-level regime: the four steps of phase 1, then
-// the radix-8 pass over `groups` groups of four k.  With the spec's thread
+// the radix-8 pass over `groups` groups of four k.  With the object's thread
 // count at 2 or more, transforms of 512 KiB and more share each phase out
 // as blocks of a Team (phase 2 in 32 ranges of k, so that a late helper
 // still takes some and a helper descheduled in one holds up little).
