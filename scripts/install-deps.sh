@@ -5,7 +5,7 @@ set -euo pipefail
 
 need=(cmake ninja-build g++ pkg-config libgtest-dev libbenchmark-dev)
 if [[ "${1:-}" == "--peers" ]]; then
-  need+=(libfftw3-dev libkissfft-dev libvolk2-dev)
+  need+=(libfftw3-dev libkissfft-dev libvolk2-dev libliquid-dev)
 fi
 
 missing=()
