@@ -40,7 +40,7 @@ std::vector<T> typed(const V& v) { return std::vector<T>(v.begin(), v.end()); }
     },                                                                                                      \
         [](void* p) { return vdxsFFTFree_##S(static_cast<VdxsFFTSpec_##S*>(p)); },                          \
         [](const void* p, int* s) { return vdxsFFTGetBufSize_##S(static_cast<const VdxsFFTSpec_##S*>(p), s); }
-#define RUN_ARGS const void *sp, bool inv, int l, bool ip, const V &src, V &dst, int sf, Vdx8u *buf
+#define RUN_ARGS const void *sp, bool inv, [[maybe_unused]] int l, [[maybe_unused]] bool ip, const V &src, V &dst, int sf, Vdx8u *buf
 
 template <class T, class C, class Spec, auto Fwd, auto Inv, auto FwdI, auto InvI>
 VdxStatus interleaved(RUN_ARGS) {
