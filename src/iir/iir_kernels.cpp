@@ -1,0 +1,366 @@
+// IIR kernels, written once over a four-lane type and compiled once per
+// instruction-set variant (VDX_ISA: a name of variants.def).
+//
+// A Quad holds four consecutive samples: for 32f and 64f a compiler vector
+// (one SSE register, or one AVX register / two SSE registers for doubles),
+// for the complex types four complex numbers.  The block methods form four
+// outputs per step from the look-ahead tables:
+//
+//   Y = sum_j h(j) * (W shifted up by j lanes, zeros in)      in-block inputs
+//     + sum_{m > 4} g(., m) * y(n - m)                        older outputs
+//     + sum_{m <= 4} g(., m) * lane 4-m of the previous Y     the recent ones
+//
+// so the chain from one step to the next is a broadcast, a multiplication
+// and three additions for four outputs, where the plain recursion pays a
+// multiplication and N additions per output.
+//
+// Biquad cascades run every section in the same pass: for each step of four
+// samples the sections are applied in order, each keeping its last input and
+// output Quads in the state's carry area, so the recursions of different
+// sections are independent within a step and overlap in the processor.
+// Each section's registers enter its first step as extra inputs (a section's
+// transposed registers are exactly what its past adds to y(0) and y(1)), and
+// after the last whole step they are rebuilt from that step's inputs and
+// outputs; the samples after it take the per-sample path.
+#include "iir/iir_kernels.h"
+
+// The 64f Quads are 32-byte vectors; in the SSE4.1 variant they live in two
+// registers.  They never cross a call boundary that another variant or
+// translation unit sees (everything here is internal), so the ABI note GCC
+// gives for them does not apply.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace vdx {
+namespace VDX_ISA {
+namespace {
+
+// ---------------------------------------------------------------- scalars
+
+// Complex products as (ar br - ai bi, ar bi + ai br), every product rounded.
+template <class C>
+struct Cx {
+    static C add(C a, C b) noexcept { return {a.re + b.re, a.im + b.im}; }
+    static C sub(C a, C b) noexcept { return {a.re - b.re, a.im - b.im}; }
+    static C mul(C a, C b) noexcept { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
+    static C zero() noexcept { return {0, 0}; }
+};
+template <class R>
+struct Re {
+    static R add(R a, R b) noexcept { return a + b; }
+    static R sub(R a, R b) noexcept { return a - b; }
+    static R mul(R a, R b) noexcept { return a * b; }
+    static R zero() noexcept { return 0; }
+};
+template <class C>
+struct ScalarOps : Cx<C> {};
+template <>
+struct ScalarOps<float> : Re<float> {};
+template <>
+struct ScalarOps<double> : Re<double> {};
+
+// ---------------------------------------------------------------- quads
+
+template <class R>
+struct LaneInt;
+template <>
+struct LaneInt<float> {
+    using type = int;
+};
+template <>
+struct LaneInt<double> {
+    using type = long long;
+};
+template <class R>
+struct RealQuad {
+    typedef R V __attribute__((vector_size(4 * sizeof(R))));
+    typedef typename LaneInt<R>::type M __attribute__((vector_size(4 * sizeof(R))));
+};
+
+template <class C>
+struct QuadOps;
+
+// Compiler vectors: lanes as in memory.
+template <class R>
+struct RealQuadOps {
+    using V = typename RealQuad<R>::V;
+    using M = typename RealQuad<R>::M;
+    using Q = V;
+    static Q load(const R* p) noexcept {
+        Q q;
+        __builtin_memcpy(&q, p, sizeof q);
+        return q;
+    }
+    static void store(R* p, Q q) noexcept { __builtin_memcpy(p, &q, sizeof q); }
+    static Q splat(R s) noexcept { return Q{s, s, s, s}; }
+    static Q zero() noexcept { return Q{0, 0, 0, 0}; }
+    static Q add(Q a, Q b) noexcept { return a + b; }
+    static Q mul(Q a, Q b) noexcept { return a * b; }
+    static Q mul_s(Q a, R s) noexcept { return a * s; }
+    static R lane(Q q, int i) noexcept { return q[i]; }
+    // Lane i of the result: prev[4 + i - k] for i < k, cur[i - k] otherwise.
+    template <int K>
+    static Q shift_in(Q prev, Q cur) noexcept {
+        if constexpr (K == 0) {
+            return cur;
+        } else {
+            return __builtin_shuffle(prev, cur, M{4 - K, 5 - K, 6 - K, 7 - K});
+        }
+    }
+    template <int I>
+    static Q broadcast(Q q) noexcept {
+        return __builtin_shuffle(q, M{I, I, I, I});
+    }
+    static Q with_first_two(Q q, R d0, R d1) noexcept { return q + Q{d0, d1, 0, 0}; }
+};
+
+template <class C>
+struct ComplexQuad {
+    C v[4];
+};
+
+template <class C>
+struct ComplexQuadOps {
+    using S = Cx<C>;
+    using Q = ComplexQuad<C>;
+    static Q load(const C* p) noexcept { return Q{{p[0], p[1], p[2], p[3]}}; }
+    static void store(C* p, const Q& q) noexcept {
+        for (int i = 0; i < 4; ++i) p[i] = q.v[i];
+    }
+    static Q splat(C s) noexcept { return Q{{s, s, s, s}}; }
+    static Q zero() noexcept { return splat(S::zero()); }
+    static Q add(const Q& a, const Q& b) noexcept {
+        Q r;
+        for (int i = 0; i < 4; ++i) r.v[i] = S::add(a.v[i], b.v[i]);
+        return r;
+    }
+    static Q mul(const Q& a, const Q& b) noexcept {
+        Q r;
+        for (int i = 0; i < 4; ++i) r.v[i] = S::mul(a.v[i], b.v[i]);
+        return r;
+    }
+    static Q mul_s(const Q& a, C s) noexcept { return mul(a, splat(s)); }
+    static C lane(const Q& q, int i) noexcept { return q.v[i]; }
+    template <int K>
+    static Q shift_in(const Q& prev, const Q& cur) noexcept {
+        Q r;
+        for (int i = 0; i < 4; ++i) r.v[i] = i < K ? prev.v[4 + i - K] : cur.v[i - K];
+        return r;
+    }
+    template <int I>
+    static Q broadcast(const Q& q) noexcept {
+        return splat(q.v[I]);
+    }
+    static Q with_first_two(Q q, C d0, C d1) noexcept {
+        q.v[0] = S::add(q.v[0], d0);
+        q.v[1] = S::add(q.v[1], d1);
+        return q;
+    }
+};
+
+template <>
+struct QuadOps<float> : RealQuadOps<float> {};
+template <>
+struct QuadOps<double> : RealQuadOps<double> {};
+template <>
+struct QuadOps<Vdx32fc> : ComplexQuadOps<Vdx32fc> {};
+template <>
+struct QuadOps<Vdx64fc> : ComplexQuadOps<Vdx64fc> {};
+
+// ---------------------------------------------------------------- per sample
+
+// AR, transposed direct form II: y = b0 x + d0, then
+// d(k) = (b(k+1) x - a(k+1) y) + d(k+1) for k = 0 .. N-1 (d(N) = 0).
+template <class C>
+void ar_samples(const IirArView<C>& s, const C* x, C* y, int n) noexcept {
+    using S = ScalarOps<C>;
+    const int N = s.order;
+    C* d = s.dly;
+    for (int i = 0; i < n; ++i) {
+        const C xv = x[i];
+        const C yv = S::add(S::mul(s.b[0], xv), d[0]);
+        for (int k = 0; k < N; ++k) d[k] = S::add(S::sub(S::mul(s.b[k + 1], xv), S::mul(s.a[k], yv)), d[k + 1]);
+        y[i] = yv;
+    }
+}
+
+// One section of the cascade on one sample, registers (d0, d1).
+template <class C>
+inline C biquad_step(const C* t, C* d, C xv) noexcept {
+    using S = ScalarOps<C>;
+    const C yv = S::add(S::mul(t[0], xv), d[0]);
+    d[0] = S::add(S::sub(S::mul(t[1], xv), S::mul(t[3], yv)), d[1]);
+    d[1] = S::sub(S::mul(t[2], xv), S::mul(t[4], yv));
+    return yv;
+}
+
+template <class C>
+void bq_samples(const IirBqView<C>& s, const C* x, C* y, int n) noexcept {
+    for (int i = 0; i < n; ++i) {
+        C v = x[i];
+        for (int q = 0; q < s.sections; ++q) v = biquad_step(s.blocks + q * kIirBqBlock, s.dly + 2 * q, v);
+        y[i] = v;
+    }
+}
+
+// Direct form I, section by section over the whole input:
+// y = (((b1 x(n-1) + b2 x(n-2)) - a1 y(n-1)) - a2 y(n-2)) + b0 x(n).
+template <class C>
+void df1(const IirDf1View<C>& s, const C* x, C* y, int n) noexcept {
+    using S = ScalarOps<C>;
+    for (int q = 0; q < s.sections; ++q) {
+        const C* t = s.taps + 5 * q;
+        C* r = s.dly + 4 * q;
+        C x2 = r[0], x1 = r[1], y2 = r[2], y1 = r[3];
+        const C* in = q == 0 ? x : y;
+        for (int i = 0; i < n; ++i) {
+            const C x0 = in[i];
+            const C v = S::add(
+                S::sub(S::sub(S::add(S::mul(t[1], x1), S::mul(t[2], x2)), S::mul(t[3], y1)), S::mul(t[4], y2)),
+                S::mul(t[0], x0));
+            y[i] = v;
+            x2 = x1, x1 = x0, y2 = y1, y1 = v;
+        }
+        r[0] = x2, r[1] = x1, r[2] = y2, r[3] = y1;
+    }
+}
+
+// ---------------------------------------------------------------- look-ahead step
+
+// sum_j h(j) * (w shifted up by j lanes), h(0) = 1.
+template <class C>
+inline typename QuadOps<C>::Q in_block_part(const typename QuadOps<C>::Q& w, const C* h) noexcept {
+    using O = QuadOps<C>;
+    const auto z = O::zero();
+    return O::add(O::add(w, O::mul_s(O::template shift_in<1>(z, w), h[1])),
+                  O::add(O::mul_s(O::template shift_in<2>(z, w), h[2]), O::mul_s(O::template shift_in<3>(z, w), h[3])));
+}
+
+// The recent outputs' part: g(., m) times y(n-m) = lane 4-m of prev, m = 1 .. min(N, 4).
+template <class C>
+inline typename QuadOps<C>::Q recent_part(const typename QuadOps<C>::Q& prev, const C* g, int N) noexcept {
+    using O = QuadOps<C>;
+    auto term = [&](int m, const auto& lane) { return O::mul(O::load(g + 4 * (m - 1)), lane); };
+    auto near = O::add(term(1, O::template broadcast<3>(prev)), N >= 2 ? term(2, O::template broadcast<2>(prev)) : O::zero());
+    if (N >= 3) {
+        const auto far = O::add(term(3, O::template broadcast<1>(prev)),
+                                N >= 4 ? term(4, O::template broadcast<0>(prev)) : O::zero());
+        near = O::add(far, near);
+    }
+    return near;
+}
+
+// ---------------------------------------------------------------- AR block
+
+template <class C>
+void ar_block(const IirArView<C>& s, const C* x, C* y, int n, C* work) noexcept {
+    using S = ScalarOps<C>;
+    using O = QuadOps<C>;
+    const int N = s.order, e = n - 1;
+    const C* g = s.ahead;
+    const C* h = s.ahead + 4 * N;
+    // The input part of the registers at the end of the chunk, read before
+    // anything is written (y may be x); it waits in work[0 .. N-1], which
+    // the numerator stage does not use.
+    for (int k = 0; k < N; ++k) {
+        C acc = S::zero();
+        for (int j = k + 1; j <= N; ++j) acc = S::add(acc, S::mul(s.b[j], x[e + k + 1 - j]));
+        work[k] = acc;
+    }
+    // Numerator stage: w(i) = sum_k b(k) x(i - k) for i = N .. n-1.
+    int i = N;
+    for (; i + 4 <= n; i += 4) {
+        auto acc = O::mul(O::load(s.num4), O::load(x + i));
+        for (int k = 1; k <= N; ++k) acc = O::add(acc, O::mul(O::load(s.num4 + 4 * k), O::load(x + i - k)));
+        O::store(work + i, acc);
+    }
+    for (; i < n; ++i) {
+        C acc = S::mul(s.b[0], x[i]);
+        for (int k = 1; k <= N; ++k) acc = S::add(acc, S::mul(s.b[k], x[i - k]));
+        work[i] = acc;
+    }
+    // The first N outputs from the registers, sample by sample.
+    ar_samples(s, x, y, N);
+    // Recursion stage, four outputs per step.
+    C first[4];
+    for (int l = 0; l < 4; ++l) first[l] = N - 4 + l >= 0 ? y[N - 4 + l] : S::zero();
+    auto prev = O::load(first);
+    i = N;
+    for (; i + 4 <= n; i += 4) {
+        auto acc = in_block_part(O::load(work + i), h);
+        for (int m = N; m > 4; --m) acc = O::add(acc, O::mul_s(O::load(g + 4 * (m - 1)), y[i - m]));
+        prev = O::add(acc, recent_part(prev, g, N));
+        O::store(y + i, prev);
+    }
+    for (; i < n; ++i) {
+        C acc = work[i];
+        for (int k = 1; k <= N; ++k) acc = S::sub(acc, S::mul(s.a[k - 1], y[i - k]));
+        y[i] = acc;
+    }
+    // Registers for the end of the chunk: their output part.
+    for (int k = 0; k < N; ++k) {
+        C acc = work[k];
+        for (int j = k + 1; j <= N; ++j) acc = S::sub(acc, S::mul(s.a[j - 1], y[e + k + 1 - j]));
+        s.dly[k] = acc;
+    }
+    s.dly[N] = S::zero();
+}
+
+// ---------------------------------------------------------------- biquad block
+
+template <class C>
+void bq_block(const IirBqView<C>& s, const C* x, C* y, int n, C* carry) noexcept {
+    using S = ScalarOps<C>;
+    using O = QuadOps<C>;
+    using Q = typename O::Q;
+    const int sections = s.sections;
+    // carry: per section its last input Quad, then its last output Quad.
+    for (int q = 0; q < 8 * sections; ++q) carry[q] = S::zero();
+    int i = 0;
+    for (; i + 4 <= n; i += 4) {
+        Q v = O::load(x + i);
+        for (int q = 0; q < sections; ++q) {
+            const C* t = s.blocks + q * kIirBqBlock;
+            C* c = carry + 8 * q;
+            const Q pin = O::load(c);
+            O::store(c, v);
+            // Numerator: (b0 x + b1 x(n-1)) + b2 x(n-2).
+            Q w = O::add(O::add(O::mul_s(v, t[0]), O::mul_s(O::template shift_in<1>(pin, v), t[1])),
+                         O::mul_s(O::template shift_in<2>(pin, v), t[2]));
+            if (i == 0) w = O::with_first_two(w, s.dly[2 * q], s.dly[2 * q + 1]);
+            v = O::add(in_block_part(w, t + 8 + 8), recent_part(O::load(c + 4), t + 8, 2));
+            O::store(c + 4, v);
+        }
+        O::store(y + i, v);
+    }
+    // Registers after the last whole step:
+    // d0 = (b1 x(e) + b2 x(e-1)) - (a1 y(e) + a2 y(e-1)), d1 = b2 x(e) - a2 y(e).
+    for (int q = 0; q < sections; ++q) {
+        const C* t = s.blocks + q * kIirBqBlock;
+        const C* c = carry + 8 * q;
+        const C xe = c[3], xe1 = c[2], ye = c[7], ye1 = c[6];
+        s.dly[2 * q] = S::sub(S::add(S::mul(t[1], xe), S::mul(t[2], xe1)), S::add(S::mul(t[3], ye), S::mul(t[4], ye1)));
+        s.dly[2 * q + 1] = S::sub(S::mul(t[2], xe), S::mul(t[4], ye));
+    }
+    if (i < n) bq_samples(s, x + i, y + i, n - i);
+}
+
+template <class C>
+constexpr IirRowKernels<C> row() {
+    return {.ar_samples = ar_samples<C>,
+            .bq_samples = bq_samples<C>,
+            .df1 = df1<C>,
+            .ar_block = ar_block<C>,
+            .bq_block = bq_block<C>};
+}
+
+}  // namespace
+
+extern const IirKernels iir_kernels = {
+    .r32f = row<Vdx32f>(),
+    .r64f = row<Vdx64f>(),
+    .c32f = row<Vdx32fc>(),
+    .c64f = row<Vdx64fc>(),
+};
+
+}  // namespace VDX_ISA
+}  // namespace vdx
