@@ -313,21 +313,26 @@ void bq_block(const IirBqView<C>& s, const C* x, C* y, int n, C* carry) noexcept
     using O = QuadOps<C>;
     using Q = typename O::Q;
     const int sections = s.sections;
-    // carry: per section its last input Quad, then its last output Quad.
-    for (int q = 0; q < 8 * sections; ++q) carry[q] = S::zero();
+    // carry, 16 values per section: its last input Quad, its last output
+    // Quad, eight unused.  The inputs shifted by one and two samples come
+    // from registers (loads spanning two stores would wait for both to
+    // retire); the last two outputs are plain loads from one store, which
+    // leaves the shuffle unit to the in-block part.
+    for (int k = 0; k < kIirCarry * sections; ++k) carry[k] = S::zero();
     int i = 0;
     for (; i + 4 <= n; i += 4) {
         Q v = O::load(x + i);
         for (int q = 0; q < sections; ++q) {
             const C* t = s.blocks + q * kIirBqBlock;
-            C* c = carry + 8 * q;
+            C* c = carry + kIirCarry * q;
             const Q pin = O::load(c);
             O::store(c, v);
             // Numerator: (b0 x + b1 x(n-1)) + b2 x(n-2).
             Q w = O::add(O::add(O::mul_s(v, t[0]), O::mul_s(O::template shift_in<1>(pin, v), t[1])),
                          O::mul_s(O::template shift_in<2>(pin, v), t[2]));
             if (i == 0) w = O::with_first_two(w, s.dly[2 * q], s.dly[2 * q + 1]);
-            v = O::add(in_block_part(w, t + 8 + 8), recent_part(O::load(c + 4), t + 8, 2));
+            const Q recent = O::add(O::mul(O::load(t + 8), O::splat(c[7])), O::mul(O::load(t + 12), O::splat(c[6])));
+            v = O::add(in_block_part(w, t + 16), recent);
             O::store(c + 4, v);
         }
         O::store(y + i, v);
@@ -336,7 +341,7 @@ void bq_block(const IirBqView<C>& s, const C* x, C* y, int n, C* carry) noexcept
     // d0 = (b1 x(e) + b2 x(e-1)) - (a1 y(e) + a2 y(e-1)), d1 = b2 x(e) - a2 y(e).
     for (int q = 0; q < sections; ++q) {
         const C* t = s.blocks + q * kIirBqBlock;
-        const C* c = carry + 8 * q;
+        const C* c = carry + kIirCarry * q;
         const C xe = c[3], xe1 = c[2], ye = c[7], ye1 = c[6];
         s.dly[2 * q] = S::sub(S::add(S::mul(t[1], xe), S::mul(t[2], xe1)), S::add(S::mul(t[3], ye), S::mul(t[4], ye1)));
         s.dly[2 * q + 1] = S::sub(S::mul(t[2], xe), S::mul(t[4], ye));

@@ -47,6 +47,8 @@ struct IirArView {
 // table laid out as above for N = 2 (g(i, 1), g(i, 2), h(0 .. 3)); two
 // registers per section in dly.
 inline constexpr int kIirBqBlock = 8 + 2 * kIirAhead + kIirAhead;
+// Values of the carry area per biquad section (iir_kernels.cpp).
+inline constexpr int kIirCarry = 16;
 template <class C>
 struct IirBqView {
     int sections;
@@ -70,7 +72,7 @@ struct IirRowKernels {
     void (*bq_samples)(const IirBqView<C>& s, const C* x, C* y, int n) noexcept;
     void (*df1)(const IirDf1View<C>& s, const C* x, C* y, int n) noexcept;
     // The block methods, for 4 N < n <= kIirChunk (AR; work holds kIirChunk
-    // values) and 4 sections < n (biquads; carry holds 8 values per section).
+    // values) and 4 sections < n (biquads; carry holds kIirCarry values per section).
     void (*ar_block)(const IirArView<C>& s, const C* x, C* y, int n, C* work) noexcept;
     void (*bq_block)(const IirBqView<C>& s, const C* x, C* y, int n, C* carry) noexcept;
 };

@@ -10,7 +10,7 @@
 //   num4    AR: b'(k) repeated four times
 //   ahead   AR: the four-output recursion table (iir_kernels.h)
 //   blocks  biquads: the section blocks (taps and look-ahead table)
-//   carry   biquads: each section's last input and output Quads
+//   carry   biquads: each section's last inputs and outputs
 //   work    AR: kIirChunk values for the numerator stage
 //   conv    kIirChunk values when the data type is not C, 0 bytes otherwise
 //
@@ -67,7 +67,7 @@ inline Layout layout_of(Form form, long long n, int elem, bool conv) {
         form == Form::ar ? 4 * (n + 1) : 0,
         form == Form::ar ? 4 * n + 4 : 0,
         form == Form::bq ? n * kIirBqBlock : 0,
-        form == Form::bq ? 8 * n : 0,
+        form == Form::bq ? kIirCarry * n : 0,
         form == Form::ar ? kIirChunk : 0,
         conv ? kIirChunk : 0,
     };
