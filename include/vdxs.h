@@ -1676,62 +1676,66 @@ VdxStatus vdxsCrossCorr_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc
 VdxStatus vdxsCrossCorr_64fc(const Vdx64fc* pSrc1, int src1Len, const Vdx64fc* pSrc2, int src2Len, Vdx64fc* pDst,
                               int dstLen, int lowLag) VDX_NOEXCEPT;
 
+
 /* ------------------------------------------------------------------------ */
 /* IIR filters                                                               */
 /* ------------------------------------------------------------------------ */
 /*                                                                           */
-/* Three forms keep their history in a state, so that a signal may be       */
+/* Three forms keep their history in a state, so that a signal may be        */
 /* filtered in pieces:                                                       */
-/*  - arbitrary order N (no infix): pTaps holds 2 (N + 1) values, b0 .. bN  */
-/*    then a0 .. aN, for y(n) a0 = sum b(k) x(n-k) - sum_{k>=1} a(k) y(n-k);  */
-/*    computed in transposed direct form II, one sample at a time as          */
-/*      y = b0' x + d(0);  d(k) = (b'(k+1) x - a'(k+1) y) + d(k+1)           */
-/*    with b' = b / a0, a' = a / a0 and d(N) = 0;                            */
-/*  - BiQuad_: numBq second-order sections, six taps each (b0 b1 b2 a0 a1   */
-/*    a2), in processing order; per section y = b0' x + d0,                  */
-/*    d0 = (b1' x - a1' y) + d1, d1 = b2' x - a2' y;                          */
+/*  - arbitrary order N (no infix): pTaps holds 2 (N + 1) values, b0 .. bN   */
+/*    then a0 .. aN, for y(n) a0 = sum b(k) x(n-k) - sum_{k>=1} a(k) y(n-k); */
+/*    computed in transposed direct form II, one sample as y = b0' x + d(0), */
+/*    then d(k) = (b'(k+1) x - a'(k+1) y) + d(k+1) for k = 0 .. N-1, with b' */
+/*    = b / a0, a' = a / a0 and d(N) = 0;                                    */
+/*  - BiQuad_: numBq second-order sections of six taps (b0 b1 b2 a0 a1 a2)   */
+/*    in processing order; per section y = b0' x + d0, d0 = (b1' x - a1' y)  */
+/*    + d1, d1 = b2' x - a2' y;                                              */
 /*  - BiQuad_DF1_ (32f, and 64f taps for 32s data): the same sections in     */
-/*    direct form I, y = (((b1' x(n-1) + b2' x(n-2)) - a1' y(n-1))           */
-/*    - a2' y(n-2)) + b0' x(n), added in exactly this order; taps are used   */
-/*    as given when a0 is exactly 1.                                          */
-/* Those recurrences define the results.  Blocks longer than 4 N samples     */
-/* (4 numBq) are computed in chunks of 1024 samples by a look-ahead method   */
-/* that forms four outputs per step; it changes only the rounding.           */
+/*    direct form I, y = (((b1' x(n-1) + b2' x(n-2)) - a1' y(n-1)) - a2'     */
+/*    y(n-2)) + b0' x(n), added in exactly this order, each section over the */
+/*    whole block in turn; taps are used as given when a0 is exactly 1.      */
+/* Those recurrences define the results.  Blocks longer than 4 N (4 numBq)   */
+/* samples are computed in chunks of at most 1024 samples by a look-ahead    */
+/* method that forms four outputs per step (all sections of a cascade in the */
+/* same pass); it changes only the rounding.  A real divisor a0 divides each */
+/* tap, so a0 = 2 gives exactly the taps halved by the caller.               */
 /*                                                                           */
-/* Rows, by taps / data: the computation runs in the tap type.  Integer      */
-/* data is converted exactly, and outputs are scaled by 2^-scaleFactor,      */
-/* rounded half to even and saturated; 32f data with 64f taps is rounded to  */
-/* 32f.  The 32s and 32sc tap rows take integer taps t meaning               */
-/* t * 2^-tapsFactor (or, in the 16s32f members, 32f taps) and compute in    */
-/* 32f (32fc).  Delay lines are of the computation type: N values d(0..N-1) */
-/* for the AR form, two per biquad section (d0, d1), four per direct-form-I */
-/* section (x(n-2), x(n-1), y(n-2), y(n-1)), in section order; a null       */
-/* pDlyLine means zeros.  GetDlyLine after any call gives the values that   */
-/* continue the signal, through SetDlyLine or Init, in a fresh state.        */
+/* Rows, by taps / data: the computation runs in the tap type.  Integer data */
+/* is converted exactly and outputs are scaled by 2^-scaleFactor, rounded    */
+/* half to even and saturated; 32f data with 64f taps is rounded to 32f.     */
+/* The 32s and 32sc tap rows take integer taps t meaning t * 2^-tapsFactor   */
+/* (the 16s32f members take 32f taps) and compute in 32f (32fc).  Delay      */
+/* lines are of the computation type: d(0 .. N-1) for the AR form, (d0, d1)  */
+/* per biquad section, (x(n-2), x(n-1), y(n-2), y(n-1)) per direct-form-I    */
+/* section, in section order; a null pDlyLine means zeros.  The delay line   */
+/* read after any call continues the signal without a seam in a fresh state  */
+/* (SetDlyLine or Init).                                                     */
 /*                                                                           */
-/* States follow the object pattern (see "Memory, objects and threads"):    */
-/* GetStateSize, Init in caller memory (pBuffer), InitAlloc, Free; each      */
-/* holds its own work and conversion buffers, so calls take none.  Free,     */
-/* SetTaps, Get/SetDlyLine and the block calls take every form of their row  */
-/* (the 64f_DF1_32s delay-line calls only the direct-form-I state); One      */
-/* takes the AR and BiQuad forms.  SetTaps re-normalises and rebuilds every  */
-/* table and keeps the delay line.                                           */
+/* States follow the object pattern (see "Memory, objects and threads"):     */
+/* GetStateSize, Init in caller memory (pBuffer), InitAlloc, and Free, which */
+/* releases only what InitAlloc allocated and leaves a state in caller       */
+/* memory untouched.  A state holds its own work and conversion buffers, so  */
+/* calls take none.  Free, SetTaps, Get/SetDlyLine and the block calls take  */
+/* every form of their row (vdxsIIRGet/SetDlyLine64f_DF1_32s only the        */
+/* direct-form-I state); One takes the AR and BiQuad forms.  SetTaps         */
+/* normalises the new taps, rebuilds every table and keeps the delay line.   */
 /*                                                                           */
 /* Several channels (vdxsIIR_32f_P, _IP, vdxsIIR64f_32s_PSfs): channel c     */
 /* filters ppSrc[c] into ppDst[c] with its own state ppState[c], exactly as  */
-/* the single-channel call would; channels are independent and must not     */
-/* share a state.  One status for all: nothing is filtered unless every      */
+/* the single-channel call would, one channel after another; channels must   */
+/* not share a state.  One status for all: nothing is filtered unless every  */
 /* channel's arguments pass.                                                 */
 /*                                                                           */
-/* Checks, in this order: the pointers (vdxStsNullPtrErr; pDlyLine may be   */
-/* null except in GetDlyLine), order or numBq below 1 (vdxStsIIROrderErr),   */
-/* len below 1 (vdxStsSizeErr), a state of another row or form or a freed    */
-/* one (vdxStsContextMatchErr), a0 = 0 in the AR taps or in any section, or  */
-/* b0 = 0 in a BiQuad (not a direct-form-I) section (vdxStsDivByZeroErr:     */
-/* nothing is stored, SetTaps leaves the state as it was); a state too large */
-/* for 32-bit sizes is vdxStsMemAllocErr.  Channel calls check the three     */
+/* Checks, in this order: the pointers (vdxStsNullPtrErr; pDlyLine may be    */
+/* null except in GetDlyLine), order or numBq below 1 (vdxStsIIROrderErr), a */
+/* state too large for 32-bit sizes (vdxStsMemAllocErr), len below 1         */
+/* (vdxStsSizeErr), a state of another row or form (vdxStsContextMatchErr),  */
+/* a0 = 0 in the AR taps or in any section, or b0 = 0 in a BiQuad (not a     */
+/* direct-form-I) section (vdxStsDivByZeroErr; nothing is stored, and        */
+/* SetTaps leaves the state as it was).  Channel calls check the three       */
 /* arrays, then nChannels below 1 (vdxStsChannelErr), then each channel's    */
-/* pointers, len, and each state.                                            */
+/* pointers, len, and each channel's state.                                  */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsIIRGetStateSize_32f(int order, int* pBufferSize) VDX_NOEXCEPT;
 VdxStatus vdxsIIRInit_32f(VdxsIIRState_32f** ppState, const Vdx32f* pTaps, int order, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;

@@ -374,7 +374,7 @@ TEST(Iir, DelayLinesContinueTheSignalInAFreshState) {
         EXPECT_TRUE(same_bits(cleared[dly_len], make<C>(7))) << "wrote past the delay line";
         const std::vector<Vdx8u> before = mem;
         EXPECT_EQ(api.free(fresh), vdxStsNoErr);
-        EXPECT_EQ(api.block(x.data(), z.data(), 1, fresh, 0), vdxStsContextMatchErr) << "a freed state";
+        EXPECT_EQ(mem, before) << "Free of a state in caller memory";
         api.free(st);
         api.free(reset);
     });
@@ -394,7 +394,9 @@ TEST(Iir, NormalisationAndSetTaps) {
             const auto x = signal<D>(len, 5);
             auto run = [&](const std::vector<T>& taps, const std::vector<T>* later) {
                 auto* st = alloc(api, form, n, taps);
-                if (later) EXPECT_EQ(api.set_taps(later->data(), st), vdxStsNoErr);
+                if (later) {
+                    EXPECT_EQ(api.set_taps(later->data(), st), vdxStsNoErr);
+                }
                 std::vector<D> y(len);
                 EXPECT_EQ(api.block(x.data(), y.data(), len, st, 0), vdxStsNoErr);
                 api.free(st);

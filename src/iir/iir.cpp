@@ -411,22 +411,17 @@ struct Ops {
         return vdx::object_init_alloc<Desc<R, K, T>>(pp, p);
     }
 
+    // A state in caller memory is left as it is: Free only releases what
+    // InitAlloc allocated.
     static VdxStatus free(Object* st) {
         if (st == nullptr) return vdxStsNullPtrErr;
         Header* h = state_of<R>(st, true, true, true);
         if (h == nullptr) return vdxStsContextMatchErr;
-        switch (form_of<R>(h)) {
-            case Form::ar:
-                if constexpr (R::ids[0] != 0) return vdx::object_free<Desc<R, Form::ar, C>>(st);
-                break;
-            case Form::bq:
-                if constexpr (R::ids[1] != 0) return vdx::object_free<Desc<R, Form::bq, C>>(st);
-                break;
-            case Form::df1:
-                if constexpr (R::ids[2] != 0) return vdx::object_free<Desc<R, Form::df1, C>>(st);
-                break;
+        if (h->allocated == 1) {
+            vdx::set_identifier(h, 0);
+            y8_vdxsFree(h);
         }
-        return vdxStsContextMatchErr;
+        return vdxStsNoErr;
     }
 
     template <class T>

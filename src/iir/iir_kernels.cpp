@@ -157,10 +157,52 @@ struct ComplexQuadOps {
     }
 };
 
+// Doubles without AVX: two SSE registers, each shift or broadcast one or
+// two shufpd (the generic 32-byte shuffles would go through the stack).
+struct PairQuadOps {
+    typedef double V2 __attribute__((vector_size(16)));
+    typedef long long M2 __attribute__((vector_size(16)));
+    struct Q {
+        V2 lo, hi;
+    };
+    static Q load(const double* p) noexcept {
+        Q q;
+        __builtin_memcpy(&q, p, sizeof q);
+        return q;
+    }
+    static void store(double* p, Q q) noexcept { __builtin_memcpy(p, &q, sizeof q); }
+    static Q splat(double s) noexcept { return {V2{s, s}, V2{s, s}}; }
+    static Q zero() noexcept { return splat(0); }
+    static Q add(Q a, Q b) noexcept { return {a.lo + b.lo, a.hi + b.hi}; }
+    static Q mul(Q a, Q b) noexcept { return {a.lo * b.lo, a.hi * b.hi}; }
+    static Q mul_s(Q a, double s) noexcept { return {a.lo * s, a.hi * s}; }
+    // (a[1], b[0])
+    static V2 across(V2 a, V2 b) noexcept { return __builtin_shuffle(a, b, M2{1, 2}); }
+    template <int K>
+    static Q shift_in(Q prev, Q cur) noexcept {
+        if constexpr (K == 0) return cur;
+        else if constexpr (K == 1) return {across(prev.hi, cur.lo), across(cur.lo, cur.hi)};
+        else if constexpr (K == 2) return {prev.hi, cur.lo};
+        else return {across(prev.lo, prev.hi), across(prev.hi, cur.lo)};
+    }
+    template <int I>
+    static Q broadcast(Q q) noexcept {
+        const V2 part = I < 2 ? q.lo : q.hi;
+        const V2 b = __builtin_shuffle(part, M2{I % 2, I % 2});
+        return {b, b};
+    }
+    static Q with_first_two(Q q, double d0, double d1) noexcept { return {q.lo + V2{d0, d1}, q.hi}; }
+};
+
 template <>
 struct QuadOps<float> : RealQuadOps<float> {};
+#ifdef __AVX__
 template <>
 struct QuadOps<double> : RealQuadOps<double> {};
+#else
+template <>
+struct QuadOps<double> : PairQuadOps {};
+#endif
 template <>
 struct QuadOps<Vdx32fc> : ComplexQuadOps<Vdx32fc> {};
 template <>
