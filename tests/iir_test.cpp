@@ -229,13 +229,15 @@ typename A::Object* alloc(const A& api, Form form, int n, const std::vector<type
     return st;
 }
 
-// A state in caller memory (kept in mem), made by Init.
+// A state made by Init in the reported size at mem + 3, followed by 64
+// guard bytes.
+constexpr int kGuard = 64;
 template <class A>
 typename A::Object* place(const A& api, Form form, int n, const std::vector<typename A::Tap>& taps,
                           const typename A::Calc* dly, std::vector<Vdx8u>& mem) {
     int bytes = 0;
     EXPECT_EQ(api.size[form](n, &bytes), vdxStsNoErr);
-    mem.assign(bytes, 0xA5);
+    mem.assign(3 + bytes + kGuard, 0xA5);
     typename A::Object* st = nullptr;
     EXPECT_EQ(api.init[form](&st, taps.data(), n, dly, mem.data() + 3), vdxStsNoErr) << api.name;
     return st;
@@ -317,6 +319,14 @@ TEST(Iir, EveryRowAndFormMatchesTheDifferenceEquationsInEveryWayOfCalling) {
                 ASSERT_EQ(api.in_place(z.data(), len, st, sf), vdxStsNoErr);
                 m.expect(same_vectors(y, z), "in place differs");
                 api.free(st);
+                // A call goes in chunks of 1024: calls of 1024 and the rest give its bits.
+                if (len > 1024) {
+                    st = alloc(api, form, n, taps);
+                    ASSERT_EQ(api.block(x.data(), z.data(), 1024, st, sf), vdxStsNoErr);
+                    ASSERT_EQ(api.block(x.data() + 1024, z.data() + 1024, len - 1024, st, sf), vdxStsNoErr);
+                    m.expect(same_vectors(y, z), "1024 and the rest differ from one call");
+                    api.free(st);
+                }
                 // Pieces: 1, 4 N, 1024, the rest (each path in turn).
                 st = alloc(api, form, n, taps);
                 std::vector<D> p(len);
@@ -363,6 +373,7 @@ TEST(Iir, DelayLinesContinueTheSignalInAFreshState) {
         ASSERT_EQ(api.block(x.data() + cut, y.data() + cut, len - cut, st, 0), vdxStsNoErr);
         ASSERT_EQ(api.block(x.data() + cut, z.data() + cut, len - cut, fresh, 0), vdxStsNoErr);
         EXPECT_EQ(std::memcmp(y.data() + cut, z.data() + cut, (len - cut) * sizeof(D)), 0) << "Init with the delay line";
+        EXPECT_EQ(std::vector<Vdx8u>(mem.end() - kGuard, mem.end()), std::vector<Vdx8u>(kGuard, 0xA5)) << "beyond the size";
         ASSERT_EQ(api.block(x.data() + cut, z.data() + cut, len - cut, reset, 0), vdxStsNoErr);
         EXPECT_EQ(std::memcmp(y.data() + cut, z.data() + cut, (len - cut) * sizeof(D)), 0) << "SetDlyLine";
         // A null delay line clears; Free of a caller-memory state touches nothing.
@@ -581,6 +592,18 @@ TEST(Iir, StatusesAndForeignStates) {
     EXPECT_EQ(vdxsIIRFree_32f(reinterpret_cast<VdxsIIRState_32f*>(other)), vdxStsContextMatchErr);
     Vdx64f dly = 1;
     EXPECT_EQ(vdxsIIRGetDlyLine64f_DF1_32s(reinterpret_cast<VdxsIIRState64f_32s*>(other), &dly), vdxStsContextMatchErr);
+    // The direct-form-I delay-line calls take only that form.
+    const Vdx64f df1_taps[] = {1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0}, regs[] = {1, 2, 3, 4, 5, 6, 7, 8};
+    VdxsIIRState64f_32s *df1 = nullptr, *ar32 = nullptr;
+    Vdx64f back[8] = {};
+    ASSERT_EQ(vdxsIIRInitAlloc64f_BiQuad_DF1_32s(&df1, df1_taps, 2, nullptr), vdxStsNoErr);
+    ASSERT_EQ(vdxsIIRInitAlloc64f_32s(&ar32, ar64, 1, nullptr), vdxStsNoErr);
+    ASSERT_EQ(vdxsIIRSetDlyLine64f_DF1_32s(df1, regs), vdxStsNoErr);
+    ASSERT_EQ(vdxsIIRGetDlyLine64f_DF1_32s(df1, back), vdxStsNoErr);
+    EXPECT_EQ(std::vector<Vdx64f>(back, back + 8), std::vector<Vdx64f>(regs, regs + 8));
+    EXPECT_EQ(vdxsIIRSetDlyLine64f_DF1_32s(ar32, regs), vdxStsContextMatchErr);
+    vdxsIIRFree64f_32s(df1);
+    vdxsIIRFree64f_32s(ar32);
     EXPECT_EQ(std::vector<Vdx32f>(y, y + 4), (std::vector<Vdx32f>{0, 2, 1, 0.5f})) << "written on error";
     // The SetTaps above was refused: the state still filters y = x + 0.5 y(n-1) + 0.5 x(n-1).
     ASSERT_EQ(vdxsIIR_32f(x, y, 4, st), vdxStsNoErr);

@@ -11,8 +11,8 @@
 //     + sum_{m <= 4} g(., m) * lane 4-m of the previous Y     the recent ones
 //
 // so the chain from one step to the next is a broadcast, a multiplication
-// and three additions for four outputs, where the plain recursion pays a
-// multiplication and N additions per output.
+// and two or three additions for four outputs, where the plain recursion
+// pays a multiplication and two additions per output and section.
 //
 // Biquad cascades run every section in the same pass: for each step of four
 // samples the sections are applied in order, each keeping its last input and
