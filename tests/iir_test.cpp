@@ -16,6 +16,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "fft_common.h"
 #include "mismatches.h"
 #include "vdxs.h"
 
@@ -507,9 +508,13 @@ TEST(Iir, IntegerTapsWithTheirFactor) {
     }
 }
 
-// Channels: each as its single-channel call would filter it.
-TEST(Iir, ChannelsFilterEachWithItsOwnState) {
-    const int channels = 3, len = 1500;
+// Channels: each as its single-channel call would filter it, on one
+// thread or two (channels of 4096 samples and more are shared).
+class ChannelThreads : public testing::TestWithParam<int> {};
+INSTANTIATE_TEST_SUITE_P(Iir, ChannelThreads, testing::Values(1, 2));
+TEST_P(ChannelThreads, FilterEachWithItsOwnState) {
+    ThreadScope scope(GetParam());
+    const int channels = 3, len = 5000;
     std::vector<std::vector<Vdx32f>> x, y(channels, std::vector<Vdx32f>(len)), want = y;
     std::vector<VdxsIIRState_32f*> st(channels), solo(channels);
     std::vector<const Vdx32f*> src;

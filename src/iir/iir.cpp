@@ -24,6 +24,7 @@
 #include "runtime/isa.h"
 #include "runtime/object.h"
 #include "runtime/object_ids.h"
+#include "runtime/parallel.h"
 
 namespace {
 
@@ -471,7 +472,10 @@ struct Ops {
     }
 
     // Several channels, one state each: every argument of every channel is
-    // checked before any channel is filtered.
+    // checked before any channel is filtered.  Channels of kChannelThreadLen
+    // samples and more are shared among threads, each channel whole on one
+    // thread, so the split changes no bit.
+    static constexpr int kChannelThreadLen = 4096;
     static VdxStatus channels(const D* const* src, D* const* dst, int len, int count, Object* const* st, int sf) {
         if (vdx::any_null(src, dst, st)) return vdxStsNullPtrErr;
         if (count < 1) return vdxStsChannelErr;
@@ -480,7 +484,14 @@ struct Ops {
         if (len < 1) return vdxStsSizeErr;
         for (int c = 0; c < count; ++c)
             if (state_of<R>(st[c], true, true, true) == nullptr) return vdxStsContextMatchErr;
-        for (int c = 0; c < count; ++c) filter_checked<R>(state_of<R>(st[c], true, true, true), src[c], dst[c], len, sf);
+        const int threads = len >= kChannelThreadLen ? vdx::team_size(count, {2, count}) : 1;
+        const int blocks = count < vdx::kMaxBlocks ? count : vdx::kMaxBlocks;
+        vdx::Team team(threads);
+        team.run(blocks, [&](int b) {
+            const vdx::BlockRange r = vdx::block_range(count, blocks, b);
+            for (int c = r.begin; c < r.end; ++c)
+                filter_checked<R>(state_of<R>(st[c], true, true, true), src[c], dst[c], len, sf);
+        });
         return vdxStsNoErr;
     }
 };
