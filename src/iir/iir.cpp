@@ -161,9 +161,11 @@ void build_ahead(const C* a, int N, C* out) {
     for (int j = 0; j < L; ++j) out[L * N + j] = narrow<C>(h[j]);
 }
 
+// base + offset bytes, as an address (no object need lie there: the
+// consistency check forms the addresses a state of any size would use).
 template <class C>
-C* at(Header* h, long long offset) {
-    return reinterpret_cast<C*>(reinterpret_cast<Vdx8u*>(h) + offset);
+C* at(const void* base, long long offset) {
+    return reinterpret_cast<C*>(reinterpret_cast<std::uintptr_t>(base) + static_cast<std::uintptr_t>(offset));
 }
 
 // Normalised taps and every table derived from them (Init and SetTaps).
@@ -241,44 +243,37 @@ struct Desc {
         *s = {static_cast<int>(total), 0, 0};
         return vdxStsNoErr;
     }
-    static void place(Header* h, int n) {
+    // The fields of a state of size n placed at base.
+    static void place(Header* h, const void* base, int n) {
         const vdx::iir::Layout l = layout(n);
-        h->taps = at<C>(h, l.taps);
-        h->dly = at<C>(h, l.dly);
+        h->taps = at<C>(base, l.taps);
+        h->dly = at<C>(base, l.dly);
         h->dly_len = l.dly_len;
         h->order = K == Form::ar ? n : 0;
         h->sections = K == Form::ar ? 0 : n;
-        h->num4 = K == Form::ar ? at<C>(h, l.num4) : nullptr;
-        h->ahead = K == Form::ar ? at<C>(h, l.ahead) : nullptr;
-        h->blocks = K == Form::bq ? at<C>(h, l.blocks) : nullptr;
-        h->carry = K == Form::bq ? at<C>(h, l.carry) : nullptr;
-        h->work = K == Form::ar ? at<C>(h, l.work) : nullptr;
-        h->conv = R::converts ? at<C>(h, l.conv) : nullptr;
+        h->num4 = K == Form::ar ? at<C>(base, l.num4) : nullptr;
+        h->ahead = K == Form::ar ? at<C>(base, l.ahead) : nullptr;
+        h->blocks = K == Form::bq ? at<C>(base, l.blocks) : nullptr;
+        h->carry = K == Form::bq ? at<C>(base, l.carry) : nullptr;
+        h->work = K == Form::ar ? at<C>(base, l.work) : nullptr;
+        h->conv = R::converts ? at<C>(base, l.conv) : nullptr;
     }
     static VdxStatus build(Header* h, const Params& p, const vdx::ObjectSizes&, Vdx8u*) {
-        place(h, p.n);
+        place(h, h, p.n);
         store_taps<C>(h, K, p.src);
         store_dly(h, p.dly);
         return vdxStsNoErr;
     }
     static void release_parts(Header*) {}
-    // The pointers are those the recorded size places.
+    // Every field is what the recorded size places at the state's address.
     static bool consistent(const Header& h) {
         const int n = K == Form::ar ? h.order : h.sections;
-        if (n < 1 || (K == Form::ar ? h.sections : h.order) != 0) return false;
+        if (n < 1) return false;
         Header want{};
-        place(&want, n);
-        const auto shift = [&](const void* p) {
-            return p == nullptr ? 0 : static_cast<const Vdx8u*>(p) - reinterpret_cast<const Vdx8u*>(&want);
-        };
-        const auto own = [&](const void* p) {
-            return p == nullptr ? 0 : static_cast<const Vdx8u*>(p) - reinterpret_cast<const Vdx8u*>(&h);
-        };
-        const void* mine[] = {h.taps, h.dly, h.num4, h.ahead, h.blocks, h.carry, h.work, h.conv};
-        const void* theirs[] = {want.taps, want.dly, want.num4, want.ahead, want.blocks, want.carry, want.work, want.conv};
-        for (int k = 0; k < 8; ++k)
-            if ((mine[k] == nullptr) != (theirs[k] == nullptr) || own(mine[k]) != shift(theirs[k])) return false;
-        return h.dly_len == want.dly_len;
+        place(&want, &h, n);
+        return h.taps == want.taps && h.dly == want.dly && h.dly_len == want.dly_len && h.order == want.order &&
+               h.sections == want.sections && h.num4 == want.num4 && h.ahead == want.ahead &&
+               h.blocks == want.blocks && h.carry == want.carry && h.work == want.work && h.conv == want.conv;
     }
 };
 
