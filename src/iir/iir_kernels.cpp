@@ -24,12 +24,6 @@
 // outputs; the samples after it take the per-sample path.
 #include "iir/iir_kernels.h"
 
-// The 64f Quads are 32-byte vectors; in the SSE4.1 variant they live in two
-// registers.  They never cross a call boundary that another variant or
-// translation unit sees (everything here is internal), so the ABI note GCC
-// gives for them does not apply.
-#pragma GCC diagnostic ignored "-Wpsabi"
-
 namespace vdx {
 namespace VDX_ISA {
 namespace {
@@ -96,7 +90,6 @@ struct RealQuadOps {
     static Q add(Q a, Q b) noexcept { return a + b; }
     static Q mul(Q a, Q b) noexcept { return a * b; }
     static Q mul_s(Q a, R s) noexcept { return a * s; }
-    static R lane(Q q, int i) noexcept { return q[i]; }
     // Lane i of the result: prev[4 + i - k] for i < k, cur[i - k] otherwise.
     template <int K>
     static Q shift_in(Q prev, Q cur) noexcept {
@@ -139,7 +132,6 @@ struct ComplexQuadOps {
         return r;
     }
     static Q mul_s(const Q& a, C s) noexcept { return mul(a, splat(s)); }
-    static C lane(const Q& q, int i) noexcept { return q.v[i]; }
     template <int K>
     static Q shift_in(const Q& prev, const Q& cur) noexcept {
         Q r;
