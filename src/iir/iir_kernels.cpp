@@ -3,7 +3,8 @@
 //
 // A Quad holds four consecutive samples: for 32f and 64f a compiler vector
 // (one SSE register, or one AVX register / two SSE registers for doubles),
-// for the complex types four complex numbers.  The block methods form four
+// for the complex types one such Quad of real parts and one of imaginary
+// parts.  The block methods form four
 // outputs per step from the look-ahead tables:
 //
 //   Y = sum_j h(j) * (W shifted up by j lanes, zeros in)      in-block inputs
@@ -88,6 +89,7 @@ struct RealQuadOps {
     static Q splat(R s) noexcept { return Q{s, s, s, s}; }
     static Q zero() noexcept { return Q{0, 0, 0, 0}; }
     static Q add(Q a, Q b) noexcept { return a + b; }
+    static Q sub(Q a, Q b) noexcept { return a - b; }
     static Q mul(Q a, Q b) noexcept { return a * b; }
     static Q mul_s(Q a, R s) noexcept { return a * s; }
     // Lane i of the result: prev[4 + i - k] for i < k, cur[i - k] otherwise.
@@ -104,48 +106,15 @@ struct RealQuadOps {
         return __builtin_shuffle(q, M{I, I, I, I});
     }
     static Q with_first_two(Q q, R d0, R d1) noexcept { return q + Q{d0, d1, 0, 0}; }
-};
-
-template <class C>
-struct ComplexQuad {
-    C v[4];
-};
-
-template <class C>
-struct ComplexQuadOps {
-    using S = Cx<C>;
-    using Q = ComplexQuad<C>;
-    static Q load(const C* p) noexcept { return Q{{p[0], p[1], p[2], p[3]}}; }
-    static void store(C* p, const Q& q) noexcept {
-        for (int i = 0; i < 4; ++i) p[i] = q.v[i];
+    // Four interleaved pairs (re, im) at p to a Quad of each part, and back.
+    static void split(const R* p, Q* re, Q* im) noexcept {
+        const Q a = load(p), b = load(p + 4);
+        *re = __builtin_shuffle(a, b, M{0, 2, 4, 6});
+        *im = __builtin_shuffle(a, b, M{1, 3, 5, 7});
     }
-    static Q splat(C s) noexcept { return Q{{s, s, s, s}}; }
-    static Q zero() noexcept { return splat(S::zero()); }
-    static Q add(const Q& a, const Q& b) noexcept {
-        Q r;
-        for (int i = 0; i < 4; ++i) r.v[i] = S::add(a.v[i], b.v[i]);
-        return r;
-    }
-    static Q mul(const Q& a, const Q& b) noexcept {
-        Q r;
-        for (int i = 0; i < 4; ++i) r.v[i] = S::mul(a.v[i], b.v[i]);
-        return r;
-    }
-    static Q mul_s(const Q& a, C s) noexcept { return mul(a, splat(s)); }
-    template <int K>
-    static Q shift_in(const Q& prev, const Q& cur) noexcept {
-        Q r;
-        for (int i = 0; i < 4; ++i) r.v[i] = i < K ? prev.v[4 + i - K] : cur.v[i - K];
-        return r;
-    }
-    template <int I>
-    static Q broadcast(const Q& q) noexcept {
-        return splat(q.v[I]);
-    }
-    static Q with_first_two(Q q, C d0, C d1) noexcept {
-        q.v[0] = S::add(q.v[0], d0);
-        q.v[1] = S::add(q.v[1], d1);
-        return q;
+    static void join(R* p, Q re, Q im) noexcept {
+        store(p, __builtin_shuffle(re, im, M{0, 4, 1, 5}));
+        store(p + 4, __builtin_shuffle(re, im, M{2, 6, 3, 7}));
     }
 };
 
@@ -166,6 +135,7 @@ struct PairQuadOps {
     static Q splat(double s) noexcept { return {V2{s, s}, V2{s, s}}; }
     static Q zero() noexcept { return splat(0); }
     static Q add(Q a, Q b) noexcept { return {a.lo + b.lo, a.hi + b.hi}; }
+    static Q sub(Q a, Q b) noexcept { return {a.lo - b.lo, a.hi - b.hi}; }
     static Q mul(Q a, Q b) noexcept { return {a.lo * b.lo, a.hi * b.hi}; }
     static Q mul_s(Q a, double s) noexcept { return {a.lo * s, a.hi * s}; }
     // (a[1], b[0])
@@ -184,6 +154,15 @@ struct PairQuadOps {
         return {b, b};
     }
     static Q with_first_two(Q q, double d0, double d1) noexcept { return {q.lo + V2{d0, d1}, q.hi}; }
+    static void split(const double* p, Q* re, Q* im) noexcept {
+        const Q a = load(p), b = load(p + 4);
+        *re = {__builtin_shuffle(a.lo, a.hi, M2{0, 2}), __builtin_shuffle(b.lo, b.hi, M2{0, 2})};
+        *im = {__builtin_shuffle(a.lo, a.hi, M2{1, 3}), __builtin_shuffle(b.lo, b.hi, M2{1, 3})};
+    }
+    static void join(double* p, Q re, Q im) noexcept {
+        store(p, {__builtin_shuffle(re.lo, im.lo, M2{0, 2}), __builtin_shuffle(re.lo, im.lo, M2{1, 3})});
+        store(p + 4, {__builtin_shuffle(re.hi, im.hi, M2{0, 2}), __builtin_shuffle(re.hi, im.hi, M2{1, 3})});
+    }
 };
 
 template <>
@@ -195,10 +174,46 @@ struct QuadOps<double> : RealQuadOps<double> {};
 template <>
 struct QuadOps<double> : PairQuadOps {};
 #endif
+// Complex Quads as a Quad of real parts and one of imaginary parts, so that
+// products take no shuffles; memory keeps the interleaved layout.  Products
+// are (ar br - ai bi, ar bi + ai br), as in the scalar code.
+template <class C, class R>
+struct ComplexQuadOps {
+    using P = QuadOps<R>;
+    using PQ = typename P::Q;
+    struct Q {
+        PQ re, im;
+    };
+    static Q load(const C* p) noexcept {
+        Q q;
+        P::split(reinterpret_cast<const R*>(p), &q.re, &q.im);
+        return q;
+    }
+    static void store(C* p, const Q& q) noexcept { P::join(reinterpret_cast<R*>(p), q.re, q.im); }
+    static Q splat(C s) noexcept { return {P::splat(s.re), P::splat(s.im)}; }
+    static Q zero() noexcept { return {P::zero(), P::zero()}; }
+    static Q add(const Q& a, const Q& b) noexcept { return {P::add(a.re, b.re), P::add(a.im, b.im)}; }
+    static Q mul(const Q& a, const Q& b) noexcept {
+        return {P::sub(P::mul(a.re, b.re), P::mul(a.im, b.im)), P::add(P::mul(a.re, b.im), P::mul(a.im, b.re))};
+    }
+    static Q mul_s(const Q& a, C s) noexcept { return mul(a, splat(s)); }
+    template <int K>
+    static Q shift_in(const Q& prev, const Q& cur) noexcept {
+        return {P::template shift_in<K>(prev.re, cur.re), P::template shift_in<K>(prev.im, cur.im)};
+    }
+    template <int I>
+    static Q broadcast(const Q& q) noexcept {
+        return {P::template broadcast<I>(q.re), P::template broadcast<I>(q.im)};
+    }
+    static Q with_first_two(const Q& q, C d0, C d1) noexcept {
+        return {P::with_first_two(q.re, d0.re, d1.re), P::with_first_two(q.im, d0.im, d1.im)};
+    }
+};
+
 template <>
-struct QuadOps<Vdx32fc> : ComplexQuadOps<Vdx32fc> {};
+struct QuadOps<Vdx32fc> : ComplexQuadOps<Vdx32fc, float> {};
 template <>
-struct QuadOps<Vdx64fc> : ComplexQuadOps<Vdx64fc> {};
+struct QuadOps<Vdx64fc> : ComplexQuadOps<Vdx64fc, double> {};
 
 // ---------------------------------------------------------------- per sample
 
