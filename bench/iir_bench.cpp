@@ -1,7 +1,8 @@
 // IIR filters on 4096-sample blocks, the state carried from block to block:
-// a cascade of four biquads and an order-8 AR filter, 32f and 64f, against
-// the plain per-sample loops built with -mavx2 (iir_loops_avx2.cpp) and
-// liquid-dsp's iirfilt (second-order sections; float only) where installed.
+// a cascade of four biquads (32f, 64f, 32fc) and an order-8 AR filter (32f,
+// 64f), against the plain per-sample loops built with -mavx2
+// (iir_loops_avx2.cpp) and liquid-dsp's iirfilt (second-order sections for
+// the cascades; single precision only) where installed.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -43,6 +44,15 @@ std::vector<double> ar_taps() {
     for (int k = 0; k <= kOrder; ++k) t.push_back(0.01 * (1 + k % 3));
     t.insert(t.end(), a.begin(), a.end());
     return t;
+}
+
+// The cascade with every tap k of a section turned by e^(0.7 i k): poles and
+// zeros rotated, a complex filter of the same shape.
+std::vector<std::complex<float>> complex_biquad_taps() {
+    const auto t = biquad_taps();
+    std::vector<std::complex<float>> c;
+    for (size_t k = 0; k < t.size(); ++k) c.push_back(std::complex<float>(t[k] * std::polar(1.0, 0.7 * (k % 3))));
+    return c;
 }
 
 template <class T>
@@ -103,10 +113,41 @@ void Plain_AR8(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kLen);
 }
 
+void Vdxs_Biquad4_32fc(benchmark::State& state) {
+    const auto t = complex_biquad_taps();
+    std::vector<Vdx32fc> taps, x(kLen), y(kLen);
+    for (auto c : t) taps.push_back({c.real(), c.imag()});
+    const auto re = input<float>();
+    for (int i = 0; i < kLen; ++i) x[i] = {re[i], re[(i * 7) % kLen]};
+    VdxsIIRState_32fc* st = nullptr;
+    if (vdxsIIRInitAlloc_BiQuad_32fc(&st, taps.data(), kSections, nullptr) != vdxStsNoErr) return state.SkipWithError("init failed");
+    for (auto _ : state) {
+        vdxsIIR_32fc(x.data(), y.data(), kLen, st);
+        benchmark::DoNotOptimize(y.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kLen);
+}
+
+void Plain_Biquad4_32fc(benchmark::State& state) {
+    const auto t = complex_biquad_taps();
+    std::vector<float> taps, dly(4 * kSections, 0), x(2 * kLen), y(2 * kLen);
+    for (int q = 0; q < kSections; ++q)
+        for (int k : {0, 1, 2, 4, 5}) taps.push_back(t[6 * q + k].real()), taps.push_back(t[6 * q + k].imag());
+    const auto re = input<float>();
+    for (int i = 0; i < kLen; ++i) x[2 * i] = re[i], x[2 * i + 1] = re[(i * 7) % kLen];
+    for (auto _ : state) {
+        iir_loops_avx2::biquads_complex(taps.data(), dly.data(), kSections, x.data(), y.data(), kLen);
+        benchmark::DoNotOptimize(y.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kLen);
+}
+
 BENCHMARK(Vdxs_Biquad4_32f);
 BENCHMARK(Plain_Biquad4<float>)->Name("PlainAvx2_Biquad4_32f");
 BENCHMARK(Vdxs_Biquad4_64f);
 BENCHMARK(Plain_Biquad4<double>)->Name("PlainAvx2_Biquad4_64f");
+BENCHMARK(Vdxs_Biquad4_32fc);
+BENCHMARK(Plain_Biquad4_32fc)->Name("PlainAvx2_Biquad4_32fc");
 BENCHMARK(Vdxs_AR8_32f);
 BENCHMARK(Plain_AR8<float>)->Name("PlainAvx2_AR8_32f");
 BENCHMARK(Vdxs_AR8_64f);
@@ -135,7 +176,23 @@ void Liquid(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kLen);
     iirfilt_rrrf_destroy(q);
 }
+void Liquid_Biquad4_32fc(benchmark::State& state) {
+    const auto t = complex_biquad_taps();
+    std::vector<std::complex<float>> b, a, x(kLen), y(kLen);
+    for (int q = 0; q < kSections; ++q)
+        for (int k = 0; k < 3; ++k) b.push_back(t[6 * q + k]), a.push_back(t[6 * q + 3 + k]);
+    iirfilt_cccf f = iirfilt_cccf_create_sos(b.data(), a.data(), kSections);
+    const auto re = input<float>();
+    for (int i = 0; i < kLen; ++i) x[i] = {re[i], re[(i * 7) % kLen]};
+    for (auto _ : state) {
+        iirfilt_cccf_execute_block(f, x.data(), kLen, y.data());
+        benchmark::DoNotOptimize(y.data());
+    }
+    state.SetItemsProcessed(state.iterations() * kLen);
+    iirfilt_cccf_destroy(f);
+}
 BENCHMARK(Liquid<true>)->Name("Liquid_Biquad4_32f");
+BENCHMARK(Liquid_Biquad4_32fc);
 BENCHMARK(Liquid<false>)->Name("Liquid_AR8_32f");
 #endif
 

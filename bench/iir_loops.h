@@ -10,6 +10,10 @@ namespace iir_loops_avx2 {
 void biquads(const float* taps, float* dly, int sections, const float* x, float* y, int n);
 void biquads(const double* taps, double* dly, int sections, const double* x, double* y, int n);
 
+// The same with complex taps and data, as interleaved (re, im) pairs,
+// products written out as (ar br - ai bi, ar bi + ai br).
+void biquads_complex(const float* taps, float* dly, int sections, const float* x, float* y, int n);
+
 // Order N in transposed direct form II: b(0..N), a(1..N), d(0..N) with d(N) = 0.
 void ar(const float* b, const float* a, float* d, int order, const float* x, float* y, int n);
 void ar(const double* b, const double* a, double* d, int order, const double* x, double* y, int n);

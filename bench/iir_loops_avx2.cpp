@@ -20,6 +20,13 @@ void biquads_t(const T* taps, T* dly, int sections, const T* x, T* y, int n) {
     }
 }
 
+struct Cf {
+    float re, im;
+};
+inline Cf operator*(Cf a, Cf b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
+inline Cf operator+(Cf a, Cf b) { return {a.re + b.re, a.im + b.im}; }
+inline Cf operator-(Cf a, Cf b) { return {a.re - b.re, a.im - b.im}; }
+
 template <class T>
 void ar_t(const T* b, const T* a, T* d, int order, const T* x, T* y, int n) {
     for (int i = 0; i < n; ++i) {
@@ -34,6 +41,10 @@ void ar_t(const T* b, const T* a, T* d, int order, const T* x, T* y, int n) {
 
 void biquads(const float* t, float* d, int s, const float* x, float* y, int n) { biquads_t(t, d, s, x, y, n); }
 void biquads(const double* t, double* d, int s, const double* x, double* y, int n) { biquads_t(t, d, s, x, y, n); }
+void biquads_complex(const float* t, float* d, int s, const float* x, float* y, int n) {
+    biquads_t(reinterpret_cast<const Cf*>(t), reinterpret_cast<Cf*>(d), s, reinterpret_cast<const Cf*>(x),
+              reinterpret_cast<Cf*>(y), n);
+}
 void ar(const float* b, const float* a, float* d, int o, const float* x, float* y, int n) { ar_t(b, a, d, o, x, y, n); }
 void ar(const double* b, const double* a, double* d, int o, const double* x, double* y, int n) { ar_t(b, a, d, o, x, y, n); }
 
