@@ -235,6 +235,18 @@ typedef struct VdxsFIRSparseState_32f VdxsFIRSparseState_32f;
 
 typedef struct VdxsIIRState_32f VdxsIIRState_32f;
 typedef struct VdxsIIRState_32fc VdxsIIRState_32fc;
+typedef struct VdxsIIRState_64f VdxsIIRState_64f;
+typedef struct VdxsIIRState_64fc VdxsIIRState_64fc;
+typedef struct VdxsIIRState64f_32f VdxsIIRState64f_32f;
+typedef struct VdxsIIRState64fc_32fc VdxsIIRState64fc_32fc;
+typedef struct VdxsIIRState32f_16s VdxsIIRState32f_16s;
+typedef struct VdxsIIRState32fc_16sc VdxsIIRState32fc_16sc;
+typedef struct VdxsIIRState32s_16s VdxsIIRState32s_16s;
+typedef struct VdxsIIRState32sc_16sc VdxsIIRState32sc_16sc;
+typedef struct VdxsIIRState64f_16s VdxsIIRState64f_16s;
+typedef struct VdxsIIRState64fc_16sc VdxsIIRState64fc_16sc;
+typedef struct VdxsIIRState64f_32s VdxsIIRState64f_32s;
+typedef struct VdxsIIRState64fc_32sc VdxsIIRState64fc_32sc;
 typedef struct VdxsIIRSparseState_32f VdxsIIRSparseState_32f;
 
 /* ------------------------------------------------------------------------ */
@@ -1663,6 +1675,260 @@ VdxStatus vdxsCrossCorr_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc
                              int dstLen, int lowLag) VDX_NOEXCEPT;
 VdxStatus vdxsCrossCorr_64fc(const Vdx64fc* pSrc1, int src1Len, const Vdx64fc* pSrc2, int src2Len, Vdx64fc* pDst,
                               int dstLen, int lowLag) VDX_NOEXCEPT;
+
+
+/* ------------------------------------------------------------------------ */
+/* IIR filters                                                               */
+/* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Three forms keep their history in a state, so that a signal may be        */
+/* filtered in pieces:                                                       */
+/*  - arbitrary order N (no infix): pTaps holds 2 (N + 1) values, b0 .. bN   */
+/*    then a0 .. aN, for y(n) a0 = sum b(k) x(n-k) - sum_{k>=1} a(k) y(n-k); */
+/*    computed in transposed direct form II, one sample as y = b0' x + d(0), */
+/*    then d(k) = (b'(k+1) x - a'(k+1) y) + d(k+1) for k = 0 .. N-1, with b' */
+/*    = b / a0, a' = a / a0 and d(N) = 0;                                    */
+/*  - BiQuad_: numBq second-order sections of six taps (b0 b1 b2 a0 a1 a2)   */
+/*    in processing order; per section y = b0' x + d0, d0 = (b1' x - a1' y)  */
+/*    + d1, d1 = b2' x - a2' y;                                              */
+/*  - BiQuad_DF1_ (32f, and 64f taps for 32s data): the same sections in     */
+/*    direct form I, y = (((b1' x(n-1) + b2' x(n-2)) - a1' y(n-1)) - a2'     */
+/*    y(n-2)) + b0' x(n), added in exactly this order, each section over the */
+/*    whole block in turn; taps are used as given when a0 is exactly 1.      */
+/* Those recurrences define the results.  Blocks longer than 4 N (4 numBq)   */
+/* samples are computed in chunks of at most 1024 samples by a look-ahead    */
+/* method that forms four outputs per step (all sections of a cascade in the */
+/* same pass); it changes only the rounding.  A real divisor a0 divides each */
+/* tap, so a0 = 2 gives exactly the taps halved by the caller.               */
+/*                                                                           */
+/* Rows, by taps / data: the computation runs in the tap type.  Integer data */
+/* is converted exactly and outputs are scaled by 2^-scaleFactor, rounded    */
+/* half to even and saturated; 32f data with 64f taps is rounded to 32f.     */
+/* The 32s and 32sc tap rows take integer taps t meaning t * 2^-tapsFactor   */
+/* (the 16s32f members take 32f taps) and compute in 32f (32fc).  Delay      */
+/* lines are of the computation type: d(0 .. N-1) for the AR form, (d0, d1)  */
+/* per biquad section, (x(n-2), x(n-1), y(n-2), y(n-1)) per direct-form-I    */
+/* section, in section order; a null pDlyLine means zeros.  The delay line   */
+/* read after any call continues the signal without a seam in a fresh state  */
+/* (SetDlyLine or Init).                                                     */
+/*                                                                           */
+/* States follow the object pattern (see "Memory, objects and threads"):     */
+/* GetStateSize, Init in caller memory (pBuffer), InitAlloc, and Free, which */
+/* releases only what InitAlloc allocated and leaves a state in caller       */
+/* memory untouched.  A state holds its own work and conversion buffers, so  */
+/* calls take none.  Free, SetTaps, Get/SetDlyLine and the block calls take  */
+/* every form of their row (vdxsIIRGet/SetDlyLine64f_DF1_32s only the        */
+/* direct-form-I state); One takes the AR and BiQuad forms.  SetTaps         */
+/* normalises the new taps, rebuilds every table and keeps the delay line.   */
+/*                                                                           */
+/* Several channels (vdxsIIR_32f_P, _IP, vdxsIIR64f_32s_PSfs): channel c     */
+/* filters ppSrc[c] into ppDst[c] with its own state ppState[c], exactly as  */
+/* the single-channel call would, one channel after another; channels must   */
+/* not share a state.  One status for all: nothing is filtered unless every  */
+/* channel's arguments pass.                                                 */
+/*                                                                           */
+/* Checks, in this order: the pointers (vdxStsNullPtrErr; pDlyLine may be    */
+/* null except in GetDlyLine), order or numBq below 1 (vdxStsIIROrderErr), a */
+/* state too large for 32-bit sizes (vdxStsMemAllocErr), len below 1         */
+/* (vdxStsSizeErr), a state of another row or form (vdxStsContextMatchErr),  */
+/* a0 = 0 in the AR taps or in any section, or b0 = 0 in a BiQuad (not a     */
+/* direct-form-I) section (vdxStsDivByZeroErr; nothing is stored, and        */
+/* SetTaps leaves the state as it was).  Channel calls check the three       */
+/* arrays, then nChannels below 1 (vdxStsChannelErr), then each channel's    */
+/* pointers, len, and each channel's state.                                  */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsIIRGetStateSize_32f(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_32f(VdxsIIRState_32f** ppState, const Vdx32f* pTaps, int order, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_32f(VdxsIIRState_32f** ppState, const Vdx32f* pTaps, int order, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_BiQuad_32f(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_BiQuad_32f(VdxsIIRState_32f** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_BiQuad_32f(VdxsIIRState_32f** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_BiQuad_DF1_32f(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_BiQuad_DF1_32f(VdxsIIRState_32f** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_BiQuad_DF1_32f(VdxsIIRState_32f** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree_32f(VdxsIIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps_32f(const Vdx32f* pTaps, VdxsIIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine_32f(const VdxsIIRState_32f* pState, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine_32f(VdxsIIRState_32f* pState, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne_32f(Vdx32f src, Vdx32f* pDstVal, VdxsIIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, VdxsIIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_32f_I(Vdx32f* pSrcDst, int len, VdxsIIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_32f_P(const Vdx32f* const* ppSrc, Vdx32f* const* ppDst, int len, int nChannels, VdxsIIRState_32f* const* ppState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_32f_IP(Vdx32f* const* ppSrcDst, int len, int nChannels, VdxsIIRState_32f* const* ppState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_32fc(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_32fc(VdxsIIRState_32fc** ppState, const Vdx32fc* pTaps, int order, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_32fc(VdxsIIRState_32fc** ppState, const Vdx32fc* pTaps, int order, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_BiQuad_32fc(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_BiQuad_32fc(VdxsIIRState_32fc** ppState, const Vdx32fc* pTaps, int numBq, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_BiQuad_32fc(VdxsIIRState_32fc** ppState, const Vdx32fc* pTaps, int numBq, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree_32fc(VdxsIIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps_32fc(const Vdx32fc* pTaps, VdxsIIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine_32fc(const VdxsIIRState_32fc* pState, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine_32fc(VdxsIIRState_32fc* pState, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne_32fc(Vdx32fc src, Vdx32fc* pDstVal, VdxsIIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, VdxsIIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_32fc_I(Vdx32fc* pSrcDst, int len, VdxsIIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_64f(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_64f(VdxsIIRState_64f** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_64f(VdxsIIRState_64f** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_BiQuad_64f(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_BiQuad_64f(VdxsIIRState_64f** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_BiQuad_64f(VdxsIIRState_64f** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree_64f(VdxsIIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps_64f(const Vdx64f* pTaps, VdxsIIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine_64f(const VdxsIIRState_64f* pState, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine_64f(VdxsIIRState_64f* pState, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne_64f(Vdx64f src, Vdx64f* pDstVal, VdxsIIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, VdxsIIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_64f_I(Vdx64f* pSrcDst, int len, VdxsIIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_64fc(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_64fc(VdxsIIRState_64fc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_64fc(VdxsIIRState_64fc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize_BiQuad_64fc(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit_BiQuad_64fc(VdxsIIRState_64fc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc_BiQuad_64fc(VdxsIIRState_64fc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree_64fc(VdxsIIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps_64fc(const Vdx64fc* pTaps, VdxsIIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine_64fc(const VdxsIIRState_64fc* pState, Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine_64fc(VdxsIIRState_64fc* pState, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne_64fc(Vdx64fc src, Vdx64fc* pDstVal, VdxsIIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int len, VdxsIIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR_64fc_I(Vdx64fc* pSrcDst, int len, VdxsIIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64f_32f(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64f_32f(VdxsIIRState64f_32f** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64f_32f(VdxsIIRState64f_32f** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64f_BiQuad_32f(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64f_BiQuad_32f(VdxsIIRState64f_32f** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64f_BiQuad_32f(VdxsIIRState64f_32f** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree64f_32f(VdxsIIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps64f_32f(const Vdx64f* pTaps, VdxsIIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine64f_32f(const VdxsIIRState64f_32f* pState, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine64f_32f(VdxsIIRState64f_32f* pState, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne64f_32f(Vdx32f src, Vdx32f* pDstVal, VdxsIIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64f_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, VdxsIIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64f_32f_I(Vdx32f* pSrcDst, int len, VdxsIIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64fc_32fc(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64fc_32fc(VdxsIIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64fc_32fc(VdxsIIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64fc_BiQuad_32fc(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64fc_BiQuad_32fc(VdxsIIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64fc_BiQuad_32fc(VdxsIIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree64fc_32fc(VdxsIIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps64fc_32fc(const Vdx64fc* pTaps, VdxsIIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine64fc_32fc(const VdxsIIRState64fc_32fc* pState, Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine64fc_32fc(VdxsIIRState64fc_32fc* pState, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne64fc_32fc(Vdx32fc src, Vdx32fc* pDstVal, VdxsIIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64fc_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int len, VdxsIIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64fc_32fc_I(Vdx32fc* pSrcDst, int len, VdxsIIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize32f_16s(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32f_16s(VdxsIIRState32f_16s** ppState, const Vdx32f* pTaps, int order, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32f_16s(VdxsIIRState32f_16s** ppState, const Vdx32f* pTaps, int order, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize32f_BiQuad_16s(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32f_BiQuad_16s(VdxsIIRState32f_16s** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32f_BiQuad_16s(VdxsIIRState32f_16s** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree32f_16s(VdxsIIRState32f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps32f_16s(const Vdx32f* pTaps, VdxsIIRState32f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine32f_16s(const VdxsIIRState32f_16s* pState, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine32f_16s(VdxsIIRState32f_16s* pState, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne32f_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, VdxsIIRState32f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32f_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int len, VdxsIIRState32f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32f_16s_ISfs(Vdx16s* pSrcDst, int len, VdxsIIRState32f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize32fc_16sc(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32fc_16sc(VdxsIIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int order, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32fc_16sc(VdxsIIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int order, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize32fc_BiQuad_16sc(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32fc_BiQuad_16sc(VdxsIIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int numBq, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32fc_BiQuad_16sc(VdxsIIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int numBq, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree32fc_16sc(VdxsIIRState32fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps32fc_16sc(const Vdx32fc* pTaps, VdxsIIRState32fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine32fc_16sc(const VdxsIIRState32fc_16sc* pState, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine32fc_16sc(VdxsIIRState32fc_16sc* pState, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne32fc_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, VdxsIIRState32fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32fc_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, VdxsIIRState32fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32fc_16sc_ISfs(Vdx16sc* pSrcDst, int len, VdxsIIRState32fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize32s_16s(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32s_16s(VdxsIIRState32s_16s** ppState, const Vdx32s* pTaps, int order, int tapsFactor, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32s_16s(VdxsIIRState32s_16s** ppState, const Vdx32s* pTaps, int order, int tapsFactor, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32s_16s32f(VdxsIIRState32s_16s** ppState, const Vdx32f* pTaps, int order, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32s_16s32f(VdxsIIRState32s_16s** ppState, const Vdx32f* pTaps, int order, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize32s_BiQuad_16s(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32s_BiQuad_16s(VdxsIIRState32s_16s** ppState, const Vdx32s* pTaps, int numBq, int tapsFactor, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32s_BiQuad_16s(VdxsIIRState32s_16s** ppState, const Vdx32s* pTaps, int numBq, int tapsFactor, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32s_BiQuad_16s32f(VdxsIIRState32s_16s** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32s_BiQuad_16s32f(VdxsIIRState32s_16s** ppState, const Vdx32f* pTaps, int numBq, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree32s_16s(VdxsIIRState32s_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps32s_16s(const Vdx32s* pTaps, VdxsIIRState32s_16s* pState, int tapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps32s_16s32f(const Vdx32f* pTaps, VdxsIIRState32s_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine32s_16s(const VdxsIIRState32s_16s* pState, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine32s_16s(VdxsIIRState32s_16s* pState, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne32s_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, VdxsIIRState32s_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32s_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int len, VdxsIIRState32s_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32s_16s_ISfs(Vdx16s* pSrcDst, int len, VdxsIIRState32s_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize32sc_BiQuad_16sc(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit32sc_BiQuad_16sc(VdxsIIRState32sc_16sc** ppState, const Vdx32sc* pTaps, int numBq, int tapsFactor, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc32sc_BiQuad_16sc(VdxsIIRState32sc_16sc** ppState, const Vdx32sc* pTaps, int numBq, int tapsFactor, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree32sc_16sc(VdxsIIRState32sc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps32sc_16sc(const Vdx32sc* pTaps, VdxsIIRState32sc_16sc* pState, int tapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine32sc_16sc(const VdxsIIRState32sc_16sc* pState, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine32sc_16sc(VdxsIIRState32sc_16sc* pState, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne32sc_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, VdxsIIRState32sc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32sc_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, VdxsIIRState32sc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR32sc_16sc_ISfs(Vdx16sc* pSrcDst, int len, VdxsIIRState32sc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64f_16s(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64f_16s(VdxsIIRState64f_16s** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64f_16s(VdxsIIRState64f_16s** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64f_BiQuad_16s(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64f_BiQuad_16s(VdxsIIRState64f_16s** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64f_BiQuad_16s(VdxsIIRState64f_16s** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree64f_16s(VdxsIIRState64f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps64f_16s(const Vdx64f* pTaps, VdxsIIRState64f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine64f_16s(const VdxsIIRState64f_16s* pState, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine64f_16s(VdxsIIRState64f_16s* pState, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne64f_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, VdxsIIRState64f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64f_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int len, VdxsIIRState64f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64f_16s_ISfs(Vdx16s* pSrcDst, int len, VdxsIIRState64f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64fc_16sc(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64fc_16sc(VdxsIIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64fc_16sc(VdxsIIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64fc_BiQuad_16sc(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64fc_BiQuad_16sc(VdxsIIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64fc_BiQuad_16sc(VdxsIIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree64fc_16sc(VdxsIIRState64fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps64fc_16sc(const Vdx64fc* pTaps, VdxsIIRState64fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine64fc_16sc(const VdxsIIRState64fc_16sc* pState, Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine64fc_16sc(VdxsIIRState64fc_16sc* pState, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne64fc_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, VdxsIIRState64fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64fc_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int len, VdxsIIRState64fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64fc_16sc_ISfs(Vdx16sc* pSrcDst, int len, VdxsIIRState64fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64f_32s(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64f_32s(VdxsIIRState64f_32s** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64f_32s(VdxsIIRState64f_32s** ppState, const Vdx64f* pTaps, int order, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64f_BiQuad_DF1_32s(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64f_BiQuad_DF1_32s(VdxsIIRState64f_32s** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64f_BiQuad_DF1_32s(VdxsIIRState64f_32s** ppState, const Vdx64f* pTaps, int numBq, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree64f_32s(VdxsIIRState64f_32s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps64f_32s(const Vdx64f* pTaps, VdxsIIRState64f_32s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine64f_32s(const VdxsIIRState64f_32s* pState, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine64f_32s(VdxsIIRState64f_32s* pState, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine64f_DF1_32s(const VdxsIIRState64f_32s* pState, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine64f_DF1_32s(VdxsIIRState64f_32s* pState, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne64f_32s_Sfs(Vdx32s src, Vdx32s* pDstVal, VdxsIIRState64f_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64f_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int len, VdxsIIRState64f_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64f_32s_ISfs(Vdx32s* pSrcDst, int len, VdxsIIRState64f_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64f_32s_PSfs(const Vdx32s* const* ppSrc, Vdx32s* const* ppDst, int len, int nChannels, VdxsIIRState64f_32s* const* ppState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64fc_32sc(int order, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64fc_32sc(VdxsIIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64fc_32sc(VdxsIIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int order, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetStateSize64fc_BiQuad_32sc(int numBq, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInit64fc_BiQuad_32sc(VdxsIIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRInitAlloc64fc_BiQuad_32sc(VdxsIIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int numBq, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRFree64fc_32sc(VdxsIIRState64fc_32sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetTaps64fc_32sc(const Vdx64fc* pTaps, VdxsIIRState64fc_32sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRGetDlyLine64fc_32sc(const VdxsIIRState64fc_32sc* pState, Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSetDlyLine64fc_32sc(VdxsIIRState64fc_32sc* pState, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsIIROne64fc_32sc_Sfs(Vdx32sc src, Vdx32sc* pDstVal, VdxsIIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64fc_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc* pDst, int len, VdxsIIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsIIR64fc_32sc_ISfs(Vdx32sc* pSrcDst, int len, VdxsIIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
 
 #ifdef __cplusplus
 }
