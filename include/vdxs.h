@@ -1732,8 +1732,9 @@ VdxStatus vdxsCrossCorr_64fc(const Vdx64fc* pSrc1, int src1Len, const Vdx64fc* p
 /* state too large for 32-bit sizes (vdxStsMemAllocErr), len below 1         */
 /* (vdxStsSizeErr), a state of another row or form (vdxStsContextMatchErr),  */
 /* a0 = 0 in the AR taps or in any section, or b0 = 0 in a BiQuad (not a     */
-/* direct-form-I) section (vdxStsDivByZeroErr; nothing is stored, and        */
-/* SetTaps leaves the state as it was).  Channel calls check the three       */
+/* direct-form-I) section (vdxStsDivByZeroErr; Init builds no state, and    */
+/* SetTaps has stored the sections before the failing one, each with its     */
+/* tables, keeping the rest).  Channel calls check the three                 */
 /* arrays, then nChannels below 1 (vdxStsChannelErr), then each channel's    */
 /* pointers, len, and each channel's state.                                  */
 /* ------------------------------------------------------------------------ */

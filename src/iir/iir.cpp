@@ -123,17 +123,22 @@ struct TapSource {
     int factor;
 };
 
-// Whether taps for this form and size can be normalised: a0 of the AR form
-// and of every section is not 0, and b0 of a biquad section is not 0
-// (direct form I takes b0 = 0).
+// How many leading sections (the AR form: 0 or 1) can be normalised: a0 of
+// the AR form and of each section is not 0, and b0 of a biquad section is
+// not 0 (direct form I takes b0 = 0).
+template <class C, class T>
+int normalisable_prefix(Form form, int n, TapSource<T> src) {
+    if (form == Form::ar) return is_zero(tap_value<C>(src.taps, n + 1, src.factor)) ? 0 : 1;
+    for (int q = 0; q < n; ++q) {
+        if (is_zero(tap_value<C>(src.taps, 6 * q + 3, src.factor))) return q;
+        if (form == Form::bq && is_zero(tap_value<C>(src.taps, 6 * q, src.factor))) return q;
+    }
+    return n;
+}
+
 template <class C, class T>
 VdxStatus check_divisors(Form form, int n, TapSource<T> src) {
-    if (form == Form::ar) return is_zero(tap_value<C>(src.taps, n + 1, src.factor)) ? vdxStsDivByZeroErr : vdxStsNoErr;
-    for (int q = 0; q < n; ++q) {
-        if (is_zero(tap_value<C>(src.taps, 6 * q + 3, src.factor))) return vdxStsDivByZeroErr;
-        if (form == Form::bq && is_zero(tap_value<C>(src.taps, 6 * q, src.factor))) return vdxStsDivByZeroErr;
-    }
-    return vdxStsNoErr;
+    return normalisable_prefix<C>(form, n, src) == (form == Form::ar ? 1 : n) ? vdxStsNoErr : vdxStsDivByZeroErr;
 }
 
 // ---------------------------------------------------------------- tables
@@ -168,9 +173,10 @@ C* at(const void* base, long long offset) {
     return reinterpret_cast<C*>(reinterpret_cast<std::uintptr_t>(base) + static_cast<std::uintptr_t>(offset));
 }
 
-// Normalised taps and every table derived from them (Init and SetTaps).
+// Normalised taps and every table derived from them (Init and SetTaps), for
+// the first `sections` sections of a cascade.
 template <class C, class T>
-void store_taps(Header* h, Form form, TapSource<T> src) {
+void store_taps(Header* h, Form form, TapSource<T> src, int sections) {
     auto tap = [&](int k) { return tap_value<C>(src.taps, k, src.factor); };
     C* taps = static_cast<C*>(h->taps);
     if (form == Form::ar) {
@@ -184,7 +190,7 @@ void store_taps(Header* h, Form form, TapSource<T> src) {
         build_ahead(taps + N + 1, N, static_cast<C*>(h->ahead));
         return;
     }
-    for (int q = 0; q < h->sections; ++q) {
+    for (int q = 0; q < sections; ++q) {
         const C a0 = tap(6 * q + 3);
         C* t = taps + 5 * q;
         const int from[5] = {0, 1, 2, 4, 5};
@@ -260,7 +266,7 @@ struct Desc {
     }
     static VdxStatus build(Header* h, const Params& p, const vdx::ObjectSizes&, Vdx8u*) {
         place(h, h, p.n);
-        store_taps<C>(h, K, p.src);
+        store_taps<C>(h, K, p.src, h->sections);
         store_dly(h, p.dly);
         return vdxStsNoErr;
     }
@@ -427,9 +433,12 @@ struct Ops {
         if (h == nullptr) return vdxStsContextMatchErr;
         const Form form = form_of<R>(h);
         const TapSource<T> src{taps, factor};
-        VDX_RETURN_IF_ERROR(check_divisors<C>(form, form == Form::ar ? h->order : h->sections, src));
-        store_taps<C>(h, form, src);
-        return vdxStsNoErr;
+        // Sections are stored in order, so those before a failing one are
+        // already the new ones; a failing AR a0 stores nothing.
+        const int n = form == Form::ar ? h->order : h->sections;
+        const int good = normalisable_prefix<C>(form, n, src);
+        if (form != Form::ar || good == 1) store_taps<C>(h, form, src, good);
+        return good == (form == Form::ar ? 1 : n) ? vdxStsNoErr : vdxStsDivByZeroErr;
     }
 
     static VdxStatus get_dly(const Object* st, C* dly, bool df1_only) {
