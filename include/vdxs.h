@@ -1664,6 +1664,37 @@ VdxStatus vdxsCrossCorr_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc
 VdxStatus vdxsCrossCorr_64fc(const Vdx64fc* pSrc1, int src1Len, const Vdx64fc* pSrc2, int src2Len, Vdx64fc* pDst,
                               int dstLen, int lowLag) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Median filter                                                             */
+/* ------------------------------------------------------------------------ */
+/* FilterMedian: y(i) = median of the input samples x(i-r) .. x(i+r), with   */
+/* r = min(h, i, len-1-i) and h = maskSize/2: the window shrinks evenly at   */
+/* both ends, so the first and last samples keep their values and a mask of */
+/* 3 (or a length of 3) is the three-point median min(max(a, b),             */
+/* max(min(a, b), c)).  Every output is taken from input values, never from */
+/* outputs already written, in place as well.  An even maskSize is reduced  */
+/* by one and the call returns vdxStsEvenMedianMaskSize after filtering;     */
+/* maskSize 1 or len <= 2 leave the data as they are (out of place: copied).*/
+/* Masks 3, 5, 7 and 9 run min/max selection networks across as many        */
+/* outputs as a vector holds; larger masks keep the window sorted and        */
+/* update it by one removal and one insertion per sample, in a scratch array*/
+/* of about len + min(maskSize, len) elements from the core allocator.      */
+/* Windows holding a NaN give one of the window's values (which one is not  */
+/* specified); -0 and +0 count as equal.                                     */
+/* Checks: pointers (vdxStsNullPtrErr), len or maskSize below 1              */
+/* (vdxStsSizeErr), scratch memory (vdxStsMemAllocErr), before any write.    */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFilterMedian_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_16s_I(Vdx16s* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32f_I(Vdx32f* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32s_I(Vdx32s* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_64f_I(Vdx64f* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_8u(const Vdx8u* pSrc, Vdx8u* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_8u_I(Vdx8u* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif

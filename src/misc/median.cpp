@@ -1,0 +1,225 @@
+// The median filter: FilterMedian_* in place and out of place.
+//
+// Output i is the median of x(i-r) .. x(i+r), r = min(h, i, len-1-i), so
+// the window shrinks evenly towards both ends (the end samples keep their
+// values, and a mask of 3 is the three-point median).  h is first clamped
+// to (len-1)/2, the largest radius any output reaches, which sends a short
+// signal with a large mask to the network of its real window.
+//
+//  - h = 1 .. 4: the selection networks of median_kernels over the outputs
+//    whose whole window exists; the h-1 outputs at each end that see a
+//    shorter window are formed here first, from the input.  In place, the
+//    input runs through a stash that keeps the 2h samples behind the next
+//    block, so every window reads input values.
+//  - larger h: the window is kept sorted, as keys that order like the values
+//    (floats by their total order, so that a removal finds exactly the
+//    sample that leaves), and each step removes the sample that leaves and
+//    inserts the one that enters, with a binary search and one move of the
+//    elements between the two places.  The keys of the whole input are made
+//    first, so in-place calls read input values only.
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "abi/api.h"
+#include "misc/median_kernels.h"
+#include "runtime/checks.h"
+#include "runtime/isa.h"
+
+namespace {
+
+using MedianVariant = vdx::Variant<vdx::MedianKernels, &vdx::median_kernels_variants>;
+
+inline const vdx::MedianKernels& kernels() noexcept { return MedianVariant::table(); }
+
+// ---------------------------------------------------------------- keys
+
+// Integer keys that order as the values do; floats by their total order
+// (negative NaNs first, then -inf .. -0, +0 .. +inf, positive NaNs).
+template <class T>
+struct Key {
+    using K = T;
+    static K of(T x) noexcept { return x; }
+    static T value(K k) noexcept { return k; }
+};
+template <class T, class I>
+struct FloatKey {
+    using K = I;
+    static constexpr int kTop = 8 * sizeof(I) - 1;
+    // Flipping every bit but the sign of a negative value is its own inverse.
+    static I flip(I b) noexcept { return b ^ static_cast<I>((b >> kTop) & ~(I{1} << kTop)); }
+    static K of(T x) noexcept { return flip(__builtin_bit_cast(I, x)); }
+    static T value(K k) noexcept { return __builtin_bit_cast(T, flip(k)); }
+};
+template <>
+struct Key<Vdx32f> : FloatKey<Vdx32f, std::int32_t> {};
+template <>
+struct Key<Vdx64f> : FloatKey<Vdx64f, std::int64_t> {};
+
+// The median of x[0 .. n-1], n odd and at most 9.
+template <class T>
+T small_median(const T* x, int n) noexcept {
+    using KT = Key<T>;
+    typename KT::K k[9];
+    for (int j = 0; j < n; ++j) k[j] = KT::of(x[j]);
+    std::nth_element(k, k + n / 2, k + n);
+    return KT::value(k[n / 2]);
+}
+
+// ---------------------------------------------------------------- networks
+
+template <class T>
+using Network = void (*)(const T* src, T* dst, int n) noexcept;
+
+template <class T>
+Network<T> network(const vdx::MedianRow<T>& row, int h) noexcept {
+    switch (h) {
+        case 1: return row.mask3;
+        case 2: return row.mask5;
+        case 3: return row.mask7;
+        default: return row.mask9;
+    }
+}
+
+// Outputs h .. len-1-h, in place: blocks of kBlock outputs, each from a
+// stash of its input window.
+template <class T>
+void network_in_place(T* x, int len, int h, Network<T> net) noexcept {
+    constexpr int kBlock = 2048;
+    T stash[kBlock + 8];
+    const int end = len - h;
+    std::memcpy(stash, x, sizeof(T) * 2 * h);
+    for (int o = h; o < end;) {
+        const int b = std::min(kBlock, end - o);
+        // stash[j] holds x(o - h + j): the 2h kept from the last block, then
+        // inputs not yet overwritten (outputs so far stop at o - 1).
+        std::memcpy(stash + 2 * h, x + o + h, sizeof(T) * b);
+        net(stash + h, x + o, b);
+        std::memmove(stash, stash + b, sizeof(T) * 2 * h);
+        o += b;
+    }
+}
+
+template <class T>
+void by_network(const T* src, T* dst, int len, int h, Network<T> net) noexcept {
+    // The shortened windows at both ends, before anything is written.
+    T head[4], tail[4];
+    for (int i = 1; i < h; ++i) {
+        head[i] = small_median(src, 2 * i + 1);
+        tail[i] = small_median(src + len - 1 - 2 * i, 2 * i + 1);
+    }
+    if (src == dst) {
+        network_in_place(dst, len, h, net);
+    } else {
+        net(src + h, dst + h, len - 2 * h);
+        dst[0] = src[0];
+        dst[len - 1] = src[len - 1];
+    }
+    for (int i = 1; i < h; ++i) {
+        dst[i] = head[i];
+        dst[len - 1 - i] = tail[i];
+    }
+}
+
+// ---------------------------------------------------------------- sorted window
+
+template <class K>
+struct SortedWindow {
+    K* w;
+    int n = 0;
+
+    void insert(K k) noexcept {
+        K* at = std::upper_bound(w, w + n, k);
+        std::memmove(at + 1, at, sizeof(K) * (w + n - at));
+        *at = k;
+        ++n;
+    }
+    void remove(K k) noexcept {
+        K* at = std::lower_bound(w, w + n, k);
+        std::memmove(at, at + 1, sizeof(K) * (w + n - at - 1));
+        --n;
+    }
+    // remove(out) then insert(in), moving only the elements between.
+    void replace(K out, K in) noexcept {
+        K* at = std::lower_bound(w, w + n, out);
+        if (in > out) {
+            K* to = std::lower_bound(at + 1, w + n, in);
+            std::memmove(at, at + 1, sizeof(K) * (to - at - 1));
+            to[-1] = in;
+        } else {
+            K* to = std::upper_bound(w, at, in);
+            std::memmove(to + 1, to, sizeof(K) * (at - to));
+            *to = in;
+        }
+    }
+};
+
+template <class T>
+VdxStatus by_sorted_window(const T* src, T* dst, int len, int h) noexcept {
+    using KT = Key<T>;
+    using K = typename KT::K;
+    const int bytes = vdx::byte_count(len + 2 * h + 1, sizeof(K));
+    Vdx8u* scratch = bytes > 0 ? y8_vdxsMalloc_8u(bytes) : nullptr;
+    if (scratch == nullptr) return vdxStsMemAllocErr;
+    K* keys = reinterpret_cast<K*>(scratch);
+    for (int j = 0; j < len; ++j) keys[j] = KT::of(src[j]);
+    SortedWindow<K> win{keys + len};
+    win.insert(keys[0]);
+    dst[0] = src[0];
+    for (int i = 0, r = 0; i + 1 < len; ++i) {
+        // Window i is keys[i-r .. i+r]; window i+1 has radius r + 1, r or r - 1.
+        const int next = std::min({h, i + 1, len - 2 - i});
+        if (next > r) {
+            win.insert(keys[i + r + 1]);
+            win.insert(keys[i + r + 2]);
+        } else if (next == r) {
+            win.replace(keys[i - r], keys[i + r + 1]);
+        } else {
+            win.remove(keys[i - r]);
+            win.remove(keys[i - r + 1]);
+        }
+        r = next;
+        dst[i + 1] = KT::value(win.w[r]);
+    }
+    y8_vdxsFree(scratch);
+    return vdxStsNoErr;
+}
+
+// ---------------------------------------------------------------- the member
+
+template <class T>
+VdxStatus filter_median(const T* src, T* dst, int len, int maskSize, const vdx::MedianRow<T>& row) noexcept {
+    if (len < 1 || maskSize < 1) return vdxStsSizeErr;
+    const VdxStatus done = maskSize % 2 == 0 ? vdxStsEvenMedianMaskSize : vdxStsNoErr;
+    const int h = std::min((maskSize - 1) / 2, (len - 1) / 2);
+    if (h == 0) {
+        if (src != dst) std::memcpy(dst, src, sizeof(T) * len);
+        return done;
+    }
+    if (h <= 4) {
+        by_network(src, dst, len, h, network(row, h));
+        return done;
+    }
+    VDX_RETURN_IF_ERROR(by_sorted_window(src, dst, len, h));
+    return done;
+}
+
+}  // namespace
+
+// ---- rows: (suffix, element type, kernel row)
+
+#define VDX_MEDIAN(suffix, T, row)                                                                      \
+    extern "C" VdxStatus y8_vdxsFilterMedian_##suffix(const T* pSrc, T* pDst, int len, int maskSize) noexcept { \
+        if (vdx::any_null(pSrc, pDst)) return vdxStsNullPtrErr;                                        \
+        return filter_median(pSrc, pDst, len, maskSize, kernels().row);                                \
+    }                                                                                                   \
+    extern "C" VdxStatus y8_vdxsFilterMedian_##suffix##_I(T* pSrcDst, int len, int maskSize) noexcept {  \
+        if (pSrcDst == nullptr) return vdxStsNullPtrErr;                                               \
+        return filter_median<T>(pSrcDst, pSrcDst, len, maskSize, kernels().row);                       \
+    }
+VDX_MEDIAN(8u, Vdx8u, m8u)
+VDX_MEDIAN(16s, Vdx16s, m16s)
+VDX_MEDIAN(32s, Vdx32s, m32s)
+VDX_MEDIAN(32f, Vdx32f, m32f)
+VDX_MEDIAN(64f, Vdx64f, m64f)
+#undef VDX_MEDIAN
