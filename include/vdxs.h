@@ -1695,6 +1695,52 @@ VdxStatus vdxsFilterMedian_64f_I(Vdx64f* pSrcDst, int len, int maskSize) VDX_NOE
 VdxStatus vdxsFilterMedian_8u(const Vdx8u* pSrc, Vdx8u* pDst, int len, int maskSize) VDX_NOEXCEPT;
 VdxStatus vdxsFilterMedian_8u_I(Vdx8u* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Resampling by insertion and decimation, pre-emphasis                      */
+/* ------------------------------------------------------------------------ */
+/* SampleDown: with p = *pPhase, writes pSrc[p], pSrc[p + factor], ... for   */
+/* every index below srcLen, sets *pDstLen to their count and *pPhase to the*/
+/* first index not taken minus srcLen, so that the next call continues the  */
+/* same stream (factor 1 copies).  SampleUp: *pDstLen = srcLen * factor,     */
+/* pDst[p + k factor] = pSrc[k] and every other output 0; *pPhase is left    */
+/* as it is.  Checks, in this order: pointers (vdxStsNullPtrErr), srcLen     */
+/* below 1 (vdxStsSizeErr), factor below 1 (vdxStsSampleFactorErr), *pPhase  */
+/* below 0 or not below factor (vdxStsSamplePhaseErr); SampleUp then         */
+/* srcLen * factor above 2^31 - 1 (vdxStsSizeErr).                          */
+/*                                                                           */
+/* Preemphasize, in place: y(n) = x(n) - val x(n-1), x(-1) = 0, each output  */
+/* from the input that stood before it.  32f: the product is rounded to      */
+/* float, then subtracted (no fused form).  16s: the exact value of          */
+/* x(n) - val x(n-1) rounded half to even and saturated; a NaN result is 0.  */
+/* Checks: pSrcDst (vdxStsNullPtrErr), len below 1 (vdxStsSizeErr).          */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsPreemphasize_16s(Vdx16s* pSrcDst, int len, Vdx32f val) VDX_NOEXCEPT;
+VdxStatus vdxsPreemphasize_32f(Vdx32f* pSrcDst, int len, Vdx32f val) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_16s(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int* pDstLen, int factor,
+                             int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_16sc(const Vdx16sc* pSrc, int srcLen, Vdx16sc* pDst, int* pDstLen, int factor,
+                              int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int* pDstLen, int factor,
+                             int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int* pDstLen, int factor,
+                              int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int* pDstLen, int factor,
+                             int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int* pDstLen, int factor,
+                              int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_16s(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int* pDstLen, int factor,
+                           int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_16sc(const Vdx16sc* pSrc, int srcLen, Vdx16sc* pDst, int* pDstLen, int factor,
+                            int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int* pDstLen, int factor,
+                           int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int* pDstLen, int factor,
+                            int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int* pDstLen, int factor,
+                           int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int* pDstLen, int factor,
+                            int* pPhase) VDX_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif
