@@ -1741,6 +1741,52 @@ VdxStatus vdxsSampleUp_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int* pD
 VdxStatus vdxsSampleUp_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int* pDstLen, int factor,
                             int* pPhase) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Sparse FIR and IIR filters                                                */
+/* ------------------------------------------------------------------------ */
+/* FIRSparse: y(n) = sum over k of pNZTaps[k] x(n - pNZTapPos[k]); positions*/
+/* start at 0 or more and strictly increase; P, the order, is the last one.  */
+/* The delay line at Init holds the P inputs before the first call, newest  */
+/* first (null: zeros).  Each output is the sum of its terms taken from the */
+/* last tap to the first, starting from +0, with products rounded to float  */
+/* before each addition, so a long signal gives the same outputs in one call*/
+/* or in pieces.  A call no longer than P works on the history with its     */
+/* inputs copied behind it; a longer one forms its first P outputs so and   */
+/* the rest straight from pSrc.  pDst may be pSrc.                           */
+/*                                                                           */
+/* IIRSparse: y(n) = sum over numerator taps of b x(n - posB) + sum over     */
+/* denominator taps of a y(n - posA), the denominator taps added with the   */
+/* sign given (none is negated or normalised); pNZTaps and pNZTapPos hold    */
+/* the nzTapsLen1 numerator entries, then the nzTapsLen2 denominator ones,   */
+/* whose first position is at least 1.  Delay line: P1 inputs, then P2       */
+/* outputs, each newest first (null: zeros).  The numerator sum is formed   */
+/* as above, then the denominator terms added from the last tap to the      */
+/* first; a call runs in blocks of max(1024, P1, P2) samples.  pDst may be  */
+/* pSrc.                                                                     */
+/*                                                                           */
+/* The size queries take the order (the last position, at least that of the */
+/* taps Init will be given); states are placed at the next 32-byte boundary */
+/* of pBuffer; no Free is needed.  Checks: pointers (vdxStsNullPtrErr; the   */
+/* delay line may be null); FIR nzTapsLen or order below 1                   */
+/* (vdxStsFIRLenErr); IIR size query nzTapsLen1 below 1 or nzTapsLen2 below  */
+/* 0, IIR Init either count below 1 (vdxStsIIROrderErr); a negative order,   */
+/* a negative first position, positions not strictly increasing within a    */
+/* list, a first denominator position of 0 (vdxStsSparseTapPosErr); a state */
+/* above 2^31 - 1 bytes (vdxStsSizeErr).  Filtering: pSrc, pDst, pState      */
+/* (vdxStsNullPtrErr), len below 1 (vdxStsSizeErr), a state not made by the */
+/* matching Init (vdxStsContextMatchErr).                                    */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFIRSparseGetStateSize_32f(int nzTapsLen, int order, int* pStateSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSparseInit_32f(VdxsFIRSparseState_32f** ppState, const Vdx32f* pNZTaps, const int* pNZTapPos,
+                                int nzTapsLen, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSparse_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, VdxsFIRSparseState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSparseGetStateSize_32f(int nzTapsLen1, int nzTapsLen2, int order1, int order2,
+                                        int* pStateSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSparseInit_32f(VdxsIIRSparseState_32f** ppState, const Vdx32f* pNZTaps, const int* pNZTapPos,
+                                int nzTapsLen1, int nzTapsLen2, const Vdx32f* pDlyLine,
+                                Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSparse_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, VdxsIIRSparseState_32f* pState) VDX_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif
