@@ -14,8 +14,8 @@
 //  - larger h: the window is kept sorted, as keys that order like the values
 //    (floats by their total order, so that a removal finds exactly the
 //    sample that leaves), and each step removes the sample that leaves and
-//    inserts the one that enters, with a binary search and one move of the
-//    elements between the two places.  The keys of the whole input are made
+//    inserts the one that enters: both places are ranks, counted in one
+//    vector pass over the window, and the elements between them move by one.  The keys of the whole input are made
 //    first, so in-place calls read input values only.
 #include <algorithm>
 #include <cstdint>
@@ -34,13 +34,14 @@ inline const vdx::MedianKernels& kernels() noexcept { return MedianVariant::tabl
 
 // ---------------------------------------------------------------- keys
 
-// Integer keys that order as the values do; floats by their total order
+// 32- or 64-bit integer keys that order as the values do; floats by their
+// total order
 // (negative NaNs first, then -inf .. -0, +0 .. +inf, positive NaNs).
 template <class T>
 struct Key {
-    using K = T;
+    using K = std::int32_t;
     static K of(T x) noexcept { return x; }
-    static T value(K k) noexcept { return k; }
+    static T value(K k) noexcept { return static_cast<T>(k); }
 };
 template <class T, class I>
 struct FloatKey {
@@ -124,30 +125,52 @@ void by_network(const T* src, T* dst, int len, int h, Network<T> net) noexcept {
 // ---------------------------------------------------------------- sorted window
 
 template <class K>
+vdx::CountBelow<K> count_below() noexcept {
+    if constexpr (sizeof(K) == 4) {
+        return kernels().count_below32;
+    } else {
+        return kernels().count_below64;
+    }
+}
+
+// The window's n keys in order at w.  Places are ranks, counted by the
+// kernel in one branch-free pass (for a window of random data a binary
+// search mispredicts every other step); the elements between the place a
+// key leaves and the place one enters move by one.
+template <class K>
 struct SortedWindow {
     K* w;
+    vdx::CountBelow<K> below;
     int n = 0;
 
     void insert(K k) noexcept {
-        K* at = std::upper_bound(w, w + n, k);
+        int rank[2];
+        below(w, n, k, k, rank);
+        K* at = w + rank[0];
         std::memmove(at + 1, at, sizeof(K) * (w + n - at));
         *at = k;
         ++n;
     }
     void remove(K k) noexcept {
-        K* at = std::lower_bound(w, w + n, k);
+        int rank[2];
+        below(w, n, k, k, rank);
+        K* at = w + rank[0];
         std::memmove(at, at + 1, sizeof(K) * (w + n - at - 1));
         --n;
     }
-    // remove(out) then insert(in), moving only the elements between.
+    // remove(out) then insert(in); equal keys are the same value, so a key
+    // may go before or after its equals.
     void replace(K out, K in) noexcept {
-        K* at = std::lower_bound(w, w + n, out);
+        if (in == out) return;
+        int rank[2];
+        // Below in + 1 is at most in, since in < out there.
+        below(w, n, out, in > out ? in : static_cast<K>(in + 1), rank);
+        K* at = w + rank[0];
+        K* to = w + rank[1];
         if (in > out) {
-            K* to = std::lower_bound(at + 1, w + n, in);
             std::memmove(at, at + 1, sizeof(K) * (to - at - 1));
             to[-1] = in;
         } else {
-            K* to = std::upper_bound(w, at, in);
             std::memmove(to + 1, to, sizeof(K) * (at - to));
             *to = in;
         }
@@ -163,7 +186,7 @@ VdxStatus by_sorted_window(const T* src, T* dst, int len, int h) noexcept {
     if (scratch == nullptr) return vdxStsMemAllocErr;
     K* keys = reinterpret_cast<K*>(scratch);
     for (int j = 0; j < len; ++j) keys[j] = KT::of(src[j]);
-    SortedWindow<K> win{keys + len};
+    SortedWindow<K> win{keys + len, count_below<K>()};
     win.insert(keys[0]);
     dst[0] = src[0];
     for (int i = 0, r = 0; i + 1 < len; ++i) {

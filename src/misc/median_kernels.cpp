@@ -92,6 +92,64 @@ void median_kernel(const T* src, T* dst, int n) noexcept {
     if (i < n) vector_at(n - V::lanes);
 }
 
+// ---------------------------------------------------------------- ranks
+
+// Lanes count -1 per key below the bound; one pass serves both bounds.
+void count_below32(const std::int32_t* w, int n, std::int32_t a, std::int32_t b, int* below) noexcept {
+    using V = Vec<std::int32_t, kWidth>;
+    const V va = V::set1(a), vb = V::set1(b);
+    V ca = zeros<V>(), cb = zeros<V>();
+    int i = 0;
+    for (; i + V::lanes <= n; i += V::lanes) {
+        const V x = V::loadu(w + i);
+        ca = ca + cmpgt(va, x);
+        cb = cb + cmpgt(vb, x);
+    }
+    alignas(32) std::int32_t la[V::lanes], lb[V::lanes];
+    ca.storeu(la);
+    cb.storeu(lb);
+    int sa = 0, sb = 0;
+    for (int j = 0; j < V::lanes; ++j) {
+        sa -= la[j];
+        sb -= lb[j];
+    }
+    for (; i < n; ++i) {
+        sa += w[i] < a;
+        sb += w[i] < b;
+    }
+    below[0] = sa;
+    below[1] = sb;
+}
+
+// 64-bit comparisons of whole lanes come with AVX2; below it, scalar.
+void count_below64(const std::int64_t* w, int n, std::int64_t a, std::int64_t b, int* below) noexcept {
+    int i = 0, sa = 0, sb = 0;
+#if defined(__AVX2__)
+    const __m256i va = _mm256_set1_epi64x(a), vb = _mm256_set1_epi64x(b);
+    __m256i ca = _mm256_setzero_si256(), cb = _mm256_setzero_si256();
+    for (; i + 4 <= n; i += 4) {
+        const __m256i x = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(w + i));
+        ca = _mm256_sub_epi64(ca, _mm256_cmpgt_epi64(va, x));
+        cb = _mm256_sub_epi64(cb, _mm256_cmpgt_epi64(vb, x));
+    }
+    alignas(32) std::int64_t la[4], lb[4];
+    _mm256_store_si256(reinterpret_cast<__m256i*>(la), ca);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(lb), cb);
+    for (int j = 0; j < 4; ++j) {
+        sa += static_cast<int>(la[j]);
+        sb += static_cast<int>(lb[j]);
+    }
+#endif
+    for (; i < n; ++i) {
+        sa += w[i] < a;
+        sb += w[i] < b;
+    }
+    below[0] = sa;
+    below[1] = sb;
+}
+
+// ---------------------------------------------------------------- rows
+
 template <class T>
 constexpr MedianRow<T> median_row() {
     return {.mask3 = median_kernel<T, 3>,
@@ -103,6 +161,8 @@ constexpr MedianRow<T> median_row() {
 }  // namespace
 
 extern const MedianKernels median_kernels = {
+    .count_below32 = count_below32,
+    .count_below64 = count_below64,
     .m8u = median_row<std::uint8_t>(),
     .m16s = median_row<std::int16_t>(),
     .m32s = median_row<std::int32_t>(),

@@ -4,6 +4,8 @@
 // one table once and handles the edges, in-place calls and other masks.
 #pragma once
 
+#include <cstdint>
+
 #include "vdxs.h"
 #include "runtime/kernel_tables.h"
 
@@ -22,7 +24,14 @@ struct MedianRow {
     void (*mask9)(const T* src, T* dst, int n) noexcept;
 };
 
+// The sorted window of the larger masks, as integer keys: below[0] and
+// below[1] receive the counts of w[0 .. n-1] below a and below b.
+template <class K>
+using CountBelow = void (*)(const K* w, int n, K a, K b, int* below) noexcept;
+
 struct MedianKernels {
+    CountBelow<std::int32_t> count_below32;
+    CountBelow<std::int64_t> count_below64;
     MedianRow<Vdx8u> m8u;
     MedianRow<Vdx16s> m16s;
     MedianRow<Vdx32s> m32s;
