@@ -1772,7 +1772,8 @@ VdxStatus vdxsSampleUp_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int*
 /* 0, IIR Init either count below 1 (vdxStsIIROrderErr); a negative order,   */
 /* a negative first position, positions not strictly increasing within a    */
 /* list, a first denominator position of 0 (vdxStsSparseTapPosErr); a state */
-/* above 2^31 - 1 bytes (vdxStsSizeErr).  Filtering: pSrc, pDst, pState      */
+/* above 2^31 - 1 bytes (vdxStsSizeErr; Init tests the tap counts alone     */
+/* before it reads a position).  Filtering: pSrc, pDst, pState               */
 /* (vdxStsNullPtrErr), len below 1 (vdxStsSizeErr), a state not made by the */
 /* matching Init (vdxStsContextMatchErr).                                    */
 /* ------------------------------------------------------------------------ */

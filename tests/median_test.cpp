@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "guarded_memory.h"
+#include "vdxcore.h"
 #include "vdxs.h"
 
 namespace {
@@ -74,6 +75,23 @@ TEST(Median, MatchesTheWindowMedian16s) { check_every_form<Vdx16s>(); }
 TEST(Median, MatchesTheWindowMedian32s) { check_every_form<Vdx32s>(); }
 TEST(Median, MatchesTheWindowMedian32f) { check_every_form<Vdx32f>(); }
 TEST(Median, MatchesTheWindowMedian64f) { check_every_form<Vdx64f>(); }
+
+// Long signals with wide masks split into blocks among threads: 1, 2 and 3
+// threads give the window medians, in place too.
+TEST(Median, AnyThreadCount) {
+    const auto x = signal<Vdx32f>(70001, 9);
+    for (int mask : {11, 101}) {
+        const auto want = reference(x, mask);
+        for (int threads : {1, 2, 3}) {
+            vdxcoreSetNumThreads(threads);
+            std::vector<Vdx32f> out(x.size()), io = x;
+            EXPECT_EQ(median(x.data(), out.data(), 70001, mask), vdxStsNoErr);
+            EXPECT_EQ(median(io.data(), 70001, mask), vdxStsNoErr);
+            EXPECT_TRUE(out == want && io == want) << "mask " << mask << " threads " << threads;
+        }
+        vdxcoreSetNumThreads(0);
+    }
+}
 
 TEST(Median, ThreePointRules) {
     std::vector<Vdx32f> impulse = {1, 1, 1, 9, 1, 1};  // goes

@@ -16,7 +16,9 @@
 //    sample that leaves), and each step removes the sample that leaves and
 //    inserts the one that enters: both places are ranks, counted in one
 //    vector pass over the window, and the elements between them move by one.  The keys of the whole input are made
-//    first, so in-place calls read input values only.
+//    first, so in-place calls read input values only.  Signals of 32768
+//    samples and more split their outputs into blocks with a window each,
+//    shared among the library's threads.
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -25,6 +27,7 @@
 #include "misc/median_kernels.h"
 #include "runtime/checks.h"
 #include "runtime/isa.h"
+#include "runtime/parallel.h"
 
 namespace {
 
@@ -177,19 +180,16 @@ struct SortedWindow {
     }
 };
 
-template <class T>
-VdxStatus by_sorted_window(const T* src, T* dst, int len, int h) noexcept {
-    using KT = Key<T>;
-    using K = typename KT::K;
-    const int bytes = vdx::byte_count(len + 2 * h + 1, sizeof(K));
-    Vdx8u* scratch = bytes > 0 ? y8_vdxsMalloc_8u(bytes) : nullptr;
-    if (scratch == nullptr) return vdxStsMemAllocErr;
-    K* keys = reinterpret_cast<K*>(scratch);
-    for (int j = 0; j < len; ++j) keys[j] = KT::of(src[j]);
-    SortedWindow<K> win{keys + len, count_below<K>()};
-    win.insert(keys[0]);
-    dst[0] = src[0];
-    for (int i = 0, r = 0; i + 1 < len; ++i) {
+// Outputs first .. end-1 from the keys of the whole input, with a window of
+// its own at w (room for 2h + 1 keys).
+template <class T, class K>
+void window_block(const K* keys, int len, int h, int first, int end, K* w, T* dst) noexcept {
+    int r = std::min({h, first, len - 1 - first});
+    std::memcpy(w, keys + first - r, sizeof(K) * (2 * r + 1));
+    std::sort(w, w + 2 * r + 1);
+    SortedWindow<K> win{w, count_below<K>(), 2 * r + 1};
+    dst[first] = Key<T>::value(w[r]);
+    for (int i = first; i + 1 < end; ++i) {
         // Window i is keys[i-r .. i+r]; window i+1 has radius r + 1, r or r - 1.
         const int next = std::min({h, i + 1, len - 2 - i});
         if (next > r) {
@@ -202,8 +202,32 @@ VdxStatus by_sorted_window(const T* src, T* dst, int len, int h) noexcept {
             win.remove(keys[i - r + 1]);
         }
         r = next;
-        dst[i + 1] = KT::value(win.w[r]);
+        dst[i + 1] = Key<T>::value(w[r]);
     }
+}
+
+// Long signals split their outputs into blocks, each with its own window,
+// shared among threads; a window's median is one key whoever forms it, so
+// the split changes no output.
+constexpr vdx::ParallelPolicy kWindowPolicy{32768, 16, 8192};
+
+template <class T>
+VdxStatus by_sorted_window(const T* src, T* dst, int len, int h) noexcept {
+    using K = typename Key<T>::K;
+    const int threads = vdx::team_size(len, kWindowPolicy);
+    const int blocks = threads == 1 ? 1 : std::min(4 * threads, len / kWindowPolicy.grain);
+    const long long count = len + static_cast<long long>(blocks) * (2 * h + 1);
+    const int bytes = count > 2147483647LL ? -1 : vdx::byte_count(static_cast<int>(count), sizeof(K));
+    Vdx8u* scratch = bytes > 0 ? y8_vdxsMalloc_8u(bytes) : nullptr;
+    if (scratch == nullptr) return vdxStsMemAllocErr;
+    K* keys = reinterpret_cast<K*>(scratch);
+    K* windows = keys + len;
+    for (int j = 0; j < len; ++j) keys[j] = Key<T>::of(src[j]);
+    vdx::Team team(threads);
+    team.run(blocks, [&](int b) {
+        const vdx::BlockRange range = vdx::block_range(len, blocks, b);
+        window_block(keys, len, h, range.begin, range.end, windows + b * (2 * h + 1), dst);
+    });
     y8_vdxsFree(scratch);
     return vdxStsNoErr;
 }

@@ -280,7 +280,11 @@ extern "C" VdxStatus y8_vdxsFIRSparseInit_32f(VdxsFIRSparseState_32f** ppState, 
                                              const int* pNZTapPos, int nzTapsLen, const Vdx32f* pDlyLine,
                                              Vdx8u* pBuffer) noexcept {
     if (vdx::any_null(ppState, pNZTaps, pNZTapPos, pBuffer)) return vdxStsNullPtrErr;
-    const int order = nzTapsLen >= 1 ? pNZTapPos[nzTapsLen - 1] : 0;
+    if (nzTapsLen < 1) return vdxStsFIRLenErr;
+    // A count whose taps alone overflow the state is refused before a
+    // position is read.
+    if (object_size(fir_bytes(nzTapsLen, 0)) < 0) return vdxStsSizeErr;
+    const int order = pNZTapPos[nzTapsLen - 1];
     return vdx::object_init<FirSparse>(ppState, {nzTapsLen, order, pNZTaps, pNZTapPos, pDlyLine}, pBuffer, nullptr);
 }
 
@@ -309,9 +313,10 @@ extern "C" VdxStatus y8_vdxsIIRSparseInit_32f(VdxsIIRSparseState_32f** ppState, 
                                              const int* pNZTapPos, int nzTapsLen1, int nzTapsLen2,
                                              const Vdx32f* pDlyLine, Vdx8u* pBuffer) noexcept {
     if (vdx::any_null(ppState, pNZTaps, pNZTapPos, pBuffer)) return vdxStsNullPtrErr;
-    const bool counted = nzTapsLen1 >= 1 && nzTapsLen2 >= 1;
-    const int order1 = counted ? pNZTapPos[nzTapsLen1 - 1] : 0;
-    const int order2 = counted ? pNZTapPos[nzTapsLen1 + nzTapsLen2 - 1] : 0;
+    if (nzTapsLen1 < 1 || nzTapsLen2 < 1) return vdxStsIIROrderErr;
+    if (object_size(iir_bytes(nzTapsLen1, nzTapsLen2, 0, 0)) < 0) return vdxStsSizeErr;
+    const int order1 = pNZTapPos[nzTapsLen1 - 1];
+    const int order2 = pNZTapPos[nzTapsLen1 + nzTapsLen2 - 1];
     return vdx::object_init<IirSparse>(
         ppState, {nzTapsLen1, nzTapsLen2, order1, order2, pNZTaps, pNZTapPos, pDlyLine}, pBuffer, nullptr);
 }
