@@ -1678,7 +1678,9 @@ VdxStatus vdxsCrossCorr_64fc(const Vdx64fc* pSrc1, int src1Len, const Vdx64fc* p
 /* Masks 3, 5, 7 and 9 run min/max selection networks across as many        */
 /* outputs as a vector holds; larger masks keep the window sorted and        */
 /* update it by one removal and one insertion per sample, in a scratch array*/
-/* of about len + min(maskSize, len) elements from the core allocator.      */
+/* of about len + min(maskSize, len) elements from the core allocator;      */
+/* from 32768 samples on, blocks of outputs with a window each are shared   */
+/* among the library's threads (the thread count changes no output).        */
 /* Windows holding a NaN give one of the window's values (which one is not  */
 /* specified); -0 and +0 count as equal.                                     */
 /* Checks: pointers (vdxStsNullPtrErr), len or maskSize below 1              */
