@@ -1931,6 +1931,132 @@ VdxStatus vdxsIIROne64fc_32sc_Sfs(Vdx32sc src, Vdx32sc* pDstVal, VdxsIIRState64f
 VdxStatus vdxsIIR64fc_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc* pDst, int len, VdxsIIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
 VdxStatus vdxsIIR64fc_32sc_ISfs(Vdx32sc* pSrcDst, int len, VdxsIIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
 
+/* ------------------------------------------------------------------------ */
+/* Median filter                                                             */
+/* ------------------------------------------------------------------------ */
+/* FilterMedian: y(i) = median of the input samples x(i-r) .. x(i+r), with   */
+/* r = min(h, i, len-1-i) and h = maskSize/2: the window shrinks evenly at   */
+/* both ends, so the first and last samples keep their values and a mask of */
+/* 3 (or a length of 3) is the three-point median min(max(a, b),             */
+/* max(min(a, b), c)).  Every output is taken from input values, never from */
+/* outputs already written, in place as well.  An even maskSize is reduced  */
+/* by one and the call returns vdxStsEvenMedianMaskSize after filtering;     */
+/* maskSize 1 or len <= 2 leave the data as they are (out of place: copied).*/
+/* Masks 3, 5, 7 and 9 run min/max selection networks across as many        */
+/* outputs as a vector holds; larger masks keep the window sorted and        */
+/* update it by one removal and one insertion per sample, in a scratch array*/
+/* of about len + min(maskSize, len) elements from the core allocator;      */
+/* from 32768 samples on, blocks of outputs with a window each are shared   */
+/* among the library's threads (the thread count changes no output).        */
+/* Windows holding a NaN give one of the window's values (which one is not  */
+/* specified); -0 and +0 count as equal.                                     */
+/* Checks: pointers (vdxStsNullPtrErr), len or maskSize below 1              */
+/* (vdxStsSizeErr), scratch memory (vdxStsMemAllocErr), before any write.    */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFilterMedian_16s(const Vdx16s* pSrc, Vdx16s* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_16s_I(Vdx16s* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32f_I(Vdx32f* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32s(const Vdx32s* pSrc, Vdx32s* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_32s_I(Vdx32s* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_64f(const Vdx64f* pSrc, Vdx64f* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_64f_I(Vdx64f* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_8u(const Vdx8u* pSrc, Vdx8u* pDst, int len, int maskSize) VDX_NOEXCEPT;
+VdxStatus vdxsFilterMedian_8u_I(Vdx8u* pSrcDst, int len, int maskSize) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Resampling by insertion and decimation, pre-emphasis                      */
+/* ------------------------------------------------------------------------ */
+/* SampleDown: with p = *pPhase, writes pSrc[p], pSrc[p + factor], ... for   */
+/* every index below srcLen, sets *pDstLen to their count and *pPhase to the*/
+/* first index not taken minus srcLen, so that the next call continues the  */
+/* same stream (factor 1 copies).  SampleUp: *pDstLen = srcLen * factor,     */
+/* pDst[p + k factor] = pSrc[k] and every other output 0; *pPhase is left    */
+/* as it is.  Checks, in this order: pointers (vdxStsNullPtrErr), srcLen     */
+/* below 1 (vdxStsSizeErr), factor below 1 (vdxStsSampleFactorErr), *pPhase  */
+/* below 0 or not below factor (vdxStsSamplePhaseErr); SampleUp then         */
+/* srcLen * factor above 2^31 - 1 (vdxStsSizeErr).                          */
+/*                                                                           */
+/* Preemphasize, in place: y(n) = x(n) - val x(n-1), x(-1) = 0, each output  */
+/* from the input that stood before it.  32f: the product is rounded to      */
+/* float, then subtracted (no fused form).  16s: the exact value of          */
+/* x(n) - val x(n-1) rounded half to even and saturated; a NaN result is 0.  */
+/* Checks: pSrcDst (vdxStsNullPtrErr), len below 1 (vdxStsSizeErr).          */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsPreemphasize_16s(Vdx16s* pSrcDst, int len, Vdx32f val) VDX_NOEXCEPT;
+VdxStatus vdxsPreemphasize_32f(Vdx32f* pSrcDst, int len, Vdx32f val) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_16s(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int* pDstLen, int factor,
+                             int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_16sc(const Vdx16sc* pSrc, int srcLen, Vdx16sc* pDst, int* pDstLen, int factor,
+                              int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int* pDstLen, int factor,
+                             int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int* pDstLen, int factor,
+                              int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int* pDstLen, int factor,
+                             int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleDown_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int* pDstLen, int factor,
+                              int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_16s(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int* pDstLen, int factor,
+                           int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_16sc(const Vdx16sc* pSrc, int srcLen, Vdx16sc* pDst, int* pDstLen, int factor,
+                            int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_32f(const Vdx32f* pSrc, int srcLen, Vdx32f* pDst, int* pDstLen, int factor,
+                           int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_32fc(const Vdx32fc* pSrc, int srcLen, Vdx32fc* pDst, int* pDstLen, int factor,
+                            int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_64f(const Vdx64f* pSrc, int srcLen, Vdx64f* pDst, int* pDstLen, int factor,
+                           int* pPhase) VDX_NOEXCEPT;
+VdxStatus vdxsSampleUp_64fc(const Vdx64fc* pSrc, int srcLen, Vdx64fc* pDst, int* pDstLen, int factor,
+                            int* pPhase) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Sparse FIR and IIR filters                                                */
+/* ------------------------------------------------------------------------ */
+/* FIRSparse: y(n) = sum over k of pNZTaps[k] x(n - pNZTapPos[k]); positions*/
+/* start at 0 or more and strictly increase; P, the order, is the last one.  */
+/* The delay line at Init holds the P inputs before the first call, newest  */
+/* first (null: zeros).  Each output is the sum of its terms taken from the */
+/* last tap to the first, starting from +0, with products rounded to float  */
+/* before each addition, so a long signal gives the same outputs in one call*/
+/* or in pieces.  A call no longer than P works on the history with its     */
+/* inputs copied behind it; a longer one forms its first P outputs so and   */
+/* the rest straight from pSrc.  pDst may be pSrc.                           */
+/*                                                                           */
+/* IIRSparse: y(n) = sum over numerator taps of b x(n - posB) + sum over     */
+/* denominator taps of a y(n - posA), the denominator taps added with the   */
+/* sign given (none is negated or normalised); pNZTaps and pNZTapPos hold    */
+/* the nzTapsLen1 numerator entries, then the nzTapsLen2 denominator ones,   */
+/* whose first position is at least 1.  Delay line: P1 inputs, then P2       */
+/* outputs, each newest first (null: zeros).  The numerator sum is formed   */
+/* as above, then the denominator terms added from the last tap to the      */
+/* first; a call runs in blocks of max(1024, P1, P2) samples.  pDst may be  */
+/* pSrc.                                                                     */
+/*                                                                           */
+/* The size queries take the order (the last position, at least that of the */
+/* taps Init will be given); states are placed at the next 32-byte boundary */
+/* of pBuffer; no Free is needed.  Checks: pointers (vdxStsNullPtrErr; the   */
+/* delay line may be null); FIR nzTapsLen or order below 1                   */
+/* (vdxStsFIRLenErr); IIR size query nzTapsLen1 below 1 or nzTapsLen2 below  */
+/* 0, IIR Init either count below 1 (vdxStsIIROrderErr); a negative order,   */
+/* a negative first position, positions not strictly increasing within a    */
+/* list, a first denominator position of 0 (vdxStsSparseTapPosErr); a state */
+/* above 2^31 - 1 bytes (vdxStsSizeErr; Init tests the tap counts alone     */
+/* before it reads a position).  Filtering: pSrc, pDst, pState               */
+/* (vdxStsNullPtrErr), len below 1 (vdxStsSizeErr), a state not made by the */
+/* matching Init (vdxStsContextMatchErr).                                    */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFIRSparseGetStateSize_32f(int nzTapsLen, int order, int* pStateSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSparseInit_32f(VdxsFIRSparseState_32f** ppState, const Vdx32f* pNZTaps, const int* pNZTapPos,
+                                int nzTapsLen, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSparse_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, VdxsFIRSparseState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSparseGetStateSize_32f(int nzTapsLen1, int nzTapsLen2, int order1, int order2,
+                                        int* pStateSize) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSparseInit_32f(VdxsIIRSparseState_32f** ppState, const Vdx32f* pNZTaps, const int* pNZTapPos,
+                                int nzTapsLen1, int nzTapsLen2, const Vdx32f* pDlyLine,
+                                Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsIIRSparse_32f(const Vdx32f* pSrc, Vdx32f* pDst, int len, VdxsIIRSparseState_32f* pState) VDX_NOEXCEPT;
+
 #ifdef __cplusplus
 }
 #endif
