@@ -4,6 +4,12 @@
 // transform family's implementations.  Specs are read-only once built, so
 // one spec serves every block and thread of a call, each with its own work
 // buffer.
+//
+// Building a spec costs three to five of its transforms (twiddle tables), so
+// specs up to order kSharedOrders are built once per process, at the first
+// call that needs them, and shared by every later call and thread
+// (spec_cache.cpp): at most about 1 MiB per element type.  Larger ones are
+// built and released by each call, where the transforms dominate anyway.
 #pragma once
 
 #include <cstring>
@@ -87,17 +93,32 @@ VDX_CORR_FFT_ROW(Vdx32f, Vdx32fc, 32f, 32fc)
 VDX_CORR_FFT_ROW(Vdx64f, Vdx64fc, 64f, 64fc)
 #undef VDX_CORR_FFT_ROW
 
-// A spec of one order (real or complex, by Spec) owned for the scope, and the
-// work-buffer bytes each concurrent user of it needs.
+constexpr int kSharedOrders = 16;
+
+// The process's spec of an order up to kSharedOrders, built at the first
+// request (null, with the build's status, when it cannot be built; a later
+// request tries again).  Never released before the library is unloaded.
+template <class Spec>
+const Spec* shared_spec(int order, VdxStatus* status) noexcept;
+
+// A spec of one order (real or complex, by Spec) for the scope: the shared
+// one, or one of its own above kSharedOrders; and the work-buffer bytes each
+// concurrent user of it needs.
 template <class P, class Spec>
 class FftPlan {
 public:
     explicit FftPlan(int order) noexcept : order_(order) {
-        status_ = FftRow<P>::init(&spec_, order);
+        if (order <= kSharedOrders) {
+            spec_ = shared_spec<Spec>(order, &status_);
+        } else {
+            Spec* own = nullptr;
+            status_ = FftRow<P>::init(&own, order);
+            spec_ = own_ = own;
+        }
         if (status_ == vdxStsNoErr) status_ = FftRow<P>::buf_size(spec_, &work_bytes_);
     }
     ~FftPlan() {
-        if (spec_ != nullptr) FftRow<P>::release(spec_);
+        if (own_ != nullptr) FftRow<P>::release(own_);
     }
     FftPlan(const FftPlan&) = delete;
     FftPlan& operator=(const FftPlan&) = delete;
@@ -110,7 +131,8 @@ public:
     long work_elements() const noexcept { return (work_bytes_ + static_cast<long>(sizeof(P)) - 1) / static_cast<long>(sizeof(P)); }
 
 private:
-    Spec* spec_ = nullptr;
+    const Spec* spec_ = nullptr;
+    Spec* own_ = nullptr;
     int order_;
     int work_bytes_ = 0;
     VdxStatus status_;
