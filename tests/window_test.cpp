@@ -76,7 +76,7 @@ void check_all_windows() {
     std::mt19937 rng(7);
     for (const auto& c : cases<P>()) {
         Mismatches m;
-        for (int len : {4, 5, 7, 8, 33, 255, 256, 511, 512, 513, 1200}) {
+        for (int len : {4, 5, 7, 8, 33, 255, 256, 511, 512, 513, 1200, 1501}) {
             const int n_parts = c.parts * len;
             std::vector<P> src(n_parts), out(n_parts + 2 * c.parts, P(77)), in;
             for (auto& x : src) x = sizeof(P) == 2 ? P(std::uniform_int_distribution<int>(-32768, 32767)(rng)) : P(std::uniform_real_distribution<double>(-4, 4)(rng));
