@@ -173,6 +173,12 @@ void check_crosscorr(int last_direct) {
     for (Window w : {Window{500, 1000, -499, 1499}, Window{1000, 500, -900, 1200}, Window{1000, 1000, -999, 1999},
                      Window{600, 5000, 10, 4900}, Window{500, 1000, -499, last_direct + 1}})
         check_window<T>(w, w.len1 == w.len2 ? -1 : 1);
+    // Lag ranges just over a power of two, whose partial-overlap tips share
+    // transform points: both tips in the window (either signal longer), the
+    // short tip alone, the long lags beside it alone.
+    for (Window w : {Window{700, 1500, -699, 2199}, Window{1500, 700, -1499, 2199}, Window{16384, 16384, -16383, 600},
+                     Window{16384, 16384, 0, 600}})
+        check_window<T>(w, 1);
 }
 
 TEST(CrossCorr, FloatTypesAndSwitches) {
