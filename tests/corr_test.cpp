@@ -8,7 +8,9 @@
 #include <cmath>
 #include <complex>
 #include <cstdint>
+#include <latch>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "fft_common.h"
@@ -99,7 +101,7 @@ void check_autocorr(const std::vector<AutoRow>& rows) {
 
 TEST(AutoCorr, FloatTypesAndSwitches) {
     const std::vector<AutoRow> real = {{1, 1, true}, {5, 9, true}, {855, 855, true}, {856, 856, false},
-                                       {2000, 855, true}, {900, 1500, false}};
+                                       {2000, 855, true}, {900, 1500, false}, {33000, 900, false}};
     check_autocorr<Vdx32f>(real);
     check_autocorr<Vdx64f>(real);
     check_autocorr<Vdx32fc>({{1, 3, true}, {151, 151, true}, {152, 152, false}, {40, 200, true}});
@@ -208,6 +210,28 @@ TEST(CrossCorr, Fixed16AndExact64) {
             EXPECT_NO_MISMATCH(m);
         }
     }
+}
+
+// Threads of the program making their first call of an FFT size at once
+// (one of them builds the shared transform the others then use) all get
+// the bits a later call gets.
+TEST(Corr, FirstCallsFromManyThreads) {
+    const auto x = random_signal<Vdx64fc>(10000);
+    constexpr int kThreads = 4, kLags = 400;
+    std::vector<std::vector<Vdx64fc>> got(kThreads, std::vector<Vdx64fc>(kLags));
+    std::latch start(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            start.arrive_and_wait();
+            vdxsAutoCorr_64fc(x.data(), 10000, got[t].data(), kLags);
+        });
+    for (auto& t : threads) t.join();
+    std::vector<Vdx64fc> later(kLags);
+    ASSERT_EQ(vdxsAutoCorr_64fc(x.data(), 10000, later.data(), kLags), vdxStsNoErr);
+    EXPECT_NEAR(std::abs(as_complex(later[1]) - exact_lag(x, x, 1)), 0, tolerance(x, x, eps_of(later.data())));
+    for (int t = 0; t < kThreads; ++t)
+        EXPECT_EQ(0, std::memcmp(got[t].data(), later.data(), sizeof(Vdx64fc) * kLags)) << "thread " << t;
 }
 
 TEST(Corr, StatusesInOrder) {
