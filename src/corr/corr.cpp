@@ -223,12 +223,43 @@ struct Folding {
     long l1, l2, n;
     long pairs, crossover;  // pairs below crossover sum their low lag
 
-    Folding(long l1_, long l2_, long n_) noexcept : l1(l1_), l2(l2_), n(n_), pairs(l1_ + l2_ - 1 - n_), crossover(0) {
-        while (crossover < pairs && terms(low(crossover)) <= terms(low(crossover) + n)) ++crossover;
+    Folding(long l1_, long l2_, long n_) noexcept : l1(l1_), l2(l2_), n(n_), pairs(l1_ + l2_ - 1 - n_) {
+        long lo = 0, hi = pairs > 0 ? pairs : 0;  // the first p whose high lag has fewer terms
+        while (lo < hi) {
+            const long mid = lo + (hi - lo) / 2;
+            if (terms(low(mid)) <= terms(low(mid) + n)) lo = mid + 1;
+            else hi = mid;
+        }
+        crossover = lo;
     }
     long low(long p) const noexcept { return p - (l1 - 1); }
+    // Terms of lag t: rising as t + l1 up to lag min(0, l2 - l1), level
+    // there, falling as l2 - t from lag max(0, l2 - l1).
     long terms(long t) const noexcept { return (l1 < l2 - t ? l1 : l2 - t) - (t < 0 ? -t : 0); }
     long direct_lag(long p) const noexcept { return p < crossover ? low(p) : low(p) + n; }
+    // Terms summed directly for the pairs from .. to-1 (in double: only an
+    // estimate, and exact sums could pass 2^63).
+    double direct_terms(long from, long to) const noexcept {
+        const long split = from > crossover ? from : to < crossover ? to : crossover;
+        return terms_of_lags(low(from), low(split)) + terms_of_lags(low(split) + n, low(to) + n);
+    }
+
+private:
+    double terms_of_lags(long a, long b) const noexcept {
+        const long rise_end = l2 - l1 < 0 ? l2 - l1 : 0, fall_from = l2 - l1 > 0 ? l2 - l1 : 0;
+        const double level = l1 < l2 ? l1 : l2;
+        return linear_sum(a, b < rise_end ? b : rise_end, l1, 1) +
+               linear_sum(a > rise_end ? a : rise_end, b < fall_from ? b : fall_from, level, 0) +
+               linear_sum(a > fall_from ? a : fall_from, b, l2, -1);
+    }
+    // Sum of c + s t over t = a .. b-1 (0 when b <= a).
+    static double linear_sum(long a, long b, double c, double s) noexcept {
+        if (b <= a) return 0;
+        const double count = static_cast<double>(b - a);
+        return c * count + s * (static_cast<double>(a) + static_cast<double>(b - 1)) * count / 2;
+    }
+
+public:
     // The pair of lag t, or -1 when t shares its index with no other lag.
     long pair_of(long t) const noexcept {
         if (t <= l2 - 1 - n) return t + l1 - 1;
@@ -266,11 +297,9 @@ inline int crosscorr_order(long l1, long l2, long f, long c) noexcept {
     const int whole = order_for(l1 + l2 - 1, 1);
     if (whole < 2) return whole;
     const Folding g(l1, l2, 1L << (whole - 1));
-    long work = 0;
-    PairRanges(g, f, c).each([&](long from, long to) {
-        for (long p = from; p < to; ++p) work += g.terms(g.direct_lag(p));
-    });
-    return work <= kFoldTermsPerPoint * g.n ? whole - 1 : whole;
+    double work = 0;
+    PairRanges(g, f, c).each([&](long from, long to) { work += g.direct_terms(from, to); });
+    return work <= static_cast<double>(kFoldTermsPerPoint * g.n) ? whole - 1 : whole;
 }
 
 // out[i] = r[first + i], i < count, the lags of x1 against x2 (all with terms).
