@@ -149,15 +149,17 @@ private:
         }
     }
 
-    // I0(|alpha| sqrt(n (N-1-n))) / I0(|alpha| (N-1)/2): both branches of the
-    // polynomial for every element, in loops the compiler vectorises, the
-    // exponential by the library's own (within an ulp of exp).
+    // I0(|alpha| sqrt(n (N-1-n))) / I0(|alpha| (N-1)/2) by the variant's
+    // vector kernels and the library's exponential, over count rounded up
+    // to whole vectors of any variant (the chunk holds them), so that no
+    // lane reads a value not computed.
     void fill_kaiser(int begin, int count, W* w) const {
         double x[kChunk], e[kChunk];
+        const int whole = (count + 7) / 8 * 8;
         const vdx::WindowKernels& k = WindowVariant::table();
-        k.kaiser_arguments(def_.alpha, len_ - 1, begin, count, x);
-        y8_vdxsExp_64f(x, e, count);
-        k.kaiser_weights(x, e, inv_peak_, count, x);
+        k.kaiser_arguments(def_.alpha, len_ - 1, begin, whole, x);
+        y8_vdxsExp_64f(x, e, whole);
+        k.kaiser_weights(x, e, inv_peak_, whole, x);
         for (int i = 0; i < count; ++i) w[i] = static_cast<W>(x[i]);
     }
 
