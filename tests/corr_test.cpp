@@ -202,7 +202,13 @@ void check_crosscorr(int last_direct) {
     // transform points: both tips in the window (either signal longer), the
     // short tip alone, the long lags beside it alone.
     for (Window w : {Window{700, 1500, -699, 2199}, Window{1500, 700, -1499, 2199}, Window{16384, 16384, -16383, 600},
-                     Window{16384, 16384, 0, 600}})
+                     Window{1100, 1100, -50, 1149}})
+        check_window<T>(w, 1);
+    // Windows much narrower than the signals, by blocks of the first: across
+    // lag 0, inside the overlap, blocks whose second-signal span runs past
+    // its end.
+    for (Window w : {Window{6000, 6000, -300, 600}, Window{6000, 9000, 1000, 800}, Window{16384, 16384, 0, 600},
+                     Window{9000, 6000, -8000, 800}})
         check_window<T>(w, 1);
 }
 

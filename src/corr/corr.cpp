@@ -30,6 +30,7 @@
 // and saturated.  CrossCorr_16s64s sums exactly in 64 bits.
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 #include "abi/api.h"
 #include "corr/fft_plan.h"
@@ -70,6 +71,21 @@ constexpr int crosscorr_fft_above() {
 
 // ---------------------------------------------------------------- spectra
 
+// sum[k] += x[k], k < n (spectra: Pack layouts add alike).
+template <class T>
+void add_to(const T* x, T* sum, long n) noexcept {
+    using P = PartOf<T>;
+    const P* a = reinterpret_cast<const P*>(x);
+    P* b = reinterpret_cast<P*>(sum);
+    for (long k = 0; k < n * static_cast<long>(sizeof(T) / sizeof(P)); ++k) b[k] = b[k] + a[k];
+}
+
+template <class T>
+inline T minus(T x, T y) noexcept {
+    if constexpr (vdx::is_complex<T>) return T{x.re - y.re, x.im - y.im};
+    else return x - y;
+}
+
 // x = y conj(x) over n complex values; y may be x (a power spectrum).
 template <class C>
 void mul_conj_complex(const C* y, C* x, long n) noexcept {
@@ -80,55 +96,95 @@ void mul_conj_complex(const C* y, C* x, long n) noexcept {
     }
 }
 
+// The transform of one order for the type: forward and inverse in place
+// (real types in Pack layout), u = z conj(u) over the spectra, and the
+// work area each buffer of `elements()` needs after its data.
+template <class T>
+class Transform {
+    using P = PartOf<T>;
+    using F = FftRow<P>;
+    using Plan = std::conditional_t<vdx::is_complex<T>, vdx::corr::ComplexPlan<P>, vdx::corr::RealPlan<P>>;
+
+public:
+    explicit Transform(int order) noexcept : plan_(order) {}
+    VdxStatus status() const noexcept { return plan_.status(); }
+    long length() const noexcept { return plan_.length(); }
+    long work_elements() const noexcept { return (plan_.work_elements() + sizeof(T) / sizeof(P) - 1) / (sizeof(T) / sizeof(P)); }
+
+    void forward(T* x, Vdx8u* work) const noexcept {
+        if constexpr (vdx::is_complex<T>) F::forward(x, plan_.spec(), work);
+        else F::to_pack(x, plan_.spec(), work);
+    }
+    void inverse(T* x, Vdx8u* work) const noexcept {
+        if constexpr (vdx::is_complex<T>) F::inverse(x, plan_.spec(), work);
+        else F::from_pack(x, plan_.spec(), work);
+    }
+    void times_conj(const T* z, T* u) const noexcept {
+        if constexpr (vdx::is_complex<T>) mul_conj_complex(z, u, length());
+        else F::mul_pack_conj(z, u, static_cast<int>(length()));
+    }
+
+private:
+    Plan plan_;
+};
+
 // r[t mod N] = sum over lags t = u + kN of (sum over n of conj(x1[n])
 // x2[n + u]), N = 2^order (no lag shares its index with another when N >=
 // len1 + len2 - 1), handed to read(r, N) before the memory is released.
 // x2 == x1 transforms once.
 template <class T, class Read>
 VdxStatus circular_correlation(const T* x1, long len1, const T* x2, long len2, int order, Read&& read) noexcept {
-    using P = PartOf<T>;
-    using F = FftRow<P>;
-    if constexpr (vdx::is_complex<T>) {
-        vdx::corr::ComplexPlan<P> plan(order);
-        if (plan.status() != vdxStsNoErr) return plan.status();
-        const long n = plan.length();
-        vdx::corr::PaddedPair<T> pair(x1, len1, x2, len2, n, (plan.work_elements() + 1) / 2);
-        if (!pair) return vdxStsMemAllocErr;
-        T* w1 = pair.first;
-        T* w2 = pair.second;
-        Vdx8u* work = pair.work;
-        F::forward(w1, plan.spec(), work);
-        if (x2 != x1) F::forward(w2, plan.spec(), work);
-        mul_conj_complex(x2 == x1 ? w1 : w2, w1, n);
-        F::inverse(w1, plan.spec(), work);
-        read(static_cast<const T*>(w1), n);
-    } else {
-        vdx::corr::RealPlan<P> plan(order);
-        if (plan.status() != vdxStsNoErr) return plan.status();
-        const long n = plan.length();
-        vdx::corr::PaddedPair<T> pair(x1, len1, x2, len2, n, plan.work_elements());
-        if (!pair) return vdxStsMemAllocErr;
-        T* w1 = pair.first;
-        T* w2 = pair.second;
-        Vdx8u* work = pair.work;
-        F::to_pack(w1, plan.spec(), work);
-        if (x2 != x1) F::to_pack(w2, plan.spec(), work);
-        F::mul_pack_conj(x2 == x1 ? w1 : w2, w1, static_cast<int>(n));
-        F::from_pack(w1, plan.spec(), work);
-        read(static_cast<const T*>(w1), n);
+    const Transform<T> tr(order);
+    if (tr.status() != vdxStsNoErr) return tr.status();
+    const long n = tr.length();
+    vdx::corr::PaddedPair<T> pair(x1, len1, x2, len2, n, tr.work_elements());
+    if (!pair) return vdxStsMemAllocErr;
+    tr.forward(pair.first, pair.work);
+    if (x2 != x1) tr.forward(pair.second, pair.work);
+    tr.times_conj(x2 == x1 ? pair.first : pair.second, pair.first);
+    tr.inverse(pair.first, pair.work);
+    read(static_cast<const T*>(pair.first), n);
+    return vdxStsNoErr;
+}
+
+// out[i] = sum over n of conj(y1[n]) y2[n + f + i], i < c, through blocks
+// of B = N - c + 1 samples of y1: block s .. s+B-1 meets y2[s + f .. s + f +
+// B + c - 2] (zeros outside y2), and at N >= B + c - 1 points their circular
+// correlation holds lags 0 .. c-1 apart.  The blocks' products are summed
+// over the spectra, so one inverse serves them all.
+template <class T>
+VdxStatus block_correlation(const T* y1, long l1, const T* y2, long l2, long f, long c, int order, T* out) noexcept {
+    const Transform<T> tr(order);
+    if (tr.status() != vdxStsNoErr) return tr.status();
+    const long n = tr.length(), step = n - c + 1;
+    Scratch<T> mem(3 * n + tr.work_elements());
+    if (!mem) return vdxStsMemAllocErr;
+    T* sum = mem.get();
+    T* u = sum + n;
+    T* z = u + n;
+    auto* work = reinterpret_cast<Vdx8u*>(z + n);
+    for (long s = 0; s < l1; s += step) {
+        vdx::corr::copy_padded(y1 + s, l1 - s < step ? l1 - s : step, u, n);
+        // z[k] = y2[s + f + k] for k < step + c - 1, zeros outside y2.
+        const long from = s + f, span = step + c - 1;
+        const long lead = from < 0 ? (-from < span ? -from : span) : 0;
+        const long end = l2 - from < span ? l2 - from : span, count = end > lead ? end - lead : 0;
+        std::memset(static_cast<void*>(z), 0, static_cast<size_t>(lead) * sizeof(T));
+        vdx::corr::copy_padded(y2 + from + lead, count, z + lead, n - lead);
+        tr.forward(u, work);
+        tr.forward(z, work);
+        tr.times_conj(z, u);
+        if (s == 0) std::memcpy(static_cast<void*>(sum), u, static_cast<size_t>(n) * sizeof(T));
+        else add_to(u, sum, n);
     }
+    tr.inverse(sum, work);
+    std::memcpy(static_cast<void*>(out), sum, static_cast<size_t>(c) * sizeof(T));
     return vdxStsNoErr;
 }
 
 // ---------------------------------------------------------------- autocorrelation
 
 enum class Norm { none, a, b };
-
-template <class T>
-inline T minus(T x, T y) noexcept {
-    if constexpr (vdx::is_complex<T>) return T{x.re - y.re, x.im - y.im};
-    else return x - y;
-}
 
 template <class T, class S>
 inline T scaled(T x, S s) noexcept {
@@ -290,9 +346,9 @@ struct PairRanges {
 // than a transform point's share); 24 keeps every folded call faster.
 constexpr long kFoldTermsPerPoint = 24;
 
-// The transform order for lags f .. f+c-1 of y1 against y2: the smallest
-// that holds every lag apart, or half of it when the pairs it folds need at
-// most kFoldTermsPerPoint terms per point.
+// The single transform's order for lags f .. f+c-1 of y1 against y2: the
+// smallest that holds every lag apart, or half of it when the pairs it
+// folds need at most kFoldTermsPerPoint terms per point.
 inline int crosscorr_order(long l1, long l2, long f, long c) noexcept {
     const int whole = order_for(l1 + l2 - 1, 1);
     if (whole < 2) return whole;
@@ -300,6 +356,29 @@ inline int crosscorr_order(long l1, long l2, long f, long c) noexcept {
     double work = 0;
     PairRanges(g, f, c).each([&](long from, long to) { work += g.direct_terms(from, to); });
     return work <= static_cast<double>(kFoldTermsPerPoint * g.n) ? whole - 1 : whole;
+}
+
+// How the transform path takes lags f .. f+c-1 of y1 against y2: one
+// transform (folded or not), or blocks of y1 at a smaller order when their
+// transforms (two per block and one inverse) cost clearly less than the
+// single transform's three, counting N log2 N per transform and 2 N per
+// block for the products and sums.
+struct CorrMethod {
+    int order;
+    bool blocks;
+};
+
+inline CorrMethod crosscorr_method(long l1, long l2, long f, long c) noexcept {
+    const int single = crosscorr_order(l1, l2, f, c);
+    const double single_cost = 3.0 * static_cast<double>(1L << single) * single;
+    CorrMethod best{single, false};
+    double best_cost = 0.9 * single_cost;
+    for (int k = order_for(2 * c, 1); k < single; ++k) {
+        const long n = 1L << k, blocks = (l1 + n - c) / (n - c + 1);
+        const double cost = (2.0 * blocks + 1) * static_cast<double>(n) * k + 2.0 * blocks * static_cast<double>(n);
+        if (cost < best_cost) best = {k, true}, best_cost = cost;
+    }
+    return best;
 }
 
 // out[i] = r[first + i], i < count, the lags of x1 against x2 (all with terms).
@@ -318,7 +397,9 @@ VdxStatus crosscorr_lags(const T* x1, int len1, const T* x2, int len2, long firs
     const T* y1 = x1 + n0;
     const T* y2 = x2 + k0;
     const long l1 = n1 - n0 + 1, l2 = k1 - k0 + 1, f = first + n0 - k0;
-    const int order = crosscorr_order(l1, l2, f, count);
+    const CorrMethod method = crosscorr_method(l1, l2, f, count);
+    if (method.blocks) return block_correlation(y1, l1, y2, l2, f, count, method.order, out);
+    const int order = method.order;
     const Folding g(l1, l2, 1L << order);
     // The folded pairs' direct sums, by pair.
     Scratch<T> tips(g.pairs > 0 ? g.pairs : 1);
