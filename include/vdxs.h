@@ -1629,7 +1629,10 @@ VdxStatus vdxsConv_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, in
 /* share a point pair the two partial-overlap ends of the range, and of each */
 /* such pair the window needs, the lag with fewer terms is summed directly   */
 /* and the other is the point's value less it (at most 24 direct terms per   */
-/* transform point).  Direct and FFT results agree within rounding.          */
+/* transform point).  A window much narrower than the signals runs by blocks */
+/* of the first signal at a smaller transform, the blocks' spectral products */
+/* summed before one inverse, when that costs clearly less.  Direct and FFT  */
+/* results agree within rounding.                                            */
 /* 16s_Sfs: computed in float on the converted inputs (NormA, NormB          */
 /* included), then times 2^-scaleFactor, rounded half to even and saturated. */
 /* CrossCorr_16s64s: exact 64-bit sums, no scaling.                          */

@@ -23,7 +23,11 @@
 // each pair the window needs is summed directly (the vectorised sliding
 // sum) and the long one is the point's value less it (Folding).  The
 // direct terms are bounded by 24 per transform point, where the halved
-// transform still gains.
+// transform still gains.  A window much narrower than the signals runs
+// by blocks of the first signal instead, each against the span of the
+// second its lags reach, at the order whose transforms (two per block, one
+// inverse for the sum of the blocks' spectra) cost least, when that is
+// clearly less than the single transform (CorrMethod).
 //
 // The 16-bit forms compute in float on the converted inputs and convert the
 // result (after NormA or NormB) times 2^-scaleFactor, rounded half to even
