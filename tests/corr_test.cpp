@@ -128,7 +128,7 @@ TEST(AutoCorr, FloatTypesAndSwitches) {
     check_autocorr<Vdx32f>(real);
     check_autocorr<Vdx64f>(real);
     check_autocorr<Vdx32fc>({{1, 3, true}, {151, 151, true}, {152, 152, false}, {40, 200, true}});
-    check_autocorr<Vdx64fc>({{367, 367, true}, {368, 368, false}, {900, 370, false}});
+    check_autocorr<Vdx64fc>({{367, 367, true}, {368, 368, false}, {900, 370, false}, {9000, 370, false}});
 }
 
 // Exact below the switch, one step off above; {1, 1} halves 2 and 1 (ties
