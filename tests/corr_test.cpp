@@ -221,7 +221,8 @@ TEST(CrossCorr, FloatTypesAndSwitches) {
 
 // Full-range samples; {3, 1} against {1} halves 1 and 3 (ties to even).
 TEST(CrossCorr, Fixed16AndExact64) {
-    for (Window w : {Window{20, 30, -25, 60}, Window{600, 1200, -599, 1799}, Window{9, 9, 20, 5}, Window{2, 1, -1, 2}}) {
+    for (Window w : {Window{20, 30, -25, 60}, Window{600, 1200, -599, 1799}, Window{9, 9, 20, 5}, Window{2, 1, -1, 2},
+                     Window{6000, 6000, -300, 600}}) {
         auto x1 = random_signal<Vdx16s>(w.len1, 32767), x2 = random_signal<Vdx16s>(w.len2, 32767);
         x1[0] = x2[0] = -32768;
         if (w.len2 == 1) x1 = {3, 1}, x2 = {1};
