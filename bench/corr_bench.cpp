@@ -1,16 +1,19 @@
-// Windows, FIR design, convolution and cross-correlation, one thread unless
-// the run says otherwise (second argument: thread count, 0 the default).
-// Peers: plain loops compiled here at the library's baseline flags, and,
-// where FFTW is found at configure time, an FFTW convolution and
-// correlation (r2c of both inputs zero-padded to the next power of two, the
-// product, c2r; FFTW_MEASURE plans made outside the timing).
+// Windows, FIR design, convolution and correlation, one thread unless the
+// run says otherwise (third Conv argument: thread count, 0 the default).
+// Peers: plain loops compiled with -mavx2 (corr_loops_avx2.cpp), and, where
+// FFTW is found at configure time, FFTW convolution (overlap-add) and
+// correlation, with their plans made once outside the timing (FFTW_MEASURE)
+// and with the plans made inside every call (FFTW_ESTIMATE), which is what
+// a one-call interface costs.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <random>
 #include <vector>
 
+#include "corr_loops.h"
 #include "vdxcore.h"
 #include "vdxs.h"
 
@@ -41,27 +44,40 @@ void timed(benchmark::State& state, F&& f) {
     }
 }
 
-// ---------------------------------------------------------------- window
+int arg(const benchmark::State& state, int i) { return static_cast<int>(state.range(i)); }
 
-__attribute__((noinline)) void loop_hann(const float* s, float* d, int n) {
-    const double theta = 2 * M_PI / (n - 1);
-    for (int i = 0; i < n; ++i) d[i] = s[i] * static_cast<float>(0.5 - 0.5 * std::cos(i * theta));
-}
+// ---------------------------------------------------------------- windows
+
+constexpr float kKaiserAlpha = 0.01f;  // |alpha| (N-1)/2 = 20.5 at 4096: the exponential branch
 
 void BM_WinHann_vdxs(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
+    const int n = arg(state, 0);
     auto src = source(n, 1);
     std::vector<float> dst(n);
     timed(state, [&] { vdxsWinHann_32f(src.data(), dst.data(), n); });
 }
 void BM_WinHann_loop(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
+    const int n = arg(state, 0);
     auto src = source(n, 1);
     std::vector<float> dst(n);
-    timed(state, [&] { loop_hann(src.data(), dst.data(), n); });
+    timed(state, [&] { corr_loops::hann(src.data(), dst.data(), n); });
+}
+void BM_WinKaiser_vdxs(benchmark::State& state) {
+    const int n = arg(state, 0);
+    auto src = source(n, 1);
+    std::vector<float> dst(n);
+    timed(state, [&] { vdxsWinKaiser_32f(src.data(), dst.data(), n, kKaiserAlpha); });
+}
+void BM_WinKaiser_loop(benchmark::State& state) {
+    const int n = arg(state, 0);
+    auto src = source(n, 1);
+    std::vector<float> dst(n);
+    timed(state, [&] { corr_loops::kaiser(src.data(), dst.data(), n, kKaiserAlpha); });
 }
 BENCHMARK(BM_WinHann_vdxs)->Arg(4096);
 BENCHMARK(BM_WinHann_loop)->Arg(4096);
+BENCHMARK(BM_WinKaiser_vdxs)->Arg(4096);
+BENCHMARK(BM_WinKaiser_loop)->Arg(4096);
 
 // ---------------------------------------------------------------- FIR design
 
@@ -78,12 +94,12 @@ __attribute__((noinline)) void loop_lowpass(double f, double* taps, int n) {
 }
 
 void BM_FIRGenLowpass_vdxs(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
+    const int n = arg(state, 0);
     std::vector<double> taps(n);
     timed(state, [&] { vdxsFIRGenLowpass_64f(0.2, taps.data(), n, vdxWinHamming, 1); });
 }
 void BM_FIRGenLowpass_loop(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
+    const int n = arg(state, 0);
     std::vector<double> taps(n);
     timed(state, [&] { loop_lowpass(0.2, taps.data(), n); });
 }
@@ -92,121 +108,176 @@ BENCHMARK(BM_FIRGenLowpass_loop)->Arg(255);
 
 // ---------------------------------------------------------------- convolution
 
-// (La, Lb) pairs: direct, one FFT, blocks, blocks on a long input.
-#define VDX_CONV_SIZES ->Args({4096, 32})->Args({2048, 1024})->Args({65536, 256})->Args({262144, 1024})
-
-__attribute__((noinline)) void loop_conv(const float* a, int la, const float* b, int lb, float* d) {
-    for (int n = 0; n < la + lb - 1; ++n) {
-        float s = 0;
-        const int lo = n - la + 1 > 0 ? n - la + 1 : 0, hi = n < lb - 1 ? n : lb - 1;
-        for (int k = lo; k <= hi; ++k) s += b[k] * a[n - k];
-        d[n] = s;
-    }
-}
+// 1000 and 100000 samples by 128 and 4096.
+#define VDX_CONV_SIZES ->Args({1000, 128})->Args({1000, 4096})->Args({100000, 128})->Args({100000, 4096})
 
 void BM_Conv_vdxs(benchmark::State& state) {
-    const int la = static_cast<int>(state.range(0)), lb = static_cast<int>(state.range(1));
-    const Threads threads(state.range(2));
+    const int la = arg(state, 0), lb = arg(state, 1);
+    const Threads threads(arg(state, 2));
     auto a = source(la, 2), b = source(lb, 3);
     std::vector<float> d(la + lb - 1);
     timed(state, [&] { vdxsConv_32f(a.data(), la, b.data(), lb, d.data()); });
 }
-BENCHMARK(BM_Conv_vdxs)->Args({4096, 32, 1})->Args({2048, 1024, 1})->Args({65536, 256, 1})->Args({262144, 1024, 1})
-    ->Args({65536, 256, 2})->Args({262144, 1024, 2});
+BENCHMARK(BM_Conv_vdxs)->Args({1000, 128, 1})->Args({1000, 4096, 1})->Args({100000, 128, 1})
+    ->Args({100000, 4096, 1})->Args({100000, 128, 2})->Args({100000, 4096, 2});
 
 void BM_Conv_loop(benchmark::State& state) {
-    const int la = static_cast<int>(state.range(0)), lb = static_cast<int>(state.range(1));
+    const int la = arg(state, 0), lb = arg(state, 1);
     auto a = source(la, 2), b = source(lb, 3);
     std::vector<float> d(la + lb - 1);
-    timed(state, [&] { loop_conv(a.data(), la, b.data(), lb, d.data()); });
+    timed(state, [&] { corr_loops::conv(a.data(), la, b.data(), lb, d.data()); });
 }
-BENCHMARK(BM_Conv_loop)->Args({4096, 32});
+BENCHMARK(BM_Conv_loop) VDX_CONV_SIZES;
 
-#ifdef VDXS_BENCH_HAVE_FFTW
-// Linear correlation or convolution of a and b through one FFTW transform
-// pair of the next power of two at or above la + lb - 1.
-class FftwLinear {
-public:
-    FftwLinear(int la, int lb) : n_(1) {
-        while (n_ < la + lb - 1) n_ *= 2;
-        x_ = fftwf_alloc_real(n_), y_ = fftwf_alloc_real(n_);
-        X_ = fftwf_alloc_complex(n_ / 2 + 1), Y_ = fftwf_alloc_complex(n_ / 2 + 1);
-        fx_ = fftwf_plan_dft_r2c_1d(n_, x_, X_, FFTW_MEASURE);
-        fy_ = fftwf_plan_dft_r2c_1d(n_, y_, Y_, FFTW_MEASURE);
-        inv_ = fftwf_plan_dft_c2r_1d(n_, X_, x_, FFTW_MEASURE);
-    }
-    ~FftwLinear() {
-        fftwf_destroy_plan(fx_), fftwf_destroy_plan(fy_), fftwf_destroy_plan(inv_);
-        fftwf_free(x_), fftwf_free(y_), fftwf_free(X_), fftwf_free(Y_);
-    }
-    // conj = false: convolution; true: correlation (conj of a's spectrum).
-    void run(const float* a, int la, const float* b, int lb, float* d, int count, bool conj) {
-        std::fill(x_ + la, x_ + n_, 0.0f), std::copy(a, a + la, x_);
-        std::fill(y_ + lb, y_ + n_, 0.0f), std::copy(b, b + lb, y_);
-        fftwf_execute(fx_), fftwf_execute(fy_);
-        const float scale = 1.0f / n_;
-        for (int k = 0; k <= n_ / 2; ++k) {
-            const std::complex<float> p(X_[k][0], conj ? -X_[k][1] : X_[k][1]), q(Y_[k][0], Y_[k][1]);
-            const std::complex<float> r = p * q * scale;
-            X_[k][0] = r.real(), X_[k][1] = r.imag();
-        }
-        fftwf_execute(inv_);
-        std::copy(x_, x_ + count, d);
-    }
+// ---------------------------------------------------------------- correlation
 
-private:
-    int n_;
-    float *x_, *y_;
-    fftwf_complex *X_, *Y_;
-    fftwf_plan fx_, fy_, inv_;
-};
+// Both signals of 4096 samples, lags 0 .. 1023 (the FFT path).
+constexpr int kCorrLen = 4096, kCorrLags = 1024;
 
-void BM_Conv_fftw(benchmark::State& state) {
-    const int la = static_cast<int>(state.range(0)), lb = static_cast<int>(state.range(1));
-    auto a = source(la, 2), b = source(lb, 3);
-    std::vector<float> d(la + lb - 1);
-    FftwLinear fftw(la, lb);
-    timed(state, [&] { fftw.run(a.data(), la, b.data(), lb, d.data(), la + lb - 1, false); });
+void BM_AutoCorr_vdxs(benchmark::State& state) {
+    auto a = source(kCorrLen, 4);
+    std::vector<float> d(kCorrLags);
+    timed(state, [&] { vdxsAutoCorr_32f(a.data(), kCorrLen, d.data(), kCorrLags); });
 }
-BENCHMARK(BM_Conv_fftw) VDX_CONV_SIZES;
-#endif
-
-// ---------------------------------------------------------------- cross-correlation
-
-// Both signals of length n, lags 0 .. n-1 (the FFT path).
+void BM_AutoCorr_loop(benchmark::State& state) {
+    auto a = source(kCorrLen, 4);
+    std::vector<float> d(kCorrLags);
+    timed(state, [&] { corr_loops::crosscorr(a.data(), kCorrLen, a.data(), kCorrLen, d.data(), kCorrLags); });
+}
 void BM_CrossCorr_vdxs(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    const Threads threads(state.range(1));
-    auto a = source(n, 4), b = source(n, 5);
-    std::vector<float> d(n);
-    timed(state, [&] { vdxsCrossCorr_32f(a.data(), n, b.data(), n, d.data(), n, 0); });
-}
-BENCHMARK(BM_CrossCorr_vdxs)->Args({4096, 1})->Args({65536, 1});
-
-__attribute__((noinline)) void loop_xcorr(const float* a, const float* b, int n, float* d) {
-    for (int t = 0; t < n; ++t) {
-        float s = 0;
-        for (int i = 0; i + t < n; ++i) s += a[i] * b[i + t];
-        d[t] = s;
-    }
+    auto a = source(kCorrLen, 4), b = source(kCorrLen, 5);
+    std::vector<float> d(kCorrLags);
+    timed(state, [&] { vdxsCrossCorr_32f(a.data(), kCorrLen, b.data(), kCorrLen, d.data(), kCorrLags, 0); });
 }
 void BM_CrossCorr_loop(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    auto a = source(n, 4), b = source(n, 5);
-    std::vector<float> d(n);
-    timed(state, [&] { loop_xcorr(a.data(), b.data(), n, d.data()); });
+    auto a = source(kCorrLen, 4), b = source(kCorrLen, 5);
+    std::vector<float> d(kCorrLags);
+    timed(state, [&] { corr_loops::crosscorr(a.data(), kCorrLen, b.data(), kCorrLen, d.data(), kCorrLags); });
 }
-BENCHMARK(BM_CrossCorr_loop)->Arg(4096);
+BENCHMARK(BM_AutoCorr_vdxs);
+BENCHMARK(BM_AutoCorr_loop);
+BENCHMARK(BM_CrossCorr_vdxs);
+BENCHMARK(BM_CrossCorr_loop);
 
 #ifdef VDXS_BENCH_HAVE_FFTW
-void BM_CrossCorr_fftw(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    auto a = source(n, 4), b = source(n, 5);
-    std::vector<float> d(n);
-    FftwLinear fftw(n, n);
-    timed(state, [&] { fftw.run(a.data(), n, b.data(), n, d.data(), n, true); });
+int power_of_two_at_least(long n) {
+    int p = 1;
+    while (p < n) p *= 2;
+    return p;
 }
-BENCHMARK(BM_CrossCorr_fftw)->Arg(4096)->Arg(65536);
+
+// Real transforms of one length n, made with `flags`: forward from `real`
+// to `spectrum` or to `kept`, and back from `spectrum` to `real`.
+class FftwPair {
+public:
+    FftwPair(int n, unsigned flags) : n(n) {
+        real = fftwf_alloc_real(n), spectrum = fftwf_alloc_complex(n / 2 + 1), kept = fftwf_alloc_complex(n / 2 + 1);
+        forward = fftwf_plan_dft_r2c_1d(n, real, spectrum, flags);
+        forward_kept = fftwf_plan_dft_r2c_1d(n, real, kept, flags);
+        inverse = fftwf_plan_dft_c2r_1d(n, spectrum, real, flags);
+    }
+    ~FftwPair() {
+        fftwf_destroy_plan(forward), fftwf_destroy_plan(forward_kept), fftwf_destroy_plan(inverse);
+        fftwf_free(real), fftwf_free(spectrum), fftwf_free(kept);
+    }
+    // real = x (count samples) zero-padded, transformed into `spectrum`, or
+    // into `kept` when keep is set.
+    void transform(const float* x, int count, bool keep = false) {
+        std::copy(x, x + count, real), std::fill(real + count, real + n, 0.0f);
+        fftwf_execute(keep ? forward_kept : forward);
+    }
+
+    const int n;
+    float* real;
+    fftwf_complex *spectrum, *kept;
+    fftwf_plan forward, forward_kept, inverse;
+};
+
+std::complex<float>* as_complex(fftwf_complex* x) { return reinterpret_cast<std::complex<float>*>(x); }
+
+// Overlap-add block length: the next power of two at or above 8 lb, or
+// above the whole result.
+int overlap_add_length(int la, int lb) { return power_of_two_at_least(std::min<long>(long(la) + lb - 1, 8L * lb)); }
+
+// Overlap-add: b's spectrum once, then blocks of a of n - lb + 1 samples.
+void fftw_conv(FftwPair& f, const float* a, int la, const float* b, int lb, float* d) {
+    const long total = long(la) + lb - 1;
+    const int n = f.n, step = n - lb + 1;
+    f.transform(b, lb, true);
+    const std::complex<float>* h = as_complex(f.kept);
+    const float scale = 1.0f / n;
+    std::fill(d, d + total, 0.0f);
+    for (int start = 0; start < la; start += step) {
+        f.transform(a + start, std::min(step, la - start));
+        for (int k = 0; k <= n / 2; ++k) as_complex(f.spectrum)[k] *= h[k] * scale;
+        fftwf_execute(f.inverse);
+        const int count = static_cast<int>(std::min<long>(n, total - start));
+        for (int i = 0; i < count; ++i) d[start + i] += f.real[i];
+    }
+}
+
+// Lags 0 .. lags-1 of a against b (b == a: the autocorrelation), through
+// one transform pair of the next power of two at or above la + lags - 1.
+void fftw_corr(FftwPair& f, const float* a, int la, const float* b, int lb, float* d, int lags) {
+    const int n = f.n;
+    const float scale = 1.0f / n;
+    if (b == a) {
+        f.transform(a, la);
+        for (int k = 0; k <= n / 2; ++k) as_complex(f.spectrum)[k] = std::norm(as_complex(f.spectrum)[k]) * scale;
+    } else {
+        f.transform(a, la, true);
+        f.transform(b, lb);
+        const std::complex<float>* x = as_complex(f.kept);
+        for (int k = 0; k <= n / 2; ++k) as_complex(f.spectrum)[k] *= std::conj(x[k]) * scale;
+    }
+    fftwf_execute(f.inverse);
+    std::copy(f.real, f.real + lags, d);
+}
+
+// Plans made once (FFTW_MEASURE) outside the timing, or (FFTW_ESTIMATE) in
+// every call, with the wisdom of earlier rows forgotten.
+void BM_Conv_fftw(benchmark::State& state) {
+    const int la = arg(state, 0), lb = arg(state, 1);
+    const bool once = arg(state, 2) != 0;
+    auto a = source(la, 2), b = source(lb, 3);
+    std::vector<float> d(la + lb - 1);
+    const int n = overlap_add_length(la, lb);
+    if (once) {
+        FftwPair f(n, FFTW_MEASURE);
+        timed(state, [&] { fftw_conv(f, a.data(), la, b.data(), lb, d.data()); });
+    } else {
+        fftwf_forget_wisdom();
+        timed(state, [&] {
+            FftwPair f(n, FFTW_ESTIMATE);
+            fftw_conv(f, a.data(), la, b.data(), lb, d.data());
+        });
+    }
+}
+BENCHMARK(BM_Conv_fftw)->ArgNames({"la", "lb", "once"})->Args({1000, 128, 1})->Args({1000, 4096, 1})
+    ->Args({100000, 128, 1})->Args({100000, 4096, 1})->Args({1000, 128, 0})->Args({1000, 4096, 0})
+    ->Args({100000, 128, 0})->Args({100000, 4096, 0});
+
+// Third argument: the transform length, 0 for the next power of two (5120
+// = 5 x 2^10, the shortest that holds the lags apart, suits FFTW too).
+void BM_Corr_fftw(benchmark::State& state) {
+    const bool autocorr = arg(state, 0) != 0, once = arg(state, 1) != 0;
+    auto a = source(kCorrLen, 4), b = autocorr ? a : source(kCorrLen, 5);
+    std::vector<float> d(kCorrLags);
+    const int n = arg(state, 2) != 0 ? arg(state, 2) : power_of_two_at_least(kCorrLen + kCorrLags - 1);
+    const float* second = autocorr ? a.data() : b.data();
+    if (once) {
+        FftwPair f(n, FFTW_MEASURE);
+        timed(state, [&] { fftw_corr(f, a.data(), kCorrLen, second, kCorrLen, d.data(), kCorrLags); });
+    } else {
+        fftwf_forget_wisdom();
+        timed(state, [&] {
+            FftwPair f(n, FFTW_ESTIMATE);
+            fftw_corr(f, a.data(), kCorrLen, second, kCorrLen, d.data(), kCorrLags);
+        });
+    }
+}
+BENCHMARK(BM_Corr_fftw)->ArgNames({"auto", "once", "n"})->Args({1, 1, 0})->Args({0, 1, 0})->Args({1, 0, 0})
+    ->Args({0, 0, 0})->Args({1, 1, 5120})->Args({0, 1, 5120});
 #endif
 
 }  // namespace

@@ -1600,8 +1600,9 @@ VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int wi
 /* anything is written.                                                      */
 /*                                                                           */
 /* ConvCyclic8x8, ConvCyclic4x4: y[n] = sum over k of x[k] h[(n-k) mod N]    */
-/* (4x4: a real x and a complex h); 16s exact, then scaled as above.  They   */
-/* check only their pointers (vdxStsNullPtrErr); y may be x or h.            */
+/* (4x4: a real x and a complex h); 16s exact, then scaled as above; y may   */
+/* be x or h.  Building blocks for inner loops, they check nothing (every    */
+/* pointer must address its 4 or 8 elements) and return vdxStsNoErr.        */
 /*                                                                           */
 /* ConvBiased: pDst[j] = sum over i of pSrc1[i] pSrc2[j + bias - src1Len - i]*/
 /* for j = 0 .. dstLen-1: with bias = src1Len the plain sum over             */
@@ -1635,7 +1636,14 @@ VdxStatus vdxsConv_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, in
 /* src2Len-1 are 0.  With n the lags that have terms, one FFT when           */
 /* trunc(min length * n / max length), in float, exceeds 383 (32f, 16s), 255 */
 /* (32fc) or 511 (64f, 64fc), direct sums otherwise; the FFT covers both     */
-/* signals trimmed to the samples the window reaches.  Direct and FFT        */
+/* signals trimmed to the samples the window reaches.  When their lag range  */
+/* just exceeds a power of two, the transform is halved: the lags that then  */
+/* share a point pair the two partial-overlap ends of the range, and of each */
+/* such pair the window needs, the lag with fewer terms is summed directly   */
+/* and the other is the point's value less it (at most 24 direct terms per   */
+/* transform point).  A window much narrower than the signals runs by blocks */
+/* of the first signal at a smaller transform, the blocks' spectral products */
+/* summed before one inverse, when that costs clearly less.  Direct and FFT  */
 /* results agree within rounding.                                            */
 /* 16s_Sfs: computed in float on the converted inputs (NormA, NormB          */
 /* included), then times 2^-scaleFactor, rounded half to even and saturated. */
@@ -1644,6 +1652,13 @@ VdxStatus vdxsConv_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, in
 /* Checks: the pointers (vdxStsNullPtrErr), any length below 1               */
 /* (vdxStsSizeErr); temporary memory or FFT specs that cannot be had give    */
 /* vdxStsMemAllocErr or the transform's status, before anything is written.  */
+/*                                                                           */
+/* Convolution and correlation build the FFT specs of transforms that stay  */
+/* on the calling thread (up to 2^16 points for real 32f, 2^15 for real 64f */
+/* and 32fc, 2^14 for 64fc) once per process, at the first call that needs  */
+/* one, and share them among all later calls and threads (read-only; under  */
+/* 1 MiB per spec type, released when the library is unloaded); larger      */
+/* specs are built by each call.                                             */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsAutoCorr_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
                               int scaleFactor) VDX_NOEXCEPT;

@@ -6,6 +6,7 @@
 // biased forms; statuses in their order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <random>
@@ -128,7 +129,12 @@ TEST(Conv, Cyclic) {
             EXPECT_EQ(ys[n], scaled(r, sf)) << n << " sf " << sf;
         }
     }
-    EXPECT_EQ(vdxsConvCyclic8x8_32f(x, nullptr, y), vdxStsNullPtrErr);
+    // In place, over either input.
+    Vdx32f in_x[8], in_h[8];
+    std::copy(x, x + 8, in_x), std::copy(h, h + 8, in_h);
+    ASSERT_EQ(vdxsConvCyclic8x8_32f(in_x, h, in_x), vdxStsNoErr);
+    ASSERT_EQ(vdxsConvCyclic8x8_32f(x, in_h, in_h), vdxStsNoErr);
+    EXPECT_TRUE(std::equal(y, y + 8, in_x) && std::equal(y, y + 8, in_h));
 }
 
 // dst[j] = sum of c[i] s[j + bias - 4 - i]: the codec size (bias 4, src2

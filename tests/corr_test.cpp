@@ -8,7 +8,9 @@
 #include <cmath>
 #include <complex>
 #include <cstdint>
+#include <latch>
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "fft_common.h"
@@ -65,6 +67,29 @@ VDX_CORR_SET(32fc, Vdx32fc, Vdx32f)
 VDX_CORR_SET(64fc, Vdx64fc, Vdx64f)
 #undef VDX_CORR_SET
 
+// Threads of the program making the process's first call of an FFT size at
+// once (one of them builds the shared transform the others then use; the
+// first test of the file, so that no earlier call has built it) all get the
+// bits a later call gets.
+TEST(Corr, FirstCallsFromManyThreads) {
+    const auto x = random_signal<Vdx64fc>(2000);
+    constexpr int kThreads = 4, kLags = 400;
+    std::vector<std::vector<Vdx64fc>> got(kThreads, std::vector<Vdx64fc>(kLags));
+    std::latch start(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            start.arrive_and_wait();
+            vdxsAutoCorr_64fc(x.data(), 2000, got[t].data(), kLags);
+        });
+    for (auto& t : threads) t.join();
+    std::vector<Vdx64fc> later(kLags);
+    ASSERT_EQ(vdxsAutoCorr_64fc(x.data(), 2000, later.data(), kLags), vdxStsNoErr);
+    EXPECT_NEAR(std::abs(as_complex(later[1]) - exact_lag(x, x, 1)), 0, tolerance(x, x, eps_of(later.data())));
+    for (int t = 0; t < kThreads; ++t)
+        EXPECT_EQ(0, std::memcmp(got[t].data(), later.data(), sizeof(Vdx64fc) * kLags)) << "thread " << t;
+}
+
 long double divisor(Norm norm, int len, int k) { return norm == Norm::a ? len : norm == Norm::b ? len - k : 1; }
 Vdx16s scaled(long double v, int sf) {
     return static_cast<Vdx16s>(std::fmin(std::fmax(std::nearbyint(std::ldexp(v, -sf)), -32768.0L), 32767.0L));
@@ -99,11 +124,11 @@ void check_autocorr(const std::vector<AutoRow>& rows) {
 
 TEST(AutoCorr, FloatTypesAndSwitches) {
     const std::vector<AutoRow> real = {{1, 1, true}, {5, 9, true}, {855, 855, true}, {856, 856, false},
-                                       {2000, 855, true}, {900, 1500, false}};
+                                       {2000, 855, true}, {900, 1500, false}, {33000, 900, false}};
     check_autocorr<Vdx32f>(real);
     check_autocorr<Vdx64f>(real);
     check_autocorr<Vdx32fc>({{1, 3, true}, {151, 151, true}, {152, 152, false}, {40, 200, true}});
-    check_autocorr<Vdx64fc>({{367, 367, true}, {368, 368, false}, {900, 370, false}});
+    check_autocorr<Vdx64fc>({{367, 367, true}, {368, 368, false}, {900, 370, false}, {9000, 370, false}});
 }
 
 // Exact below the switch, one step off above; {1, 1} halves 2 and 1 (ties
@@ -173,6 +198,18 @@ void check_crosscorr(int last_direct) {
     for (Window w : {Window{500, 1000, -499, 1499}, Window{1000, 500, -900, 1200}, Window{1000, 1000, -999, 1999},
                      Window{600, 5000, 10, 4900}, Window{500, 1000, -499, last_direct + 1}})
         check_window<T>(w, w.len1 == w.len2 ? -1 : 1);
+    // Lag ranges just over a power of two, whose partial-overlap tips share
+    // transform points: both tips in the window (either signal longer), the
+    // short tip alone, the long lags beside it alone.
+    for (Window w : {Window{700, 1500, -699, 2199}, Window{1500, 700, -1499, 2199}, Window{16384, 16384, -16383, 600},
+                     Window{1100, 1100, -50, 1149}})
+        check_window<T>(w, 1);
+    // Windows much narrower than the signals, by blocks of the first: across
+    // lag 0, inside the overlap, blocks whose second-signal span runs past
+    // its end.
+    for (Window w : {Window{6000, 6000, -300, 600}, Window{6000, 9000, 1000, 800}, Window{16384, 16384, 0, 600},
+                     Window{9000, 6000, -8000, 800}})
+        check_window<T>(w, 1);
 }
 
 TEST(CrossCorr, FloatTypesAndSwitches) {
@@ -184,7 +221,8 @@ TEST(CrossCorr, FloatTypesAndSwitches) {
 
 // Full-range samples; {3, 1} against {1} halves 1 and 3 (ties to even).
 TEST(CrossCorr, Fixed16AndExact64) {
-    for (Window w : {Window{20, 30, -25, 60}, Window{600, 1200, -599, 1799}, Window{9, 9, 20, 5}, Window{2, 1, -1, 2}}) {
+    for (Window w : {Window{20, 30, -25, 60}, Window{600, 1200, -599, 1799}, Window{9, 9, 20, 5}, Window{2, 1, -1, 2},
+                     Window{6000, 6000, -300, 600}}) {
         auto x1 = random_signal<Vdx16s>(w.len1, 32767), x2 = random_signal<Vdx16s>(w.len2, 32767);
         x1[0] = x2[0] = -32768;
         if (w.len2 == 1) x1 = {3, 1}, x2 = {1};

@@ -76,7 +76,7 @@ void check_all_windows() {
     std::mt19937 rng(7);
     for (const auto& c : cases<P>()) {
         Mismatches m;
-        for (int len : {4, 5, 7, 8, 33, 255, 256, 511, 512, 513, 1200}) {
+        for (int len : {4, 5, 7, 8, 33, 255, 256, 511, 512, 513, 1200, 1501}) {
             const int n_parts = c.parts * len;
             std::vector<P> src(n_parts), out(n_parts + 2 * c.parts, P(77)), in;
             for (auto& x : src) x = sizeof(P) == 2 ? P(std::uniform_int_distribution<int>(-32768, 32767)(rng)) : P(std::uniform_real_distribution<double>(-4, 4)(rng));
@@ -101,6 +101,26 @@ TEST(Window, EveryWindowEveryType) {
     check_all_windows<Vdx32f>();
     check_all_windows<Vdx64f>();
     check_all_windows<Vdx16s>();
+}
+
+// Kaiser at the largest accepted |alpha| (N-1)/2 of each precision (38 for
+// the float forms, 308 for the others), where the exponential branch and
+// the peak's e^x are at their largest: weights within the polynomial's
+// relative error of the Bessel ratio.
+TEST(Window, KaiserAtAlphaLimits) {
+    struct Row { int len; float alpha; bool single; };
+    for (Row r : {Row{77, 1.0f, true}, Row{39, -2.0f, true}, Row{309, 2.0f, false}, Row{1001, 0.616f, false}}) {
+        std::vector<Vdx32f> f(r.len, 1.0f);
+        std::vector<Vdx64f> d(r.len, 1.0);
+        ASSERT_EQ(r.single ? vdxsWinKaiser_32f_I(f.data(), r.len, r.alpha) : vdxsWinKaiser_64f_I(d.data(), r.len, r.alpha),
+                  vdxStsNoErr) << r.len;
+        Mismatches m;
+        for (int n = 0; n < r.len; ++n) {
+            const long double want = weight(Kind::kaiser, r.alpha, n, r.len), got = r.single ? f[n] : d[n];
+            m.expect(std::fabs(got - want) <= want * 5e-7L + 1e-300L, r.len, "n", n, "got", got, "want", want);
+        }
+        EXPECT_NO_MISMATCH(m);
+    }
 }
 
 // Mirrored weights have the same bits; Hann keeps exact zeros at both ends

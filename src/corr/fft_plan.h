@@ -4,6 +4,15 @@
 // transform family's implementations.  Specs are read-only once built, so
 // one spec serves every block and thread of a call, each with its own work
 // buffer.
+//
+// Building a spec costs three to five of its transforms (twiddle tables), so
+// specs whose transforms stay on the calling thread (complex data below
+// 512 KiB: real orders up to 16 for 32f and 15 for 64f, complex orders up to
+// 15 for 32fc and 14 for 64fc) are built once per process, at the first call
+// that needs them, and shared by every later call and thread
+// (spec_cache.cpp): under 1 MiB per spec type.  Larger ones are built and
+// released by each call, so that they take the thread count of their call,
+// and there the transforms dominate anyway.
 #pragma once
 
 #include <cstring>
@@ -87,17 +96,44 @@ VDX_CORR_FFT_ROW(Vdx32f, Vdx32fc, 32f, 32fc)
 VDX_CORR_FFT_ROW(Vdx64f, Vdx64fc, 64f, 64fc)
 #undef VDX_CORR_FFT_ROW
 
-// A spec of one order (real or complex, by Spec) owned for the scope, and the
-// work-buffer bytes each concurrent user of it needs.
+constexpr int kSharedOrders = 16;  // slots per spec type
+
+// The largest shared order of each spec type.
+template <class Spec>
+inline constexpr int kSharedUpTo = 0;
+template <>
+inline constexpr int kSharedUpTo<VdxsFFTSpec_R_32f> = 16;
+template <>
+inline constexpr int kSharedUpTo<VdxsFFTSpec_R_64f> = 15;
+template <>
+inline constexpr int kSharedUpTo<VdxsFFTSpec_C_32fc> = 15;
+template <>
+inline constexpr int kSharedUpTo<VdxsFFTSpec_C_64fc> = 14;
+
+// The process's spec of an order up to kSharedUpTo<Spec>, built at the first
+// request (null, with the build's status, when it cannot be built; a later
+// request tries again).  Never released before the library is unloaded.
+template <class Spec>
+const Spec* shared_spec(int order, VdxStatus* status) noexcept;
+
+// A spec of one order (real or complex, by Spec) for the scope: the shared
+// one, or one of its own above kSharedUpTo<Spec>; and the work-buffer bytes
+// each concurrent user of it needs.
 template <class P, class Spec>
 class FftPlan {
 public:
     explicit FftPlan(int order) noexcept : order_(order) {
-        status_ = FftRow<P>::init(&spec_, order);
+        if (order <= kSharedUpTo<Spec>) {
+            spec_ = shared_spec<Spec>(order, &status_);
+        } else {
+            Spec* own = nullptr;
+            status_ = FftRow<P>::init(&own, order);
+            spec_ = own_ = own;
+        }
         if (status_ == vdxStsNoErr) status_ = FftRow<P>::buf_size(spec_, &work_bytes_);
     }
     ~FftPlan() {
-        if (spec_ != nullptr) FftRow<P>::release(spec_);
+        if (own_ != nullptr) FftRow<P>::release(own_);
     }
     FftPlan(const FftPlan&) = delete;
     FftPlan& operator=(const FftPlan&) = delete;
@@ -110,7 +146,8 @@ public:
     long work_elements() const noexcept { return (work_bytes_ + static_cast<long>(sizeof(P)) - 1) / static_cast<long>(sizeof(P)); }
 
 private:
-    Spec* spec_ = nullptr;
+    const Spec* spec_ = nullptr;
+    Spec* own_ = nullptr;
     int order_;
     int work_bytes_ = 0;
     VdxStatus status_;

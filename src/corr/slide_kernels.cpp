@@ -1,11 +1,10 @@
 // Sliding dot products (slide_kernels.h), compiled once per instruction-set
-// variant (VDX_ISA: a name of variants.def).  Real types: outputs from t = 0
-// on go four vectors (or one) at a time, one output per lane, each lane
-// adding a[t + j] * b[j] for j = 0, 1, ...: the terms all lanes have in
-// vectors, each lane's remaining terms (where the overlap ends inside the
-// group) after them in scalar code; outputs with t < 0 (the leading
-// partial overlap) in scalar code, in the same order.  Complex types the
-// same way, a (re, im) pair per output.
+// variant (VDX_ISA: a name of variants.def).  Real types: outputs go four
+// vectors (or one) at a time, one output per lane, each lane adding
+// a[t + j] * b[j] in ascending j: the terms all lanes have in vectors, the
+// few each lane has before them (t < 0, the leading partial overlap) or
+// after them (where its overlap ends inside the group) in scalar code, in
+// the same order.  Complex types the same way, a (re, im) pair per output.
 #include "corr/slide_kernels.h"
 
 #include "simd/simd.h"
@@ -48,18 +47,31 @@ C slide_one_complex(const C* a, int la, const C* b, int lb, long t) {
     return C{re, im};
 }
 
-// Outputs out[i .. i + Lanes) (t = t0 + i >= 0): the terms every lane has
-// (j below la - t - Lanes + 1) in vectors, the rest of each lane's terms
-// after them in scalar code, so each output still adds in ascending j.
+// Outputs out[i .. i + Lanes) for t = t0 + i, t + Lanes <= la.  Lane l
+// (lag t + l) has terms j from max(0, -(t + l)) to its end, min(lb, la - t
+// - l); every lane has those from j0 = max(0, -t) up to the shortest end,
+// la - t - Lanes + 1.  Each lane's earlier terms (the leading partial
+// overlap, t < 0) are added first in scalar code, the shared ones in
+// vectors, each lane's later ones (where its overlap ends inside the
+// group) after them in scalar code, so every output adds in ascending j.
 template <int Vectors, class T>
 inline void slide_vectors(const T* a, int la, const T* b, int lb, long t, T* out) {
     using V = Vec<T, kWidth>;
     constexpr int L = V::lanes, Lanes = Vectors * L;
-    const long shared = min_of(lb, la - t - Lanes + 1);
-    V s[Vectors];
-    for (int v = 0; v < Vectors; ++v) s[v] = V::zero();
+    const long j0 = max_of(0, -t), shared = min_of(lb, la - t - Lanes + 1);
     const T* at = a + t;
-    for (long j = 0; j < shared; ++j) {
+    for (int lane = 0; lane < Lanes; ++lane) {
+        T acc = T(0);
+        const long end = min_of(j0, min_of(lb, la - t - lane));
+        for (long j = max_of(0, -(t + lane)); j < end; ++j) {
+            const T p = at[lane + j] * b[j];
+            acc = acc + p;
+        }
+        out[lane] = acc;
+    }
+    V s[Vectors];
+    for (int v = 0; v < Vectors; ++v) s[v] = V::loadu(out + v * L);
+    for (long j = j0; j < shared; ++j) {
         const V bj = V::set1(b[j]);
         for (int v = 0; v < Vectors; ++v) s[v] = s[v] + V::loadu(at + j + v * L) * bj;
     }
@@ -67,7 +79,7 @@ inline void slide_vectors(const T* a, int la, const T* b, int lb, long t, T* out
     for (int lane = 0; lane < Lanes; ++lane) {
         T acc = out[lane];
         const long end = min_of(lb, la - t - lane);
-        for (long j = shared > 0 ? shared : 0; j < end; ++j) {
+        for (long j = max_of(shared, j0); j < end; ++j) {
             const T p = at[lane + j] * b[j];
             acc = acc + p;
         }
@@ -80,9 +92,6 @@ void slide_real(const T* a, int la, const T* b, int lb, long t0, int count, T* o
     using V = Vec<T, kWidth>;
     constexpr int L = V::lanes;
     long i = 0;
-    // Leading edge: outputs with t < 0.
-    for (; i < count && t0 + i < 0; ++i) out[i] = slide_one(a, la, b, lb, t0 + i);
-    // From t = 0 on, while the first term exists for every lane.
     for (; i + 4 * L <= count && t0 + i + 4 * L <= la; i += 4 * L) slide_vectors<4>(a, la, b, lb, t0 + i, out + i);
     for (; i + L <= count && t0 + i + L <= la; i += L) slide_vectors<1>(a, la, b, lb, t0 + i, out + i);
     for (; i < count; ++i) out[i] = slide_one(a, la, b, lb, t0 + i);
@@ -95,11 +104,18 @@ template <int Vectors, class P, class C>
 inline void slide_vectors_complex(const C* a, int la, const C* b, int lb, long t, C* out) {
     using V = Vec<P, kWidth>;
     constexpr int L = V::lanes, Pairs = L / 2, Outputs = Vectors * Pairs;
-    const long shared = min_of(lb, la - t - Outputs + 1);
+    const long j0 = max_of(0, -t), shared = min_of(lb, la - t - Outputs + 1);
+    for (int k = 0; k < Outputs; ++k) {
+        P re = 0, im = 0;
+        const long end = min_of(j0, min_of(lb, la - t - k));
+        for (long j = max_of(0, -(t + k)); j < end; ++j) add_term_complex(re, im, a[t + k + j], b[j]);
+        out[k] = C{re, im};
+    }
+    P* o = reinterpret_cast<P*>(out);
     V s[Vectors];
-    for (int v = 0; v < Vectors; ++v) s[v] = V::zero();
+    for (int v = 0; v < Vectors; ++v) s[v] = V::loadu(o + v * L);
     const P* at = reinterpret_cast<const P*>(a + t);
-    for (long j = 0; j < shared; ++j) {
+    for (long j = j0; j < shared; ++j) {
         const V br = V::set1(b[j].re), bi = re_im(V::set1(b[j].im), V::set1(-b[j].im));
         for (int v = 0; v < Vectors; ++v) {
             const V x = V::loadu(at + 2 * j + v * L);
@@ -107,12 +123,11 @@ inline void slide_vectors_complex(const C* a, int la, const C* b, int lb, long t
             s[v] = s[v] + (p1 + p2);
         }
     }
-    P* o = reinterpret_cast<P*>(out);
     for (int v = 0; v < Vectors; ++v) s[v].storeu(o + v * L);
     for (int k = 0; k < Outputs; ++k) {
         P re = out[k].re, im = out[k].im;
         const long end = min_of(lb, la - t - k);
-        for (long j = shared > 0 ? shared : 0; j < end; ++j) add_term_complex(re, im, a[t + k + j], b[j]);
+        for (long j = max_of(shared, j0); j < end; ++j) add_term_complex(re, im, a[t + k + j], b[j]);
         out[k] = C{re, im};
     }
 }
@@ -121,7 +136,6 @@ template <class P, class C>
 void slide_complex(const C* a, int la, const C* b, int lb, long t0, int count, C* out) noexcept {
     constexpr int K = Vec<P, kWidth>::lanes / 2;
     long i = 0;
-    for (; i < count && t0 + i < 0; ++i) out[i] = slide_one_complex<P>(a, la, b, lb, t0 + i);
     for (; i + 4 * K <= count && t0 + i + 4 * K <= la; i += 4 * K)
         slide_vectors_complex<4, P>(a, la, b, lb, t0 + i, out + i);
     for (; i + K <= count && t0 + i + K <= la; i += K) slide_vectors_complex<1, P>(a, la, b, lb, t0 + i, out + i);

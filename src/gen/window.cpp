@@ -14,12 +14,15 @@
 //             w(n) = a0 - a1 cos(n theta) - a2 cos(2n theta), theta =
 //             2 pi/(N-1): Hann (0.5, 0.5, 0), Hamming (0.54, 0.46, 0),
 //             Blackman ((alpha+1)/2, 0.5, alpha/2).  The cosines come from
-//             the Chebyshev recurrence c(k+1) = 2 cos(step) c(k) - c(k-1) in
-//             double, seeded directly every 16 values (its rounding error
-//             grows with the steps taken: this keeps it to a few ulps at
-//             any N);
+//             16 interleaved Chebyshev recurrences c(k+1) = 2 cos(step) c(k)
+//             - c(k-1) in double, which the compiler keeps in vectors,
+//             reseeded every 4 steps for double weights and every 16 for
+//             float ones (their rounding error grows with the steps taken:
+//             this keeps it within a few ulps of the weight); cos(2n theta)
+//             is 2 cos(n theta)^2 - 1;
 //   Kaiser    w(n) = I0(|alpha| sqrt(n (N-1-n))) / I0(|alpha| (N-1)/2), I0 by
-//             the Abramowitz-Stegun polynomials, in double.
+//             the Abramowitz-Stegun polynomials, in double, in vectors
+//             (window_kernels.h) with the library's exponential.
 //
 // The products go through the arithmetic family's Mul; the 16-bit forms
 // convert each chunk to float, multiply, and convert back rounding half to
@@ -27,18 +30,29 @@
 // middle element of an odd length included).
 #include <cmath>
 #include <cstring>
+#include <optional>
 #include <type_traits>
 
 #include "abi/api.h"
+#include "gen/window_kernels.h"
 #include "numeric/convert.h"
 #include "numeric/fixed.h"
 #include "numeric/types.h"
 #include "runtime/checks.h"
+#include "runtime/isa.h"
 
 namespace {
 
+using WindowVariant = vdx::Variant<vdx::WindowKernels, &vdx::window_kernels_variants>;
+
 constexpr int kChunk = 256;  // first-half weights per step
-constexpr int kReseed = 16;  // cosine recurrence steps between direct seeds
+constexpr int kLanes = 16;   // independent cosine recurrences
+// Weights per run of the cosine recurrence, from one pair of direct seeds:
+// kRun / kLanes steps per lane.  Its error grows with the steps taken (up
+// to steps^2 / 2 ulps of double); 4 steps keep the double weights within a
+// few ulps, 16 leave the float weights' rounding untouched.
+template <class W>
+constexpr int kRunOf = sizeof(W) == 8 ? 4 * kLanes : 16 * kLanes;
 constexpr double kTwoPi = 6.283185307179586476925286766559;
 
 enum class Shape { bartlett, cosine, kaiser };
@@ -77,12 +91,23 @@ double bessel_i0(double x) {
     return std::exp(x) / std::sqrt(x) * p;
 }
 
+// cos(l theta) and sin(l theta) for l = 0 .. kLanes, computed directly once
+// per call: the seeds of every run are rotations of them.
+struct LaneAngles {
+    double cos[kLanes + 1], sin[kLanes + 1];
+    explicit LaneAngles(double theta) {
+        for (int l = 0; l <= kLanes; ++l) cos[l] = std::cos(l * theta), sin[l] = std::sin(l * theta);
+    }
+};
+
 // Weights w(begin) .. w(begin+count-1) of the first half, in precision W.
 template <class W>
 class WeightSource {
 public:
+    static constexpr int kRun = kRunOf<W>;
+
     WeightSource(const WindowDef& def, int len) : def_(def), len_(len) {
-        if (def.shape == Shape::cosine) theta_ = kTwoPi / (len - 1);
+        if (def.shape == Shape::cosine) theta_ = kTwoPi / (len - 1), angles_.emplace(theta_);
         if (def.shape == Shape::kaiser) inv_peak_ = 1.0 / bessel_i0(def.alpha * (len - 1) / 2.0);
     }
 
@@ -91,37 +116,57 @@ public:
             case Shape::bartlett:
                 for (int i = 0; i < count; ++i) w[i] = static_cast<W>(2.0 * (begin + i) / (len_ - 1));
                 break;
-            case Shape::cosine: fill_cosine(begin, count, w); break;
-            case Shape::kaiser:
-                for (int i = 0; i < count; ++i) {
-                    const double n = begin + i;
-                    w[i] = static_cast<W>(bessel_i0(def_.alpha * std::sqrt(n * (len_ - 1 - n))) * inv_peak_);
-                }
+            case Shape::cosine:
+                for (int run = 0; run < count; run += kRun) fill_cosine(begin + run, w + run);
                 break;
+            case Shape::kaiser: fill_kaiser(begin, count, w); break;
         }
     }
 
 private:
-    // Runs of kReseed values, each seeded with two directly computed cosines.
-    void fill_cosine(int begin, int count, W* w) const {
-        const double c1step = 2.0 * std::cos(theta_), c2step = 2.0 * std::cos(2.0 * theta_);
-        for (int run = 0; run < count; run += kReseed) {
-            const double n = begin + run;
-            double c1prev = std::cos((n - 1.0) * theta_), c1 = std::cos(n * theta_);
-            double c2prev = std::cos(2.0 * (n - 1.0) * theta_), c2 = std::cos(2.0 * n * theta_);
-            const int end = count - run < kReseed ? count : run + kReseed;
-            for (int i = run; i < end; ++i) {
-                w[i] = static_cast<W>(def_.a0 - def_.a1 * c1 - def_.a2 * c2);
-                const double n1 = c1step * c1 - c1prev, n2 = c2step * c2 - c2prev;
-                c1prev = c1, c1 = n1;
-                c2prev = c2, c2 = n2;
+    // Weights of kRun indices from b on (the chunk arrays have room for the
+    // whole run past the half).  Lane l runs the recurrence over b + l,
+    // b + l + kLanes, ..., with step kLanes theta, seeded with
+    // cos((b + l) theta) and cos((b + l - kLanes) theta) by rotating the lane
+    // angles by b theta (cos(b theta), sin(b theta) directly); cos(2 n theta)
+    // is 2 cos(n theta)^2 - 1.  The lanes are independent, so the compiler
+    // keeps them in vectors.
+    void fill_cosine(int b, W* w) const {
+        const LaneAngles& a = *angles_;
+        const double cb = std::cos(b * theta_), sb = std::sin(b * theta_), twice_step = 2.0 * a.cos[kLanes];
+        double c[kLanes], prev[kLanes];
+        for (int l = 0; l < kLanes; ++l) {
+            c[l] = cb * a.cos[l] - sb * a.sin[l];
+            prev[l] = cb * a.cos[kLanes - l] + sb * a.sin[kLanes - l];
+        }
+        const double a0 = def_.a0, a1 = def_.a1, a2 = def_.a2;
+        for (int k = 0; k < kRun; k += kLanes) {
+            for (int l = 0; l < kLanes; ++l) {
+                w[k + l] = static_cast<W>(a0 - a1 * c[l] - a2 * (2.0 * c[l] * c[l] - 1.0));
+                const double next = twice_step * c[l] - prev[l];
+                prev[l] = c[l], c[l] = next;
             }
         }
+    }
+
+    // I0(|alpha| sqrt(n (N-1-n))) / I0(|alpha| (N-1)/2) by the variant's
+    // vector kernels and the library's exponential, over count rounded up
+    // to whole vectors of any variant (the chunk holds them), so that no
+    // lane reads a value not computed.
+    void fill_kaiser(int begin, int count, W* w) const {
+        double x[kChunk], e[kChunk];
+        const int whole = (count + 7) / 8 * 8;
+        const vdx::WindowKernels& k = WindowVariant::table();
+        k.kaiser_arguments(def_.alpha, len_ - 1, begin, whole, x);
+        y8_vdxsExp_64f(x, e, whole);
+        k.kaiser_weights(x, e, inv_peak_, whole, x);
+        for (int i = 0; i < count; ++i) w[i] = static_cast<W>(x[i]);
     }
 
     WindowDef def_;
     int len_;
     double theta_ = 0, inv_peak_ = 1;
+    std::optional<LaneAngles> angles_;
 };
 
 template <class E>
