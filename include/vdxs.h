@@ -1653,12 +1653,12 @@ VdxStatus vdxsConv_64f(const Vdx64f* pSrc1, int src1Len, const Vdx64f* pSrc2, in
 /* (vdxStsSizeErr); temporary memory or FFT specs that cannot be had give    */
 /* vdxStsMemAllocErr or the transform's status, before anything is written.  */
 /*                                                                           */
-/* Convolution and correlation build the FFT specs of transforms that stay  */
-/* on the calling thread (up to 2^16 points for real 32f, 2^15 for real 64f */
-/* and 32fc, 2^14 for 64fc) once per process, at the first call that needs  */
-/* one, and share them among all later calls and threads (read-only; under  */
-/* 1 MiB per spec type, released when the library is unloaded); larger      */
-/* specs are built by each call.                                             */
+/* Correlation builds the FFT specs of transforms that stay on the calling  */
+/* thread (up to 2^16 points for real 32f, 2^15 for real 64f and 32fc, 2^14 */
+/* for 64fc) once per process, at the first call that needs one, and shares */
+/* them among all later calls and threads (read-only; under 1 MiB per spec  */
+/* type, released when the library is unloaded); larger specs are built by  */
+/* each call.  Convolution builds and releases its specs within each call.  */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsAutoCorr_16s_Sfs(const Vdx16s* pSrc, int srcLen, Vdx16s* pDst, int dstLen,
                               int scaleFactor) VDX_NOEXCEPT;

@@ -110,7 +110,7 @@ class Transform {
     using Plan = std::conditional_t<vdx::is_complex<T>, vdx::corr::ComplexPlan<P>, vdx::corr::RealPlan<P>>;
 
 public:
-    explicit Transform(int order) noexcept : plan_(order) {}
+    explicit Transform(int order) noexcept : plan_(order, vdx::corr::SpecSource::shared) {}
     VdxStatus status() const noexcept { return plan_.status(); }
     long length() const noexcept { return plan_.length(); }
     long work_elements() const noexcept { return (plan_.work_elements() + sizeof(T) / sizeof(P) - 1) / (sizeof(T) / sizeof(P)); }

@@ -6,13 +6,15 @@
 // buffer.
 //
 // Building a spec costs three to five of its transforms (twiddle tables), so
-// specs whose transforms stay on the calling thread (complex data below
+// for correlation, specs whose transforms stay on the calling thread (complex data below
 // 512 KiB: real orders up to 16 for 32f and 15 for 64f, complex orders up to
 // 15 for 32fc and 14 for 64fc) are built once per process, at the first call
 // that needs them, and shared by every later call and thread
 // (spec_cache.cpp): under 1 MiB per spec type.  Larger ones are built and
 // released by each call, so that they take the thread count of their call,
-// and there the transforms dominate anyway.
+// and there the transforms dominate anyway.  Convolution builds and releases
+// every spec it uses within the call, as it promises to hold nothing after
+// returning.
 #pragma once
 
 #include <cstring>
@@ -116,14 +118,16 @@ inline constexpr int kSharedUpTo<VdxsFFTSpec_C_64fc> = 14;
 template <class Spec>
 const Spec* shared_spec(int order, VdxStatus* status) noexcept;
 
-// A spec of one order (real or complex, by Spec) for the scope: the shared
-// one, or one of its own above kSharedUpTo<Spec>; and the work-buffer bytes
-// each concurrent user of it needs.
+enum class SpecSource { own, shared };
+
+// A spec of one order (real or complex, by Spec) for the scope: its own, or
+// when asked for and the order is at most kSharedUpTo<Spec> the shared one;
+// and the work-buffer bytes each concurrent user of it needs.
 template <class P, class Spec>
 class FftPlan {
 public:
-    explicit FftPlan(int order) noexcept : order_(order) {
-        if (order <= kSharedUpTo<Spec>) {
+    explicit FftPlan(int order, SpecSource source = SpecSource::own) noexcept : order_(order) {
+        if (source == SpecSource::shared && order <= kSharedUpTo<Spec>) {
             spec_ = shared_spec<Spec>(order, &status_);
         } else {
             Spec* own = nullptr;
