@@ -460,6 +460,17 @@ void direct(const State<W>& s, Method m, const W* x, int n, W* out) noexcept {
     }
 }
 
+// One overlap-save block: window (N inputs; may be buf itself) forward
+// into buf, times the taps spectrum, inverse; buf[L-1 ..] then holds the
+// block's outputs.
+template <class W>
+VdxStatus transform_block(const State<W>& s, const W* window, W* buf, Vdx8u* work) noexcept {
+    const auto* spec = static_cast<const typename Work<W>::Spec*>(s.fft_spec);
+    VDX_RETURN_IF_ERROR(Work<W>::forward(window, buf, spec, work));
+    Work<W>::multiply(s.spectrum, buf, s.fft_len);
+    return Work<W>::inverse(buf, spec, work);
+}
+
 // Overlap-save blocks [first, last) of a span, with per-thread area a.
 // Block b takes x[bM .. bM + N) (zero-padded past the n + L - 1 inputs) and
 // gives out[bM .. bM + M) (fewer in the last block).
@@ -468,25 +479,33 @@ VdxStatus fft_blocks(const State<W>& s, const W* x, int n, W* out, int first, in
     const int N = s.fft_len, L = s.taps_len, M = N - (L - 1);
     W* buf = s.thread_data + static_cast<long>(a) * N;
     Vdx8u* work = s.fft_work + static_cast<long>(a) * s.fft_work_bytes;
-    const auto* spec = static_cast<const typename Work<W>::Spec*>(s.fft_spec);
-    VdxStatus status = vdxStsNoErr;
-    for (int b = first; b < last && status == vdxStsNoErr; ++b) {
+    for (int b = first; b < last; ++b) {
         const long at = static_cast<long>(b) * M;
         const long avail = static_cast<long>(n) + L - 1 - at;
-        if (avail >= N) {
-            status = Work<W>::forward(x + at, buf, spec, work);
-        } else {
+        const W* window = x + at;
+        if (avail < N) {
             std::memcpy(buf, x + at, static_cast<size_t>(avail) * sizeof(W));
             std::memset(static_cast<void*>(buf + avail), 0, static_cast<size_t>(N - avail) * sizeof(W));
-            status = Work<W>::forward(buf, buf, spec, work);
+            window = buf;
         }
-        if (status != vdxStsNoErr) break;
-        Work<W>::multiply(s.spectrum, buf, N);
-        status = Work<W>::inverse(buf, spec, work);
+        VDX_RETURN_IF_ERROR(transform_block(s, window, buf, work));
         const long outs = n - at < M ? n - at : M;
         std::memcpy(out + at, buf + (L - 1), static_cast<size_t>(outs) * sizeof(W));
     }
-    return status;
+    return vdxStsNoErr;
+}
+
+// The first overlap-save block of a call: the newest L - 1 delay samples
+// and M inputs, put together in the block buffer.
+template <class W>
+VdxStatus first_fft_block(const State<W>& s, const W* src, W* dst) noexcept {
+    const int N = s.fft_len, L = s.taps_len, M = N - (L - 1);
+    W* buf = s.thread_data;
+    std::memcpy(buf, s.dly + 1, static_cast<size_t>(L - 1) * sizeof(W));
+    std::memcpy(buf + (L - 1), src, static_cast<size_t>(M) * sizeof(W));
+    VDX_RETURN_IF_ERROR(transform_block(s, buf, buf, s.fft_work));
+    std::memcpy(dst, buf + (L - 1), static_cast<size_t>(M) * sizeof(W));
+    return vdxStsNoErr;
 }
 
 // out[i] = sum hRev(j) x[i + j], i < n, by method m on up to `threads`
@@ -563,8 +582,12 @@ VdxStatus two_stage(State<W>& s, const W* src, W* dst, int n) noexcept {
     const int first = m == Method::fft ? s.fft_len - (L - 1) : (L + 3) / 4 * 4;
     const int one_piece = m == Method::fft ? first : s.direct_first_block;
     if (n <= one_piece) return chunked(s, src, dst, n, 0);
-    std::memcpy(s.dly + L, src, static_cast<size_t>(first) * sizeof(W));
-    VDX_RETURN_IF_ERROR(span(s, m, s.dly + 1, first, dst, 1));
+    if (m == Method::fft) {
+        VDX_RETURN_IF_ERROR(first_fft_block(s, src, dst));
+    } else {
+        std::memcpy(s.dly + L, src, static_cast<size_t>(first) * sizeof(W));
+        direct(s, m, s.dly + 1, first, dst);
+    }
     std::memcpy(s.dly, src + (n - L), static_cast<size_t>(L) * sizeof(W));
     return span(s, m, src + (first - L + 1), n - first, dst + first, threads_for<W>(n));
 }
