@@ -46,7 +46,10 @@ enum class Method { broadcast, shifted, fft };
 template <class W>
 struct Work;
 
-#define VDX_FIR_WORK(W, P, FAM, code, mul, fft_taps, fft_above, shifted_taps, shifted_iters, thread_above) \
+template <class W>
+void spectrum_product(const W* spectrum, W* x, int n) noexcept;
+
+#define VDX_FIR_WORK(W, P, FAM, code, fft_taps, fft_above, shifted_taps, shifted_iters, thread_above) \
     template <>                                                                                               \
     struct Work<W> {                                                                                          \
         using Part = P;                                                                                       \
@@ -65,12 +68,12 @@ struct Work;
         }                                                                                                     \
         static VdxStatus forward(const W* s, W* d, const Spec* sp, Vdx8u* w) noexcept;                        \
         static VdxStatus inverse(W* x, const Spec* sp, Vdx8u* w) noexcept;                                    \
-        static void multiply(const W* spectrum, W* x, int n) noexcept { mul(spectrum, x, n); }               \
+        static void multiply(const W* spectrum, W* x, int n) noexcept { spectrum_product(spectrum, x, n); }  \
     };
-VDX_FIR_WORK(Vdx32f, Vdx32f, R, 32f, y8_vdxsMulPerm_32f_I, 64, 511, 32, 0, 1600)
-VDX_FIR_WORK(Vdx64f, Vdx64f, R, 64f, y8_vdxsMulPerm_64f_I, 64, 511, 16, 512, 1600)
-VDX_FIR_WORK(Vdx32fc, Vdx32f, C, 32fc, y8_vdxsMul_32fc_I, 16, 255, 1 << 30, 0, 800)
-VDX_FIR_WORK(Vdx64fc, Vdx64f, C, 64fc, y8_vdxsMul_64fc_I, 32, 255, 1 << 30, 0, 800)
+VDX_FIR_WORK(Vdx32f, Vdx32f, R, 32f, 64, 511, 32, 0, 1600)
+VDX_FIR_WORK(Vdx64f, Vdx64f, R, 64f, 64, 511, 16, 512, 1600)
+VDX_FIR_WORK(Vdx32fc, Vdx32f, C, 32fc, 16, 255, 1 << 30, 0, 800)
+VDX_FIR_WORK(Vdx64fc, Vdx64f, C, 64fc, 32, 255, 1 << 30, 0, 800)
 #undef VDX_FIR_WORK
 
 #define VDX_FIR_REAL_FFT(W, code)                                                                          \
@@ -100,6 +103,21 @@ const FirKernelRow<PartW<W>>& kernels() noexcept {
         return k.f32;
     } else {
         return k.f64;
+    }
+}
+
+// The spectrum product, x = spectrum * x: Perm format for real work types
+// (two real slots, then complex pairs), complex bins otherwise.
+template <class W>
+void spectrum_product(const W* spectrum, W* x, int n) noexcept {
+    auto* d = reinterpret_cast<PartW<W>*>(x);
+    const auto* a = reinterpret_cast<const PartW<W>*>(spectrum);
+    if constexpr (Work<W>::kComplex) {
+        kernels<W>().product(a, d, n);
+    } else {
+        d[0] *= a[0];
+        d[1] *= a[1];
+        kernels<W>().product(a + 2, d + 2, (n - 2) / 2);
     }
 }
 

@@ -134,9 +134,30 @@ void complex_broadcast(const P* tb, const P* s, P* dst, int n, int L) noexcept {
     }
 }
 
+// d = a * d: (ar dr - ai di, ar di + ai dr) = mul_addsub(d, dup_re(a),
+// swap_re_im(d) * dup_im(a)).
+template <class P>
+void product(const P* a, P* d, int pairs) noexcept {
+    constexpr int N = V<P>::lanes;
+    const int n = 2 * pairs;
+    int i = 0;
+    for (; i + N <= n; i += N) {
+        const V<P> x = V<P>::loadu(a + i), y = V<P>::loadu(d + i);
+        mul_addsub(y, dup_re(x), swap_re_im(y) * dup_im(x)).storeu(d + i);
+    }
+    for (; i < n; i += 2) {
+        const P re = a[i] * d[i] - a[i + 1] * d[i + 1];
+        d[i + 1] = a[i] * d[i + 1] + a[i + 1] * d[i];
+        d[i] = re;
+    }
+}
+
 template <class P>
 constexpr FirKernelRow<P> row() {
-    return {.broadcast = broadcast<P>, .shifted = shifted<P>, .complex_broadcast = complex_broadcast<P>};
+    return {.broadcast = broadcast<P>,
+            .shifted = shifted<P>,
+            .complex_broadcast = complex_broadcast<P>,
+            .product = product<P>};
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 //              then hRev, then zeros, so that row c dotted with s[i ..]
 //              gives output i + c, and one load of s serves four outputs;
 //              the kernel of long real filters
+//   product    d = a * d over pairs complex numbers (the overlap-save
+//              spectrum product; fused where the variant has FMA)
 #pragma once
 
 #include "vdxs.h"
@@ -32,6 +34,7 @@ struct FirKernelRow {
     void (*shifted)(const P* rows, const P* s, P* dst, int n, int L) noexcept;
     // complex data as (re, im) pairs of P: n outputs, 2n parts
     void (*complex_broadcast)(const P* tb, const P* s, P* dst, int n, int L) noexcept;
+    void (*product)(const P* a, P* d, int pairs) noexcept;
 };
 
 struct FirKernels {
