@@ -1,9 +1,9 @@
 // Direct FIR kernels (fir_kernels.h), written once against the vector layer
 // and compiled once per instruction-set variant (VDX_ISA).  Every kernel
 // keeps its partial sums in registers for a block of outputs and reads each
-// tap once per block: the broadcast kernels hold four vectors of outputs
-// (32 floats in AVX2), the shifted kernel eight outputs, each a vector of
-// partial products folded at the end.
+// tap once per block: the short-filter kernel holds four vectors of outputs
+// (32 floats in AVX2), the long-filter kernel eight (64 floats), the
+// complex kernel four pairs of vectors.
 #include "fir/fir_kernels.h"
 
 #include "simd/simd.h"
@@ -15,83 +15,59 @@ namespace {
 template <class P>
 using V = Vec<P, kWidth>;
 
-template <class P>
-inline P lane_sum(V<P> a) {
-    alignas(64) P t[V<P>::lanes];
-    a.store(t);
-    P s = t[0];
-    for (int k = 1; k < V<P>::lanes; ++k) s += t[k];
-    return s;
-}
+// The tap that multiplies s[i + j] for output i: from the broadcast copy
+// (forward order, four apart) or from row 0 of the shifted copies (hRev).
+struct FromBroadcast {
+    template <class P>
+    static P tap(const P* t, int L, int j) {
+        return t[4 * (L - 1 - j)];
+    }
+};
+struct FromRows {
+    template <class P>
+    static P tap(const P* t, int, int j) {
+        return t[j];
+    }
+};
 
-// The tap that multiplies s[i + j] for output i.
-template <class P>
-inline P tap_bcast(const P* tb, int L, int j) {
-    return tb[4 * (L - 1 - j)];
-}
-
-template <int Q, class P>
-inline void bcast_block(const P* tb, const P* s, P* dst, int L) {
+// Q vectors of consecutive outputs, each tap broadcast once against them.
+template <class Taps, int Q, class P>
+inline void bcast_block(const P* taps, const P* s, P* dst, int L) {
     constexpr int N = V<P>::lanes;
     V<P> acc[Q];
     for (int q = 0; q < Q; ++q) acc[q] = V<P>::zero();
     for (int j = 0; j < L; ++j) {
-        const V<P> h = V<P>::set1(tap_bcast(tb, L, j));
+        const V<P> h = V<P>::set1(Taps::tap(taps, L, j));
         for (int q = 0; q < Q; ++q) acc[q] = mul_add(h, V<P>::loadu(s + j + q * N), acc[q]);
     }
     for (int q = 0; q < Q; ++q) acc[q].storeu(dst + q * N);
 }
 
-template <class P>
-void broadcast(const P* tb, const P* s, P* dst, int n, int L) noexcept {
+template <class Taps, int Q, class P>
+inline void bcast_outputs(const P* taps, const P* s, P* dst, int n, int L) {
     constexpr int N = V<P>::lanes;
     int i = 0;
-    for (; i + 4 * N <= n; i += 4 * N) bcast_block<4>(tb, s + i, dst + i, L);
-    for (; i + N <= n; i += N) bcast_block<1>(tb, s + i, dst + i, L);
+    for (; i + Q * N <= n; i += Q * N) bcast_block<Taps, Q>(taps, s + i, dst + i, L);
+    for (; i + N <= n; i += N) bcast_block<Taps, 1>(taps, s + i, dst + i, L);
     for (; i < n; ++i) {
         P acc = 0;
-        for (int j = 0; j < L; ++j) acc += tap_bcast(tb, L, j) * s[i + j];
+        for (int j = 0; j < L; ++j) acc += Taps::tap(taps, L, j) * s[i + j];
         dst[i] = acc;
     }
 }
 
-// Outputs i .. i + 4G - 1 from the four shifted rows: G groups of four,
-// group g reading s[i + 4g ..].
-template <int G, class P>
-inline void shifted_block(const P* rows, const P* s, P* dst, int L) {
-    constexpr int N = V<P>::lanes;
-    const int S = fir_shifted_stride(L);
-    const int J = L + 3;  // row c is non-zero on [c, c + L)
-    V<P> acc[4 * G];
-    for (int k = 0; k < 4 * G; ++k) acc[k] = V<P>::zero();
-    int j = 0;
-    for (; j + N <= J; j += N) {
-        V<P> x[G];
-        for (int g = 0; g < G; ++g) x[g] = V<P>::loadu(s + 4 * g + j);
-        for (int c = 0; c < 4; ++c) {
-            const V<P> r = V<P>::loadu(rows + c * S + j);
-            for (int g = 0; g < G; ++g) acc[4 * g + c] = mul_add(r, x[g], acc[4 * g + c]);
-        }
-    }
-    for (int g = 0; g < G; ++g) {
-        for (int c = 0; c < 4; ++c) {
-            P sum = lane_sum(acc[4 * g + c]);
-            for (int t = j; t < J; ++t) sum += rows[c * S + t] * s[4 * g + t];
-            dst[4 * g + c] = sum;
-        }
-    }
+// Short filters: four vectors per pass.
+template <class P>
+void broadcast(const P* tb, const P* s, P* dst, int n, int L) noexcept {
+    bcast_outputs<FromBroadcast, 4>(tb, s, dst, n, L);
 }
 
+// Long filters: eight vectors per pass (64 floats in AVX2), the taps read
+// in order from the reversed copy, so that each tap load feeds eight
+// products and the data loads stream through the window.
 template <class P>
 void shifted(const P* rows, const P* s, P* dst, int n, int L) noexcept {
-    int i = 0;
-    for (; i + 8 <= n; i += 8) shifted_block<2>(rows, s + i, dst + i, L);
-    for (; i + 4 <= n; i += 4) shifted_block<1>(rows, s + i, dst + i, L);
-    for (; i < n; ++i) {  // row 0 is hRev itself
-        P acc = 0;
-        for (int j = 0; j < L; ++j) acc += rows[j] * s[i + j];
-        dst[i] = acc;
-    }
+    bcast_outputs<FromRows, 8>(rows, s, dst, n, L);
 }
 
 // Complex outputs as pairs: with a tap h = (hr, hi) and inputs x, the sums

@@ -14,11 +14,11 @@
 //              taps as pairs, tb[8k], tb[8k+1] = h(k)), one tap against
 //              several vectors of consecutive outputs; the kernel of short
 //              real filters and of every complex filter
-//   shifted    taps from the four shifted reversed copies: row c of S =
+//   shifted    taps from the four shifted reversed copies (row c of S =
 //              (L+6) rounded down to a multiple of 4 elements holds c zeros,
-//              then hRev, then zeros, so that row c dotted with s[i ..]
-//              gives output i + c, and one load of s serves four outputs;
-//              the kernel of long real filters
+//              then hRev, then zeros; the kernel reads row 0, hRev itself),
+//              eight vectors of outputs per pass: the kernel of long real
+//              filters
 //   product    d = a * d over pairs complex numbers (the overlap-save
 //              spectrum product; fused where the variant has FMA)
 #pragma once
