@@ -1598,7 +1598,8 @@ VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int wi
 /* saturated; 64f-state outputs to 32f data are rounded to nearest.          */
 /*                                                                           */
 /* Sizes and memory: GetStateSize counts the per-thread overlap-save areas   */
-/* for the threads the core library reports at the time of the query, so a  */
+/* for the threads the core library reports at the time of the query (at    */
+/* most 8, the most a block call uses for overlap-save), so a               */
 /* state must be built with Init in a buffer sized under the same thread    */
 /* count (placed at the buffer's next 32-byte boundary); InitAlloc does both */
 /* in library memory.  Free releases what InitAlloc allocated; on a state    */
@@ -1615,7 +1616,8 @@ VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int wi
 /* 1600 (real) or 800 (complex) samples run on several threads; results do   */
 /* not depend on the thread count.  In-place calls, and states whose data   */
 /* type differs from the computation type, filter through the state's delay */
-/* buffer about 4096 samples at a time, each piece choosing its method by    */
+/* buffer in pieces of 16 L samples (at least 256, at most about 4096, in    */
+/* whole overlap-save blocks), each piece choosing its method and threads by */
 /* its own length.                                                           */
 /*                                                                           */
 /* Integer taps: the taps are shifted right one bit at a time, and the taps  */
@@ -1856,7 +1858,9 @@ VdxStatus vdxsFIRStreamInitAlloc_16s(VdxsFIRState_16s** ppState, const Vdx16s* p
 /* with zeros and index 0 (or a line of the state's interface order written  */
 /* twice).  A block call rewrites the line at index 0.  An index outside     */
 /* 0..L-1 is vdxStsDlyLineIndexErr (after the length checks).  They run on   */
-/* the calling thread, by the direct broadcast kernels.                      */
+/* the calling thread, by the direct broadcast kernels; the block forms take */
+/* scratch memory for about 4L + 2048 samples from the library allocator     */
+/* (vdxStsMemAllocErr when it is short, nothing written).                    */
 VdxStatus vdxsFIROne_Direct_32f(Vdx32f src, Vdx32f* pDstVal, const Vdx32f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
 VdxStatus vdxsFIROne_Direct_32f_I(Vdx32f* pSrcDstVal, const Vdx32f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
 VdxStatus vdxsFIR_Direct_32f(const Vdx32f* pSrc, Vdx32f* pDst, int numIters, const Vdx32f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;

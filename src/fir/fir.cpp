@@ -224,7 +224,7 @@ template <class Tap>
 TapsIn<Tap> shifted_integer_taps(const Tap* taps, int L, int factor) noexcept {
     int shift = 0;
     while (largest_tap(taps, L, shift) > 32766) ++shift;
-    return {taps, TapKind::integer, shift, factor + shift};
+    return {taps, TapKind::integer, shift, factor > INT32_MAX - shift ? INT32_MAX : factor + shift};
 }
 
 // Float taps for an integer-tap state: the factor that puts the largest
@@ -246,6 +246,10 @@ TapsIn<Tap> quantized_taps(const Tap* taps, int L) noexcept {
 // ---------------------------------------------------------------- layout
 
 constexpr long align32(long b) noexcept { return (b + 31) / 32 * 32; }
+
+// Per-thread overlap-save areas a state holds at most: a 4096-sample block
+// has no use for more.
+constexpr int kMostThreads = 8;
 
 struct Layout {
     long rows, dly, bcast, spectrum, spec, spec_init, thread_data, fft_work, out, status, total;
@@ -272,10 +276,12 @@ bool layout_of(int L, Layout* out) noexcept {
     const long N = g.order > 0 ? 1L << g.order : 0;
     const long M = N - (L - 1);
     const int threads_now = ownGetNumThreads();
-    g.threads = threads_now < 1 ? 1 : (threads_now > 64 ? 64 : threads_now);
-    // Chunks of about 4096 inputs, whole overlap-save blocks, and at least a
-    // first block.
-    long chunk = g.order > 0 ? (4096 + M - 1) / M * M : 4096;
+    g.threads = threads_now < 1 ? 1 : (threads_now > kMostThreads ? kMostThreads : threads_now);
+    // Chunks of 16 L inputs, at least 256 and at most about 4096, in whole
+    // overlap-save blocks, and at least a first block: short filters keep
+    // small states, long ones amortise moving their delay line.
+    long chunk = 16L * L < 256 ? 256 : (16L * L > 4096 ? 4096 : 16L * L);
+    if (g.order > 0) chunk = (chunk + M - 1) / M * M;
     if (chunk < L + 4) chunk = L + 4;
     g.chunk = static_cast<int>(chunk);
     g.stride = fir_shifted_stride(L);
@@ -646,22 +652,33 @@ VdxStatus get_size(int L, int* size) noexcept {
     return vdxStsNoErr;
 }
 
-template <class R, bool Stream, class Obj>
-VdxStatus init(Obj** pp, const TapsOf<R>& taps, int L, const typename R::D* dly, Vdx8u* buf) noexcept {
-    if (any_null(pp, taps.taps, buf)) return vdxStsNullPtrErr;
+// Init and InitAlloc: pointers, the length and the size are checked before
+// make(taps, L) reads the taps (integer taps are scanned for their shift).
+template <class R>
+VdxStatus check_init(const void* pp, const void* taps, int L, const void* buf) noexcept {
+    if (any_null(pp, taps, buf)) return vdxStsNullPtrErr;
     if (L < 1) return vdxStsFIRLenErr;
+    Layout g;
+    return layout_of<typename R::W, typename R::D>(L, &g) ? vdxStsNoErr : vdxStsMemAllocErr;
+}
+
+template <class R, bool Stream, class Obj, class Make>
+VdxStatus init(Obj** pp, const typename R::Tap* taps, int L, const typename R::D* dly, Vdx8u* buf,
+               Make make) noexcept {
+    VDX_RETURN_IF_ERROR(check_init<R>(pp, taps, L, buf));
+    const TapsOf<R> in = make(taps, L);
     void* obj = nullptr;
-    VDX_RETURN_IF_ERROR((object_init<Family<R, Stream>>(&obj, {&taps, L, dly}, buf, nullptr)));
+    VDX_RETURN_IF_ERROR((object_init<Family<R, Stream>>(&obj, {&in, L, dly}, buf, nullptr)));
     *pp = static_cast<Obj*>(obj);
     return vdxStsNoErr;
 }
 
-template <class R, bool Stream, class Obj>
-VdxStatus init_alloc(Obj** pp, const TapsOf<R>& taps, int L, const typename R::D* dly) noexcept {
-    if (any_null(pp, taps.taps)) return vdxStsNullPtrErr;
-    if (L < 1) return vdxStsFIRLenErr;
+template <class R, bool Stream, class Obj, class Make>
+VdxStatus init_alloc(Obj** pp, const typename R::Tap* taps, int L, const typename R::D* dly, Make make) noexcept {
+    VDX_RETURN_IF_ERROR(check_init<R>(pp, taps, L, pp));
+    const TapsOf<R> in = make(taps, L);
     void* obj = nullptr;
-    VDX_RETURN_IF_ERROR((object_init_alloc<Family<R, Stream>>(&obj, {&taps, L, dly})));
+    VDX_RETURN_IF_ERROR((object_init_alloc<Family<R, Stream>>(&obj, {&in, L, dly})));
     *pp = static_cast<Obj*>(obj);
     return vdxStsNoErr;
 }
@@ -878,11 +895,11 @@ using namespace vdx::fir;
 #define VDX_FIR_REAL_TAPS(X, R, S)                                                                              \
     extern "C" VdxStatus y8_vdxsFIRInit##X(S** ppState, const R::Tap* pTaps, int tapsLen, const R::D* pDlyLine, \
                                            Vdx8u* pBuffer) noexcept {                                           \
-        return init<R, false>(ppState, real_taps(pTaps), tapsLen, pDlyLine, pBuffer);                           \
+        return init<R, false>(ppState, pTaps, tapsLen, pDlyLine, pBuffer, kRealTaps);                         \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRInitAlloc##X(S** ppState, const R::Tap* pTaps, int tapsLen,                  \
                                                 const R::D* pDlyLine) noexcept {                                \
-        return init_alloc<R, false>(ppState, real_taps(pTaps), tapsLen, pDlyLine);                              \
+        return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, kRealTaps);                            \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState) noexcept {                        \
         return set_taps<R>(real_taps(pTaps), pState);                                                           \
@@ -895,11 +912,11 @@ using namespace vdx::fir;
 #define VDX_FIR_INT_TAPS(X, R, S, make)                                                                         \
     extern "C" VdxStatus y8_vdxsFIRInit##X(S** ppState, const R::Tap* pTaps, int tapsLen, int tapsFactor,       \
                                            const R::D* pDlyLine, Vdx8u* pBuffer) noexcept {                     \
-        return init<R, false>(ppState, make(pTaps, tapsLen, tapsFactor), tapsLen, pDlyLine, pBuffer);           \
+        return init<R, false>(ppState, pTaps, tapsLen, pDlyLine, pBuffer, with_factor(make<R::Tap>, tapsFactor));           \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRInitAlloc##X(S** ppState, const R::Tap* pTaps, int tapsLen, int tapsFactor,  \
                                                 const R::D* pDlyLine) noexcept {                                \
-        return init_alloc<R, false>(ppState, make(pTaps, tapsLen, tapsFactor), tapsLen, pDlyLine);              \
+        return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, with_factor(make<R::Tap>, tapsFactor));              \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState, int tapsFactor) noexcept {        \
         if (pState == nullptr || kind_of<R>(pState) == Kind::none) return set_taps<R>(real_taps(pTaps), pState);        \
@@ -914,11 +931,11 @@ using namespace vdx::fir;
 #define VDX_FIR_QUANTIZED_TAPS(X, R, S)                                                                         \
     extern "C" VdxStatus y8_vdxsFIRInit##X(S** ppState, const R::Tap* pTaps, int tapsLen, const R::D* pDlyLine, \
                                            Vdx8u* pBuffer) noexcept {                                           \
-        return init<R, false>(ppState, quantized_taps(pTaps, tapsLen), tapsLen, pDlyLine, pBuffer);             \
+        return init<R, false>(ppState, pTaps, tapsLen, pDlyLine, pBuffer, kQuantizedTaps);             \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRInitAlloc##X(S** ppState, const R::Tap* pTaps, int tapsLen,                  \
                                                 const R::D* pDlyLine) noexcept {                                \
-        return init_alloc<R, false>(ppState, quantized_taps(pTaps, tapsLen), tapsLen, pDlyLine);                \
+        return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, kQuantizedTaps);                \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState) noexcept {                        \
         if (pState == nullptr || kind_of<R>(pState) == Kind::none) return set_taps<R>(real_taps(pTaps), pState);        \
@@ -960,6 +977,13 @@ template <class Tap>
 TapsIn<Tap> plain_int_taps(const Tap* t, int, int factor) noexcept {
     return {t, TapKind::integer, 0, factor};
 }
+// Taps makers for init: (taps, L) -> TapsIn, called once the arguments pass.
+constexpr auto kRealTaps = [](const auto* t, int) noexcept { return real_taps(t); };
+constexpr auto kQuantizedTaps = [](const auto* t, int L) noexcept { return quantized_taps(t, L); };
+template <class Make>
+auto with_factor(Make make, int factor) noexcept {
+    return [make, factor](const auto* t, int L) noexcept { return make(t, L, factor); };
+}
 }  // namespace
 
 #define VDX_FIR_FLOAT_ROW(X, R, S) VDX_FIR_COMMON(X, R, S) VDX_FIR_REAL_TAPS(X, R, S) VDX_FIR_CALLS_FLOAT(X, R, S)
@@ -995,22 +1019,22 @@ extern "C" VdxStatus y8_vdxsFIRStreamGetStateSize_32f(int tapsLen, int* pBufferS
 }
 extern "C" VdxStatus y8_vdxsFIRStreamInit_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen,
                                               Vdx8u* pBuffer) noexcept {
-    return init<R_32f, true>(ppState, real_taps(pTaps), tapsLen, nullptr, pBuffer);
+    return init<R_32f, true>(ppState, pTaps, tapsLen, nullptr, pBuffer, kRealTaps);
 }
 extern "C" VdxStatus y8_vdxsFIRStreamInitAlloc_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps,
                                                    int tapsLen) noexcept {
-    return init_alloc<R_32f, true>(ppState, real_taps(pTaps), tapsLen, nullptr);
+    return init_alloc<R_32f, true>(ppState, pTaps, tapsLen, nullptr, kRealTaps);
 }
 extern "C" VdxStatus y8_vdxsFIRStreamGetStateSize_16s(int tapsLen, int* pBufferSize) noexcept {
     return get_size<R_16s>(tapsLen, pBufferSize);
 }
 extern "C" VdxStatus y8_vdxsFIRStreamInit_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen,
                                               int tapsFactor, Vdx8u* pBuffer) noexcept {
-    return init<R_16s, true>(ppState, shifted_taps(pTaps, tapsLen, tapsFactor), tapsLen, nullptr, pBuffer);
+    return init<R_16s, true>(ppState, pTaps, tapsLen, nullptr, pBuffer, with_factor(shifted_taps<Vdx16s>, tapsFactor));
 }
 extern "C" VdxStatus y8_vdxsFIRStreamInitAlloc_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen,
                                                    int tapsFactor) noexcept {
-    return init_alloc<R_16s, true>(ppState, shifted_taps(pTaps, tapsLen, tapsFactor), tapsLen, nullptr);
+    return init_alloc<R_16s, true>(ppState, pTaps, tapsLen, nullptr, with_factor(shifted_taps<Vdx16s>, tapsFactor));
 }
 
 // Stateless members: P the tap prefix ("" when taps and data share a type),
