@@ -541,9 +541,10 @@ VdxStatus span(State<W>& s, Method m, const W* x, int n, W* out, int threads) no
             direct(s, m, x, n, out);
             return vdxStsNoErr;
         }
-        // Shares start at multiples of 64 outputs, so that the kernels group
-        // every output as the one-thread pass does (their blocks hold at most
-        // 32 outputs) and the results do not depend on the split.
+        // Shares start at multiples of 64 outputs, a whole number of vectors
+        // in every variant: each output comes from the vector code or the
+        // scalar tail exactly as in the one-thread pass, so the results do
+        // not depend on the split.
         const int grains = n / 64;
         Team team(threads);
         team.run(threads, [&](int t) {
