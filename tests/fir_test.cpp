@@ -307,6 +307,14 @@ TYPED_TEST(FirRow, DelayLinesRoundTripAndContinueInAFreshState) {
             ASSERT_EQ(R::get_dly(f.st, got.data()), vdxStsNoErr);
             EXPECT_EQ(0, std::memcmp(got.data(), expect.data(), L * sizeof(D)));
         }
+        // Single samples move the line on by one each.
+        ASSERT_EQ(R::get_dly(f.st, got.data()), vdxStsNoErr);
+        const auto singles = random_vec<D>(3, 5, S::data());
+        std::vector<D> expect(L);
+        for (int k = 0; k < L; ++k) expect[k] = k < 3 ? singles[2 - k] : got[k - 3];
+        for (const D& v : singles) ASSERT_EQ(R::one(v, &got[0], f.st, 0), vdxStsNoErr);
+        ASSERT_EQ(R::get_dly(f.st, got.data()), vdxStsNoErr);
+        EXPECT_EQ(0, std::memcmp(got.data(), expect.data(), L * sizeof(D)));
         // A fresh state from that line continues the signal.
         const auto x = random_vec<D>(700, 9, S::data());
         Filter<R> fresh(h, &got);
