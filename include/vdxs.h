@@ -1593,14 +1593,14 @@ VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int wi
 /*                                                                           */
 /* A state computes in the floating-point type of its taps (32f, 32fc, 64f,  */
 /* 64fc; integer-tap states in double, where 16-bit products and their sums  */
-/* are exact): data of another type is converted on the way in, and Sfs     */
+/* are exact): data of another type is converted on the way in, and Sfs      */
 /* outputs are multiplied by 2^-scaleFactor, rounded half to even and        */
 /* saturated; 64f-state outputs to 32f data are rounded to nearest.          */
 /*                                                                           */
 /* Sizes and memory: GetStateSize counts the per-thread overlap-save areas   */
-/* for the threads the core library reports at the time of the query (at    */
-/* most 8, the most a block call uses for overlap-save), so a               */
-/* state must be built with Init in a buffer sized under the same thread    */
+/* for the threads the core library reports at the time of the query (at     */
+/* most 8, the most a block call uses for overlap-save), so a                */
+/* state must be built with Init in a buffer sized under the same thread     */
 /* count (placed at the buffer's next 32-byte boundary); InitAlloc does both */
 /* in library memory.  Free releases what InitAlloc allocated; on a state    */
 /* built by Init it returns success and touches nothing.                     */
@@ -1614,8 +1614,8 @@ VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int wi
 /* above L (k >= 2), built for L >= 64 (32f, 64f), 16 (32fc), 32 (64fc) and  */
 /* used for blocks above 511 (real) or 255 (complex) samples.  Blocks above  */
 /* 1600 (real) or 800 (complex) samples run on several threads; results do   */
-/* not depend on the thread count.  In-place calls, and states whose data   */
-/* type differs from the computation type, filter through the state's delay */
+/* not depend on the thread count.  In-place calls, and states whose data    */
+/* type differs from the computation type, filter through the state's delay  */
 /* buffer in pieces of 16 L samples (at least 256, at most about 4096, in    */
 /* whole overlap-save blocks), each piece choosing its method and threads by */
 /* its own length.                                                           */
@@ -1637,7 +1637,7 @@ VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int wi
 /* multi-rate state can be built yet: every call refuses one as a foreign    */
 /* object.                                                                   */
 /*                                                                           */
-/* Checks, in this order: pointers (vdxStsNullPtrErr), tapsLen below 1      */
+/* Checks, in this order: pointers (vdxStsNullPtrErr), tapsLen below 1       */
 /* (vdxStsFIRLenErr), numIters below 1 (vdxStsSizeErr), the state's          */
 /* identifier (vdxStsContextMatchErr, also for a state of another row or     */
 /* family).  Nothing is written on error.  A size beyond the 32-bit byte     */
