@@ -559,13 +559,15 @@ VdxStatus span(State<W>& s, Method m, const W* x, int n, W* out, int threads) no
     int shares = threads < s.threads ? threads : s.threads;
     if (shares > blocks) shares = blocks;
     if (shares <= 1) return fft_blocks(s, x, n, out, 0, blocks, 0);
-    // Contiguous runs of blocks, one per share, each with its own block
-    // buffer, FFT work buffer and status slot; the lowest status wins.
+    // Share t takes blocks t, t + T, t + 2T, ... with its own block buffer,
+    // FFT work buffer and status slot; the lowest status wins.
     for (int t = 0; t < shares; ++t) s.thread_status[t] = vdxStsNoErr;
     Team team(shares);
     team.run(shares, [&](int t) {
-        const BlockRange r = block_range(blocks, shares, t);
-        s.thread_status[t] = fft_blocks(s, x, n, out, r.begin, r.end, t);
+        VdxStatus status = vdxStsNoErr;
+        for (int b = t; b < blocks && status == vdxStsNoErr; b += shares)
+            status = fft_blocks(s, x, n, out, b, b + 1, t);
+        s.thread_status[t] = status;
     });
     VdxStatus status = vdxStsNoErr;
     for (int t = 0; t < shares; ++t) status = s.thread_status[t] < status ? s.thread_status[t] : status;
