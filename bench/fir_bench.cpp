@@ -56,7 +56,8 @@ void timed(benchmark::State& state, int L, F&& f) {
         f();
         benchmark::ClobberMemory();
     }
-    state.counters["MAC/s"] = benchmark::Counter(static_cast<double>(L) * kBlock, benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["MAC/s"] =
+        benchmark::Counter(static_cast<double>(L) * kBlock, benchmark::Counter::kIsIterationInvariantRate);
 }
 
 // ---------------------------------------------------------------- this library
@@ -205,7 +206,8 @@ public:
         std::copy(h.begin(), h.end(), in_);
         F::run(fwd_);
         taps_.resize(bins_);
-        for (int k = 0; k < bins_; ++k) taps_[k] = Bin(spec_[k][0], spec_[k][1]) / static_cast<decltype(std::abs(Bin{}))>(N_);
+        using Real = decltype(std::abs(Bin{}));
+        for (int k = 0; k < bins_; ++k) taps_[k] = Bin(spec_[k][0], spec_[k][1]) / static_cast<Real>(N_);
     }
     ~Ols() {
         F::destroy(fwd_);

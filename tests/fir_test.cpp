@@ -89,7 +89,8 @@ Reference reference(const std::vector<T>& h, const std::vector<D>& hist_newest_f
     }
     for (int i = 0; i < n + L; ++i) {
         const int k = L - 1 - i;  // history index, newest first
-        const LC v = i >= L ? cx(x[i - L]) : (k < static_cast<int>(hist_newest_first.size()) ? cx(hist_newest_first[k]) : LC(0));
+        const bool known = k < static_cast<int>(hist_newest_first.size());
+        const LC v = i >= L ? cx(x[i - L]) : (known ? cx(hist_newest_first[k]) : LC(0));
         xr[i] = v.real(), xi[i] = v.imag(), xa[i] = std::abs(v);
     }
     Reference r{std::vector<LC>(n), std::vector<long double>(n)};
@@ -346,13 +347,15 @@ TYPED_TEST(FirRow, ResultsDoNotDependOnTheThreadCount) {
                 vdxcoreSetNumThreads(threads);
                 for (int in_place = 0; in_place < 2; ++in_place) {
                     auto y = x;
-                    ASSERT_EQ(in_place ? R::fir_i(y.data(), n, f.st, S::sf(L)) : R::fir(x.data(), y.data(), n, f.st, S::sf(L)),
+                    const int sf = S::sf(L);
+                    ASSERT_EQ(in_place ? R::fir_i(y.data(), n, f.st, sf) : R::fir(x.data(), y.data(), n, f.st, sf),
                               vdxStsNoErr);
                     out.push_back(y);
                 }
             }
             vdxcoreSetNumThreads(0);
-            for (size_t k = 2; k < out.size(); ++k) EXPECT_EQ(0, std::memcmp(out[k].data(), out[k % 2].data(), n * sizeof(D)));
+            for (size_t k = 2; k < out.size(); ++k)
+                EXPECT_EQ(0, std::memcmp(out[k].data(), out[k % 2].data(), n * sizeof(D)));
         }
     }
 }
@@ -431,8 +434,10 @@ TEST(FirState, IntegerTapsAreShiftedIntoSixteenBits) {
         std::vector<Vdx16s> x(L, 0), y(L);
         x[0] = 1;
         ASSERT_EQ(vdxsFIR32s_16s_Sfs(x.data(), y.data(), L, st, -8), vdxStsNoErr);
-        for (int k = 0; k < L; ++k)
-            EXPECT_EQ(y[k], rounded<Vdx16s>(LC(std::ldexp(static_cast<long double>(c.stored[k]), c.stored_factor), 0), -8).real());
+        for (int k = 0; k < L; ++k) {
+            const long double h = std::ldexp(static_cast<long double>(c.stored[k]), c.stored_factor);
+            EXPECT_EQ(y[k], rounded<Vdx16s>(LC(h, 0), -8).real());
+        }
         vdxsFIRFree32s_16s(st);
     }
 }

@@ -80,12 +80,16 @@ VDX_FIR_WORK(Vdx64fc, Vdx64f, C, 64fc, 32, 255, 1 << 30, 0, 800)
     VdxStatus Work<W>::forward(const W* s, W* d, const Spec* sp, Vdx8u* w) noexcept {                      \
         return y8_vdxsFFTFwd_RToPerm_##code(s, d, sp, w);                                                  \
     }                                                                                                      \
-    VdxStatus Work<W>::inverse(W* x, const Spec* sp, Vdx8u* w) noexcept { return y8_vdxsFFTInv_PermToR_##code##_I(x, sp, w); }
+    VdxStatus Work<W>::inverse(W* x, const Spec* sp, Vdx8u* w) noexcept {                                  \
+        return y8_vdxsFFTInv_PermToR_##code##_I(x, sp, w);                                                 \
+    }
 #define VDX_FIR_COMPLEX_FFT(W, code)                                                                       \
     VdxStatus Work<W>::forward(const W* s, W* d, const Spec* sp, Vdx8u* w) noexcept {                      \
         return y8_vdxsFFTFwd_CToC_##code(s, d, sp, w);                                                     \
     }                                                                                                      \
-    VdxStatus Work<W>::inverse(W* x, const Spec* sp, Vdx8u* w) noexcept { return y8_vdxsFFTInv_CToC_##code##_I(x, sp, w); }
+    VdxStatus Work<W>::inverse(W* x, const Spec* sp, Vdx8u* w) noexcept {                                  \
+        return y8_vdxsFFTInv_CToC_##code##_I(x, sp, w);                                                    \
+    }
 VDX_FIR_REAL_FFT(Vdx32f, 32f)
 VDX_FIR_REAL_FFT(Vdx64f, 64f)
 VDX_FIR_COMPLEX_FFT(Vdx32fc, 32fc)
@@ -915,14 +919,17 @@ using namespace vdx::fir;
 #define VDX_FIR_INT_TAPS(X, R, S, make)                                                                         \
     extern "C" VdxStatus y8_vdxsFIRInit##X(S** ppState, const R::Tap* pTaps, int tapsLen, int tapsFactor,       \
                                            const R::D* pDlyLine, Vdx8u* pBuffer) noexcept {                     \
-        return init<R, false>(ppState, pTaps, tapsLen, pDlyLine, pBuffer, with_factor(make<R::Tap>, tapsFactor));           \
+        const auto taps = with_factor(make<R::Tap>, tapsFactor);                                                \
+        return init<R, false>(ppState, pTaps, tapsLen, pDlyLine, pBuffer, taps);                                \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRInitAlloc##X(S** ppState, const R::Tap* pTaps, int tapsLen, int tapsFactor,  \
                                                 const R::D* pDlyLine) noexcept {                                \
-        return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, with_factor(make<R::Tap>, tapsFactor));              \
+        const auto taps = with_factor(make<R::Tap>, tapsFactor);                                                \
+        return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, taps);                                   \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState, int tapsFactor) noexcept {        \
-        if (pState == nullptr || kind_of<R>(pState) == Kind::none) return set_taps<R>(real_taps(pTaps), pState);        \
+        if (pState == nullptr || kind_of<R>(pState) == Kind::none)                                              \
+            return set_taps<R>(real_taps(pTaps), pState); /* its status */                                      \
         return set_taps<R>(make(pTaps, state<R>(pState).taps_len, tapsFactor), pState);                         \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRGetTaps##X(const S* pState, R::Tap* pTaps, int* pTapsFactor) noexcept {      \
@@ -941,7 +948,8 @@ using namespace vdx::fir;
         return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, kQuantizedTaps);                \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState) noexcept {                        \
-        if (pState == nullptr || kind_of<R>(pState) == Kind::none) return set_taps<R>(real_taps(pTaps), pState);        \
+        if (pState == nullptr || kind_of<R>(pState) == Kind::none)                                              \
+            return set_taps<R>(real_taps(pTaps), pState); /* its status */                                      \
         return set_taps<R>(quantized_taps(pTaps, state<R>(pState).taps_len), pState);                           \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRGetTaps##X(const S* pState, R::Tap* pTaps) noexcept {                        \
