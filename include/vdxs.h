@@ -231,6 +231,16 @@ typedef struct VdxsFIRState_64f VdxsFIRState_64f;
 typedef struct VdxsFIRState_64fc VdxsFIRState_64fc;
 typedef struct VdxsFIRState32f_16s VdxsFIRState32f_16s;
 typedef struct VdxsFIRState32fc_16sc VdxsFIRState32fc_16sc;
+typedef struct VdxsFIRState64f_32f VdxsFIRState64f_32f;
+typedef struct VdxsFIRState64fc_32fc VdxsFIRState64fc_32fc;
+typedef struct VdxsFIRState64f_32s VdxsFIRState64f_32s;
+typedef struct VdxsFIRState64fc_32sc VdxsFIRState64fc_32sc;
+typedef struct VdxsFIRState64f_16s VdxsFIRState64f_16s;
+typedef struct VdxsFIRState64fc_16sc VdxsFIRState64fc_16sc;
+typedef struct VdxsFIRState32s_16s VdxsFIRState32s_16s;
+typedef struct VdxsFIRState32sc_16sc VdxsFIRState32sc_16sc;
+typedef struct VdxsFIRState_16s VdxsFIRState_16s;
+typedef struct VdxsFIRState_32s VdxsFIRState_32s;
 typedef struct VdxsFIRSparseState_32f VdxsFIRSparseState_32f;
 
 typedef struct VdxsIIRState_32f VdxsIIRState_32f;
@@ -1582,6 +1592,335 @@ VdxStatus vdxsFIRGenHighpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int w
                                  int doNormal) VDX_NOEXCEPT;
 VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int winType,
                                 int doNormal) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* FIR filters                                                               */
+/* ------------------------------------------------------------------------ */
+/* y(n) = sum over k = 0..L-1 of h(k) x(n-k), L = tapsLen taps, the history  */
+/* kept in a state between calls, so that a signal filtered in pieces gives  */
+/* the outputs of one call (within the rounding of the method each piece     */
+/* takes).  Rows (taps / data): 32f, 32fc, 64f, 64fc; 32f_16s, 32fc_16sc;    */
+/* 64f_32f, 64fc_32fc; 64f_32s, 64fc_32sc; 64f_16s, 64fc_16sc; integer taps  */
+/* 32s_16s, 32sc_16sc, _16s (16s taps) and _32s (32s data).                  */
+/*                                                                           */
+/* A state computes in the floating-point type of its taps (32f, 32fc, 64f,  */
+/* 64fc; integer-tap states in double, where 16-bit products and their sums  */
+/* are exact): data of another type is converted on the way in, and Sfs      */
+/* outputs are multiplied by 2^-scaleFactor, rounded half to even and        */
+/* saturated; 64f-state outputs to 32f data are rounded to nearest.          */
+/*                                                                           */
+/* Sizes and memory: GetStateSize counts the per-thread overlap-save areas   */
+/* for the threads the core library reports at the time of the query (at     */
+/* most 8, the most a block call uses for overlap-save), so a                */
+/* state must be built with Init in a buffer sized under the same thread     */
+/* count (placed at the buffer's next 32-byte boundary); InitAlloc does both */
+/* in library memory.  Free releases what InitAlloc allocated; on a state    */
+/* built by Init it returns success and touches nothing.                     */
+/*                                                                           */
+/* Delay lines at the interface hold L samples, newest first (element 0 is   */
+/* x(-1)); a null line means zeros.  GetDlyLine after a block of n >= L      */
+/* samples returns its last L inputs, newest first.                          */
+/*                                                                           */
+/* Methods: direct sums in registers, or overlap-save through real (complex  */
+/* for complex states) FFTs of length 2^(k+1), 2^k the smallest power of two */
+/* above L (k >= 2), built for L >= 64 (32f, 64f), 16 (32fc), 32 (64fc) and  */
+/* used for blocks above 511 (real) or 255 (complex) samples.  Blocks above  */
+/* 1600 (real) or 800 (complex) samples run on several threads; results do   */
+/* not depend on the thread count.  In-place calls, and states whose data    */
+/* type differs from the computation type, filter through the state's delay  */
+/* buffer in pieces of 16 L samples (at least 256, at most about 4096, in    */
+/* whole overlap-save blocks), each piece choosing its method and threads by */
+/* its own length.                                                           */
+/*                                                                           */
+/* Integer taps: the taps are shifted right one bit at a time, and the taps  */
+/* factor raised by one, until no magnitude exceeds 32766; the real tap is   */
+/* tap(k) * 2^tapsFactor, and GetTaps returns the shifted taps and raised    */
+/* factor.  _32s states (32s taps and data) keep the taps as given.  The     */
+/* 32s_16s32f and 32sc_16sc32fc forms take real taps for an integer-tap      */
+/* state: each is rounded to an integer times 2^f, f chosen so that the      */
+/* largest magnitude lands between 16383 and 32766; their GetTaps returns    */
+/* the real values.  An integer GetTaps of a state built from real taps      */
+/* rounds h(k) * 2^-tapsFactor half to even and saturates.                   */
+/*                                                                           */
+/* Block calls also take the row's stream state (32f and 16s: Stream*Init);  */
+/* with it a call keeps no history: output n is the sum over pSrc[n ..       */
+/* n+L-1] (tap h(L-1) on pSrc[n]), so the caller passes numIters + L - 1     */
+/* samples.  The delay-line calls and FIROne refuse stream states.  No       */
+/* multi-rate state can be built yet: every call refuses one as a foreign    */
+/* object.                                                                   */
+/*                                                                           */
+/* Checks, in this order: pointers (vdxStsNullPtrErr), tapsLen below 1       */
+/* (vdxStsFIRLenErr), numIters below 1 (vdxStsSizeErr), the state's          */
+/* identifier (vdxStsContextMatchErr, also for a state of another row or     */
+/* family).  Nothing is written on error.  A size beyond the 32-bit byte     */
+/* counts is vdxStsMemAllocErr.                                              */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsFIRGetStateSize_32f(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps_32f(const Vdx32f* pTaps, VdxsFIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps_32f(const VdxsFIRState_32f* pState, Vdx32f* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree_32f(VdxsFIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine_32f(VdxsFIRState_32f* pState, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine_32f(const VdxsFIRState_32f* pState, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_32f(Vdx32f src, Vdx32f* pDstVal, VdxsFIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_32f(const Vdx32f* pSrc, Vdx32f* pDst, int numIters, VdxsFIRState_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_32f_I(Vdx32f* pSrcDst, int numIters, VdxsFIRState_32f* pState) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize_32fc(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit_32fc(VdxsFIRState_32fc** ppState, const Vdx32fc* pTaps, int tapsLen, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc_32fc(VdxsFIRState_32fc** ppState, const Vdx32fc* pTaps, int tapsLen, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps_32fc(const Vdx32fc* pTaps, VdxsFIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps_32fc(const VdxsFIRState_32fc* pState, Vdx32fc* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree_32fc(VdxsFIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine_32fc(VdxsFIRState_32fc* pState, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine_32fc(const VdxsFIRState_32fc* pState, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_32fc(Vdx32fc src, Vdx32fc* pDstVal, VdxsFIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int numIters, VdxsFIRState_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_32fc_I(Vdx32fc* pSrcDst, int numIters, VdxsFIRState_32fc* pState) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize_64f(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit_64f(VdxsFIRState_64f** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc_64f(VdxsFIRState_64f** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps_64f(const Vdx64f* pTaps, VdxsFIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps_64f(const VdxsFIRState_64f* pState, Vdx64f* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree_64f(VdxsFIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine_64f(VdxsFIRState_64f* pState, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine_64f(const VdxsFIRState_64f* pState, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_64f(Vdx64f src, Vdx64f* pDstVal, VdxsFIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_64f(const Vdx64f* pSrc, Vdx64f* pDst, int numIters, VdxsFIRState_64f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_64f_I(Vdx64f* pSrcDst, int numIters, VdxsFIRState_64f* pState) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize_64fc(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit_64fc(VdxsFIRState_64fc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc_64fc(VdxsFIRState_64fc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps_64fc(const Vdx64fc* pTaps, VdxsFIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps_64fc(const VdxsFIRState_64fc* pState, Vdx64fc* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree_64fc(VdxsFIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine_64fc(VdxsFIRState_64fc* pState, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine_64fc(const VdxsFIRState_64fc* pState, Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_64fc(Vdx64fc src, Vdx64fc* pDstVal, VdxsFIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int numIters, VdxsFIRState_64fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_64fc_I(Vdx64fc* pSrcDst, int numIters, VdxsFIRState_64fc* pState) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize64f_32f(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit64f_32f(VdxsFIRState64f_32f** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc64f_32f(VdxsFIRState64f_32f** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps64f_32f(const Vdx64f* pTaps, VdxsFIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps64f_32f(const VdxsFIRState64f_32f* pState, Vdx64f* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree64f_32f(VdxsFIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine64f_32f(VdxsFIRState64f_32f* pState, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine64f_32f(const VdxsFIRState64f_32f* pState, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_32f(Vdx32f src, Vdx32f* pDstVal, VdxsFIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_32f(const Vdx32f* pSrc, Vdx32f* pDst, int numIters, VdxsFIRState64f_32f* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_32f_I(Vdx32f* pSrcDst, int numIters, VdxsFIRState64f_32f* pState) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize64fc_32fc(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit64fc_32fc(VdxsFIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc64fc_32fc(VdxsFIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps64fc_32fc(const Vdx64fc* pTaps, VdxsFIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps64fc_32fc(const VdxsFIRState64fc_32fc* pState, Vdx64fc* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree64fc_32fc(VdxsFIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine64fc_32fc(VdxsFIRState64fc_32fc* pState, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine64fc_32fc(const VdxsFIRState64fc_32fc* pState, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_32fc(Vdx32fc src, Vdx32fc* pDstVal, VdxsFIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int numIters, VdxsFIRState64fc_32fc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_32fc_I(Vdx32fc* pSrcDst, int numIters, VdxsFIRState64fc_32fc* pState) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize32f_16s(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit32f_16s(VdxsFIRState32f_16s** ppState, const Vdx32f* pTaps, int tapsLen, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc32f_16s(VdxsFIRState32f_16s** ppState, const Vdx32f* pTaps, int tapsLen, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps32f_16s(const Vdx32f* pTaps, VdxsFIRState32f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps32f_16s(const VdxsFIRState32f_16s* pState, Vdx32f* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree32f_16s(VdxsFIRState32f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine32f_16s(VdxsFIRState32f_16s* pState, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine32f_16s(const VdxsFIRState32f_16s* pState, Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32f_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, VdxsFIRState32f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32f_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, VdxsFIRState32f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32f_16s_ISfs(Vdx16s* pSrcDst, int numIters, VdxsFIRState32f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize32fc_16sc(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit32fc_16sc(VdxsFIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc32fc_16sc(VdxsFIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps32fc_16sc(const Vdx32fc* pTaps, VdxsFIRState32fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps32fc_16sc(const VdxsFIRState32fc_16sc* pState, Vdx32fc* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree32fc_16sc(VdxsFIRState32fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine32fc_16sc(VdxsFIRState32fc_16sc* pState, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine32fc_16sc(const VdxsFIRState32fc_16sc* pState, Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32fc_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, VdxsFIRState32fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32fc_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, VdxsFIRState32fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32fc_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, VdxsFIRState32fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize64f_32s(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit64f_32s(VdxsFIRState64f_32s** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx32s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc64f_32s(VdxsFIRState64f_32s** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx32s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps64f_32s(const Vdx64f* pTaps, VdxsFIRState64f_32s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps64f_32s(const VdxsFIRState64f_32s* pState, Vdx64f* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree64f_32s(VdxsFIRState64f_32s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine64f_32s(VdxsFIRState64f_32s* pState, const Vdx32s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine64f_32s(const VdxsFIRState64f_32s* pState, Vdx32s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_32s_Sfs(Vdx32s src, Vdx32s* pDstVal, VdxsFIRState64f_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int numIters, VdxsFIRState64f_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_32s_ISfs(Vdx32s* pSrcDst, int numIters, VdxsFIRState64f_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize64fc_32sc(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit64fc_32sc(VdxsFIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx32sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc64fc_32sc(VdxsFIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx32sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps64fc_32sc(const Vdx64fc* pTaps, VdxsFIRState64fc_32sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps64fc_32sc(const VdxsFIRState64fc_32sc* pState, Vdx64fc* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree64fc_32sc(VdxsFIRState64fc_32sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine64fc_32sc(VdxsFIRState64fc_32sc* pState, const Vdx32sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine64fc_32sc(const VdxsFIRState64fc_32sc* pState, Vdx32sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_32sc_Sfs(Vdx32sc src, Vdx32sc* pDstVal, VdxsFIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc* pDst, int numIters, VdxsFIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_32sc_ISfs(Vdx32sc* pSrcDst, int numIters, VdxsFIRState64fc_32sc* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize64f_16s(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit64f_16s(VdxsFIRState64f_16s** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc64f_16s(VdxsFIRState64f_16s** ppState, const Vdx64f* pTaps, int tapsLen, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps64f_16s(const Vdx64f* pTaps, VdxsFIRState64f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps64f_16s(const VdxsFIRState64f_16s* pState, Vdx64f* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree64f_16s(VdxsFIRState64f_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine64f_16s(VdxsFIRState64f_16s* pState, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine64f_16s(const VdxsFIRState64f_16s* pState, Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, VdxsFIRState64f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, VdxsFIRState64f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_16s_ISfs(Vdx16s* pSrcDst, int numIters, VdxsFIRState64f_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize64fc_16sc(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit64fc_16sc(VdxsFIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc64fc_16sc(VdxsFIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int tapsLen, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps64fc_16sc(const Vdx64fc* pTaps, VdxsFIRState64fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps64fc_16sc(const VdxsFIRState64fc_16sc* pState, Vdx64fc* pTaps) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree64fc_16sc(VdxsFIRState64fc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine64fc_16sc(VdxsFIRState64fc_16sc* pState, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine64fc_16sc(const VdxsFIRState64fc_16sc* pState, Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, VdxsFIRState64fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, VdxsFIRState64fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, VdxsFIRState64fc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize32s_16s(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit32s_16s(VdxsFIRState32s_16s** ppState, const Vdx32s* pTaps, int tapsLen, int tapsFactor, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc32s_16s(VdxsFIRState32s_16s** ppState, const Vdx32s* pTaps, int tapsLen, int tapsFactor, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps32s_16s(const Vdx32s* pTaps, VdxsFIRState32s_16s* pState, int tapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps32s_16s(const VdxsFIRState32s_16s* pState, Vdx32s* pTaps, int* pTapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree32s_16s(VdxsFIRState32s_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine32s_16s(VdxsFIRState32s_16s* pState, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine32s_16s(const VdxsFIRState32s_16s* pState, Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32s_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, VdxsFIRState32s_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32s_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, VdxsFIRState32s_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32s_16s_ISfs(Vdx16s* pSrcDst, int numIters, VdxsFIRState32s_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize32sc_16sc(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit32sc_16sc(VdxsFIRState32sc_16sc** ppState, const Vdx32sc* pTaps, int tapsLen, int tapsFactor, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc32sc_16sc(VdxsFIRState32sc_16sc** ppState, const Vdx32sc* pTaps, int tapsLen, int tapsFactor, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps32sc_16sc(const Vdx32sc* pTaps, VdxsFIRState32sc_16sc* pState, int tapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps32sc_16sc(const VdxsFIRState32sc_16sc* pState, Vdx32sc* pTaps, int* pTapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree32sc_16sc(VdxsFIRState32sc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine32sc_16sc(VdxsFIRState32sc_16sc* pState, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine32sc_16sc(const VdxsFIRState32sc_16sc* pState, Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32sc_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, VdxsFIRState32sc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32sc_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, VdxsFIRState32sc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32sc_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, VdxsFIRState32sc_16sc* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize_16s(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps_16s(const Vdx16s* pTaps, VdxsFIRState_16s* pState, int tapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps_16s(const VdxsFIRState_16s* pState, Vdx16s* pTaps, int* pTapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree_16s(VdxsFIRState_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine_16s(VdxsFIRState_16s* pState, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine_16s(const VdxsFIRState_16s* pState, Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, VdxsFIRState_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, VdxsFIRState_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_16s_ISfs(Vdx16s* pSrcDst, int numIters, VdxsFIRState_16s* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRGetStateSize_32s(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInit_32s(VdxsFIRState_32s** ppState, const Vdx32s* pTaps, int tapsLen, int tapsFactor, const Vdx32s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc_32s(VdxsFIRState_32s** ppState, const Vdx32s* pTaps, int tapsLen, int tapsFactor, const Vdx32s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps_32s(const Vdx32s* pTaps, VdxsFIRState_32s* pState, int tapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps_32s(const VdxsFIRState_32s* pState, Vdx32s* pTaps, int* pTapsFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRFree_32s(VdxsFIRState_32s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetDlyLine_32s(VdxsFIRState_32s* pState, const Vdx32s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetDlyLine_32s(const VdxsFIRState_32s* pState, Vdx32s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_32s_Sfs(Vdx32s src, Vdx32s* pDstVal, VdxsFIRState_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int numIters, VdxsFIRState_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_32s_ISfs(Vdx32s* pSrcDst, int numIters, VdxsFIRState_32s* pState, int scaleFactor) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRInit32s_16s32f(VdxsFIRState32s_16s** ppState, const Vdx32f* pTaps, int tapsLen, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc32s_16s32f(VdxsFIRState32s_16s** ppState, const Vdx32f* pTaps, int tapsLen, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps32s_16s32f(const Vdx32f* pTaps, VdxsFIRState32s_16s* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps32s_16s32f(const VdxsFIRState32s_16s* pState, Vdx32f* pTaps) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRInit32sc_16sc32fc(VdxsFIRState32sc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRInitAlloc32sc_16sc32fc(VdxsFIRState32sc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRSetTaps32sc_16sc32fc(const Vdx32fc* pTaps, VdxsFIRState32sc_16sc* pState) VDX_NOEXCEPT;
+VdxStatus vdxsFIRGetTaps32sc_16sc32fc(const VdxsFIRState32sc_16sc* pState, Vdx32fc* pTaps) VDX_NOEXCEPT;
+
+VdxStatus vdxsFIRStreamGetStateSize_32f(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRStreamInit_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRStreamInitAlloc_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen) VDX_NOEXCEPT;
+VdxStatus vdxsFIRStreamGetStateSize_16s(int tapsLen, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRStreamInit_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRStreamInitAlloc_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor) VDX_NOEXCEPT;
+
+/* Stateless members: the caller holds the taps (forward order) and a delay  */
+/* line of 2 L samples with an index in 0..L-1: the L newest samples, newest */
+/* first, at pDlyLine[index ..], each also at L places further on.  Start    */
+/* with zeros and index 0 (or a line of the state's interface order written  */
+/* twice).  A block call rewrites the line at index 0.  An index outside     */
+/* 0..L-1 is vdxStsDlyLineIndexErr (after the length checks).  They run on   */
+/* the calling thread, by the direct broadcast kernels; the block forms take */
+/* scratch memory for about 4L + 2048 samples from the library allocator     */
+/* (vdxStsMemAllocErr when it is short, nothing written).                    */
+VdxStatus vdxsFIROne_Direct_32f(Vdx32f src, Vdx32f* pDstVal, const Vdx32f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_Direct_32f_I(Vdx32f* pSrcDstVal, const Vdx32f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_32f(const Vdx32f* pSrc, Vdx32f* pDst, int numIters, const Vdx32f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_32f_I(Vdx32f* pSrcDst, int numIters, const Vdx32f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_Direct_32fc(Vdx32fc src, Vdx32fc* pDstVal, const Vdx32fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_Direct_32fc_I(Vdx32fc* pSrcDstVal, const Vdx32fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int numIters, const Vdx32fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_32fc_I(Vdx32fc* pSrcDst, int numIters, const Vdx32fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_Direct_64f(Vdx64f src, Vdx64f* pDstVal, const Vdx64f* pTaps, int tapsLen, Vdx64f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_Direct_64f_I(Vdx64f* pSrcDstVal, const Vdx64f* pTaps, int tapsLen, Vdx64f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_64f(const Vdx64f* pSrc, Vdx64f* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx64f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_64f_I(Vdx64f* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx64f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_Direct_64fc(Vdx64fc src, Vdx64fc* pDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx64fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne_Direct_64fc_I(Vdx64fc* pSrcDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx64fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx64fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR_Direct_64fc_I(Vdx64fc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx64fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_Direct_32f(Vdx32f src, Vdx32f* pDstVal, const Vdx64f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_Direct_32f_I(Vdx32f* pSrcDstVal, const Vdx64f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_Direct_32f(const Vdx32f* pSrc, Vdx32f* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_Direct_32f_I(Vdx32f* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx32f* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_Direct_32fc(Vdx32fc src, Vdx32fc* pDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_Direct_32fc_I(Vdx32fc* pSrcDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_Direct_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_Direct_32fc_I(Vdx32fc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx32fc* pDlyLine, int* pDlyLineIndex) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32f_Direct_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, const Vdx32f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32f_Direct_16s_ISfs(Vdx16s* pSrcDstVal, const Vdx32f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32f_Direct_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, const Vdx32f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32f_Direct_16s_ISfs(Vdx16s* pSrcDst, int numIters, const Vdx32f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32fc_Direct_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, const Vdx32fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne32fc_Direct_16sc_ISfs(Vdx16sc* pSrcDstVal, const Vdx32fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32fc_Direct_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, const Vdx32fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR32fc_Direct_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, const Vdx32fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_Direct_32s_Sfs(Vdx32s src, Vdx32s* pDstVal, const Vdx64f* pTaps, int tapsLen, Vdx32s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_Direct_32s_ISfs(Vdx32s* pSrcDstVal, const Vdx64f* pTaps, int tapsLen, Vdx32s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_Direct_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx32s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_Direct_32s_ISfs(Vdx32s* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx32s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_Direct_32sc_Sfs(Vdx32sc src, Vdx32sc* pDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_Direct_32sc_ISfs(Vdx32sc* pSrcDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_Direct_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_Direct_32sc_ISfs(Vdx32sc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx32sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_Direct_16s_Sfs(Vdx16s src, Vdx16s* pDstVal, const Vdx64f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64f_Direct_16s_ISfs(Vdx16s* pSrcDstVal, const Vdx64f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_Direct_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64f_Direct_16s_ISfs(Vdx16s* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, Vdx16s* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_Direct_16sc_Sfs(Vdx16sc src, Vdx16sc* pDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIROne64fc_Direct_16sc_ISfs(Vdx16sc* pSrcDstVal, const Vdx64fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_Direct_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIR64fc_Direct_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */
 /* Convolution                                                               */

@@ -37,8 +37,7 @@ namespace {
 constexpr std::size_t kGuard = 64;           // sentinel bytes around every buffer
 constexpr std::size_t kElems = 320;          // vector capacity: 64 elements, an order-8 CCS spectrum
 constexpr int kLongLength = 45;              // fits kElems with SumWindow's len + maskSize - 1
-constexpr std::size_t kWorkBytes = 1 << 16;  // work memory and object placement (an IIR state of
-                                             // 64fc taps for 32sc data takes 33 KB)
+constexpr std::size_t kWorkBytes = 1 << 17;  // work memory and object placement (FIR and IIR states at len 45)
 constexpr std::size_t kBlockBytes = 1 << 13;  // forged objects
 constexpr unsigned char kGuardByte = 0xEB, kWorkByte = 0xA5;
 constexpr int kFuncCount = std::size(kFunctions), kTypeCount = std::size(kObjectTypes);

@@ -1,0 +1,30 @@
+// The plain FIR loops compiled with -mavx2 (see bench/CMakeLists.txt).
+#include "fir_loops.h"
+
+namespace fir_loops_avx2 {
+
+template <class T>
+static void fir(const T* x, const T* h, T* y, int n, int L) {
+    for (int i = 0; i < n; ++i) {
+        T acc = 0;
+        for (int k = 0; k < L; ++k) acc += h[k] * x[i + L - 1 - k];
+        y[i] = acc;
+    }
+}
+
+void fir_32f(const float* x, const float* h, float* y, int n, int L) { fir(x, h, y, n, L); }
+void fir_64f(const double* x, const double* h, double* y, int n, int L) { fir(x, h, y, n, L); }
+void fir_32fc(const std::complex<float>* x, const std::complex<float>* h, std::complex<float>* y, int n, int L) {
+    // Written out, as GCC's complex product carries NaN checks.
+    for (int i = 0; i < n; ++i) {
+        float re = 0, im = 0;
+        for (int k = 0; k < L; ++k) {
+            const std::complex<float> a = h[k], b = x[i + L - 1 - k];
+            re += a.real() * b.real() - a.imag() * b.imag();
+            im += a.real() * b.imag() + a.imag() * b.real();
+        }
+        y[i] = {re, im};
+    }
+}
+
+}  // namespace fir_loops_avx2

@@ -1,0 +1,147 @@
+// Direct FIR kernels (fir_kernels.h), written once against the vector layer
+// and compiled once per instruction-set variant (VDX_ISA).  Every kernel
+// keeps its partial sums in registers for a block of outputs and reads each
+// tap once per block: the short-filter kernel holds four vectors of outputs
+// (32 floats in AVX2), the long-filter kernel eight (64 floats), the
+// complex kernel four pairs of vectors.
+#include "fir/fir_kernels.h"
+
+#include "simd/simd.h"
+
+namespace vdx {
+namespace VDX_ISA {
+namespace {
+
+template <class P>
+using V = Vec<P, kWidth>;
+
+// The tap that multiplies s[i + j] for output i: from the broadcast copy
+// (forward order, four apart) or from row 0 of the shifted copies (hRev).
+struct FromBroadcast {
+    template <class P>
+    static P tap(const P* t, int L, int j) {
+        return t[4 * (L - 1 - j)];
+    }
+};
+struct FromRows {
+    template <class P>
+    static P tap(const P* t, int, int j) {
+        return t[j];
+    }
+};
+
+// Q vectors of consecutive outputs, each tap broadcast once against them.
+template <class Taps, int Q, class P>
+inline void bcast_block(const P* taps, const P* s, P* dst, int L) {
+    constexpr int N = V<P>::lanes;
+    V<P> acc[Q];
+    for (int q = 0; q < Q; ++q) acc[q] = V<P>::zero();
+    for (int j = 0; j < L; ++j) {
+        const V<P> h = V<P>::set1(Taps::tap(taps, L, j));
+        for (int q = 0; q < Q; ++q) acc[q] = mul_add(h, V<P>::loadu(s + j + q * N), acc[q]);
+    }
+    for (int q = 0; q < Q; ++q) acc[q].storeu(dst + q * N);
+}
+
+template <class Taps, int Q, class P>
+inline void bcast_outputs(const P* taps, const P* s, P* dst, int n, int L) {
+    constexpr int N = V<P>::lanes;
+    int i = 0;
+    for (; i + Q * N <= n; i += Q * N) bcast_block<Taps, Q>(taps, s + i, dst + i, L);
+    for (; i + N <= n; i += N) bcast_block<Taps, 1>(taps, s + i, dst + i, L);
+    for (; i < n; ++i) {
+        P acc = 0;
+        for (int j = 0; j < L; ++j) acc += Taps::tap(taps, L, j) * s[i + j];
+        dst[i] = acc;
+    }
+}
+
+// Short filters: four vectors per pass.
+template <class P>
+void broadcast(const P* tb, const P* s, P* dst, int n, int L) noexcept {
+    bcast_outputs<FromBroadcast, 4>(tb, s, dst, n, L);
+}
+
+// Long filters: eight vectors per pass (64 floats in AVX2), the taps read
+// in order from the reversed copy, so that each tap load feeds eight
+// products and the data loads stream through the window.
+template <class P>
+void shifted(const P* rows, const P* s, P* dst, int n, int L) noexcept {
+    bcast_outputs<FromRows, 8>(rows, s, dst, n, L);
+}
+
+// Complex outputs as pairs: with a tap h = (hr, hi) and inputs x, the sums
+// R = sum hr * x and I = sum hi * x per lane give y = (R.re - I.im, R.im +
+// I.re), one add-subtract against I with its parts swapped.
+template <int Q, class P>
+inline void complex_block(const P* tb, const P* s, P* dst, int L) {
+    constexpr int N = V<P>::lanes;
+    V<P> re[Q], im[Q];
+    for (int q = 0; q < Q; ++q) re[q] = im[q] = V<P>::zero();
+    for (int j = 0; j < L; ++j) {
+        const P* h = tb + 8 * (L - 1 - j);
+        const V<P> hr = V<P>::set1(h[0]), hi = V<P>::set1(h[1]);
+        for (int q = 0; q < Q; ++q) {
+            const V<P> x = V<P>::loadu(s + 2 * j + q * N);
+            re[q] = mul_add(hr, x, re[q]);
+            im[q] = mul_add(hi, x, im[q]);
+        }
+    }
+    const V<P> one = V<P>::set1(P(1));
+    for (int q = 0; q < Q; ++q) mul_addsub(re[q], one, swap_re_im(im[q])).storeu(dst + q * N);
+}
+
+template <class P>
+void complex_broadcast(const P* tb, const P* s, P* dst, int n, int L) noexcept {
+    constexpr int K = V<P>::lanes / 2;  // complex numbers per vector
+    int i = 0;
+    for (; i + 4 * K <= n; i += 4 * K) complex_block<4>(tb, s + 2 * i, dst + 2 * i, L);
+    for (; i + K <= n; i += K) complex_block<1>(tb, s + 2 * i, dst + 2 * i, L);
+    for (; i < n; ++i) {
+        P yr = 0, yi = 0;
+        for (int j = 0; j < L; ++j) {
+            const P* h = tb + 8 * (L - 1 - j);
+            const P xr = s[2 * (i + j)], xi = s[2 * (i + j) + 1];
+            yr += h[0] * xr - h[1] * xi;
+            yi += h[0] * xi + h[1] * xr;
+        }
+        dst[2 * i] = yr;
+        dst[2 * i + 1] = yi;
+    }
+}
+
+// d = a * d: (ar dr - ai di, ar di + ai dr) = mul_addsub(d, dup_re(a),
+// swap_re_im(d) * dup_im(a)).
+template <class P>
+void product(const P* a, P* d, int pairs) noexcept {
+    constexpr int N = V<P>::lanes;
+    const int n = 2 * pairs;
+    int i = 0;
+    for (; i + N <= n; i += N) {
+        const V<P> x = V<P>::loadu(a + i), y = V<P>::loadu(d + i);
+        mul_addsub(y, dup_re(x), swap_re_im(y) * dup_im(x)).storeu(d + i);
+    }
+    for (; i < n; i += 2) {
+        const P re = a[i] * d[i] - a[i + 1] * d[i + 1];
+        d[i + 1] = a[i] * d[i + 1] + a[i + 1] * d[i];
+        d[i] = re;
+    }
+}
+
+template <class P>
+constexpr FirKernelRow<P> row() {
+    return {.broadcast = broadcast<P>,
+            .shifted = shifted<P>,
+            .complex_broadcast = complex_broadcast<P>,
+            .product = product<P>};
+}
+
+}  // namespace
+
+extern const FirKernels fir_kernels = {
+    .f32 = row<Vdx32f>(),
+    .f64 = row<Vdx64f>(),
+};
+
+}  // namespace VDX_ISA
+}  // namespace vdx

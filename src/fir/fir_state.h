@@ -1,0 +1,58 @@
+// Single-rate FIR states: the layout every tap / data row shares, the work
+// types the filters compute in, and the thresholds between their methods.
+//
+// A state computes in its work type W (32f, 32fc, 64f or 64fc): the taps are
+// held as W values h(k) (integer taps times 2^tapsFactor, exact), the delay
+// buffer holds W samples, and integer or narrower data is converted on the
+// way in and out.  The header (State<W>) is followed by its arrays, each on
+// a 32-byte boundary:
+//   rows      the four shifted reversed copies of the taps: row c of S =
+//             (L+6) rounded down to a multiple of 4 elements holds c zeros,
+//             hRev(j) = h(L-1-j), zeros (fir_kernels.h)
+//   dly       the delay buffer: L samples oldest first from dly_offset, and
+//             room for `chunk` inputs behind them
+//   bcast     the taps in forward order, each four times
+//   spectrum  the overlap-save taps spectrum (fftLen elements: Perm format
+//             for real W, complex bins for complex W)
+//   spec      the overlap-save FFT specification and its init buffer
+//   per thread, for the threads reported when the size was taken: one
+//             fftLen-element block buffer and one FFT work buffer
+//   out       `chunk` W outputs, for rows whose data type is not W
+//   status    one 32-bit status per thread
+#pragma once
+
+#include <cstdint>
+
+#include "abi/api.h"
+
+namespace vdx::fir {
+
+template <class W>
+struct State {
+    std::uint32_t id;
+    std::uint16_t allocated;     // 1 when made by InitAlloc
+    std::uint16_t seal;          // object.h
+    std::uint32_t work_bytes;    // object.h; block calls take no work buffer
+    W* rows;                     // four shifted reversed copies
+    W* dly;                      // delay buffer
+    std::int32_t taps_len;       // L
+    std::int32_t direct_first_block;  // (L+3 rounded down to 4) + 1
+    const void* fft_spec;        // null when the overlap-save path is off
+    W* spectrum;
+    std::int32_t fft_len;        // -1 when the overlap-save path is off
+    std::int32_t dly_offset;     // first live delay sample
+    std::intptr_t reserved;      // 0
+    W* bcast;                    // taps forward, each four times
+    std::int32_t dly_len;        // L; 0 in stream states
+    std::int32_t threads;        // per-thread areas built
+    W* thread_data;              // threads blocks of fftLen elements
+    Vdx8u* fft_work;             // threads FFT work buffers
+    std::int32_t fft_work_bytes; // bytes of one (a multiple of 32)
+    std::int32_t chunk;          // inputs the delay buffer takes behind the line
+    std::int32_t* thread_status;
+    W* out;                      // chunk W outputs (rows whose data type is not W)
+    std::int32_t taps_factor;    // integer taps: h(k) = tap(k) * 2^taps_factor
+    std::int32_t stride;         // row stride S of the shifted copies
+};
+
+}  // namespace vdx::fir
