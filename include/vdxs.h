@@ -1609,12 +1609,13 @@ VdxStatus vdxsFIRGenLowpass_64f(Vdx64f rFreq, Vdx64f* pTaps, int tapsLen, int wi
 /* outputs are multiplied by 2^-scaleFactor, rounded half to even and        */
 /* saturated; 64f-state outputs to 32f data are rounded to nearest.          */
 /*                                                                           */
-/* Sizes and memory: GetStateSize counts the per-thread overlap-save areas   */
-/* for the threads the core library reports at the time of the query (at     */
-/* most 8, the most a block call uses for overlap-save), so a                */
-/* state must be built with Init in a buffer sized under the same thread     */
-/* count (placed at the buffer's next 32-byte boundary); InitAlloc does both */
-/* in library memory.  Free releases what InitAlloc allocated; on a state    */
+/* Sizes and memory: GetStateSize counts per-thread overlap-save areas for   */
+/* the core library's thread count, but never fewer than the processors     */
+/* configured, and at most 8 (the most a block call uses for overlap-save): */
+/* a change of the process's affinity between the query and Init never      */
+/* makes a state outgrow its buffer; only a thread count pinned above the    */
+/* processors between them does.  Init places the state at the buffer's     */
+/* next 32-byte boundary; InitAlloc does both in library memory.  Free releases what InitAlloc allocated; on a state    */
 /* built by Init it returns success and touches nothing.                     */
 /*                                                                           */
 /* Delay lines at the interface hold L samples, newest first (element 0 is   */

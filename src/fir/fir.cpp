@@ -279,8 +279,7 @@ bool layout_of(int L, Layout* out) noexcept {
     }
     const long N = g.order > 0 ? 1L << g.order : 0;
     const long M = N - (L - 1);
-    const int threads_now = ownGetNumThreads();
-    g.threads = threads_now < 1 ? 1 : (threads_now > kMostThreads ? kMostThreads : threads_now);
+    g.threads = object_thread_areas(kMostThreads);
     // Chunks of 16 L inputs, at least 256 and at most about 4096, in whole
     // overlap-save blocks, and at least a first block: short filters keep
     // small states, long ones amortise moving their delay line.

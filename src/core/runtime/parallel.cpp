@@ -288,6 +288,13 @@ int processors_available() noexcept {
     return CPU_COUNT(&set);
 }
 
+int object_thread_areas(int most) noexcept {
+    const long configured = sysconf(_SC_NPROCESSORS_CONF);
+    int n = ownGetNumThreads();
+    if (configured > n) n = static_cast<int>(configured);
+    return n < 1 ? 1 : (n > most ? most : n);
+}
+
 Team::Team(int threads) noexcept : helpers_(threads > 1 ? pool.acquire(threads - 1) : 0) {}
 
 Team::~Team() {

@@ -75,6 +75,13 @@ inline int team_size(int len, ParallelPolicy policy) noexcept {
 // Processors the calling thread may run on (its affinity mask).
 int processors_available() noexcept;
 
+// Threads an object with per-thread work areas keeps areas for (at most
+// `most`): the core library's thread count, but never fewer than the
+// processors configured, so that a size taken while the process's affinity
+// was narrow still holds an object built after it widened.  Only a thread
+// count pinned above that changes it.
+int object_thread_areas(int most) noexcept;
+
 // The floating-point control words of the calling thread, and a scope that
 // puts them on another thread and restores that thread's own at its end.
 struct FpControl {
