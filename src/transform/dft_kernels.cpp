@@ -1,0 +1,381 @@
+// Any-length DFT kernels, written once over a "complex lanes" type and
+// compiled once per instruction-set variant (VDX_ISA).  The same butterfly
+// template serves a vector of complex numbers (the passes' main loops) and a
+// single complex number (their tails and the straight-line kernels).
+//
+// Passes vectorise along the contiguous index: i (ido >= lanes) reads and
+// writes runs of consecutive complex numbers; the last pass of a
+// factorisation (ido = 1) runs along k instead, gathering its inputs with a
+// stride of radix complex numbers and storing runs.
+#include "transform/dft_kernels.h"
+
+#include "simd/simd.h"
+#include "transform/dft_roots.h"
+
+namespace vdx {
+namespace VDX_ISA {
+namespace {
+
+// Vectors of at most 32 bytes: the butterflies keep up to 2 * radix of them
+// live, and the complex helpers exist at 16 and 32 bytes.
+constexpr int kW = kWidth > 32 ? 32 : kWidth;
+// The largest radix the plans make (a cofactor of a multiple of 4).
+constexpr int kMaxRadix = 150;
+
+// ---- one complex number
+
+template <class T>
+struct Sc {
+    T re, im;
+};
+template <class T>
+inline Sc<T> operator+(Sc<T> a, Sc<T> b) {
+    return {a.re + b.re, a.im + b.im};
+}
+template <class T>
+inline Sc<T> operator-(Sc<T> a, Sc<T> b) {
+    return {a.re - b.re, a.im - b.im};
+}
+template <class T>
+inline Sc<T> scaled(Sc<T> a, T c) {
+    return {a.re * c, a.im * c};
+}
+template <class T>
+inline Sc<T> neg_i(Sc<T> a) {  // -i a
+    return {a.im, -a.re};
+}
+template <class T>
+inline Sc<T> cmul(Sc<T> a, Sc<T> w) {
+    return {a.re * w.re - a.im * w.im, a.re * w.im + a.im * w.re};
+}
+template <class T>
+inline Sc<T> cmul_conj(Sc<T> a, Sc<T> w) {
+    return {a.re * w.re + a.im * w.im, a.im * w.re - a.re * w.im};
+}
+
+// ---- a vector of complex numbers
+
+template <class T>
+using Cv = Vec<T, kW>;
+template <class T>
+inline Cv<T> scaled(Cv<T> a, T c) {
+    return a * Cv<T>::set1(c);
+}
+template <class T>
+inline Cv<T> neg_i(Cv<T> a) {
+    return conj(swap_re_im(a));
+}
+
+template <class T>
+struct ScalarLanes {
+    using C = Sc<T>;
+    static constexpr int count = 1;
+    static C load(const T* p) { return {p[0], p[1]}; }
+    static C gather(const T* p, long) { return {p[0], p[1]}; }
+    static void store(T* p, C a) { p[0] = a.re, p[1] = a.im; }
+};
+
+inline Vec<float, 16> gather2(const float* p, long stride) {
+    const __m128 lo = _mm_castpd_ps(_mm_load_sd(reinterpret_cast<const double*>(p)));
+    return {_mm_loadh_pi(lo, reinterpret_cast<const __m64*>(p + stride))};
+}
+inline Vec<double, 16> gather2(const double* p, long) { return {_mm_loadu_pd(p)}; }
+#if defined(__AVX2__)
+inline Vec<float, 32> gather4(const float* p, long stride) {
+    return {_mm256_set_m128(gather2(p + 2 * stride, stride).v, gather2(p, stride).v)};
+}
+inline Vec<double, 32> gather4(const double* p, long stride) {
+    return {_mm256_set_m128d(_mm_loadu_pd(p + stride), _mm_loadu_pd(p))};
+}
+#endif
+
+template <class T>
+struct VectorLanes {
+    using C = Cv<T>;
+    static constexpr int count = C::lanes / 2;
+    static C load(const T* p) { return C::loadu(p); }
+    // count complex numbers, stride reals apart.
+    static C gather(const T* p, long stride) {
+        if constexpr (kW == 16) {
+            return gather2(p, stride);
+        } else {
+            return gather4(p, stride);
+        }
+    }
+    static void store(T* p, C a) { a.storeu(p); }
+};
+
+// ---- butterflies
+
+// c = the DFT of radix p of t (forward r = e^(-2 pi i / p)); roots holds
+// (cos, sin)(2 pi q / p) at [2q].  P > 0 fixes the radix at compile time
+// (straight-line code); P = 0 takes it from p.  Odd and even p pair inputs
+// j and p - j: c_m = a_m -+ i b_m, c_(p-m) = a_m +- i b_m with
+//   a_m = t_0 + sum (t_j + t_(p-j)) cos(2 pi j m / p) [+ (-1)^m t_(p/2)],
+//   b_m = sum (t_j - t_(p-j)) sin(2 pi j m / p).
+template <int P, bool Inv, class C, class T>
+inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
+    if constexpr (P == 2) {
+        c[0] = t[0] + t[1];
+        c[1] = t[0] - t[1];
+    } else if constexpr (P == 4) {
+        const C a = t[0] + t[2], b = t[0] - t[2], s = t[1] + t[3], d = neg_i(t[1] - t[3]);
+        c[0] = a + s;
+        c[2] = a - s;
+        c[1] = Inv ? b - d : b + d;
+        c[3] = Inv ? b + d : b - d;
+    } else {
+        constexpr int kCap = P > 0 ? P : kMaxRadix;
+        const int p = P > 0 ? P : p_runtime;
+        const int h = (p - 1) / 2;
+        const bool even = (p & 1) == 0;
+        C s[kCap / 2 + 1], d[kCap / 2 + 1];
+        C c0 = t[0];
+#pragma GCC unroll 16
+        for (int j = 1; j <= h; ++j) {
+            s[j] = t[j] + t[p - j];
+            d[j] = t[j] - t[p - j];
+            c0 = c0 + s[j];
+        }
+        if (even) c0 = c0 + t[p / 2];
+        c[0] = c0;
+#pragma GCC unroll 16
+        for (int m = 1; m <= h; ++m) {
+            int q = m;  // j * m mod p, advanced without a division
+            C a = t[0] + scaled(s[1], roots[2 * q]);
+            C b = scaled(d[1], roots[2 * q + 1]);
+#pragma GCC unroll 16
+            for (int j = 2; j <= h; ++j) {
+                q += m;
+                if (q >= p) q -= p;
+                a = a + scaled(s[j], roots[2 * q]);
+                b = b + scaled(d[j], roots[2 * q + 1]);
+            }
+            if (even) a = (m & 1) ? a - t[p / 2] : a + t[p / 2];
+            const C r = neg_i(b);
+            c[m] = Inv ? a - r : a + r;
+            c[p - m] = Inv ? a + r : a - r;
+        }
+        if (even) {
+            C a = t[0];
+#pragma GCC unroll 16
+            for (int j = 1; j <= h; ++j) a = (j & 1) ? a - s[j] : a + s[j];
+            c[p / 2] = ((p / 2) & 1) ? a - t[p / 2] : a + t[p / 2];
+        }
+    }
+}
+
+// ---- passes
+
+// One butterfly of a pass: inputs j at in + j * in_step (gathered with
+// lane_step between lanes), outputs m at out + m * out_step, twiddled by
+// tw + (m-1) * tw_step (none when tw is null).
+template <int P, bool Inv, class L, class T>
+inline void pass_point(int p, const T* roots, const T* in, long in_step, long lane_step, T* out, long out_step,
+                       const T* tw, long tw_step) {
+    using C = typename L::C;
+    constexpr int kCap = P > 0 ? P : kMaxRadix;
+    if (p < 2 || p > kCap) __builtin_unreachable();  // every plan's radix
+    C t[kCap], c[kCap];
+#pragma GCC unroll 16
+    for (int j = 0; j < p; ++j) t[j] = L::gather(in + j * in_step, lane_step);
+    butterfly<P, Inv>(t, c, roots, p);
+    L::store(out, c[0]);
+#pragma GCC unroll 16
+    for (int m = 1; m < p; ++m) {
+        C v = c[m];
+        if (tw != nullptr) {
+            const C w = L::load(tw + (m - 1) * tw_step);
+            v = Inv ? cmul_conj(v, w) : cmul(v, w);
+        }
+        L::store(out + m * out_step, v);
+    }
+}
+
+template <int P, bool Inv, class T>
+void pass(const DftPass<T>& ps, const T* in, T* out) {
+    using VL = VectorLanes<T>;
+    using SL = ScalarLanes<T>;
+    const int p = P > 0 ? P : ps.radix;
+    const long l1 = ps.l1, ido = ps.ido;
+    if (ido == 1) {
+        // Along k: input runs of p, output columns l1 apart.
+        long k = 0;
+        for (; k + VL::count <= l1; k += VL::count)
+            pass_point<P, Inv, VL>(p, ps.roots, in + 2 * p * k, 2, 2 * p, out + 2 * k, 2 * l1, static_cast<const T*>(nullptr), 0);
+        for (; k < l1; ++k)
+            pass_point<P, Inv, SL>(p, ps.roots, in + 2 * p * k, 2, 2 * p, out + 2 * k, 2 * l1, static_cast<const T*>(nullptr), 0);
+        return;
+    }
+    for (long k = 0; k < l1; ++k) {
+        const T* src = in + 2 * ido * p * k;
+        T* dst = out + 2 * ido * k;
+        long i = 0;
+        for (; i + VL::count <= ido; i += VL::count)
+            pass_point<P, Inv, VL>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1,
+                                   ps.twiddles + 2 * i, 2 * ido);
+        for (; i < ido; ++i)
+            pass_point<P, Inv, SL>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1,
+                                   ps.twiddles + 2 * i, 2 * ido);
+    }
+}
+
+template <bool Inv, class T>
+void run_pass(const DftPass<T>& ps, const T* in, T* out) {
+    switch (ps.radix) {
+        case 2: return pass<2, Inv>(ps, in, out);
+        case 3: return pass<3, Inv>(ps, in, out);
+        case 4: return pass<4, Inv>(ps, in, out);
+        case 5: return pass<5, Inv>(ps, in, out);
+        case 6: return pass<6, Inv>(ps, in, out);
+        case 7: return pass<7, Inv>(ps, in, out);
+        case 11: return pass<11, Inv>(ps, in, out);
+        case 13: return pass<13, Inv>(ps, in, out);
+        default: return pass<0, Inv>(ps, in, out);
+    }
+}
+
+// Pass q writes dst when count - 1 - q is even, so that the last one lands
+// there; in place with an odd count the first pass cannot write dst (its
+// input), so every pass moves one buffer over and the result is copied.
+template <class T>
+void run_passes(const DftPass<T>* ps, int count, int n, const T* src, T* dst, T* work, bool inverse) noexcept {
+    const bool shifted = src == dst && (count & 1) == 1;
+    const T* in = src;
+    for (int q = 0; q < count; ++q) {
+        T* out = (((count - 1 - q) & 1) == 0) != shifted ? dst : work;
+        if (inverse) {
+            run_pass<true>(ps[q], in, out);
+        } else {
+            run_pass<false>(ps[q], in, out);
+        }
+        in = out;
+    }
+    if (shifted) __builtin_memcpy(dst, work, sizeof(T) * 2 * static_cast<unsigned long>(n));
+}
+
+// ---- straight-line kernels
+
+// Roots of radix r read from the roots of n (r divides n), as T.
+template <int N, int R, class T>
+struct RootsOf {
+    T v[2 * R];
+    explicit RootsOf(const long double* rn) {
+        for (int q = 0; q < R; ++q) {
+            v[2 * q] = static_cast<T>(rn[2 * q * (N / R)]);
+            v[2 * q + 1] = static_cast<T>(rn[2 * q * (N / R) + 1]);
+        }
+    }
+};
+
+// N = A * B: n = B n1 + n2, k = k1 + A k2; radix-A butterflies over n1, the
+// twiddles e^(-+2 pi i n2 k1 / N), radix-B butterflies over n2.  B = 1 is a
+// single butterfly of a prime N.
+template <int N, int A, int B, bool Inv, class T>
+void small_kernel(const T* src, T* dst, const long double* rn) {
+    using C = Sc<T>;
+    const RootsOf<N, A, T> ra(rn);
+    C x[N], u[N];
+    for (int n = 0; n < N; ++n) x[n] = {src[2 * n], src[2 * n + 1]};
+    if constexpr (B == 1) {
+        butterfly<A, Inv>(x, u, ra.v, A);
+    } else {
+        const RootsOf<N, B, T> rb(rn);
+        for (int n2 = 0; n2 < B; ++n2) {
+            C t[A], c[A];
+            for (int n1 = 0; n1 < A; ++n1) t[n1] = x[B * n1 + n2];
+            butterfly<A, Inv>(t, c, ra.v, A);
+            for (int k1 = 0; k1 < A; ++k1) {
+                const int q = n2 * k1 % N;
+                const C w = {static_cast<T>(rn[2 * q]), static_cast<T>(-rn[2 * q + 1])};
+                u[k1 * B + n2] = q == 0 ? c[k1] : Inv ? cmul_conj(c[k1], w) : cmul(c[k1], w);
+            }
+        }
+        for (int k1 = 0; k1 < A; ++k1) {
+            C c[B];
+            butterfly<B, Inv>(u + k1 * B, c, rb.v, B);
+            for (int k2 = 0; k2 < B; ++k2) x[k1 + A * k2] = c[k2];
+        }
+        for (int n = 0; n < N; ++n) u[n] = x[n];
+    }
+    for (int n = 0; n < N; ++n) dst[2 * n] = u[n].re, dst[2 * n + 1] = u[n].im;
+}
+
+template <bool Inv, class T>
+void small_dir(int n, const T* src, T* dst) {
+    using namespace ::vdx::dft;
+    switch (n) {
+        case 3: return small_kernel<3, 3, 1, Inv>(src, dst, kRoots3);
+        case 5: return small_kernel<5, 5, 1, Inv>(src, dst, kRoots5);
+        case 6: return small_kernel<6, 2, 3, Inv>(src, dst, kRoots6);
+        case 7: return small_kernel<7, 7, 1, Inv>(src, dst, kRoots7);
+        case 9: return small_kernel<9, 3, 3, Inv>(src, dst, kRoots9);
+        case 10: return small_kernel<10, 2, 5, Inv>(src, dst, kRoots10);
+        case 11: return small_kernel<11, 11, 1, Inv>(src, dst, kRoots11);
+        case 12: return small_kernel<12, 4, 3, Inv>(src, dst, kRoots12);
+        case 13: return small_kernel<13, 13, 1, Inv>(src, dst, kRoots13);
+        case 14: return small_kernel<14, 2, 7, Inv>(src, dst, kRoots14);
+        case 15: return small_kernel<15, 3, 5, Inv>(src, dst, kRoots15);
+        default: return;
+    }
+}
+
+template <class T>
+void small(int n, const T* src, T* dst, bool inverse) noexcept {
+    if (inverse) {
+        small_dir<true>(n, src, dst);
+    } else {
+        small_dir<false>(n, src, dst);
+    }
+}
+
+// ---- direct sum
+
+template <bool Inv, class T>
+void direct_dir(const T* table, int n, const T* src, T* dst) {
+    using VL = VectorLanes<T>;
+    using V = typename VL::C;
+    for (int k = 0; k < n; ++k) {
+        const T* row = table + 2L * n * k;
+        V acc = V::zero();
+        int j = 0;
+        for (; j + VL::count <= n; j += VL::count) {
+            const V x = VL::load(src + 2 * j), w = VL::load(row + 2 * j);
+            acc = acc + (Inv ? cmul_conj(x, w) : cmul(x, w));
+        }
+        alignas(32) T lanes[V::lanes];
+        acc.store(lanes);
+        Sc<T> sum = {T(0), T(0)};
+        for (int l = 0; l < VL::count; ++l) sum = sum + Sc<T>{lanes[2 * l], lanes[2 * l + 1]};
+        for (; j < n; ++j) {
+            const Sc<T> x = {src[2 * j], src[2 * j + 1]}, w = {row[2 * j], row[2 * j + 1]};
+            sum = sum + (Inv ? cmul_conj(x, w) : cmul(x, w));
+        }
+        dst[2 * k] = sum.re;
+        dst[2 * k + 1] = sum.im;
+    }
+}
+
+template <class T>
+void direct(const T* table, int n, const T* src, T* dst, bool inverse) noexcept {
+    if (inverse) {
+        direct_dir<true>(table, n, src, dst);
+    } else {
+        direct_dir<false>(table, n, src, dst);
+    }
+}
+
+template <class T>
+constexpr DftKernelRow<T> row() {
+    return {.passes = run_passes<T>, .small = small<T>, .direct = direct<T>};
+}
+
+}  // namespace
+
+extern const DftKernels dft_kernels = {
+    .f32 = row<Vdx32f>(),
+    .f64 = row<Vdx64f>(),
+};
+
+}  // namespace VDX_ISA
+}  // namespace vdx

@@ -1,0 +1,50 @@
+// Kernels of the any-length DFT: the mixed-radix passes, the straight-line
+// kernels of the short lengths and the direct sum.  One table per
+// instruction-set variant (dft_kernels.cpp, compiled once per variant); the
+// plans (dft_plan.h) hold the tables these read.
+//
+// Data are interleaved (re, im) pairs of T, any alignment.  Forward means
+// e^(-2 pi i n k / N), inverse e^(+2 pi i n k / N); nothing is scaled here.
+#pragma once
+
+#include "runtime/kernel_tables.h"
+#include "vdxs.h"
+
+namespace vdx {
+
+// One self-sorting pass of radix P over N = l1 * P * ido complex numbers:
+// for k < l1 and i < ido, with t_j = in[i + ido * (j + P * k)],
+//   out[i + ido * (k + l1 * m)] = w_m(i) * sum over j of t_j r^(j m),
+// r = e^(-2 pi i / P), w_m(i) = e^(-2 pi i m i l1 / N) (conjugates for the
+// inverse).  After the passes of a factorisation, in natural order.
+template <class T>
+struct DftPass {
+    int radix;
+    int l1;
+    int ido;
+    const T* twiddles;  // (radix - 1) * ido pairs w_m(i), m = 1 .. radix-1, i = 0 .. ido-1
+    const T* roots;     // radix pairs (cos, sin)(2 pi q / radix)
+};
+
+template <class T>
+struct DftKernelRow {
+    // count >= 1 passes over n complex numbers from src to dst (src may be
+    // dst); work holds n complex numbers, 32-byte aligned.
+    void (*passes)(const DftPass<T>* passes, int count, int n, const T* src, T* dst, T* work,
+                   bool inverse) noexcept;
+    // The straight-line kernels of n = 3, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15
+    // (src may be dst).
+    void (*small)(int n, const T* src, T* dst, bool inverse) noexcept;
+    // The direct sum over the n x n table of forward twiddles, row k holding
+    // e^(-2 pi i n k / N) for n < N; dst must not overlap src.
+    void (*direct)(const T* table, int n, const T* src, T* dst, bool inverse) noexcept;
+};
+
+struct DftKernels {
+    DftKernelRow<Vdx32f> f32;
+    DftKernelRow<Vdx64f> f64;
+};
+
+VDX_KERNEL_TABLE(DftKernels, dft_kernels, "transform/dft_kernels")
+
+}  // namespace vdx
