@@ -45,6 +45,10 @@ inline Sc<T> neg_i(Sc<T> a) {  // -i a
     return {a.im, -a.re};
 }
 template <class T>
+inline Sc<T> pos_i(Sc<T> a) {  // i a
+    return {-a.im, a.re};
+}
+template <class T>
 inline Sc<T> cmul(Sc<T> a, Sc<T> w) {
     return {a.re * w.re - a.im * w.im, a.re * w.im + a.im * w.re};
 }
@@ -64,6 +68,10 @@ inline Cv<T> scaled(Cv<T> a, T c) {
 template <class T>
 inline Cv<T> neg_i(Cv<T> a) {
     return conj(swap_re_im(a));
+}
+template <class T>
+inline Cv<T> pos_i(Cv<T> a) {
+    return swap_re_im(conj(a));
 }
 
 template <class T>
@@ -124,6 +132,50 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
         c[2] = a - s;
         c[1] = Inv ? b - d : b + d;
         c[3] = Inv ? b + d : b - d;
+    } else if constexpr (P == 8) {
+        // Two radix-4 butterflies over the even and odd inputs, joined by
+        // w8^k = e^(-+pi i k / 4).
+        C e[4], o[4];
+        const C te[4] = {t[0], t[2], t[4], t[6]}, to[4] = {t[1], t[3], t[5], t[7]};
+        butterfly<4, Inv>(te, e, roots, 4);
+        butterfly<4, Inv>(to, o, roots, 4);
+        const T h = T(0.707106781186547524400844362104849039L);
+        const C o1 = scaled(Inv ? o[1] - neg_i(o[1]) : o[1] + neg_i(o[1]), h);
+        const C o2 = Inv ? pos_i(o[2]) : neg_i(o[2]);
+        const C o3 = scaled(Inv ? pos_i(o[3]) - o[3] : neg_i(o[3]) - o[3], h);
+        c[0] = e[0] + o[0], c[4] = e[0] - o[0];
+        c[1] = e[1] + o1, c[5] = e[1] - o1;
+        c[2] = e[2] + o2, c[6] = e[2] - o2;
+        c[3] = e[3] + o3, c[7] = e[3] - o3;
+    } else if constexpr (P == 16) {
+        // 4 x 4: radix-4 over j1 (j = 4 j1 + j2), the twiddles w16^(j2 k1),
+        // radix-4 over j2; outputs k1 + 4 k2.
+        const T c1 = T(0.923879532511286756128183189396788934L), s1 = T(0.382683432365089771728459984030398866L),
+                h = T(0.707106781186547524400844362104849039L);
+        const T cs[4][2] = {{T(1), T(0)}, {c1, s1}, {h, h}, {s1, c1}};  // (cos, sin)(2 pi m / 16), m < 4
+        C a[4][4];
+        for (int j2 = 0; j2 < 4; ++j2) {
+            const C in[4] = {t[j2], t[4 + j2], t[8 + j2], t[12 + j2]};
+            butterfly<4, Inv>(in, a[j2], roots, 4);
+        }
+        for (int j2 = 1; j2 < 4; ++j2)
+            for (int k1 = 1; k1 < 4; ++k1) {
+                const int m = j2 * k1;  // 1 .. 9: e^(-+2 pi i m / 16) = (-i)^(m / 4) e^(-+2 pi i (m % 4) / 16)
+                C v = a[j2][k1];
+                for (int q = 0; q < m / 4; ++q) v = Inv ? pos_i(v) : neg_i(v);
+                const int r = m % 4;
+                if (r != 0) {
+                    const C w = neg_i(v);  // forward: v (cos - i sin) = cos v + sin (-i v)
+                    v = Inv ? scaled(v, cs[r][0]) - scaled(w, cs[r][1]) : scaled(v, cs[r][0]) + scaled(w, cs[r][1]);
+                }
+                a[j2][k1] = v;
+            }
+        for (int k1 = 0; k1 < 4; ++k1) {
+            const C in[4] = {a[0][k1], a[1][k1], a[2][k1], a[3][k1]};
+            C out[4];
+            butterfly<4, Inv>(in, out, roots, 4);
+            for (int k2 = 0; k2 < 4; ++k2) c[k1 + 4 * k2] = out[k2];
+        }
     } else {
         constexpr int kCap = P > 0 ? P : kMaxRadix;
         const int p = P > 0 ? P : p_runtime;
@@ -171,7 +223,7 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
 // lane_step between lanes), outputs m at out + m * out_step, twiddled by
 // tw + (m-1) * tw_step (none when tw is null).
 template <int P, bool Inv, class L, class T>
-inline void pass_point(int p, const T* roots, const T* in, long in_step, long lane_step, T* out, long out_step,
+[[gnu::always_inline]] inline void pass_point(int p, const T* roots, const T* in, long in_step, long lane_step, T* out, long out_step,
                        const T* tw, long tw_step) {
     using C = typename L::C;
     constexpr int kCap = P > 0 ? P : kMaxRadix;
@@ -229,6 +281,8 @@ void run_pass(const DftPass<T>& ps, const T* in, T* out) {
         case 5: return pass<5, Inv>(ps, in, out);
         case 6: return pass<6, Inv>(ps, in, out);
         case 7: return pass<7, Inv>(ps, in, out);
+        case 8: return pass<8, Inv>(ps, in, out);
+        case 16: return pass<16, Inv>(ps, in, out);
         case 11: return pass<11, Inv>(ps, in, out);
         case 13: return pass<13, Inv>(ps, in, out);
         default: return pass<0, Inv>(ps, in, out);

@@ -76,14 +76,30 @@ constexpr long kConvLengths[] = {128,  144,  160,  192,  200,  256,  288,  320, 
                                  576,  640,  768,  800,  1024, 1152, 1280, 1536, 1600, 2048, 2304,
                                  2560, 3072, 3200, 4096, 4608, 5120, 6144, 6400, 8192};
 
+// The radices the passes run, from the factor list: last found first (the
+// powers of two come last, so every pass but the final one has a run length
+// that fills whole vectors whenever n has a factor 4), and the factors 2 and
+// 4 at the end joined into passes of 16 (4 x 4) and one of 8, 4 or 2 before
+// them, which saves sweeps over the data.
+int pass_radices(const Factors& f, int* radix) noexcept {
+    int count = 0, first_odd = 0, twos = 0;
+    for (; first_odd < f.count && (f.f[first_odd] == 4 || f.f[first_odd] == 2); ++first_odd)
+        twos += f.f[first_odd] == 4 ? 2 : 1;
+    for (int q = f.count - 1; q >= first_odd; --q) radix[count++] = f.f[q];
+    if (twos % 4 != 0) radix[count++] = 1 << (twos % 4);
+    for (; twos >= 4; twos -= 4) radix[count++] = 16;
+    return count;
+}
+
 template <class T>
 void build_mixed(ComplexPlan<T>* p, const Factors& f, Arena& arena) noexcept {
     const long n = p->n;
-    long l1 = 1;
-    p->passes = f.count;
+    int radix[kMaxPasses];
+    p->passes = pass_radices(f, radix);
     p->merged6 = f.merged6;
-    for (int q = 0; q < f.count; ++q) {
-        const int ip = f.f[q];
+    long l1 = 1;
+    for (int q = 0; q < p->passes; ++q) {
+        const int ip = radix[q];
         const long ido = n / (l1 * ip);
         T* tw = arena.take<T>(2 * (ip - 1) * ido);
         T* roots = arena.take<T>(2 * ip);
