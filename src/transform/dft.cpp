@@ -57,6 +57,13 @@ long reals_bytes(long reals) noexcept {
     return round32(reals * static_cast<long>(sizeof(T)));
 }
 
+// Staging of the real families: the spectrum X (m+1 pairs) and, for the
+// half-length method, Z (m+1 pairs); the plan's work after them.
+template <class T>
+long real_staging(long m) noexcept {
+    return 2 * reals_bytes<T>(2 * (m + 1));
+}
+
 // ---- the FFT objects a power-of-two DFT object holds, per (T, kind)
 
 template <class T, Kind K>
@@ -158,7 +165,7 @@ VdxStatus build_float(DftHeader<T>* h, int n, int flag, int hint) noexcept {
     VDX_RETURN_IF_ERROR(build_allocated<T>(&h->plan, m, false, &h->tables));
     long staging = 0;  // the call's own data area before the plan's work
     if constexpr (K == Kind::split) staging = reals_bytes<T>(2L * n);
-    if constexpr (K == Kind::real) staging = reals_bytes<T>(2L * (m + 1));
+    if constexpr (K == Kind::real) staging = real_staging<T>(m);
     if (h->half) {
         h->recomb = reinterpret_cast<T*>(y8_vdxsMalloc_8u(static_cast<int>(sizeof(T)) * 2 * (m + 1)));
         if (h->recomb == nullptr) return vdxStsMemAllocErr;
@@ -299,32 +306,27 @@ void run_split(const DftHeader<T>& h, const T* sre, const T* sim, T* dre, T* dim
 // imaginary parts of X[0] and (even n) X[n/2].
 template <class T>
 void store_half(const T* X, long n, T* dst, packed::Layout layout) noexcept {
-    const long h = n / 2;
-    dst[0] = X[0];
+    const long h = n / 2, odd = n % 2;
     if (layout == packed::Layout::ccs) {
-        for (long k = 1; k <= h; ++k) dst[2 * k] = X[2 * k], dst[2 * k + 1] = X[2 * k + 1];
+        std::memcpy(dst, X, sizeof(T) * 2 * static_cast<size_t>(h + 1));
         dst[1] = T(0);
-        if (n % 2 == 0) dst[n + 1] = T(0);
+        if (odd == 0) dst[n + 1] = T(0);
         return;
     }
-    const long pairs_end = n % 2 == 0 ? h : h + 1;
-    for (long k = 1; k < pairs_end; ++k) {
-        const long s = packed::re_slot(layout, static_cast<int>(k), static_cast<int>(n));
-        dst[s] = X[2 * k], dst[s + 1] = X[2 * k + 1];
-    }
-    if (n % 2 == 0 && n > 1) dst[packed::nyquist_slot(layout, static_cast<int>(n))] = X[2 * h];
+    // Pack and Perm: the pairs k = 1 .. h-1 (h for odd n) in one run.
+    const bool perm_even = layout == packed::Layout::perm && odd == 0;
+    std::memmove(dst + (perm_even ? 2 : 1), X + 2, sizeof(T) * 2 * static_cast<size_t>(h - 1 + odd));
+    dst[0] = X[0];
+    if (odd == 0 && n > 1) dst[perm_even ? 1 : n - 1] = X[2 * h];
 }
 
 template <class T>
 void load_half(const T* src, long n, T* X, packed::Layout layout) noexcept {
-    const long h = n / 2;
+    const long h = n / 2, odd = n % 2;
+    const bool paired = layout == packed::Layout::ccs || (layout == packed::Layout::perm && odd == 0);
+    std::memcpy(X + 2, src + (paired ? 2 : 1), sizeof(T) * 2 * static_cast<size_t>(h - 1 + odd));
     X[0] = src[0], X[1] = T(0);
-    const long pairs_end = n % 2 == 0 ? h : h + 1;
-    for (long k = 1; k < pairs_end; ++k) {
-        const long s = packed::re_slot(layout, static_cast<int>(k), static_cast<int>(n));
-        X[2 * k] = src[s], X[2 * k + 1] = src[s + 1];
-    }
-    if (n % 2 == 0 && n > 1) X[2 * h] = src[packed::nyquist_slot(layout, static_cast<int>(n))], X[2 * h + 1] = T(0);
+    if (odd == 0 && n > 1) X[2 * h] = src[packed::nyquist_slot(layout, static_cast<int>(n))], X[2 * h + 1] = T(0);
 }
 
 template <class T>
@@ -332,23 +334,12 @@ void real_forward(const DftHeader<T>& h, const T* src, T* dst, packed::Layout la
     if (h.pow2) return FftOf<T, Kind::real>::forward(h.fft_spec, src, dst, layout, work);
     const long n = h.length, m = h.plan.n;
     T* X = reinterpret_cast<T*>(work);
-    Vdx8u* plan_work = work + reals_bytes<T>(2 * (m + 1));
+    T* Z = reinterpret_cast<T*>(work + reals_bytes<T>(2 * (m + 1)));
+    Vdx8u* plan_work = work + real_staging<T>(m);
     if (h.half) {
-        run<T>(h.plan, src, X, false, plan_work);
-        X[2 * m] = X[0], X[2 * m + 1] = X[1];
-        const T* w = h.recomb;
-        for (long k = 0; k <= m / 2; ++k) {
-            const long j = m - k;  // the partner, processed with k
-            const T zr = X[2 * k], zi = X[2 * k + 1], yr = X[2 * j], yi = X[2 * j + 1];
-            // E = (Z[k] + conj Z[j]) / 2, O = (Z[k] - conj Z[j]) / 2i, and the same for j.
-            const T er = (zr + yr) / 2, ei = (zi - yi) / 2, or_ = (zi + yi) / 2, oi = (yr - zr) / 2;
-            const T wr = w[2 * k], wi = w[2 * k + 1], vr = w[2 * j], vi = w[2 * j + 1];
-            // X[k] = E + w^k O;  X[j] = conj(E) + w^j conj(O)
-            X[2 * k] = er + (wr * or_ - wi * oi);
-            X[2 * k + 1] = ei + (wr * oi + wi * or_);
-            X[2 * j] = er + (vr * or_ + vi * oi);
-            X[2 * j + 1] = -ei + (vi * or_ - vr * oi);
-        }
+        run<T>(h.plan, src, Z, false, plan_work);
+        Z[2 * m] = Z[0], Z[2 * m + 1] = Z[1];
+        kernels<T>().split(Z, h.recomb, static_cast<int>(m), X);
     } else {
         for (long i = 0; i < n; ++i) X[2 * i] = src[i], X[2 * i + 1] = T(0);
         run<T>(h.plan, X, X, false, plan_work);
@@ -362,24 +353,13 @@ void real_inverse(const DftHeader<T>& h, const T* src, T* dst, packed::Layout la
     if (h.pow2) return FftOf<T, Kind::real>::inverse(h.fft_spec, src, dst, layout, work);
     const long n = h.length, m = h.plan.n;
     T* X = reinterpret_cast<T*>(work);
-    Vdx8u* plan_work = work + reals_bytes<T>(2 * (m + 1));
+    T* Z = reinterpret_cast<T*>(work + reals_bytes<T>(2 * (m + 1)));
+    Vdx8u* plan_work = work + real_staging<T>(m);
+    load_half(src, n, X, layout);
     if (h.half) {
-        load_half(src, n, X, layout);
-        const T* w = h.recomb;
-        for (long k = 0; k <= m / 2; ++k) {
-            const long j = m - k;
-            const T xr = X[2 * k], xi = X[2 * k + 1], yr = X[2 * j], yi = X[2 * j + 1];
-            // S = X[k] + conj X[j], D = X[k] - conj X[j]; Z[k] = S + i w^-k D, Z[j] = conj(S) + i w^-j conj(-D)
-            const T sr = xr + yr, si = xi - yi, dr = xr - yr, di = xi + yi;
-            const T wr = w[2 * k], wi = -w[2 * k + 1], vr = w[2 * j], vi = -w[2 * j + 1];
-            const T pr = wr * dr - wi * di, pi = wr * di + wi * dr;    // w^-k D
-            const T qr = -(vr * dr + vi * di), qi = vr * di - vi * dr;  // w^-j conj(-D)
-            X[2 * k] = sr - pi, X[2 * k + 1] = si + pr;
-            X[2 * j] = sr - qi, X[2 * j + 1] = -si + qr;
-        }
-        run<T>(h.plan, X, dst, true, plan_work);
+        kernels<T>().join(X, h.recomb, static_cast<int>(m), Z);
+        run<T>(h.plan, Z, dst, true, plan_work);
     } else {
-        load_half(src, n, X, layout);
         for (long k = n / 2 + 1; k < n; ++k) X[2 * k] = X[2 * (n - k)], X[2 * k + 1] = -X[2 * (n - k) + 1];
         run<T>(h.plan, X, X, true, plan_work);
         for (long i = 0; i < n; ++i) dst[i] = X[2 * i];

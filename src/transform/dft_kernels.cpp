@@ -41,6 +41,10 @@ inline Sc<T> scaled(Sc<T> a, T c) {
     return {a.re * c, a.im * c};
 }
 template <class T>
+inline Sc<T> madd(Sc<T> acc, Sc<T> a, T c) {  // acc + a c
+    return {acc.re + a.re * c, acc.im + a.im * c};
+}
+template <class T>
 inline Sc<T> neg_i(Sc<T> a) {  // -i a
     return {a.im, -a.re};
 }
@@ -64,6 +68,28 @@ using Cv = Vec<T, kW>;
 template <class T>
 inline Cv<T> scaled(Cv<T> a, T c) {
     return a * Cv<T>::set1(c);
+}
+// Fused where the variant has FMA: the transform is fixed only up to
+// rounding, and the variants need not agree bit for bit.
+template <class T>
+inline Cv<T> madd(Cv<T> acc, Cv<T> a, T c) {
+    return mul_add(a, Cv<T>::set1(c), acc);
+}
+template <class T>
+inline Cv<T> twiddled(Cv<T> a, Cv<T> w) {  // a w
+    return mul_addsub(dup_re(a), w, dup_im(a) * swap_re_im(w));
+}
+template <class T>
+inline Cv<T> twiddled_conj(Cv<T> a, Cv<T> w) {  // a conj(w)
+    return twiddled(a, conj(w));
+}
+template <class T>
+inline Sc<T> twiddled(Sc<T> a, Sc<T> w) {
+    return cmul(a, w);
+}
+template <class T>
+inline Sc<T> twiddled_conj(Sc<T> a, Sc<T> w) {
+    return cmul_conj(a, w);
 }
 template <class T>
 inline Cv<T> neg_i(Cv<T> a) {
@@ -194,14 +220,14 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
 #pragma GCC unroll 16
         for (int m = 1; m <= h; ++m) {
             int q = m;  // j * m mod p, advanced without a division
-            C a = t[0] + scaled(s[1], roots[2 * q]);
+            C a = madd(t[0], s[1], roots[2 * q]);
             C b = scaled(d[1], roots[2 * q + 1]);
 #pragma GCC unroll 16
             for (int j = 2; j <= h; ++j) {
                 q += m;
                 if (q >= p) q -= p;
-                a = a + scaled(s[j], roots[2 * q]);
-                b = b + scaled(d[j], roots[2 * q + 1]);
+                a = madd(a, s[j], roots[2 * q]);
+                b = madd(b, d[j], roots[2 * q + 1]);
             }
             if (even) a = (m & 1) ? a - t[p / 2] : a + t[p / 2];
             const C r = neg_i(b);
@@ -238,7 +264,7 @@ template <int P, bool Inv, class L, class T>
         C v = c[m];
         if (tw != nullptr) {
             const C w = L::load(tw + (m - 1) * tw_step);
-            v = Inv ? cmul_conj(v, w) : cmul(v, w);
+            v = Inv ? twiddled_conj(v, w) : twiddled(v, w);
         }
         L::store(out + m * out_step, v);
     }
@@ -419,9 +445,58 @@ void direct(const T* table, int n, const T* src, T* dst, bool inverse) noexcept 
     }
 }
 
+// ---- real recombination
+
+// One output k from a = value k and b = conj(value m-k) (already
+// conjugated), and w[k].
+template <bool Join, class C>
+inline C recombined(C a, C b, C w) {
+    if constexpr (Join) {
+        return (a + b) + pos_i(twiddled_conj(a - b, w));
+    } else {
+        return scaled(a + b + twiddled(neg_i(a - b), w), decltype(a.re)(0.5));
+    }
+}
+template <bool Join, class T>
+inline Cv<T> recombined(Cv<T> a, Cv<T> b, Cv<T> w) {
+    const Cv<T> half = Cv<T>::set1(T(0.5));
+    if constexpr (Join) {
+        return (a + b) + pos_i(twiddled_conj(a - b, w));
+    } else {
+        return (a + b + twiddled(neg_i(a - b), w)) * half;
+    }
+}
+
+// count outputs k = 0 .. count-1 from in[k] and conj(in[m-k]).
+template <bool Join, class T>
+void recombine(const T* in, const T* w, int m, int count, T* out) noexcept {
+    using VL = VectorLanes<T>;
+    using V = typename VL::C;
+    constexpr int c = VL::count;
+    int k = 0;
+    for (; k + c <= count && m - k - c + 1 >= 0; k += c) {
+        const V a = VL::load(in + 2 * k), b = conj(reverse_complex(VL::load(in + 2 * (m - k - c + 1))));
+        VL::store(out + 2 * k, recombined<Join, T>(a, b, VL::load(w + 2 * k)));
+    }
+    for (; k < count; ++k) {
+        const Sc<T> a = {in[2 * k], in[2 * k + 1]}, b = {in[2 * (m - k)], -in[2 * (m - k) + 1]};
+        const Sc<T> r = recombined<Join>(a, b, Sc<T>{w[2 * k], w[2 * k + 1]});
+        out[2 * k] = r.re, out[2 * k + 1] = r.im;
+    }
+}
+
+template <class T>
+void split(const T* z, const T* w, int m, T* x) noexcept {
+    recombine<false>(z, w, m, m + 1, x);
+}
+template <class T>
+void join(const T* x, const T* w, int m, T* z) noexcept {
+    recombine<true>(x, w, m, m, z);
+}
+
 template <class T>
 constexpr DftKernelRow<T> row() {
-    return {.passes = run_passes<T>, .small = small<T>, .direct = direct<T>};
+    return {.passes = run_passes<T>, .small = small<T>, .direct = direct<T>, .split = split<T>, .join = join<T>};
 }
 
 }  // namespace

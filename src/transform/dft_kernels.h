@@ -38,6 +38,15 @@ struct DftKernelRow {
     // The direct sum over the n x n table of forward twiddles, row k holding
     // e^(-2 pi i n k / N) for n < N; dst must not overlap src.
     void (*direct)(const T* table, int n, const T* src, T* dst, bool inverse) noexcept;
+    // The real transforms of even length 2m through m complex numbers, with
+    // w[k] = e^(-pi i k / m), k = 0 .. m:
+    //   split: x[k] = (z[k] + conj z[m-k]) / 2 + w[k] (z[k] - conj z[m-k]) / 2i,
+    //          k = 0 .. m, from z[0 .. m] (z[m] = z[0]);
+    //   join:  z[k] = (x[k] + conj x[m-k]) + i conj(w[k]) (x[k] - conj x[m-k]),
+    //          k = 0 .. m-1, from x[0 .. m].
+    // Outputs do not overlap inputs.
+    void (*split)(const T* z, const T* w, int m, T* x) noexcept;
+    void (*join)(const T* x, const T* w, int m, T* z) noexcept;
 };
 
 struct DftKernels {

@@ -21,15 +21,6 @@ using DftVariant = Variant<DftKernels, &dft_kernels_variants>;
 using PackedVariant = Variant<PackedKernels, &packed_kernels_variants>;
 
 template <class T>
-const DftKernelRow<T>& kernels() noexcept {
-    if constexpr (sizeof(T) == 4) {
-        return DftVariant::table().f32;
-    } else {
-        return DftVariant::table().f64;
-    }
-}
-
-template <class T>
 const PackedPairKernels<T>& products() noexcept {
     if constexpr (sizeof(T) == 4) {
         return PackedVariant::table().f32;
@@ -165,6 +156,15 @@ VdxStatus build_chirp(ComplexPlan<T>* p, Arena& arena, Vdx8u* scratch) noexcept 
 }
 
 }  // namespace
+
+template <class T>
+const DftKernelRow<T>& kernels() noexcept {
+    if constexpr (sizeof(T) == 4) {
+        return DftVariant::table().f32;
+    } else {
+        return DftVariant::table().f64;
+    }
+}
 
 long conv_length(long n) noexcept {
     const long need = 2 * n - 1;
@@ -344,6 +344,7 @@ void scale(T* d, long count, T f) noexcept {
 }
 
 #define VDX_DFT_PLAN_ROW(T)                                                                          \
+    template const DftKernelRow<T>& kernels<T>() noexcept;                                          \
     template Factors factorise<T>(int) noexcept;                                                     \
     template Method choose<T>(int, bool) noexcept;                                                   \
     template VdxStatus build<T>(ComplexPlan<T>*, int, bool, Arena&, Vdx8u*) noexcept;                \

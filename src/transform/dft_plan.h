@@ -113,6 +113,10 @@ void run(const ComplexPlan<T>& p, const T* src, T* dst, bool inverse, Vdx8u* wor
 template <class T>
 T normalisation(long n, int flag) noexcept;
 
+// The DFT kernels of the variant this process runs.
+template <class T>
+const DftKernelRow<T>& kernels() noexcept;
+
 // d[i] *= f over count elements.
 template <class T>
 void scale(T* d, long count, T f) noexcept;
