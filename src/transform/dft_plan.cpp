@@ -116,6 +116,42 @@ void build_direct(ComplexPlan<T>* p, Arena& arena) noexcept {
     p->work_bytes = pair_bytes<T>(n);
 }
 
+// conj(c[k]) at k and L-k (k < n), zero between: the convolution kernel,
+// in double.
+void mirrored_chirp(long n, long L, double* b) noexcept {
+    std::memset(static_cast<void*>(b), 0, sizeof(double) * 2 * static_cast<size_t>(L));
+    long index = 0;
+    for (long k = 0; k < n; ++k) {
+        double c[2];
+        unit_root<double>(index, 2 * n, c);
+        b[2 * k] = b[2 * ((L - k) % L)] = c[0];
+        b[2 * k + 1] = b[2 * ((L - k) % L) + 1] = -c[1];
+        index += 2 * k + 1;
+        if (index >= 2 * n) index -= 2 * n;
+    }
+}
+
+// The float plans' transformed kernel, computed by a double plan of length
+// L built for the occasion: its rounding stays below the float result's.
+template <class T>
+VdxStatus transformed_chirp_in_double(long n, long L, T* chirp_fft) noexcept {
+    ComplexPlan<double> plan{};
+    Vdx8u* block = nullptr;
+    VdxStatus status = build_allocated<double>(&plan, static_cast<int>(L), false, &block);
+    const long bytes = pair_bytes<double>(L) + plan.work_bytes;
+    Vdx8u* work = status == vdxStsNoErr && bytes <= INT_MAX ? y8_vdxsMalloc_8u(static_cast<int>(bytes)) : nullptr;
+    if (status == vdxStsNoErr && work == nullptr) status = vdxStsMemAllocErr;
+    if (status == vdxStsNoErr) {
+        double* b = reinterpret_cast<double*>(work);
+        mirrored_chirp(n, L, b);
+        run<double>(plan, b, b, false, work + pair_bytes<double>(L));
+        for (long i = 0; i < 2 * L; ++i) chirp_fft[i] = static_cast<T>(b[i] / static_cast<double>(L));
+    }
+    y8_vdxsFree(work);
+    y8_vdxsFree(block);
+    return status;
+}
+
 // The chirp c[k] = e^(-pi i k^2 / n), k^2 taken modulo 2n by steps of 2k+1
 // (no k^2 overflow); the mirrored conj(c) in L pairs, transformed by the
 // inner plan in the scratch, times 1/L.
@@ -142,16 +178,14 @@ VdxStatus build_chirp(ComplexPlan<T>* p, Arena& arena, Vdx8u* scratch) noexcept 
         index += 2 * k + 1;
         if (index >= 2 * n) index -= 2 * n;
     }
-    T* b = reinterpret_cast<T*>(scratch);
-    std::memset(static_cast<void*>(b), 0, static_cast<size_t>(buffer));
-    b[0] = chirp[0], b[1] = -chirp[1];
-    for (long k = 1; k < n; ++k) {
-        b[2 * k] = b[2 * (L - k)] = chirp[2 * k];
-        b[2 * k + 1] = b[2 * (L - k) + 1] = -chirp[2 * k + 1];
+    if constexpr (sizeof(T) == 4) {
+        return transformed_chirp_in_double(n, L, chirp_fft);
+    } else {
+        double* b = reinterpret_cast<double*>(scratch);
+        mirrored_chirp(n, L, b);
+        run<double>(*inner, b, b, false, scratch + buffer);
+        for (long i = 0; i < 2 * L; ++i) chirp_fft[i] = b[i] / static_cast<double>(L);
     }
-    run<T>(*inner, b, b, false, scratch + buffer);
-    const T inv_len = T(1) / static_cast<T>(L);
-    for (long i = 0; i < 2 * L; ++i) chirp_fft[i] = b[i] * inv_len;
     return vdxStsNoErr;
 }
 
