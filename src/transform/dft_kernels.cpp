@@ -83,6 +83,21 @@ template <class T>
 inline Cv<T> twiddled_conj(Cv<T> a, Cv<T> w) {  // a conj(w)
     return twiddled(a, conj(w));
 }
+// a w (a conj(w) for Inv) from wr = (Re w, Re w) and wi = (-Im w, Im w):
+// one swap of a, a product and a fused product-add.
+template <bool Inv, class T>
+inline Cv<T> twiddled_parts(Cv<T> a, Cv<T> wr, Cv<T> wi) {
+    if constexpr (Inv) {
+        return a * wr - swap_re_im(a) * wi;
+    } else {
+        return mul_add(swap_re_im(a), wi, a * wr);
+    }
+}
+template <bool Inv, class T>
+inline Sc<T> twiddled_parts(Sc<T> a, Sc<T> wr, Sc<T> wi) {
+    const T sr = a.im * wi.re, si = a.re * wi.im;
+    return Inv ? Sc<T>{a.re * wr.re - sr, a.im * wr.im - si} : Sc<T>{a.re * wr.re + sr, a.im * wr.im + si};
+}
 template <class T>
 inline Sc<T> twiddled(Sc<T> a, Sc<T> w) {
     return cmul(a, w);
@@ -247,7 +262,8 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
 
 // One butterfly of a pass: inputs j at in + j * in_step (gathered with
 // lane_step between lanes), outputs m at out + m * out_step, twiddled by
-// tw + (m-1) * tw_step (none when tw is null).
+// the parts at tw + (m-1) * tw_step and half a step on (none when tw is
+// null).
 template <int P, bool Inv, class L, class T>
 [[gnu::always_inline]] inline void pass_point(int p, const T* roots, const T* in, long in_step, long lane_step, T* out, long out_step,
                        const T* tw, long tw_step) {
@@ -263,8 +279,8 @@ template <int P, bool Inv, class L, class T>
     for (int m = 1; m < p; ++m) {
         C v = c[m];
         if (tw != nullptr) {
-            const C w = L::load(tw + (m - 1) * tw_step);
-            v = Inv ? twiddled_conj(v, w) : twiddled(v, w);
+            const T* w = tw + (m - 1) * tw_step;
+            v = twiddled_parts<Inv>(v, L::load(w), L::load(w + tw_step / 2));
         }
         L::store(out + m * out_step, v);
     }
@@ -291,10 +307,10 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
         long i = 0;
         for (; i + VL::count <= ido; i += VL::count)
             pass_point<P, Inv, VL>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1,
-                                   ps.twiddles + 2 * i, 2 * ido);
+                                   ps.twiddles + 2 * i, 4 * ido);
         for (; i < ido; ++i)
             pass_point<P, Inv, SL>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1,
-                                   ps.twiddles + 2 * i, 2 * ido);
+                                   ps.twiddles + 2 * i, 4 * ido);
     }
 }
 

@@ -22,7 +22,9 @@ struct DftPass {
     int radix;
     int l1;
     int ido;
-    const T* twiddles;  // (radix - 1) * ido pairs w_m(i), m = 1 .. radix-1, i = 0 .. ido-1
+    // Per m = 1 .. radix-1, 4 * ido values: (Re w, Re w) for i = 0 .. ido-1,
+    // then (-Im w, Im w): the two products of a w = a Re w + swap(a) (-Im w, Im w).
+    const T* twiddles;
     const T* roots;     // radix pairs (cos, sin)(2 pi q / radix)
 };
 
