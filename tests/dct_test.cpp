@@ -135,13 +135,16 @@ TEST(Dct, LengthIsCheckedBeforePointersAndLimits) {
     int a = 0, b = 0, c = 0;
     EXPECT_EQ(vdxsDCTFwdGetSize_32f(0, vdxAlgHintNone, nullptr, nullptr, nullptr), vdxStsSizeErr);
     EXPECT_EQ(vdxsDCTFwdGetSize_32f(5, vdxAlgHintNone, nullptr, &b, &c), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsDCTFwdGetSize_32f(1 << 30, vdxAlgHintNone, nullptr, &b, &c), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsDCTInvInit_64f(nullptr, 0, vdxAlgHintNone, nullptr, nullptr), vdxStsSizeErr);
     EXPECT_EQ(vdxsDCTInvInit_64f(nullptr, 9, vdxAlgHintNone, nullptr, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsDCTFwdInitAlloc_16s(nullptr, -3, vdxAlgHintNone), vdxStsSizeErr);
     // Chirp lengths: the size query stops below 2^25, Init of 32f below 2^26.
     EXPECT_EQ(vdxsDCTFwdGetSize_32f((1 << 25) + 1, vdxAlgHintNone, &a, &b, &c), vdxStsSizeErr);
     EXPECT_EQ(vdxsDCTFwdGetSize_64f((1 << 25) + 1, vdxAlgHintNone, &a, &b, &c), vdxStsSizeErr);
-    EXPECT_EQ(vdxsDCTInvInit_32f(nullptr, (1 << 26) + 1, vdxAlgHintNone, nullptr, nullptr), vdxStsSizeErr);
+    std::vector<Vdx8u> mem(256);
+    VdxsDCTInvSpec_32f* big = nullptr;
+    EXPECT_EQ(vdxsDCTInvInit_32f(&big, (1 << 26) + 1, vdxAlgHintNone, mem.data(), mem.data()), vdxStsSizeErr);
     EXPECT_EQ(vdxsDCTFwdGetSize_64f(1 << 27, vdxAlgHintNone, &a, &b, &c), vdxStsSizeErr);
     VdxsDCTFwdSpec_32f* f = nullptr;
     VdxsDCTInvSpec_32f* i = nullptr;
@@ -190,8 +193,10 @@ TEST(Hilbert, AnalyticSignalForEveryMethodOfLength) {
         std::vector<Vdx32fc> y(n), y16(n);
         std::vector<Vdx16sc> z(n);
         ASSERT_EQ(vdxsHilbert_32f32fc(x.data(), y.data(), h), vdxStsNoErr);
-        ASSERT_EQ(vdxsHilbert_16s32fc(x16.data(), y16.data(), reinterpret_cast<VdxsHilbertSpec_16s32fc*>(h)),
-                  vdxStsNoErr);
+        VdxsHilbertSpec_16s32fc* h32 = nullptr;
+        ASSERT_EQ(vdxsHilbertInitAlloc_16s32fc(&h32, n, vdxAlgHintNone), vdxStsNoErr);
+        ASSERT_EQ(vdxsHilbert_16s32fc(x16.data(), y16.data(), h32), vdxStsNoErr);
+        EXPECT_EQ(vdxsHilbertFree_16s32fc(h32), vdxStsNoErr);
         ASSERT_EQ(vdxsHilbert_16s16sc_Sfs(x16.data(), z.data(), h16, 1), vdxStsNoErr);
         const auto want = analytic_reference(xl);
         long double e = 0, r = 0;
@@ -223,6 +228,8 @@ TEST(Hilbert, Statuses) {
     EXPECT_EQ(vdxsHilbert_32f32fc(x.data(), y.data(), reinterpret_cast<VdxsHilbertSpec_32f32fc*>(r)),
               vdxStsContextMatchErr);
     EXPECT_EQ(vdxsHilbertFree_32f32fc(reinterpret_cast<VdxsHilbertSpec_32f32fc*>(r)), vdxStsContextMatchErr);
+    // The three families share an identifier, yet refuse each other's objects.
+    EXPECT_EQ(vdxsHilbertFree_16s16sc(reinterpret_cast<VdxsHilbertSpec_16s16sc*>(h)), vdxStsContextMatchErr);
     vdxsDFTFree_R_32f(r);
     EXPECT_EQ(vdxsHilbertFree_32f32fc(h), vdxStsNoErr);
 }

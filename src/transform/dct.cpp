@@ -214,8 +214,9 @@ struct Family {
     static constexpr std::uint32_t kId = Id;
 
     static VdxStatus check_query(const DctParams& p, VdxStatus outputs) noexcept {
-        VDX_RETURN_IF_ERROR(check_length<T>(p.len, Limits<T>::kConvQuery));
-        return outputs;
+        if (p.len < 1) return vdxStsSizeErr;
+        VDX_RETURN_IF_ERROR(outputs);
+        return check_length<T>(p.len, Limits<T>::kConvQuery);
     }
     static VdxStatus check_init(const DctParams& p) noexcept { return check_length<T>(p.len, Limits<T>::kConvInit); }
     static VdxStatus sizes(const DctParams& p, ObjectSizes* s) noexcept {
@@ -258,18 +259,16 @@ using Inv64f = Family<Vdx64f, ids::dct_inv_64f, VdxsDCTInvSpec_64f, false>;
 using Fwd16s = Family<Vdx32f, ids::dct_fwd_16s, VdxsDCTFwdSpec_16s, true>;
 using Inv16s = Family<Vdx32f, ids::dct_inv_16s, VdxsDCTInvSpec_16s, true>;
 
-// The length first, then the pointers: the size query (check_query) and
-// these wrappers of Init and InitAlloc.
+// A length below 1 first, then the pointers, then the method's limit: the
+// size query (check_query) and these wrappers of Init and InitAlloc.
 template <class F>
 VdxStatus init(typename F::Object** pp, int len, int hint, Vdx8u* mem, Vdx8u* init) noexcept {
-    using T = typename F::Header::Element;
-    VDX_RETURN_IF_ERROR(check_length<T>(len, Limits<T>::kConvInit));
+    if (len < 1) return vdxStsSizeErr;
     return object_init<F>(pp, {len, hint}, mem, init);
 }
 template <class F>
 VdxStatus init_alloc(typename F::Object** pp, int len, int hint) noexcept {
-    using T = typename F::Header::Element;
-    VDX_RETURN_IF_ERROR(check_length<T>(len, Limits<T>::kConvQuery));
+    if (len < 1) return vdxStsSizeErr;
     return object_init_alloc<F>(pp, {len, hint});
 }
 

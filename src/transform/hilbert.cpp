@@ -9,6 +9,7 @@
 // of them.  A call takes its work memory from the library allocator (the
 // transforms have no buffer argument), so objects stay read-only.
 #include <cstring>
+#include <type_traits>
 
 #include "abi/api.h"
 #include "numeric/convert.h"
@@ -22,6 +23,7 @@ namespace {
 struct Header {
     std::uint32_t id;
     std::int32_t length;
+    std::int32_t family;       // which of the three made it (Family<Spec>::kTag)
     std::uint32_t work_bytes;  // the larger of the DFT objects' buffers, with their slack
     std::int32_t hint;
     std::uint16_t allocated;
@@ -30,10 +32,17 @@ struct Header {
     VdxsDFTSpec_R_32f* real;
 };
 
+// The three families share the identifier; each object also carries its
+// family's tag, checked with it, so an object of one family is refused by
+// the others.
+template <class Spec>
 struct Family {
-    using Object = VdxsHilbertSpec_32f32fc;
+    using Object = Spec;
     using Header = hilbert::Header;
     static constexpr std::uint32_t kId = ids::hilbert_32f32fc;
+    static constexpr int kTag = std::is_same_v<Spec, VdxsHilbertSpec_32f32fc>   ? 1
+                                : std::is_same_v<Spec, VdxsHilbertSpec_16s32fc> ? 2
+                                                                                 : 3;
     static void release_parts(Header* h) noexcept {
         if (h->complex != nullptr) y8_vdxsDFTFree_C_32fc(h->complex);
         if (h->real != nullptr) y8_vdxsDFTFree_R_32f(h->real);
@@ -41,7 +50,7 @@ struct Family {
         h->real = nullptr;
     }
     static bool consistent(const Header& h) noexcept {
-        return h.length >= 1 && h.allocated == 1 && h.complex != nullptr && h.real != nullptr;
+        return h.family == kTag && h.length >= 1 && h.allocated == 1 && h.complex != nullptr && h.real != nullptr;
     }
 };
 
@@ -69,13 +78,14 @@ VdxStatus init_alloc(Spec** pp, int n, VdxHintAlgorithm hint) noexcept {
     std::memset(static_cast<void*>(h), 0, sizeof(Header));
     const VdxStatus status = build(h, n, static_cast<int>(hint));
     if (status != vdxStsNoErr) {
-        Family::release_parts(h);
+        Family<Spec>::release_parts(h);
         y8_vdxsFree(reinterpret_cast<Vdx8u*>(h));
         return status;
     }
+    h->family = Family<Spec>::kTag;
     h->allocated = 1;
-    h->seal = seal_of(h, Family::kId);
-    set_identifier(h, Family::kId);
+    h->seal = seal_of(h, Family<Spec>::kId);
+    set_identifier(h, Family<Spec>::kId);
     *pp = reinterpret_cast<Spec*>(h);
     return vdxStsNoErr;
 }
@@ -97,10 +107,10 @@ void analytic(const Header& h, const Vdx32f* x, Vdx32fc* y, Vdx8u* work) noexcep
 
 // Pointers (the object first), then the identifier; then the call's memory:
 // the DFT buffer followed by `extra` bytes.
-template <class S, class D>
-VdxStatus transform(const void* spec, const S* src, D* dst, int sf) noexcept {
+template <class Spec, class S, class D>
+VdxStatus transform(const Spec* spec, const S* src, D* dst, int sf) noexcept {
     if (any_null(spec, src, dst)) return vdxStsNullPtrErr;
-    const Header* h = checked_header<Family>(spec);
+    const Header* h = checked_header<Family<Spec>>(spec);
     if (h == nullptr) return vdxStsContextMatchErr;
     const long n = h->length;
     constexpr bool kInput16 = sizeof(S) == 2, kOutput16 = sizeof(D) == 4;
@@ -141,7 +151,7 @@ namespace hil = vdx::hilbert;
         return hil::init_alloc(ppSpec, length, hint);                                                          \
     }                                                                                                          \
     extern "C" VdxStatus y8_vdxsHilbertFree_##S(VdxsHilbertSpec_##S* pSpec) noexcept {                         \
-        return vdx::object_free<hil::Family>(reinterpret_cast<VdxsHilbertSpec_32f32fc*>(pSpec));               \
+        return vdx::object_free<hil::Family<VdxsHilbertSpec_##S>>(pSpec);               \
     }
 VDX_HILBERT_OBJECT(32f32fc)
 VDX_HILBERT_OBJECT(16s32fc)
