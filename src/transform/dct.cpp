@@ -158,12 +158,17 @@ VdxStatus layout_of(long n, Layout* l) noexcept {
     return vdxStsSizeErr;
 }
 
+// s_k in long double: the tables round each entry once.
+long double scale_of(long k, long n) noexcept {
+    return k == 0 ? 1.0L / sqrtl(static_cast<long double>(n)) : sqrtl(2.0L / static_cast<long double>(n));
+}
+
 // s_k cos(pi (2j+1) k / 2N) for the table methods.
 template <class T>
-T cosine_entry(long j, long k, long n, const DctHeader<T>& h) noexcept {
+T cosine_entry(long j, long k, long n) noexcept {
     const long double angle = 3.141592653589793238462643383279502884L * static_cast<long double>((2 * j + 1) * k % (4 * n)) /
                               static_cast<long double>(2 * n);
-    return static_cast<T>(cosl(angle)) * (k == 0 ? h.inv_sqrt_n : h.sqrt2_sqrt_n);
+    return static_cast<T>(cosl(angle) * scale_of(k, n));
 }
 
 template <class T>
@@ -175,7 +180,7 @@ VdxStatus build_tables(DctHeader<T>* h, const Layout& l, Vdx8u* tables, Vdx8u* i
         case Method::direct: {
             T* m = reinterpret_cast<T*>(tables);
             for (long k = 0; k < n; ++k)
-                for (long j = 0; j < n; ++j) m[k * n + j] = cosine_entry(j, k, n, *h);
+                for (long j = 0; j < n; ++j) m[k * n + j] = cosine_entry<T>(j, k, n);
             h->table = m;
             return vdxStsNoErr;
         }
@@ -184,9 +189,8 @@ VdxStatus build_tables(DctHeader<T>* h, const Layout& l, Vdx8u* tables, Vdx8u* i
             T* t = reinterpret_cast<T*>(tables);
             const long double step = 3.141592653589793238462643383279502884L / static_cast<long double>(2 * n);
             for (long k = 0; k < n; ++k) {
-                const T s = k == 0 ? h->inv_sqrt_n : h->sqrt2_sqrt_n;
-                t[2 * k] = s * static_cast<T>(cosl(step * k));
-                t[2 * k + 1] = -s * static_cast<T>(sinl(step * k));
+                t[2 * k] = static_cast<T>(scale_of(k, n) * cosl(step * k));
+                t[2 * k + 1] = static_cast<T>(-scale_of(k, n) * sinl(step * k));
             }
             h->table = t;
             Vdx8u* rest = tables + round32(2 * n * static_cast<long>(sizeof(T)));
