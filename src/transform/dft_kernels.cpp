@@ -4,9 +4,9 @@
 // single complex number (their tails and the straight-line kernels).
 //
 // Passes vectorise along the contiguous index: i (ido >= lanes) reads and
-// writes runs of consecutive complex numbers; the last pass of a
-// factorisation (ido = 1) runs along k instead, gathering its inputs with a
-// stride of radix complex numbers and storing runs.
+// writes runs of consecutive complex numbers; passes with shorter runs (the
+// last of a factorisation has ido = 1) run along k instead, gathering their
+// inputs radix * ido complex numbers apart and storing ido apart.
 #include "transform/dft_kernels.h"
 
 #include "simd/simd.h"
@@ -122,6 +122,8 @@ struct ScalarLanes {
     static C load(const T* p) { return {p[0], p[1]}; }
     static C gather(const T* p, long) { return {p[0], p[1]}; }
     static void store(T* p, C a) { p[0] = a.re, p[1] = a.im; }
+    static void scatter(T* p, long, C a) { p[0] = a.re, p[1] = a.im; }
+    static C splat(const T* p) { return {p[0], p[1]}; }
 };
 
 inline Vec<float, 16> gather2(const float* p, long stride) {
@@ -129,12 +131,25 @@ inline Vec<float, 16> gather2(const float* p, long stride) {
     return {_mm_loadh_pi(lo, reinterpret_cast<const __m64*>(p + stride))};
 }
 inline Vec<double, 16> gather2(const double* p, long) { return {_mm_loadu_pd(p)}; }
+inline void scatter2(float* p, long stride, Vec<float, 16> a) {
+    _mm_storel_pi(reinterpret_cast<__m64*>(p), a.v);
+    _mm_storeh_pi(reinterpret_cast<__m64*>(p + stride), a.v);
+}
+inline void scatter2(double* p, long, Vec<double, 16> a) { _mm_storeu_pd(p, a.v); }
 #if defined(__AVX2__)
 inline Vec<float, 32> gather4(const float* p, long stride) {
     return {_mm256_set_m128(gather2(p + 2 * stride, stride).v, gather2(p, stride).v)};
 }
 inline Vec<double, 32> gather4(const double* p, long stride) {
     return {_mm256_set_m128d(_mm_loadu_pd(p + stride), _mm_loadu_pd(p))};
+}
+inline void scatter4(float* p, long stride, Vec<float, 32> a) {
+    scatter2(p, stride, {_mm256_castps256_ps128(a.v)});
+    scatter2(p + 2 * stride, stride, {_mm256_extractf128_ps(a.v, 1)});
+}
+inline void scatter4(double* p, long stride, Vec<double, 32> a) {
+    _mm_storeu_pd(p, _mm256_castpd256_pd128(a.v));
+    _mm_storeu_pd(p + stride, _mm256_extractf128_pd(a.v, 1));
 }
 #endif
 
@@ -152,9 +167,20 @@ struct VectorLanes {
         }
     }
     static void store(T* p, C a) { a.storeu(p); }
+    static void scatter(T* p, long stride, C a) {
+        if constexpr (kW == 16) {
+            scatter2(p, stride, a);
+        } else {
+            scatter4(p, stride, a);
+        }
+    }
+    static C splat(const T* p) { return splat_complex<T, kW>(p); }
 };
 
 // ---- butterflies
+
+template <int A, int B, bool Inv, class C, class T>
+inline void composite(const C* t, C* c, const T* roots);
 
 // c = the DFT of radix p of t (forward r = e^(-2 pi i / p)); roots holds
 // (cos, sin)(2 pi q / p) at [2q].  P > 0 fixes the radix at compile time
@@ -173,6 +199,8 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
         c[2] = a - s;
         c[1] = Inv ? b - d : b + d;
         c[3] = Inv ? b + d : b - d;
+    } else if constexpr (composite_first(P) != 0) {
+        composite<composite_first(P), P / composite_first(P), Inv>(t, c, roots);
     } else if constexpr (P == 8) {
         // Two radix-4 butterflies over the even and odd inputs, joined by
         // w8^k = e^(-+pi i k / 4).
@@ -258,31 +286,66 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
     }
 }
 
+// P = A x B in registers: n = B n1 + n2, k = k1 + A k2; radix-A butterflies
+// over n1, the twiddles e^(-+2 pi i n2 k1 / P), radix-B butterflies over n2.
+template <int A, int B, bool Inv, class C, class T>
+inline void composite(const C* t, C* c, const T* roots) {
+    constexpr int P = A * B;
+    const T* ra = roots + 2 * P;
+    const T* rb = ra + 2 * A;
+    C u[P];
+#pragma GCC unroll 8
+    for (int n2 = 0; n2 < B; ++n2) {
+        C in[A], out[A];
+#pragma GCC unroll 8
+        for (int n1 = 0; n1 < A; ++n1) in[n1] = t[B * n1 + n2];
+        butterfly<A, Inv>(in, out, ra, A);
+#pragma GCC unroll 8
+        for (int k1 = 0; k1 < A; ++k1) {
+            const int q = n2 * k1 % P;
+            C v = out[k1];
+            if (q != 0) v = madd(scaled(v, roots[2 * q]), Inv ? pos_i(v) : neg_i(v), roots[2 * q + 1]);
+            u[k1 * B + n2] = v;
+        }
+    }
+#pragma GCC unroll 8
+    for (int k1 = 0; k1 < A; ++k1) {
+        C out[B];
+        butterfly<B, Inv>(u + k1 * B, out, rb, B);
+#pragma GCC unroll 8
+        for (int k2 = 0; k2 < B; ++k2) c[k1 + A * k2] = out[k2];
+    }
+}
+
 // ---- passes
 
-// One butterfly of a pass: inputs j at in + j * in_step (gathered with
-// lane_step between lanes), outputs m at out + m * out_step, twiddled by
-// the parts at tw + (m-1) * tw_step and half a step on (none when tw is
-// null).
-template <int P, bool Inv, class L, class T>
-[[gnu::always_inline]] inline void pass_point(int p, const T* roots, const T* in, long in_step, long lane_step, T* out, long out_step,
-                       const T* tw, long tw_step) {
+// One butterfly of a pass: inputs j at in + j * in_step, outputs m at
+// out + m * out_step, twiddled by the parts at tw + (m-1) * tw_step and half
+// a step on (none when tw is null).  Lanes are contiguous, or (Across) lie
+// in_lane and out_lane apart, with one twiddle for all of them.
+template <int P, bool Inv, class L, bool Across, class T>
+[[gnu::always_inline]] inline void pass_point(int p, const T* roots, const T* in, long in_step, long in_lane, T* out,
+                                              long out_step, long out_lane, const T* tw, long tw_step) {
     using C = typename L::C;
     constexpr int kCap = P > 0 ? P : kMaxRadix;
     if (p < 2 || p > kCap) __builtin_unreachable();  // every plan's radix
     C t[kCap], c[kCap];
 #pragma GCC unroll 16
-    for (int j = 0; j < p; ++j) t[j] = L::gather(in + j * in_step, lane_step);
+    for (int j = 0; j < p; ++j) t[j] = Across ? L::gather(in + j * in_step, in_lane) : L::load(in + j * in_step);
     butterfly<P, Inv>(t, c, roots, p);
-    L::store(out, c[0]);
 #pragma GCC unroll 16
-    for (int m = 1; m < p; ++m) {
+    for (int m = 0; m < p; ++m) {
         C v = c[m];
-        if (tw != nullptr) {
+        if (m > 0 && tw != nullptr) {
             const T* w = tw + (m - 1) * tw_step;
-            v = twiddled_parts<Inv>(v, L::load(w), L::load(w + tw_step / 2));
+            v = Across ? twiddled_parts<Inv>(v, L::splat(w), L::splat(w + tw_step / 2))
+                       : twiddled_parts<Inv>(v, L::load(w), L::load(w + tw_step / 2));
         }
-        L::store(out + m * out_step, v);
+        if (Across && out_lane != 2) {
+            L::scatter(out + m * out_step, out_lane, v);
+        } else {
+            L::store(out + m * out_step, v);
+        }
     }
 }
 
@@ -292,13 +355,21 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
     using SL = ScalarLanes<T>;
     const int p = P > 0 ? P : ps.radix;
     const long l1 = ps.l1, ido = ps.ido;
-    if (ido == 1) {
-        // Along k: input runs of p, output columns l1 apart.
-        long k = 0;
-        for (; k + VL::count <= l1; k += VL::count)
-            pass_point<P, Inv, VL>(p, ps.roots, in + 2 * p * k, 2, 2 * p, out + 2 * k, 2 * l1, static_cast<const T*>(nullptr), 0);
-        for (; k < l1; ++k)
-            pass_point<P, Inv, SL>(p, ps.roots, in + 2 * p * k, 2, 2 * p, out + 2 * k, 2 * l1, static_cast<const T*>(nullptr), 0);
+    if (ido < VL::count) {
+        // Runs too short for a vector: along k for each i, inputs p * ido
+        // apart, outputs ido apart (a run when ido is 1), one twiddle.
+        for (long i = 0; i < ido; ++i) {
+            const T* tw = i == 0 ? nullptr : ps.twiddles + 2 * i;
+            const T* src = in + 2 * i;
+            T* dst = out + 2 * i;
+            long k = 0;
+            for (; k + VL::count <= l1; k += VL::count)
+                pass_point<P, Inv, VL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
+                                             2 * ido * l1, 2 * ido, tw, 4 * ido);
+            for (; k < l1; ++k)
+                pass_point<P, Inv, SL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
+                                             2 * ido * l1, 2 * ido, tw, 4 * ido);
+        }
         return;
     }
     for (long k = 0; k < l1; ++k) {
@@ -306,11 +377,11 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
         T* dst = out + 2 * ido * k;
         long i = 0;
         for (; i + VL::count <= ido; i += VL::count)
-            pass_point<P, Inv, VL>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1,
-                                   ps.twiddles + 2 * i, 4 * ido);
+            pass_point<P, Inv, VL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
+                                          ps.twiddles + 2 * i, 4 * ido);
         for (; i < ido; ++i)
-            pass_point<P, Inv, SL>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1,
-                                   ps.twiddles + 2 * i, 4 * ido);
+            pass_point<P, Inv, SL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
+                                          ps.twiddles + 2 * i, 4 * ido);
     }
 }
 
@@ -324,6 +395,9 @@ void run_pass(const DftPass<T>& ps, const T* in, T* out) {
         case 6: return pass<6, Inv>(ps, in, out);
         case 7: return pass<7, Inv>(ps, in, out);
         case 8: return pass<8, Inv>(ps, in, out);
+        case 9: return pass<9, Inv>(ps, in, out);
+        case 15: return pass<15, Inv>(ps, in, out);
+        case 25: return pass<25, Inv>(ps, in, out);
         case 16: return pass<16, Inv>(ps, in, out);
         case 11: return pass<11, Inv>(ps, in, out);
         case 13: return pass<13, Inv>(ps, in, out);

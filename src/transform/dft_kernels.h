@@ -25,8 +25,16 @@ struct DftPass {
     // Per m = 1 .. radix-1, 4 * ido values: (Re w, Re w) for i = 0 .. ido-1,
     // then (-Im w, Im w): the two products of a w = a Re w + swap(a) (-Im w, Im w).
     const T* twiddles;
-    const T* roots;     // radix pairs (cos, sin)(2 pi q / radix)
+    const T* roots;     // roots_count(radix) pairs (cos, sin)(2 pi q / radix), then A's and B's
 };
+
+// Radices a pass runs as two stages in registers, A x B: 9 = 3 x 3,
+// 15 = 5 x 3, 25 = 5 x 5 (0: a single stage).  Their roots tables hold the
+// radix's own roots, then A's, then B's.
+constexpr int composite_first(int radix) { return radix == 9 ? 3 : radix == 15 ? 5 : 0; }
+constexpr int roots_count(int radix) {
+    return composite_first(radix) == 0 ? radix : radix + composite_first(radix) + radix / composite_first(radix);
+}
 
 template <class T>
 struct DftKernelRow {

@@ -54,12 +54,17 @@ void unit_root(long q, long n, T* out) noexcept {
     out[1] = static_cast<T>(-sinl(a));
 }
 
-// (cos, sin)(2 pi q / p), q < p: the roots a butterfly of radix p reads.
+// (cos, sin)(2 pi q / p), q < p: the roots a butterfly of radix p reads,
+// followed for a two-stage radix by those of its stages.
 template <class T>
 void fill_roots(int p, T* roots) noexcept {
     for (int q = 0; q < p; ++q) {
         unit_root<T>(q, p, roots + 2 * q);
         roots[2 * q + 1] = -roots[2 * q + 1];
+    }
+    if (const int a = composite_first(p); a != 0) {
+        fill_roots<T>(a, roots + 2 * p);
+        fill_roots<T>(p / a, roots + 2 * (p + a));
     }
 }
 
@@ -71,12 +76,21 @@ constexpr long kConvLengths[] = {128,  144,  160,  192,  200,  256,  288,  320, 
 // powers of two come last, so every pass but the final one has a run length
 // that fills whole vectors whenever n has a factor 4), and the factors 2 and
 // 4 at the end joined into passes of 16 (4 x 4) and one of 8, 4 or 2 before
-// them, which saves sweeps over the data.
+// them, and pairs of odd factors making 9, 15 or 25 joined too: fewer
+// sweeps over the data.
 int pass_radices(const Factors& f, int* radix) noexcept {
     int count = 0, first_odd = 0, twos = 0;
     for (; first_odd < f.count && (f.f[first_odd] == 4 || f.f[first_odd] == 2); ++first_odd)
         twos += f.f[first_odd] == 4 ? 2 : 1;
-    for (int q = f.count - 1; q >= first_odd; --q) radix[count++] = f.f[q];
+    for (int q = f.count - 1; q >= first_odd; --q) {
+        // Two odd factors whose product is a two-stage radix run as one pass.
+        if (q > first_odd && composite_first(f.f[q] * f.f[q - 1]) != 0) {
+            radix[count++] = f.f[q] * f.f[q - 1];
+            --q;
+            continue;
+        }
+        radix[count++] = f.f[q];
+    }
     if (twos % 4 != 0) radix[count++] = 1 << (twos % 4);
     for (; twos >= 4; twos -= 4) radix[count++] = 16;
     return count;
@@ -93,7 +107,7 @@ void build_mixed(ComplexPlan<T>* p, const Factors& f, Arena& arena) noexcept {
         const int ip = radix[q];
         const long ido = n / (l1 * ip);
         T* tw = arena.take<T>(4 * (ip - 1) * ido);
-        T* roots = arena.take<T>(2 * ip);
+        T* roots = arena.take<T>(2 * roots_count(ip));
         p->pass[q] = {ip, static_cast<int>(l1), static_cast<int>(ido), tw, roots};
         if (!arena.measuring()) {
             for (int m = 1; m < ip; ++m)
