@@ -8,7 +8,7 @@
 //           tables, no work;
 //   fft     powers of two: the FFT engine (fft_engine.h);
 //   mixed   below 2^27 [2^26], when factorise() accepts n: self-sorting
-//           passes, one per factor;
+//           passes over the factors (some joined, dft_plan.cpp);
 //   direct  other n up to 50 [90]: the sum over the n x n twiddle table;
 //   chirp   other n below 2^26 [2^25]: x c times conj(c) by convolution
 //           through a plan of length L (conv_length), c[k] = e^(-pi i k^2/n).
