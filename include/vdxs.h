@@ -1350,7 +1350,7 @@ VdxStatus vdxsGoertzTwoQ15_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pVal,
 /* ------------------------------------------------------------------------ */
 /*                                                                           */
 /* X[k] = sum over n of x[n] e^(-+2 pi i n k / length), the sign by          */
-/* direction, then times the spec's factor for the direction its flag       */
+/* direction, then times the object's factor for the direction its flag     */
 /* names (the VDX_FFT_* flags: 1/length or 1/sqrt(length)).  Specs are made */
 /* only by InitAlloc (length >= 1, flag 1, 2, 4 or 8, hint stored) and      */
 /* chose their method then, by length (the limits are for the 32-bit        */
@@ -1473,11 +1473,11 @@ VdxStatus vdxsDFTOutOrdInv_CToC_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, const V
 /* (N-1)/2, zeroed above, and transformed back by the complex DFT of length */
 /* N divided by N.  N = 1 gives (x[0], 0); N = 2 gives (x[0], 0), (x[1], 0). */
 /* The 16-bit input is converted exactly; the 16s16sc form rounds the result */
-/* times 2^-scaleFactor half to even, saturated.  The spec holds the two DFT */
-/* specs; each call takes its work memory from the library allocator        */
-/* (vdxStsMemAllocErr when short), so a spec may serve concurrent calls.    */
+/* times 2^-scaleFactor half to even, saturated.  The object holds the two  */
+/* DFT objects; each call takes its work memory from the library allocator  */
+/* (vdxStsMemAllocErr when short), so an object may serve concurrent calls. */
 /* Checks: InitAlloc: ppSpec, length (vdxStsSizeErr), then the DFT specs'    */
-/* statuses.  Transform: pointers (the spec first), identifier.             */
+/* statuses.  Transform: pointers (the object first), identifier.           */
 /* ------------------------------------------------------------------------ */
 VdxStatus vdxsHilbertInitAlloc_32f32fc(VdxsHilbertSpec_32f32fc** ppSpec, int length, VdxHintAlgorithm hint) VDX_NOEXCEPT;
 VdxStatus vdxsHilbertFree_32f32fc(VdxsHilbertSpec_32f32fc* pSpec) VDX_NOEXCEPT;
@@ -1495,8 +1495,8 @@ VdxStatus vdxsHilbert_16s16sc_Sfs(const Vdx16s* pSrc, Vdx16sc* pDst, const VdxsH
 /*                                                                           */
 /* Orthonormal DCT-II forward and DCT-III inverse (its exact inverse):       */
 /* y[0] = 1/sqrt(N) sum x[n]; y[k] = sqrt(2/N) sum x[n] cos(pi (2n+1) k/2N). */
-/* The spec pattern of the FFT (GetSize, Init in caller memory, InitAlloc,   */
-/* Free, GetBufSize).  Method by length (32f; 64f in brackets):              */
+/* The object pattern of the FFT (GetSize, Init in caller memory,           */
+/* InitAlloc, Free, GetBufSize).  Method by length (32f; 64f in brackets):  */
 /*  - 1, 2, 4, 8: straight-line kernels, no tables, no work buffer;          */
 /*  - other powers of two up to 2^27 [2^26]: a real FFT of length N on the  */
 /*    even-odd reordered input and a table of post-twiddles;               */
