@@ -175,6 +175,31 @@ struct VectorLanes {
         }
     }
     static C splat(const T* p) { return splat_complex<T, kW>(p); }
+    // count rows of count complex numbers, stride reals apart, transposed:
+    // t[q] holds element q of every row.
+    static void load_transposed(const T* p, long stride, C* t) {
+        if constexpr (count == 1) {
+            t[0] = C::loadu(p);
+        } else if constexpr (kW == 16) {  // float, 2 x 2
+            const __m128 r0 = _mm_loadu_ps(p), r1 = _mm_loadu_ps(p + stride);
+            t[0] = {_mm_movelh_ps(r0, r1)};
+            t[1] = {_mm_movehl_ps(r1, r0)};
+        } else if constexpr (count == 2) {  // double, 2 x 2 halves
+            const __m256d r0 = _mm256_loadu_pd(p), r1 = _mm256_loadu_pd(p + stride);
+            t[0] = {_mm256_permute2f128_pd(r0, r1, 0x20)};
+            t[1] = {_mm256_permute2f128_pd(r0, r1, 0x31)};
+        } else {  // float, 4 x 4 of (re, im) pairs seen as doubles
+            const __m256d r0 = _mm256_castps_pd(_mm256_loadu_ps(p)), r1 = _mm256_castps_pd(_mm256_loadu_ps(p + stride)),
+                          r2 = _mm256_castps_pd(_mm256_loadu_ps(p + 2 * stride)),
+                          r3 = _mm256_castps_pd(_mm256_loadu_ps(p + 3 * stride));
+            const __m256d a = _mm256_unpacklo_pd(r0, r1), b = _mm256_unpackhi_pd(r0, r1), c = _mm256_unpacklo_pd(r2, r3),
+                          d = _mm256_unpackhi_pd(r2, r3);
+            t[0] = {_mm256_castpd_ps(_mm256_permute2f128_pd(a, c, 0x20))};
+            t[1] = {_mm256_castpd_ps(_mm256_permute2f128_pd(b, d, 0x20))};
+            t[2] = {_mm256_castpd_ps(_mm256_permute2f128_pd(a, c, 0x31))};
+            t[3] = {_mm256_castpd_ps(_mm256_permute2f128_pd(b, d, 0x31))};
+        }
+    }
 };
 
 // ---- butterflies
@@ -349,12 +374,38 @@ template <int P, bool Inv, class L, bool Across, class T>
     }
 }
 
+// The last pass (ido = 1) of a radix that is a multiple of the lanes:
+// lanes consecutive k read as whole rows of P inputs, transposed in
+// registers; outputs stored as runs.
+template <int P, bool Inv, class T>
+[[gnu::always_inline]] inline void pass_rows(const T* roots, const T* in, T* out, long l1) {
+    using VL = VectorLanes<T>;
+    using C = typename VL::C;
+    constexpr int c = VL::count;
+    C t[P], o[P];
+#pragma GCC unroll 16
+    for (int g = 0; g < P / c; ++g) VL::load_transposed(in + 2 * c * g, 2 * P, t + c * g);
+    butterfly<P, Inv>(t, o, roots, P);
+#pragma GCC unroll 16
+    for (int m = 0; m < P; ++m) VL::store(out + 2 * l1 * m, o[m]);
+}
+
 template <int P, bool Inv, class T>
 void pass(const DftPass<T>& ps, const T* in, T* out) {
     using VL = VectorLanes<T>;
     using SL = ScalarLanes<T>;
     const int p = P > 0 ? P : ps.radix;
     const long l1 = ps.l1, ido = ps.ido;
+    if constexpr (P > 0 && P % VectorLanes<T>::count == 0) {
+        if (ido == 1) {
+            long k = 0;
+            for (; k + VL::count <= l1; k += VL::count) pass_rows<P, Inv>(ps.roots, in + 2 * P * k, out + 2 * k, l1);
+            for (; k < l1; ++k)
+                pass_point<P, Inv, SL, true>(p, ps.roots, in + 2 * P * k, 2, 2 * P, out + 2 * k, 2 * l1, 2,
+                                             static_cast<const T*>(nullptr), 0);
+            return;
+        }
+    }
     if (ido < VL::count) {
         // Runs too short for a vector: along k for each i, inputs p * ido
         // apart, outputs ido apart (a run when ido is 1), one twiddle.
