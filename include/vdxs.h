@@ -1368,6 +1368,220 @@ VdxStatus vdxsGoertzTwoQ15_16sc_Sfs(const Vdx16sc* pSrc, int len, Vdx16sc* pVal,
 
 
 /* ------------------------------------------------------------------------ */
+/* DFT of any length                                                         */
+/* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* X[k] = sum over n of x[n] e^(-+2 pi i n k / length), the sign by          */
+/* direction, then times the object's factor for the direction its flag     */
+/* names (the VDX_FFT_* flags: 1/length or 1/sqrt(length)).  Specs are made */
+/* only by InitAlloc (length >= 1, flag 1, 2, 4 or 8, hint stored) and      */
+/* chose their method then, by length (the limits are for the 32-bit        */
+/* families, the 64-bit ones in brackets):                                   */
+/*  - 3, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15: straight-line kernels;          */
+/*  - powers of two: the FFT of that order, its work buffer the DFT's;      */
+/*  - below 2^27 [2^26]: mixed radix.  Factors 4 while they divide, then one */
+/*    2, then odd trial divisors up to 50 [90] while the cofactor is at least */
+/*    their square; the cofactor left becomes the last factor when it is at  */
+/*    most 50 [90] (150 for multiples of 4).  A 3 found right after the 2    */
+/*    (no 4 present) makes one radix-6 factor.  Self-sorting passes, so the  */
+/*    spectrum comes out in natural order;                                   */
+/*  - otherwise lengths up to 50 [90]: the direct sum over a table of all    */
+/*    length x length twiddles;                                              */
+/*  - otherwise below 2^26 [2^25]: a chirp convolution through a DFT of     */
+/*    length L, the first of 128, 144, 160, 192, 200, 256, ... 6400, 8192    */
+/*    (products of 2, 3 and 5) not below 2 length - 1, or the power of two  */
+/*    above 8192; longer lengths are vdxStsSizeErr.                          */
+/* Real families: Pack, Perm and CCS as the real FFT's; for odd length there */
+/* is no R[length/2] (Pack and Perm both hold R[0], R[1], I[1], ...; CCS     */
+/* holds length + 1 reals).  Even lengths above 32 run a complex DFT of     */
+/* half the length and recombine; other lengths run the complex DFT of the  */
+/* whole length.  Inverses read only the stored half (not the imaginary     */
+/* parts of X[0] and X[length/2]).  16-bit families work in float through   */
+/* an inner 32f spec and round the result times 2^-scaleFactor half to     */
+/* even, saturated.  OutOrd specs: the out-of-order spectrum of this        */
+/* library's mixed-radix passes is the natural order (the passes sort        */
+/* themselves), so OutOrd transforms equal the ordered ones.                */
+/* Checks: InitAlloc: ppSpec, length (vdxStsSizeErr), flag                   */
+/* (vdxStsFFTFlagErr), allocation (vdxStsMemAllocErr, everything built is   */
+/* released).  Transforms: spec null, its identifier                        */
+/* (vdxStsContextMatchErr), data pointers, buffer allocation.  pSrc may be   */
+/* pDst; a null pBuffer allocates one of the GetBufSize size per call.      */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsDFTInitAlloc_C_32fc(VdxsDFTSpec_C_32fc** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_C_32fc(VdxsDFTSpec_C_32fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_C_32fc(const VdxsDFTSpec_C_32fc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_CToC_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, const VdxsDFTSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CToC_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, const VdxsDFTSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_C_32f(VdxsDFTSpec_C_32f** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_C_32f(VdxsDFTSpec_C_32f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_C_32f(const VdxsDFTSpec_C_32f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_CToC_32f(const Vdx32f* pSrcRe, const Vdx32f* pSrcIm, Vdx32f* pDstRe, Vdx32f* pDstIm, const VdxsDFTSpec_C_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CToC_32f(const Vdx32f* pSrcRe, const Vdx32f* pSrcIm, Vdx32f* pDstRe, Vdx32f* pDstIm, const VdxsDFTSpec_C_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_R_32f(VdxsDFTSpec_R_32f** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_R_32f(VdxsDFTSpec_R_32f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_R_32f(const VdxsDFTSpec_R_32f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToPack_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDFTSpec_R_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToPerm_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDFTSpec_R_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToCCS_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDFTSpec_R_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_PackToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDFTSpec_R_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_PermToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDFTSpec_R_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CCSToR_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDFTSpec_R_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_C_64fc(VdxsDFTSpec_C_64fc** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_C_64fc(VdxsDFTSpec_C_64fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_C_64fc(const VdxsDFTSpec_C_64fc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_CToC_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, const VdxsDFTSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CToC_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, const VdxsDFTSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_C_64f(VdxsDFTSpec_C_64f** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_C_64f(VdxsDFTSpec_C_64f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_C_64f(const VdxsDFTSpec_C_64f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_CToC_64f(const Vdx64f* pSrcRe, const Vdx64f* pSrcIm, Vdx64f* pDstRe, Vdx64f* pDstIm, const VdxsDFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CToC_64f(const Vdx64f* pSrcRe, const Vdx64f* pSrcIm, Vdx64f* pDstRe, Vdx64f* pDstIm, const VdxsDFTSpec_C_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_R_64f(VdxsDFTSpec_R_64f** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_R_64f(VdxsDFTSpec_R_64f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_R_64f(const VdxsDFTSpec_R_64f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToPack_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDFTSpec_R_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToPerm_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDFTSpec_R_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToCCS_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDFTSpec_R_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_PackToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDFTSpec_R_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_PermToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDFTSpec_R_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CCSToR_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDFTSpec_R_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_C_16sc(VdxsDFTSpec_C_16sc** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_C_16sc(VdxsDFTSpec_C_16sc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_C_16sc(const VdxsDFTSpec_C_16sc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_CToC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, const VdxsDFTSpec_C_16sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CToC_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, const VdxsDFTSpec_C_16sc* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_C_16s(VdxsDFTSpec_C_16s** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_C_16s(VdxsDFTSpec_C_16s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_C_16s(const VdxsDFTSpec_C_16s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_CToC_16s_Sfs(const Vdx16s* pSrcRe, const Vdx16s* pSrcIm, Vdx16s* pDstRe, Vdx16s* pDstIm, const VdxsDFTSpec_C_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CToC_16s_Sfs(const Vdx16s* pSrcRe, const Vdx16s* pSrcIm, Vdx16s* pDstRe, Vdx16s* pDstIm, const VdxsDFTSpec_C_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTInitAlloc_R_16s(VdxsDFTSpec_R_16s** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFree_R_16s(VdxsDFTSpec_R_16s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTGetBufSize_R_16s(const VdxsDFTSpec_R_16s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToPack_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToPerm_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTFwd_RToCCS_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_PackToR_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_PermToR_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTInv_CCSToR_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDFTSpec_R_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTOutOrdInitAlloc_C_32fc(VdxsDFTOutOrdSpec_C_32fc** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdFree_C_32fc(VdxsDFTOutOrdSpec_C_32fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdGetBufSize_C_32fc(const VdxsDFTOutOrdSpec_C_32fc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdFwd_CToC_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, const VdxsDFTOutOrdSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdInv_CToC_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, const VdxsDFTOutOrdSpec_C_32fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDFTOutOrdInitAlloc_C_64fc(VdxsDFTOutOrdSpec_C_64fc** ppSpec, int length, int flag, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdFree_C_64fc(VdxsDFTOutOrdSpec_C_64fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdGetBufSize_C_64fc(const VdxsDFTOutOrdSpec_C_64fc* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdFwd_CToC_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, const VdxsDFTOutOrdSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDFTOutOrdInv_CToC_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, const VdxsDFTOutOrdSpec_C_64fc* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* Hilbert transform                                                         */
+/* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* The analytic signal of a real input of length N: real part the input,    */
+/* imaginary part its Hilbert transform.  The real DFT's spectrum X[0..N/2]  */
+/* is kept at bin 0 (and at bin N/2 for even N), doubled at bins 1 ..        */
+/* (N-1)/2, zeroed above, and transformed back by the complex DFT of length */
+/* N divided by N.  N = 1 gives (x[0], 0); N = 2 gives (x[0], 0), (x[1], 0). */
+/* The 16-bit input is converted exactly; the 16s16sc form rounds the result */
+/* times 2^-scaleFactor half to even, saturated.  The object holds the two  */
+/* DFT objects; each call takes its work memory from the library allocator  */
+/* (vdxStsMemAllocErr when short), so an object may serve concurrent calls. */
+/* Checks: InitAlloc: ppSpec, length (vdxStsSizeErr), then the DFT specs'    */
+/* statuses.  Transform: pointers (the object first), identifier.           */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsHilbertInitAlloc_32f32fc(VdxsHilbertSpec_32f32fc** ppSpec, int length, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsHilbertFree_32f32fc(VdxsHilbertSpec_32f32fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsHilbert_32f32fc(const Vdx32f* pSrc, Vdx32fc* pDst, const VdxsHilbertSpec_32f32fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsHilbertInitAlloc_16s32fc(VdxsHilbertSpec_16s32fc** ppSpec, int length, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsHilbertFree_16s32fc(VdxsHilbertSpec_16s32fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsHilbert_16s32fc(const Vdx16s* pSrc, Vdx32fc* pDst, const VdxsHilbertSpec_16s32fc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsHilbertInitAlloc_16s16sc(VdxsHilbertSpec_16s16sc** ppSpec, int length, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsHilbertFree_16s16sc(VdxsHilbertSpec_16s16sc* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsHilbert_16s16sc_Sfs(const Vdx16s* pSrc, Vdx16sc* pDst, const VdxsHilbertSpec_16s16sc* pSpec, int scaleFactor) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
+/* DCT                                                                       */
+/* ------------------------------------------------------------------------ */
+/*                                                                           */
+/* Orthonormal DCT-II forward and DCT-III inverse (its exact inverse):       */
+/* y[0] = 1/sqrt(N) sum x[n]; y[k] = sqrt(2/N) sum x[n] cos(pi (2n+1) k/2N). */
+/* The object pattern of the FFT (GetSize, Init in caller memory,           */
+/* InitAlloc, Free, GetBufSize).  Method by length (32f; 64f in brackets):  */
+/*  - 1, 2, 4, 8: straight-line kernels, no tables, no work buffer;          */
+/*  - other powers of two up to 2^27 [2^26]: a real FFT of length N on the  */
+/*    even-odd reordered input and a table of post-twiddles;               */
+/*  - other lengths below 36 [46]: the direct sum over an N x N cosine table */
+/*    (work buffer N elements);                                              */
+/*  - other lengths: the same reordering through a chirp-convolution DFT    */
+/*    of length N; GetSize and InitAlloc accept up to 2^25 - 1, Init up to  */
+/*    2^26 - 1 [2^25 - 1 for all].                                           */
+/* 16-bit forms run the 32f transform and round the result times            */
+/* 2^-scaleFactor half to even, saturated.                                  */
+/* Checks: the length first (vdxStsSizeErr, also above the method's limit), */
+/* then the pointers, then the identifier (vdxStsContextMatchErr).           */
+/* ------------------------------------------------------------------------ */
+VdxStatus vdxsDCTFwdGetSize_32f(int len, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdInit_32f(VdxsDCTFwdSpec_32f** ppSpec, int len, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdInitAlloc_32f(VdxsDCTFwdSpec_32f** ppSpec, int len, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdFree_32f(VdxsDCTFwdSpec_32f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdGetBufSize_32f(const VdxsDCTFwdSpec_32f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwd_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDCTFwdSpec_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwd_32f_I(Vdx32f* pSrcDst, const VdxsDCTFwdSpec_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDCTInvGetSize_32f(int len, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvInit_32f(VdxsDCTInvSpec_32f** ppSpec, int len, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvInitAlloc_32f(VdxsDCTInvSpec_32f** ppSpec, int len, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvFree_32f(VdxsDCTInvSpec_32f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvGetBufSize_32f(const VdxsDCTInvSpec_32f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInv_32f(const Vdx32f* pSrc, Vdx32f* pDst, const VdxsDCTInvSpec_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInv_32f_I(Vdx32f* pSrcDst, const VdxsDCTInvSpec_32f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDCTFwdGetSize_64f(int len, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdInit_64f(VdxsDCTFwdSpec_64f** ppSpec, int len, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdInitAlloc_64f(VdxsDCTFwdSpec_64f** ppSpec, int len, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdFree_64f(VdxsDCTFwdSpec_64f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdGetBufSize_64f(const VdxsDCTFwdSpec_64f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwd_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDCTFwdSpec_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwd_64f_I(Vdx64f* pSrcDst, const VdxsDCTFwdSpec_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDCTInvGetSize_64f(int len, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvInit_64f(VdxsDCTInvSpec_64f** ppSpec, int len, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvInitAlloc_64f(VdxsDCTInvSpec_64f** ppSpec, int len, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvFree_64f(VdxsDCTInvSpec_64f* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvGetBufSize_64f(const VdxsDCTInvSpec_64f* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInv_64f(const Vdx64f* pSrc, Vdx64f* pDst, const VdxsDCTInvSpec_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInv_64f_I(Vdx64f* pSrcDst, const VdxsDCTInvSpec_64f* pSpec, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDCTFwdGetSize_16s(int len, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdInit_16s(VdxsDCTFwdSpec_16s** ppSpec, int len, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdInitAlloc_16s(VdxsDCTFwdSpec_16s** ppSpec, int len, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdFree_16s(VdxsDCTFwdSpec_16s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwdGetBufSize_16s(const VdxsDCTFwdSpec_16s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwd_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDCTFwdSpec_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTFwd_16s_ISfs(Vdx16s* pSrcDst, const VdxsDCTFwdSpec_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+VdxStatus vdxsDCTInvGetSize_16s(int len, VdxHintAlgorithm hint, int* pSpecSize, int* pSpecBufferSize, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvInit_16s(VdxsDCTInvSpec_16s** ppSpec, int len, VdxHintAlgorithm hint, Vdx8u* pSpec, Vdx8u* pSpecBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvInitAlloc_16s(VdxsDCTInvSpec_16s** ppSpec, int len, VdxHintAlgorithm hint) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvFree_16s(VdxsDCTInvSpec_16s* pSpec) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInvGetBufSize_16s(const VdxsDCTInvSpec_16s* pSpec, int* pSize) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInv_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, const VdxsDCTInvSpec_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsDCTInv_16s_ISfs(Vdx16s* pSrcDst, const VdxsDCTInvSpec_16s* pSpec, int scaleFactor, Vdx8u* pBuffer) VDX_NOEXCEPT;
+
+
+/* ------------------------------------------------------------------------ */
 /* Packed-spectrum arithmetic                                                */
 /* ------------------------------------------------------------------------ */
 /*                                                                           */
