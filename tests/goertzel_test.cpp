@@ -139,17 +139,14 @@ TEST(Goertzel, SixteenBitValuesRoundHalfToEvenAndSaturate) {
     }
 }
 
-// Pointers first, then the length, then each frequency; nothing is written
-// on error.
+// The length before each frequency (pointers: contract fuzzer); nothing is
+// written on error.
 TEST(Goertzel, StatusesInOrderAndNothingWrittenOnError) {
     const Vdx32fc x[4] = {{1, 0}, {2, 0}, {3, 0}, {4, 0}};
     const Vdx16sc xs[4] = {{1, 0}, {2, 0}, {3, 0}, {4, 0}};
     Vdx32fc v[2] = {{-7, -7}, {-7, -7}};
     Vdx16sc vs[2] = {{-7, -7}, {-7, -7}};
-    EXPECT_EQ(vdxsGoertz_32fc(nullptr, 0, v, 2.0f), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsGoertz_32fc(x, 0, nullptr, 2.0f), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsGoertz_32fc(x, 0, v, 2.0f), vdxStsSizeErr);
-    EXPECT_EQ(vdxsGoertzTwo_32fc(x, -1, v, nullptr), vdxStsNullPtrErr);
     for (float bad : {-1e-30f, 1.0f, 1.5f, NAN, -INFINITY}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(vdxsGoertz_32fc(x, 4, v, bad), vdxStsRelFreqErr);

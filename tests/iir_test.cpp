@@ -1,10 +1,7 @@
-// IIR filters, black box.  Every row and form against a long-double
-// reference written from the difference equations (not from the transposed
-// registers the library keeps), on both sides of the per-sample / block
-// threshold and of the 1024-sample chunk, stable and with poles at radius
-// 0.99; pieces against one call, in place against out of place, delay lines
-// carried into a fresh state, a0 != 1, scale factors and
-// saturation, SetTaps, channels, and the statuses in their order.
+// IIR filters, black box: every row and form against a long-double reference
+// of the difference equations, around the per-sample / block threshold and
+// the 1024-sample chunk, in every way of calling; then taps, delay lines,
+// integer outputs, channels and statuses.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,8 +1,5 @@
-// Sparse FIR against the dense sum and sparse IIR against the per-sample
-// recurrence, both in long double: tap layouts from one tap to more than
-// one group of four, with and without a delay line, streams cut in pieces
-// shorter than, equal to and longer than the order (bit for bit the
-// one-call result), in place and out of place; then the statuses.
+// Sparse FIR and IIR against the dense sum and the recurrence in long
+// double, over tap layouts, delay lines and streams cut in pieces; statuses.
 #include <gtest/gtest.h>
 
 #include <cmath>
