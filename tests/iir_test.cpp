@@ -523,6 +523,7 @@ TEST_P(ChannelThreads, FilterEachWithItsOwnState) {
     bad[2] = reinterpret_cast<VdxsIIRState_32f*>(x[0].data());
     EXPECT_EQ(vdxsIIR_32f_IP(dst.data(), len, channels, bad.data()), vdxStsContextMatchErr);
     EXPECT_EQ(vdxsIIR_32f_IP(dst.data(), len, 0, st.data()), vdxStsChannelErr);
+    EXPECT_EQ(vdxsIIR_32f_IP(dst.data(), 0, channels, st.data()), vdxStsSizeErr);
     EXPECT_EQ(y, before);
     // The 32s form: one scale factor for every channel.
     const Vdx64f unit[] = {1, 0, 1, 0};
@@ -538,12 +539,13 @@ TEST_P(ChannelThreads, FilterEachWithItsOwnState) {
     for (int c = 0; c < channels; ++c) vdxsIIRFree_32f(st[c]), vdxsIIRFree_32f(solo[c]);
 }
 
-// The family's own statuses in their order (pointers, lengths and foreign
-// states: contract fuzzer); nothing written on error.
+// Statuses in their order (pointers: contract fuzzer); nothing written on
+// error.
 TEST(Iir, StatusesAndForeignStates) {
     const Vdx32f ar[] = {1, 0.5f, 1, -0.5f};
     const Vdx32f bq[] = {0, 1, 0, 1, -0.5f, 0};  // b0 = 0
     const Vdx32f a0zero[] = {1, 0.5f, 0, -0.5f};
+    const Vdx64f ar64[] = {1, 0.5, 1, -0.5};
     VdxsIIRState_32f* st = nullptr;
     int size = 0;
     EXPECT_EQ(vdxsIIRGetStateSize_32f(0, &size), vdxStsIIROrderErr);
@@ -563,9 +565,19 @@ TEST(Iir, StatusesAndForeignStates) {
     EXPECT_EQ(one, 5);
     EXPECT_EQ(vdxsIIRFree_32f(st), vdxStsNoErr);
     ASSERT_EQ(vdxsIIRInitAlloc_32f(&st, ar, 1, nullptr), vdxStsNoErr);
+    // Block call: the length, the state (the fuzzer makes no filter state).
+    EXPECT_EQ(vdxsIIR_32f(x, y, 0, st), vdxStsSizeErr);
+    EXPECT_EQ(vdxsIIR_32f(x, y, 4, reinterpret_cast<VdxsIIRState_32f*>(x)), vdxStsContextMatchErr);
     EXPECT_EQ(vdxsIIRSetTaps_32f(a0zero, st), vdxStsDivByZeroErr);
+    // A state of another row.
+    VdxsIIRState_64f* other = nullptr;
+    ASSERT_EQ(vdxsIIRInitAlloc_64f(&other, ar64, 1, nullptr), vdxStsNoErr);
+    EXPECT_EQ(vdxsIIR_32f(x, y, 4, reinterpret_cast<VdxsIIRState_32f*>(other)), vdxStsContextMatchErr);
+    EXPECT_EQ(vdxsIIRFree_32f(reinterpret_cast<VdxsIIRState_32f*>(other)), vdxStsContextMatchErr);
+    Vdx64f dly = 1;
+    EXPECT_EQ(vdxsIIRGetDlyLine64f_DF1_32s(reinterpret_cast<VdxsIIRState64f_32s*>(other), &dly), vdxStsContextMatchErr);
+    vdxsIIRFree_64f(other);
     // The direct-form-I delay-line calls take only that form.
-    const Vdx64f ar64[] = {1, 0.5, 1, -0.5};
     const Vdx64f df1_taps[] = {1, 0, 0, 1, 0, 0, 1, 0, 0, 1, 0, 0}, regs[] = {1, 2, 3, 4, 5, 6, 7, 8};
     VdxsIIRState64f_32s *df1 = nullptr, *ar32 = nullptr;
     Vdx64f back[8] = {};

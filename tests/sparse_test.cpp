@@ -164,11 +164,13 @@ TEST(Sparse, StatusesInOrder) {
         if (c.n2 < 0) EXPECT_EQ(vdxsFIRSparseInit_32f(&fir, taps, pos, c.n1, nullptr, fir_mem.data()), c.want) << pos[0];
         else EXPECT_EQ(vdxsIIRSparseInit_32f(&iir, taps, pos, c.n1, c.n2, nullptr, iir_mem.data()), c.want) << pos[0];
     }
-    // Filtering: a state of the other kind or copied elsewhere; nothing written
-    // (pointers and lengths: contract fuzzer).
+    // Filtering: the length (the fuzzer makes no sparse state), then a state of
+    // the other kind or copied elsewhere; nothing written (pointers: fuzzer).
     Vdx32f x[4] = {1, 2, 3, 4}, y[4] = {9, 9, 9, 9};
     std::vector<Vdx8u> moved(iir_mem.size() + 32);  // a copy elsewhere is no state
     std::memcpy(moved.data() + 32, iir, 4096);
+    EXPECT_EQ(vdxsFIRSparse_32f(x, y, 0, fir), vdxStsSizeErr);
+    EXPECT_EQ(vdxsIIRSparse_32f(x, y, -1, iir), vdxStsSizeErr);
     EXPECT_EQ(vdxsFIRSparse_32f(x, y, 4, reinterpret_cast<VdxsFIRSparseState_32f*>(iir)), vdxStsContextMatchErr);
     EXPECT_EQ(vdxsIIRSparse_32f(x, y, 4, reinterpret_cast<VdxsIIRSparseState_32f*>(fir)), vdxStsContextMatchErr);
     auto* copy = reinterpret_cast<VdxsIIRSparseState_32f*>(moved.data() + 32);
