@@ -13,6 +13,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "exact_rules.h"
 #include "fft_common.h"
 #include "mismatches.h"
 #include "vdxs.h"
@@ -207,10 +208,7 @@ template <class D>
 LC delivered(LC v, int sf) {
     if constexpr (!is_int<D>) return v;
     using P = typename Elem<D>::P;
-    auto part = [&](long double p) {
-        return std::fmin(std::fmax(std::nearbyint(std::ldexp(p, -sf)), (long double)std::numeric_limits<P>::min()),
-                         (long double)std::numeric_limits<P>::max());
-    };
+    auto part = [&](long double p) { return (long double)exact::rounded<P>(std::ldexp(p, -sf)); };
     return {part(v.real()), part(v.imag())};
 }
 

@@ -10,6 +10,7 @@
 #include <random>
 #include <vector>
 
+#include "exact_rules.h"
 #include "guarded_memory.h"
 #include "vdxs.h"
 
@@ -125,9 +126,8 @@ TEST(Preemphasis, SixteenBitsRoundedHalfToEvenFromTheExactValue) {
         ASSERT_EQ(vdxsPreemphasize_16s(y.data(), 300, val), vdxStsNoErr);
         EXPECT_EQ(y[0], x[0]);
         for (int n = 1; n < 300; ++n) {
-            // x - val prev is exact in long double; nearbyintl rounds half to even.
-            const long double e = std::nearbyintl(x[n] - static_cast<long double>(val) * x[n - 1]);
-            ASSERT_EQ(y[n], e != e ? 0 : static_cast<Vdx16s>(std::clamp(e, -32768.0L, 32767.0L))) << val << " " << n;
+            // x - val prev is exact in long double.
+            ASSERT_EQ(y[n], exact::rounded<Vdx16s>(x[n] - static_cast<long double>(val) * x[n - 1])) << val << " " << n;
         }
     }
 }
