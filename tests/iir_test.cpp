@@ -428,35 +428,33 @@ TEST(Iir, NormalisationAndSetTaps) {
     });
 }
 
-// Integer outputs: scaled by 2^-sf, rounded half to even, saturated, with
-// the identity filter (b = a = (1, 0)) so that the exact value is known.
+// Integer outputs of the identity filter (b = a = (1, 0)): x 2^-sf rounded
+// half to even and saturated, by block, by One, and over two channels with
+// one scale factor.
 TEST(Iir, IntegerOutputsRoundHalfToEvenAndSaturate) {
     const Vdx64f unit[] = {1, 0, 1, 0};
     VdxsIIRState64f_16s* s16 = nullptr;
-    VdxsIIRState64f_32s* s32 = nullptr;
+    VdxsIIRState64f_32s* s32[2] = {};
     ASSERT_EQ(vdxsIIRInitAlloc64f_16s(&s16, unit, 1, nullptr), vdxStsNoErr);
-    ASSERT_EQ(vdxsIIRInitAlloc64f_32s(&s32, unit, 1, nullptr), vdxStsNoErr);
-    struct Row { int x, sf; long long want16, want32; };
-    const Row rows[] = {{3, 1, 2, 2}, {1, 1, 0, 0}, {5, 1, 2, 2}, {-3, 1, -2, -2}, {7, 2, 2, 2}, {6, 2, 2, 2},
-                        {30000, -1, 32767, 60000}, {-30000, -2, -32768, -120000}, {12345, 0, 12345, 12345},
-                        {-32768, 40, 0, 0}};
-    for (const Row& r : rows) {
-        // Ten samples: the block call takes its block path beyond 4 N = 4.
-        std::vector<Vdx16s> x16(10, (Vdx16s)r.x), y16(10);
-        std::vector<Vdx32s> x32(10, r.x), y32(10);
-        ASSERT_EQ(vdxsIIR64f_16s_Sfs(x16.data(), y16.data(), 10, s16, r.sf), vdxStsNoErr);
-        ASSERT_EQ(vdxsIIR64f_32s_Sfs(x32.data(), y32.data(), 10, s32, r.sf), vdxStsNoErr);
-        for (int i = 0; i < 10; ++i) {
-            EXPECT_EQ(y16[i], r.want16) << r.x << " sf " << r.sf;
-            EXPECT_EQ(y32[i], r.want32) << r.x << " sf " << r.sf;
+    for (auto*& s : s32) ASSERT_EQ(vdxsIIRInitAlloc64f_32s(&s, unit, 1, nullptr), vdxStsNoErr);
+    for (long long x : {1LL, 3LL, 5LL, -3LL, 6LL, 7LL, 12345LL, 30000LL, -30000LL, -32768LL, 2147483647LL})
+        for (int sf : {-2, -1, 0, 1, 2, 40}) {
+            SCOPED_TRACE(testing::Message() << x << " sf " << sf);
+            // Ten samples: the block call takes its block path beyond 4 N = 4.
+            std::vector<Vdx16s> x16(10, Vdx16s(x)), y16(10);
+            std::vector<Vdx32s> x32(10, Vdx32s(x)), y32(10), yp(10), one(1);
+            const Vdx32s* src[] = {x32.data(), x32.data()};
+            Vdx32s* dst[] = {yp.data(), y32.data()};
+            ASSERT_EQ(vdxsIIR64f_16s_Sfs(x16.data(), y16.data(), 10, s16, sf), vdxStsNoErr);
+            ASSERT_EQ(vdxsIIR64f_32s_PSfs(src, dst, 10, 2, s32, sf), vdxStsNoErr);
+            ASSERT_EQ(vdxsIIROne64f_32s_Sfs(x32[0], one.data(), s32[0], sf), vdxStsNoErr);
+            const long double v = std::ldexp((long double)x, -sf);
+            EXPECT_EQ(y16, std::vector<Vdx16s>(10, exact::rounded<Vdx16s>(std::ldexp((long double)x16[0], -sf))));
+            EXPECT_EQ(y32, std::vector<Vdx32s>(10, exact::rounded<Vdx32s>(v)));
+            EXPECT_TRUE(yp == y32 && one[0] == y32[0]);
         }
-    }
-    // 2^31 - 1 times 2 saturates the 32-bit form.
-    Vdx32s big = 2147483647, out = 0;
-    EXPECT_EQ(vdxsIIROne64f_32s_Sfs(big, &out, s32, -1), vdxStsNoErr);
-    EXPECT_EQ(out, 2147483647);
     vdxsIIRFree64f_16s(s16);
-    vdxsIIRFree64f_32s(s32);
+    for (auto* s : s32) vdxsIIRFree64f_32s(s);
 }
 
 // Integer taps t mean t * 2^-tapsFactor: the same filter as the 32f entry.
@@ -523,17 +521,6 @@ TEST_P(ChannelThreads, FilterEachWithItsOwnState) {
     EXPECT_EQ(vdxsIIR_32f_IP(dst.data(), len, 0, st.data()), vdxStsChannelErr);
     EXPECT_EQ(vdxsIIR_32f_IP(dst.data(), 0, channels, st.data()), vdxStsSizeErr);
     EXPECT_EQ(y, before);
-    // The 32s form: one scale factor for every channel.
-    const Vdx64f unit[] = {1, 0, 1, 0};
-    VdxsIIRState64f_32s* s32[2];
-    std::vector<Vdx32s> a(8, 5), b(8, -7), ya(8), yb(8);
-    const Vdx32s* isrc[] = {a.data(), b.data()};
-    Vdx32s* idst[] = {ya.data(), yb.data()};
-    for (auto*& s : s32) ASSERT_EQ(vdxsIIRInitAlloc64f_32s(&s, unit, 1, nullptr), vdxStsNoErr);
-    ASSERT_EQ(vdxsIIR64f_32s_PSfs(isrc, idst, 8, 2, s32, 1), vdxStsNoErr);
-    EXPECT_EQ(ya, std::vector<Vdx32s>(8, 2));
-    EXPECT_EQ(yb, std::vector<Vdx32s>(8, -4));
-    for (auto* s : s32) vdxsIIRFree64f_32s(s);
     for (int c = 0; c < channels; ++c) vdxsIIRFree_32f(st[c]), vdxsIIRFree_32f(solo[c]);
 }
 
