@@ -36,7 +36,7 @@ const Registry& members() {
     return all;
 }
 
-ARITH_MEMBER_TESTS(ArithFloat, members, true)
+ARITH_MEMBER_TESTS(ArithFloat, members)
 
 TEST(ArithFloatThreads, LongDivisionsSplitWithoutChangingResultsOrStatus) {
     check_thread_splits(find_member(members(), "Div_32f"), 4096, {0});

@@ -46,7 +46,7 @@ const Registry& members() {
     return all;
 }
 
-ARITH_MEMBER_TESTS(ArithInt, members, false)
+ARITH_MEMBER_TESTS(ArithInt, members)
 
 TEST(ArithIntThreads, LongDivisionSplitsWithoutChangingResultsOrStatus) {
     check_thread_splits(find_member(members(), "Div_16s_Sfs"), 1024, {0, 3, -2});

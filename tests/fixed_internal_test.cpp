@@ -202,16 +202,4 @@ TEST_P(CallerMxcsr, FloatingPointToIntegerRoundsToNearestEvenAndSaturates) {
     EXPECT_NO_MISMATCH(m);
 }
 
-// The glue runs the variant the process chose (the best one the core
-// library reports), and empty or negative lengths touch nothing.
-TEST(Convert, GlueUsesTheChosenVariantAndIgnoresEmptyLengths) {
-    EXPECT_EQ(&vdx::convert_kernels(), best_kernel_variant(vdx::convert_kernels_variants));
-    for (int len : {0, -1, INT_MIN}) {
-        vdx::convert_16s32f(nullptr, nullptr, len);
-        vdx::convert_32s64f(nullptr, nullptr, len);
-        vdx::convert_32f16s_sfs(nullptr, nullptr, len, 0);
-        vdx::convert_64f32s_sfs(nullptr, nullptr, len, 0);
-    }
-}
-
 }  // namespace

@@ -31,12 +31,6 @@ std::vector<KernelVariant<Table>> kernel_variants(const vdx::KernelTables<Table>
     return v;
 }
 
-// The table the glue should run: that of the best variant in the list above.
-template <class Table>
-const Table* best_kernel_variant(const vdx::KernelTables<Table>& tables) {
-    return kernel_variants(tables).back().k;
-}
-
 class CallerCsr {
 public:
     explicit CallerCsr(unsigned csr) : saved_(_mm_getcsr()) { _mm_setcsr(csr); }

@@ -1,8 +1,5 @@
-// Sparse FIR against the dense sum and sparse IIR against the per-sample
-// recurrence, both in long double: tap layouts from one tap to more than
-// one group of four, with and without a delay line, streams cut in pieces
-// shorter than, equal to and longer than the order (bit for bit the
-// one-call result), in place and out of place; then the statuses.
+// Sparse FIR and IIR against the dense sum and the recurrence in long
+// double, over tap layouts, delay lines and streams cut in pieces; statuses.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -137,24 +134,11 @@ TEST(SparseIir, MatchesTheRecurrenceInAnyPieces) {
         }
 }
 
-TEST(SparseIir, StatedExample) {  // y(n) = x(n) + 0.5 y(n-1)
-    const Vdx32f taps[2] = {1.0f, 0.5f}, x[5] = {4, 0, 0, 2, 0};
-    const int pos[2] = {0, 1};
-    std::vector<Vdx8u> mem(8192);
-    VdxsIIRSparseState_32f* s = nullptr;
-    ASSERT_EQ(vdxsIIRSparseInit_32f(&s, taps, pos, 1, 1, nullptr, mem.data()), vdxStsNoErr);
-    std::vector<Vdx32f> y(5);
-    ASSERT_EQ(vdxsIIRSparse_32f(x, y.data(), 5, s), vdxStsNoErr);
-    EXPECT_EQ(y, (std::vector<Vdx32f>{4, 2, 1, 2.5f, 1.25f}));
-}
-
 TEST(Sparse, StatusesInOrder) {
     int size = 0;
-    EXPECT_EQ(vdxsFIRSparseGetStateSize_32f(1, 1, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsFIRSparseGetStateSize_32f(0, 5, &size), vdxStsFIRLenErr);
     EXPECT_EQ(vdxsFIRSparseGetStateSize_32f(2, 0, &size), vdxStsFIRLenErr);
     EXPECT_EQ(vdxsFIRSparseGetStateSize_32f(1, 2000000000, &size), vdxStsSizeErr);
-    EXPECT_EQ(vdxsIIRSparseGetStateSize_32f(1, 1, 1, 1, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsIIRSparseGetStateSize_32f(0, 1, 1, 1, &size), vdxStsIIROrderErr);
     EXPECT_EQ(vdxsIIRSparseGetStateSize_32f(1, -1, -1, 1, &size), vdxStsIIROrderErr);
     EXPECT_EQ(vdxsIIRSparseGetStateSize_32f(1, 0, -1, 1, &size), vdxStsSparseTapPosErr);
@@ -177,22 +161,14 @@ TEST(Sparse, StatusesInOrder) {
                  {{1, 1, 4}, 2, 1, vdxStsSparseTapPosErr},  {{1, 1, 4}, 1, 2, vdxStsNoErr}};
     for (const auto& c : inits) {
         const int* pos = c.pos.data();
-        if (c.n2 < 0) {
-            EXPECT_EQ(vdxsFIRSparseInit_32f(&fir, taps, pos, c.n1, nullptr, fir_mem.data()), c.want) << pos[0];
-            EXPECT_EQ(vdxsFIRSparseInit_32f(&fir, taps, nullptr, c.n1, nullptr, fir_mem.data()), vdxStsNullPtrErr);
-            EXPECT_EQ(vdxsFIRSparseInit_32f(&fir, taps, pos, c.n1, nullptr, nullptr), vdxStsNullPtrErr);
-        } else {
-            EXPECT_EQ(vdxsIIRSparseInit_32f(&iir, taps, pos, c.n1, c.n2, nullptr, iir_mem.data()), c.want) << pos[0];
-            EXPECT_EQ(vdxsIIRSparseInit_32f(nullptr, taps, pos, c.n1, c.n2, nullptr, iir_mem.data()), vdxStsNullPtrErr);
-        }
+        if (c.n2 < 0) EXPECT_EQ(vdxsFIRSparseInit_32f(&fir, taps, pos, c.n1, nullptr, fir_mem.data()), c.want) << pos[0];
+        else EXPECT_EQ(vdxsIIRSparseInit_32f(&iir, taps, pos, c.n1, c.n2, nullptr, iir_mem.data()), c.want) << pos[0];
     }
-    // Filtering: pointers, length, then the state itself; nothing written.
+    // Filtering: the length (the fuzzer makes no sparse state), then a state of
+    // the other kind or copied elsewhere; nothing written (pointers: fuzzer).
     Vdx32f x[4] = {1, 2, 3, 4}, y[4] = {9, 9, 9, 9};
     std::vector<Vdx8u> moved(iir_mem.size() + 32);  // a copy elsewhere is no state
     std::memcpy(moved.data() + 32, iir, 4096);
-    EXPECT_EQ(vdxsFIRSparse_32f(nullptr, y, 0, fir), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsFIRSparse_32f(x, nullptr, 4, fir), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsFIRSparse_32f(x, y, 4, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsFIRSparse_32f(x, y, 0, fir), vdxStsSizeErr);
     EXPECT_EQ(vdxsIIRSparse_32f(x, y, -1, iir), vdxStsSizeErr);
     EXPECT_EQ(vdxsFIRSparse_32f(x, y, 4, reinterpret_cast<VdxsFIRSparseState_32f*>(iir)), vdxStsContextMatchErr);
