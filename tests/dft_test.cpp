@@ -286,7 +286,9 @@ TEST(Dft16, ScaleFactorsRoundTheTransform) {
             for (int k = 0; k < n; ++k) {
                 ASSERT_TRUE(near(X[k].real() * scale, y[k].re) && near(X[k].imag() * scale, y[k].im)) << k;
                 ASSERT_TRUE(yre[k] == y[k].re && yim[k] == y[k].im) << k;
-                if (2 * k <= n) ASSERT_TRUE(near(XR[k].real() * scale, spec[2 * k])) << k;
+                if (2 * k <= n) {
+                    ASSERT_TRUE(near(XR[k].real() * scale, spec[2 * k])) << k;
+                }
             }
             vdxsDFTFree_C_16sc(c);
             vdxsDFTFree_C_16s(s);
