@@ -2154,8 +2154,8 @@ VdxStatus vdxsFIR64fc_Direct_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, const Vdx
 /* (vdxStsMemAllocErr), in that order.                                      */
 /* Kinds, by r = L / (L + 3 D) in single precision: direct polyphase (U = 1 */
 /* and r > 0.5, or U > 1 and r > 0.3), decimating (U = 1, r <= 0.5) and     */
-/* indexed polyphase (U > 1, r <= 0.3).  They sum the taps of an output in  */
-/* the same order.  Integer-tap forms take tapsFactor after tapsLen and     */
+/* indexed polyphase (U > 1, r <= 0.3); they differ by rounding only.      */
+/* Integer-tap forms take tapsFactor after tapsLen and                      */
 /* keep taps as the single-rate integer-tap states do.  Integer outputs are */
 /* scaled by 2^-scaleFactor, rounded half to even and saturated.  A block   */
 /* call splits its outputs over the library's threads when one chunk of     */

@@ -128,12 +128,68 @@ void product(const P* a, P* d, int pairs) noexcept {
     }
 }
 
+// Polyphase windows: out[k * os] = sum over j < n of h[j] x[k * xs + j] for
+// k < m, over the parts of complex numbers when C (n, xs and os count
+// complex numbers then).  Four windows share each tap load; the lanes are
+// added up at the end, then the scalar tail taps.
+template <bool C, class P>
+inline void window_group(const P* h, int n, const P* x, long xs, P* out, long os, int Q) {
+    constexpr int N = V<P>::lanes, K = C ? 2 : 1;
+    V<P> re[4], im[4];
+    for (int q = 0; q < 4; ++q) re[q] = im[q] = V<P>::zero();
+    const int parts = n * K, body = parts / N * N;
+    for (int j = 0; j < body; j += N) {
+        const V<P> t = V<P>::loadu(h + j);
+        const V<P> tr = C ? dup_re(t) : t, ti = C ? dup_im(t) : t;
+        for (int q = 0; q < Q; ++q) {
+            const V<P> v = V<P>::loadu(x + q * xs * K + j);
+            re[q] = mul_add(tr, v, re[q]);
+            if constexpr (C) im[q] = mul_add(ti, v, im[q]);
+        }
+    }
+    for (int q = 0; q < Q; ++q) {
+        alignas(64) P a[N], b[N];
+        re[q].storeu(a);
+        im[q].storeu(b);
+        const P* v = x + q * xs * K;
+        if constexpr (C) {
+            // a: hr * (xr, xi) pairs, b: hi * (xr, xi) pairs
+            P yr = 0, yi = 0;
+            for (int l = 0; l < N; l += 2) {
+                yr += a[l] - b[l + 1];
+                yi += a[l + 1] + b[l];
+            }
+            for (int j = body; j < parts; j += 2) {
+                yr += h[j] * v[j] - h[j + 1] * v[j + 1];
+                yi += h[j] * v[j + 1] + h[j + 1] * v[j];
+            }
+            out[2 * q * os] = yr;
+            out[2 * q * os + 1] = yi;
+        } else {
+            P y = 0;
+            for (int l = 0; l < N; ++l) y += a[l];
+            for (int j = body; j < parts; ++j) y += h[j] * v[j];
+            out[q * os] = y;
+        }
+    }
+}
+
+template <bool C, class P>
+void windows(const P* h, int n, const P* x, long xs, P* out, long os, int m) noexcept {
+    constexpr int K = C ? 2 : 1;
+    int k = 0;
+    for (; k + 4 <= m; k += 4) window_group<C>(h, n, x + k * xs * K, xs, out + k * os * K, os, 4);
+    if (k < m) window_group<C>(h, n, x + k * xs * K, xs, out + k * os * K, os, m - k);
+}
+
 template <class P>
 constexpr FirKernelRow<P> row() {
     return {.broadcast = broadcast<P>,
             .shifted = shifted<P>,
             .complex_broadcast = complex_broadcast<P>,
-            .product = product<P>};
+            .product = product<P>,
+            .windows = windows<false, P>,
+            .complex_windows = windows<true, P>};
 }
 
 }  // namespace

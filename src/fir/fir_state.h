@@ -62,9 +62,10 @@ struct State {
 //   dly    the history (dly_len inputs oldest first; `history` inputs read
 //          by a stream state), then room for `cycles` * down inputs
 //   out    `cycles` * up W outputs (rows whose data type is not W)
-//   direct kind: poly (per output phase, its taps h(r + iU), i ascending,
+//   direct kind: poly (per output phase, its taps h(r + iU), i descending,
 //          rows of `blocks` rounded up to 4), first (per phase, the newest
 //          input its outputs read), count (taps per phase)
+//   decimating kind: poly (the taps reversed)
 //   indexed kind: first, count, then per phase and tap an input offset and
 //          the tap (index, itaps)
 template <class W>
