@@ -174,10 +174,35 @@ inline void window_group(const P* h, int n, const P* x, long xs, P* out, long os
     }
 }
 
+// Real windows one input apart (interpolation: every phase reads each
+// input): Q vectors of consecutive outputs, each tap broadcast against them,
+// stored with the output stride.  The last m mod N outputs take the lane
+// sums of window_group.
+template <int Q, class P>
+inline void consecutive_block(const P* h, int n, const P* x, P* out, long os) {
+    constexpr int N = V<P>::lanes;
+    V<P> acc[Q];
+    for (int q = 0; q < Q; ++q) acc[q] = V<P>::zero();
+    for (int j = 0; j < n; ++j) {
+        const V<P> t = V<P>::set1(h[j]);
+        for (int q = 0; q < Q; ++q) acc[q] = mul_add(t, V<P>::loadu(x + j + q * N), acc[q]);
+    }
+    alignas(64) P a[Q * N];
+    for (int q = 0; q < Q; ++q) acc[q].storeu(a + q * N);
+    for (int l = 0; l < Q * N; ++l) out[l * os] = a[l];
+}
+
 template <bool C, class P>
 void windows(const P* h, int n, const P* x, long xs, P* out, long os, int m) noexcept {
     constexpr int K = C ? 2 : 1;
     int k = 0;
+    if constexpr (!C) {
+        constexpr int N = V<P>::lanes;
+        if (xs == 1) {
+            for (; k + 4 * N <= m; k += 4 * N) consecutive_block<4>(h, n, x + k, out + k * os, os);
+            for (; k + N <= m; k += N) consecutive_block<1>(h, n, x + k, out + k * os, os);
+        }
+    }
     for (; k + 4 <= m; k += 4) window_group<C>(h, n, x + k * xs * K, xs, out + k * os * K, os, 4);
     if (k < m) window_group<C>(h, n, x + k * xs * K, xs, out + k * os * K, os, m - k);
 }
