@@ -152,13 +152,15 @@ inline void window_group(const P* h, int n, const P* x, long xs, P* out, long os
         re[q].storeu(a);
         im[q].storeu(b);
         const P* v = x + q * xs * K;
-        if constexpr (C) {
-            // a: hr * (xr, xi) pairs, b: hi * (xr, xi) pairs
-            P yr = 0, yi = 0;
-            for (int l = 0; l < N; l += 2) {
-                yr += a[l] - b[l + 1];
-                yi += a[l + 1] + b[l];
+        // The lanes added pairwise (complex: pair by pair), a short chain.
+        for (int w = N / 2; w >= K; w /= 2)
+            for (int l = 0; l < w; ++l) {
+                a[l] += a[l + w];
+                if constexpr (C) b[l] += b[l + w];
             }
+        if constexpr (C) {
+            // a: hr * (xr, xi), b: hi * (xr, xi)
+            P yr = a[0] - b[1], yi = a[1] + b[0];
             for (int j = body; j < parts; j += 2) {
                 yr += h[j] * v[j] - h[j + 1] * v[j + 1];
                 yi += h[j] * v[j + 1] + h[j + 1] * v[j];
@@ -166,8 +168,7 @@ inline void window_group(const P* h, int n, const P* x, long xs, P* out, long os
             out[2 * q * os] = yr;
             out[2 * q * os + 1] = yi;
         } else {
-            P y = 0;
-            for (int l = 0; l < N; ++l) y += a[l];
+            P y = a[0];
             for (int j = body; j < parts; ++j) y += h[j] * v[j];
             out[q * os] = y;
         }
