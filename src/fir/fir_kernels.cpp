@@ -208,6 +208,39 @@ void windows(const P* h, int n, const P* x, long xs, P* out, long os, int m) noe
     if (k < m) window_group<C>(h, n, x + k * xs * K, xs, out + k * os * K, os, m - k);
 }
 
+// Each tap against its own row, Q vectors of consecutive outputs stored
+// os apart; the last m mod N outputs one at a time.
+template <int Q, class P>
+inline void gathered_block(const P* h, const P* const* src, int n, long first, long k, P* out, long os) {
+    constexpr int N = V<P>::lanes;
+    V<P> acc[Q];
+    for (int q = 0; q < Q; ++q) acc[q] = V<P>::zero();
+    for (int j = 0; j < n; ++j) {
+        const V<P> t = V<P>::set1(h[j]);
+        for (int q = 0; q < Q; ++q) acc[q] = mul_add(t, V<P>::loadu(src[j] + first + k + q * N), acc[q]);
+    }
+    if (os == 1) {
+        for (int q = 0; q < Q; ++q) acc[q].storeu(out + k + q * N);
+        return;
+    }
+    alignas(64) P a[Q * N];
+    for (int q = 0; q < Q; ++q) acc[q].storeu(a + q * N);
+    for (int l = 0; l < Q * N; ++l) out[(k + l) * os] = a[l];
+}
+
+template <class P>
+void gathered(const P* h, const P* const* src, int n, long first, P* out, long os, int m) noexcept {
+    constexpr int N = V<P>::lanes;
+    long k = 0;
+    for (; k + 4 * N <= m; k += 4 * N) gathered_block<4>(h, src, n, first, k, out, os);
+    for (; k + N <= m; k += N) gathered_block<1>(h, src, n, first, k, out, os);
+    for (; k < m; ++k) {
+        P y = 0;
+        for (int j = 0; j < n; ++j) y += h[j] * src[j][first + k];
+        out[k * os] = y;
+    }
+}
+
 template <class P>
 constexpr FirKernelRow<P> row() {
     return {.broadcast = broadcast<P>,
@@ -215,7 +248,8 @@ constexpr FirKernelRow<P> row() {
             .complex_broadcast = complex_broadcast<P>,
             .product = product<P>,
             .windows = windows<false, P>,
-            .complex_windows = windows<true, P>};
+            .complex_windows = windows<true, P>,
+            .gathered = gathered<P>};
 }
 
 }  // namespace

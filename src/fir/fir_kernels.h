@@ -22,6 +22,8 @@
 //   windows    the multi-rate kernels (firmr.inc): dot products of one
 //              taps row against windows a fixed stride apart, four windows
 //              per tap load, vectorised along the taps
+//   gathered   the kernel of real rows with D > 1: each tap broadcast
+//              against its own row of a deinterleaved input, 32 outputs
 //   product    d = a * d over pairs complex numbers (the overlap-save
 //              spectrum product; fused where the variant has FMA)
 #pragma once
@@ -42,6 +44,8 @@ struct FirKernelRow {
     // k < m (complex: n, xs and os count complex numbers)
     void (*windows)(const P* h, int n, const P* x, long xs, P* out, long os, int m) noexcept;
     void (*complex_windows)(const P* h, int n, const P* x, long xs, P* out, long os, int m) noexcept;
+    // out[k os] = sum over j < n of h[j] src[j][first + k], k < m (real)
+    void (*gathered)(const P* h, const P* const* src, int n, long first, P* out, long os, int m) noexcept;
 };
 
 struct FirKernels {

@@ -65,7 +65,10 @@ struct State {
 //   direct kind: poly (per output phase, its taps h(r + iU), i descending,
 //          rows of `blocks` rounded up to 4), first (per phase, the newest
 //          input its outputs read), count (taps per phase)
-//   decimating kind: poly (the taps reversed)
+//   decimating kind: poly (the taps reversed); real rows with D > 1 also
+//          deint (the buffer deinterleaved into D rows, input p at row
+//          p mod D, place p / D) and tap_rows (per tap, where its input for
+//          cycle 0 lies there)
 //   indexed kind: first, count, then per phase and tap an input offset and
 //          the tap (index, itaps)
 template <class W>
@@ -94,6 +97,9 @@ struct MrState {
     std::int32_t* count;
     std::int32_t* index;
     W* itaps;
+    W* deint;                    // decimating kind, real, D > 1: D rows of deint_len
+    const W** tap_rows;          // ... and per tap the row element of cycle 0
+    std::int32_t deint_len;
 };
 
 }  // namespace vdx::fir
