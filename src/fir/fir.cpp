@@ -712,6 +712,13 @@ VdxStatus free_state(void* p) noexcept {
     return vdxStsNoErr;
 }
 
+// L of a single- or multi-rate state of the row, 0 for anything else.
+template <class R>
+int taps_len_of(const void* p) noexcept {
+    if (const auto* mr = mr_state<R>(p)) return mr->taps_len;
+    return kind_of<R>(p) == Kind::none ? 0 : state<R>(p).taps_len;
+}
+
 template <class R>
 VdxStatus set_taps(const TapsOf<R>& taps, void* p) noexcept {
     if (any_null(taps.taps, p)) return vdxStsNullPtrErr;
@@ -1025,9 +1032,9 @@ using namespace vdx::fir;
         return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, taps);                                   \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState, int tapsFactor) noexcept {        \
-        if (pState == nullptr || kind_of<R>(pState) == Kind::none)                                              \
+        if (pState == nullptr || taps_len_of<R>(pState) == 0)                                                   \
             return set_taps<R>(real_taps(pTaps), pState); /* its status */                                      \
-        return set_taps<R>(make(pTaps, state<R>(pState).taps_len, tapsFactor), pState);                         \
+        return set_taps<R>(make(pTaps, taps_len_of<R>(pState), tapsFactor), pState);                           \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRGetTaps##X(const S* pState, R::Tap* pTaps, int* pTapsFactor) noexcept {      \
         if (pTapsFactor == nullptr) return vdxStsNullPtrErr;                                                    \
@@ -1045,9 +1052,9 @@ using namespace vdx::fir;
         return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, kQuantizedTaps);                \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState) noexcept {                        \
-        if (pState == nullptr || kind_of<R>(pState) == Kind::none)                                              \
+        if (pState == nullptr || taps_len_of<R>(pState) == 0)                                                   \
             return set_taps<R>(real_taps(pTaps), pState); /* its status */                                      \
-        return set_taps<R>(quantized_taps(pTaps, state<R>(pState).taps_len), pState);                           \
+        return set_taps<R>(quantized_taps(pTaps, taps_len_of<R>(pState)), pState);                              \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRGetTaps##X(const S* pState, R::Tap* pTaps) noexcept {                        \
         return get_taps<R>(pState, pTaps, nullptr);                                                             \
