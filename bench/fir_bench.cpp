@@ -278,3 +278,84 @@ BENCHMARK(BM_FIR_loop_avx2<double>)->Arg(64)->Arg(1024);
 #ifdef VDXS_BENCH_HAVE_FFTW
 BENCHMARK(BM_FIR_fftw_ols<double>)->Arg(64)->Arg(1024);
 #endif
+
+// ---------------------------------------------------------------- multi-rate
+
+// 32f decimation by 4 and interpolation by 4, L = 64, 4096 inputs per call,
+// one thread: this library's multi-rate state, the plain polyphase loops and
+// liquid-dsp's firdecim / firinterp.  The counter MAC/s counts the products
+// a polyphase filter needs: L per output kept (decimation), L per input
+// (interpolation).
+namespace {
+namespace mr {
+
+constexpr int kTaps = 64, kFactor = 4;
+
+void counters(benchmark::State& state, double macs) {
+    state.counters["MAC/s"] = benchmark::Counter(macs, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// Arg: 0 decimates, 1 interpolates.
+void BM_FIRMR_vdxs(benchmark::State& state) {
+    OneThread one;
+    const bool interp = state.range(0) == 1;
+    const int up = interp ? kFactor : 1, down = interp ? 1 : kFactor;
+    const auto h = source<float>(kTaps, 1);
+    const auto x = source<float>(kBlock, 2);
+    std::vector<float> y(kBlock / down * up);
+    VdxsFIRState_32f* st = nullptr;
+    vdxsFIRMRInitAlloc_32f(&st, h.data(), kTaps, up, 0, down, 0, nullptr);
+    for (auto _ : state) {
+        vdxsFIR_32f(x.data(), y.data(), kBlock / down, st);
+        benchmark::ClobberMemory();
+    }
+    vdxsFIRFree_32f(st);
+    counters(state, static_cast<double>(kTaps) * kBlock / (interp ? 1 : kFactor));
+}
+
+void BM_FIRMR_loop_avx2(benchmark::State& state) {
+    const bool interp = state.range(0) == 1;
+    const auto h = source<float>(kTaps, 1);
+    const auto x = source<float>(kBlock + kTaps, 2);
+    std::vector<float> y(interp ? kBlock * kFactor : kBlock / kFactor);
+    for (auto _ : state) {
+        if (interp) {
+            fir_loops_avx2::interp_32f(x.data(), h.data(), y.data(), kBlock, kTaps, kFactor);
+        } else {
+            fir_loops_avx2::decim_32f(x.data(), h.data(), y.data(), kBlock / kFactor, kTaps, kFactor);
+        }
+        benchmark::ClobberMemory();
+    }
+    counters(state, static_cast<double>(kTaps) * kBlock / (interp ? 1 : kFactor));
+}
+BENCHMARK(BM_FIRMR_vdxs)->Arg(0)->Arg(1);
+BENCHMARK(BM_FIRMR_loop_avx2)->Arg(0)->Arg(1);
+
+#ifdef VDXS_BENCH_HAVE_LIQUID
+void BM_FIRMR_liquid(benchmark::State& state) {
+    const bool interp = state.range(0) == 1;
+    auto h = source<float>(kTaps, 1);
+    auto x = source<float>(kBlock, 2);
+    std::vector<float> y(interp ? kBlock * kFactor : kBlock / kFactor);
+    if (interp) {
+        firinterp_rrrf q = firinterp_rrrf_create(kFactor, h.data(), kTaps);
+        for (auto _ : state) {
+            firinterp_rrrf_execute_block(q, x.data(), kBlock, y.data());
+            benchmark::ClobberMemory();
+        }
+        firinterp_rrrf_destroy(q);
+    } else {
+        firdecim_rrrf q = firdecim_rrrf_create(kFactor, h.data(), kTaps);
+        for (auto _ : state) {
+            firdecim_rrrf_execute_block(q, x.data(), kBlock / kFactor, y.data());
+            benchmark::ClobberMemory();
+        }
+        firdecim_rrrf_destroy(q);
+    }
+    counters(state, static_cast<double>(kTaps) * kBlock / (interp ? 1 : kFactor));
+}
+BENCHMARK(BM_FIRMR_liquid)->Arg(0)->Arg(1);
+#endif
+
+}  // namespace mr
+}  // namespace

@@ -2138,6 +2138,122 @@ VdxStatus vdxsFIR64fc_Direct_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int nu
 VdxStatus vdxsFIR64fc_Direct_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, Vdx16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor) VDX_NOEXCEPT;
 
 /* ------------------------------------------------------------------------ */
+/* Multi-rate FIR filters                                                   */
+/*                                                                          */
+/* Up-sampling by upFactor U (input k at position k U + upPhase, zeros      */
+/* between), the FIR taps, down-sampling by downFactor D (positions         */
+/* n D + downPhase kept), in one pass over the outputs that are kept.  A    */
+/* block call (vdxsFIR_32f and the other single-rate block calls, which     */
+/* take these states) reads numIters D inputs and writes numIters U         */
+/* outputs.  Free, SetTaps, GetTaps, SetDlyLine and GetDlyLine are the      */
+/* single-rate ones.  U = D = 1 builds a single-rate state (and its size).  */
+/* The delay line holds ceil(L / U) inputs, newest first.  Checks: null     */
+/* pointers, tapsLen < 1 (vdxStsFIRLenErr), a factor below 1                */
+/* (vdxStsFIRMRFactorErr), a phase outside 0..factor-1                      */
+/* (vdxStsFIRMRPhaseErr), U D + L beyond 2^31 - 1 or a state beyond 2 GB    */
+/* (vdxStsMemAllocErr), in that order.                                      */
+/* Kinds, by r = L / (L + 3 D) in single precision: direct polyphase (U = 1 */
+/* and r > 0.5, or U > 1 and r > 0.3), decimating (U = 1, r <= 0.5) and     */
+/* indexed polyphase (U > 1, r <= 0.3); they differ by rounding only.      */
+/* Integer-tap forms take tapsFactor after tapsLen and                      */
+/* keep taps as the single-rate integer-tap states do.  Integer outputs are */
+/* scaled by 2^-scaleFactor, rounded half to even and saturated.  A block   */
+/* call splits its outputs over the library's threads when one chunk of     */
+/* about 4096 samples needs 65536 multiply-adds or more; the results do     */
+/* not depend on the thread count.  In place with U > D the call copies     */
+/* its inputs to scratch memory first.                                      */
+VdxStatus vdxsFIRMRGetStateSize_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize_32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit_32fc(VdxsFIRState_32fc** ppState, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc_32fc(VdxsFIRState_32fc** ppState, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize_64f(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit_64f(VdxsFIRState_64f** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx64f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc_64f(VdxsFIRState_64f** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize_64fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit_64fc(VdxsFIRState_64fc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx64fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc_64fc(VdxsFIRState_64fc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize64f_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit64f_32f(VdxsFIRState64f_32f** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32f* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc64f_32f(VdxsFIRState64f_32f** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize64fc_32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit64fc_32fc(VdxsFIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32fc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc64fc_32fc(VdxsFIRState64fc_32fc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize32f_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit32f_16s(VdxsFIRState32f_16s** ppState, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc32f_16s(VdxsFIRState32f_16s** ppState, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize32fc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit32fc_16sc(VdxsFIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc32fc_16sc(VdxsFIRState32fc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize64f_32s(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit64f_32s(VdxsFIRState64f_32s** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc64f_32s(VdxsFIRState64f_32s** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize64fc_32sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit64fc_32sc(VdxsFIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc64fc_32sc(VdxsFIRState64fc_32sc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize64f_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit64f_16s(VdxsFIRState64f_16s** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc64f_16s(VdxsFIRState64f_16s** ppState, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize64fc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit64fc_16sc(VdxsFIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc64fc_16sc(VdxsFIRState64fc_16sc** ppState, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize32sc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit32sc_16sc(VdxsFIRState32sc_16sc** ppState, const Vdx32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc32sc_16sc(VdxsFIRState32sc_16sc** ppState, const Vdx32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit32sc_16sc32fc(VdxsFIRState32sc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc32sc_16sc32fc(VdxsFIRState32sc_16sc** ppState, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16sc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx16s* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRGetStateSize_32s(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInit_32s(VdxsFIRState_32s** ppState, const Vdx32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32s* pDlyLine, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRInitAlloc_32s(VdxsFIRState_32s** ppState, const Vdx32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Vdx32s* pDlyLine) VDX_NOEXCEPT;
+
+/* Stream states keep no history: pSrc starts with the H inputs before      */
+/* the first new one, H = max(0, floor((L - 1 + upPhase - downPhase) / U))  */
+/* (L - 1 when U = D = 1, as the single-rate stream state), oldest first.   */
+VdxStatus vdxsFIRMRStreamGetStateSize_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRStreamInit_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRStreamInitAlloc_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRStreamGetStateSize_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRStreamInit_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vdx8u* pBuffer) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMRStreamInitAlloc_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase) VDX_NOEXCEPT;
+
+/* Stateless members: the caller holds the taps and a delay line of         */
+/* ceil(L / U) inputs, newest first, which the call rewrites.  Checks:      */
+/* pointers, numIters < 1 (vdxStsSizeErr), then as Init.  They build a      */
+/* state in scratch memory from the library allocator for each call.        */
+VdxStatus vdxsFIRMR_Direct_32f(const Vdx32f* pSrc, Vdx32f* pDst, int numIters, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR_Direct_32f_I(Vdx32f* pSrcDst, int numIters, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR_Direct_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int numIters, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR_Direct_32fc_I(Vdx32fc* pSrcDst, int numIters, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR_Direct_64f(const Vdx64f* pSrc, Vdx64f* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR_Direct_64f_I(Vdx64f* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx64f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR_Direct_64fc(const Vdx64fc* pSrc, Vdx64fc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR_Direct_64fc_I(Vdx64fc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx64fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64f_Direct_32f(const Vdx32f* pSrc, Vdx32f* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64f_Direct_32f_I(Vdx32f* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32f* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64fc_Direct_32fc(const Vdx32fc* pSrc, Vdx32fc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64fc_Direct_32fc_I(Vdx32fc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32fc* pDlyLine) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32f_Direct_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32f_Direct_16s_ISfs(Vdx16s* pSrcDst, int numIters, const Vdx32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32fc_Direct_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32fc_Direct_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, const Vdx32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64f_Direct_32s_Sfs(const Vdx32s* pSrc, Vdx32s* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64f_Direct_32s_ISfs(Vdx32s* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64fc_Direct_32sc_Sfs(const Vdx32sc* pSrc, Vdx32sc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64fc_Direct_32sc_ISfs(Vdx32sc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx32sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64f_Direct_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64f_Direct_16s_ISfs(Vdx16s* pSrcDst, int numIters, const Vdx64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64fc_Direct_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR64fc_Direct_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, const Vdx64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32s_Direct_16s_Sfs(const Vdx16s* pSrc, Vdx16s* pDst, int numIters, const Vdx32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32s_Direct_16s_ISfs(Vdx16s* pSrcDst, int numIters, const Vdx32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16s* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32sc_Direct_16sc_Sfs(const Vdx16sc* pSrc, Vdx16sc* pDst, int numIters, const Vdx32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+VdxStatus vdxsFIRMR32sc_Direct_16sc_ISfs(Vdx16sc* pSrcDst, int numIters, const Vdx32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Vdx16sc* pDlyLine, int scaleFactor) VDX_NOEXCEPT;
+
+/* ------------------------------------------------------------------------ */
 /* Convolution                                                               */
 /* ------------------------------------------------------------------------ */
 /* Conv: pDst[n] = sum over k of pSrc1[k] pSrc2[n-k], n = 0 .. src1Len +     */

@@ -314,13 +314,16 @@ bool layout_of(int L, Layout* out) noexcept {
 // ---------------------------------------------------------------- rows
 
 // One tap / data row: the interface types, the work type and identifiers.
-template <class TapT, class DataT, class WorkT, std::uint32_t Id, std::uint32_t StreamId = 0>
+template <class TapT, class DataT, class WorkT, std::uint32_t Id, std::uint32_t StreamId = 0,
+          std::uint32_t MrId = 0, std::uint32_t MrStreamId = 0>
 struct Row {
     using Tap = TapT;
     using D = DataT;
     using W = WorkT;
     static constexpr std::uint32_t kId = Id;
     static constexpr std::uint32_t kStreamId = StreamId;
+    static constexpr std::uint32_t kMrId = MrId;  // multi-rate states (firmr.inc)
+    static constexpr std::uint32_t kMrStreamId = MrStreamId;
 };
 
 // object.h's family descriptor of a row's single-rate or stream state.
@@ -355,6 +358,10 @@ struct Family {
 template <class W>
 W tap_of(const State<W>& s, int k) noexcept {
     return s.rows[s.taps_len - 1 - k];
+}
+template <class W>
+W tap_of(const MrState<W>& s, int k) noexcept {
+    return s.taps[k];
 }
 
 // The four shifted reversed copies, the broadcast copy and the taps
@@ -434,6 +441,8 @@ VdxStatus Family<R, Stream>::build(Header* h, const Params& p, const ObjectSizes
     if (!Stream) set_delay(s, p.dly);
     return vdxStsNoErr;
 }
+
+#include "fir/firmr.inc"
 
 // ---------------------------------------------------------------- state access
 
@@ -692,8 +701,9 @@ VdxStatus init_alloc(Obj** pp, const typename R::Tap* taps, int L, const typenam
 template <class R>
 VdxStatus free_state(void* p) noexcept {
     if (p == nullptr) return vdxStsNullPtrErr;
-    if (kind_of<R>(p) == Kind::none) return vdxStsContextMatchErr;
+    if (kind_of<R>(p) == Kind::none && mr_state<R>(p) == nullptr) return vdxStsContextMatchErr;
     // A state in the caller's memory is the caller's to reuse: untouched.
+    // Single- and multi-rate states share the header prefix.
     auto& s = state<R>(p);
     if (s.allocated == 1) {
         set_identifier(&s, 0);
@@ -702,9 +712,20 @@ VdxStatus free_state(void* p) noexcept {
     return vdxStsNoErr;
 }
 
+// L of a single- or multi-rate state of the row, 0 for anything else.
+template <class R>
+int taps_len_of(const void* p) noexcept {
+    if (const auto* mr = mr_state<R>(p)) return mr->taps_len;
+    return kind_of<R>(p) == Kind::none ? 0 : state<R>(p).taps_len;
+}
+
 template <class R>
 VdxStatus set_taps(const TapsOf<R>& taps, void* p) noexcept {
     if (any_null(taps.taps, p)) return vdxStsNullPtrErr;
+    if (auto* mr = mr_state<R>(p)) {
+        mr_write_taps(*mr, taps);
+        return vdxStsNoErr;
+    }
     if (kind_of<R>(p) == Kind::none) return vdxStsContextMatchErr;
     return write_taps(state<R>(p), taps);
 }
@@ -712,11 +733,19 @@ VdxStatus set_taps(const TapsOf<R>& taps, void* p) noexcept {
 // Taps at the interface: real values, or integers t = h * 2^-factor (rounded
 // half to even and saturated when the state was built from real taps) with
 // the factor.
+template <class S, class Out>
+VdxStatus taps_out(const S& s, Out* taps, int* factor) noexcept;
+
 template <class R, class Out>
 VdxStatus get_taps(const void* p, Out* taps, int* factor) noexcept {
     if (any_null(p, taps)) return vdxStsNullPtrErr;
+    if (const auto* mr = mr_state<R>(p)) return taps_out(*mr, taps, factor);
     if (kind_of<R>(p) == Kind::none) return vdxStsContextMatchErr;
-    const auto& s = state<R>(p);
+    return taps_out(state<R>(p), taps, factor);
+}
+
+template <class S, class Out>
+VdxStatus taps_out(const S& s, Out* taps, int* factor) noexcept {
     using PO = PartOf<Out>;
     for (int k = 0; k < s.taps_len; ++k) {
         const auto h = tap_of(s, k);
@@ -736,6 +765,11 @@ VdxStatus get_taps(const void* p, Out* taps, int* factor) noexcept {
 template <class R>
 VdxStatus set_dly(void* p, const typename R::D* line) noexcept {
     if (p == nullptr) return vdxStsNullPtrErr;
+    bool stream = false;
+    if (auto* mr = mr_state<R>(p, &stream); mr != nullptr && !stream) {
+        mr_set_delay(*mr, line);
+        return vdxStsNoErr;
+    }
     if (kind_of<R>(p) != Kind::single) return vdxStsContextMatchErr;
     set_delay(state<R>(p), line);
     return vdxStsNoErr;
@@ -744,6 +778,11 @@ VdxStatus set_dly(void* p, const typename R::D* line) noexcept {
 template <class R>
 VdxStatus get_dly(const void* p, typename R::D* line) noexcept {
     if (any_null(p, line)) return vdxStsNullPtrErr;
+    bool stream = false;
+    if (const auto* mr = mr_state<R>(p, &stream); mr != nullptr && !stream) {
+        mr_get_delay(*mr, line);
+        return vdxStsNoErr;
+    }
     if (kind_of<R>(p) != Kind::single) return vdxStsContextMatchErr;
     get_delay(state<R>(p), line);
     return vdxStsNoErr;
@@ -772,6 +811,8 @@ VdxStatus block(const typename R::D* src, typename R::D* dst, int n, void* p, in
     using D = typename R::D;
     if (any_null(src, dst, p)) return vdxStsNullPtrErr;
     if (n < 1) return vdxStsSizeErr;
+    bool mr_stream = false;
+    if (auto* mr = mr_state<R>(p, &mr_stream)) return mr_filter(*mr, src, dst, n, sf, mr_stream);
     const Kind kind = kind_of<R>(p);
     if (kind == Kind::none) return vdxStsContextMatchErr;
     State<W>& s = state<R>(p);
@@ -850,28 +891,92 @@ VdxStatus block_direct(const D* src, D* dst, int n, const W* taps, int L, D* lin
     return vdxStsNoErr;
 }
 
+// ---------------------------------------------------------------- multi-rate operations
+
+// upFactor = downFactor = 1 gives the single-rate state of the row.
+template <class R, bool Stream>
+VdxStatus mr_get_size(int L, int up, int down, int* size) noexcept {
+    if (size == nullptr) return vdxStsNullPtrErr;
+    if (L < 1) return vdxStsFIRLenErr;
+    if (up < 1 || down < 1) return vdxStsFIRMRFactorErr;
+    if (up == 1 && down == 1) return get_size<R>(L, size);
+    ObjectSizes s{};
+    VDX_RETURN_IF_ERROR((MrFamily<R, Stream>::sizes({nullptr, {L, up, 0, down, 0}, nullptr}, &s)));
+    *size = s.object;
+    return vdxStsNoErr;
+}
+
+// Init (buf non-null) and InitAlloc (buf null, alloc true): pointers,
+// length, factors, phases and the size are checked before make reads the
+// taps.
+template <class R, bool Stream, class Obj, class Make>
+VdxStatus mr_init(Obj** pp, const typename R::Tap* taps, const MrShape& g, const typename R::D* dly, Vdx8u* buf,
+                  bool alloc, Make make) noexcept {
+    if (any_null(pp, taps) || (!alloc && buf == nullptr)) return vdxStsNullPtrErr;
+    VDX_RETURN_IF_ERROR(check_shape(g));
+    if (g.up == 1 && g.down == 1) {
+        return alloc ? init_alloc<R, Stream>(pp, taps, g.L, dly, make) : init<R, Stream>(pp, taps, g.L, dly, buf, make);
+    }
+    MrLayout y;
+    if (!mr_layout<typename R::W, typename R::D>(g, &y)) return vdxStsMemAllocErr;
+    const TapsOf<R> in = make(taps, g.L);
+    const typename MrFamily<R, Stream>::Params p{&in, g, dly};
+    void* obj = nullptr;
+    using F = MrFamily<R, Stream>;
+    const VdxStatus status = alloc ? object_init_alloc<F>(&obj, p) : object_init<F>(&obj, p, buf, nullptr);
+    if (status != vdxStsNoErr) return status;
+    *pp = static_cast<Obj*>(obj);
+    return vdxStsNoErr;
+}
+
+// The stateless members: a multi-rate state built for the call in scratch
+// memory from the caller's taps and delay line (ceil(L / U) inputs newest
+// first), which gets the new delay line back.
+template <class R, class Make>
+VdxStatus mr_direct(const typename R::D* src, typename R::D* dst, int n, const typename R::Tap* taps,
+                    const MrShape& g, typename R::D* line, int sf, Make make) noexcept {
+    using F = MrFamily<R, false>;
+    if (any_null(src, dst, taps, line)) return vdxStsNullPtrErr;
+    if (n < 1) return vdxStsSizeErr;
+    VDX_RETURN_IF_ERROR(check_shape(g));
+    const TapsOf<R> in = make(taps, g.L);
+    const typename F::Params p{&in, g, line};
+    ObjectSizes size{};
+    VDX_RETURN_IF_ERROR(F::sizes(p, &size));
+    WorkBuffer mem(nullptr, size.object);
+    if (!mem) return vdxStsMemAllocErr;
+    void* obj = nullptr;
+    VDX_RETURN_IF_ERROR(object_init<F>(&obj, p, mem.data(), nullptr));
+    auto& s = *static_cast<MrState<typename R::W>*>(obj);
+    VDX_RETURN_IF_ERROR(mr_filter(s, src, dst, n, sf, false));
+    mr_get_delay(s, line);
+    return vdxStsNoErr;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- rows
 
-using R_32f = Row<Vdx32f, Vdx32f, Vdx32f, ids::fir_32f, ids::fir_stream_32f>;
-using R_32fc = Row<Vdx32fc, Vdx32fc, Vdx32fc, ids::fir_32fc>;
-using R32f_16s = Row<Vdx32f, Vdx16s, Vdx32f, ids::fir32f_16s>;
-using R32fc_16sc = Row<Vdx32fc, Vdx16sc, Vdx32fc, ids::fir32fc_16sc>;
-using R_64f = Row<Vdx64f, Vdx64f, Vdx64f, ids::fir_64f>;
-using R_64fc = Row<Vdx64fc, Vdx64fc, Vdx64fc, ids::fir_64fc>;
-using R64f_32f = Row<Vdx64f, Vdx32f, Vdx64f, ids::fir64f_32f>;
-using R64fc_32fc = Row<Vdx64fc, Vdx32fc, Vdx64fc, ids::fir64fc_32fc>;
-using R64f_32s = Row<Vdx64f, Vdx32s, Vdx64f, ids::fir64f_32s>;
-using R64fc_32sc = Row<Vdx64fc, Vdx32sc, Vdx64fc, ids::fir64fc_32sc>;
-using R64f_16s = Row<Vdx64f, Vdx16s, Vdx64f, ids::fir64f_16s>;
-using R64fc_16sc = Row<Vdx64fc, Vdx16sc, Vdx64fc, ids::fir64fc_16sc>;
-using R32s_16s = Row<Vdx32s, Vdx16s, Vdx64f, ids::fir32s_16s, ids::fir_stream_16s>;
-using R32s_16s32f = Row<Vdx32f, Vdx16s, Vdx64f, ids::fir32s_16s, ids::fir_stream_16s>;
-using R_16s = Row<Vdx16s, Vdx16s, Vdx64f, ids::fir32s_16s, ids::fir_stream_16s>;
-using R32sc_16sc = Row<Vdx32sc, Vdx16sc, Vdx64fc, ids::fir32sc_16sc>;
-using R32sc_16sc32fc = Row<Vdx32fc, Vdx16sc, Vdx64fc, ids::fir32sc_16sc>;
-using R_32s = Row<Vdx32s, Vdx32s, Vdx64f, ids::fir64f_32s>;
+using namespace ids;
+using R_32f = Row<Vdx32f, Vdx32f, Vdx32f, fir_32f, fir_stream_32f, firmr_32f, firmr_stream_32f>;
+using R_32fc = Row<Vdx32fc, Vdx32fc, Vdx32fc, fir_32fc, 0, firmr_32fc>;
+using R32f_16s = Row<Vdx32f, Vdx16s, Vdx32f, fir32f_16s, 0, firmr32f_16s>;
+using R32fc_16sc = Row<Vdx32fc, Vdx16sc, Vdx32fc, fir32fc_16sc, 0, firmr32fc_16sc>;
+using R_64f = Row<Vdx64f, Vdx64f, Vdx64f, fir_64f, 0, firmr_64f>;
+using R_64fc = Row<Vdx64fc, Vdx64fc, Vdx64fc, fir_64fc, 0, firmr_64fc>;
+using R64f_32f = Row<Vdx64f, Vdx32f, Vdx64f, fir64f_32f, 0, firmr64f_32f>;
+using R64fc_32fc = Row<Vdx64fc, Vdx32fc, Vdx64fc, fir64fc_32fc, 0, firmr64fc_32fc>;
+using R64f_32s = Row<Vdx64f, Vdx32s, Vdx64f, fir64f_32s, 0, firmr64f_32s>;
+using R64fc_32sc = Row<Vdx64fc, Vdx32sc, Vdx64fc, fir64fc_32sc, 0, firmr64fc_32sc>;
+using R64f_16s = Row<Vdx64f, Vdx16s, Vdx64f, fir64f_16s, 0, firmr64f_16s>;
+using R64fc_16sc = Row<Vdx64fc, Vdx16sc, Vdx64fc, fir64fc_16sc, 0, firmr64fc_16sc>;
+// 32s / 16s has no multi-rate state of its own: its calls take the 16s one.
+using R32s_16s = Row<Vdx32s, Vdx16s, Vdx64f, fir32s_16s, fir_stream_16s, firmr32s_16s, firmr_stream_16s>;
+using R32s_16s32f = Row<Vdx32f, Vdx16s, Vdx64f, fir32s_16s, fir_stream_16s, firmr32s_16s, firmr_stream_16s>;
+using R_16s = Row<Vdx16s, Vdx16s, Vdx64f, fir32s_16s, fir_stream_16s, firmr32s_16s, firmr_stream_16s>;
+using R32sc_16sc = Row<Vdx32sc, Vdx16sc, Vdx64fc, fir32sc_16sc, 0, firmr32sc_16sc>;
+using R32sc_16sc32fc = Row<Vdx32fc, Vdx16sc, Vdx64fc, fir32sc_16sc, 0, firmr32sc_16sc>;
+using R_32s = Row<Vdx32s, Vdx32s, Vdx64f, fir64f_32s, 0, firmr64f_32s>;
 
 template <class Tap>
 TapsIn<Tap> real_taps(const Tap* t) noexcept {
@@ -927,9 +1032,9 @@ using namespace vdx::fir;
         return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, taps);                                   \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState, int tapsFactor) noexcept {        \
-        if (pState == nullptr || kind_of<R>(pState) == Kind::none)                                              \
+        if (pState == nullptr || taps_len_of<R>(pState) == 0)                                                   \
             return set_taps<R>(real_taps(pTaps), pState); /* its status */                                      \
-        return set_taps<R>(make(pTaps, state<R>(pState).taps_len, tapsFactor), pState);                         \
+        return set_taps<R>(make(pTaps, taps_len_of<R>(pState), tapsFactor), pState);                           \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRGetTaps##X(const S* pState, R::Tap* pTaps, int* pTapsFactor) noexcept {      \
         if (pTapsFactor == nullptr) return vdxStsNullPtrErr;                                                    \
@@ -947,9 +1052,9 @@ using namespace vdx::fir;
         return init_alloc<R, false>(ppState, pTaps, tapsLen, pDlyLine, kQuantizedTaps);                \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRSetTaps##X(const R::Tap* pTaps, S* pState) noexcept {                        \
-        if (pState == nullptr || kind_of<R>(pState) == Kind::none)                                              \
+        if (pState == nullptr || taps_len_of<R>(pState) == 0)                                                   \
             return set_taps<R>(real_taps(pTaps), pState); /* its status */                                      \
-        return set_taps<R>(quantized_taps(pTaps, state<R>(pState).taps_len), pState);                           \
+        return set_taps<R>(quantized_taps(pTaps, taps_len_of<R>(pState)), pState);                              \
     }                                                                                                           \
     extern "C" VdxStatus y8_vdxsFIRGetTaps##X(const S* pState, R::Tap* pTaps) noexcept {                        \
         return get_taps<R>(pState, pTaps, nullptr);                                                             \
@@ -1101,3 +1206,158 @@ VDX_FIR_DIRECT_SFS(64f, 32s, Vdx64f, Vdx32s)
 VDX_FIR_DIRECT_SFS(64fc, 32sc, Vdx64fc, Vdx32sc)
 VDX_FIR_DIRECT_SFS(64f, 16s, Vdx64f, Vdx16s)
 VDX_FIR_DIRECT_SFS(64fc, 16sc, Vdx64fc, Vdx16sc)
+
+// ---------------------------------------------------------------- multi-rate exports
+
+// Size, Init and InitAlloc of a row with taps of the work type (make:
+// kRealTaps or kQuantizedTaps).
+#define VDX_FIRMR_SIZE(X, R)                                                                                    \
+    extern "C" VdxStatus y8_vdxsFIRMRGetStateSize##X(int tapsLen, int upFactor, int downFactor,                 \
+                                                     int* pBufferSize) noexcept {                               \
+        return mr_get_size<R, false>(tapsLen, upFactor, downFactor, pBufferSize);                               \
+    }
+#define VDX_FIRMR_INIT(X, R, S, make)                                                                           \
+    extern "C" VdxStatus y8_vdxsFIRMRInit##X(S** ppState, const R::Tap* pTaps, int tapsLen, int upFactor,       \
+                                             int upPhase, int downFactor, int downPhase, const R::D* pDlyLine,  \
+                                             Vdx8u* pBuffer) noexcept {                                         \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_init<R, false>(ppState, pTaps, g, pDlyLine, pBuffer, false, make);                            \
+    }                                                                                                           \
+    extern "C" VdxStatus y8_vdxsFIRMRInitAlloc##X(S** ppState, const R::Tap* pTaps, int tapsLen, int upFactor,  \
+                                                  int upPhase, int downFactor, int downPhase,                   \
+                                                  const R::D* pDlyLine) noexcept {                              \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_init<R, false>(ppState, pTaps, g, pDlyLine, nullptr, true, make);                             \
+    }
+// Integer taps with a taps factor after tapsLen.
+#define VDX_FIRMR_INIT_INT(X, R, S, make)                                                                       \
+    extern "C" VdxStatus y8_vdxsFIRMRInit##X(S** ppState, const R::Tap* pTaps, int tapsLen, int tapsFactor,     \
+                                             int upFactor, int upPhase, int downFactor, int downPhase,          \
+                                             const R::D* pDlyLine, Vdx8u* pBuffer) noexcept {                   \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_init<R, false>(ppState, pTaps, g, pDlyLine, pBuffer, false, with_factor(make<R::Tap>, tapsFactor)); \
+    }                                                                                                           \
+    extern "C" VdxStatus y8_vdxsFIRMRInitAlloc##X(S** ppState, const R::Tap* pTaps, int tapsLen,                \
+                                                  int tapsFactor, int upFactor, int upPhase, int downFactor,    \
+                                                  int downPhase, const R::D* pDlyLine) noexcept {               \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_init<R, false>(ppState, pTaps, g, pDlyLine, nullptr, true, with_factor(make<R::Tap>, tapsFactor)); \
+    }
+
+#define VDX_FIRMR_ROW(X, R, S) VDX_FIRMR_SIZE(X, R) VDX_FIRMR_INIT(X, R, S, kRealTaps)
+VDX_FIRMR_ROW(_32f, R_32f, VdxsFIRState_32f)
+VDX_FIRMR_ROW(_32fc, R_32fc, VdxsFIRState_32fc)
+VDX_FIRMR_ROW(_64f, R_64f, VdxsFIRState_64f)
+VDX_FIRMR_ROW(_64fc, R_64fc, VdxsFIRState_64fc)
+VDX_FIRMR_ROW(64f_32f, R64f_32f, VdxsFIRState64f_32f)
+VDX_FIRMR_ROW(64fc_32fc, R64fc_32fc, VdxsFIRState64fc_32fc)
+VDX_FIRMR_ROW(32f_16s, R32f_16s, VdxsFIRState32f_16s)
+VDX_FIRMR_ROW(32fc_16sc, R32fc_16sc, VdxsFIRState32fc_16sc)
+VDX_FIRMR_ROW(64f_32s, R64f_32s, VdxsFIRState64f_32s)
+VDX_FIRMR_ROW(64fc_32sc, R64fc_32sc, VdxsFIRState64fc_32sc)
+VDX_FIRMR_ROW(64f_16s, R64f_16s, VdxsFIRState64f_16s)
+VDX_FIRMR_ROW(64fc_16sc, R64fc_16sc, VdxsFIRState64fc_16sc)
+#undef VDX_FIRMR_ROW
+VDX_FIRMR_SIZE(32sc_16sc, R32sc_16sc)
+VDX_FIRMR_INIT_INT(32sc_16sc, R32sc_16sc, VdxsFIRState32sc_16sc, shifted_taps)
+VDX_FIRMR_INIT(32sc_16sc32fc, R32sc_16sc32fc, VdxsFIRState32sc_16sc, kQuantizedTaps)
+VDX_FIRMR_SIZE(_16s, R_16s)
+VDX_FIRMR_INIT_INT(_16s, R_16s, VdxsFIRState_16s, shifted_taps)
+VDX_FIRMR_SIZE(_32s, R_32s)
+VDX_FIRMR_INIT_INT(_32s, R_32s, VdxsFIRState_32s, plain_int_taps)
+#undef VDX_FIRMR_SIZE
+#undef VDX_FIRMR_INIT
+#undef VDX_FIRMR_INIT_INT
+
+// Stream states: the caller's history in front of the inputs.
+extern "C" VdxStatus y8_vdxsFIRMRStreamGetStateSize_32f(int tapsLen, int upFactor, int downFactor,
+                                                        int* pBufferSize) noexcept {
+    return mr_get_size<R_32f, true>(tapsLen, upFactor, downFactor, pBufferSize);
+}
+extern "C" VdxStatus y8_vdxsFIRMRStreamInit_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen,
+                                                int upFactor, int upPhase, int downFactor, int downPhase,
+                                                Vdx8u* pBuffer) noexcept {
+    const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};
+    return mr_init<R_32f, true>(ppState, pTaps, g, nullptr, pBuffer, false, kRealTaps);
+}
+extern "C" VdxStatus y8_vdxsFIRMRStreamInitAlloc_32f(VdxsFIRState_32f** ppState, const Vdx32f* pTaps, int tapsLen,
+                                                     int upFactor, int upPhase, int downFactor,
+                                                     int downPhase) noexcept {
+    const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};
+    return mr_init<R_32f, true>(ppState, pTaps, g, nullptr, nullptr, true, kRealTaps);
+}
+extern "C" VdxStatus y8_vdxsFIRMRStreamGetStateSize_16s(int tapsLen, int upFactor, int downFactor,
+                                                        int* pBufferSize) noexcept {
+    return mr_get_size<R_16s, true>(tapsLen, upFactor, downFactor, pBufferSize);
+}
+extern "C" VdxStatus y8_vdxsFIRMRStreamInit_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen,
+                                                int tapsFactor, int upFactor, int upPhase, int downFactor,
+                                                int downPhase, Vdx8u* pBuffer) noexcept {
+    const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};
+    return mr_init<R_16s, true>(ppState, pTaps, g, nullptr, pBuffer, false,
+                                with_factor(shifted_taps<Vdx16s>, tapsFactor));
+}
+extern "C" VdxStatus y8_vdxsFIRMRStreamInitAlloc_16s(VdxsFIRState_16s** ppState, const Vdx16s* pTaps, int tapsLen,
+                                                     int tapsFactor, int upFactor, int upPhase, int downFactor,
+                                                     int downPhase) noexcept {
+    const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};
+    return mr_init<R_16s, true>(ppState, pTaps, g, nullptr, nullptr, true,
+                                with_factor(shifted_taps<Vdx16s>, tapsFactor));
+}
+
+// Stateless members: P the tap prefix ("" when taps and data share a type).
+#define VDX_FIRMR_DIRECT(P, X, R, Sfs, ISfs, SF_PARAM, SF)                                                    \
+    extern "C" VdxStatus y8_vdxsFIRMR##P##_Direct_##X##Sfs(const R::D* pSrc, R::D* pDst, int numIters,          \
+                                                           const R::Tap* pTaps, int tapsLen, int upFactor,      \
+                                                           int upPhase, int downFactor, int downPhase,          \
+                                                           R::D* pDlyLine SF_PARAM) noexcept {                  \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_direct<R>(pSrc, pDst, numIters, pTaps, g, pDlyLine, SF, kRealTaps);                           \
+    }                                                                                                           \
+    extern "C" VdxStatus y8_vdxsFIRMR##P##_Direct_##X##ISfs(R::D* pSrcDst, int numIters, const R::Tap* pTaps,   \
+                                                            int tapsLen, int upFactor, int upPhase,             \
+                                                            int downFactor, int downPhase,                      \
+                                                            R::D* pDlyLine SF_PARAM) noexcept {                 \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_direct<R>(pSrcDst, pSrcDst, numIters, pTaps, g, pDlyLine, SF, kRealTaps);                     \
+    }
+#define VDX_FIRMR_DIRECT_INT(P, X, R)                                                                           \
+    extern "C" VdxStatus y8_vdxsFIRMR##P##_Direct_##X##_Sfs(const R::D* pSrc, R::D* pDst, int numIters,         \
+                                                            const R::Tap* pTaps, int tapsLen, int tapsFactor,   \
+                                                            int upFactor, int upPhase, int downFactor,          \
+                                                            int downPhase, R::D* pDlyLine,                      \
+                                                            int scaleFactor) noexcept {                         \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_direct<R>(pSrc, pDst, numIters, pTaps, g, pDlyLine, scaleFactor,                              \
+                            with_factor(plain_int_taps<R::Tap>, tapsFactor));                                   \
+    }                                                                                                           \
+    extern "C" VdxStatus y8_vdxsFIRMR##P##_Direct_##X##_ISfs(R::D* pSrcDst, int numIters, const R::Tap* pTaps,  \
+                                                             int tapsLen, int tapsFactor, int upFactor,         \
+                                                             int upPhase, int downFactor, int downPhase,        \
+                                                             R::D* pDlyLine, int scaleFactor) noexcept {        \
+        const MrShape g{tapsLen, upFactor, upPhase, downFactor, downPhase};                                     \
+        return mr_direct<R>(pSrcDst, pSrcDst, numIters, pTaps, g, pDlyLine, scaleFactor,                        \
+                            with_factor(plain_int_taps<R::Tap>, tapsFactor));                                   \
+    }
+#define VDX_COMMA ,
+#define VDX_FIRMR_DIRECT_FLOAT(P, X, R) VDX_FIRMR_DIRECT(P, X, R, , _I, , 0)
+#define VDX_FIRMR_DIRECT_SFS(P, X, R) VDX_FIRMR_DIRECT(P, X, R, _Sfs, _ISfs, VDX_COMMA int scaleFactor, scaleFactor)
+VDX_FIRMR_DIRECT_FLOAT(, 32f, R_32f)
+VDX_FIRMR_DIRECT_FLOAT(, 32fc, R_32fc)
+VDX_FIRMR_DIRECT_FLOAT(, 64f, R_64f)
+VDX_FIRMR_DIRECT_FLOAT(, 64fc, R_64fc)
+VDX_FIRMR_DIRECT_FLOAT(64f, 32f, R64f_32f)
+VDX_FIRMR_DIRECT_FLOAT(64fc, 32fc, R64fc_32fc)
+VDX_FIRMR_DIRECT_SFS(32f, 16s, R32f_16s)
+VDX_FIRMR_DIRECT_SFS(32fc, 16sc, R32fc_16sc)
+VDX_FIRMR_DIRECT_SFS(64f, 32s, R64f_32s)
+VDX_FIRMR_DIRECT_SFS(64fc, 32sc, R64fc_32sc)
+VDX_FIRMR_DIRECT_SFS(64f, 16s, R64f_16s)
+VDX_FIRMR_DIRECT_SFS(64fc, 16sc, R64fc_16sc)
+VDX_FIRMR_DIRECT_INT(32s, 16s, R32s_16s)
+VDX_FIRMR_DIRECT_INT(32sc, 16sc, R32sc_16sc)
+#undef VDX_FIRMR_DIRECT_FLOAT
+#undef VDX_FIRMR_DIRECT_SFS
+#undef VDX_FIRMR_DIRECT_INT
+#undef VDX_FIRMR_DIRECT
+#undef VDX_COMMA

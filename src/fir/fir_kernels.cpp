@@ -128,12 +128,128 @@ void product(const P* a, P* d, int pairs) noexcept {
     }
 }
 
+// Polyphase windows: out[k * os] = sum over j < n of h[j] x[k * xs + j] for
+// k < m, over the parts of complex numbers when C (n, xs and os count
+// complex numbers then).  Four windows share each tap load; the lanes are
+// added up at the end, then the scalar tail taps.
+template <bool C, class P>
+inline void window_group(const P* h, int n, const P* x, long xs, P* out, long os, int Q) {
+    constexpr int N = V<P>::lanes, K = C ? 2 : 1;
+    V<P> re[4], im[4];
+    for (int q = 0; q < 4; ++q) re[q] = im[q] = V<P>::zero();
+    const int parts = n * K, body = parts / N * N;
+    for (int j = 0; j < body; j += N) {
+        const V<P> t = V<P>::loadu(h + j);
+        const V<P> tr = C ? dup_re(t) : t, ti = C ? dup_im(t) : t;
+        for (int q = 0; q < Q; ++q) {
+            const V<P> v = V<P>::loadu(x + q * xs * K + j);
+            re[q] = mul_add(tr, v, re[q]);
+            if constexpr (C) im[q] = mul_add(ti, v, im[q]);
+        }
+    }
+    for (int q = 0; q < Q; ++q) {
+        alignas(64) P a[N], b[N];
+        re[q].storeu(a);
+        im[q].storeu(b);
+        const P* v = x + q * xs * K;
+        // The lanes added pairwise (complex: pair by pair), a short chain.
+        for (int w = N / 2; w >= K; w /= 2)
+            for (int l = 0; l < w; ++l) {
+                a[l] += a[l + w];
+                if constexpr (C) b[l] += b[l + w];
+            }
+        if constexpr (C) {
+            // a: hr * (xr, xi), b: hi * (xr, xi)
+            P yr = a[0] - b[1], yi = a[1] + b[0];
+            for (int j = body; j < parts; j += 2) {
+                yr += h[j] * v[j] - h[j + 1] * v[j + 1];
+                yi += h[j] * v[j + 1] + h[j + 1] * v[j];
+            }
+            out[2 * q * os] = yr;
+            out[2 * q * os + 1] = yi;
+        } else {
+            P y = a[0];
+            for (int j = body; j < parts; ++j) y += h[j] * v[j];
+            out[q * os] = y;
+        }
+    }
+}
+
+// Real windows one input apart (interpolation: every phase reads each
+// input): Q vectors of consecutive outputs, each tap broadcast against them,
+// stored with the output stride.  The last m mod N outputs take the lane
+// sums of window_group.
+template <int Q, class P>
+inline void consecutive_block(const P* h, int n, const P* x, P* out, long os) {
+    constexpr int N = V<P>::lanes;
+    V<P> acc[Q];
+    for (int q = 0; q < Q; ++q) acc[q] = V<P>::zero();
+    for (int j = 0; j < n; ++j) {
+        const V<P> t = V<P>::set1(h[j]);
+        for (int q = 0; q < Q; ++q) acc[q] = mul_add(t, V<P>::loadu(x + j + q * N), acc[q]);
+    }
+    alignas(64) P a[Q * N];
+    for (int q = 0; q < Q; ++q) acc[q].storeu(a + q * N);
+    for (int l = 0; l < Q * N; ++l) out[l * os] = a[l];
+}
+
+template <bool C, class P>
+void windows(const P* h, int n, const P* x, long xs, P* out, long os, int m) noexcept {
+    constexpr int K = C ? 2 : 1;
+    int k = 0;
+    if constexpr (!C) {
+        constexpr int N = V<P>::lanes;
+        if (xs == 1) {
+            for (; k + 4 * N <= m; k += 4 * N) consecutive_block<4>(h, n, x + k, out + k * os, os);
+            for (; k + N <= m; k += N) consecutive_block<1>(h, n, x + k, out + k * os, os);
+        }
+    }
+    for (; k + 4 <= m; k += 4) window_group<C>(h, n, x + k * xs * K, xs, out + k * os * K, os, 4);
+    if (k < m) window_group<C>(h, n, x + k * xs * K, xs, out + k * os * K, os, m - k);
+}
+
+// Each tap against its own row, Q vectors of consecutive outputs stored
+// os apart; the last m mod N outputs one at a time.
+template <int Q, class P>
+inline void gathered_block(const P* h, const P* const* src, int n, long first, long k, P* out, long os) {
+    constexpr int N = V<P>::lanes;
+    V<P> acc[Q];
+    for (int q = 0; q < Q; ++q) acc[q] = V<P>::zero();
+    for (int j = 0; j < n; ++j) {
+        const V<P> t = V<P>::set1(h[j]);
+        for (int q = 0; q < Q; ++q) acc[q] = mul_add(t, V<P>::loadu(src[j] + first + k + q * N), acc[q]);
+    }
+    if (os == 1) {
+        for (int q = 0; q < Q; ++q) acc[q].storeu(out + k + q * N);
+        return;
+    }
+    alignas(64) P a[Q * N];
+    for (int q = 0; q < Q; ++q) acc[q].storeu(a + q * N);
+    for (int l = 0; l < Q * N; ++l) out[(k + l) * os] = a[l];
+}
+
+template <class P>
+void gathered(const P* h, const P* const* src, int n, long first, P* out, long os, int m) noexcept {
+    constexpr int N = V<P>::lanes;
+    long k = 0;
+    for (; k + 4 * N <= m; k += 4 * N) gathered_block<4>(h, src, n, first, k, out, os);
+    for (; k + N <= m; k += N) gathered_block<1>(h, src, n, first, k, out, os);
+    for (; k < m; ++k) {
+        P y = 0;
+        for (int j = 0; j < n; ++j) y += h[j] * src[j][first + k];
+        out[k * os] = y;
+    }
+}
+
 template <class P>
 constexpr FirKernelRow<P> row() {
     return {.broadcast = broadcast<P>,
             .shifted = shifted<P>,
             .complex_broadcast = complex_broadcast<P>,
-            .product = product<P>};
+            .product = product<P>,
+            .windows = windows<false, P>,
+            .complex_windows = windows<true, P>,
+            .gathered = gathered<P>};
 }
 
 }  // namespace

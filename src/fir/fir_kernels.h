@@ -19,6 +19,11 @@
 //              then hRev, then zeros; the kernel reads row 0, hRev itself),
 //              eight vectors of outputs per pass: the kernel of long real
 //              filters
+//   windows    the multi-rate kernels (firmr.inc): dot products of one
+//              taps row against windows a fixed stride apart, four windows
+//              per tap load, vectorised along the taps
+//   gathered   the kernel of real rows with D > 1: each tap broadcast
+//              against its own row of a deinterleaved input, 32 outputs
 //   product    d = a * d over pairs complex numbers (the overlap-save
 //              spectrum product; fused where the variant has FMA)
 #pragma once
@@ -35,6 +40,12 @@ struct FirKernelRow {
     // complex data as (re, im) pairs of P: n outputs, 2n parts
     void (*complex_broadcast)(const P* tb, const P* s, P* dst, int n, int L) noexcept;
     void (*product)(const P* a, P* d, int pairs) noexcept;
+    // polyphase windows: out[k os] = sum over j < n of h[j] x[k xs + j],
+    // k < m (complex: n, xs and os count complex numbers)
+    void (*windows)(const P* h, int n, const P* x, long xs, P* out, long os, int m) noexcept;
+    void (*complex_windows)(const P* h, int n, const P* x, long xs, P* out, long os, int m) noexcept;
+    // out[k os] = sum over j < n of h[j] src[j][first + k], k < m (real)
+    void (*gathered)(const P* h, const P* const* src, int n, long first, P* out, long os, int m) noexcept;
 };
 
 struct FirKernels {

@@ -55,4 +55,51 @@ struct State {
     std::int32_t stride;         // row stride S of the shifted copies
 };
 
+// Multi-rate states (firmr.inc): the same header prefix, the factors and
+// phases, the kind, and the tables of that kind.  The arrays follow the
+// header on 32-byte boundaries:
+//   taps   h(0 .. L-1) forward
+//   dly    the history (dly_len inputs oldest first; `history` inputs read
+//          by a stream state), then room for `cycles` * down inputs
+//   out    `cycles` * up W outputs (rows whose data type is not W)
+//   direct kind: poly (per output phase, its taps h(r + iU), i descending,
+//          rows of `blocks` rounded up to 4), first (per phase, the newest
+//          input its outputs read), count (taps per phase)
+//   decimating kind: poly (the taps reversed); real rows with D > 1 also
+//          deint (the buffer deinterleaved into D rows, input p at row
+//          p mod D, place p / D) and tap_rows (per tap, where its input for
+//          cycle 0 lies there)
+//   indexed kind: first, count, then per phase and tap an input offset and
+//          the tap (index, itaps)
+template <class W>
+struct MrState {
+    std::uint32_t id;
+    std::uint16_t allocated;     // 1 when made by InitAlloc
+    std::uint16_t seal;          // object.h
+    std::uint32_t work_bytes;    // object.h; 0
+    std::int32_t taps_len;       // L
+    std::int32_t up;             // upFactor U
+    std::int32_t blocks;         // polyphase block count ceil(L / U)
+    std::int32_t down;           // downFactor D
+    std::int32_t up_phase;
+    std::int32_t down_phase;
+    std::int32_t kind;           // 1 direct polyphase, 2 decimating, 3 indexed polyphase
+    std::int32_t dly_len;        // ceil(L / U); 0 in stream states
+    std::int32_t history;        // inputs before the first new one that outputs read
+    std::int32_t cycles;         // cycles (D inputs, U outputs) one chunk holds
+    std::int32_t taps_factor;    // integer taps: h(k) = tap(k) * 2^taps_factor
+    std::int32_t poly_stride;    // blocks rounded up to 4
+    W* taps;
+    W* dly;
+    W* out;
+    W* poly;
+    std::int32_t* first;
+    std::int32_t* count;
+    std::int32_t* index;
+    W* itaps;
+    W* deint;                    // decimating kind, real, D > 1: D rows of deint_len
+    const W** tap_rows;          // ... and per tap the row element of cycle 0
+    std::int32_t deint_len;
+};
+
 }  // namespace vdx::fir

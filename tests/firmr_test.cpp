@@ -1,0 +1,414 @@
+// Multi-rate FIR filters against an independent long-double reference that
+// inserts the zeros, filters and decimates by definition: rows x factor
+// pairs x every phase x tap counts on both sides of the kind switches, in
+// pieces, with delay-line round trips, threads, stream and stateless forms,
+// and the statuses.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <random>
+#include <vector>
+
+#include "vdxcore.h"
+#include "vdxs.h"
+
+namespace {
+
+using LC = std::complex<long double>;
+
+template <class T> constexpr bool kIsComplex = false;
+template <> constexpr bool kIsComplex<Vdx32fc> = true;
+template <> constexpr bool kIsComplex<Vdx64fc> = true;
+template <> constexpr bool kIsComplex<Vdx16sc> = true;
+template <> constexpr bool kIsComplex<Vdx32sc> = true;
+template <class T> constexpr bool kIsInt = std::is_integral_v<T>;
+template <> constexpr bool kIsInt<Vdx16sc> = true;
+template <> constexpr bool kIsInt<Vdx32sc> = true;
+
+template <class T>
+LC cx(T v) {
+    if constexpr (kIsComplex<T>) {
+        return LC(v.re, v.im);
+    } else {
+        return LC(v, 0);
+    }
+}
+LC cx(LC v) { return v; }
+template <class T>
+T from(LC v) {
+    if constexpr (kIsComplex<T>) {
+        using P = decltype(T{}.re);
+        return T{static_cast<P>(v.real()), static_cast<P>(v.imag())};
+    } else {
+        return static_cast<T>(v.real());
+    }
+}
+template <class T>
+struct PartOfT {
+    using type = T;
+};
+template <class T>
+    requires kIsComplex<T>
+struct PartOfT<T> {
+    using type = decltype(T{}.re);
+};
+template <class T>
+using PartT = typename PartOfT<T>::type;
+
+template <class T>
+std::vector<T> random_vec(int n, unsigned seed, long double amp) {
+    std::mt19937 g(seed);
+    std::uniform_real_distribution<double> u(-1, 1);
+    std::vector<T> v(n);
+    for (auto& e : v) {
+        LC z(u(g), kIsComplex<T> ? u(g) : 0);
+        if (kIsInt<T>) z = LC(std::round(z.real() * amp), std::round(z.imag() * amp));
+        e = from<T>(z);
+    }
+    return v;
+}
+
+struct Shape {
+    int L, up, up_phase, down, down_phase;
+};
+
+// Zero insertion (input k at k U + upPhase, history newest first before
+// input 0), a direct FIR over the up-sampled signal, every D-th output from
+// downPhase; y and the sum of |h||x| per output.
+template <class T, class D>
+void reference(const std::vector<T>& h, const std::vector<D>& hist, const std::vector<D>& x, const Shape& g,
+               std::vector<LC>* y, std::vector<long double>* bound) {
+    const long H = static_cast<long>(hist.size()), U = g.up;
+    const long len = (H + static_cast<long>(x.size())) * U;
+    std::vector<LC> u(len);  // up-sampled position p - H U at index p
+    for (long k = -H; k < static_cast<long>(x.size()); ++k)
+        u[(k + H) * U + g.up_phase] = k < 0 ? cx(hist[-k - 1]) : cx(x[k]);
+    const long outs = static_cast<long>(x.size()) / g.down * U;
+    y->assign(outs, 0);
+    bound->assign(outs, 0);
+    for (long n = 0; n < outs; ++n) {
+        const long m = n * g.down + g.down_phase + H * U;
+        for (long j = 0; j < static_cast<long>(h.size()) && m - j >= 0; ++j) {
+            (*y)[n] += cx(h[j]) * u[m - j];
+            (*bound)[n] += std::abs(cx(h[j])) * std::abs(u[m - j]);
+        }
+    }
+}
+
+template <class D, class W>
+void expect_close(const std::vector<D>& got, const std::vector<LC>& want, const std::vector<long double>& bound,
+                  int sf) {
+    ASSERT_EQ(got.size(), want.size());
+    for (size_t i = 0; i < got.size(); ++i) {
+        if constexpr (kIsInt<D>) {
+            using P = PartT<D>;
+            auto one = [&](long double p) {
+                const long double q = std::nearbyint(std::ldexp(p, -sf));
+                return std::clamp<long double>(q, std::numeric_limits<P>::min(), std::numeric_limits<P>::max());
+            };
+            const LC g = cx(got[i]), w(one(want[i].real()), one(want[i].imag()));
+            ASSERT_LE(std::abs(g.real() - w.real()) + std::abs(g.imag() - w.imag()), 1) << "at " << i;
+        } else {
+            const long double eps = std::numeric_limits<W>::epsilon();
+            ASSERT_LE(std::abs(cx(got[i]) - want[i]), 64 * eps * bound[i] + 1e-30L) << "at " << i;
+        }
+    }
+}
+
+// ---------------------------------------------------------------- rows
+
+#define MR_ROW(Name, X, S, T, D, W_, FACTOR)                                                          \
+    struct Name {                                                                                          \
+        using Tap = T;                                                                                     \
+        using Data = D;                                                                                    \
+        using W = W_;                                                                                      \
+        static VdxStatus init(void** st, const T* h, const Shape& g, const D* d) {                         \
+            return vdxsFIRMRInitAlloc##X(reinterpret_cast<S**>(st), h, g.L FACTOR, g.up, g.up_phase,       \
+                                         g.down, g.down_phase, d);                                         \
+        }                                                                                                  \
+        static VdxStatus size(const Shape& g, int* n) { return vdxsFIRMRGetStateSize##X(g.L, g.up, g.down, n); } \
+        static VdxStatus free(void* st) { return vdxsFIRFree##X(static_cast<S*>(st)); }                    \
+        static VdxStatus get_dly(void* st, D* d) { return vdxsFIRGetDlyLine##X(static_cast<S*>(st), d); }  \
+        static VdxStatus set_dly(void* st, const D* d) { return vdxsFIRSetDlyLine##X(static_cast<S*>(st), d); } \
+        static VdxStatus set_taps(void* st, const T* h) { return vdxsFIRSetTaps##X(h, static_cast<S*>(st) SET_FACTOR); } \
+        static VdxStatus fir(const D* s, D* d, int n, void* st, int) {                                     \
+            return vdxsFIR##X(s, d, n, static_cast<S*>(st));                                               \
+        }                                                                                                  \
+    };
+#define COMMA_ZERO , 0
+#define SET_FACTOR  // integer-tap rows set taps with factor 1
+MR_ROW(Row32f, _32f, VdxsFIRState_32f, Vdx32f, Vdx32f, float, )
+MR_ROW(Row32fc, _32fc, VdxsFIRState_32fc, Vdx32fc, Vdx32fc, float, )
+MR_ROW(Row64f, _64f, VdxsFIRState_64f, Vdx64f, Vdx64f, double, )
+MR_ROW(Row64fc, _64fc, VdxsFIRState_64fc, Vdx64fc, Vdx64fc, double, )
+MR_ROW(Row64f_32f, 64f_32f, VdxsFIRState64f_32f, Vdx64f, Vdx32f, float, )
+MR_ROW(Row64fc_32fc, 64fc_32fc, VdxsFIRState64fc_32fc, Vdx64fc, Vdx32fc, float, )
+#undef MR_ROW
+#define MR_ROW(Name, X, S, T, D, W_, FACTOR)                                                               \
+    struct Name {                                                                                          \
+        using Tap = T;                                                                                     \
+        using Data = D;                                                                                    \
+        using W = W_;                                                                                      \
+        static VdxStatus init(void** st, const T* h, const Shape& g, const D* d) {                         \
+            return vdxsFIRMRInitAlloc##X(reinterpret_cast<S**>(st), h, g.L FACTOR, g.up, g.up_phase,       \
+                                         g.down, g.down_phase, d);                                         \
+        }                                                                                                  \
+        static VdxStatus size(const Shape& g, int* n) { return vdxsFIRMRGetStateSize##X(g.L, g.up, g.down, n); } \
+        static VdxStatus free(void* st) { return vdxsFIRFree##X(static_cast<S*>(st)); }                    \
+        static VdxStatus get_dly(void* st, D* d) { return vdxsFIRGetDlyLine##X(static_cast<S*>(st), d); }  \
+        static VdxStatus set_dly(void* st, const D* d) { return vdxsFIRSetDlyLine##X(static_cast<S*>(st), d); } \
+        static VdxStatus set_taps(void* st, const T* h) { return vdxsFIRSetTaps##X(h, static_cast<S*>(st) SET_FACTOR); } \
+        static VdxStatus fir(const D* s, D* d, int n, void* st, int sf) {                                  \
+            return vdxsFIR##X##_Sfs(s, d, n, static_cast<S*>(st), sf);                                     \
+        }                                                                                                  \
+    };
+MR_ROW(Row32f_16s, 32f_16s, VdxsFIRState32f_16s, Vdx32f, Vdx16s, float, )
+MR_ROW(Row32fc_16sc, 32fc_16sc, VdxsFIRState32fc_16sc, Vdx32fc, Vdx16sc, float, )
+MR_ROW(Row64f_32s, 64f_32s, VdxsFIRState64f_32s, Vdx64f, Vdx32s, double, )
+MR_ROW(Row64fc_32sc, 64fc_32sc, VdxsFIRState64fc_32sc, Vdx64fc, Vdx32sc, double, )
+MR_ROW(Row64f_16s, 64f_16s, VdxsFIRState64f_16s, Vdx64f, Vdx16s, double, )
+MR_ROW(Row64fc_16sc, 64fc_16sc, VdxsFIRState64fc_16sc, Vdx64fc, Vdx16sc, double, )
+#undef SET_FACTOR
+#define SET_FACTOR , 1
+MR_ROW(Row32sc_16sc, 32sc_16sc, VdxsFIRState32sc_16sc, Vdx32sc, Vdx16sc, double, COMMA_ZERO)
+MR_ROW(Row16s, _16s, VdxsFIRState_16s, Vdx16s, Vdx16s, double, COMMA_ZERO)
+MR_ROW(Row32s, _32s, VdxsFIRState_32s, Vdx32s, Vdx32s, double, COMMA_ZERO)
+#undef MR_ROW
+
+template <class R>
+class FirMrRow : public testing::Test {};
+using Rows = testing::Types<Row32f, Row32fc, Row64f, Row64fc, Row64f_32f, Row64fc_32fc, Row32f_16s, Row32fc_16sc,
+                            Row64f_32s, Row64fc_32sc, Row64f_16s, Row64fc_16sc, Row32sc_16sc, Row16s, Row32s>;
+TYPED_TEST_SUITE(FirMrRow, Rows);
+
+template <class R>
+long double tap_amp() { return kIsInt<typename R::Tap> ? 2000 : 1; }
+template <class R>
+long double data_amp() { return kIsInt<typename R::Data> ? 3000 : 1; }
+template <class R>
+int scale_of() { return kIsInt<typename R::Tap> ? 11 : 0; }  // float taps on 16s data saturate now and then
+
+const int kFactors[][2] = {{1, 2}, {2, 1}, {3, 2}, {2, 3}, {4, 1}, {1, 4}, {5, 7}, {3, 1}, {1, 1}};
+// 1 and 2 taps switch kinds at 3/1, 5 and 7 at 1/2; the others reach
+// several taps per phase and the four-tap groups.
+const int kTapCounts[] = {1, 2, 5, 7, 13, 40};
+
+// Every phase pair: a random delay line (given to Init or set after it),
+// the signal in three pieces, the delay line afterwards (the newest
+// ceil(L/U) inputs, newest first).
+TYPED_TEST(FirMrRow, PiecesMatchTheDefinition) {
+    using R = TypeParam;
+    using D = typename R::Data;
+    const int sf = scale_of<R>();
+    for (const auto& f : kFactors) {
+        for (int L : kTapCounts) {
+            for (int pu = 0; pu < f[0]; ++pu) {
+                for (int pd = 0; pd < f[1]; ++pd) {
+                    const Shape g{L, f[0], pu, f[1], pd};
+                    SCOPED_TRACE(testing::Message() << "L " << L << " up " << f[0] << "/" << pu << " down " << f[1] << "/" << pd);
+                    const int H = (L + g.up - 1) / g.up, iters = 23;
+                    const auto h = random_vec<typename R::Tap>(L, L + 7 * pu, tap_amp<R>());
+                    const auto hist = random_vec<D>(H, 3 + pd, data_amp<R>());
+                    const auto x = random_vec<D>(iters * g.down, 11 + L, data_amp<R>());
+                    void* st = nullptr;
+                    // odd down phases: the line set after a zero Init
+                    const bool set_later = pd % 2 == 1 && g.up * g.down > 1;
+                    ASSERT_EQ(R::init(&st, h.data(), g, set_later ? nullptr : hist.data()), vdxStsNoErr);
+                    if (set_later) ASSERT_EQ(R::set_dly(st, hist.data()), vdxStsNoErr);
+                    std::vector<D> y(iters * g.up);
+                    int done = 0;
+                    for (int piece : {1, 7, iters - 8}) {
+                        ASSERT_EQ(R::fir(x.data() + done * g.down, y.data() + done * g.up, piece, st, sf), vdxStsNoErr);
+                        done += piece;
+                    }
+                    std::vector<LC> want;
+                    std::vector<long double> bound;
+                    reference(h, hist, x, g, &want, &bound);
+                    expect_close<D, typename R::W>(y, want, bound, sf);
+                    if (g.up == 1 && g.down == 1) {
+                        ASSERT_EQ(R::free(st), vdxStsNoErr);
+                        continue;
+                    }
+                    std::vector<D> line(H);
+                    ASSERT_EQ(R::get_dly(st, line.data()), vdxStsNoErr);
+                    for (int i = 0; i < H; ++i) ASSERT_EQ(cx(line[i]), cx(x[x.size() - 1 - i])) << i;
+                    ASSERT_EQ(R::free(st), vdxStsNoErr);
+                }
+            }
+        }
+    }
+}
+
+// New taps (integer taps with factor 1: twice their value) rebuild the
+// tables of every kind.
+TYPED_TEST(FirMrRow, SetTapsRebuildsEveryKind) {
+    using R = TypeParam;
+    using D = typename R::Data;
+    for (const Shape& g : {Shape{7, 1, 0, 2, 1}, Shape{5, 1, 0, 2, 1}, Shape{2, 3, 2, 1, 0}, Shape{1, 3, 1, 1, 0}}) {
+        const auto h0 = random_vec<typename R::Tap>(g.L, 1, tap_amp<R>());
+        const auto h1 = random_vec<typename R::Tap>(g.L, 2, tap_amp<R>());
+        const auto x = random_vec<D>(40 * g.down, 5, data_amp<R>());
+        void* st = nullptr;
+        ASSERT_EQ(R::init(&st, h0.data(), g, nullptr), vdxStsNoErr);
+        ASSERT_EQ(R::set_taps(st, h1.data()), vdxStsNoErr);
+        std::vector<D> y(40 * g.up);
+        ASSERT_EQ(R::fir(x.data(), y.data(), 40, st, scale_of<R>()), vdxStsNoErr);
+        std::vector<LC> want;
+        std::vector<long double> bound;
+        std::vector<LC> taps(h1.size());
+        for (size_t k = 0; k < taps.size(); ++k) taps[k] = cx(h1[k]) * (kIsInt<typename R::Tap> ? 2.0L : 1.0L);
+        reference(taps, std::vector<D>((g.L + g.up - 1) / g.up), x, g, &want, &bound);
+        expect_close<D, typename R::W>(y, want, bound, scale_of<R>());
+        ASSERT_EQ(R::free(st), vdxStsNoErr);
+    }
+}
+
+// ---------------------------------------------------------------- 32f specifics
+
+VdxStatus init32f(VdxsFIRState_32f** st, const std::vector<float>& h, const Shape& g, Vdx8u* buf) {
+    return vdxsFIRMRInit_32f(st, h.data(), g.L, g.up, g.up_phase, g.down, g.down_phase, nullptr, buf);
+}
+
+TEST(FirMr, OneToOneBuildsASingleRateState) {
+    const std::vector<float> h{0.5f, 0.25f, 0.125f};
+    int mr = 0, single = 0;
+    ASSERT_EQ(vdxsFIRMRGetStateSize_32f(3, 1, 1, &mr), vdxStsNoErr);
+    ASSERT_EQ(vdxsFIRGetStateSize_32f(3, &single), vdxStsNoErr);
+    EXPECT_EQ(mr, single);
+    std::vector<Vdx8u> buf(mr);
+    VdxsFIRState_32f* st = nullptr;
+    ASSERT_EQ(init32f(&st, h, {3, 1, 0, 1, 0}, buf.data()), vdxStsNoErr);
+    float y = 0;
+    EXPECT_EQ(vdxsFIROne_32f(2.0f, &y, st), vdxStsNoErr);  // only single-rate states take it
+    EXPECT_EQ(y, 1.0f);
+    ASSERT_EQ(vdxsFIRMRGetStateSize_32f(3, 1, 2, &mr), vdxStsNoErr);
+    buf.assign(mr, 0);
+    ASSERT_EQ(init32f(&st, h, {3, 1, 0, 2, 0}, buf.data()), vdxStsNoErr);
+    EXPECT_EQ(vdxsFIROne_32f(2.0f, &y, st), vdxStsContextMatchErr);
+}
+
+TEST(FirMr, StatusesInOrder) {
+    const std::vector<float> h(4, 1.0f);
+    std::vector<Vdx8u> buf(1 << 16);
+    VdxsFIRState_32f* st = nullptr;
+    struct Case {
+        Shape g;
+        bool null_taps;
+        VdxStatus want;
+    };
+    const Case cases[] = {
+        {{0, 0, 5, 0, 5}, true, vdxStsNullPtrErr},   {{0, 0, 5, 0, 5}, false, vdxStsFIRLenErr},
+        {{4, 0, 5, 1, 5}, false, vdxStsFIRMRFactorErr}, {{4, 1, 5, 0, 5}, false, vdxStsFIRMRFactorErr},
+        {{4, 3, 3, 2, 0}, false, vdxStsFIRMRPhaseErr},  {{4, 3, 0, 2, 2}, false, vdxStsFIRMRPhaseErr},
+        {{4, 3, -1, 2, 0}, false, vdxStsFIRMRPhaseErr}, {{4, 65536, 0, 65536, 0}, false, vdxStsMemAllocErr},
+    };
+    for (const Case& c : cases) {
+        const Shape& g = c.g;
+        EXPECT_EQ(vdxsFIRMRInit_32f(&st, c.null_taps ? nullptr : h.data(), g.L, g.up, g.up_phase, g.down,
+                                    g.down_phase, nullptr, buf.data()), c.want);
+    }
+    EXPECT_EQ(init32f(&st, h, {4, 3, 0, 2, 0}, nullptr), vdxStsNullPtrErr);
+    int n = 0;
+    EXPECT_EQ(vdxsFIRMRGetStateSize_32f(4, 0, 2, &n), vdxStsFIRMRFactorErr);
+    EXPECT_EQ(vdxsFIRMRGetStateSize_32f(0, 1, 2, &n), vdxStsFIRLenErr);
+    ASSERT_EQ(init32f(&st, h, {4, 3, 0, 2, 0}, buf.data()), vdxStsNoErr);
+    float x[4] = {}, y[6];
+    EXPECT_EQ(vdxsFIR_32f(x, y, 0, st), vdxStsSizeErr);
+    EXPECT_EQ(vdxsFIR_64f(reinterpret_cast<double*>(x), reinterpret_cast<double*>(y), 1,
+                          reinterpret_cast<VdxsFIRState_64f*>(st)), vdxStsContextMatchErr);
+    EXPECT_EQ(vdxsFIRMR_Direct_32f(x, y, 1, h.data(), 4, 3, 0, 2, 0, nullptr), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsFIRMR_Direct_32f(x, y, 0, h.data(), 4, 3, 0, 2, 0, x), vdxStsSizeErr);
+    EXPECT_EQ(vdxsFIRMR_Direct_32f(x, y, 1, h.data(), 4, 3, 3, 2, 0, x), vdxStsFIRMRPhaseErr);
+}
+
+// Outputs do not depend on the thread count: a call large enough to split.
+TEST(FirMr, ThreadCountsGiveTheSameOutputs) {
+    for (const Shape& g : {Shape{64, 1, 0, 4, 3}, Shape{64, 4, 1, 1, 0}, Shape{96, 3, 2, 2, 1}, Shape{3, 7, 0, 1, 0}}) {
+        const auto h = random_vec<float>(g.L, 1, 1);
+        const int iters = 30000 / g.down;
+        const auto x = random_vec<float>(iters * g.down, 2, 1);
+        std::vector<float> first;
+        for (int threads = 1; threads <= 3; ++threads) {
+            vdxcoreSetNumThreads(threads);
+            VdxsFIRState_32f* st = nullptr;
+            ASSERT_EQ(vdxsFIRMRInitAlloc_32f(&st, h.data(), g.L, g.up, g.up_phase, g.down, g.down_phase, nullptr),
+                      vdxStsNoErr);
+            std::vector<float> y(static_cast<size_t>(iters) * g.up);
+            ASSERT_EQ(vdxsFIR_32f(x.data(), y.data(), iters, st), vdxStsNoErr);
+            vdxsFIRFree_32f(st);
+            if (threads == 1) {
+                first = y;
+                std::vector<LC> want;
+                std::vector<long double> bound;
+                reference(h, std::vector<float>((g.L + g.up - 1) / g.up), x, g, &want, &bound);
+                expect_close<float, float>(y, want, bound, 0);
+            } else {
+                ASSERT_EQ(y, first) << threads << " threads";
+            }
+        }
+        vdxcoreSetNumThreads(0);
+    }
+}
+
+// Stream states read their history in front of the inputs; the stateless
+// members carry the caller's line, in place too (more outputs than inputs).
+TEST(FirMr, StreamAndStatelessForms) {
+    for (const Shape& g : {Shape{13, 3, 2, 2, 1}, Shape{7, 1, 0, 2, 1}, Shape{4, 2, 0, 5, 4}, Shape{5, 1, 0, 1, 0}}) {
+        SCOPED_TRACE(testing::Message() << g.L << " " << g.up << "/" << g.down);
+        const int iters = 30, H = (g.L + g.up - 1) / g.up;
+        const int Hs = std::max(0, static_cast<int>(std::floor((g.L - 1.0 + g.up_phase - g.down_phase) / g.up)));
+        const auto h = random_vec<float>(g.L, 4, 1);
+        const auto all = random_vec<float>(H + iters * g.down, 5, 1);
+        const std::vector<float> hist(all.rbegin() + iters * g.down, all.rend()), x(all.begin() + H, all.end());
+        std::vector<LC> want;
+        std::vector<long double> bound;
+        reference(h, hist, x, g, &want, &bound);
+        VdxsFIRState_32f* st = nullptr;
+        ASSERT_EQ(vdxsFIRMRStreamInitAlloc_32f(&st, h.data(), g.L, g.up, g.up_phase, g.down, g.down_phase), vdxStsNoErr);
+        std::vector<float> y(iters * g.up);
+        ASSERT_EQ(vdxsFIR_32f(all.data() + (H - Hs), y.data(), iters, st), vdxStsNoErr);
+        expect_close<float, float>(y, want, bound, 0);
+        vdxsFIRFree_32f(st);
+
+        std::vector<float> line(hist), io(std::max(g.up, g.down) * iters);
+        std::copy(x.begin(), x.end(), io.begin());
+        ASSERT_EQ(vdxsFIRMR_Direct_32f_I(io.data(), 10, h.data(), g.L, g.up, g.up_phase, g.down, g.down_phase,
+                                         line.data()), vdxStsNoErr);
+        ASSERT_EQ(vdxsFIRMR_Direct_32f(x.data() + 10 * g.down, y.data(), iters - 10, h.data(), g.L, g.up,
+                                       g.up_phase, g.down, g.down_phase, line.data()), vdxStsNoErr);
+        std::copy(y.begin(), y.begin() + (iters - 10) * g.up, y.begin() + 10 * g.up);
+        std::copy(io.begin(), io.begin() + 10 * g.up, y.begin());
+        expect_close<float, float>(y, want, bound, 0);
+        for (int i = 0; i < H; ++i) ASSERT_EQ(line[i], x[x.size() - 1 - i]);
+    }
+}
+
+// The 16s stream and the integer-tap stateless form: 16s data scaled and
+// saturated, taps times 2^tapsFactor.
+TEST(FirMr, IntegerStreamAndStateless) {
+    const Shape g{9, 2, 1, 3, 2};
+    const int iters = 40, H = (g.L + g.up - 1) / g.up, sf = 3, factor = -2;
+    const int Hs = (g.L - 1 + g.up_phase - g.down_phase) / g.up;
+    const auto h = random_vec<Vdx16s>(g.L, 6, 20000);
+    const auto all = random_vec<Vdx16s>(H + iters * g.down, 7, 30000);
+    const std::vector<Vdx16s> hist(all.rbegin() + iters * g.down, all.rend()), x(all.begin() + H, all.end());
+    std::vector<LC> want;
+    std::vector<long double> bound;
+    reference(h, hist, x, g, &want, &bound);
+    for (auto& w : want) w = std::ldexp(w.real(), factor);
+    VdxsFIRState_16s* st = nullptr;
+    ASSERT_EQ(vdxsFIRMRStreamInitAlloc_16s(&st, h.data(), g.L, factor, g.up, g.up_phase, g.down, g.down_phase),
+              vdxStsNoErr);
+    std::vector<Vdx16s> y(iters * g.up);
+    ASSERT_EQ(vdxsFIR_16s_Sfs(all.data() + (H - Hs), y.data(), iters, st, sf), vdxStsNoErr);
+    expect_close<Vdx16s, double>(y, want, bound, sf);
+    vdxsFIRFree_16s(st);
+    const std::vector<Vdx32s> h32(h.begin(), h.end());
+    std::vector<Vdx16s> line(hist);
+    ASSERT_EQ(vdxsFIRMR32s_Direct_16s_Sfs(x.data(), y.data(), iters, h32.data(), g.L, factor, g.up, g.up_phase,
+                                          g.down, g.down_phase, line.data(), sf), vdxStsNoErr);
+    expect_close<Vdx16s, double>(y, want, bound, sf);
+}
+
+}  // namespace
