@@ -215,7 +215,9 @@ TYPED_TEST(FirMrRow, PiecesMatchTheDefinition) {
                     // odd down phases: the line set after a zero Init
                     const bool set_later = pd % 2 == 1 && g.up * g.down > 1;
                     ASSERT_EQ(R::init(&st, h.data(), g, set_later ? nullptr : hist.data()), vdxStsNoErr);
-                    if (set_later) ASSERT_EQ(R::set_dly(st, hist.data()), vdxStsNoErr);
+                    if (set_later) {
+                        ASSERT_EQ(R::set_dly(st, hist.data()), vdxStsNoErr);
+                    }
                     std::vector<D> y(iters * g.up);
                     int done = 0;
                     for (int piece : {1, 7, iters - 8}) {
