@@ -83,20 +83,18 @@ template <class T>
 inline Cv<T> twiddled_conj(Cv<T> a, Cv<T> w) {  // a conj(w)
     return twiddled(a, conj(w));
 }
-// a w (a conj(w) for Inv) from wr = (Re w, Re w) and wi = (-Im w, Im w):
-// one swap of a, a product and a fused product-add.
+// a w (a conj(w) for Inv) from wr and wi, Re w and Im w repeated over each
+// complex number of a: one swap of a, a product and a fused
+// product-subtract-add.
 template <bool Inv, class T>
 inline Cv<T> twiddled_parts(Cv<T> a, Cv<T> wr, Cv<T> wi) {
-    if constexpr (Inv) {
-        return a * wr - swap_re_im(a) * wi;
-    } else {
-        return mul_add(swap_re_im(a), wi, a * wr);
-    }
+    const Cv<T> cross = swap_re_im(a) * wi;
+    return Inv ? mul_subadd(a, wr, cross) : mul_addsub(a, wr, cross);
 }
 template <bool Inv, class T>
 inline Sc<T> twiddled_parts(Sc<T> a, Sc<T> wr, Sc<T> wi) {
     const T sr = a.im * wi.re, si = a.re * wi.im;
-    return Inv ? Sc<T>{a.re * wr.re - sr, a.im * wr.im - si} : Sc<T>{a.re * wr.re + sr, a.im * wr.im + si};
+    return Inv ? Sc<T>{a.re * wr.re + sr, a.im * wr.im - si} : Sc<T>{a.re * wr.re - sr, a.im * wr.im + si};
 }
 template <class T>
 inline Sc<T> twiddled(Sc<T> a, Sc<T> w) {
@@ -124,6 +122,11 @@ struct ScalarLanes {
     static void store(T* p, C a) { p[0] = a.re, p[1] = a.im; }
     static void scatter(T* p, long, C a) { p[0] = a.re, p[1] = a.im; }
     static C splat(const T* p) { return {p[0], p[1]}; }
+    // Re and Im of the complex number at p in both halves of a.
+    static C real_part(const T* p) { return {p[0], p[0]}; }
+    static C imag_part(const T* p) { return {p[1], p[1]}; }
+    static C real_parts(const T* p) { return real_part(p); }
+    static C imag_parts(const T* p) { return imag_part(p); }
 };
 
 inline Vec<float, 16> gather2(const float* p, long stride) {
@@ -175,6 +178,12 @@ struct VectorLanes {
         }
     }
     static C splat(const T* p) { return splat_complex<T, kW>(p); }
+    // Re (Im) of the complex number at p in every lane; of the count
+    // complex numbers at p, each in both lanes of its own.
+    static C real_part(const T* p) { return C::set1(p[0]); }
+    static C imag_part(const T* p) { return C::set1(p[1]); }
+    static C real_parts(const T* p) { return dup_re(C::loadu(p)); }
+    static C imag_parts(const T* p) { return dup_im(C::loadu(p)); }
     // count rows of count complex numbers, stride reals apart, transposed:
     // t[q] holds element q of every row.
     static void load_transposed(const T* p, long stride, C* t) {
@@ -214,7 +223,7 @@ inline void composite(const C* t, C* c, const T* roots);
 //   a_m = t_0 + sum (t_j + t_(p-j)) cos(2 pi j m / p) [+ (-1)^m t_(p/2)],
 //   b_m = sum (t_j - t_(p-j)) sin(2 pi j m / p).
 template <int P, bool Inv, class C, class T>
-inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
+[[gnu::always_inline]] inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
     if constexpr (P == 2) {
         c[0] = t[0] + t[1];
         c[1] = t[0] - t[1];
@@ -345,8 +354,8 @@ inline void composite(const C* t, C* c, const T* roots) {
 // ---- passes
 
 // One butterfly of a pass: inputs j at in + j * in_step, outputs m at
-// out + m * out_step, twiddled by the parts at tw + (m-1) * tw_step and half
-// a step on (none when tw is null).  Lanes are contiguous, or (Across) lie
+// out + m * out_step, twiddled by the pairs at tw + (m-1) * tw_step (none
+// when tw is null).  Lanes are contiguous, or (Across) lie
 // in_lane and out_lane apart, with one twiddle for all of them.
 template <int P, bool Inv, class L, bool Across, class T>
 [[gnu::always_inline]] inline void pass_point(int p, const T* roots, const T* in, long in_step, long in_lane, T* out,
@@ -363,8 +372,8 @@ template <int P, bool Inv, class L, bool Across, class T>
         C v = c[m];
         if (m > 0 && tw != nullptr) {
             const T* w = tw + (m - 1) * tw_step;
-            v = Across ? twiddled_parts<Inv>(v, L::splat(w), L::splat(w + tw_step / 2))
-                       : twiddled_parts<Inv>(v, L::load(w), L::load(w + tw_step / 2));
+            v = Across ? twiddled_parts<Inv>(v, L::real_part(w), L::imag_part(w))
+                       : twiddled_parts<Inv>(v, L::real_parts(w), L::imag_parts(w));
         }
         if (Across && out_lane != 2) {
             L::scatter(out + m * out_step, out_lane, v);
@@ -416,10 +425,10 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
             long k = 0;
             for (; k + VL::count <= l1; k += VL::count)
                 pass_point<P, Inv, VL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
-                                             2 * ido * l1, 2 * ido, tw, 4 * ido);
+                                             2 * ido * l1, 2 * ido, tw, 2 * ido);
             for (; k < l1; ++k)
                 pass_point<P, Inv, SL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
-                                             2 * ido * l1, 2 * ido, tw, 4 * ido);
+                                             2 * ido * l1, 2 * ido, tw, 2 * ido);
         }
         return;
     }
@@ -429,10 +438,10 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
         long i = 0;
         for (; i + VL::count <= ido; i += VL::count)
             pass_point<P, Inv, VL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
-                                          ps.twiddles + 2 * i, 4 * ido);
+                                          ps.twiddles + 2 * i, 2 * ido);
         for (; i < ido; ++i)
             pass_point<P, Inv, SL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
-                                          ps.twiddles + 2 * i, 4 * ido);
+                                          ps.twiddles + 2 * i, 2 * ido);
     }
 }
 

@@ -22,8 +22,8 @@ struct DftPass {
     int radix;
     int l1;
     int ido;
-    // Per m = 1 .. radix-1, 4 * ido values: (Re w, Re w) for i = 0 .. ido-1,
-    // then (-Im w, Im w): the two products of a w = a Re w + swap(a) (-Im w, Im w).
+    // Per m = 1 .. radix-1, the ido pairs (Re, Im) of w_m(i), i = 0 .. ido-1:
+    // half the bytes a layout of repeated parts would sweep.
     const T* twiddles;
     const T* roots;     // roots_count(radix) pairs (cos, sin)(2 pi q / radix), then A's and B's
 };

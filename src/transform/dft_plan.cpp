@@ -106,19 +106,12 @@ void build_mixed(ComplexPlan<T>* p, const Factors& f, Arena& arena) noexcept {
     for (int q = 0; q < p->passes; ++q) {
         const int ip = radix[q];
         const long ido = n / (l1 * ip);
-        T* tw = arena.take<T>(4 * (ip - 1) * ido);
+        T* tw = arena.take<T>(2 * (ip - 1) * ido);
         T* roots = arena.take<T>(2 * roots_count(ip));
         p->pass[q] = {ip, static_cast<int>(l1), static_cast<int>(ido), tw, roots};
         if (!arena.measuring()) {
             for (int m = 1; m < ip; ++m)
-                for (long i = 0; i < ido; ++i) {
-                    T w[2];
-                    unit_root<T>(m * i * l1, n, w);
-                    T* re = tw + 4 * (m - 1) * ido + 2 * i;
-                    T* im = re + 2 * ido;
-                    re[0] = re[1] = w[0];
-                    im[0] = -w[1], im[1] = w[1];
-                }
+                for (long i = 0; i < ido; ++i) unit_root<T>(m * i * l1, n, tw + 2 * ((m - 1) * ido + i));
             fill_roots<T>(ip, roots);
         }
         l1 *= ip;
