@@ -405,12 +405,23 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
     using SL = ScalarLanes<T>;
     const int p = P > 0 ? P : ps.radix;
     const long l1 = ps.l1, ido = ps.ido;
+    const T* const twiddles = ps.twiddles;
+    // A fixed radix reads its roots from a local copy, which no store of the
+    // pass can alias: they stay in registers (or are rebroadcast from the
+    // stack) instead of being reloaded from the plan after every store.
+    constexpr int kRootValues = P > 0 ? 2 * roots_count(P) : 1;
+    T local_roots[kRootValues];
+    const T* roots = ps.roots;
+    if constexpr (P > 0) {
+        for (int q = 0; q < kRootValues; ++q) local_roots[q] = ps.roots[q];
+        roots = local_roots;
+    }
     if constexpr (P > 0 && P % VectorLanes<T>::count == 0) {
         if (ido == 1) {
             long k = 0;
-            for (; k + VL::count <= l1; k += VL::count) pass_rows<P, Inv>(ps.roots, in + 2 * P * k, out + 2 * k, l1);
+            for (; k + VL::count <= l1; k += VL::count) pass_rows<P, Inv>(roots, in + 2 * P * k, out + 2 * k, l1);
             for (; k < l1; ++k)
-                pass_point<P, Inv, SL, true>(p, ps.roots, in + 2 * P * k, 2, 2 * P, out + 2 * k, 2 * l1, 2,
+                pass_point<P, Inv, SL, true>(p, roots, in + 2 * P * k, 2, 2 * P, out + 2 * k, 2 * l1, 2,
                                              static_cast<const T*>(nullptr), 0);
             return;
         }
@@ -419,15 +430,15 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
         // Runs too short for a vector: along k for each i, inputs p * ido
         // apart, outputs ido apart (a run when ido is 1), one twiddle.
         for (long i = 0; i < ido; ++i) {
-            const T* tw = i == 0 ? nullptr : ps.twiddles + 2 * i;
+            const T* tw = i == 0 ? nullptr : twiddles + 2 * i;
             const T* src = in + 2 * i;
             T* dst = out + 2 * i;
             long k = 0;
             for (; k + VL::count <= l1; k += VL::count)
-                pass_point<P, Inv, VL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
+                pass_point<P, Inv, VL, true>(p, roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
                                              2 * ido * l1, 2 * ido, tw, 2 * ido);
             for (; k < l1; ++k)
-                pass_point<P, Inv, SL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
+                pass_point<P, Inv, SL, true>(p, roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
                                              2 * ido * l1, 2 * ido, tw, 2 * ido);
         }
         return;
@@ -437,11 +448,11 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
         T* dst = out + 2 * ido * k;
         long i = 0;
         for (; i + VL::count <= ido; i += VL::count)
-            pass_point<P, Inv, VL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
-                                          ps.twiddles + 2 * i, 2 * ido);
+            pass_point<P, Inv, VL, false>(p, roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
+                                          twiddles + 2 * i, 2 * ido);
         for (; i < ido; ++i)
-            pass_point<P, Inv, SL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
-                                          ps.twiddles + 2 * i, 2 * ido);
+            pass_point<P, Inv, SL, false>(p, roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
+                                          twiddles + 2 * i, 2 * ido);
     }
 }
 
