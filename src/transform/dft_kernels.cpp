@@ -113,6 +113,50 @@ inline Cv<T> pos_i(Cv<T> a) {
     return swap_re_im(conj(a));
 }
 
+// a + (-i b) and a - (-i b); v (c - i s), v (c + i s) for Inv.  With FMA the
+// sign change rides in the fused add-subtract (the product by one or the
+// cross product is exact or rounded once), without the xor of neg_i.
+template <class T>
+inline Sc<T> add_neg_i(Sc<T> a, Sc<T> b) {
+    return a + neg_i(b);
+}
+template <class T>
+inline Sc<T> sub_neg_i(Sc<T> a, Sc<T> b) {
+    return a - neg_i(b);
+}
+template <bool Inv, class T>
+inline Sc<T> rotated(Sc<T> v, T c, T s) {
+    return Inv ? scaled(v, c) - scaled(neg_i(v), s) : madd(scaled(v, c), neg_i(v), s);
+}
+#if defined(__FMA__)
+template <class T>
+inline Cv<T> add_neg_i(Cv<T> a, Cv<T> b) {
+    return mul_subadd(a, Cv<T>::set1(T(1)), swap_re_im(b));
+}
+template <class T>
+inline Cv<T> sub_neg_i(Cv<T> a, Cv<T> b) {
+    return mul_addsub(a, Cv<T>::set1(T(1)), swap_re_im(b));
+}
+template <bool Inv, class T>
+inline Cv<T> rotated(Cv<T> v, T c, T s) {
+    const Cv<T> cross = swap_re_im(v) * Cv<T>::set1(s);
+    return Inv ? mul_addsub(v, Cv<T>::set1(c), cross) : mul_subadd(v, Cv<T>::set1(c), cross);
+}
+#else
+template <class T>
+inline Cv<T> add_neg_i(Cv<T> a, Cv<T> b) {
+    return a + neg_i(b);
+}
+template <class T>
+inline Cv<T> sub_neg_i(Cv<T> a, Cv<T> b) {
+    return a - neg_i(b);
+}
+template <bool Inv, class T>
+inline Cv<T> rotated(Cv<T> v, T c, T s) {
+    return Inv ? scaled(v, c) - scaled(neg_i(v), s) : madd(scaled(v, c), neg_i(v), s);
+}
+#endif
+
 template <class T>
 struct ScalarLanes {
     using C = Sc<T>;
@@ -228,11 +272,11 @@ template <int P, bool Inv, class C, class T>
         c[0] = t[0] + t[1];
         c[1] = t[0] - t[1];
     } else if constexpr (P == 4) {
-        const C a = t[0] + t[2], b = t[0] - t[2], s = t[1] + t[3], d = neg_i(t[1] - t[3]);
+        const C a = t[0] + t[2], b = t[0] - t[2], s = t[1] + t[3], d = t[1] - t[3];
         c[0] = a + s;
         c[2] = a - s;
-        c[1] = Inv ? b - d : b + d;
-        c[3] = Inv ? b + d : b - d;
+        c[1] = Inv ? sub_neg_i(b, d) : add_neg_i(b, d);
+        c[3] = Inv ? add_neg_i(b, d) : sub_neg_i(b, d);
     } else if constexpr (composite_first(P) != 0) {
         composite<composite_first(P), P / composite_first(P), Inv>(t, c, roots);
     } else if constexpr (P == 8) {
@@ -267,10 +311,7 @@ template <int P, bool Inv, class C, class T>
                 C v = a[j2][k1];
                 for (int q = 0; q < m / 4; ++q) v = Inv ? pos_i(v) : neg_i(v);
                 const int r = m % 4;
-                if (r != 0) {
-                    const C w = neg_i(v);  // forward: v (cos - i sin) = cos v + sin (-i v)
-                    v = Inv ? scaled(v, cs[r][0]) - scaled(w, cs[r][1]) : scaled(v, cs[r][0]) + scaled(w, cs[r][1]);
-                }
+                if (r != 0) v = rotated<Inv>(v, cs[r][0], cs[r][1]);
                 a[j2][k1] = v;
             }
         for (int k1 = 0; k1 < 4; ++k1) {
@@ -307,9 +348,8 @@ template <int P, bool Inv, class C, class T>
                 b = madd(b, d[j], roots[2 * q + 1]);
             }
             if (even) a = (m & 1) ? a - t[p / 2] : a + t[p / 2];
-            const C r = neg_i(b);
-            c[m] = Inv ? a - r : a + r;
-            c[p - m] = Inv ? a + r : a - r;
+            c[m] = Inv ? sub_neg_i(a, b) : add_neg_i(a, b);
+            c[p - m] = Inv ? add_neg_i(a, b) : sub_neg_i(a, b);
         }
         if (even) {
             C a = t[0];
@@ -338,7 +378,7 @@ inline void composite(const C* t, C* c, const T* roots) {
         for (int k1 = 0; k1 < A; ++k1) {
             const int q = n2 * k1 % P;
             C v = out[k1];
-            if (q != 0) v = madd(scaled(v, roots[2 * q]), Inv ? pos_i(v) : neg_i(v), roots[2 * q + 1]);
+            if (q != 0) v = rotated<Inv>(v, roots[2 * q], roots[2 * q + 1]);
             u[k1 * B + n2] = v;
         }
     }
