@@ -37,6 +37,10 @@ inline Sc<T> operator-(Sc<T> a, Sc<T> b) {
     return {a.re - b.re, a.im - b.im};
 }
 template <class T>
+inline Sc<T> operator*(Sc<T> a, Sc<T> b) {  // lane by lane, as a vector's
+    return {a.re * b.re, a.im * b.im};
+}
+template <class T>
 inline Sc<T> scaled(Sc<T> a, T c) {
     return {a.re * c, a.im * c};
 }
@@ -407,6 +411,22 @@ template <int P, bool Inv, class L, bool Across, class T>
 #pragma GCC unroll 16
     for (int j = 0; j < p; ++j) t[j] = Across ? L::gather(in + j * in_step, in_lane) : L::load(in + j * in_step);
     butterfly<P, Inv>(t, c, roots, p);
+    if constexpr (P == 5) {
+        if (tw != nullptr) {
+            // w_3 = w_1 w_2 and w_4 = w_2^2 from the parts of the two stored
+            // rows, lane by lane: two of the four twiddle streams not read.
+            const C w1r = Across ? L::real_part(tw) : L::real_parts(tw), w1i = Across ? L::imag_part(tw) : L::imag_parts(tw);
+            const T* tw2 = tw + tw_step;
+            const C w2r = Across ? L::real_part(tw2) : L::real_parts(tw2), w2i = Across ? L::imag_part(tw2) : L::imag_parts(tw2);
+            const C w3r = w1r * w2r - w1i * w2i, w3i = w1r * w2i + w1i * w2r;
+            const C w4r = w2r * w2r - w2i * w2i, w4i = (w2r + w2r) * w2i;
+            c[1] = twiddled_parts<Inv>(c[1], w1r, w1i);
+            c[2] = twiddled_parts<Inv>(c[2], w2r, w2i);
+            c[3] = twiddled_parts<Inv>(c[3], w3r, w3i);
+            c[4] = twiddled_parts<Inv>(c[4], w4r, w4i);
+            tw = nullptr;
+        }
+    }
 #pragma GCC unroll 16
     for (int m = 0; m < p; ++m) {
         C v = c[m];
