@@ -339,6 +339,14 @@ void real_forward(const DftHeader<T>& h, const T* src, T* dst, packed::Layout la
     if (h.half) {
         run<T>(h.plan, src, Z, false, plan_work);
         Z[2 * m] = Z[0], Z[2 * m + 1] = Z[1];
+        if (layout == packed::Layout::ccs) {
+            // CCS is the m + 1 pairs themselves: recombined straight into
+            // dst, without a pass through X.
+            kernels<T>().split(Z, h.recomb, static_cast<int>(m), dst);
+            dst[1] = dst[n + 1] = T(0);
+            finish(h, dst, packed::layout_reals(layout, static_cast<int>(n)), false);
+            return;
+        }
         kernels<T>().split(Z, h.recomb, static_cast<int>(m), X);
     } else {
         for (long i = 0; i < n; ++i) X[2 * i] = src[i], X[2 * i + 1] = T(0);

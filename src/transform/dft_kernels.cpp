@@ -37,6 +37,10 @@ inline Sc<T> operator-(Sc<T> a, Sc<T> b) {
     return {a.re - b.re, a.im - b.im};
 }
 template <class T>
+inline Sc<T> operator*(Sc<T> a, Sc<T> b) {  // lane by lane, as a vector's
+    return {a.re * b.re, a.im * b.im};
+}
+template <class T>
 inline Sc<T> scaled(Sc<T> a, T c) {
     return {a.re * c, a.im * c};
 }
@@ -83,20 +87,18 @@ template <class T>
 inline Cv<T> twiddled_conj(Cv<T> a, Cv<T> w) {  // a conj(w)
     return twiddled(a, conj(w));
 }
-// a w (a conj(w) for Inv) from wr = (Re w, Re w) and wi = (-Im w, Im w):
-// one swap of a, a product and a fused product-add.
+// a w (a conj(w) for Inv) from wr and wi, Re w and Im w repeated over each
+// complex number of a: one swap of a, a product and a fused
+// product-subtract-add.
 template <bool Inv, class T>
 inline Cv<T> twiddled_parts(Cv<T> a, Cv<T> wr, Cv<T> wi) {
-    if constexpr (Inv) {
-        return a * wr - swap_re_im(a) * wi;
-    } else {
-        return mul_add(swap_re_im(a), wi, a * wr);
-    }
+    const Cv<T> cross = swap_re_im(a) * wi;
+    return Inv ? mul_subadd(a, wr, cross) : mul_addsub(a, wr, cross);
 }
 template <bool Inv, class T>
 inline Sc<T> twiddled_parts(Sc<T> a, Sc<T> wr, Sc<T> wi) {
     const T sr = a.im * wi.re, si = a.re * wi.im;
-    return Inv ? Sc<T>{a.re * wr.re - sr, a.im * wr.im - si} : Sc<T>{a.re * wr.re + sr, a.im * wr.im + si};
+    return Inv ? Sc<T>{a.re * wr.re + sr, a.im * wr.im - si} : Sc<T>{a.re * wr.re - sr, a.im * wr.im + si};
 }
 template <class T>
 inline Sc<T> twiddled(Sc<T> a, Sc<T> w) {
@@ -115,6 +117,50 @@ inline Cv<T> pos_i(Cv<T> a) {
     return swap_re_im(conj(a));
 }
 
+// a + (-i b) and a - (-i b); v (c - i s), v (c + i s) for Inv.  With FMA the
+// sign change rides in the fused add-subtract (the product by one or the
+// cross product is exact or rounded once), without the xor of neg_i.
+template <class T>
+inline Sc<T> add_neg_i(Sc<T> a, Sc<T> b) {
+    return a + neg_i(b);
+}
+template <class T>
+inline Sc<T> sub_neg_i(Sc<T> a, Sc<T> b) {
+    return a - neg_i(b);
+}
+template <bool Inv, class T>
+inline Sc<T> rotated(Sc<T> v, T c, T s) {
+    return Inv ? scaled(v, c) - scaled(neg_i(v), s) : madd(scaled(v, c), neg_i(v), s);
+}
+#if defined(__FMA__)
+template <class T>
+inline Cv<T> add_neg_i(Cv<T> a, Cv<T> b) {
+    return mul_subadd(a, Cv<T>::set1(T(1)), swap_re_im(b));
+}
+template <class T>
+inline Cv<T> sub_neg_i(Cv<T> a, Cv<T> b) {
+    return mul_addsub(a, Cv<T>::set1(T(1)), swap_re_im(b));
+}
+template <bool Inv, class T>
+inline Cv<T> rotated(Cv<T> v, T c, T s) {
+    const Cv<T> cross = swap_re_im(v) * Cv<T>::set1(s);
+    return Inv ? mul_addsub(v, Cv<T>::set1(c), cross) : mul_subadd(v, Cv<T>::set1(c), cross);
+}
+#else
+template <class T>
+inline Cv<T> add_neg_i(Cv<T> a, Cv<T> b) {
+    return a + neg_i(b);
+}
+template <class T>
+inline Cv<T> sub_neg_i(Cv<T> a, Cv<T> b) {
+    return a - neg_i(b);
+}
+template <bool Inv, class T>
+inline Cv<T> rotated(Cv<T> v, T c, T s) {
+    return Inv ? scaled(v, c) - scaled(neg_i(v), s) : madd(scaled(v, c), neg_i(v), s);
+}
+#endif
+
 template <class T>
 struct ScalarLanes {
     using C = Sc<T>;
@@ -124,6 +170,11 @@ struct ScalarLanes {
     static void store(T* p, C a) { p[0] = a.re, p[1] = a.im; }
     static void scatter(T* p, long, C a) { p[0] = a.re, p[1] = a.im; }
     static C splat(const T* p) { return {p[0], p[1]}; }
+    // Re and Im of the complex number at p in both halves of a.
+    static C real_part(const T* p) { return {p[0], p[0]}; }
+    static C imag_part(const T* p) { return {p[1], p[1]}; }
+    static C real_parts(const T* p) { return real_part(p); }
+    static C imag_parts(const T* p) { return imag_part(p); }
 };
 
 inline Vec<float, 16> gather2(const float* p, long stride) {
@@ -175,6 +226,12 @@ struct VectorLanes {
         }
     }
     static C splat(const T* p) { return splat_complex<T, kW>(p); }
+    // Re (Im) of the complex number at p in every lane; of the count
+    // complex numbers at p, each in both lanes of its own.
+    static C real_part(const T* p) { return C::set1(p[0]); }
+    static C imag_part(const T* p) { return C::set1(p[1]); }
+    static C real_parts(const T* p) { return dup_re(C::loadu(p)); }
+    static C imag_parts(const T* p) { return dup_im(C::loadu(p)); }
     // count rows of count complex numbers, stride reals apart, transposed:
     // t[q] holds element q of every row.
     static void load_transposed(const T* p, long stride, C* t) {
@@ -214,16 +271,16 @@ inline void composite(const C* t, C* c, const T* roots);
 //   a_m = t_0 + sum (t_j + t_(p-j)) cos(2 pi j m / p) [+ (-1)^m t_(p/2)],
 //   b_m = sum (t_j - t_(p-j)) sin(2 pi j m / p).
 template <int P, bool Inv, class C, class T>
-inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
+[[gnu::always_inline]] inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
     if constexpr (P == 2) {
         c[0] = t[0] + t[1];
         c[1] = t[0] - t[1];
     } else if constexpr (P == 4) {
-        const C a = t[0] + t[2], b = t[0] - t[2], s = t[1] + t[3], d = neg_i(t[1] - t[3]);
+        const C a = t[0] + t[2], b = t[0] - t[2], s = t[1] + t[3], d = t[1] - t[3];
         c[0] = a + s;
         c[2] = a - s;
-        c[1] = Inv ? b - d : b + d;
-        c[3] = Inv ? b + d : b - d;
+        c[1] = Inv ? sub_neg_i(b, d) : add_neg_i(b, d);
+        c[3] = Inv ? add_neg_i(b, d) : sub_neg_i(b, d);
     } else if constexpr (composite_first(P) != 0) {
         composite<composite_first(P), P / composite_first(P), Inv>(t, c, roots);
     } else if constexpr (P == 8) {
@@ -258,10 +315,7 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
                 C v = a[j2][k1];
                 for (int q = 0; q < m / 4; ++q) v = Inv ? pos_i(v) : neg_i(v);
                 const int r = m % 4;
-                if (r != 0) {
-                    const C w = neg_i(v);  // forward: v (cos - i sin) = cos v + sin (-i v)
-                    v = Inv ? scaled(v, cs[r][0]) - scaled(w, cs[r][1]) : scaled(v, cs[r][0]) + scaled(w, cs[r][1]);
-                }
+                if (r != 0) v = rotated<Inv>(v, cs[r][0], cs[r][1]);
                 a[j2][k1] = v;
             }
         for (int k1 = 0; k1 < 4; ++k1) {
@@ -298,9 +352,8 @@ inline void butterfly(const C* t, C* c, const T* roots, int p_runtime) {
                 b = madd(b, d[j], roots[2 * q + 1]);
             }
             if (even) a = (m & 1) ? a - t[p / 2] : a + t[p / 2];
-            const C r = neg_i(b);
-            c[m] = Inv ? a - r : a + r;
-            c[p - m] = Inv ? a + r : a - r;
+            c[m] = Inv ? sub_neg_i(a, b) : add_neg_i(a, b);
+            c[p - m] = Inv ? add_neg_i(a, b) : sub_neg_i(a, b);
         }
         if (even) {
             C a = t[0];
@@ -329,7 +382,7 @@ inline void composite(const C* t, C* c, const T* roots) {
         for (int k1 = 0; k1 < A; ++k1) {
             const int q = n2 * k1 % P;
             C v = out[k1];
-            if (q != 0) v = madd(scaled(v, roots[2 * q]), Inv ? pos_i(v) : neg_i(v), roots[2 * q + 1]);
+            if (q != 0) v = rotated<Inv>(v, roots[2 * q], roots[2 * q + 1]);
             u[k1 * B + n2] = v;
         }
     }
@@ -345,8 +398,8 @@ inline void composite(const C* t, C* c, const T* roots) {
 // ---- passes
 
 // One butterfly of a pass: inputs j at in + j * in_step, outputs m at
-// out + m * out_step, twiddled by the parts at tw + (m-1) * tw_step and half
-// a step on (none when tw is null).  Lanes are contiguous, or (Across) lie
+// out + m * out_step, twiddled by the pairs at tw + (m-1) * tw_step (none
+// when tw is null).  Lanes are contiguous, or (Across) lie
 // in_lane and out_lane apart, with one twiddle for all of them.
 template <int P, bool Inv, class L, bool Across, class T>
 [[gnu::always_inline]] inline void pass_point(int p, const T* roots, const T* in, long in_step, long in_lane, T* out,
@@ -358,13 +411,29 @@ template <int P, bool Inv, class L, bool Across, class T>
 #pragma GCC unroll 16
     for (int j = 0; j < p; ++j) t[j] = Across ? L::gather(in + j * in_step, in_lane) : L::load(in + j * in_step);
     butterfly<P, Inv>(t, c, roots, p);
+    if constexpr (P == 5) {
+        if (tw != nullptr) {
+            // w_3 = w_1 w_2 and w_4 = w_2^2 from the parts of the two stored
+            // rows, lane by lane: two of the four twiddle streams not read.
+            const C w1r = Across ? L::real_part(tw) : L::real_parts(tw), w1i = Across ? L::imag_part(tw) : L::imag_parts(tw);
+            const T* tw2 = tw + tw_step;
+            const C w2r = Across ? L::real_part(tw2) : L::real_parts(tw2), w2i = Across ? L::imag_part(tw2) : L::imag_parts(tw2);
+            const C w3r = w1r * w2r - w1i * w2i, w3i = w1r * w2i + w1i * w2r;
+            const C w4r = w2r * w2r - w2i * w2i, w4i = (w2r + w2r) * w2i;
+            c[1] = twiddled_parts<Inv>(c[1], w1r, w1i);
+            c[2] = twiddled_parts<Inv>(c[2], w2r, w2i);
+            c[3] = twiddled_parts<Inv>(c[3], w3r, w3i);
+            c[4] = twiddled_parts<Inv>(c[4], w4r, w4i);
+            tw = nullptr;
+        }
+    }
 #pragma GCC unroll 16
     for (int m = 0; m < p; ++m) {
         C v = c[m];
         if (m > 0 && tw != nullptr) {
             const T* w = tw + (m - 1) * tw_step;
-            v = Across ? twiddled_parts<Inv>(v, L::splat(w), L::splat(w + tw_step / 2))
-                       : twiddled_parts<Inv>(v, L::load(w), L::load(w + tw_step / 2));
+            v = Across ? twiddled_parts<Inv>(v, L::real_part(w), L::imag_part(w))
+                       : twiddled_parts<Inv>(v, L::real_parts(w), L::imag_parts(w));
         }
         if (Across && out_lane != 2) {
             L::scatter(out + m * out_step, out_lane, v);
@@ -396,12 +465,23 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
     using SL = ScalarLanes<T>;
     const int p = P > 0 ? P : ps.radix;
     const long l1 = ps.l1, ido = ps.ido;
+    const T* const twiddles = ps.twiddles;
+    // A fixed radix reads its roots from a local copy, which no store of the
+    // pass can alias: they stay in registers (or are rebroadcast from the
+    // stack) instead of being reloaded from the plan after every store.
+    constexpr int kRootValues = P > 0 ? 2 * roots_count(P) : 1;
+    T local_roots[kRootValues];
+    const T* roots = ps.roots;
+    if constexpr (P > 0) {
+        for (int q = 0; q < kRootValues; ++q) local_roots[q] = ps.roots[q];
+        roots = local_roots;
+    }
     if constexpr (P > 0 && P % VectorLanes<T>::count == 0) {
         if (ido == 1) {
             long k = 0;
-            for (; k + VL::count <= l1; k += VL::count) pass_rows<P, Inv>(ps.roots, in + 2 * P * k, out + 2 * k, l1);
+            for (; k + VL::count <= l1; k += VL::count) pass_rows<P, Inv>(roots, in + 2 * P * k, out + 2 * k, l1);
             for (; k < l1; ++k)
-                pass_point<P, Inv, SL, true>(p, ps.roots, in + 2 * P * k, 2, 2 * P, out + 2 * k, 2 * l1, 2,
+                pass_point<P, Inv, SL, true>(p, roots, in + 2 * P * k, 2, 2 * P, out + 2 * k, 2 * l1, 2,
                                              static_cast<const T*>(nullptr), 0);
             return;
         }
@@ -410,16 +490,16 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
         // Runs too short for a vector: along k for each i, inputs p * ido
         // apart, outputs ido apart (a run when ido is 1), one twiddle.
         for (long i = 0; i < ido; ++i) {
-            const T* tw = i == 0 ? nullptr : ps.twiddles + 2 * i;
+            const T* tw = i == 0 ? nullptr : twiddles + 2 * i;
             const T* src = in + 2 * i;
             T* dst = out + 2 * i;
             long k = 0;
             for (; k + VL::count <= l1; k += VL::count)
-                pass_point<P, Inv, VL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
-                                             2 * ido * l1, 2 * ido, tw, 4 * ido);
+                pass_point<P, Inv, VL, true>(p, roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
+                                             2 * ido * l1, 2 * ido, tw, 2 * ido);
             for (; k < l1; ++k)
-                pass_point<P, Inv, SL, true>(p, ps.roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
-                                             2 * ido * l1, 2 * ido, tw, 4 * ido);
+                pass_point<P, Inv, SL, true>(p, roots, src + 2 * ido * p * k, 2 * ido, 2 * ido * p, dst + 2 * ido * k,
+                                             2 * ido * l1, 2 * ido, tw, 2 * ido);
         }
         return;
     }
@@ -428,11 +508,11 @@ void pass(const DftPass<T>& ps, const T* in, T* out) {
         T* dst = out + 2 * ido * k;
         long i = 0;
         for (; i + VL::count <= ido; i += VL::count)
-            pass_point<P, Inv, VL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
-                                          ps.twiddles + 2 * i, 4 * ido);
+            pass_point<P, Inv, VL, false>(p, roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
+                                          twiddles + 2 * i, 2 * ido);
         for (; i < ido; ++i)
-            pass_point<P, Inv, SL, false>(p, ps.roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
-                                          ps.twiddles + 2 * i, 4 * ido);
+            pass_point<P, Inv, SL, false>(p, roots, src + 2 * i, 2 * ido, 2, dst + 2 * i, 2 * ido * l1, 2,
+                                          twiddles + 2 * i, 2 * ido);
     }
 }
 

@@ -22,8 +22,8 @@ struct DftPass {
     int radix;
     int l1;
     int ido;
-    // Per m = 1 .. radix-1, 4 * ido values: (Re w, Re w) for i = 0 .. ido-1,
-    // then (-Im w, Im w): the two products of a w = a Re w + swap(a) (-Im w, Im w).
+    // Per m = 1 .. twiddle_rows(radix), the ido pairs (Re, Im) of w_m(i),
+    // i = 0 .. ido-1: half the bytes a layout of repeated parts would sweep.
     const T* twiddles;
     const T* roots;     // roots_count(radix) pairs (cos, sin)(2 pi q / radix), then A's and B's
 };
@@ -35,6 +35,11 @@ constexpr int composite_first(int radix) { return radix == 9 ? 3 : radix == 15 ?
 constexpr int roots_count(int radix) {
     return composite_first(radix) == 0 ? radix : radix + composite_first(radix) + radix / composite_first(radix);
 }
+
+// The twiddle rows a pass of this radix keeps: radix 5 forms w_3 and w_4
+// from w_1 and w_2 as it goes (its passes are the ones that sweep long
+// tables), every other radix reads all radix - 1.
+constexpr int twiddle_rows(int radix) { return radix == 5 ? 2 : radix - 1; }
 
 template <class T>
 struct DftKernelRow {
