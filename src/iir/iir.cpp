@@ -102,17 +102,20 @@ C divide(C v, C a0) {
 
 // One tap of the caller's array as a C value.  Integer taps t mean
 // t * 2^-tapsFactor, rounded once.
+// Factors beyond +-20000 give the same taps as +-20000 (0 or infinite even
+// in long double), and never negate INT_MIN.
 template <class C, class T>
 C tap_value(const T* taps, int k, int factor) {
     const T t = taps[k];
     using P = vdx::PartOf<C>;
+    const int exponent = factor > 20000 ? -20000 : (factor < -20000 ? 20000 : -factor);
     if constexpr (std::is_same_v<T, Vdx32s>) {
-        return static_cast<C>(std::ldexp(static_cast<long double>(t), -factor));
+        return static_cast<C>(std::ldexp(static_cast<long double>(t), exponent));
     } else if constexpr (std::is_same_v<T, Vdx32sc>) {
-        return C{static_cast<P>(std::ldexp(static_cast<long double>(t.re), -factor)),
-                 static_cast<P>(std::ldexp(static_cast<long double>(t.im), -factor))};
+        return C{static_cast<P>(std::ldexp(static_cast<long double>(t.re), exponent)),
+                 static_cast<P>(std::ldexp(static_cast<long double>(t.im), exponent))};
     } else {
-        (void)factor;
+        (void)exponent;
         return t;
     }
 }
