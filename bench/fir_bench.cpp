@@ -357,5 +357,54 @@ void BM_FIRMR_liquid(benchmark::State& state) {
 BENCHMARK(BM_FIRMR_liquid)->Arg(0)->Arg(1);
 #endif
 
+// Rational resampling by 3/2 with 96 taps (32 per phase), 16384 inputs per
+// call: 24576 outputs of 32 products each.
+constexpr int kUp = 3, kDown = 2, kRationalTaps = 96, kRationalIn = 16384;
+constexpr double kRationalMacs = double(kRationalIn) / kDown * kUp * kRationalTaps / kUp;
+
+void BM_Rational_vdxs(benchmark::State& state) {
+    OneThread one;
+    const auto h = source<float>(kRationalTaps, 1);
+    const auto x = source<float>(kRationalIn, 2);
+    std::vector<float> y(kRationalIn / kDown * kUp);
+    VdxsFIRState_32f* st = nullptr;
+    vdxsFIRMRInitAlloc_32f(&st, h.data(), kRationalTaps, kUp, 0, kDown, 0, nullptr);
+    for (auto _ : state) {
+        vdxsFIR_32f(x.data(), y.data(), kRationalIn / kDown, st);
+        benchmark::ClobberMemory();
+    }
+    vdxsFIRFree_32f(st);
+    counters(state, kRationalMacs);
+}
+
+void BM_Rational_loop_avx2(benchmark::State& state) {
+    const auto h = source<float>(kRationalTaps, 1);
+    const auto x = source<float>(kRationalIn + kRationalTaps, 2);
+    std::vector<float> y(kRationalIn / kDown * kUp);
+    for (auto _ : state) {
+        fir_loops_avx2::resample_32f(x.data(), h.data(), y.data(), int(y.size()), kRationalTaps, kUp, kDown);
+        benchmark::ClobberMemory();
+    }
+    counters(state, kRationalMacs);
+}
+BENCHMARK(BM_Rational_vdxs);
+BENCHMARK(BM_Rational_loop_avx2);
+
+#ifdef VDXS_BENCH_HAVE_LIQUID
+void BM_Rational_liquid(benchmark::State& state) {
+    auto h = source<float>(kRationalTaps, 1);
+    auto x = source<float>(kRationalIn, 2);
+    std::vector<float> y(kRationalIn / kDown * kUp);
+    rresamp_rrrf q = rresamp_rrrf_create(kUp, kDown, kRationalTaps / (2 * kUp), h.data());
+    for (auto _ : state) {
+        rresamp_rrrf_execute_block(q, x.data(), kRationalIn / kDown, y.data());
+        benchmark::ClobberMemory();
+    }
+    rresamp_rrrf_destroy(q);
+    counters(state, kRationalMacs);
+}
+BENCHMARK(BM_Rational_liquid);
+#endif
+
 }  // namespace mr
 }  // namespace

@@ -14,5 +14,8 @@ void fir_64f(const double* x, const double* h, double* y, int n, int L);
 // for n inputs behind H = ceil(L / U) - 1 history samples.
 void decim_32f(const float* x, const float* h, float* y, int nOut, int L, int D);
 void interp_32f(const float* x, const float* h, float* y, int n, int L, int U);
+// Rational U/D: y[m] = sum_j h[p + j U] x[H + m D / U - j], p = m D mod U,
+// behind H = ceil((L - 1) / U) history samples.
+void resample_32f(const float* x, const float* h, float* y, int nOut, int L, int U, int D);
 void fir_32fc(const std::complex<float>* x, const std::complex<float>* h, std::complex<float>* y, int n, int L);
 }  // namespace fir_loops_avx2

@@ -31,6 +31,15 @@ void interp_32f(const float* x, const float* h, float* y, int n, int L, int U) {
         }
     }
 }
+void resample_32f(const float* x, const float* h, float* y, int nOut, int L, int U, int D) {
+    const int H = (L - 1 + U - 1) / U;
+    for (int m = 0; m < nOut; ++m) {
+        const int t = m * D, p = t % U, i0 = H + t / U;
+        float acc = 0;
+        for (int j = 0; p + j * U < L; ++j) acc += h[p + j * U] * x[i0 - j];
+        y[m] = acc;
+    }
+}
 void fir_32fc(const std::complex<float>* x, const std::complex<float>* h, std::complex<float>* y, int n, int L) {
     // Written out, as GCC's complex product carries NaN checks.
     for (int i = 0; i < n; ++i) {
