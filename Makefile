@@ -54,11 +54,16 @@ tsan: | deps
 	cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVDXS_BUILD_BENCH=OFF \
 	  -DCMAKE_C_FLAGS=-fsanitize=thread -DCMAKE_CXX_FLAGS=-fsanitize=thread \
 	  -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DCMAKE_SHARED_LINKER_FLAGS=-fsanitize=thread
-	ninja -C $(TSAN_BUILD) -j $(JOBS) fft_test core_internal_test sort_test
+	ninja -C $(TSAN_BUILD) -j $(JOBS) fft_test core_internal_test sort_test fir_test firmr_test iir_test median_test corr_test
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/core_internal_test --gtest_brief=1 \
 	  --gtest_filter='*ThreadCount*:Parallel.Teams*'
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/sort_test --gtest_brief=1
 	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/fft_test --gtest_brief=1 --gtest_filter='*EveryPath*:*Thread*'
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/fir_test --gtest_brief=1 --gtest_filter='*ThreadCount*'
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/firmr_test --gtest_brief=1 --gtest_filter='*ThreadCount*'
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/iir_test --gtest_brief=1 --gtest_filter='*ChannelThreads*'
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/median_test --gtest_brief=1 --gtest_filter='*ThreadCount*'
+	TSAN_OPTIONS=halt_on_error=1 $(TSAN_BUILD)/tests/corr_test --gtest_brief=1 --gtest_filter='*ManyThreads*'
 
 bench: build
 	@scripts/install-deps.sh --peers || echo "benchmark peers not installed; comparing against plain code only"
