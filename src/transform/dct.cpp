@@ -62,13 +62,9 @@ struct Limits {
     static constexpr long kConvInit = sizeof(T) == 4 ? 1L << 26 : 1L << 25;  // and in Init
 };
 
-constexpr bool is_pow2(long n) noexcept { return n > 0 && (n & (n - 1)) == 0; }
-int log2_of(long n) noexcept {
-    int m = 0;
-    while ((1L << m) < n) ++m;
-    return m;
-}
-long round32(long bytes) noexcept { return (bytes + 31) / 32 * 32; }
+using dft::is_pow2;
+using dft::log2_of;
+using dft::round32;
 
 template <class T>
 Method method_of(long n) noexcept {

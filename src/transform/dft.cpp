@@ -51,7 +51,6 @@ struct DftHeader {
     ComplexPlan<T> plan;
 };
 
-long round32(long bytes) noexcept { return (bytes + 31) / 32 * 32; }
 template <class T>
 long reals_bytes(long reals) noexcept {
     return round32(reals * static_cast<long>(sizeof(T)));

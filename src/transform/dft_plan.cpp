@@ -29,16 +29,6 @@ const PackedPairKernels<T>& products() noexcept {
     }
 }
 
-constexpr bool is_pow2(long n) noexcept { return n > 0 && (n & (n - 1)) == 0; }
-
-int log2_of(long n) noexcept {
-    int m = 0;
-    while ((1L << m) < n) ++m;
-    return m;
-}
-
-long round32(long bytes) noexcept { return (bytes + 31) / 32 * 32; }
-
 template <class T>
 long pair_bytes(long pairs) noexcept {
     return round32(2 * pairs * static_cast<long>(sizeof(T)));

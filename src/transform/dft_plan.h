@@ -121,4 +121,13 @@ const DftKernelRow<T>& kernels() noexcept;
 template <class T>
 void scale(T* d, long count, T f) noexcept;
 
+// Sizes: powers of two, their exponents (rounded up), 32-byte multiples.
+constexpr bool is_pow2(long n) noexcept { return n > 0 && (n & (n - 1)) == 0; }
+inline int log2_of(long n) noexcept {
+    int m = 0;
+    while ((1L << m) < n) ++m;
+    return m;
+}
+constexpr long round32(long bytes) noexcept { return (bytes + 31) / 32 * 32; }
+
 }  // namespace vdx::dft

@@ -16,9 +16,12 @@
 #include "runtime/checks.h"
 #include "runtime/object.h"
 #include "runtime/object_ids.h"
+#include "transform/dft_plan.h"
 
 namespace vdx::hilbert {
 namespace {
+
+using dft::round32;
 
 struct Header {
     std::uint32_t id;
@@ -54,7 +57,6 @@ struct Family {
     }
 };
 
-long round32(long bytes) noexcept { return (bytes + 31) / 32 * 32; }
 
 VdxStatus build(Header* h, int n, int hint) noexcept {
     h->length = n;
