@@ -5,72 +5,14 @@
 // stateless members and the statuses.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <complex>
 #include <cstring>
-#include <random>
-#include <vector>
 
+#include "fir_elements.h"
 #include "vdxcore.h"
-#include "vdxs.h"
 
 namespace {
 
-using LC = std::complex<long double>;
-
-template <class T> constexpr bool kIsComplex = false;
-template <> constexpr bool kIsComplex<Vdx32fc> = true;
-template <> constexpr bool kIsComplex<Vdx64fc> = true;
-template <> constexpr bool kIsComplex<Vdx16sc> = true;
-template <> constexpr bool kIsComplex<Vdx32sc> = true;
-template <class T> constexpr bool kIsInt = std::is_integral_v<T>;
-template <> constexpr bool kIsInt<Vdx16sc> = true;
-template <> constexpr bool kIsInt<Vdx32sc> = true;
-
-template <class T>
-struct PartOfT {
-    using type = T;
-};
-template <class T>
-    requires kIsComplex<T>
-struct PartOfT<T> {
-    using type = decltype(T{}.re);
-};
-template <class T>
-using PartT = typename PartOfT<T>::type;
-
-template <class T>
-LC cx(T v) {
-    if constexpr (kIsComplex<T>) {
-        return LC(v.re, v.im);
-    } else {
-        return LC(v, 0);
-    }
-}
-
-template <class T>
-T from(LC v) {
-    if constexpr (kIsComplex<T>) {
-        using P = PartT<T>;
-        return T{static_cast<P>(v.real()), static_cast<P>(v.imag())};
-    } else {
-        return static_cast<T>(v.real());
-    }
-}
-
-// Random elements: floats in [-1, 1], integers in [-amp, amp].
-template <class T>
-std::vector<T> random_vec(int n, unsigned seed, long double amp) {
-    std::mt19937 g(seed);
-    std::uniform_real_distribution<double> u(-1, 1);
-    std::vector<T> v(n);
-    for (auto& e : v) {
-        LC z(u(g), kIsComplex<T> ? u(g) : 0);
-        if (kIsInt<T>) z = LC(std::round(z.real() * amp), std::round(z.imag() * amp));
-        e = from<T>(z);
-    }
-    return v;
-}
+using namespace fir_test;
 
 // y(n) = sum h(k) x(n-k) over history (oldest first) followed by x, in
 // long double parts (no library code, no complex-product helpers).
@@ -106,18 +48,6 @@ Reference reference(const std::vector<T>& h, const std::vector<D>& hist_newest_f
         r.bound[i] = b;
     }
     return r;
-}
-
-// The exact value scaled by 2^-sf, rounded half to even, saturated, per part.
-template <class D>
-LC rounded(LC v, int sf) {
-    using P = PartT<D>;
-    auto one = [&](long double p) {
-        long double q = std::nearbyint(std::ldexp(p, -sf));  // default rounding: half to even
-        const long double lo = std::numeric_limits<P>::min(), hi = std::numeric_limits<P>::max();
-        return q < lo ? lo : (q > hi ? hi : q);
-    };
-    return LC(one(v.real()), one(v.imag()));
 }
 
 // Checks got against the reference: floats within the rounding of the work

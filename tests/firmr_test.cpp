@@ -5,69 +5,12 @@
 // and the statuses.
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <complex>
-#include <random>
-#include <vector>
-
+#include "fir_elements.h"
 #include "vdxcore.h"
-#include "vdxs.h"
 
 namespace {
 
-using LC = std::complex<long double>;
-
-template <class T> constexpr bool kIsComplex = false;
-template <> constexpr bool kIsComplex<Vdx32fc> = true;
-template <> constexpr bool kIsComplex<Vdx64fc> = true;
-template <> constexpr bool kIsComplex<Vdx16sc> = true;
-template <> constexpr bool kIsComplex<Vdx32sc> = true;
-template <class T> constexpr bool kIsInt = std::is_integral_v<T>;
-template <> constexpr bool kIsInt<Vdx16sc> = true;
-template <> constexpr bool kIsInt<Vdx32sc> = true;
-
-template <class T>
-LC cx(T v) {
-    if constexpr (kIsComplex<T>) {
-        return LC(v.re, v.im);
-    } else {
-        return LC(v, 0);
-    }
-}
-LC cx(LC v) { return v; }
-template <class T>
-T from(LC v) {
-    if constexpr (kIsComplex<T>) {
-        using P = decltype(T{}.re);
-        return T{static_cast<P>(v.real()), static_cast<P>(v.imag())};
-    } else {
-        return static_cast<T>(v.real());
-    }
-}
-template <class T>
-struct PartOfT {
-    using type = T;
-};
-template <class T>
-    requires kIsComplex<T>
-struct PartOfT<T> {
-    using type = decltype(T{}.re);
-};
-template <class T>
-using PartT = typename PartOfT<T>::type;
-
-template <class T>
-std::vector<T> random_vec(int n, unsigned seed, long double amp) {
-    std::mt19937 g(seed);
-    std::uniform_real_distribution<double> u(-1, 1);
-    std::vector<T> v(n);
-    for (auto& e : v) {
-        LC z(u(g), kIsComplex<T> ? u(g) : 0);
-        if (kIsInt<T>) z = LC(std::round(z.real() * amp), std::round(z.imag() * amp));
-        e = from<T>(z);
-    }
-    return v;
-}
+using namespace fir_test;
 
 struct Shape {
     int L, up, up_phase, down, down_phase;
@@ -102,12 +45,7 @@ void expect_close(const std::vector<D>& got, const std::vector<LC>& want, const 
     ASSERT_EQ(got.size(), want.size());
     for (size_t i = 0; i < got.size(); ++i) {
         if constexpr (kIsInt<D>) {
-            using P = PartT<D>;
-            auto one = [&](long double p) {
-                const long double q = std::nearbyint(std::ldexp(p, -sf));
-                return std::clamp<long double>(q, std::numeric_limits<P>::min(), std::numeric_limits<P>::max());
-            };
-            const LC g = cx(got[i]), w(one(want[i].real()), one(want[i].imag()));
+            const LC g = cx(got[i]), w = rounded<D>(want[i], sf);
             ASSERT_LE(std::abs(g.real() - w.real()) + std::abs(g.imag() - w.imag()), 1) << "at " << i;
         } else {
             const long double eps = std::numeric_limits<W>::epsilon();
@@ -118,7 +56,9 @@ void expect_close(const std::vector<D>& got, const std::vector<LC>& want, const 
 
 // ---------------------------------------------------------------- rows
 
-#define MR_ROW(Name, X, S, T, D, W_, FACTOR)                                                          \
+// One adapter per row; integer-tap rows init with factor 0 and set taps
+// with factor 1, integer-data rows take a scale factor.
+#define MR_ROW(Name, X, S, T, D, W_, FACTOR, SET_FACTOR, SFS, SF)                                          \
     struct Name {                                                                                          \
         using Tap = T;                                                                                     \
         using Data = D;                                                                                    \
@@ -127,54 +67,35 @@ void expect_close(const std::vector<D>& got, const std::vector<LC>& want, const 
             return vdxsFIRMRInitAlloc##X(reinterpret_cast<S**>(st), h, g.L FACTOR, g.up, g.up_phase,       \
                                          g.down, g.down_phase, d);                                         \
         }                                                                                                  \
-        static VdxStatus size(const Shape& g, int* n) { return vdxsFIRMRGetStateSize##X(g.L, g.up, g.down, n); } \
         static VdxStatus free(void* st) { return vdxsFIRFree##X(static_cast<S*>(st)); }                    \
         static VdxStatus get_dly(void* st, D* d) { return vdxsFIRGetDlyLine##X(static_cast<S*>(st), d); }  \
         static VdxStatus set_dly(void* st, const D* d) { return vdxsFIRSetDlyLine##X(static_cast<S*>(st), d); } \
         static VdxStatus set_taps(void* st, const T* h) { return vdxsFIRSetTaps##X(h, static_cast<S*>(st) SET_FACTOR); } \
-        static VdxStatus fir(const D* s, D* d, int n, void* st, int) {                                     \
-            return vdxsFIR##X(s, d, n, static_cast<S*>(st));                                               \
+        static VdxStatus fir(const D* s, D* d, int n, void* st, [[maybe_unused]] int sf) {                 \
+            return vdxsFIR##X##SFS(s, d, n, static_cast<S*>(st) SF);                                       \
         }                                                                                                  \
     };
 #define COMMA_ZERO , 0
-#define SET_FACTOR  // integer-tap rows set taps with factor 1
-MR_ROW(Row32f, _32f, VdxsFIRState_32f, Vdx32f, Vdx32f, float, )
-MR_ROW(Row32fc, _32fc, VdxsFIRState_32fc, Vdx32fc, Vdx32fc, float, )
-MR_ROW(Row64f, _64f, VdxsFIRState_64f, Vdx64f, Vdx64f, double, )
-MR_ROW(Row64fc, _64fc, VdxsFIRState_64fc, Vdx64fc, Vdx64fc, double, )
-MR_ROW(Row64f_32f, 64f_32f, VdxsFIRState64f_32f, Vdx64f, Vdx32f, float, )
-MR_ROW(Row64fc_32fc, 64fc_32fc, VdxsFIRState64fc_32fc, Vdx64fc, Vdx32fc, float, )
-#undef MR_ROW
-#define MR_ROW(Name, X, S, T, D, W_, FACTOR)                                                               \
-    struct Name {                                                                                          \
-        using Tap = T;                                                                                     \
-        using Data = D;                                                                                    \
-        using W = W_;                                                                                      \
-        static VdxStatus init(void** st, const T* h, const Shape& g, const D* d) {                         \
-            return vdxsFIRMRInitAlloc##X(reinterpret_cast<S**>(st), h, g.L FACTOR, g.up, g.up_phase,       \
-                                         g.down, g.down_phase, d);                                         \
-        }                                                                                                  \
-        static VdxStatus size(const Shape& g, int* n) { return vdxsFIRMRGetStateSize##X(g.L, g.up, g.down, n); } \
-        static VdxStatus free(void* st) { return vdxsFIRFree##X(static_cast<S*>(st)); }                    \
-        static VdxStatus get_dly(void* st, D* d) { return vdxsFIRGetDlyLine##X(static_cast<S*>(st), d); }  \
-        static VdxStatus set_dly(void* st, const D* d) { return vdxsFIRSetDlyLine##X(static_cast<S*>(st), d); } \
-        static VdxStatus set_taps(void* st, const T* h) { return vdxsFIRSetTaps##X(h, static_cast<S*>(st) SET_FACTOR); } \
-        static VdxStatus fir(const D* s, D* d, int n, void* st, int sf) {                                  \
-            return vdxsFIR##X##_Sfs(s, d, n, static_cast<S*>(st), sf);                                     \
-        }                                                                                                  \
-    };
-MR_ROW(Row32f_16s, 32f_16s, VdxsFIRState32f_16s, Vdx32f, Vdx16s, float, )
-MR_ROW(Row32fc_16sc, 32fc_16sc, VdxsFIRState32fc_16sc, Vdx32fc, Vdx16sc, float, )
-MR_ROW(Row64f_32s, 64f_32s, VdxsFIRState64f_32s, Vdx64f, Vdx32s, double, )
-MR_ROW(Row64fc_32sc, 64fc_32sc, VdxsFIRState64fc_32sc, Vdx64fc, Vdx32sc, double, )
-MR_ROW(Row64f_16s, 64f_16s, VdxsFIRState64f_16s, Vdx64f, Vdx16s, double, )
-MR_ROW(Row64fc_16sc, 64fc_16sc, VdxsFIRState64fc_16sc, Vdx64fc, Vdx16sc, double, )
-#undef SET_FACTOR
-#define SET_FACTOR , 1
-MR_ROW(Row32sc_16sc, 32sc_16sc, VdxsFIRState32sc_16sc, Vdx32sc, Vdx16sc, double, COMMA_ZERO)
-MR_ROW(Row16s, _16s, VdxsFIRState_16s, Vdx16s, Vdx16s, double, COMMA_ZERO)
-MR_ROW(Row32s, _32s, VdxsFIRState_32s, Vdx32s, Vdx32s, double, COMMA_ZERO)
-#undef MR_ROW
+#define COMMA_ONE , 1
+#define COMMA_SF , sf
+#define F_ROW(Name, X, S, T, D, W) MR_ROW(Name, X, S, T, D, W, , , , )
+#define S_ROW(Name, X, S, T, D, W) MR_ROW(Name, X, S, T, D, W, , , _Sfs, COMMA_SF)
+#define I_ROW(Name, X, S, T, D, W) MR_ROW(Name, X, S, T, D, W, COMMA_ZERO, COMMA_ONE, _Sfs, COMMA_SF)
+F_ROW(Row32f, _32f, VdxsFIRState_32f, Vdx32f, Vdx32f, float)
+F_ROW(Row32fc, _32fc, VdxsFIRState_32fc, Vdx32fc, Vdx32fc, float)
+F_ROW(Row64f, _64f, VdxsFIRState_64f, Vdx64f, Vdx64f, double)
+F_ROW(Row64fc, _64fc, VdxsFIRState_64fc, Vdx64fc, Vdx64fc, double)
+F_ROW(Row64f_32f, 64f_32f, VdxsFIRState64f_32f, Vdx64f, Vdx32f, float)
+F_ROW(Row64fc_32fc, 64fc_32fc, VdxsFIRState64fc_32fc, Vdx64fc, Vdx32fc, float)
+S_ROW(Row32f_16s, 32f_16s, VdxsFIRState32f_16s, Vdx32f, Vdx16s, float)
+S_ROW(Row32fc_16sc, 32fc_16sc, VdxsFIRState32fc_16sc, Vdx32fc, Vdx16sc, float)
+S_ROW(Row64f_32s, 64f_32s, VdxsFIRState64f_32s, Vdx64f, Vdx32s, double)
+S_ROW(Row64fc_32sc, 64fc_32sc, VdxsFIRState64fc_32sc, Vdx64fc, Vdx32sc, double)
+S_ROW(Row64f_16s, 64f_16s, VdxsFIRState64f_16s, Vdx64f, Vdx16s, double)
+S_ROW(Row64fc_16sc, 64fc_16sc, VdxsFIRState64fc_16sc, Vdx64fc, Vdx16sc, double)
+I_ROW(Row32sc_16sc, 32sc_16sc, VdxsFIRState32sc_16sc, Vdx32sc, Vdx16sc, double)
+I_ROW(Row16s, _16s, VdxsFIRState_16s, Vdx16s, Vdx16s, double)
+I_ROW(Row32s, _32s, VdxsFIRState_32s, Vdx32s, Vdx32s, double)
 
 template <class R>
 class FirMrRow : public testing::Test {};
