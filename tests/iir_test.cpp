@@ -1,7 +1,6 @@
-// IIR filters, black box: every row and form against a long-double reference
-// of the difference equations, around the per-sample / block threshold and
-// the 1024-sample chunk, in every way of calling; then taps, delay lines,
-// integer outputs, channels and statuses.
+// IIR filters, black box: every row and form against the difference
+// equations in long double, around the per-sample / block threshold and the
+// 1024-sample chunk, in every way of calling.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,29 +13,15 @@
 #include <vector>
 
 #include "exact_rules.h"
+#include "fir_elements.h"
 #include "fft_common.h"
 #include "mismatches.h"
 #include "vdxs.h"
 
 namespace {
 
-using LC = std::complex<long double>;
+using namespace fir_test;
 enum Form { AR, BQ, DF1 };
-
-// ---------------------------------------------------------------- element helpers
-
-template <class T> struct Elem { using P = T; static constexpr bool cx = false; };
-template <> struct Elem<Vdx32fc> { using P = Vdx32f; static constexpr bool cx = true; };
-template <> struct Elem<Vdx64fc> { using P = Vdx64f; static constexpr bool cx = true; };
-template <> struct Elem<Vdx16sc> { using P = Vdx16s; static constexpr bool cx = true; };
-template <> struct Elem<Vdx32sc> { using P = Vdx32s; static constexpr bool cx = true; };
-
-template <class T> LC lc(T v) { if constexpr (Elem<T>::cx) return {(long double)v.re, (long double)v.im}; else return (long double)v; }
-template <class T> T make(LC v) {
-    using P = typename Elem<T>::P;
-    if constexpr (Elem<T>::cx) return T{(P)v.real(), (P)v.imag()}; else return (P)v.real();
-}
-template <class T> constexpr bool is_int = !std::is_floating_point_v<typename Elem<T>::P>;
 
 // ---------------------------------------------------------------- rows under test
 
@@ -183,22 +168,22 @@ std::vector<LC> reference(Form form, int n, const std::vector<LC>& taps, std::ve
 template <class T>
 std::vector<T> given(const std::vector<LC>& taps) {
     std::vector<T> out;
-    for (LC v : taps) out.push_back(make<T>(is_int<T> ? LC(std::round(std::ldexp(v.real(), kTapsFactor)), std::round(std::ldexp(v.imag(), kTapsFactor))) : v));
+    for (LC v : taps) out.push_back(from<T>(kIsInt<T> ? LC(std::round(std::ldexp(v.real(), kTapsFactor)), std::round(std::ldexp(v.imag(), kTapsFactor))) : v));
     return out;
 }
 template <class T>
 std::vector<LC> meant(const std::vector<T>& taps) {
     std::vector<LC> out;
-    for (T v : taps) out.push_back(is_int<T> ? lc(v) * std::ldexp(1.0L, -kTapsFactor) : lc(v));
+    for (T v : taps) out.push_back(kIsInt<T> ? cx(v) * std::ldexp(1.0L, -kTapsFactor) : cx(v));
     return out;
 }
 
 template <class D>
 std::vector<D> signal(int len, int seed) {
-    const long double amp = is_int<D> ? (sizeof(typename Elem<D>::P) == 2 ? 6000 : 3e8) : 1;
+    const long double amp = kIsInt<D> ? (sizeof(PartT<D>) == 2 ? 6000 : 3e8) : 1;
     std::vector<D> x(len);
     for (int n = 0; n < len; ++n)
-        x[n] = make<D>(amp * LC(std::sin(0.37L * n + seed) + 0.4L * std::cos(1.91L * n), std::cos(0.23L * n - seed) - 0.3L * ((n * 7 + seed) % 5 == 0)));
+        x[n] = from<D>(amp * LC(std::sin(0.37L * n + seed) + 0.4L * std::cos(1.91L * n), std::cos(0.23L * n - seed) - 0.3L * ((n * 7 + seed) % 5 == 0)));
     return x;
 }
 
@@ -206,14 +191,14 @@ std::vector<D> signal(int len, int seed) {
 // half to even, saturated).
 template <class D>
 LC delivered(LC v, int sf) {
-    if constexpr (!is_int<D>) return v;
-    using P = typename Elem<D>::P;
+    if constexpr (!kIsInt<D>) return v;
+    using P = PartT<D>;
     auto part = [&](long double p) { return (long double)exact::rounded<P>(std::ldexp(p, -sf)); };
     return {part(v.real()), part(v.imag())};
 }
 
 template <class C>
-long double eps() { return std::numeric_limits<typename Elem<C>::P>::epsilon(); }
+long double eps() { return std::numeric_limits<PartT<C>>::epsilon(); }
 
 // ---------------------------------------------------------------- state helpers
 
@@ -267,7 +252,7 @@ void for_each_filter(F&& f) {
 template <class D>
 std::vector<LC> widen_all(const std::vector<D>& v) {
     std::vector<LC> out;
-    for (D x : v) out.push_back(lc(x));
+    for (D x : v) out.push_back(cx(x));
     return out;
 }
 
@@ -278,8 +263,8 @@ template <class C, class D>
 long double tolerance(long double peak, long double r, Form form, int n, int sf) {
     const long double gain = r > 0.9L ? (form == AR ? 4e4L : 3e3L * n) : 64;
     long double tol = eps<C>() * gain * peak * std::ldexp(1.0L, -sf);
-    if constexpr (std::is_same_v<typename Elem<D>::P, Vdx32f>) tol += eps<D>() * peak;
-    return tol + (is_int<D> ? 1 : 0);
+    if constexpr (std::is_same_v<PartT<D>, Vdx32f>) tol += eps<D>() * peak;
+    return tol + (kIsInt<D> ? 1 : 0);
 }
 
 TEST(Iir, EveryRowAndFormMatchesTheDifferenceEquationsInEveryWayOfCalling) {
@@ -291,17 +276,17 @@ TEST(Iir, EveryRowAndFormMatchesTheDifferenceEquationsInEveryWayOfCalling) {
         for (long double r : kRadii)
             for (int len : lengths_for(n)) {
                 SCOPED_TRACE(testing::Message() << api.name << " form " << form << " n " << n << " r " << (double)r << " len " << len);
-                const auto taps = given<T>(design(form, n, r, Elem<C>::cx));
+                const auto taps = given<T>(design(form, n, r, kIsComplex<C>));
                 const auto x = signal<D>(len, n);
                 const auto want = reference(form, n, meant(taps), widen_all(x));
-                const int sf = is_int<D> ? 1 : 0;
+                const int sf = kIsInt<D> ? 1 : 0;
                 long double peak = 1;
                 for (LC v : want) peak = std::max(peak, std::abs(v));
                 const long double tol = tolerance<C, D>(peak, r, form, n, sf);
                 Mismatches m;
                 auto compare = [&](const std::vector<D>& y, const char* how) {
                     for (int i = 0; i < len; ++i)
-                        m.expect(std::abs(lc(y[i]) - delivered<D>(want[i], sf)) <= tol, how, "at", i);
+                        m.expect(std::abs(cx(y[i]) - delivered<D>(want[i], sf)) <= tol, how, "at", i);
                 };
                 // One call.
                 auto* st = alloc(api, form, n, taps);
@@ -354,7 +339,7 @@ TEST(Iir, DelayLinesContinueTheSignalInAFreshState) {
         using C = typename A::Calc;
         using D = typename A::Data;
         SCOPED_TRACE(testing::Message() << api.name << " form " << form << " n " << n);
-        const auto taps = given<typename A::Tap>(design(form, n, 0.99L, Elem<C>::cx));
+        const auto taps = given<typename A::Tap>(design(form, n, 0.99L, kIsComplex<C>));
         const int len = 3000, cut = 1031;
         const auto x = signal<D>(len, 3);
         auto* st = alloc(api, form, n, taps);
@@ -374,11 +359,11 @@ TEST(Iir, DelayLinesContinueTheSignalInAFreshState) {
         EXPECT_EQ(std::memcmp(y.data() + cut, z.data() + cut, (len - cut) * sizeof(D)), 0) << "SetDlyLine";
         // A null delay line clears; Free of a caller-memory state touches nothing.
         ASSERT_EQ(api.set_dly(reset, nullptr), vdxStsNoErr);
-        std::vector<C> cleared(4 * n + 1, make<C>(7));
+        std::vector<C> cleared(4 * n + 1, from<C>(7));
         ASSERT_EQ(api.get_dly(reset, cleared.data()), vdxStsNoErr);
         const int dly_len = form == AR ? n : form == BQ ? 2 * n : 4 * n;
-        for (int k = 0; k < dly_len; ++k) EXPECT_EQ(std::abs(lc(cleared[k])), 0) << k;
-        EXPECT_TRUE(same_bits(cleared[dly_len], make<C>(7))) << "wrote past the delay line";
+        for (int k = 0; k < dly_len; ++k) EXPECT_EQ(std::abs(cx(cleared[k])), 0) << k;
+        EXPECT_TRUE(same_bits(cleared[dly_len], from<C>(7))) << "wrote past the delay line";
         const std::vector<Vdx8u> before = mem;
         EXPECT_EQ(api.free(fresh), vdxStsNoErr);
         EXPECT_EQ(mem, before) << "Free of a state in caller memory";
@@ -396,7 +381,7 @@ TEST(Iir, NormalisationAndSetTaps) {
         using T = typename A::Tap;
         using C = typename A::Calc;
         using D = typename A::Data;
-        if constexpr (!is_int<T>) {
+        if constexpr (!kIsInt<T>) {
             SCOPED_TRACE(testing::Message() << api.name << " form " << form << " n " << n);
             const int len = 2100;
             const auto x = signal<D>(len, 5);
@@ -410,17 +395,17 @@ TEST(Iir, NormalisationAndSetTaps) {
                 api.free(st);
                 return y;
             };
-            const auto one = given<T>(design(form, n, 0.9L, Elem<C>::cx));
-            const auto two = given<T>(design(form, n, 0.9L, Elem<C>::cx, 2));
+            const auto one = given<T>(design(form, n, 0.9L, kIsComplex<C>));
+            const auto two = given<T>(design(form, n, 0.9L, kIsComplex<C>, 2));
             std::vector<T> halved;
-            for (T t : two) halved.push_back(make<T>(lc(t) / 2.0L));
+            for (T t : two) halved.push_back(from<T>(cx(t) / 2.0L));
             EXPECT_TRUE(same_vectors(run(two, nullptr), run(halved, nullptr))) << "a0 = 2";
-            const auto other = given<T>(design(form, n, 0.6L, Elem<C>::cx));
+            const auto other = given<T>(design(form, n, 0.6L, kIsComplex<C>));
             EXPECT_TRUE(same_vectors(run(one, &other), run(other, nullptr))) << "SetTaps";
             // A zero a0 in the last section: the sections before it are stored.
             if (form != AR && n >= 2) {
                 auto bad = other, mixed = other;
-                bad[6 * (n - 1) + 3] = make<T>(0);
+                bad[6 * (n - 1) + 3] = from<T>(0);
                 std::copy(one.end() - 6, one.end(), mixed.end() - 6);
                 EXPECT_TRUE(same_vectors(run(one, &bad, vdxStsDivByZeroErr), run(mixed, nullptr))) << "partial SetTaps";
             }
