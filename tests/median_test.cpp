@@ -1,7 +1,5 @@
-// The median filter against the median of each window by std::nth_element:
-// every type, lengths around the vector widths and the in-place block,
-// network and sorted-window masks, odd and even, in place and out of place
-// at several alignments; then the mask statuses.
+// The median filter against std::nth_element over each window: every type,
+// length and mask kind, in place and out of place at several alignments.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,7 +1,5 @@
-// SampleDown and SampleUp against their definitions over every type,
-// factor, phase and length, and a stream cut in pieces against one call;
-// the statuses in their order; pre-emphasis against long double, where the
-// 16-bit form is exact, so its rounding and saturation are checked to the bit.
+// SampleDown and SampleUp against their definitions, streams in pieces,
+// statuses; pre-emphasis against long double, bit-exact in 16 bits.
 #include <gtest/gtest.h>
 
 #include <cmath>
