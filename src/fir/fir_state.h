@@ -14,8 +14,9 @@
 //   bcast     the taps in forward order, each four times
 //   spectrum  the overlap-save taps spectrum (fftLen elements: Perm format
 //             for real W, complex bins for complex W)
-//   spec      the overlap-save FFT specification and its init buffer
-//   per thread, for the threads reported when the size was taken: one
+//   fft       the overlap-save FFT object and its init buffer
+//   per thread, for object_thread_areas() threads (the thread count, never
+//             fewer than the processors configured, at most 8): one
 //             fftLen-element block buffer and one FFT work buffer
 //   out       `chunk` W outputs, for rows whose data type is not W
 //   status    one 32-bit status per thread

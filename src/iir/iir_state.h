@@ -55,7 +55,6 @@ struct Layout {
     int dly_len;
 };
 
-inline long long round32(long long bytes) { return (bytes + 31) / 32 * 32; }
 
 // n is N (AR) or the section count; elem is sizeof(C).
 inline Layout layout_of(Form form, long long n, int elem, bool conv) {

@@ -36,7 +36,7 @@ using SparseVariant = vdx::Variant<vdx::SparseKernels, &vdx::sparse_kernels_vari
 
 inline const vdx::SparseKernels& kernels() noexcept { return SparseVariant::table(); }
 
-constexpr long long round32(long long bytes) noexcept { return (bytes + 31) / 32 * 32; }
+using vdx::round32;
 
 // Bytes of an object of `bytes` (with its placement slack), or -1 past the
 // 32-bit counts.

@@ -64,7 +64,6 @@ struct Limits {
 
 using dft::is_pow2;
 using dft::log2_of;
-using dft::round32;
 
 template <class T>
 Method method_of(long n) noexcept {

@@ -22,6 +22,7 @@
 #include <cstdint>
 
 #include "transform/dft_kernels.h"
+#include "runtime/object.h"
 #include "transform/fft_engine.h"
 #include "vdxs.h"
 
@@ -121,13 +122,12 @@ const DftKernelRow<T>& kernels() noexcept;
 template <class T>
 void scale(T* d, long count, T f) noexcept;
 
-// Sizes: powers of two, their exponents (rounded up), 32-byte multiples.
+// Sizes: powers of two and their exponents (rounded up).
 constexpr bool is_pow2(long n) noexcept { return n > 0 && (n & (n - 1)) == 0; }
 inline int log2_of(long n) noexcept {
     int m = 0;
     while ((1L << m) < n) ++m;
     return m;
 }
-constexpr long round32(long bytes) noexcept { return (bytes + 31) / 32 * 32; }
 
 }  // namespace vdx::dft

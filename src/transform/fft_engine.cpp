@@ -30,6 +30,7 @@
 
 #include "fft_kernels.h"
 #include "fft_tables.h"
+#include "runtime/object.h"
 #include "runtime/isa.h"
 #include "runtime/parallel.h"
 #include "vdxcore.h"
@@ -49,7 +50,6 @@ const Kernels<double>& kernels<double>() noexcept {
     return Variant<Kernels<double>, &fft_kernels_64f_variants>::table();
 }
 
-constexpr long round32(long bytes) noexcept { return (bytes + 31) & ~31L; }
 
 // Reverses the low `bits` bits of x.
 constexpr std::uint8_t kRev8[256] = {

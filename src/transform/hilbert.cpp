@@ -21,8 +21,6 @@
 namespace vdx::hilbert {
 namespace {
 
-using dft::round32;
-
 struct Header {
     std::uint32_t id;
     std::int32_t length;

@@ -68,11 +68,15 @@ inline T* align_up32(T* p) noexcept {
     return reinterpret_cast<T*>((a + (kObjectAlign - 1)) & ~std::uintptr_t(kObjectAlign - 1));
 }
 
+// Bytes rounded up to a multiple of 32: where every area inside an object
+// starts.
+constexpr long long round32(long long bytes) noexcept {
+    return (bytes + (kObjectAlign - 1)) / kObjectAlign * kObjectAlign;
+}
+
 // Bytes rounded up to a multiple of 32, plus 32 bytes of placement slack:
 // the rule every size query follows.
-constexpr int object_bytes(int bytes) noexcept {
-    return (bytes + (kObjectAlign - 1)) / kObjectAlign * kObjectAlign + kObjectAlign;
-}
+constexpr int object_bytes(int bytes) noexcept { return static_cast<int>(round32(bytes)) + kObjectAlign; }
 
 inline std::uint32_t identifier_of(const void* obj) noexcept {
     std::uint32_t id;
