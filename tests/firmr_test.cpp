@@ -191,12 +191,18 @@ VdxStatus init32f(VdxsFIRState_32f** st, const std::vector<float>& h, const Shap
     return vdxsFIRMRInit_32f(st, h.data(), g.L, g.up, g.up_phase, g.down, g.down_phase, nullptr, buf);
 }
 
-// Only single-rate states take One: 1/1 builds one, 1/2 does not.
+// Only single-rate states take One: 1/1 builds one (of the single-rate
+// size), 1/2 does not.
 TEST(FirMr, OneToOneBuildsASingleRateState) {
     const std::vector<float> h{0.5f, 0.25f, 0.125f};
-    std::vector<Vdx8u> buf(1 << 12);
+    int single = 0;
+    ASSERT_EQ(vdxsFIRGetStateSize_32f(3, &single), vdxStsNoErr);
     VdxsFIRState_32f* st = nullptr;
     for (int down : {1, 2}) {
+        int size = 0;
+        ASSERT_EQ(vdxsFIRMRGetStateSize_32f(3, 1, down, &size), vdxStsNoErr);
+        if (down == 1) EXPECT_EQ(size, single);
+        std::vector<Vdx8u> buf(size);
         ASSERT_EQ(init32f(&st, h, {3, 1, 0, down, 0}, buf.data()), vdxStsNoErr);
         float y = 0;
         EXPECT_EQ(vdxsFIROne_32f(2.0f, &y, st), down == 1 ? vdxStsNoErr : vdxStsContextMatchErr);
