@@ -32,6 +32,7 @@
 #include "runtime/object.h"
 #include "runtime/object_ids.h"
 #include "runtime/parallel.h"
+#include "transform/fft_real.h"
 
 namespace vdx::fir {
 namespace {
@@ -45,9 +46,6 @@ enum class Method { broadcast, shifted, fft };
 // Per work type: the FFT of the overlap-save path and the thresholds.
 template <class W>
 struct Work;
-
-template <class W>
-void spectrum_product(const W* spectrum, W* x, int n) noexcept;
 
 #define VDX_FIR_WORK(W, P, FAM, code, fft_taps, fft_above, shifted_taps, shifted_iters, thread_above) \
     template <>                                                                                               \
@@ -68,7 +66,6 @@ void spectrum_product(const W* spectrum, W* x, int n) noexcept;
         }                                                                                                     \
         static VdxStatus forward(const W* s, W* d, const Spec* sp, Vdx8u* w) noexcept;                        \
         static VdxStatus inverse(W* x, const Spec* sp, Vdx8u* w) noexcept;                                    \
-        static void multiply(const W* spectrum, W* x, int n) noexcept { spectrum_product(spectrum, x, n); }  \
     };
 VDX_FIR_WORK(Vdx32f, Vdx32f, R, 32f, 64, 511, 32, 0, 1600)
 VDX_FIR_WORK(Vdx64f, Vdx64f, R, 64f, 64, 511, 16, 512, 1600)
@@ -79,9 +76,6 @@ VDX_FIR_WORK(Vdx64fc, Vdx64f, C, 64fc, 32, 255, 1 << 30, 0, 800)
 #define VDX_FIR_REAL_FFT(W, code)                                                                          \
     VdxStatus Work<W>::forward(const W* s, W* d, const Spec* sp, Vdx8u* w) noexcept {                      \
         return y8_vdxsFFTFwd_RToPerm_##code(s, d, sp, w);                                                  \
-    }                                                                                                      \
-    VdxStatus Work<W>::inverse(W* x, const Spec* sp, Vdx8u* w) noexcept {                                  \
-        return y8_vdxsFFTInv_PermToR_##code##_I(x, sp, w);                                                 \
     }
 #define VDX_FIR_COMPLEX_FFT(W, code)                                                                       \
     VdxStatus Work<W>::forward(const W* s, W* d, const Spec* sp, Vdx8u* w) noexcept {                      \
@@ -107,21 +101,6 @@ const FirKernelRow<PartW<W>>& kernels() noexcept {
         return k.f32;
     } else {
         return k.f64;
-    }
-}
-
-// The spectrum product, x = spectrum * x: Perm format for real work types
-// (two real slots, then complex pairs), complex bins otherwise.
-template <class W>
-void spectrum_product(const W* spectrum, W* x, int n) noexcept {
-    auto* d = reinterpret_cast<PartW<W>*>(x);
-    const auto* a = reinterpret_cast<const PartW<W>*>(spectrum);
-    if constexpr (Work<W>::kComplex) {
-        kernels<W>().product(a, d, n);
-    } else {
-        d[0] *= a[0];
-        d[1] *= a[1];
-        kernels<W>().product(a + 2, d + 2, (n - 2) / 2);
     }
 }
 
@@ -498,13 +477,19 @@ void direct(const State<W>& s, Method m, const W* x, int n, W* out) noexcept {
 
 // One overlap-save block: window (N inputs; may be buf itself) forward
 // into buf, times the taps spectrum, inverse; buf[L-1 ..] then holds the
-// block's outputs.
+// block's outputs.  Real data take the product and both recombinations of
+// the real transform in one pass.
 template <class W>
 VdxStatus transform_block(const State<W>& s, const W* window, W* buf, Vdx8u* work) noexcept {
     const auto* spec = static_cast<const typename Work<W>::Spec*>(s.fft_spec);
-    VDX_RETURN_IF_ERROR(Work<W>::forward(window, buf, spec, work));
-    Work<W>::multiply(s.spectrum, buf, s.fft_len);
-    return Work<W>::inverse(buf, spec, work);
+    if constexpr (Work<W>::kComplex) {
+        VDX_RETURN_IF_ERROR(Work<W>::forward(window, buf, spec, work));
+        kernels<W>().product(parts(s.spectrum), parts(buf), s.fft_len);
+        return Work<W>::inverse(buf, spec, work);
+    } else {
+        fft::real_filter<W>(*reinterpret_cast<const fft::RealSpec<W>*>(spec), window, s.spectrum, buf, work);
+        return vdxStsNoErr;
+    }
 }
 
 // Overlap-save blocks [first, last) of a span, with per-thread area a.

@@ -368,10 +368,32 @@ void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     run_complex<T>(spec.plan, dst, dst, true, spec.inverse_scaled != 0, spec.factor, work);
 }
 
+template <class T>
+void real_filter(const RealSpec<T>& spec, const T* src, const T* filter, T* dst, void* work) noexcept {
+    const int quarter = (1 << spec.order) / 4;
+    run_complex<T>(spec.plan, src, dst, false, spec.forward_scaled != 0, spec.factor, work);
+    // X[0] and X[N/2] are real; X[N/4] = conj(Z[N/4]); the inverse reads the
+    // products as real_inverse reads its source.
+    const T z0r = dst[0], z0i = dst[1];
+    const T r0 = (z0r + z0i) * filter[0], rh = (z0r - z0i) * filter[1];
+    T* mid = dst + 2 * quarter;
+    const T* hm = filter + 2 * quarter;
+    const T xr = mid[0], xi = -mid[1];
+    const T yr = hm[0] * xr - hm[1] * xi, yi = hm[0] * xi + hm[1] * xr;
+    mid[0] = yr + yr;
+    mid[1] = -(yi + yi);
+    recombination<T>(RealVariant::table()).filter(dst + 2, filter + 2, quarter, spec.recomb, coarse_of(spec));
+    dst[0] = r0 + rh;
+    dst[1] = r0 - rh;
+    run_complex<T>(spec.plan, dst, dst, true, spec.inverse_scaled != 0, spec.factor, work);
+}
+
 template void real_forward<float>(const RealSpec<float>&, const float*, float*, Layout, void*) noexcept;
 template void real_forward<double>(const RealSpec<double>&, const double*, double*, Layout, void*) noexcept;
 template void real_inverse<float>(const RealSpec<float>&, const float*, float*, Layout, void*) noexcept;
 template void real_inverse<double>(const RealSpec<double>&, const double*, double*, Layout, void*) noexcept;
+template void real_filter<float>(const RealSpec<float>&, const float*, const float*, float*, void*) noexcept;
+template void real_filter<double>(const RealSpec<double>&, const double*, const double*, double*, void*) noexcept;
 
 namespace {
 

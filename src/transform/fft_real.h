@@ -49,4 +49,11 @@ void real_forward(const RealSpec<T>& spec, const T* src, T* dst, packed::Layout 
 template <class T>
 void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, packed::Layout layout, void* work) noexcept;
 
+// One filtering block of a valid object of order >= 6: src forward into dst
+// (Perm), times the Perm spectrum `filter`, inverse in place: N reals in dst.
+// real_forward, a Perm product and real_inverse in turn, with the product
+// and both recombinations in one pass over the spectrum.
+template <class T>
+void real_filter(const RealSpec<T>& spec, const T* src, const T* filter, T* dst, void* work) noexcept;
+
 }  // namespace vdx::fft

@@ -32,31 +32,62 @@ inline void one_term(const T* in1, T* out1, int k, int m, const T* p) noexcept {
     out1[2 * (m - k - 1) + 1] = yi;
 }
 
-template <Dir D, class T>
-void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept {
+// P(k) for the L terms from k, from the one-level table or the two levels.
+template <class T>
+struct Coefficients {
     using V = Vec<T, kWidth>;
-    constexpr int L = V::lanes / 2;
-    const int m = 2 * quarter;
-    alignas(32) T half_re[V::lanes] = {};
-    for (int j = 0; j < V::lanes; j += 2) half_re[j] = T(0.5);
-    const V half = V::load(half_re);
-    auto coefficient = [&](int k) {
+    const T* table;
+    const T* coarse;
+    V half;
+
+    Coefficients(const T* t, const T* c) noexcept : table(t), coarse(c) {
+        alignas(32) T half_re[V::lanes] = {};
+        for (int j = 0; j < V::lanes; j += 2) half_re[j] = T(0.5);
+        half = V::load(half_re);
+    }
+    V operator()(int k) const noexcept {
         if (coarse == nullptr) return V::loadu(table + 2 * (k - 1));
         const int q = k >> 10;
         return half + cmul(V::loadu(table + 2 * (k - (q << 10))), splat_complex<T, kWidth>(coarse + 2 * q));
-    };
-    auto step = [&](int k, V a, V mirrors) {
-        const V b = conj(reverse_complex(mirrors));
-        const V p = coefficient(k);
-        const V t = D == Dir::forward ? cmul(p, a - b) : cmul_conj(a - b, p);
-        V x = b + t, y = reverse_complex(conj(a - t));
-        if (D == Dir::inverse) x = x + x, y = y + y;
-        x.storeu(out1 + 2 * (k - 1));
-        y.storeu(out1 + 2 * (m - k - L));
-    };
-    // Terms left over after the whole steps are done by one more step at
-    // quarter - L, overlapping the last one: its inputs are loaded before
-    // anything is stored, and a term gives the same result in any lane.
+    }
+    // The same, one term, in scalar arithmetic.
+    void one(int k, T* p) const noexcept {
+        if (coarse == nullptr) {
+            p[0] = table[2 * (k - 1)];
+            p[1] = table[2 * (k - 1) + 1];
+            return;
+        }
+        const int q = k >> 10;
+        const T* f = table + 2 * (k - (q << 10));
+        const T* c = coarse + 2 * q;
+        p[0] = T(0.5) + (f[0] * c[0] - f[1] * c[1]);
+        p[1] = f[0] * c[1] + f[1] * c[0];
+    }
+};
+
+// One vector step of a recombination: terms a (k ..) and mirrors (M-k-L+1 ..
+// M-k, in memory order) in, the same places out.
+template <Dir D, class V>
+inline void recombine_step(V p, V& a, V& mirrors) noexcept {
+    const V b = conj(reverse_complex(mirrors));
+    const V t = D == Dir::forward ? cmul(p, a - b) : cmul_conj(a - b, p);
+    V x = b + t, y = reverse_complex(conj(a - t));
+    if (D == Dir::inverse) x = x + x, y = y + y;
+    a = x;
+    mirrors = y;
+}
+
+// Whole vector steps over k = 1 .. quarter-1 and their mirrors, step(k,
+// a, mirrors) transforming the loaded terms before they are stored.  Terms
+// left over are done by one more step at quarter - L, overlapping the last
+// one: its inputs are loaded before anything is stored, and a term gives
+// the same result in any lane.  Returns the first term not done (quarter
+// when all are), for the scalar form.
+template <class T, class Step>
+int vector_steps(const T* in1, T* out1, int quarter, Step step) noexcept {
+    using V = Vec<T, kWidth>;
+    constexpr int L = V::lanes / 2;
+    const int m = 2 * quarter;
     const int last = quarter - L;
     const bool overlap = (quarter - 1) % L != 0 && last >= 1;
     V last_a{}, last_b{};
@@ -64,31 +95,58 @@ void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coar
         last_a = V::loadu(in1 + 2 * (last - 1));
         last_b = V::loadu(in1 + 2 * (m - last - L));
     }
+    auto run = [&](int k, V a, V mirrors) {
+        step(k, a, mirrors);
+        a.storeu(out1 + 2 * (k - 1));
+        mirrors.storeu(out1 + 2 * (m - k - L));
+    };
     int k = 1;
-    for (; k + L <= quarter; k += L) step(k, V::loadu(in1 + 2 * (k - 1)), V::loadu(in1 + 2 * (m - k - L)));
+    for (; k + L <= quarter; k += L) run(k, V::loadu(in1 + 2 * (k - 1)), V::loadu(in1 + 2 * (m - k - L)));
     if (overlap) {
-        step(last, last_a, last_b);
-        return;
+        run(last, last_a, last_b);
+        return quarter;
     }
+    return k;
+}
+
+template <Dir D, class T>
+void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept {
+    using V = Vec<T, kWidth>;
+    const Coefficients<T> coefficient(table, coarse);
+    int k = vector_steps(in1, out1, quarter, [&](int k, V& a, V& mirrors) {
+        recombine_step<D>(coefficient(k), a, mirrors);
+    });
     for (; k < quarter; ++k) {
         T p[2];
-        if (coarse == nullptr) {
-            p[0] = table[2 * (k - 1)];
-            p[1] = table[2 * (k - 1) + 1];
-        } else {
-            const int q = k >> 10;
-            const T* f = table + 2 * (k - (q << 10));
-            const T* c = coarse + 2 * q;
-            p[0] = T(0.5) + (f[0] * c[0] - f[1] * c[1]);
-            p[1] = f[0] * c[1] + f[1] * c[0];
-        }
-        one_term<D>(in1, out1, k, m, p);
+        coefficient.one(k, p);
+        one_term<D>(in1, out1, k, 2 * quarter, p);
     }
+}
+
+// z = the forward recombination, times the filter spectrum h (term k at
+// h1[2(k-1)]), through the inverse recombination: the three passes pair by
+// pair, in one.  quarter >= 16, so that the vector steps cover every term.
+template <class T>
+void filter(T* z1, const T* h1, int quarter, const T* table, const T* coarse) noexcept {
+    using V = Vec<T, kWidth>;
+    constexpr int L = V::lanes / 2;
+    const int m = 2 * quarter;
+    const Coefficients<T> coefficient(table, coarse);
+    // h z, the product one fused step where the variant has FMA, as the
+    // filters' own spectrum products round it.
+    auto times = [](V h, V z) { return mul_addsub(z, dup_re(h), swap_re_im(z) * dup_im(h)); };
+    vector_steps(z1, z1, quarter, [&](int k, V& a, V& mirrors) {
+        const V p = coefficient(k);
+        recombine_step<Dir::forward>(p, a, mirrors);
+        a = times(V::loadu(h1 + 2 * (k - 1)), a);
+        mirrors = times(V::loadu(h1 + 2 * (m - k - L)), mirrors);
+        recombine_step<Dir::inverse>(p, a, mirrors);
+    });
 }
 
 template <class T>
 constexpr FftRealRecombination<T> recombination() {
-    return {.forward = recombine<Dir::forward, T>, .inverse = recombine<Dir::inverse, T>};
+    return {.forward = recombine<Dir::forward, T>, .inverse = recombine<Dir::inverse, T>, .filter = filter<T>};
 }
 
 }  // namespace
