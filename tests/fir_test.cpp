@@ -13,10 +13,6 @@ using namespace fir_test;
 
 // y(n) = sum h(k) x(n-k) over history (oldest first) followed by x, in
 // long double parts (no library code, no complex-product helpers).
-struct Reference {
-    std::vector<LC> y;
-    std::vector<long double> bound;  // sum |h||x|: the rounding scale
-};
 template <class T, class D>
 Reference reference(const std::vector<T>& h, const std::vector<D>& hist_newest_first, const std::vector<D>& x,
                     long double hscale = 1) {
@@ -45,25 +41,6 @@ Reference reference(const std::vector<T>& h, const std::vector<D>& hist_newest_f
         r.bound[i] = b;
     }
     return r;
-}
-
-// Checks got against the reference: floats within the rounding of the work
-// type, integers within one unit of the exactly rounded value.
-template <class D, class W>
-void expect_close(const std::vector<D>& got, const Reference& r, int sf, int from = 0) {
-    // The coarser of the work and data precisions.
-    long double eps = std::numeric_limits<W>::epsilon();
-    if constexpr (!kIsInt<D>) eps = std::max<long double>(eps, std::numeric_limits<PartT<D>>::epsilon());
-    for (size_t i = from; i < got.size(); ++i) {
-        const LC g = cx(got[i]);
-        if constexpr (kIsInt<D>) {
-            const LC want = rounded<D>(r.y[i], sf);
-            ASSERT_LE(std::abs(g.real() - want.real()) + std::abs(g.imag() - want.imag()), 1) << "at " << i;
-        } else {
-            const long double tol = 64 * eps * r.bound[i] + 1e-30L;
-            ASSERT_LE(std::abs(g - r.y[i]), tol) << "at " << i << " want " << r.y[i].real();
-        }
-    }
 }
 
 // ---------------------------------------------------------------- rows
@@ -286,38 +263,21 @@ TYPED_TEST(FirRow, ResultsDoNotDependOnTheThreadCount) {
     }
 }
 
-TYPED_TEST(FirRow, StatusesComeInOrderAndNothingIsWrittenOnError) {
+// Pointers before lengths (pointers alone and foreign states: contract
+// fuzzer).
+TYPED_TEST(FirRow, StatusesComeInOrder) {
     using R = TypeParam;
     using D = typename R::Data;
     const auto h = random_vec<typename R::Tap>(8, 1, Scales<R>::taps());
     void* st = nullptr;
-    EXPECT_EQ(R::init(nullptr, h.data(), 8, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(R::init(&st, nullptr, 0, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(R::init(&st, h.data(), 0, nullptr), vdxStsFIRLenErr);
     int size = 0;
     EXPECT_EQ(R::size(0, &size), vdxStsFIRLenErr);
-    EXPECT_EQ(R::size(8, nullptr), vdxStsNullPtrErr);
     Filter<R> f(h, nullptr);
-    std::vector<D> x(16, from<D>(LC(1, 1))), y(16, from<D>(LC(5, 5)));
-    const auto before = y;
-    EXPECT_EQ(R::fir(nullptr, y.data(), 16, f.st, 0), vdxStsNullPtrErr);
+    std::vector<D> x(16), y(16);
     EXPECT_EQ(R::fir(x.data(), y.data(), 0, nullptr, 0), vdxStsNullPtrErr);
     EXPECT_EQ(R::fir(x.data(), y.data(), 0, f.st, 0), vdxStsSizeErr);
-    // A state of another family, and a block that is no state at all.
-    VdxsFIRState_64f* other = nullptr;
-    const Vdx64f one_tap = 1;
-    ASSERT_EQ(vdxsFIRInitAlloc_64f(&other, &one_tap, 1, nullptr), vdxStsNoErr);
-    void* foreign = std::is_same_v<R, Row64f> ? nullptr : static_cast<void*>(other);
-    std::vector<Vdx8u> junk(4096, 0);
-    for (void* bad : {foreign, static_cast<void*>(junk.data())}) {
-        if (bad == nullptr) continue;
-        EXPECT_EQ(R::fir(x.data(), y.data(), 16, bad, 0), vdxStsContextMatchErr);
-        EXPECT_EQ(R::one(x[0], y.data(), bad, 0), vdxStsContextMatchErr);
-        EXPECT_EQ(R::get_dly(bad, y.data()), vdxStsContextMatchErr);
-        EXPECT_EQ(R::free(bad), vdxStsContextMatchErr);
-    }
-    EXPECT_EQ(0, std::memcmp(y.data(), before.data(), 16 * sizeof(D)));
-    vdxsFIRFree_64f(other);
 }
 
 // ---------------------------------------------------------------- rows' own rules
@@ -512,7 +472,6 @@ TYPED_TEST(FirDirect, EveryFormContinuesTheSameSignal) {
         const auto before = y;
         EXPECT_EQ(R::block(x.data(), y.data(), 4, h.data(), L, line.data(), &bad), vdxStsDlyLineIndexErr);
         EXPECT_EQ(R::block(x.data(), y.data(), 4, h.data(), 0, line.data(), &index), vdxStsFIRLenErr);
-        EXPECT_EQ(R::one(x[0], y.data(), h.data(), L, nullptr, &index), vdxStsNullPtrErr);
         EXPECT_EQ(0, std::memcmp(y.data(), before.data(), total * sizeof(D)));
     }
 }

@@ -16,40 +16,24 @@ struct Shape {
 
 // Zero insertion (input k at k U + upPhase, history newest first before
 // input 0), a direct FIR over the up-sampled signal, every D-th output from
-// downPhase; y and the sum of |h||x| per output.
+// downPhase.
 template <class T, class D>
-void reference(const std::vector<T>& h, const std::vector<D>& hist, const std::vector<D>& x, const Shape& g,
-               std::vector<LC>* y, std::vector<long double>* bound) {
+Reference reference(const std::vector<T>& h, const std::vector<D>& hist, const std::vector<D>& x, const Shape& g) {
     const long H = static_cast<long>(hist.size()), U = g.up;
     const long len = (H + static_cast<long>(x.size())) * U;
     std::vector<LC> u(len);  // up-sampled position p - H U at index p
     for (long k = -H; k < static_cast<long>(x.size()); ++k)
         u[(k + H) * U + g.up_phase] = k < 0 ? cx(hist[-k - 1]) : cx(x[k]);
     const long outs = static_cast<long>(x.size()) / g.down * U;
-    y->assign(outs, 0);
-    bound->assign(outs, 0);
+    Reference r{std::vector<LC>(outs), std::vector<long double>(outs)};
     for (long n = 0; n < outs; ++n) {
         const long m = n * g.down + g.down_phase + H * U;
         for (long j = 0; j < static_cast<long>(h.size()) && m - j >= 0; ++j) {
-            (*y)[n] += cx(h[j]) * u[m - j];
-            (*bound)[n] += std::abs(cx(h[j])) * std::abs(u[m - j]);
+            r.y[n] += cx(h[j]) * u[m - j];
+            r.bound[n] += std::abs(cx(h[j])) * std::abs(u[m - j]);
         }
     }
-}
-
-template <class D, class W>
-void expect_close(const std::vector<D>& got, const std::vector<LC>& want, const std::vector<long double>& bound,
-                  int sf) {
-    ASSERT_EQ(got.size(), want.size());
-    for (size_t i = 0; i < got.size(); ++i) {
-        if constexpr (kIsInt<D>) {
-            const LC g = cx(got[i]), w = rounded<D>(want[i], sf);
-            ASSERT_LE(std::abs(g.real() - w.real()) + std::abs(g.imag() - w.imag()), 1) << "at " << i;
-        } else {
-            const long double eps = std::numeric_limits<W>::epsilon();
-            ASSERT_LE(std::abs(cx(got[i]) - want[i]), 64 * eps * bound[i] + 1e-30L) << "at " << i;
-        }
-    }
+    return r;
 }
 
 // ---------------------------------------------------------------- rows
@@ -143,10 +127,7 @@ TYPED_TEST(FirMrRow, PiecesMatchTheDefinition) {
                         ASSERT_EQ(R::fir(x.data() + done * g.down, y.data() + done * g.up, piece, st, sf), vdxStsNoErr);
                         done += piece;
                     }
-                    std::vector<LC> want;
-                    std::vector<long double> bound;
-                    reference(h, hist, x, g, &want, &bound);
-                    expect_close<D, typename R::W>(y, want, bound, sf);
+                    expect_close<D, typename R::W>(y, reference(h, hist, x, g), sf);
                     if (g.up == 1 && g.down == 1) {
                         ASSERT_EQ(R::free(st), vdxStsNoErr);
                         continue;
@@ -175,12 +156,9 @@ TYPED_TEST(FirMrRow, SetTapsRebuildsEveryKind) {
         ASSERT_EQ(R::set_taps(st, h1.data()), vdxStsNoErr);
         std::vector<D> y(40 * g.up);
         ASSERT_EQ(R::fir(x.data(), y.data(), 40, st, scale_of<R>()), vdxStsNoErr);
-        std::vector<LC> want;
-        std::vector<long double> bound;
         std::vector<LC> taps(h1.size());
         for (size_t k = 0; k < taps.size(); ++k) taps[k] = cx(h1[k]) * (kIsInt<typename R::Tap> ? 2.0L : 1.0L);
-        reference(taps, std::vector<D>((g.L + g.up - 1) / g.up), x, g, &want, &bound);
-        expect_close<D, typename R::W>(y, want, bound, scale_of<R>());
+        expect_close<D, typename R::W>(y, reference(taps, std::vector<D>((g.L + g.up - 1) / g.up), x, g), scale_of<R>());
         ASSERT_EQ(R::free(st), vdxStsNoErr);
     }
 }
@@ -201,7 +179,7 @@ TEST(FirMr, OneToOneBuildsASingleRateState) {
     for (int down : {1, 2}) {
         int size = 0;
         ASSERT_EQ(vdxsFIRMRGetStateSize_32f(3, 1, down, &size), vdxStsNoErr);
-        if (down == 1) EXPECT_EQ(size, single);
+        EXPECT_TRUE(down != 1 || size == single) << size;
         std::vector<Vdx8u> buf(size);
         ASSERT_EQ(init32f(&st, h, {3, 1, 0, down, 0}, buf.data()), vdxStsNoErr);
         float y = 0;
@@ -210,6 +188,7 @@ TEST(FirMr, OneToOneBuildsASingleRateState) {
     }
 }
 
+// (Pointers alone: contract fuzzer.)
 TEST(FirMr, StatusesInOrder) {
     const std::vector<float> h(4, 1.0f);
     std::vector<Vdx8u> buf(1 << 16);
@@ -230,7 +209,6 @@ TEST(FirMr, StatusesInOrder) {
         EXPECT_EQ(vdxsFIRMRInit_32f(&st, c.null_taps ? nullptr : h.data(), g.L, g.up, g.up_phase, g.down,
                                     g.down_phase, nullptr, buf.data()), c.want);
     }
-    EXPECT_EQ(init32f(&st, h, {4, 3, 0, 2, 0}, nullptr), vdxStsNullPtrErr);
     int n = 0;
     EXPECT_EQ(vdxsFIRMRGetStateSize_32f(4, 0, 2, &n), vdxStsFIRMRFactorErr);
     EXPECT_EQ(vdxsFIRMRGetStateSize_32f(0, 1, 2, &n), vdxStsFIRLenErr);
@@ -239,10 +217,8 @@ TEST(FirMr, StatusesInOrder) {
     EXPECT_EQ(vdxsFIR_32f(x, y, 0, st), vdxStsSizeErr);
     EXPECT_EQ(vdxsFIR_64f(reinterpret_cast<double*>(x), reinterpret_cast<double*>(y), 1,
                           reinterpret_cast<VdxsFIRState_64f*>(st)), vdxStsContextMatchErr);
-    const struct { int n, up_phase; float* line; VdxStatus want; } direct[] = {
-        {1, 0, nullptr, vdxStsNullPtrErr}, {0, 0, x, vdxStsSizeErr}, {1, 3, x, vdxStsFIRMRPhaseErr}};
-    for (const auto& c : direct)
-        EXPECT_EQ(vdxsFIRMR_Direct_32f(x, y, c.n, h.data(), 4, 3, c.up_phase, 2, 0, c.line), c.want);
+    EXPECT_EQ(vdxsFIRMR_Direct_32f(x, y, 0, h.data(), 4, 3, 3, 2, 0, x), vdxStsSizeErr);
+    EXPECT_EQ(vdxsFIRMR_Direct_32f(x, y, 1, h.data(), 4, 3, 3, 2, 0, x), vdxStsFIRMRPhaseErr);
 }
 
 // Outputs do not depend on the thread count: a call large enough to split.
@@ -262,10 +238,7 @@ TEST(FirMr, ThreadCountsGiveTheSameOutputs) {
             vdxsFIRFree_32f(st);
             if (threads == 1) {
                 first = y;
-                std::vector<LC> want;
-                std::vector<long double> bound;
-                reference(h, std::vector<float>((g.L + g.up - 1) / g.up), x, g, &want, &bound);
-                expect_close<float, float>(y, want, bound, 0);
+                expect_close<float, float>(y, reference(h, std::vector<float>((g.L + g.up - 1) / g.up), x, g), 0);
             } else {
                 ASSERT_EQ(y, first) << threads << " threads";
             }
@@ -284,14 +257,12 @@ TEST(FirMr, StreamAndStatelessForms) {
         const auto h = random_vec<float>(g.L, 4, 1);
         const auto all = random_vec<float>(H + iters * g.down, 5, 1);
         const std::vector<float> hist(all.rbegin() + iters * g.down, all.rend()), x(all.begin() + H, all.end());
-        std::vector<LC> want;
-        std::vector<long double> bound;
-        reference(h, hist, x, g, &want, &bound);
+        const Reference want = reference(h, hist, x, g);
         VdxsFIRState_32f* st = nullptr;
         ASSERT_EQ(vdxsFIRMRStreamInitAlloc_32f(&st, h.data(), g.L, g.up, g.up_phase, g.down, g.down_phase), vdxStsNoErr);
         std::vector<float> y(iters * g.up);
         ASSERT_EQ(vdxsFIR_32f(all.data() + (H - Hs), y.data(), iters, st), vdxStsNoErr);
-        expect_close<float, float>(y, want, bound, 0);
+        expect_close<float, float>(y, want, 0);
         vdxsFIRFree_32f(st);
 
         std::vector<float> line(hist), io(std::max(g.up, g.down) * iters);
@@ -302,7 +273,7 @@ TEST(FirMr, StreamAndStatelessForms) {
                                        g.up_phase, g.down, g.down_phase, line.data()), vdxStsNoErr);
         std::copy(y.begin(), y.begin() + (iters - 10) * g.up, y.begin() + 10 * g.up);
         std::copy(io.begin(), io.begin() + 10 * g.up, y.begin());
-        expect_close<float, float>(y, want, bound, 0);
+        expect_close<float, float>(y, want, 0);
         for (int i = 0; i < H; ++i) ASSERT_EQ(line[i], x[x.size() - 1 - i]);
     }
 }
@@ -316,22 +287,20 @@ TEST(FirMr, IntegerStreamAndStateless) {
     const auto h = random_vec<Vdx16s>(g.L, 6, 20000);
     const auto all = random_vec<Vdx16s>(H + iters * g.down, 7, 30000);
     const std::vector<Vdx16s> hist(all.rbegin() + iters * g.down, all.rend()), x(all.begin() + H, all.end());
-    std::vector<LC> want;
-    std::vector<long double> bound;
-    reference(h, hist, x, g, &want, &bound);
-    for (auto& w : want) w = std::ldexp(w.real(), factor);
+    Reference want = reference(h, hist, x, g);
+    for (auto& w : want.y) w = std::ldexp(w.real(), factor);
     VdxsFIRState_16s* st = nullptr;
     ASSERT_EQ(vdxsFIRMRStreamInitAlloc_16s(&st, h.data(), g.L, factor, g.up, g.up_phase, g.down, g.down_phase),
               vdxStsNoErr);
     std::vector<Vdx16s> y(iters * g.up);
     ASSERT_EQ(vdxsFIR_16s_Sfs(all.data() + (H - Hs), y.data(), iters, st, sf), vdxStsNoErr);
-    expect_close<Vdx16s, double>(y, want, bound, sf);
+    expect_close<Vdx16s, double>(y, want, sf);
     vdxsFIRFree_16s(st);
     const std::vector<Vdx32s> h32(h.begin(), h.end());
     std::vector<Vdx16s> line(hist);
     ASSERT_EQ(vdxsFIRMR32s_Direct_16s_Sfs(x.data(), y.data(), iters, h32.data(), g.L, factor, g.up, g.up_phase,
                                           g.down, g.down_phase, line.data(), sf), vdxStsNoErr);
-    expect_close<Vdx16s, double>(y, want, bound, sf);
+    expect_close<Vdx16s, double>(y, want, sf);
 }
 
 }  // namespace
