@@ -173,10 +173,6 @@ TYPED_TEST(ComparisonSorting, OrdersEveryPatternAndLength) {
                 ASSERT_EQ(M.sort_index[o](with_index.data(), index.data(), len), vdxStsNoErr);
                 expect_comparison_sorted(in, out, o == 1);
                 expect_comparison_sorted(in, with_index, o == 1, &index);
-                // Copies of the pivot are never swapped with each other: equal
-                // runs longer than the selection limit keep their indices.
-                const bool equal_run = p == Pattern::equal && len >= 10;
-                ASSERT_TRUE(!equal_run || std::ranges::equal(index, std::views::iota(0, len)));
             }
         }
     }
