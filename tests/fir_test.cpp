@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "fir_elements.h"
+#include "fir_rows.h"
 #include "vdxcore.h"
 
 namespace {
@@ -42,69 +42,6 @@ Reference reference(const std::vector<T>& h, const std::vector<D>& hist_newest_f
     }
     return r;
 }
-
-// ---------------------------------------------------------------- rows
-
-// One adapter per tap / data row: taps T, data D, work precision W; integer
-// taps take factor 0.  Every member goes to the row's exports.
-#define FLOAT_TAP_INIT(X, S, T, D)                                                                    \
-    static VdxStatus init(void** st, const T* h, int L, const D* d) {                                 \
-        return vdxsFIRInitAlloc##X(reinterpret_cast<S**>(st), h, L, d);                               \
-    }
-#define INT_TAP_INIT(X, S, T, D)                                                                      \
-    static VdxStatus init(void** st, const T* h, int L, const D* d) {                                 \
-        return vdxsFIRInitAlloc##X(reinterpret_cast<S**>(st), h, L, 0, d);                            \
-    }
-#define ROW_COMMON(Name, X, S, T, D, W_, INIT)                                                        \
-    struct Name {                                                                                     \
-        using Tap = T;                                                                                \
-        using Data = D;                                                                               \
-        using W = W_;                                                                                 \
-        INIT(X, S, T, D)                                                                              \
-        static VdxStatus free(void* st) { return vdxsFIRFree##X(static_cast<S*>(st)); }               \
-        static VdxStatus set_dly(void* st, const D* d) { return vdxsFIRSetDlyLine##X(static_cast<S*>(st), d); } \
-        static VdxStatus get_dly(void* st, D* d) { return vdxsFIRGetDlyLine##X(static_cast<S*>(st), d); } \
-        static VdxStatus size(int L, int* n) { return vdxsFIRGetStateSize##X(L, n); }                 \
-        CALLS(X, S, D)                                                                                \
-    };
-#define CALLS(X, S, D)                                                                                \
-    static VdxStatus fir(const D* s, D* d, int n, void* st, int) { return vdxsFIR##X(s, d, n, static_cast<S*>(st)); } \
-    static VdxStatus fir_i(D* s, int n, void* st, int) { return vdxsFIR##X##_I(s, n, static_cast<S*>(st)); } \
-    static VdxStatus one(D s, D* d, void* st, int) { return vdxsFIROne##X(s, d, static_cast<S*>(st)); }
-ROW_COMMON(Row32f, _32f, VdxsFIRState_32f, Vdx32f, Vdx32f, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row32fc, _32fc, VdxsFIRState_32fc, Vdx32fc, Vdx32fc, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f, _64f, VdxsFIRState_64f, Vdx64f, Vdx64f, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc, _64fc, VdxsFIRState_64fc, Vdx64fc, Vdx64fc, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f_32f, 64f_32f, VdxsFIRState64f_32f, Vdx64f, Vdx32f, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc_32fc, 64fc_32fc, VdxsFIRState64fc_32fc, Vdx64fc, Vdx32fc, float, FLOAT_TAP_INIT)
-#undef CALLS
-#define CALLS(X, S, D)                                                                                \
-    static VdxStatus fir(const D* s, D* d, int n, void* st, int sf) {                                 \
-        return vdxsFIR##X##_Sfs(s, d, n, static_cast<S*>(st), sf);                                    \
-    }                                                                                                 \
-    static VdxStatus fir_i(D* s, int n, void* st, int sf) { return vdxsFIR##X##_ISfs(s, n, static_cast<S*>(st), sf); } \
-    static VdxStatus one(D s, D* d, void* st, int sf) { return vdxsFIROne##X##_Sfs(s, d, static_cast<S*>(st), sf); }
-ROW_COMMON(Row32f_16s, 32f_16s, VdxsFIRState32f_16s, Vdx32f, Vdx16s, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row32fc_16sc, 32fc_16sc, VdxsFIRState32fc_16sc, Vdx32fc, Vdx16sc, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f_32s, 64f_32s, VdxsFIRState64f_32s, Vdx64f, Vdx32s, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc_32sc, 64fc_32sc, VdxsFIRState64fc_32sc, Vdx64fc, Vdx32sc, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f_16s, 64f_16s, VdxsFIRState64f_16s, Vdx64f, Vdx16s, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc_16sc, 64fc_16sc, VdxsFIRState64fc_16sc, Vdx64fc, Vdx16sc, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row32s_16s, 32s_16s, VdxsFIRState32s_16s, Vdx32s, Vdx16s, double, INT_TAP_INIT)
-ROW_COMMON(Row32sc_16sc, 32sc_16sc, VdxsFIRState32sc_16sc, Vdx32sc, Vdx16sc, double, INT_TAP_INIT)
-ROW_COMMON(Row16s, _16s, VdxsFIRState_16s, Vdx16s, Vdx16s, double, INT_TAP_INIT)
-ROW_COMMON(Row32s, _32s, VdxsFIRState_32s, Vdx32s, Vdx32s, double, INT_TAP_INIT)
-#undef CALLS
-
-// Amplitudes of random taps and data, and a scale factor, per row.
-template <class R>
-struct Scales {
-    static constexpr bool kIntData = kIsInt<typename R::Data>;
-    static constexpr bool kIntTaps = kIsInt<typename R::Tap>;
-    static long double taps() { return kIntTaps ? 2000 : 1; }
-    static long double data() { return kIntData ? 3000 : 1; }
-    static int sf(int L) { return kIntTaps ? 11 + (L > 64) : (kIntData ? (L > 64 ? 2 : 0) : 0); }
-};
 
 template <class R>
 class FirRow : public testing::Test {};

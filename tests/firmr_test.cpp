@@ -3,16 +3,12 @@
 // counts on both sides of the kind switches, in every form.
 #include <gtest/gtest.h>
 
-#include "fir_elements.h"
+#include "fir_rows.h"
 #include "vdxcore.h"
 
 namespace {
 
 using namespace fir_test;
-
-struct Shape {
-    int L, up, up_phase, down, down_phase;
-};
 
 // Zero insertion (input k at k U + upPhase, history newest first before
 // input 0), a direct FIR over the up-sampled signal, every D-th output from
@@ -36,61 +32,11 @@ Reference reference(const std::vector<T>& h, const std::vector<D>& hist, const s
     return r;
 }
 
-// ---------------------------------------------------------------- rows
-
-// One adapter per row; integer-tap rows init with factor 0 and set taps
-// with factor 1, integer-data rows take a scale factor.
-#define MR_ROW(Name, X, S, T, D, W_, FACTOR, SET_FACTOR, SFS, SF)                                          \
-    struct Name {                                                                                          \
-        using Tap = T;                                                                                     \
-        using Data = D;                                                                                    \
-        using W = W_;                                                                                      \
-        static VdxStatus init(void** st, const T* h, const Shape& g, const D* d) {                         \
-            return vdxsFIRMRInitAlloc##X(reinterpret_cast<S**>(st), h, g.L FACTOR, g.up, g.up_phase,       \
-                                         g.down, g.down_phase, d);                                         \
-        }                                                                                                  \
-        static VdxStatus free(void* st) { return vdxsFIRFree##X(static_cast<S*>(st)); }                    \
-        static VdxStatus get_dly(void* st, D* d) { return vdxsFIRGetDlyLine##X(static_cast<S*>(st), d); }  \
-        static VdxStatus set_dly(void* st, const D* d) { return vdxsFIRSetDlyLine##X(static_cast<S*>(st), d); } \
-        static VdxStatus set_taps(void* st, const T* h) { return vdxsFIRSetTaps##X(h, static_cast<S*>(st) SET_FACTOR); } \
-        static VdxStatus fir(const D* s, D* d, int n, void* st, [[maybe_unused]] int sf) {                 \
-            return vdxsFIR##X##SFS(s, d, n, static_cast<S*>(st) SF);                                       \
-        }                                                                                                  \
-    };
-#define COMMA_ZERO , 0
-#define COMMA_ONE , 1
-#define COMMA_SF , sf
-#define F_ROW(Name, X, S, T, D, W) MR_ROW(Name, X, S, T, D, W, , , , )
-#define S_ROW(Name, X, S, T, D, W) MR_ROW(Name, X, S, T, D, W, , , _Sfs, COMMA_SF)
-#define I_ROW(Name, X, S, T, D, W) MR_ROW(Name, X, S, T, D, W, COMMA_ZERO, COMMA_ONE, _Sfs, COMMA_SF)
-F_ROW(Row32f, _32f, VdxsFIRState_32f, Vdx32f, Vdx32f, float)
-F_ROW(Row32fc, _32fc, VdxsFIRState_32fc, Vdx32fc, Vdx32fc, float)
-F_ROW(Row64f, _64f, VdxsFIRState_64f, Vdx64f, Vdx64f, double)
-F_ROW(Row64fc, _64fc, VdxsFIRState_64fc, Vdx64fc, Vdx64fc, double)
-F_ROW(Row64f_32f, 64f_32f, VdxsFIRState64f_32f, Vdx64f, Vdx32f, float)
-F_ROW(Row64fc_32fc, 64fc_32fc, VdxsFIRState64fc_32fc, Vdx64fc, Vdx32fc, float)
-S_ROW(Row32f_16s, 32f_16s, VdxsFIRState32f_16s, Vdx32f, Vdx16s, float)
-S_ROW(Row32fc_16sc, 32fc_16sc, VdxsFIRState32fc_16sc, Vdx32fc, Vdx16sc, float)
-S_ROW(Row64f_32s, 64f_32s, VdxsFIRState64f_32s, Vdx64f, Vdx32s, double)
-S_ROW(Row64fc_32sc, 64fc_32sc, VdxsFIRState64fc_32sc, Vdx64fc, Vdx32sc, double)
-S_ROW(Row64f_16s, 64f_16s, VdxsFIRState64f_16s, Vdx64f, Vdx16s, double)
-S_ROW(Row64fc_16sc, 64fc_16sc, VdxsFIRState64fc_16sc, Vdx64fc, Vdx16sc, double)
-I_ROW(Row32sc_16sc, 32sc_16sc, VdxsFIRState32sc_16sc, Vdx32sc, Vdx16sc, double)
-I_ROW(Row16s, _16s, VdxsFIRState_16s, Vdx16s, Vdx16s, double)
-I_ROW(Row32s, _32s, VdxsFIRState_32s, Vdx32s, Vdx32s, double)
-
 template <class R>
 class FirMrRow : public testing::Test {};
 using Rows = testing::Types<Row32f, Row32fc, Row64f, Row64fc, Row64f_32f, Row64fc_32fc, Row32f_16s, Row32fc_16sc,
                             Row64f_32s, Row64fc_32sc, Row64f_16s, Row64fc_16sc, Row32sc_16sc, Row16s, Row32s>;
 TYPED_TEST_SUITE(FirMrRow, Rows);
-
-template <class R>
-long double tap_amp() { return kIsInt<typename R::Tap> ? 2000 : 1; }
-template <class R>
-long double data_amp() { return kIsInt<typename R::Data> ? 3000 : 1; }
-template <class R>
-int scale_of() { return kIsInt<typename R::Tap> ? 11 : 0; }  // float taps on 16s data saturate now and then
 
 const int kFactors[][2] = {{1, 2}, {2, 1}, {3, 2}, {2, 3}, {4, 1}, {1, 4}, {5, 7}, {3, 1}, {1, 1}};
 // 1 and 2 taps switch kinds at 3/1, 5 and 7 at 1/2; the others reach
@@ -103,21 +49,21 @@ const int kTapCounts[] = {1, 2, 5, 7, 13, 40};
 TYPED_TEST(FirMrRow, PiecesMatchTheDefinition) {
     using R = TypeParam;
     using D = typename R::Data;
-    const int sf = scale_of<R>();
     for (const auto& f : kFactors) {
         for (int L : kTapCounts) {
+            const int sf = Scales<R>::sf(L);
             for (int pu = 0; pu < f[0]; ++pu) {
                 for (int pd = 0; pd < f[1]; ++pd) {
                     const Shape g{L, f[0], pu, f[1], pd};
                     SCOPED_TRACE(testing::Message() << "L " << L << " up " << f[0] << "/" << pu << " down " << f[1] << "/" << pd);
                     const int H = (L + g.up - 1) / g.up, iters = 23;
-                    const auto h = random_vec<typename R::Tap>(L, L + 7 * pu, tap_amp<R>());
-                    const auto hist = random_vec<D>(H, 3 + pd, data_amp<R>());
-                    const auto x = random_vec<D>(iters * g.down, 11 + L, data_amp<R>());
+                    const auto h = random_vec<typename R::Tap>(L, L + 7 * pu, Scales<R>::taps());
+                    const auto hist = random_vec<D>(H, 3 + pd, Scales<R>::data());
+                    const auto x = random_vec<D>(iters * g.down, 11 + L, Scales<R>::data());
                     void* st = nullptr;
                     // odd down phases: the line set after a zero Init
                     const bool set_later = pd % 2 == 1 && g.up * g.down > 1;
-                    ASSERT_EQ(R::init(&st, h.data(), g, set_later ? nullptr : hist.data()), vdxStsNoErr);
+                    ASSERT_EQ(R::mr_init(&st, h.data(), g, set_later ? nullptr : hist.data()), vdxStsNoErr);
                     if (set_later) {
                         ASSERT_EQ(R::set_dly(st, hist.data()), vdxStsNoErr);
                     }
@@ -148,17 +94,17 @@ TYPED_TEST(FirMrRow, SetTapsRebuildsEveryKind) {
     using R = TypeParam;
     using D = typename R::Data;
     for (const Shape& g : {Shape{7, 1, 0, 2, 1}, Shape{5, 1, 0, 2, 1}, Shape{2, 3, 2, 1, 0}, Shape{1, 3, 1, 1, 0}}) {
-        const auto h0 = random_vec<typename R::Tap>(g.L, 1, tap_amp<R>());
-        const auto h1 = random_vec<typename R::Tap>(g.L, 2, tap_amp<R>());
-        const auto x = random_vec<D>(40 * g.down, 5, data_amp<R>());
+        const auto h0 = random_vec<typename R::Tap>(g.L, 1, Scales<R>::taps());
+        const auto h1 = random_vec<typename R::Tap>(g.L, 2, Scales<R>::taps());
+        const auto x = random_vec<D>(40 * g.down, 5, Scales<R>::data());
         void* st = nullptr;
-        ASSERT_EQ(R::init(&st, h0.data(), g, nullptr), vdxStsNoErr);
+        ASSERT_EQ(R::mr_init(&st, h0.data(), g, nullptr), vdxStsNoErr);
         ASSERT_EQ(R::set_taps(st, h1.data()), vdxStsNoErr);
         std::vector<D> y(40 * g.up);
-        ASSERT_EQ(R::fir(x.data(), y.data(), 40, st, scale_of<R>()), vdxStsNoErr);
+        ASSERT_EQ(R::fir(x.data(), y.data(), 40, st, Scales<R>::sf(g.L)), vdxStsNoErr);
         std::vector<LC> taps(h1.size());
         for (size_t k = 0; k < taps.size(); ++k) taps[k] = cx(h1[k]) * (kIsInt<typename R::Tap> ? 2.0L : 1.0L);
-        expect_close<D, typename R::W>(y, reference(taps, std::vector<D>((g.L + g.up - 1) / g.up), x, g), scale_of<R>());
+        expect_close<D, typename R::W>(y, reference(taps, std::vector<D>((g.L + g.up - 1) / g.up), x, g), Scales<R>::sf(g.L));
         ASSERT_EQ(R::free(st), vdxStsNoErr);
     }
 }
