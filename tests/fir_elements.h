@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <complex>
+#include <cstring>
 #include <random>
 #include <type_traits>
 #include <vector>
@@ -61,6 +62,11 @@ template <class D>
 LC rounded(LC v, int sf) {
     using P = PartT<D>;
     return LC(exact::rounded<P>(std::ldexp(v.real(), -sf)), exact::rounded<P>(std::ldexp(v.imag(), -sf)));
+}
+
+template <class D>
+bool same_vectors(const std::vector<D>& a, const std::vector<D>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(D)) == 0;
 }
 
 // Outputs and, per output, sum |h||x| (the rounding scale).

@@ -139,12 +139,9 @@ TYPED_TEST(FirRow, DelayLinesRoundTripAndContinueInAFreshState) {
             EXPECT_EQ(R::get_dly(st, v.data()), vdxStsNoErr);
             return v;
         };
-        auto same = [](const std::vector<D>& a, const std::vector<D>& b) {
-            return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(D)) == 0;
-        };
         const auto line = random_vec<D>(L, 2 * L, S::data());
         ASSERT_EQ(R::set_dly(f.st, line.data()), vdxStsNoErr);
-        EXPECT_TRUE(same(line_of(f.st), line));
+        EXPECT_TRUE(same_vectors(line_of(f.st), line));
         // Blocks shorter and longer than L, and single samples: the line
         // holds the newest L inputs.
         unsigned seed = 0;
@@ -154,7 +151,7 @@ TYPED_TEST(FirRow, DelayLinesRoundTripAndContinueInAFreshState) {
             std::vector<D> y(n), expect(L);
             for (int k = 0; k < L; ++k) expect[k] = k < n ? x[n - 1 - k] : old[k - n];
             ASSERT_EQ(n == 1 ? R::one(x[0], y.data(), f.st, 0) : R::fir(x.data(), y.data(), n, f.st, 0), vdxStsNoErr);
-            EXPECT_TRUE(same(line_of(f.st), expect)) << n;
+            EXPECT_TRUE(same_vectors(line_of(f.st), expect)) << n;
         }
         // A fresh state from that line continues the signal.
         const auto x = random_vec<D>(700, 9, S::data());
@@ -163,7 +160,7 @@ TYPED_TEST(FirRow, DelayLinesRoundTripAndContinueInAFreshState) {
         std::vector<D> a(700), b(700);
         ASSERT_EQ(R::fir(x.data(), a.data(), 700, f.st, S::sf(L)), vdxStsNoErr);
         ASSERT_EQ(R::fir(x.data(), b.data(), 700, fresh.st, S::sf(L)), vdxStsNoErr);
-        EXPECT_TRUE(same(a, b));
+        EXPECT_TRUE(same_vectors(a, b));
         // A null line clears it.
         ASSERT_EQ(R::set_dly(f.st, nullptr), vdxStsNoErr);
         for (const D& v : line_of(f.st)) EXPECT_EQ(cx(v), LC(0));

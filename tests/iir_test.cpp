@@ -130,16 +130,11 @@ std::vector<LC> design(Form form, int n, long double r, bool cx, long double a0 
         for (int k = 0; k <= order; ++k) b.push_back((0.5L + 0.3L * std::sin(1.7L * (k + 1) * (seed + 1))) * std::pow(rot, k) * (1 - r * 0.9L));
         return b;
     };
-    if (form == AR) {
-        const auto b = numer(n, 1), a = poly(n, 1);
-        for (auto v : b) taps.push_back(v * a0);
-        for (auto v : a) taps.push_back(v * a0);
-    } else {
-        for (int q = 0; q < n; ++q) {
-            const auto b = numer(2, q), a = poly(2, q);
-            for (auto v : b) taps.push_back(v * a0);
-            for (auto v : a) taps.push_back(v * a0);
-        }
+    // AR: one polynomial pair of order n; sections: n pairs of order 2.
+    for (int q = 0; q < (form == AR ? 1 : n); ++q) {
+        const int order = form == AR ? n : 2, seed = form == AR ? 1 : q;
+        for (auto v : numer(order, seed)) taps.push_back(v * a0);
+        for (auto v : poly(order, seed)) taps.push_back(v * a0);
     }
     return taps;
 }
@@ -187,9 +182,6 @@ std::vector<D> signal(int len, int seed) {
     return x;
 }
 
-template <class C>
-long double eps() { return std::numeric_limits<PartT<C>>::epsilon(); }
-
 // ---------------------------------------------------------------- state helpers
 
 template <class A>
@@ -214,13 +206,6 @@ typename A::Object* place(const A& api, Form form, int n, const std::vector<type
     return st;
 }
 
-template <class D>
-bool same_vectors(const std::vector<D>& a, const std::vector<D>& b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(D)) == 0;
-}
-
-const int kOrders[] = {1, 2, 3, 8, 20};
-const int kSections[] = {1, 2, 4, 10};
 const long double kRadii[] = {0.6L, 0.99L};
 
 // Lengths on both sides of 4 N and of the chunk, and several thousand.
@@ -232,9 +217,7 @@ void for_each_filter(F&& f) {
     for_each_row([&](const auto& api) {
         for (Form form : {AR, BQ, DF1}) {
             if (!api.init_alloc[form]) continue;
-            const auto sizes = form == AR ? std::vector<int>(std::begin(kOrders), std::end(kOrders))
-                                          : std::vector<int>(std::begin(kSections), std::end(kSections));
-            for (int n : sizes) f(api, form, n);
+            for (int n : form == AR ? std::vector<int>{1, 2, 3, 8, 20} : std::vector<int>{1, 2, 4, 10}) f(api, form, n);
         }
     });
 }
@@ -252,8 +235,8 @@ std::vector<LC> widen_all(const std::vector<D>& v) {
 template <class C, class D>
 long double tolerance(long double peak, long double r, Form form, int n, int sf) {
     const long double gain = r > 0.9L ? (form == AR ? 4e4L : 3e3L * n) : 64;
-    long double tol = eps<C>() * gain * peak * std::ldexp(1.0L, -sf);
-    if constexpr (std::is_same_v<PartT<D>, Vdx32f>) tol += eps<D>() * peak;
+    long double tol = std::numeric_limits<PartT<C>>::epsilon() * gain * peak * std::ldexp(1.0L, -sf);
+    if constexpr (std::is_same_v<PartT<D>, Vdx32f>) tol += std::numeric_limits<float>::epsilon() * peak;
     return tol + (kIsInt<D> ? 1 : 0);
 }
 
