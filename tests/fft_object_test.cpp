@@ -124,12 +124,10 @@ TEST(FftObjects, SizeQueryAndInitCheckTheirArgumentsInOrder) {
                 }
                 // At the largest orders a size beyond an int is reported as a memory error.
                 const bool too_big = got == vdxStsMemAllocErr && want_size == vdxStsNoErr && order == f.max_order;
-                if ((got != want_size && !too_big) || got_null != (in_range ? vdxStsNullPtrErr : vdxStsFFTOrderErr) ||
-                    got_init != want_init || out != nullptr || live_after != vdxStsContextMatchErr)
-                    m.note([&](auto& os) {
-                        os << "order " << order << " flag " << flag << ": size query " << got << " (null pointer "
-                           << got_null << "), Init " << got_init << ", the memory's old object then " << live_after;
-                    });
+                m.expect((got == want_size || too_big) && got_null == (in_range ? vdxStsNullPtrErr : vdxStsFFTOrderErr) &&
+                             got_init == want_init && out == nullptr && live_after == vdxStsContextMatchErr,
+                         "order", order, "flag", flag, "size query", got, "null pointer", got_null, "Init", got_init,
+                         "the memory's old object", live_after);
             }
         }
         EXPECT_NO_MISMATCH(m);

@@ -384,20 +384,12 @@ TYPED_TEST(FirDirect, EveryFormContinuesTheSameSignal) {
         int index = 0, at = 0;
         for (int form = 0; at < total; form = (form + 1) % 4) {
             const int n = std::min(form < 2 ? 1 : 1500, total - at);
-            if (form == 0) {
-                ASSERT_EQ(R::one(x[at], &y[at], h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
-            if (form == 1) {
-                y[at] = x[at];
-                ASSERT_EQ(R::one_i(&y[at], h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
-            if (form == 2) {
-                ASSERT_EQ(R::block(x.data() + at, y.data() + at, n, h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
-            if (form == 3) {
-                std::copy(x.begin() + at, x.begin() + at + n, y.begin() + at);
-                ASSERT_EQ(R::block_i(y.data() + at, n, h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
+            if (form % 2) std::copy(x.begin() + at, x.begin() + at + n, y.begin() + at);  // in place
+            const VdxStatus st = form == 0   ? R::one(x[at], &y[at], h.data(), L, line.data(), &index)
+                                 : form == 1 ? R::one_i(&y[at], h.data(), L, line.data(), &index)
+                                 : form == 2 ? R::block(x.data() + at, y.data() + at, n, h.data(), L, line.data(), &index)
+                                             : R::block_i(y.data() + at, n, h.data(), L, line.data(), &index);
+            ASSERT_EQ(st, vdxStsNoErr);
             at += n;
         }
         expect_close<D, PartT<typename R::W>>(y, ref, sf);
