@@ -264,44 +264,37 @@ TEST(Iir, EveryRowAndFormMatchesTheDifferenceEquationsInEveryWayOfCalling) {
                         m.expect(std::abs(cx(y[i]) - w) <= tol, how, "at", i);
                     }
                 };
-                // One call.
-                auto* st = alloc(api, form, n, taps);
-                std::vector<D> y(len);
-                ASSERT_EQ(api.block(x.data(), y.data(), len, st, sf), vdxStsNoErr);
+                // A fresh state fed in pieces of the given sizes (the last one
+                // repeated): one call, 1024 and the rest (a call goes in chunks
+                // of 1024: the same bits), 1, 4 N, 1024 (each path in turn).
+                auto in_pieces = [&](std::vector<int> sizes) {
+                    auto* st = alloc(api, form, n, taps);
+                    std::vector<D> out(len);
+                    for (int at = 0, k = 0; at < len; ++k) {
+                        const int piece = std::min<int>(len - at, sizes[std::min<size_t>(k, sizes.size() - 1)]);
+                        EXPECT_EQ(api.block(x.data() + at, out.data() + at, piece, st, sf), vdxStsNoErr);
+                        at += piece;
+                    }
+                    EXPECT_EQ(api.free(st), vdxStsNoErr);
+                    return out;
+                };
+                const auto y = in_pieces({len});
                 compare(y, "one call");
-                EXPECT_EQ(api.free(st), vdxStsNoErr);
-                // In place: the same path, the same bits.
-                st = alloc(api, form, n, taps);
+                m.expect(same_vectors(y, in_pieces({1024, len})), "1024 and the rest differ from one call");
+                compare(in_pieces({1, 4 * n, 1024, len}), "in pieces");
+                // In place, and One sample at a time where the block call also
+                // goes sample by sample: the same bits.
+                auto* st = alloc(api, form, n, taps);
                 std::vector<D> z = x;
                 ASSERT_EQ(api.in_place(z.data(), len, st, sf), vdxStsNoErr);
                 m.expect(same_vectors(y, z), "in place differs");
                 api.free(st);
-                // A call goes in chunks of 1024: calls of 1024 and the rest give its bits.
-                if (len > 1024) {
-                    st = alloc(api, form, n, taps);
-                    ASSERT_EQ(api.block(x.data(), z.data(), 1024, st, sf), vdxStsNoErr);
-                    ASSERT_EQ(api.block(x.data() + 1024, z.data() + 1024, len - 1024, st, sf), vdxStsNoErr);
-                    m.expect(same_vectors(y, z), "1024 and the rest differ from one call");
-                    api.free(st);
-                }
-                // Pieces: 1, 4 N, 1024, the rest (each path in turn).
-                st = alloc(api, form, n, taps);
-                std::vector<D> p(len);
-                for (int at = 0, k = 0; at < len; ++k) {
-                    const int piece = std::min(len - at, k == 0 ? 1 : k == 1 ? 4 * n : k == 2 ? 1024 : len);
-                    ASSERT_EQ(api.block(x.data() + at, p.data() + at, piece, st, sf), vdxStsNoErr);
-                    at += piece;
-                }
-                compare(p, "in pieces");
-                // One sample at a time, where the block call also goes sample
-                // by sample: the same bits.
                 if (len <= 4 * n && form != DF1) {
-                    api.free(st);
                     st = alloc(api, form, n, taps);
-                    for (int i = 0; i < len; ++i) ASSERT_EQ(api.one(x[i], &p[i], st, sf), vdxStsNoErr);
-                    m.expect(same_vectors(y, p), "One differs from the block call");
+                    for (int i = 0; i < len; ++i) ASSERT_EQ(api.one(x[i], &z[i], st, sf), vdxStsNoErr);
+                    m.expect(same_vectors(y, z), "One differs from the block call");
+                    api.free(st);
                 }
-                api.free(st);
                 EXPECT_NO_MISMATCH(m);
             }
     });
