@@ -141,9 +141,9 @@ TEST(FftObjects, SizeQueryAndInitCheckTheirArgumentsInOrder) {
     }
 }
 
-// Free only invalidates an object in caller memory, which is then refused
-// everywhere, writing nothing (foreign objects: contract_fuzz).
-TEST(FftObjects, FreeInvalidatesAndForeignObjectsAreRefused) {
+// Free only invalidates an object in caller memory (calls with it, and with
+// foreign objects: contract_fuzz).
+TEST(FftObjects, FreeInvalidatesAnObjectInCallerMemory) {
     const int order = 6, n = 1 << order;
     for (int i = 0; i < kFamilyCount; ++i) {
         const Family& f = kFamilies[i];
@@ -164,11 +164,7 @@ TEST(FftObjects, FreeInvalidatesAndForeignObjectsAreRefused) {
         EXPECT_EQ(f.forward(placed, x.data(), y.data(), nullptr, n), vdxStsNoErr);
         EXPECT_EQ(f.free(placed), vdxStsNoErr);
         EXPECT_EQ(f.free(placed), vdxStsContextMatchErr) << "Free clears the identifier";
-        EXPECT_EQ(f.buf_size(placed, &buf), vdxStsContextMatchErr);
-        std::fill(y.begin(), y.end(), Vdx8u{0x5A});
-        const auto before = y;
-        EXPECT_EQ(f.forward(placed, x.data(), y.data(), nullptr, n), vdxStsContextMatchErr);
-        EXPECT_TRUE(mem.guards_intact() && y == before) << "written on error";
+        EXPECT_TRUE(mem.guards_intact());
         EXPECT_EQ(f.free(own), vdxStsNoErr);  // released: a sanitizer run sees no leak
     }
 }

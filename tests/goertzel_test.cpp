@@ -132,21 +132,20 @@ TEST(Goertzel, SixteenBitValuesRoundHalfToEvenAndSaturate) {
     }
 }
 
-// The length before each frequency (pointers: contract fuzzer); nothing is
-// written on error.
-TEST(Goertzel, StatusesInOrderAndNothingWrittenOnError) {
+// The length before each frequency (pointers, and nothing written on error:
+// contract fuzzer).
+TEST(Goertzel, StatusesInOrder) {
     const Vdx32fc x[4] = {{1, 0}, {2, 0}, {3, 0}, {4, 0}};
     const Vdx16sc xs[4] = {{1, 0}, {2, 0}, {3, 0}, {4, 0}};
-    Vdx32fc v[2] = {{-7, -7}, {-7, -7}};
-    Vdx16sc vs[2] = {{-7, -7}, {-7, -7}};
+    Vdx32fc v[2];
+    Vdx16sc vs[2];
     EXPECT_EQ(vdxsGoertz_32fc(x, 0, v, 2.0f), vdxStsSizeErr);
     for (float bad : {-1e-30f, 1.0f, 1.5f, NAN, -INFINITY}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(vdxsGoertz_32fc(x, 4, v, bad), vdxStsRelFreqErr);
         const Vdx64f xd[2] = {1, 2};
-        Vdx64fc vd{-7, -7};
+        Vdx64fc vd;
         EXPECT_EQ(vdxsGoertz_64f(xd, 2, &vd, double(bad)), vdxStsRelFreqErr);
-        EXPECT_EQ(vd.re, -7);
         EXPECT_EQ(vdxsGoertz_16s_Sfs(&xs[0].re, 4, vs, bad, 0), vdxStsRelFreqErr);
         const Vdx32f second_bad[2] = {0.25f, bad}, first_bad[2] = {bad, 0.25f};
         EXPECT_EQ(vdxsGoertzTwo_32fc(x, 4, v, second_bad), vdxStsRelFreqErr);
@@ -155,10 +154,6 @@ TEST(Goertzel, StatusesInOrderAndNothingWrittenOnError) {
     EXPECT_EQ(vdxsGoertzQ15_16sc_Sfs(xs, 4, vs, -1, 0), vdxStsRelFreqErr);
     const Vdx16s q15_bad[2] = {100, -32768};
     EXPECT_EQ(vdxsGoertzTwoQ15_16sc_Sfs(xs, 4, vs, q15_bad, 0), vdxStsRelFreqErr);
-    for (int j = 0; j < 2; ++j) {
-        EXPECT_EQ(v[j].re, -7);
-        EXPECT_EQ(vs[j].re, -7);
-    }
     // -0 is accepted as 0 (0.999 and len 1: the sweep above).
     EXPECT_EQ(vdxsGoertz_32fc(x, 4, v, -0.0f), vdxStsNoErr);
     EXPECT_EQ(v[0].re, 10.0f);
