@@ -393,12 +393,10 @@ TYPED_TEST(FirDirect, EveryFormContinuesTheSameSignal) {
             at += n;
         }
         expect_close<D, PartT<typename R::W>>(y, ref, sf);
-        // Bad index and length, nothing written.
+        // Bad index and length (nothing written on error: contract fuzzer).
         int bad = L;
-        const auto before = y;
         EXPECT_EQ(R::block(x.data(), y.data(), 4, h.data(), L, line.data(), &bad), vdxStsDlyLineIndexErr);
         EXPECT_EQ(R::block(x.data(), y.data(), 4, h.data(), 0, line.data(), &index), vdxStsFIRLenErr);
-        EXPECT_EQ(0, std::memcmp(y.data(), before.data(), total * sizeof(D)));
     }
 }
 
