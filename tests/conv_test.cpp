@@ -155,15 +155,10 @@ TEST(Conv, Biased) {
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 4, s0, 45, g, 46, 4), vdxStsSizeErr);
 }
 
-// Pointers before lengths (pointers alone: contract fuzzer).
+// Pointers before lengths (pointers or lengths alone: contract fuzzer).
 TEST(Conv, StatusesInOrder) {
     Vdx32f v[4] = {};
-    Vdx64f q[4] = {};
-    Vdx16s w[4] = {};
     EXPECT_EQ(vdxsConv_32f(nullptr, 0, v, 1, v), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsConv_32f(v, 0, v, 1, v), vdxStsSizeErr);
-    EXPECT_EQ(vdxsConv_64f(q, 1, q, -1, q), vdxStsSizeErr);
-    EXPECT_EQ(vdxsConv_16s_Sfs(w, 1, w, 0, w, 0), vdxStsSizeErr);
 }
 
 }  // namespace
