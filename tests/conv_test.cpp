@@ -134,8 +134,8 @@ TEST(Conv, Cyclic) {
 }
 
 // dst[j] = sum of c[i] s[j + bias - 4 - i]: the codec size (bias 4, src2
-// preceded by three samples) and the general rule.
-TEST(Conv, Biased) {
+// preceded by three samples) and the general rule; statuses in their order.
+TEST(Conv, BiasedAndStatuses) {
     const auto c = random_whole<Vdx32f>(4, 9), s = random_whole<Vdx32f>(48, 9);
     const Vdx32f* s0 = s.data() + 3;
     for (auto [dstLen, bias] : {std::pair{41, 4}, std::pair{20, 10}}) {
@@ -149,16 +149,12 @@ TEST(Conv, Biased) {
         EXPECT_EQ(d[dstLen], 0.5f);
     }
     Vdx32f g[46];
+    // Pointers before lengths (pointers or lengths alone: contract fuzzer).
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 4, nullptr, 0, g, 0, 4), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsConv_32f(nullptr, 0, g, 1, g), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 0, s0, 45, g, 20, 4), vdxStsSizeErr);
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 4, s0, 45, g, 20, 3), vdxStsSizeErr);
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 4, s0, 45, g, 46, 4), vdxStsSizeErr);
-}
-
-// Pointers before lengths (pointers or lengths alone: contract fuzzer).
-TEST(Conv, StatusesInOrder) {
-    Vdx32f v[4] = {};
-    EXPECT_EQ(vdxsConv_32f(nullptr, 0, v, 1, v), vdxStsNullPtrErr);
 }
 
 }  // namespace

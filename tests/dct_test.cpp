@@ -119,8 +119,10 @@ TEST(Dct, SixteenBitFormsScaleAndRound) {
     }
 }
 
-// (Calls with null pointers or foreign objects: contract fuzzer.)
-TEST(Dct, LengthIsCheckedBeforePointersAndLimits) {
+// The DCT checks the length before the pointers and the method's limit after
+// them; Hilbert objects the pointer first (calls with null pointers or
+// foreign objects, the three Hilbert families' among them: contract fuzzer).
+TEST(Dct, CreationChecksInOrder) {
     int a = 0, b = 0, c = 0;
     EXPECT_EQ(vdxsDCTFwdGetSize_32f(0, vdxAlgHintNone, nullptr, nullptr, nullptr), vdxStsSizeErr);
     EXPECT_EQ(vdxsDCTFwdGetSize_32f(1 << 30, vdxAlgHintNone, nullptr, &b, &c), vdxStsNullPtrErr);
@@ -133,6 +135,10 @@ TEST(Dct, LengthIsCheckedBeforePointersAndLimits) {
     VdxsDCTInvSpec_32f* big = nullptr;
     EXPECT_EQ(vdxsDCTInvInit_32f(&big, (1 << 26) + 1, vdxAlgHintNone, mem.data(), mem.data()), vdxStsSizeErr);
     EXPECT_EQ(vdxsDCTFwdGetSize_64f(1 << 27, vdxAlgHintNone, &a, &b, &c), vdxStsSizeErr);
+    VdxsHilbertSpec_32f32fc* h = nullptr;
+    EXPECT_EQ(vdxsHilbertInitAlloc_32f32fc(nullptr, 0, vdxAlgHintNone), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsHilbertInitAlloc_32f32fc(&h, 0, vdxAlgHintNone), vdxStsSizeErr);
+    EXPECT_EQ(vdxsHilbertInitAlloc_32f32fc(&h, (1 << 27) + 2, vdxAlgHintNone), vdxStsSizeErr);
 }
 
 // The analytic signal by definition: X[0], 2 X[1 .. (N-1)/2], X[N/2] kept
@@ -183,16 +189,6 @@ TEST(Hilbert, AnalyticSignalForEveryMethodOfLength) {
         EXPECT_EQ(vdxsHilbertFree_32f32fc(h), vdxStsNoErr);
         EXPECT_EQ(vdxsHilbertFree_16s16sc(h16), vdxStsNoErr);
     }
-}
-
-// (Calls with null pointers or foreign objects, the three families' among
-// them: contract fuzzer.)
-TEST(Hilbert, CreationStatuses) {
-    VdxsHilbertSpec_32f32fc* h = nullptr;
-    EXPECT_EQ(vdxsHilbertInitAlloc_32f32fc(nullptr, 0, vdxAlgHintNone), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsHilbertInitAlloc_32f32fc(&h, 0, vdxAlgHintNone), vdxStsSizeErr);
-    EXPECT_EQ(vdxsHilbertInitAlloc_32f32fc(&h, (1 << 27) + 2, vdxAlgHintNone), vdxStsSizeErr);
-    EXPECT_EQ(h, nullptr);
 }
 
 }  // namespace

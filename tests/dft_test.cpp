@@ -304,7 +304,6 @@ TEST(DftStatus, CreationChecksInOrder) {
     EXPECT_EQ(vdxsDFTInitAlloc_C_32fc(&c, (1 << 27) + 2, 8, vdxAlgHintNone), vdxStsSizeErr);
     VdxsDFTSpec_C_64fc* d = nullptr;
     EXPECT_EQ(vdxsDFTInitAlloc_C_64fc(&d, (1 << 26) + 1, 8, vdxAlgHintNone), vdxStsSizeErr);
-    EXPECT_EQ(c, nullptr);
     ASSERT_EQ(vdxsDFTInitAlloc_C_32fc(&c, 30, 8, vdxAlgHintNone), vdxStsNoErr);
     std::vector<Vdx32fc> x(30), y(30);
     int size = -1;
