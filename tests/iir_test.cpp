@@ -175,11 +175,7 @@ std::vector<LC> meant(const std::vector<T>& taps) {
 
 template <class D>
 std::vector<D> signal(int len, int seed) {
-    const long double amp = kIsInt<D> ? (sizeof(PartT<D>) == 2 ? 6000 : 3e8) : 1;
-    std::vector<D> x(len);
-    for (int n = 0; n < len; ++n)
-        x[n] = from<D>(amp * LC(std::sin(0.37L * n + seed) + 0.4L * std::cos(1.91L * n), std::cos(0.23L * n - seed) - 0.3L * ((n * 7 + seed) % 5 == 0)));
-    return x;
+    return random_vec<D>(len, seed, kIsInt<D> ? (sizeof(PartT<D>) == 2 ? 6000 : 3e8) : 1);
 }
 
 // ---------------------------------------------------------------- state helpers
