@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "exact_rules.h"
+#include "fir_elements.h"
 #include "mismatches.h"
 #include "vdxs.h"
 
 namespace {
 
-using LC = std::complex<long double>;
+using fir_test::LC;
 
 // sum over n of x[n] e^(i w (len - n))
 template <class Get>
@@ -26,11 +27,7 @@ LC direct(int len, long double r, Get x) {
     return sum;
 }
 
-std::vector<Vdx64fc> signal(int len) {
-    std::vector<Vdx64fc> v(len);
-    for (int n = 0; n < len; ++n) v[n] = {std::sin(0.37 * n) + 0.25, std::cos(1.3 * n) - 0.5 * (n % 3)};
-    return v;
-}
+std::vector<Vdx64fc> signal(int len) { return fir_test::random_vec<Vdx64fc>(len, len, 1); }
 
 const int kLens[] = {1, 2, 3, 16, 1000};
 const double kFreqs[] = {0.0, 0.001, 0.125, 0.25, 0.3, 0.5, 0.777, 0.999};
