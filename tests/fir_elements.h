@@ -1,7 +1,7 @@
-// Element helpers of the filter tests (FIR, IIR, sparse, Goertzel): any
-// element seen as a long double complex, back again, random vectors (floats
-// in [-1, 1], integers in [-amp, amp]), and the comparison with a
-// long-double reference.
+// Element helpers of the filter, correlation and Goertzel tests: any element
+// seen as a long double complex, back again, random vectors (floats in
+// [-1, 1], integers in [-amp, amp]), and the comparison with a long-double
+// reference.
 #pragma once
 
 #include <gtest/gtest.h>
