@@ -14,7 +14,6 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -63,15 +62,13 @@ bool same(const T& a, const T& b) { return same_part(re_of(a), re_of(b)) && same
 template <class T>
 bool is_zero(const T& v) { return re_of(v) == 0 && im_of(v) == 0; }
 
+// An element for failure messages: integers as they are, floats in hex.
 template <class T>
 std::string show(const T& v) {
-    auto part = [](auto p) {
-        if constexpr (!std::is_floating_point_v<decltype(p)>) return std::to_string(p);
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.17g [%a]", double(p), double(p));
-        return std::string(buf);
-    };
-    return is_complex_v<T> ? "(" + part(re_of(v)) + ", " + part(im_of(v)) + ")" : part(re_of(v));
+    std::ostringstream os;
+    os << std::hexfloat << +re_of(v);
+    if constexpr (is_complex_v<T>) os << ", " << +im_of(v);
+    return os.str();
 }
 
 inline std::mt19937_64& rng() {
@@ -490,10 +487,9 @@ public:
         std::memcpy(got.data(), pd, db);
         for (int i = 0; i < n; ++i)
             if (!same(got[i], expect[i]))
-                return ::testing::AssertionFailure()
-                       << where.str() << ": element " << i << "\n  x = " << show(xs[i]) << "\n  y = " << show(y_at(i))
-                       << (kAccumulates ? "\n  srcDst before = " + show(dst0[i]) : "") << "\n  expected "
-                       << show(expect[i]) << "\n  actual   " << show(got[i]) << "\n  (status " << status << ")";
+                return ::testing::AssertionFailure() << where.str() << ": element " << i << " of " << show(xs[i]) << " and "
+                                                     << show(y_at(i)) << " (srcDst " << show(dst0[i]) << "): "
+                                                     << show(got[i]) << ", expected " << show(expect[i]);
         if (status != expectStatus)
             return ::testing::AssertionFailure() << where.str() << ": status " << status << ", expected " << expectStatus;
         for (const auto& g : guards)

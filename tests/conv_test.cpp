@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "exact_rules.h"
 #include "fft_common.h"
 #include "mismatches.h"
 #include "vdxs.h"
@@ -37,11 +38,6 @@ std::vector<std::int64_t> exact_conv(const std::vector<T>& a, const std::vector<
 
 VdxStatus conv(const Vdx32f* a, int la, const Vdx32f* b, int lb, Vdx32f* d) { return vdxsConv_32f(a, la, b, lb, d); }
 VdxStatus conv(const Vdx64f* a, int la, const Vdx64f* b, int lb, Vdx64f* d) { return vdxsConv_64f(a, la, b, lb, d); }
-
-// r * 2^-sf rounded half to even, saturated to 16 bits.
-Vdx16s scaled(std::int64_t r, int sf) {
-    return static_cast<Vdx16s>(std::fmin(std::fmax(std::nearbyint(std::ldexp((long double)r, -sf)), -32768.0L), 32767.0L));
-}
 
 // Each side of L = 512, Lb = 64, La = 3 Lb and La = 4096 (threads above).
 struct Sizes { int la, lb; bool direct; };
@@ -99,7 +95,7 @@ TEST(Conv, Fixed16Matrix) {
             const double slack = s.direct ? 0 : 1 + std::ldexp(1e-6 * s.lb * amp * amp, -sf);
             Mismatches m;
             for (size_t n = 0; n < want.size(); ++n)
-                m.expect(std::abs(d[n] - scaled(want[n], sf)) <= slack, s.la, "x", s.lb, "sf", sf, "n", n, "got", d[n]);
+                m.expect(std::abs(d[n] - exact::scaled<Vdx16s>(want[n], sf)) <= slack, s.la, "x", s.lb, "sf", sf, "n", n);
             EXPECT_NO_MISMATCH(m);
         }
     }
@@ -126,7 +122,7 @@ TEST(Conv, Cyclic) {
         for (int n = 0; n < 8; ++n) {
             std::int64_t r = 0;
             for (int k = 0; k < 8; ++k) r += std::int64_t{xs[k]} * hs[(n - k + 8) % 8];
-            EXPECT_EQ(ys[n], scaled(r, sf)) << n << " sf " << sf;
+            EXPECT_EQ(ys[n], exact::scaled<Vdx16s>(r, sf)) << n << " sf " << sf;
         }
     }
     // In place, over either input.
@@ -138,8 +134,8 @@ TEST(Conv, Cyclic) {
 }
 
 // dst[j] = sum of c[i] s[j + bias - 4 - i]: the codec size (bias 4, src2
-// preceded by three samples) and the general rule.
-TEST(Conv, Biased) {
+// preceded by three samples) and the general rule; statuses in their order.
+TEST(Conv, BiasedAndStatuses) {
     const auto c = random_whole<Vdx32f>(4, 9), s = random_whole<Vdx32f>(48, 9);
     const Vdx32f* s0 = s.data() + 3;
     for (auto [dstLen, bias] : {std::pair{41, 4}, std::pair{20, 10}}) {
@@ -153,22 +149,12 @@ TEST(Conv, Biased) {
         EXPECT_EQ(d[dstLen], 0.5f);
     }
     Vdx32f g[46];
+    // Pointers before lengths (pointers or lengths alone: contract fuzzer).
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 4, nullptr, 0, g, 0, 4), vdxStsNullPtrErr);
+    EXPECT_EQ(vdxsConv_32f(nullptr, 0, g, 1, g), vdxStsNullPtrErr);
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 0, s0, 45, g, 20, 4), vdxStsSizeErr);
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 4, s0, 45, g, 20, 3), vdxStsSizeErr);
     EXPECT_EQ(vdxsConvBiased_32f(c.data(), 4, s0, 45, g, 46, 4), vdxStsSizeErr);
-}
-
-TEST(Conv, StatusesInOrder) {
-    Vdx32f v[4] = {};
-    Vdx64f q[4] = {};
-    Vdx16s w[4] = {};
-    EXPECT_EQ(vdxsConv_32f(nullptr, 0, v, 1, v), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsConv_32f(v, 1, v, 1, nullptr), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsConv_32f(v, 0, v, 1, v), vdxStsSizeErr);
-    EXPECT_EQ(vdxsConv_64f(q, 1, q, -1, q), vdxStsSizeErr);
-    EXPECT_EQ(vdxsConv_16s_Sfs(w, 1, nullptr, 1, w, 0), vdxStsNullPtrErr);
-    EXPECT_EQ(vdxsConv_16s_Sfs(w, 1, w, 0, w, 0), vdxStsSizeErr);
 }
 
 }  // namespace

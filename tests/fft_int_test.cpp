@@ -218,11 +218,7 @@ TEST(FftInt, MatchesExactDftEverywhere) {
                                 again.resize(out_len);
                                 ok = ok && (!exact || flat == expected(f, inv, l, order, flag, sf, Y)) && got == again;
                                 for (size_t k = 0; ok && k < out_len; ++k) ok = std::llabs(got[k] - want[k]) <= 1;
-                                if (!ok)
-                                    m.note([&](std::ostream& os) {
-                                        os << f.name << " order " << order << " flag " << flag << " hint " << hint
-                                           << (inv ? " inv" : " fwd") << " layout " << l << " sf " << sf;
-                                    });
+                                m.expect(ok, f.name, "order", order, "flag", flag, "hint", hint, "inverse", inv, "layout", l, "sf", sf);
                             }
                         }
                 }
@@ -251,8 +247,7 @@ TEST(FftInt, LargeOrdersEqualTheFloatTransform) {
             Mismatches m;
             for (int k = 0; k < 2 * n; ++k) {
                 const long long want = round_sat(std::ldexp(static_cast<long double>(yf[k]), sf), 16);
-                if (y[k] != want || z[k] != want)
-                    m.note([&](std::ostream& os) { os << "order " << order << " [" << k << "] " << y[k] << " want " << want; });
+                m.expect(y[k] == want && z[k] == want, "order", order, "at", k, "got", y[k], "want", want);
             }
             EXPECT_NO_MISMATCH(m) << threads << " threads";
             vdxsFFTFree_C_32fc(s32);

@@ -124,17 +124,14 @@ TEST(FftObjects, SizeQueryAndInitCheckTheirArgumentsInOrder) {
                 }
                 // At the largest orders a size beyond an int is reported as a memory error.
                 const bool too_big = got == vdxStsMemAllocErr && want_size == vdxStsNoErr && order == f.max_order;
-                if ((got != want_size && !too_big) || got_null != (in_range ? vdxStsNullPtrErr : vdxStsFFTOrderErr) ||
-                    got_init != want_init || out != nullptr || live_after != vdxStsContextMatchErr)
-                    m.note([&](auto& os) {
-                        os << "order " << order << " flag " << flag << ": size query " << got << " (null pointer "
-                           << got_null << "), Init " << got_init << ", the memory's old object then " << live_after;
-                    });
+                m.expect((got == want_size || too_big) && got_null == (in_range ? vdxStsNullPtrErr : vdxStsFFTOrderErr) &&
+                             got_init == want_init && out == nullptr && live_after == vdxStsContextMatchErr,
+                         "order", order, "flag", flag, "size query", got, "null pointer", got_null, "Init", got_init,
+                         "the memory's old object", live_after);
             }
         }
         EXPECT_NO_MISMATCH(m);
         void* out = nullptr;
-        EXPECT_EQ(f.init(nullptr, 3, 8, vdxAlgHintNone, mem.data(), nullptr), vdxStsNullPtrErr);
         EXPECT_EQ(f.init(&out, 31, 0, vdxAlgHintNone, nullptr, nullptr), vdxStsNullPtrErr) << "pointers come first";
         ASSERT_EQ(f.get_size(12, 8, vdxAlgHintNone, &size, &init, &work), vdxStsNoErr);
         ASSERT_GT(init, 0) << "order 12 builds its tables in an init buffer";
@@ -144,14 +141,14 @@ TEST(FftObjects, SizeQueryAndInitCheckTheirArgumentsInOrder) {
     }
 }
 
-// Free only invalidates an object in caller memory, which is then refused
-// everywhere, writing nothing (foreign objects: contract_fuzz).
-TEST(FftObjects, FreeInvalidatesAndForeignObjectsAreRefused) {
+// Free only invalidates an object in caller memory (calls with it, and with
+// foreign objects: contract_fuzz).
+TEST(FftObjects, FreeInvalidatesAnObjectInCallerMemory) {
     const int order = 6, n = 1 << order;
     for (int i = 0; i < kFamilyCount; ++i) {
         const Family& f = kFamilies[i];
         SCOPED_TRACE(f.name);
-        void *own = nullptr, *untouched = &own;
+        void* own = nullptr;
         ASSERT_EQ(f.init_alloc(&own, order, 4, vdxAlgHintNone), vdxStsNoErr);
         EXPECT_EQ(reinterpret_cast<std::uintptr_t>(own) % 32, 0u);
         int size = 0, init = 0, work = 0, buf = -1;
@@ -167,45 +164,32 @@ TEST(FftObjects, FreeInvalidatesAndForeignObjectsAreRefused) {
         EXPECT_EQ(f.forward(placed, x.data(), y.data(), nullptr, n), vdxStsNoErr);
         EXPECT_EQ(f.free(placed), vdxStsNoErr);
         EXPECT_EQ(f.free(placed), vdxStsContextMatchErr) << "Free clears the identifier";
-        EXPECT_EQ(f.buf_size(placed, &buf), vdxStsContextMatchErr);
-        std::fill(y.begin(), y.end(), Vdx8u{0x5A});
-        const auto before = y;
-        EXPECT_EQ(f.forward(placed, x.data(), y.data(), nullptr, n), vdxStsContextMatchErr);
-        EXPECT_EQ(f.init_alloc(&untouched, order, 5, vdxAlgHintNone), vdxStsFFTFlagErr);
-        EXPECT_TRUE(mem.guards_intact() && y == before && untouched == &own) << "written on error";
+        EXPECT_TRUE(mem.guards_intact());
         EXPECT_EQ(f.free(own), vdxStsNoErr);  // released: a sanitizer run sees no leak
     }
 }
 
-// Blocks that only start with the family's identifier: a real object copied
-// elsewhere or with its order overwritten (zeros or garbage after the
-// identifier: contract_fuzz).  Every call refuses them.
-TEST(FftObjects, BlocksThatOnlyStartWithTheIdentifierAreRefused) {
+// A real object copied elsewhere only starts with the family's identifier
+// (zeros or garbage after it: contract_fuzz): every call refuses it.
+TEST(FftObjects, ACopyOfAnObjectIsRefused) {
     const int order = 3, n = 1 << order;
     for (const Family& f : kFamilies) {
         SCOPED_TRACE(f.name);
         void* real = nullptr;
-        int size = 0, init = 0, work = 0;
+        int size = 0, init = 0, work = 0, buf = -1;
         ASSERT_EQ(f.get_size(order, 8, vdxAlgHintNone, &size, &init, &work), vdxStsNoErr);
-        ASSERT_LE(size, 2048);
         ASSERT_EQ(f.init_alloc(&real, order, 8, vdxAlgHintNone), vdxStsNoErr);
-        alignas(64) Vdx8u moved[2048], reordered[2048];
         // The object fills the first `size` bytes of InitAlloc's block at most;
-        // a copy keeps the original's inner pointers.
-        for (Vdx8u* block : {moved, reordered}) std::memcpy(block, real, size);
-        const std::int32_t bad = 31;
-        std::memcpy(reordered + 4, &bad, sizeof bad);
+        // the copy keeps the original's inner pointers.
+        Guarded moved(size, 0);
+        std::memcpy(moved.data(), real, size);
         const auto x = signal(f, order, 1);
         std::vector<Vdx8u> y(f.values_out(order) * f.out_size, 0x5A);
         const auto before = y;
-        for (Vdx8u* block : {moved, reordered}) {
-            int buf = -1;
-            EXPECT_EQ(f.forward(block, x.data(), y.data(), nullptr, n), vdxStsContextMatchErr);
-            EXPECT_EQ(f.buf_size(block, &buf), vdxStsContextMatchErr);
-            EXPECT_EQ(f.free(block), vdxStsContextMatchErr);
-            EXPECT_EQ(buf, -1);
-        }
-        EXPECT_EQ(y, before);
+        EXPECT_EQ(f.forward(moved.data(), x.data(), y.data(), nullptr, n), vdxStsContextMatchErr);
+        EXPECT_EQ(f.buf_size(moved.data(), &buf), vdxStsContextMatchErr);
+        EXPECT_EQ(f.free(moved.data()), vdxStsContextMatchErr);
+        EXPECT_TRUE(y == before && buf == -1);
         EXPECT_EQ(f.free(real), vdxStsNoErr);
     }
 }

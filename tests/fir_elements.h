@@ -1,14 +1,20 @@
-// Element helpers of the FIR tests: any element seen as a long double
-// complex, back again, and random vectors (floats in [-1, 1], integers in
-// [-amp, amp]).
+// Element helpers of the filter, correlation and Goertzel tests: any element
+// seen as a long double complex, back again, random vectors (floats in
+// [-1, 1], integers in [-amp, amp]), and the comparison with a long-double
+// reference.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
 #include <complex>
+#include <cstring>
 #include <random>
 #include <type_traits>
 #include <vector>
 
+#include "exact_rules.h"
 #include "vdxs.h"
 
 namespace fir_test {
@@ -56,11 +62,36 @@ std::vector<T> random_vec(int n, unsigned seed, long double amp) {
 template <class D>
 LC rounded(LC v, int sf) {
     using P = PartT<D>;
-    auto one = [&](long double p) {
-        const long double q = std::nearbyint(std::ldexp(p, -sf));
-        return std::clamp<long double>(q, std::numeric_limits<P>::min(), std::numeric_limits<P>::max());
-    };
-    return LC(one(v.real()), one(v.imag()));
+    return LC(exact::rounded<P>(std::ldexp(v.real(), -sf)), exact::rounded<P>(std::ldexp(v.imag(), -sf)));
+}
+
+template <class D>
+bool same_vectors(const std::vector<D>& a, const std::vector<D>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(D)) == 0;
+}
+
+// Outputs and, per output, sum |h||x| (the rounding scale).
+struct Reference {
+    std::vector<LC> y;
+    std::vector<long double> bound;
+};
+
+// Floats within the rounding of the coarser of the work (W) and data
+// precisions, integers within one unit of the exactly rounded value.
+template <class D, class W>
+void expect_close(const std::vector<D>& got, const Reference& r, int sf) {
+    ASSERT_EQ(got.size(), r.y.size());
+    long double eps = std::numeric_limits<W>::epsilon();
+    if constexpr (!kIsInt<D>) eps = std::max<long double>(eps, std::numeric_limits<PartT<D>>::epsilon());
+    for (size_t i = 0; i < got.size(); ++i) {
+        const LC g = cx(got[i]);
+        if constexpr (kIsInt<D>) {
+            const LC want = rounded<D>(r.y[i], sf);
+            ASSERT_LE(std::abs(g.real() - want.real()) + std::abs(g.imag() - want.imag()), 1) << "at " << i;
+        } else {
+            ASSERT_LE(std::abs(g - r.y[i]), 64 * eps * r.bound[i] + 1e-30L) << "at " << i;
+        }
+    }
 }
 
 }  // namespace fir_test

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "fir_elements.h"
+#include "fir_rows.h"
 #include "vdxcore.h"
 
 namespace {
@@ -13,10 +13,6 @@ using namespace fir_test;
 
 // y(n) = sum h(k) x(n-k) over history (oldest first) followed by x, in
 // long double parts (no library code, no complex-product helpers).
-struct Reference {
-    std::vector<LC> y;
-    std::vector<long double> bound;  // sum |h||x|: the rounding scale
-};
 template <class T, class D>
 Reference reference(const std::vector<T>& h, const std::vector<D>& hist_newest_first, const std::vector<D>& x,
                     long double hscale = 1) {
@@ -46,88 +42,6 @@ Reference reference(const std::vector<T>& h, const std::vector<D>& hist_newest_f
     }
     return r;
 }
-
-// Checks got against the reference: floats within the rounding of the work
-// type, integers within one unit of the exactly rounded value.
-template <class D, class W>
-void expect_close(const std::vector<D>& got, const Reference& r, int sf, int from = 0) {
-    // The coarser of the work and data precisions.
-    long double eps = std::numeric_limits<W>::epsilon();
-    if constexpr (!kIsInt<D>) eps = std::max<long double>(eps, std::numeric_limits<PartT<D>>::epsilon());
-    for (size_t i = from; i < got.size(); ++i) {
-        const LC g = cx(got[i]);
-        if constexpr (kIsInt<D>) {
-            const LC want = rounded<D>(r.y[i], sf);
-            ASSERT_LE(std::abs(g.real() - want.real()) + std::abs(g.imag() - want.imag()), 1) << "at " << i;
-        } else {
-            const long double tol = 64 * eps * r.bound[i] + 1e-30L;
-            ASSERT_LE(std::abs(g - r.y[i]), tol) << "at " << i << " want " << r.y[i].real();
-        }
-    }
-}
-
-// ---------------------------------------------------------------- rows
-
-// One adapter per tap / data row: taps T, data D, work precision W; integer
-// taps take factor 0.  Every member goes to the row's exports.
-#define FLOAT_TAP_INIT(X, S, T, D)                                                                    \
-    static VdxStatus init(void** st, const T* h, int L, const D* d) {                                 \
-        return vdxsFIRInitAlloc##X(reinterpret_cast<S**>(st), h, L, d);                               \
-    }
-#define INT_TAP_INIT(X, S, T, D)                                                                      \
-    static VdxStatus init(void** st, const T* h, int L, const D* d) {                                 \
-        return vdxsFIRInitAlloc##X(reinterpret_cast<S**>(st), h, L, 0, d);                            \
-    }
-#define ROW_COMMON(Name, X, S, T, D, W_, INIT)                                                        \
-    struct Name {                                                                                     \
-        using Tap = T;                                                                                \
-        using Data = D;                                                                               \
-        using W = W_;                                                                                 \
-        INIT(X, S, T, D)                                                                              \
-        static VdxStatus free(void* st) { return vdxsFIRFree##X(static_cast<S*>(st)); }               \
-        static VdxStatus set_dly(void* st, const D* d) { return vdxsFIRSetDlyLine##X(static_cast<S*>(st), d); } \
-        static VdxStatus get_dly(void* st, D* d) { return vdxsFIRGetDlyLine##X(static_cast<S*>(st), d); } \
-        static VdxStatus size(int L, int* n) { return vdxsFIRGetStateSize##X(L, n); }                 \
-        CALLS(X, S, D)                                                                                \
-    };
-#define CALLS(X, S, D)                                                                                \
-    static VdxStatus fir(const D* s, D* d, int n, void* st, int) { return vdxsFIR##X(s, d, n, static_cast<S*>(st)); } \
-    static VdxStatus fir_i(D* s, int n, void* st, int) { return vdxsFIR##X##_I(s, n, static_cast<S*>(st)); } \
-    static VdxStatus one(D s, D* d, void* st, int) { return vdxsFIROne##X(s, d, static_cast<S*>(st)); }
-ROW_COMMON(Row32f, _32f, VdxsFIRState_32f, Vdx32f, Vdx32f, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row32fc, _32fc, VdxsFIRState_32fc, Vdx32fc, Vdx32fc, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f, _64f, VdxsFIRState_64f, Vdx64f, Vdx64f, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc, _64fc, VdxsFIRState_64fc, Vdx64fc, Vdx64fc, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f_32f, 64f_32f, VdxsFIRState64f_32f, Vdx64f, Vdx32f, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc_32fc, 64fc_32fc, VdxsFIRState64fc_32fc, Vdx64fc, Vdx32fc, float, FLOAT_TAP_INIT)
-#undef CALLS
-#define CALLS(X, S, D)                                                                                \
-    static VdxStatus fir(const D* s, D* d, int n, void* st, int sf) {                                 \
-        return vdxsFIR##X##_Sfs(s, d, n, static_cast<S*>(st), sf);                                    \
-    }                                                                                                 \
-    static VdxStatus fir_i(D* s, int n, void* st, int sf) { return vdxsFIR##X##_ISfs(s, n, static_cast<S*>(st), sf); } \
-    static VdxStatus one(D s, D* d, void* st, int sf) { return vdxsFIROne##X##_Sfs(s, d, static_cast<S*>(st), sf); }
-ROW_COMMON(Row32f_16s, 32f_16s, VdxsFIRState32f_16s, Vdx32f, Vdx16s, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row32fc_16sc, 32fc_16sc, VdxsFIRState32fc_16sc, Vdx32fc, Vdx16sc, float, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f_32s, 64f_32s, VdxsFIRState64f_32s, Vdx64f, Vdx32s, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc_32sc, 64fc_32sc, VdxsFIRState64fc_32sc, Vdx64fc, Vdx32sc, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64f_16s, 64f_16s, VdxsFIRState64f_16s, Vdx64f, Vdx16s, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row64fc_16sc, 64fc_16sc, VdxsFIRState64fc_16sc, Vdx64fc, Vdx16sc, double, FLOAT_TAP_INIT)
-ROW_COMMON(Row32s_16s, 32s_16s, VdxsFIRState32s_16s, Vdx32s, Vdx16s, double, INT_TAP_INIT)
-ROW_COMMON(Row32sc_16sc, 32sc_16sc, VdxsFIRState32sc_16sc, Vdx32sc, Vdx16sc, double, INT_TAP_INIT)
-ROW_COMMON(Row16s, _16s, VdxsFIRState_16s, Vdx16s, Vdx16s, double, INT_TAP_INIT)
-ROW_COMMON(Row32s, _32s, VdxsFIRState_32s, Vdx32s, Vdx32s, double, INT_TAP_INIT)
-#undef CALLS
-
-// Amplitudes of random taps and data, and a scale factor, per row.
-template <class R>
-struct Scales {
-    static constexpr bool kIntData = kIsInt<typename R::Data>;
-    static constexpr bool kIntTaps = kIsInt<typename R::Tap>;
-    static long double taps() { return kIntTaps ? 2000 : 1; }
-    static long double data() { return kIntData ? 3000 : 1; }
-    static int sf(int L) { return kIntTaps ? 11 + (L > 64) : (kIntData ? (L > 64 ? 2 : 0) : 0); }
-};
 
 template <class R>
 class FirRow : public testing::Test {};
@@ -225,12 +139,9 @@ TYPED_TEST(FirRow, DelayLinesRoundTripAndContinueInAFreshState) {
             EXPECT_EQ(R::get_dly(st, v.data()), vdxStsNoErr);
             return v;
         };
-        auto same = [](const std::vector<D>& a, const std::vector<D>& b) {
-            return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(D)) == 0;
-        };
         const auto line = random_vec<D>(L, 2 * L, S::data());
         ASSERT_EQ(R::set_dly(f.st, line.data()), vdxStsNoErr);
-        EXPECT_TRUE(same(line_of(f.st), line));
+        EXPECT_TRUE(same_vectors(line_of(f.st), line));
         // Blocks shorter and longer than L, and single samples: the line
         // holds the newest L inputs.
         unsigned seed = 0;
@@ -240,7 +151,7 @@ TYPED_TEST(FirRow, DelayLinesRoundTripAndContinueInAFreshState) {
             std::vector<D> y(n), expect(L);
             for (int k = 0; k < L; ++k) expect[k] = k < n ? x[n - 1 - k] : old[k - n];
             ASSERT_EQ(n == 1 ? R::one(x[0], y.data(), f.st, 0) : R::fir(x.data(), y.data(), n, f.st, 0), vdxStsNoErr);
-            EXPECT_TRUE(same(line_of(f.st), expect)) << n;
+            EXPECT_TRUE(same_vectors(line_of(f.st), expect)) << n;
         }
         // A fresh state from that line continues the signal.
         const auto x = random_vec<D>(700, 9, S::data());
@@ -249,7 +160,7 @@ TYPED_TEST(FirRow, DelayLinesRoundTripAndContinueInAFreshState) {
         std::vector<D> a(700), b(700);
         ASSERT_EQ(R::fir(x.data(), a.data(), 700, f.st, S::sf(L)), vdxStsNoErr);
         ASSERT_EQ(R::fir(x.data(), b.data(), 700, fresh.st, S::sf(L)), vdxStsNoErr);
-        EXPECT_TRUE(same(a, b));
+        EXPECT_TRUE(same_vectors(a, b));
         // A null line clears it.
         ASSERT_EQ(R::set_dly(f.st, nullptr), vdxStsNoErr);
         for (const D& v : line_of(f.st)) EXPECT_EQ(cx(v), LC(0));
@@ -286,38 +197,19 @@ TYPED_TEST(FirRow, ResultsDoNotDependOnTheThreadCount) {
     }
 }
 
-TYPED_TEST(FirRow, StatusesComeInOrderAndNothingIsWrittenOnError) {
+// Pointers before lengths (pointers or lengths alone, and foreign states:
+// contract fuzzer).
+TYPED_TEST(FirRow, StatusesComeInOrder) {
     using R = TypeParam;
     using D = typename R::Data;
     const auto h = random_vec<typename R::Tap>(8, 1, Scales<R>::taps());
     void* st = nullptr;
-    EXPECT_EQ(R::init(nullptr, h.data(), 8, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(R::init(&st, nullptr, 0, nullptr), vdxStsNullPtrErr);
     EXPECT_EQ(R::init(&st, h.data(), 0, nullptr), vdxStsFIRLenErr);
     int size = 0;
     EXPECT_EQ(R::size(0, &size), vdxStsFIRLenErr);
-    EXPECT_EQ(R::size(8, nullptr), vdxStsNullPtrErr);
-    Filter<R> f(h, nullptr);
-    std::vector<D> x(16, from<D>(LC(1, 1))), y(16, from<D>(LC(5, 5)));
-    const auto before = y;
-    EXPECT_EQ(R::fir(nullptr, y.data(), 16, f.st, 0), vdxStsNullPtrErr);
+    std::vector<D> x(16), y(16);
     EXPECT_EQ(R::fir(x.data(), y.data(), 0, nullptr, 0), vdxStsNullPtrErr);
-    EXPECT_EQ(R::fir(x.data(), y.data(), 0, f.st, 0), vdxStsSizeErr);
-    // A state of another family, and a block that is no state at all.
-    VdxsFIRState_64f* other = nullptr;
-    const Vdx64f one_tap = 1;
-    ASSERT_EQ(vdxsFIRInitAlloc_64f(&other, &one_tap, 1, nullptr), vdxStsNoErr);
-    void* foreign = std::is_same_v<R, Row64f> ? nullptr : static_cast<void*>(other);
-    std::vector<Vdx8u> junk(4096, 0);
-    for (void* bad : {foreign, static_cast<void*>(junk.data())}) {
-        if (bad == nullptr) continue;
-        EXPECT_EQ(R::fir(x.data(), y.data(), 16, bad, 0), vdxStsContextMatchErr);
-        EXPECT_EQ(R::one(x[0], y.data(), bad, 0), vdxStsContextMatchErr);
-        EXPECT_EQ(R::get_dly(bad, y.data()), vdxStsContextMatchErr);
-        EXPECT_EQ(R::free(bad), vdxStsContextMatchErr);
-    }
-    EXPECT_EQ(0, std::memcmp(y.data(), before.data(), 16 * sizeof(D)));
-    vdxsFIRFree_64f(other);
 }
 
 // ---------------------------------------------------------------- rows' own rules
@@ -490,30 +382,19 @@ TYPED_TEST(FirDirect, EveryFormContinuesTheSameSignal) {
         int index = 0, at = 0;
         for (int form = 0; at < total; form = (form + 1) % 4) {
             const int n = std::min(form < 2 ? 1 : 1500, total - at);
-            if (form == 0) {
-                ASSERT_EQ(R::one(x[at], &y[at], h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
-            if (form == 1) {
-                y[at] = x[at];
-                ASSERT_EQ(R::one_i(&y[at], h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
-            if (form == 2) {
-                ASSERT_EQ(R::block(x.data() + at, y.data() + at, n, h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
-            if (form == 3) {
-                std::copy(x.begin() + at, x.begin() + at + n, y.begin() + at);
-                ASSERT_EQ(R::block_i(y.data() + at, n, h.data(), L, line.data(), &index), vdxStsNoErr);
-            }
+            if (form % 2) std::copy(x.begin() + at, x.begin() + at + n, y.begin() + at);  // in place
+            const VdxStatus st = form == 0   ? R::one(x[at], &y[at], h.data(), L, line.data(), &index)
+                                 : form == 1 ? R::one_i(&y[at], h.data(), L, line.data(), &index)
+                                 : form == 2 ? R::block(x.data() + at, y.data() + at, n, h.data(), L, line.data(), &index)
+                                             : R::block_i(y.data() + at, n, h.data(), L, line.data(), &index);
+            ASSERT_EQ(st, vdxStsNoErr);
             at += n;
         }
         expect_close<D, PartT<typename R::W>>(y, ref, sf);
-        // Bad index and length, nothing written.
+        // Bad index and length (nothing written on error: contract fuzzer).
         int bad = L;
-        const auto before = y;
         EXPECT_EQ(R::block(x.data(), y.data(), 4, h.data(), L, line.data(), &bad), vdxStsDlyLineIndexErr);
         EXPECT_EQ(R::block(x.data(), y.data(), 4, h.data(), 0, line.data(), &index), vdxStsFIRLenErr);
-        EXPECT_EQ(R::one(x[0], y.data(), h.data(), L, nullptr, &index), vdxStsNullPtrErr);
-        EXPECT_EQ(0, std::memcmp(y.data(), before.data(), total * sizeof(D)));
     }
 }
 

@@ -1,8 +1,7 @@
 // FIR design, black box: every design over odd and even lengths, every window
 // and both normalisations against the closed-form ideal responses times the
 // windows in long double (normalised by the response at the design's
-// frequency); exact (anti)symmetry, long filters' frequency responses, and
-// the statuses in their order.
+// frequency); exact (anti)symmetry, and the statuses in their order.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -78,18 +77,6 @@ TEST(FirGen, EveryDesignAgainstClosedForms) {
                 }
             }
         }
-    }
-}
-
-// A long normalised design passes its band at unit gain and stops the rest.
-TEST(FirGen, FrequencyResponseShape) {
-    struct Probe { Design d; double pass, stop; };
-    for (Probe p : {Probe{{Band::low, 0.2, 0}, 0.1, 0.3}, Probe{{Band::high, 0.2, 0}, 0.35, 0.05},
-                    Probe{{Band::pass, 0.15, 0.3}, 0.22, 0.05}, Probe{{Band::stop, 0.15, 0.3}, 0.05, 0.22}}) {
-        std::vector<Vdx64f> taps(127);
-        ASSERT_EQ(generate(p.d, taps.data(), 127, vdxWinBlackmanOpt, 1), vdxStsNoErr);
-        EXPECT_NEAR(static_cast<double>(response(taps, p.pass)), 1.0, 2e-3) << int(p.d.band);
-        EXPECT_LT(static_cast<double>(response(taps, p.stop)), 2e-3) << int(p.d.band);
     }
 }
 

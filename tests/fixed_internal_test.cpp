@@ -82,8 +82,8 @@ void check_scalar_conversions(unsigned csr) {
                     for (std::size_t i = 0; i < xs.size(); ++i) got[i] = vdx::convert_sfs<Dst>(xs[i], sf, mode);
                 }
                 for (std::size_t i = 0; i < xs.size(); ++i)
-                    if (got[i] != exact::scaled_float<Dst>(xs[i], sf, mode))
-                        m.note([&](auto& os) { os << sizeof(F) << "->" << sizeof(Dst) << " mode " << mode << " x=" << xs[i] << " sf=" << sf; });
+                    m.expect(got[i] == exact::scaled_float<Dst>(xs[i], sf, mode), sizeof(F), "->", sizeof(Dst), "mode", mode,
+                             "x", xs[i], "sf", sf);
             });
     }
     EXPECT_NO_MISMATCH(m);
@@ -147,8 +147,7 @@ void sweep(const std::string& what, const std::vector<S>& src, const std::vector
         std::vector<D> d(n + dof + 2 * kGuard, from_bits<D>(0x5A5A5A5A5A5A5A5Aull)), expect = d;
         run(s.data() + so, d.data() + kGuard + dof, n);
         std::copy(want.begin(), want.begin() + n, expect.begin() + kGuard + dof);
-        if (std::memcmp(d.data(), expect.data(), d.size() * sizeof(D)) != 0)
-            m.note([&](auto& os) { os << what << " len=" << n; });
+        m.expect(std::memcmp(d.data(), expect.data(), d.size() * sizeof(D)) == 0, what, "len", n);
     }
 }
 

@@ -92,8 +92,8 @@ TEST(Median, AnyThreadCount) {
 }
 
 // A mask below 1 is a size error, checked after the pointers and the length
-// (those alone: contract fuzzer); nothing written.
-TEST(Median, MaskChecksComeLastAndWriteNothing) {
+// (those alone, and nothing written on error: contract fuzzer).
+TEST(Median, MaskChecksComeLast) {
     std::vector<Vdx64f> src(8, 1.0), dst(8, -5.0);
     for (int mask : {0, -3}) {
         EXPECT_EQ(median(src.data(), dst.data(), 8, mask), vdxStsSizeErr);
@@ -101,7 +101,6 @@ TEST(Median, MaskChecksComeLastAndWriteNothing) {
         EXPECT_EQ(median(nullptr, dst.data(), 8, mask), vdxStsNullPtrErr);
         EXPECT_EQ(median(src.data(), dst.data(), 0, mask), vdxStsSizeErr);
     }
-    EXPECT_EQ(dst, std::vector<Vdx64f>(8, -5.0));
 }
 
 }  // namespace

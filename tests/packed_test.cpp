@@ -96,10 +96,9 @@ void check_float_products(const FloatMul<T>& f) {
                                 (k == 0 || 2 * k == n ? G[k].imag() == 0
                                                       : part_matches<T>(static_cast<T>(G[k].imag()), c ? ai * br : ar * bi,
                                                                         c ? ar * bi : ai * br, c));
-                if (!ok) m.note([&](auto& os) { os << f.name << " n=" << n << " off=" << off << " k=" << k; });
+                m.expect(ok, f.name, "n", n, "off", off, "k", k);
             }
-            if (f.out && std::memcmp(pd, io.data() + off, n * sizeof(T)) != 0)
-                m.note([&](auto& os) { os << f.name << " n=" << n << ": in place differs from out of place"; });
+            m.expect(!f.out || std::memcmp(pd, io.data() + off, n * sizeof(T)) == 0, f.name, "n", n, "in place differs");
         }
     }
     EXPECT_NO_MISMATCH(m);
@@ -136,11 +135,10 @@ TEST(PackedMul, SixteenBitProductsAreExactThenScaledRoundedSaturated) {
                 const auto G = unpack(f.layout, d.data(), n);
                 for (int k = 0; k <= n / 2; ++k) {
                     const CL p = (k == 0 || 2 * k == n) ? CL(A[k].real() * B[k].real()) : A[k] * B[k];
-                    if (G[k].real() != exact::scaled_float<Vdx16s>(p.real(), sf) ||
-                        G[k].imag() != exact::scaled_float<Vdx16s>(p.imag(), sf))
-                        m.note([&](auto& os) { os << kNames[int(f.layout)] << " n=" << n << " sf=" << sf << " k=" << k; });
+                    m.expect(G[k].real() == exact::scaled_float<Vdx16s>(p.real(), sf) &&
+                                 G[k].imag() == exact::scaled_float<Vdx16s>(p.imag(), sf), kNames[int(f.layout)], "n", n, "sf", sf, "k", k);
                 }
-                if (d != io) m.note([&](auto& os) { os << kNames[int(f.layout)] << " n=" << n << ": ISfs differs"; });
+                m.expect(d == io, kNames[int(f.layout)], "n", n, "ISfs differs");
             }
         }
     }
@@ -173,8 +171,8 @@ void check_expansion(Layout layout) {
             want[k] = {static_cast<T>(X[k].real()),
                        static_cast<T>(std::is_same_v<T, Vdx16s> ? std::min(X[k].imag(), 32767.0L) : X[k].imag())};
         for (const auto* got : {&d, &io})
-            if (std::memcmp(got->data(), want.data(), want.size() * sizeof(C)) != 0)
-                m.note([&](auto& os) { os << kNames[int(layout)] << " n=" << n << (got == &d ? " out" : " in place"); });
+            m.expect(std::memcmp(got->data(), want.data(), want.size() * sizeof(C)) == 0, kNames[int(layout)], "n", n,
+                     got == &d ? "out" : "in place");
     }
     EXPECT_NO_MISMATCH(m);
 }

@@ -173,26 +173,8 @@ TYPED_TEST(ComparisonSorting, OrdersEveryPatternAndLength) {
                 ASSERT_EQ(M.sort_index[o](with_index.data(), index.data(), len), vdxStsNoErr);
                 expect_comparison_sorted(in, out, o == 1);
                 expect_comparison_sorted(in, with_index, o == 1, &index);
-                // Copies of the pivot are never swapped with each other: equal
-                // runs longer than the selection limit keep their indices.
-                const bool equal_run = p == Pattern::equal && len >= 10;
-                ASSERT_TRUE(!equal_run || std::ranges::equal(index, std::views::iota(0, len)));
             }
         }
-    }
-}
-
-// Long vectors in shapes that deepen the pending ranges or repeat the pivot;
-// the 32-range stack must hold.
-TYPED_TEST(ComparisonSorting, LongVectors) {
-    constexpr int len = 1000000;
-    for (Pattern p : {Pattern::reversed, Pattern::organ_pipe, Pattern::mostly_largest}) {
-        const auto in = make_vector<TypeParam>(p, len);
-        auto out = in;
-        std::vector<Vdx32s> index(len);
-        const int o = p == Pattern::organ_pipe;
-        ASSERT_EQ(kMembers<TypeParam>.sort_index[o](out.data(), index.data(), len), vdxStsNoErr);
-        expect_comparison_sorted(in, out, o == 1, &index);
     }
 }
 
@@ -231,30 +213,9 @@ TYPED_TEST(Sorting, RadixMatchesStableReferenceForAnyThreadCount) {
                     const std::vector<T> src = in;
                     std::vector<Vdx32s> index(len + 2, -9);
                     ASSERT_EQ(M.radix_index[o](src.data(), index.data() + 1, len), vdxStsNoErr);
-                    ASSERT_TRUE(std::ranges::equal(src, in, same_bits<T>)) << "the source is kept";
                     ASSERT_TRUE(std::equal(order.begin(), order.end(), index.begin() + 1));
                     ASSERT_TRUE(index.front() == -9 && index.back() == -9);
                 }
-            }
-        }
-    }
-}
-
-// Long vectors through the team path, the same result for every team size.
-TYPED_TEST(Sorting, RadixLongVectorsIndependentOfThreads) {
-    using T = TypeParam;
-    constexpr int len = 1000003;
-    for (Pattern p : {Pattern::specials, Pattern::narrow}) {
-        const std::vector<T> in = make_vector<T>(p, len);
-        for (int o = 0; o < 2; ++o) {
-            std::vector<T> expect = in;
-            std::ranges::stable_sort(expect, [&](T a, T b) { return o ? total_less(b, a) : total_less(a, b); });
-            for (int threads : {1, 2, 3, 4}) {
-                ThreadScope scope(threads);
-                std::vector<T> v = in, buf(len);
-                ASSERT_EQ(kMembers<T>.radix[o](v.data(), buf.data(), len), vdxStsNoErr);
-                ASSERT_TRUE(std::ranges::equal(v, expect, same_bits<T>))
-                    << "pattern " << int(p) << " order " << o << " threads " << threads;
             }
         }
     }

@@ -4,9 +4,9 @@
 
 #include <cmath>
 #include <cstring>
-#include <random>
 #include <vector>
 
+#include "fir_elements.h"
 #include "vdxs.h"
 
 namespace {
@@ -16,13 +16,7 @@ struct Taps {
     std::vector<int> pos;
 };
 
-std::vector<Vdx32f> signal(int len, unsigned seed) {
-    std::mt19937 gen(seed);
-    std::uniform_real_distribution<float> d(-1.0f, 1.0f);
-    std::vector<Vdx32f> x(len);
-    for (auto& v : x) v = d(gen);
-    return x;
-}
+std::vector<Vdx32f> signal(int len, unsigned seed) { return fir_test::random_vec<Vdx32f>(len, seed, 1); }
 
 // x(n), or before time 0 the delay line (newest first), then zeros.
 long double at(const std::vector<Vdx32f>& x, const std::vector<Vdx32f>& dly, int n) {

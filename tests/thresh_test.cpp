@@ -322,8 +322,8 @@ TEST(ThresholdInverse, Sweep) {
 // ---------------------------------------------------------------- statuses
 
 // The order (length before selector and level), the selector and the level
-// rules, nothing written on failure (pointers and lengths: contract fuzzer).
-TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
+// rules (pointers, lengths and nothing written on error: contract fuzzer).
+TEST(ThresholdStatus, ChecksInOrder) {
     Vdx32f s[3] = {1, 2, 3}, d[3] = {9, 9, 9};
     Vdx16s is[2] = {1, 2}, id[2] = {9, 9};
     Vdx32s wd[2] = {9, 9};
@@ -354,9 +354,6 @@ TEST(ThresholdStatus, ChecksInOrderAndWriteNothing) {
         EXPECT_EQ(vdxsThreshold_32f(s, d, 3, 1, VdxCmpOp(op)), vdxStsBadArgErr);
         EXPECT_EQ(vdxsThreshold_64fc_I(zd, 2, -1, VdxCmpOp(op)), vdxStsBadArgErr);
     }
-    for (int i = 0; i < 2; ++i)
-        EXPECT_TRUE(d[i] == 9 && id[i] == 9 && wd[i] == 9 && fd[i] == 9 && same_bits(cd[i], Vdx32fc{9, 9}) &&
-                    same_bits(zd[i], Vdx64fc{9, 9}) && same_bits(hd[i], Vdx16sc{9, 9}));
     // Real members take negative levels, and LTValGTVal equal ones.
     EXPECT_EQ(vdxsThreshold_32f(s, d, 3, -1, vdxCmpGreater), vdxStsNoErr);
     EXPECT_EQ(vdxsThreshold_LTValGTVal_32f(s, d, 3, 2, 0, 2, 7), vdxStsNoErr);
