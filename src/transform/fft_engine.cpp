@@ -241,22 +241,36 @@ struct Base {
     }
 };
 
+// The data form of the radix-4 stage of length 2^l in a chain of order s,
+// with `block` terms per block: stages whose quarter holds whole blocks run
+// on blocks when there are two of them at least (the first one converts
+// into blocks, the last one back); all others, and all when fewer, on pairs.
+inline Form stage_form(int l, int s, int block) noexcept {
+    int first = first_log(s) + 2;
+    while ((1L << (first - 2)) < block) first += 2;
+    if (s - first < 2 || l < first) return Form::pairs;
+    if (l == first) return Form::to_blocks;
+    return l == s ? Form::from_blocks : Form::blocks;
+}
+
 // Radix-4 stage tables w_L^k, w_L^2k, w_L^3k for L = 2^(c+2) .. 2^s, in the
 // kernels' group-of-4 layout (real parts and imaginary parts apart, each
-// repeated over a pair).
+// repeated over a pair), rewritten to the block layout for the stages that
+// run on blocks.
 template <class T>
-void build_chain(const Base<T>& base, int m, int s, T* out) noexcept {
+void build_chain(const Kernels<T>& k, const Base<T>& base, int m, int s, T* out) noexcept {
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long q = (1L << l) / 4, stride = 1L << (m - l);
-        for (long k = 0; k < q; ++k) {
-            T* g = out + 48 * (k / 4) + 2 * (k % 4);
+        for (long i = 0; i < q; ++i) {
+            T* g = out + 48 * (i / 4) + 2 * (i % 4);
             for (int j = 1; j <= 3; ++j) {
                 T w[2];
-                base.cis(j * k * stride, w);
+                base.cis(j * i * stride, w);
                 g[16 * (j - 1)] = g[16 * (j - 1) + 1] = w[0];
                 g[16 * (j - 1) + 8] = g[16 * (j - 1) + 9] = w[1];
             }
         }
+        if (stage_form(l, s, k.block) != Form::pairs) k.block_twiddles(out, q);
         out += 12 * q;
     }
 }
@@ -266,7 +280,7 @@ void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool sc
     const long n = 1L << s;
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
-        k.radix4(x, n, L, tw, inv, scale && l == s, f);
+        k.radix4(x, n, L, tw, stage_form(l, s, k.block), inv, scale && l == s, f);
         tw += 12 * (L / 4);
     }
 }
@@ -278,8 +292,9 @@ void run_stages_split(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, b
     const long n = 1L << s;
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
-        if (l + 2 <= s) k.radix4(x, n, L, tw, inv, false, f);
-        else k.radix4_split(x, n, L, tw, inv, scale, f, re, im);
+        const Form form = stage_form(l, s, k.block);
+        if (l + 2 <= s) k.radix4(x, n, L, tw, form, inv, false, f);
+        else k.radix4_split(x, n, L, tw, form == Form::from_blocks, inv, scale, f, re, im);
         tw += 12 * (L / 4);
     }
 }
@@ -639,7 +654,7 @@ void build_plan(Plan* plan, int m, void* tables, void* init) noexcept {
         base = Base<T>{static_cast<const T*>(init), 0, (1L << m) / 4};
     }
     T* chain = reinterpret_cast<T*>(mem + L.chain_off);
-    build_chain(base, m, L.leaf, chain);
+    build_chain(kernels<T>(), base, m, L.leaf, chain);
     plan->stages = chain;
     if (L.regime == Regime::radix4 || L.regime == Regime::two_level) {
         auto* rev = reinterpret_cast<std::int32_t*>(mem + L.rev_off);

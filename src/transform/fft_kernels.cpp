@@ -564,14 +564,163 @@ void radix4_to(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor
     }
 }
 
+// ---- radix-4 stages on blocks
+//
+// The same butterflies on blocks of B = lanes consecutive terms (real parts
+// in one vector, imaginary parts in another): the products and the rotation
+// by i need no shuffles, and every value is rounded as on pairs.
+
+enum class Out { pairs, blocks, split };
+
 template <class T>
-void radix4(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor) noexcept {
-    radix4_to<T, false>(x, n, L, tw, inv, scale, factor, nullptr, nullptr);
+struct Block {
+    V<T> re, im;
+};
+
+template <bool InBlocks, class T>
+inline Block<T> load_block(const T* p) {
+    using Vt = V<T>;
+    Block<T> z;
+    if constexpr (InBlocks) {
+        z.re = Vt::loadu(p);
+        z.im = Vt::loadu(p + Vt::lanes);
+    } else {
+        to_block(Vt::loadu(p), Vt::loadu(p + Vt::lanes), z.re, z.im);
+    }
+    return z;
+}
+
+// Block z of terms e.. to x (pairs or blocks) or to re and im.
+template <Out O, class T>
+inline void store_block(Block<T> z, T* x, long e, T* re, T* im) {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes;
+    if constexpr (O == Out::blocks) {
+        z.re.storeu(x + 2 * e);
+        z.im.storeu(x + 2 * e + B);
+        return;
+    }
+    Vt a, b;
+    from_block(z.re, z.im, a, b);
+    if constexpr (O == Out::pairs) {
+        a.storeu(x + 2 * e);
+        b.storeu(x + 2 * e + B);
+    } else {
+        store_parts(a, re + e, im + e);
+        store_parts(b, re + e + B / 2, im + e + B / 2);
+    }
+}
+
+// z * w, or z * conj(w) for the inverse, w as B real parts then B imaginary
+// parts: the roundings of twiddle_parts.
+template <bool Inv, class T>
+inline Block<T> twiddle_block(Block<T> z, const T* w) {
+    using Vt = V<T>;
+    const Vt wr = Vt::loadu(w), wi = Vt::loadu(w + Vt::lanes);
+    if (Inv) return {mul_add(z.re, wr, z.im * wi), mul_sub(z.im, wr, z.re * wi)};
+    return {mul_sub(z.re, wr, z.im * wi), mul_add(z.im, wr, z.re * wi)};
+}
+
+template <bool Inv, class T>
+[[gnu::always_inline]] inline void butterfly4_block(Block<T>& a0, Block<T>& a1, Block<T>& a2, Block<T>& a3) {
+    const V<T> e0r = a0.re + a1.re, e0i = a0.im + a1.im, e1r = a0.re - a1.re, e1i = a0.im - a1.im;
+    const V<T> sr = a2.re + a3.re, si = a2.im + a3.im, dr = a2.re - a3.re, di = a2.im - a3.im;
+    a0 = {e0r + sr, e0i + si};
+    a2 = {e0r - sr, e0i - si};
+    // e1 -+ i d forward, e1 +- i d inverse.
+    if (Inv) {
+        a1 = {e1r - di, e1i + dr};
+        a3 = {e1r + di, e1i - dr};
+    } else {
+        a1 = {e1r + di, e1i - dr};
+        a3 = {e1r - di, e1i + dr};
+    }
+}
+
+template <class T, bool Inv, bool Scale, bool InBlocks, Out O>
+void radix4_blocks_impl(T* x, long n, long L, const T* tw, T factor, T* re, T* im) noexcept {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes;
+    const long q = L / 4;
+    const Vt sc = Vt::set1(factor);
+    auto scaled = [&](Block<T> z) { return Scale ? Block<T>{z.re * sc, z.im * sc} : z; };
+    for (long b = 0; b < n; b += L) {
+        T* p0 = x + 2 * b;
+        T* p1 = p0 + 2 * q;
+        T* p2 = p1 + 2 * q;
+        T* p3 = p2 + 2 * q;
+        for (long k = 0; k < q; k += B) {
+            const T* w = tw + 6 * k;
+            const long o = 2 * k;
+            Block<T> a0 = load_block<InBlocks>(p0 + o);
+            Block<T> a1 = twiddle_block<Inv>(load_block<InBlocks>(p1 + o), w + 2 * B);
+            Block<T> a2 = twiddle_block<Inv>(load_block<InBlocks>(p2 + o), w);
+            Block<T> a3 = twiddle_block<Inv>(load_block<InBlocks>(p3 + o), w + 4 * B);
+            butterfly4_block<Inv>(a0, a1, a2, a3);
+            store_block<O>(scaled(a0), x, b + k, re, im);
+            store_block<O>(scaled(a1), x, b + k + q, re, im);
+            store_block<O>(scaled(a2), x, b + k + 2 * q, re, im);
+            store_block<O>(scaled(a3), x, b + k + 3 * q, re, im);
+        }
+    }
+}
+
+template <class T, bool InBlocks, Out O>
+void radix4_blocks(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
+    if (inv) {
+        if (scale) radix4_blocks_impl<T, true, true, InBlocks, O>(x, n, L, tw, factor, re, im);
+        else radix4_blocks_impl<T, true, false, InBlocks, O>(x, n, L, tw, factor, re, im);
+    } else {
+        if (scale) radix4_blocks_impl<T, false, true, InBlocks, O>(x, n, L, tw, factor, re, im);
+        else radix4_blocks_impl<T, false, false, InBlocks, O>(x, n, L, tw, factor, re, im);
+    }
 }
 
 template <class T>
-void radix4_split(const T* x, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
-    radix4_to<T, true>(const_cast<T*>(x), n, L, tw, inv, scale, factor, re, im);
+void radix4(T* x, long n, long L, const T* tw, fft::Form form, bool inv, bool scale, T factor) noexcept {
+    switch (form) {
+    case fft::Form::pairs: radix4_to<T, false>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
+    case fft::Form::to_blocks: radix4_blocks<T, false, Out::blocks>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
+    case fft::Form::blocks: radix4_blocks<T, true, Out::blocks>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
+    case fft::Form::from_blocks: radix4_blocks<T, true, Out::pairs>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
+    }
+}
+
+template <class T>
+void radix4_split(const T* x, long n, long L, const T* tw, bool from_blocks, bool inv, bool scale, T factor, T* re,
+                  T* im) noexcept {
+    T* data = const_cast<T*>(x);
+    if (from_blocks) radix4_blocks<T, true, Out::split>(data, n, L, tw, inv, scale, factor, re, im);
+    else radix4_to<T, true>(data, n, L, tw, inv, scale, factor, re, im);
+}
+
+// The group-of-4 table of a stage (w^k real parts twice, imaginary parts
+// twice, per j = 1, 2, 3) to blocks of B k's, C = max(B, 4) k's at a time:
+// each chunk is read whole before its blocks are written, and from the
+// second chunk on they end below the chunk's start, so the rewrite runs in
+// place.
+template <class T>
+void block_twiddles(T* tw, long q) noexcept {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes, C = B > 4 ? B : 4;
+    for (long k0 = 0; k0 < q; k0 += C) {
+        T pairs[C / B][3][2 * B];
+        for (int i = 0; i < C; ++i)
+            for (int j = 0; j < 3; ++j) {
+                const long k = k0 + i;
+                const T* g = tw + 48 * (k / 4) + 16 * j + 2 * (k % 4);
+                pairs[i / B][j][2 * (i % B)] = g[0];
+                pairs[i / B][j][2 * (i % B) + 1] = g[8];
+            }
+        for (int c = 0; c < C / B; ++c)
+            for (int j = 0; j < 3; ++j) {
+                Vt re, im;
+                to_block(Vt::loadu(pairs[c][j]), Vt::loadu(pairs[c][j] + B), re, im);
+                T* out = tw + 6 * (k0 + B * c) + 2 * B * j;
+                re.storeu(out);
+                im.storeu(out + B);
+            }
+    }
 }
 
 // ---- two-level final radix-8 pass
@@ -667,6 +816,8 @@ void radix4_rows(T* data, int rows, int width, int L, const T* tw, bool inv) noe
 template <class T>
 constexpr fft::Kernels<T> make_kernels() {
     return {
+        .block = V<T>::lanes,
+        .block_twiddles = block_twiddles<T>,
         .small = small<T>,
         .first_gather = first_gather<T>,
         .first_inplace = first_inplace<T>,
