@@ -355,17 +355,23 @@ void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     const int quarter = n / 4;
     const T r0 = src[0], rh = src[packed::nyquist_slot(layout, n)];
     const T* in1 = src + packed::re_slot(layout, 1, n);
-    if (src == dst && layout == Layout::pack) {
+    // The half-length spectrum goes to the work buffer when it holds it and
+    // the complex transform out of it needs none: the transform then runs
+    // out of place, without the copy an in-place one makes first.
+    const bool via_work = work != nullptr && spec.work_bytes >= n * sizeof(T) &&
+                          !work_needed<T>(spec.plan, static_cast<const T*>(work), dst);
+    T* half = via_work ? static_cast<T*>(work) : dst;
+    if (!via_work && src == dst && layout == Layout::pack) {
         std::memmove(dst + 2, dst + 1, static_cast<std::size_t>(n - 2) * sizeof(T));
         in1 = dst + 2;
     }
     const T mr = in1[2 * (quarter - 1)], mi = in1[2 * (quarter - 1) + 1];
-    dst[2 * quarter] = mr + mr;
-    dst[2 * quarter + 1] = -(mi + mi);
-    recombination<T>(RealVariant::table()).inverse(in1, dst + 2, quarter, spec.recomb, coarse_of(spec));
-    dst[0] = r0 + rh;
-    dst[1] = r0 - rh;
-    run_complex<T>(spec.plan, dst, dst, true, spec.inverse_scaled != 0, spec.factor, work);
+    half[2 * quarter] = mr + mr;
+    half[2 * quarter + 1] = -(mi + mi);
+    recombination<T>(RealVariant::table()).inverse(in1, half + 2, quarter, spec.recomb, coarse_of(spec));
+    half[0] = r0 + rh;
+    half[1] = r0 - rh;
+    run_complex<T>(spec.plan, half, dst, true, spec.inverse_scaled != 0, spec.factor, via_work ? nullptr : work);
 }
 
 template void real_forward<float>(const RealSpec<float>&, const float*, float*, Layout, void*) noexcept;
