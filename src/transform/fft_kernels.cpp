@@ -353,9 +353,18 @@ void small(const T* src, T* dst, int m, bool inv, bool scale, T factor) noexcept
 // separate real and imaginary arrays (any stride).
 enum class From { pairs, strided, parts };
 
+// Where the G rows from rev on start in the destination (in T), read once
+// before any store: a vector store may alias the index table, so the
+// compiler would otherwise read every index again after each one.
+template <class T, int B>
+[[gnu::always_inline]] inline void row_offsets(const std::int32_t* rev, long* at) {
+#pragma GCC unroll 4
+    for (int j = 0; j < kPairs<T>; ++j) at[j] = 2L * B * rev[j];
+}
+
 template <class T, int B, bool Inv, From Src>
 [[gnu::always_inline]] inline void first_rows(const T* src, const T* im, long e0, long stride, long ustep,
-                                              const std::int32_t* rev, int add, T* dst) noexcept {
+                                              const long* at, int add, T* dst) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
     Vt a[B];
@@ -372,7 +381,7 @@ template <class T, int B, bool Inv, From Src>
     for (int kb = 0; kb < B; kb += G) {
         transpose_pairs(a + kb);
 #pragma GCC unroll 4
-        for (int j = 0; j < G; ++j) a[kb + j].storeu(dst + 2L * ((static_cast<long>(rev[j]) + add) * B + kb));
+        for (int j = 0; j < G; ++j) a[kb + j].storeu(dst + at[j] + 2L * (add * B + kb));
     }
 }
 
@@ -385,8 +394,10 @@ void first_gather_impl(const T* src, const T* im, long stride, long ustep, const
     constexpr int G = kPairs<T>;
     const long half = ustep / 2;
     for (int i = 0; i < count; i += G) {
-        first_rows<T, B, Inv, Src>(src, im, i, stride, ustep, rev + i, 0, dst);
-        first_rows<T, B, Inv, Src>(src, im, i + half, stride, ustep, rev + i, 1, dst);
+        long at[G];
+        row_offsets<T, B>(rev + i, at);
+        first_rows<T, B, Inv, Src>(src, im, i, stride, ustep, at, 0, dst);
+        first_rows<T, B, Inv, Src>(src, im, i + half, stride, ustep, at, 1, dst);
     }
 }
 
@@ -413,7 +424,7 @@ void first_gather(const T* src, long stride, long ustep, const std::int32_t* rev
 // dst0 and dst1: each row's two pairs are read together.
 template <class T, int B, bool Inv>
 [[gnu::always_inline]] inline void first_rows2(const T* src, long e0, long stride, long ustep,
-                                               const std::int32_t* rev, int add, T* dst0, T* dst1) noexcept {
+                                               const long* rows, int add, T* dst0, T* dst1) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
     Vt a[B], b[B];
@@ -432,7 +443,7 @@ template <class T, int B, bool Inv>
         transpose_pairs(b + kb);
 #pragma GCC unroll 4
         for (int j = 0; j < G; ++j) {
-            const long at = 2L * ((static_cast<long>(rev[j]) + add) * B + kb);
+            const long at = rows[j] + 2L * (add * B + kb);
             a[kb + j].storeu(dst0 + at);
             b[kb + j].storeu(dst1 + at);
         }
@@ -445,8 +456,10 @@ void first_gather2_impl(const T* src, long stride, long ustep, const std::int32_
     constexpr int G = kPairs<T>;
     const long half = ustep / 2;
     for (int i = 0; i < count; i += G) {
-        first_rows2<T, B, Inv>(src, i, stride, ustep, rev + i, 0, dst0, dst1);
-        first_rows2<T, B, Inv>(src, i + half, stride, ustep, rev + i, 1, dst0, dst1);
+        long at[G];
+        row_offsets<T, B>(rev + i, at);
+        first_rows2<T, B, Inv>(src, i, stride, ustep, at, 0, dst0, dst1);
+        first_rows2<T, B, Inv>(src, i + half, stride, ustep, at, 1, dst0, dst1);
     }
 }
 
