@@ -662,6 +662,7 @@ void radix4_blocks_impl(T* x, long n, long L, const T* tw, T factor, T* re, T* i
         T* p1 = p0 + 2 * q;
         T* p2 = p1 + 2 * q;
         T* p3 = p2 + 2 * q;
+#pragma GCC unroll 2
         for (long k = 0; k < q; k += B) {
             const T* w = tw + 6 * k;
             const long o = 2 * k;
