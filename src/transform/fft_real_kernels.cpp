@@ -32,23 +32,38 @@ inline void one_term(const T* in1, T* out1, int k, int m, const T* p) noexcept {
     out1[2 * (m - k - 1) + 1] = yi;
 }
 
-template <Dir D, class T>
-void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept {
+// P d for P at p in memory, rounded as cmul(P, d): the real and imaginary
+// parts of P come duplicated straight from memory (the pair at p, and one
+// T on), each partial product is rounded, then re - im, re + im (times 1 is
+// exact: one rounding).  The inverse keeps cmul_conj on the loaded pair,
+// which measured faster there.
+template <class V, class T>
+inline V times_coefficient(const T* p, V d) {
+    V re = dup_re(V::loadu(p)) * d, im = dup_re(V::loadu(p + 1)) * swap_re_im(d);
+    unfused(re.v, im.v);
+    return mul_addsub(re, V::set1(T(1)), im);
+}
+
+template <Dir D, bool Coarse, class T>
+void recombine_in(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept {
     using V = Vec<T, kWidth>;
     constexpr int L = V::lanes / 2;
     const int m = 2 * quarter;
     alignas(32) T half_re[V::lanes] = {};
     for (int j = 0; j < V::lanes; j += 2) half_re[j] = T(0.5);
     const V half = V::load(half_re);
-    auto coefficient = [&](int k) {
-        if (coarse == nullptr) return V::loadu(table + 2 * (k - 1));
-        const int q = k >> 10;
-        return half + cmul(V::loadu(table + 2 * (k - (q << 10))), splat_complex<T, kWidth>(coarse + 2 * q));
-    };
     auto step = [&](int k, V a, V mirrors) {
         const V b = conj(reverse_complex(mirrors));
-        const V p = coefficient(k);
-        const V t = D == Dir::forward ? cmul(p, a - b) : cmul_conj(a - b, p);
+        V t;
+        if constexpr (Coarse) {
+            const int q = k >> 10;
+            const V p = half + cmul(V::loadu(table + 2 * (k - (q << 10))), splat_complex<T, kWidth>(coarse + 2 * q));
+            t = D == Dir::forward ? cmul(p, a - b) : cmul_conj(a - b, p);
+        } else if (D == Dir::forward) {
+            t = times_coefficient(table + 2 * (k - 1), a - b);
+        } else {
+            t = cmul_conj(a - b, V::loadu(table + 2 * (k - 1)));
+        }
         V x = b + t, y = reverse_complex(conj(a - t));
         if (D == Dir::inverse) x = x + x, y = y + y;
         x.storeu(out1 + 2 * (k - 1));
@@ -64,15 +79,23 @@ void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coar
         last_a = V::loadu(in1 + 2 * (last - 1));
         last_b = V::loadu(in1 + 2 * (m - last - L));
     }
+    // Two steps per trip, their inputs loaded before either stores.
+    auto bottom = [&](int k) { return V::loadu(in1 + 2 * (k - 1)); };
+    auto top = [&](int k) { return V::loadu(in1 + 2 * (m - k - L)); };
     int k = 1;
-    for (; k + L <= quarter; k += L) step(k, V::loadu(in1 + 2 * (k - 1)), V::loadu(in1 + 2 * (m - k - L)));
+    for (; k + 2 * L <= quarter; k += 2 * L) {
+        const V a0 = bottom(k), b0 = top(k), a1 = bottom(k + L), b1 = top(k + L);
+        step(k, a0, b0);
+        step(k + L, a1, b1);
+    }
+    for (; k + L <= quarter; k += L) step(k, bottom(k), top(k));
     if (overlap) {
         step(last, last_a, last_b);
         return;
     }
     for (; k < quarter; ++k) {
         T p[2];
-        if (coarse == nullptr) {
+        if (!Coarse) {
             p[0] = table[2 * (k - 1)];
             p[1] = table[2 * (k - 1) + 1];
         } else {
@@ -84,6 +107,12 @@ void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coar
         }
         one_term<D>(in1, out1, k, m, p);
     }
+}
+
+template <Dir D, class T>
+void recombine(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept {
+    if (coarse == nullptr) recombine_in<D, false>(in1, out1, quarter, table, coarse);
+    else recombine_in<D, true>(in1, out1, quarter, table, coarse);
 }
 
 template <class T>
