@@ -275,12 +275,18 @@ void build_chain(const Kernels<T>& k, const Base<T>& base, int m, int s, T* out)
     }
 }
 
+// The stages of an engine of order s over x; blocks_out: the last stage
+// leaves blocks (for the final pass of the two-level regime; every chain of
+// that regime, order 9 and up, runs its last stages on blocks).
 template <class T>
-void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool scale, T f) noexcept {
+void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool scale, T f,
+                bool blocks_out = false) noexcept {
     const long n = 1L << s;
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
-        k.radix4(x, n, L, tw, stage_form(l, s, k.block), inv, scale && l == s, f);
+        Form form = stage_form(l, s, k.block);
+        if (blocks_out && form == Form::from_blocks) form = Form::blocks;
+        k.radix4(x, n, L, tw, form, inv, scale && l == s, f);
         tw += 12 * (L / 4);
     }
 }
@@ -313,7 +319,7 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
 }
 
 // The two phases of the two-level regime: the four steps of phase 1, then
-// the radix-8 pass over `groups` groups of four k.  With the object's thread
+// the radix-8 pass over `groups` groups of `unit` k (a block).  With the object's thread
 // count at 2 or more, transforms of 512 KiB and more share each phase out
 // as blocks of a Team (phase 2 in 32 ranges of k, so that a late helper
 // still takes some and a helper descheduled in one holds up little).
@@ -322,19 +328,20 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
 // calling thread.  Every step and every k is computed alike wherever it
 // runs.
 template <class Step, class Final>
-void two_phases(const Plan& plan, long bytes, const Step& step, int groups, const Final& final_pass) noexcept {
+void two_phases(const Plan& plan, long bytes, const Step& step, int groups, long unit,
+                const Final& final_pass) noexcept {
     constexpr int kFinalBlocks = 32;
     constexpr long kSharedFrom = 512L * 1024;
     if (plan.threads < 2 || bytes < kSharedFrom) {
         for (int st = 0; st < 4; ++st) step(st);
-        final_pass(0L, 4L * groups);
+        final_pass(0L, unit * groups);
         return;
     }
     Team team(std::min(ownGetNumThreads(), plan.threads));
     team.run(4, step);
     team.run(kFinalBlocks, [&](int b) {
         const BlockRange r = block_range(groups, kFinalBlocks, b);
-        final_pass(4L * r.begin, 4L * r.end);
+        final_pass(unit * r.begin, unit * r.end);
     });
 }
 
@@ -350,12 +357,11 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
         T* Y0 = Y + 4 * st * M;
         T* Y1 = Y0 + 2 * M;
         k.first_gather2(src + 4 * st, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Y0, Y1, inv);
-        run_stages(k, chain, Y0, s, inv, scale, f);
-        run_stages(k, chain, Y1, s, inv, scale, f);
+        run_stages(k, chain, Y0, s, inv, scale, f, true);
+        run_stages(k, chain, Y1, s, inv, scale, f, true);
     };
     const T* tw = static_cast<const T*>(plan.final_pass);
-    const int groups = static_cast<int>(M / 4);
-    two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, groups,
+    two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, static_cast<int>(M / k.block), k.block,
                [&](long k0, long k1) { k.radix8_final(Y, dst, M, k0, k1, tw, inv); });
 }
 
@@ -667,6 +673,7 @@ void build_plan(Plan* plan, int m, void* tables, void* init) noexcept {
         const long M = (1L << m) / 8;
         for (long k = 0; k < M; ++k)
             for (int j = 1; j < 8; ++j) base.cis(j * k, fin + 56 * (k / 4) + 8 * (j - 1) + 2 * (k % 4));
+        kernels<T>().final_twiddles(fin, M);
         plan->final_pass = fin;
         plan->threads = two_level_threads();
     }
@@ -760,11 +767,11 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
                 T* Yj = Y + 2 * j * M;
                 k.first_gather_split(sre + j, sim + j, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Yj,
                                      inverse);
-                run_stages(k, chain, Yj, s, inverse, scale, factor);
+                run_stages(k, chain, Yj, s, inverse, scale, factor, true);
             }
         };
         const T* tw = static_cast<const T*>(plan.final_pass);
-        two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, static_cast<int>(M / 4),
+        two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, static_cast<int>(M / k.block), k.block,
                    [&](long k0, long k1) { k.radix8_final_split(Y, dre, dim, M, k0, k1, tw, inverse); });
         break;
     }

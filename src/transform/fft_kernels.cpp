@@ -737,39 +737,106 @@ void block_twiddles(T* tw, long q) noexcept {
     }
 }
 
-// ---- two-level final radix-8 pass
+// ---- two-level final radix-8 pass, on blocks
+//
+// The eight sub-transforms leave their output in blocks; the pass reads the
+// same k of the eight, as blocks, with their twiddles in the block layout.
 
-template <class T, bool Inv, bool SplitOut>
-void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw, T* re, T* im) noexcept {
+// The DFT of 8 blocks: dft8's roundings, the rotations by i folded into the
+// adds.
+template <bool Inv, class T>
+[[gnu::always_inline]] inline void dft8_blocks(Block<T>* x) {
     using Vt = V<T>;
-    constexpr int G = kPairs<T>;
-    for (long k = k0; k < k1; k += 4) {
-        const T* w = tw + 56 * (k / 4);
-#pragma GCC unroll 4
-        for (int s = 0; s < 4; s += G) {
-            const long o = 2 * (k + s);
-            Vt a[8];
-            a[0] = Vt::loadu(Y + o);
-            for (int j = 1; j < 8; ++j) a[j] = twiddle<Inv>(Vt::loadu(Y + 2 * j * M + o), Vt::load(w + 8 * (j - 1) + 2 * s));
-            dft8<Inv, T>(a);
-            for (int j = 0; j < 8; ++j) {
-                if constexpr (SplitOut) store_parts(a[j], re + j * M + k + s, im + j * M + k + s);
-                else a[j].storeu(X + 2 * j * M + o);
-            }
-        }
+    // y + (-i z) and y - (-i z) forward (-i z = (zi, -zr)), y + i z and
+    // y - i z inverse.
+    auto plus_rot = [](Block<T> y, Block<T> z) -> Block<T> {
+        return Inv ? Block<T>{y.re - z.im, y.im + z.re} : Block<T>{y.re + z.im, y.im - z.re};
+    };
+    auto minus_rot = [](Block<T> y, Block<T> z) -> Block<T> {
+        return Inv ? Block<T>{y.re + z.im, y.im - z.re} : Block<T>{y.re - z.im, y.im + z.re};
+    };
+    auto add = [](Block<T> a, Block<T> b) -> Block<T> { return {a.re + b.re, a.im + b.im}; };
+    auto sub = [](Block<T> a, Block<T> b) -> Block<T> { return {a.re - b.re, a.im - b.im}; };
+    auto dft4 = [&](Block<T>& x0, Block<T>& x1, Block<T>& x2, Block<T>& x3) {
+        const Block<T> s0 = add(x0, x2), d0 = sub(x0, x2), s1 = add(x1, x3), e = sub(x1, x3);
+        x0 = add(s0, s1);
+        x2 = sub(s0, s1);
+        x1 = plus_rot(d0, e);
+        x3 = minus_rot(d0, e);
+    };
+    dft4(x[0], x[2], x[4], x[6]);
+    dft4(x[1], x[3], x[5], x[7]);
+    // z w_8 (conjugated for the inverse) = (z + rot(z)) / sqrt(2).
+    const Vt h = Vt::set1(sqrt_half<T>());
+    auto rot8 = [&](Block<T> z) -> Block<T> {
+        return Inv ? Block<T>{(z.re - z.im) * h, (z.im + z.re) * h} : Block<T>{(z.re + z.im) * h, (z.im - z.re) * h};
+    };
+    const Block<T> e0 = x[0], e1 = x[2], e2 = x[4], e3 = x[6];
+    const Block<T> o0 = x[1], o1 = rot8(x[3]), o2 = x[5], o3 = rot8(x[7]);
+    x[0] = add(e0, o0);
+    x[4] = sub(e0, o0);
+    x[1] = add(e1, o1);
+    x[5] = sub(e1, o1);
+    x[2] = plus_rot(e2, o2);
+    x[6] = minus_rot(e2, o2);
+    x[3] = plus_rot(e3, o3);
+    x[7] = minus_rot(e3, o3);
+}
+
+template <class T, bool Inv, Out O>
+void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw, T* re, T* im) noexcept {
+    constexpr int B = V<T>::lanes;
+    for (long k = k0; k < k1; k += B) {
+        const T* w = tw + 14 * k;
+        Block<T> a[8];
+        a[0] = load_block<true>(Y + 2 * k);
+#pragma GCC unroll 8
+        for (int j = 1; j < 8; ++j)
+            a[j] = twiddle_block<Inv>(load_block<true>(Y + 2 * (j * M + k)), w + 2 * B * (j - 1));
+        dft8_blocks<Inv>(a);
+#pragma GCC unroll 8
+        for (int j = 0; j < 8; ++j) store_block<O>(a[j], X, j * M + k, re, im);
     }
 }
 
 template <class T>
 void radix8_final(const T* Y, T* X, long M, long k0, long k1, const T* tw, bool inv) noexcept {
-    if (inv) radix8_final_impl<T, true, false>(Y, X, M, k0, k1, tw, nullptr, nullptr);
-    else radix8_final_impl<T, false, false>(Y, X, M, k0, k1, tw, nullptr, nullptr);
+    if (inv) radix8_final_impl<T, true, Out::pairs>(Y, X, M, k0, k1, tw, nullptr, nullptr);
+    else radix8_final_impl<T, false, Out::pairs>(Y, X, M, k0, k1, tw, nullptr, nullptr);
 }
 
 template <class T>
 void radix8_final_split(const T* Y, T* re, T* im, long M, long k0, long k1, const T* tw, bool inv) noexcept {
-    if (inv) radix8_final_impl<T, true, true>(Y, nullptr, M, k0, k1, tw, re, im);
-    else radix8_final_impl<T, false, true>(Y, nullptr, M, k0, k1, tw, re, im);
+    if (inv) radix8_final_impl<T, true, Out::split>(Y, nullptr, M, k0, k1, tw, re, im);
+    else radix8_final_impl<T, false, Out::split>(Y, nullptr, M, k0, k1, tw, re, im);
+}
+
+// The group-of-4 table of the pass (per group of 4 k, the pairs w^(jk) for
+// j = 1 .. 7) to blocks of B k's (per j, B real parts then B imaginary
+// parts): both take 14 T per k, so each chunk of C = max(B, 4) k's is read
+// whole and rewritten in its own place.
+template <class T>
+void final_twiddles(T* tw, long M) noexcept {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes, C = B > 4 ? B : 4;
+    for (long k0 = 0; k0 < M; k0 += C) {
+        T pairs[C / B][7][2 * B];
+        for (int i = 0; i < C; ++i)
+            for (int j = 0; j < 7; ++j) {
+                const long k = k0 + i;
+                const T* g = tw + 56 * (k / 4) + 8 * j + 2 * (k % 4);
+                pairs[i / B][j][2 * (i % B)] = g[0];
+                pairs[i / B][j][2 * (i % B) + 1] = g[1];
+            }
+        for (int c = 0; c < C / B; ++c)
+            for (int j = 0; j < 7; ++j) {
+                Vt wr, wi;
+                to_block(Vt::loadu(pairs[c][j]), Vt::loadu(pairs[c][j] + B), wr, wi);
+                T* out = tw + 14 * (k0 + B * c) + 2 * B * j;
+                wr.storeu(out);
+                wi.storeu(out + B);
+            }
+    }
 }
 
 // ---- blocked regime: row twiddles and row stages
@@ -832,6 +899,7 @@ constexpr fft::Kernels<T> make_kernels() {
     return {
         .block = V<T>::lanes,
         .block_twiddles = block_twiddles<T>,
+        .final_twiddles = final_twiddles<T>,
         .small = small<T>,
         .first_gather = first_gather<T>,
         .first_inplace = first_inplace<T>,

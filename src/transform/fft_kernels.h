@@ -10,7 +10,9 @@
 //     real parts of w^k (each twice: 8 T), their imaginary parts (each
 //     twice), then the same for w^(2k) and w^(3k) (48 T);
 //   radix-8 final pass over M: for each group of 4 k < M, the 4 pairs of
-//     w_N^(jk) for j = 1, then j = 2, ... 7 (56 T);
+//     w_N^(jk) for j = 1, then j = 2, ... 7 (56 T), which final_twiddles
+//     rewrites to blocks: per block of k, for j = 1 .. 7 the real parts of
+//     w_N^(jk), then their imaginary parts (14 T per k);
 //   radix-4 row stage of length L: per k < L/4, w^k, w^(2k), w^(3k) (6 T);
 //   radix-4 stage on blocks (below): for each block of k < L/4, the real
 //     parts of w^k, then their imaginary parts, then the same for w^(2k) and
@@ -40,6 +42,8 @@ struct Kernels {
     // Rewrites the group-of-4 table of a radix-4 stage whose quarter q holds
     // whole blocks into the block layout, in place.
     void (*block_twiddles)(T* tw, long q) noexcept;
+    // Rewrites the radix-8 final pass table over M in place into blocks.
+    void (*final_twiddles)(T* tw, long M) noexcept;
     // Lengths 2^m, m = 0..5, straight-line code per length over vectors of
     // pairs, out of place or in place (src == dst); the scaling form
     // multiplies each output by factor as it stores it.
@@ -57,8 +61,9 @@ struct Kernels {
     // when the form reads or writes blocks) over n elements.
     void (*radix4)(T* data, long n, long L, const T* tw, Form form, bool inverse, bool scale, T factor) noexcept;
     // The final radix-8 pass of the two-level regime for k in [k0, k1)
-    // (multiples of 4): Y holds the eight blocks of M, X gets
-    // X[k + q M] = sum_j w_N^(jk) Y_j[k] w_8^(jq).  X may equal Y.
+    // (multiples of `block`): Y holds the eight sub-transforms of M, in
+    // blocks, X gets X[k + q M] = sum_j w_N^(jk) Y_j[k] w_8^(jq) as pairs.
+    // X may equal Y.
     void (*radix8_final)(const T* Y, T* X, long M, long k0, long k1, const T* tw, bool inverse) noexcept;
     // out[d] = in[d] * (c * t2[d]) (conjugated twiddle for the inverse), d <
     // width, width a multiple of 4; c = (cre, cim), t2 forward twiddles.
