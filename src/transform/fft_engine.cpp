@@ -278,15 +278,16 @@ void build_chain(const Kernels<T>& k, const Base<T>& base, int m, int s, T* out)
 // The stages of an engine of order s over x; blocks_out: the last stage
 // leaves blocks (for the final pass of the two-level regime; every chain of
 // that regime, order 9 and up, runs its last stages on blocks).
+// out: the last stage, when it converts from blocks, writes to out.
 template <class T>
 void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool scale, T f,
-                bool blocks_out = false) noexcept {
+                bool blocks_out = false, T* out = nullptr) noexcept {
     const long n = 1L << s;
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
         Form form = stage_form(l, s, k.block);
         if (blocks_out && form == Form::from_blocks) form = Form::blocks;
-        k.radix4(x, n, L, tw, form, inv, scale && l == s, f);
+        k.radix4(x, n, L, tw, form, inv, scale && l == s, f, form == Form::from_blocks ? out : nullptr);
         tw += 12 * (L / 4);
     }
 }
@@ -299,7 +300,7 @@ void run_stages_split(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, b
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
         const Form form = stage_form(l, s, k.block);
-        if (l + 2 <= s) k.radix4(x, n, L, tw, form, inv, false, f);
+        if (l + 2 <= s) k.radix4(x, n, L, tw, form, inv, false, f, nullptr);
         else k.radix4_split(x, n, L, tw, form == Form::from_blocks, inv, scale, f, re, im);
         tw += 12 * (L / 4);
     }
@@ -310,12 +311,27 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
     const Kernels<T>& k = kernels<T>();
     const int m = plan.order, c = first_log(m);
     const long N = 1L << m;
+    const T* chain = static_cast<const T*>(plan.stages);
+    const int rows = static_cast<int>(N >> (c + 1));
     if (src == dst) {
+        // In place, up to 16 KiB: gathered into the work buffer, where the
+        // stages run until the last one brings the pairs back to dst (larger
+        // arrays measured faster copied first, their last stage then reading
+        // and writing one array; so does a chain whose last stage runs on
+        // pairs).
+        constexpr long kGatherAsideBytes = 16384;
+        const bool aside = N * 2 * static_cast<long>(sizeof(T)) <= kGatherAsideBytes;
+        if (aside && stage_form(m, m, k.block) == Form::from_blocks) {
+            T* x = static_cast<T*>(work);
+            k.first_gather(src, 1, N >> c, plan.bitrev, rows, c, x, inv);
+            run_stages(k, chain, x, m, inv, scale, f, false, dst);
+            return;
+        }
         std::memcpy(work, src, N * 2 * sizeof(T));
         src = static_cast<const T*>(work);
     }
-    k.first_gather(src, 1, N >> c, plan.bitrev, static_cast<int>(N >> (c + 1)), c, dst, inv);
-    run_stages(k, static_cast<const T*>(plan.stages), dst, m, inv, scale, f);
+    k.first_gather(src, 1, N >> c, plan.bitrev, rows, c, dst, inv);
+    run_stages(k, chain, dst, m, inv, scale, f);
 }
 
 // The two phases of the two-level regime: the four steps of phase 1, then

@@ -681,7 +681,7 @@ template <bool Inv, class T>
 }
 
 template <class T, bool Inv, bool Scale, bool InBlocks, Out O>
-void radix4_blocks_impl(T* x, long n, long L, const T* tw, T factor, T* re, T* im) noexcept {
+void radix4_blocks_impl(T* x, T* to, long n, long L, const T* tw, T factor, T* re, T* im) noexcept {
     using Vt = V<T>;
     constexpr int B = Vt::lanes;
     const long q = L / 4;
@@ -701,32 +701,40 @@ void radix4_blocks_impl(T* x, long n, long L, const T* tw, T factor, T* re, T* i
             Block<T> a2 = twiddle_block<Inv>(load_block<InBlocks>(p2 + o), w);
             Block<T> a3 = twiddle_block<Inv>(load_block<InBlocks>(p3 + o), w + 4 * B);
             butterfly4_block<Inv>(a0, a1, a2, a3);
-            store_block<O>(scaled(a0), x, b + k, re, im);
-            store_block<O>(scaled(a1), x, b + k + q, re, im);
-            store_block<O>(scaled(a2), x, b + k + 2 * q, re, im);
-            store_block<O>(scaled(a3), x, b + k + 3 * q, re, im);
+            store_block<O>(scaled(a0), to, b + k, re, im);
+            store_block<O>(scaled(a1), to, b + k + q, re, im);
+            store_block<O>(scaled(a2), to, b + k + 2 * q, re, im);
+            store_block<O>(scaled(a3), to, b + k + 3 * q, re, im);
         }
     }
 }
 
+// The stage reads x and writes `to` (x itself, in place, or another array
+// of n elements; any alignment).
 template <class T, bool InBlocks, Out O>
-void radix4_blocks(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
+void radix4_blocks(T* x, T* to, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
     if (inv) {
-        if (scale) radix4_blocks_impl<T, true, true, InBlocks, O>(x, n, L, tw, factor, re, im);
-        else radix4_blocks_impl<T, true, false, InBlocks, O>(x, n, L, tw, factor, re, im);
+        if (scale) radix4_blocks_impl<T, true, true, InBlocks, O>(x, to, n, L, tw, factor, re, im);
+        else radix4_blocks_impl<T, true, false, InBlocks, O>(x, to, n, L, tw, factor, re, im);
     } else {
-        if (scale) radix4_blocks_impl<T, false, true, InBlocks, O>(x, n, L, tw, factor, re, im);
-        else radix4_blocks_impl<T, false, false, InBlocks, O>(x, n, L, tw, factor, re, im);
+        if (scale) radix4_blocks_impl<T, false, true, InBlocks, O>(x, to, n, L, tw, factor, re, im);
+        else radix4_blocks_impl<T, false, false, InBlocks, O>(x, to, n, L, tw, factor, re, im);
     }
 }
 
 template <class T>
-void radix4(T* x, long n, long L, const T* tw, fft::Form form, bool inv, bool scale, T factor) noexcept {
+void radix4(T* x, long n, long L, const T* tw, fft::Form form, bool inv, bool scale, T factor, T* out) noexcept {
     switch (form) {
     case fft::Form::pairs: radix4_to<T, false>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
-    case fft::Form::to_blocks: radix4_blocks<T, false, Out::blocks>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
-    case fft::Form::blocks: radix4_blocks<T, true, Out::blocks>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
-    case fft::Form::from_blocks: radix4_blocks<T, true, Out::pairs>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
+    case fft::Form::to_blocks:
+        radix4_blocks<T, false, Out::blocks>(x, x, n, L, tw, inv, scale, factor, nullptr, nullptr);
+        break;
+    case fft::Form::blocks:
+        radix4_blocks<T, true, Out::blocks>(x, x, n, L, tw, inv, scale, factor, nullptr, nullptr);
+        break;
+    case fft::Form::from_blocks:
+        radix4_blocks<T, true, Out::pairs>(x, out == nullptr ? x : out, n, L, tw, inv, scale, factor, nullptr, nullptr);
+        break;
     }
 }
 
@@ -734,7 +742,7 @@ template <class T>
 void radix4_split(const T* x, long n, long L, const T* tw, bool from_blocks, bool inv, bool scale, T factor, T* re,
                   T* im) noexcept {
     T* data = const_cast<T*>(x);
-    if (from_blocks) radix4_blocks<T, true, Out::split>(data, n, L, tw, inv, scale, factor, re, im);
+    if (from_blocks) radix4_blocks<T, true, Out::split>(data, data, n, L, tw, inv, scale, factor, re, im);
     else radix4_to<T, true>(data, n, L, tw, inv, scale, factor, re, im);
 }
 

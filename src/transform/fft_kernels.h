@@ -58,8 +58,10 @@ struct Kernels {
     // The same first stage on data already in bit-reversed order, in place.
     void (*first_inplace)(T* data, long count, int logB, bool inverse) noexcept;
     // One radix-4 DIT stage of length L (L/4 a multiple of 4, and of `block`
-    // when the form reads or writes blocks) over n elements.
-    void (*radix4)(T* data, long n, long L, const T* tw, Form form, bool inverse, bool scale, T factor) noexcept;
+    // when the form reads or writes blocks) over n elements, in place; with
+    // out not null (form from_blocks only) the pairs go to out instead.
+    void (*radix4)(T* data, long n, long L, const T* tw, Form form, bool inverse, bool scale, T factor,
+                   T* out) noexcept;
     // The final radix-8 pass of the two-level regime for k in [k0, k1)
     // (multiples of `block`): Y holds the eight sub-transforms of M, in
     // blocks, X gets X[k + q M] = sum_j w_N^(jk) Y_j[k] w_8^(jq) as pairs.
