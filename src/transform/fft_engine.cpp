@@ -3,16 +3,19 @@
 //
 // Every regime is decimation in time from bit-reversed input.  The first two
 // or three levels (radix B = 4 for even leaf orders, 8 for odd ones) are done
-// while the input is gathered in bit-reversed order; radix-4 stages follow.
+// while the input is gathered in bit-reversed order; radix-4 stages follow,
+// the inner ones on blocks of real parts and imaginary parts (stage_form).
 //
 //  - radix-4: gather + stages over the whole array, in the destination; in
-//    place, the source is first copied to the work buffer;
+//    place, up to 16 KiB the gather goes to the work buffer and the last
+//    stage writes the destination, above that the source is first copied
+//    to the work buffer;
 //  - two-level: N = 8 M; the eight sub-sequences x[8n + j] are transformed by
 //    the radix-4 engine of order m - 3 into eight blocks (into the
 //    destination when it is 16-byte aligned and not the source, otherwise
-//    into the work buffer), then one radix-8 pass with the twiddles
-//    w_N^(jk) forms the result; both phases may run on two threads (one
-//    region, the phases apart by a barrier);
+//    into the work buffer), left as blocks, then one radix-8 pass with the
+//    twiddles w_N^(jk) forms the result; both phases may run on two threads
+//    (one region, the phases apart by a barrier);
 //  - blocked: the whole array is gathered in bit-reversed order, then split
 //    into 2^b sub-arrays transformed in place (recursively while they are
 //    still above the two-level range), and the last b levels are done on
