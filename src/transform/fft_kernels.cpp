@@ -63,31 +63,6 @@ inline Vec<T, W> rot(Vec<T, W> z) {
 }
 template <class T, int W>
 inline Vec<T, W> scale_by(Vec<T, W> z, T c) { return z * Vec<T, W>::set1(c); }
-
-// y + rot(z) and y - rot(z).  With FMA on vectors: one fused add-subtract
-// of the swapped z against y times 1 (exact, so one rounding, as the plain
-// add), with no sign flip.
-template <bool Inv, class T>
-inline Cx<T> plus_rot(Cx<T> y, Cx<T> z) { return y + rot<Inv>(z); }
-template <bool Inv, class T>
-inline Cx<T> minus_rot(Cx<T> y, Cx<T> z) { return y - rot<Inv>(z); }
-#if defined(__FMA__)
-template <bool Inv, class T, int W>
-inline Vec<T, W> plus_rot(Vec<T, W> y, Vec<T, W> z) {
-    const Vec<T, W> one = Vec<T, W>::set1(T(1)), s = swap_re_im(z);
-    return Inv ? mul_addsub(y, one, s) : mul_subadd(y, one, s);
-}
-template <bool Inv, class T, int W>
-inline Vec<T, W> minus_rot(Vec<T, W> y, Vec<T, W> z) {
-    const Vec<T, W> one = Vec<T, W>::set1(T(1)), s = swap_re_im(z);
-    return Inv ? mul_subadd(y, one, s) : mul_addsub(y, one, s);
-}
-#else
-template <bool Inv, class T, int W>
-inline Vec<T, W> plus_rot(Vec<T, W> y, Vec<T, W> z) { return y + rot<Inv>(z); }
-template <bool Inv, class T, int W>
-inline Vec<T, W> minus_rot(Vec<T, W> y, Vec<T, W> z) { return y - rot<Inv>(z); }
-#endif
 // z * w or z * conj(w), w as interleaved pairs.
 template <bool Inv, class T, int W>
 inline Vec<T, W> twiddle(Vec<T, W> z, Vec<T, W> w) {
@@ -107,32 +82,31 @@ inline Vec<T, W> twiddle_parts(Vec<T, W> z, Vec<T, W> wr, Vec<T, W> wi) {
 
 template <bool Inv, class X>
 inline void dft4(X& x0, X& x1, X& x2, X& x3) {
-    const X s0 = x0 + x2, d0 = x0 - x2, s1 = x1 + x3, d1 = x1 - x3;
+    const X s0 = x0 + x2, d0 = x0 - x2, s1 = x1 + x3, d1 = rot<Inv>(x1 - x3);
     x0 = s0 + s1;
     x2 = s0 - s1;
-    x1 = plus_rot<Inv>(d0, d1);
-    x3 = minus_rot<Inv>(d0, d1);
+    x1 = d0 + d1;
+    x3 = d0 - d1;
 }
 
 // z * w_8 (conjugated for the inverse): (z + rot(z)) / sqrt(2).
 template <bool Inv, class T, class X>
-inline X rot8(X z) { return scale_by(plus_rot<Inv>(z, z), sqrt_half<T>()); }
+inline X rot8(X z) { return scale_by(z + rot<Inv>(z), sqrt_half<T>()); }
 
 template <bool Inv, class T, class X>
 inline void dft8(X* x) {
     dft4<Inv>(x[0], x[2], x[4], x[6]);
     dft4<Inv>(x[1], x[3], x[5], x[7]);
-    // o2 and o3 still owe their turn by rot, which the last adds make.
-    const X o0 = x[1], o1 = rot8<Inv, T>(x[3]), o2 = x[5], o3 = rot8<Inv, T>(x[7]);
+    const X o0 = x[1], o1 = rot8<Inv, T>(x[3]), o2 = rot<Inv>(x[5]), o3 = rot<Inv>(rot8<Inv, T>(x[7]));
     const X e0 = x[0], e1 = x[2], e2 = x[4], e3 = x[6];
     x[0] = e0 + o0;
     x[4] = e0 - o0;
     x[1] = e1 + o1;
     x[5] = e1 - o1;
-    x[2] = plus_rot<Inv>(e2, o2);
-    x[6] = minus_rot<Inv>(e2, o2);
-    x[3] = plus_rot<Inv>(e3, o3);
-    x[7] = minus_rot<Inv>(e3, o3);
+    x[2] = e2 + o2;
+    x[6] = e2 - o2;
+    x[3] = e3 + o3;
+    x[7] = e3 - o3;
 }
 
 // ---- small lengths: straight-line code per length
@@ -198,12 +172,8 @@ template <bool Inv, class T, int N, class X>
 #pragma GCC unroll 32
         for (int k = 0; k < N / 2; ++k) {
             X t = o[k];
-            if (k == N / 4) {
-                x[k] = plus_rot<Inv>(e[k], t);
-                x[k + N / 2] = minus_rot<Inv>(e[k], t);
-                continue;
-            }
-            if (k != 0) t = twiddle_by<Inv>(t, kSmallTwiddles<T, N>.w[k]);
+            if (k == N / 4) t = rot<Inv>(t);
+            else if (k != 0) t = twiddle_by<Inv>(t, kSmallTwiddles<T, N>.w[k]);
             x[k] = e[k] + t;
             x[k + N / 2] = e[k] - t;
         }
@@ -545,11 +515,11 @@ void first_inplace(T* data, long count, int logB, bool inv) noexcept {
 template <bool Inv, class Vt>
 [[gnu::always_inline]] inline void butterfly4(Vt& a0, Vt& a1, Vt& a2, Vt& a3) {
     const Vt e0 = a0 + a1, e1 = a0 - a1;
-    const Vt s = a2 + a3, d = a2 - a3;
+    const Vt s = a2 + a3, t = rot<Inv>(a2 - a3);
     a0 = e0 + s;
     a2 = e0 - s;
-    a1 = plus_rot<Inv>(e1, d);
-    a3 = minus_rot<Inv>(e1, d);
+    a1 = e1 + t;
+    a3 = e1 - t;
 }
 
 template <class T, bool Inv, bool Scale, bool SplitOut>
