@@ -439,7 +439,9 @@ VdxStatus transform(const T* src, T* dst, const typename RealFamily<T>::Spec* pS
     VDX_RETURN_IF_ERROR(check_object<RealObject<T>>(pSpec));
     if (any_null(src, dst)) return vdxStsNullPtrErr;
     const auto& spec = *reinterpret_cast<const RealSpec<T>*>(pSpec);
-    // The inverse runs its complex transform in place on the destination.
+    // The inverse recombines into the work buffer (or, where that does not
+    // serve, in the destination, transformed there in place): it takes a
+    // buffer whenever an in-place transform would.
     const bool needed = spec.work_bytes > 0 && (buffer != nullptr || work_needed<T>(spec.plan, D == Dir::forward ? src : dst, dst));
     WorkBuffer work(buffer, needed ? static_cast<int>(spec.work_bytes) : 0);
     if (needed && !work) return vdxStsMemAllocErr;
