@@ -3,16 +3,19 @@
 //
 // Every regime is decimation in time from bit-reversed input.  The first two
 // or three levels (radix B = 4 for even leaf orders, 8 for odd ones) are done
-// while the input is gathered in bit-reversed order; radix-4 stages follow.
+// while the input is gathered in bit-reversed order; radix-4 stages follow,
+// the inner ones on blocks of real parts and imaginary parts (stage_form).
 //
 //  - radix-4: gather + stages over the whole array, in the destination; in
-//    place, the source is first copied to the work buffer;
+//    place, up to 16 KiB the gather goes to the work buffer and the last
+//    stage writes the destination, above that the source is first copied
+//    to the work buffer;
 //  - two-level: N = 8 M; the eight sub-sequences x[8n + j] are transformed by
 //    the radix-4 engine of order m - 3 into eight blocks (into the
 //    destination when it is 16-byte aligned and not the source, otherwise
-//    into the work buffer), then one radix-8 pass with the twiddles
-//    w_N^(jk) forms the result; both phases may run on two threads (one
-//    region, the phases apart by a barrier);
+//    into the work buffer), left as blocks, then one radix-8 pass with the
+//    twiddles w_N^(jk) forms the result; both phases may run on two threads
+//    (one region, the phases apart by a barrier);
 //  - blocked: the whole array is gathered in bit-reversed order, then split
 //    into 2^b sub-arrays transformed in place (recursively while they are
 //    still above the two-level range), and the last b levels are done on
@@ -241,32 +244,53 @@ struct Base {
     }
 };
 
+// The data form of the radix-4 stage of length 2^l in a chain of order s,
+// with `block` terms per block: stages whose quarter holds whole blocks run
+// on blocks when there are two of them at least (the first one converts
+// into blocks, the last one back); all others, and all when fewer, on pairs.
+inline Form stage_form(int l, int s, int block) noexcept {
+    int first = first_log(s) + 2;
+    while ((1L << (first - 2)) < block) first += 2;
+    if (s - first < 2 || l < first) return Form::pairs;
+    if (l == first) return Form::to_blocks;
+    return l == s ? Form::from_blocks : Form::blocks;
+}
+
 // Radix-4 stage tables w_L^k, w_L^2k, w_L^3k for L = 2^(c+2) .. 2^s, in the
 // kernels' group-of-4 layout (real parts and imaginary parts apart, each
-// repeated over a pair).
+// repeated over a pair), rewritten to the block layout for the stages that
+// run on blocks.
 template <class T>
-void build_chain(const Base<T>& base, int m, int s, T* out) noexcept {
+void build_chain(const Kernels<T>& k, const Base<T>& base, int m, int s, T* out) noexcept {
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long q = (1L << l) / 4, stride = 1L << (m - l);
-        for (long k = 0; k < q; ++k) {
-            T* g = out + 48 * (k / 4) + 2 * (k % 4);
+        for (long i = 0; i < q; ++i) {
+            T* g = out + 48 * (i / 4) + 2 * (i % 4);
             for (int j = 1; j <= 3; ++j) {
                 T w[2];
-                base.cis(j * k * stride, w);
+                base.cis(j * i * stride, w);
                 g[16 * (j - 1)] = g[16 * (j - 1) + 1] = w[0];
                 g[16 * (j - 1) + 8] = g[16 * (j - 1) + 9] = w[1];
             }
         }
+        if (stage_form(l, s, k.block) != Form::pairs) k.block_twiddles(out, q);
         out += 12 * q;
     }
 }
 
+// The stages of an engine of order s over x; blocks_out: the last stage
+// leaves blocks (for the final pass of the two-level regime; every chain of
+// that regime, order 9 and up, runs its last stages on blocks).
+// out: the last stage, when it converts from blocks, writes to out.
 template <class T>
-void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool scale, T f) noexcept {
+void run_stages(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, bool scale, T f,
+                bool blocks_out = false, T* out = nullptr) noexcept {
     const long n = 1L << s;
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
-        k.radix4(x, n, L, tw, inv, scale && l == s, f);
+        Form form = stage_form(l, s, k.block);
+        if (blocks_out && form == Form::from_blocks) form = Form::blocks;
+        k.radix4(x, n, L, tw, form, inv, scale && l == s, f, form == Form::from_blocks ? out : nullptr);
         tw += 12 * (L / 4);
     }
 }
@@ -278,8 +302,9 @@ void run_stages_split(const Kernels<T>& k, const T* tw, T* x, int s, bool inv, b
     const long n = 1L << s;
     for (int l = first_log(s) + 2; l <= s; l += 2) {
         const long L = 1L << l;
-        if (l + 2 <= s) k.radix4(x, n, L, tw, inv, false, f);
-        else k.radix4_split(x, n, L, tw, inv, scale, f, re, im);
+        const Form form = stage_form(l, s, k.block);
+        if (l + 2 <= s) k.radix4(x, n, L, tw, form, inv, false, f, nullptr);
+        else k.radix4_split(x, n, L, tw, form == Form::from_blocks, inv, scale, f, re, im);
         tw += 12 * (L / 4);
     }
 }
@@ -289,16 +314,31 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
     const Kernels<T>& k = kernels<T>();
     const int m = plan.order, c = first_log(m);
     const long N = 1L << m;
+    const T* chain = static_cast<const T*>(plan.stages);
+    const int rows = static_cast<int>(N >> (c + 1));
     if (src == dst) {
+        // In place, up to 16 KiB: gathered into the work buffer, where the
+        // stages run until the last one brings the pairs back to dst (larger
+        // arrays measured faster copied first, their last stage then reading
+        // and writing one array; so does a chain whose last stage runs on
+        // pairs).
+        constexpr long kGatherAsideBytes = 16384;
+        const bool aside = N * 2 * static_cast<long>(sizeof(T)) <= kGatherAsideBytes;
+        if (aside && stage_form(m, m, k.block) == Form::from_blocks) {
+            T* x = static_cast<T*>(work);
+            k.first_gather(src, 1, N >> c, plan.bitrev, rows, c, x, inv);
+            run_stages(k, chain, x, m, inv, scale, f, false, dst);
+            return;
+        }
         std::memcpy(work, src, N * 2 * sizeof(T));
         src = static_cast<const T*>(work);
     }
-    k.first_gather(src, 1, N >> c, plan.bitrev, static_cast<int>(N >> (c + 1)), c, dst, inv);
-    run_stages(k, static_cast<const T*>(plan.stages), dst, m, inv, scale, f);
+    k.first_gather(src, 1, N >> c, plan.bitrev, rows, c, dst, inv);
+    run_stages(k, chain, dst, m, inv, scale, f);
 }
 
 // The two phases of the two-level regime: the four steps of phase 1, then
-// the radix-8 pass over `groups` groups of four k.  With the object's thread
+// the radix-8 pass over `groups` groups of `unit` k (a block).  With the object's thread
 // count at 2 or more, transforms of 512 KiB and more share each phase out
 // as blocks of a Team (phase 2 in 32 ranges of k, so that a late helper
 // still takes some and a helper descheduled in one holds up little).
@@ -307,19 +347,20 @@ void run_radix4(const Plan& plan, const T* src, T* dst, bool inv, bool scale, T 
 // calling thread.  Every step and every k is computed alike wherever it
 // runs.
 template <class Step, class Final>
-void two_phases(const Plan& plan, long bytes, const Step& step, int groups, const Final& final_pass) noexcept {
+void two_phases(const Plan& plan, long bytes, const Step& step, int groups, long unit,
+                const Final& final_pass) noexcept {
     constexpr int kFinalBlocks = 32;
     constexpr long kSharedFrom = 512L * 1024;
     if (plan.threads < 2 || bytes < kSharedFrom) {
         for (int st = 0; st < 4; ++st) step(st);
-        final_pass(0L, 4L * groups);
+        final_pass(0L, unit * groups);
         return;
     }
     Team team(std::min(ownGetNumThreads(), plan.threads));
     team.run(4, step);
     team.run(kFinalBlocks, [&](int b) {
         const BlockRange r = block_range(groups, kFinalBlocks, b);
-        final_pass(4L * r.begin, 4L * r.end);
+        final_pass(unit * r.begin, unit * r.end);
     });
 }
 
@@ -335,12 +376,11 @@ void run_two_level(const Plan& plan, const T* src, T* dst, bool inv, bool scale,
         T* Y0 = Y + 4 * st * M;
         T* Y1 = Y0 + 2 * M;
         k.first_gather2(src + 4 * st, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Y0, Y1, inv);
-        run_stages(k, chain, Y0, s, inv, scale, f);
-        run_stages(k, chain, Y1, s, inv, scale, f);
+        run_stages(k, chain, Y0, s, inv, scale, f, true);
+        run_stages(k, chain, Y1, s, inv, scale, f, true);
     };
     const T* tw = static_cast<const T*>(plan.final_pass);
-    const int groups = static_cast<int>(M / 4);
-    two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, groups,
+    two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, static_cast<int>(M / k.block), k.block,
                [&](long k0, long k1) { k.radix8_final(Y, dst, M, k0, k1, tw, inv); });
 }
 
@@ -639,7 +679,7 @@ void build_plan(Plan* plan, int m, void* tables, void* init) noexcept {
         base = Base<T>{static_cast<const T*>(init), 0, (1L << m) / 4};
     }
     T* chain = reinterpret_cast<T*>(mem + L.chain_off);
-    build_chain(base, m, L.leaf, chain);
+    build_chain(kernels<T>(), base, m, L.leaf, chain);
     plan->stages = chain;
     if (L.regime == Regime::radix4 || L.regime == Regime::two_level) {
         auto* rev = reinterpret_cast<std::int32_t*>(mem + L.rev_off);
@@ -652,6 +692,7 @@ void build_plan(Plan* plan, int m, void* tables, void* init) noexcept {
         const long M = (1L << m) / 8;
         for (long k = 0; k < M; ++k)
             for (int j = 1; j < 8; ++j) base.cis(j * k, fin + 56 * (k / 4) + 8 * (j - 1) + 2 * (k % 4));
+        kernels<T>().final_twiddles(fin, M);
         plan->final_pass = fin;
         plan->threads = two_level_threads();
     }
@@ -745,11 +786,11 @@ void run_split(const Plan& plan, const T* sre, const T* sim, T* dre, T* dim, boo
                 T* Yj = Y + 2 * j * M;
                 k.first_gather_split(sre + j, sim + j, 8, M >> c, plan.bitrev, static_cast<int>(M >> (c + 1)), c, Yj,
                                      inverse);
-                run_stages(k, chain, Yj, s, inverse, scale, factor);
+                run_stages(k, chain, Yj, s, inverse, scale, factor, true);
             }
         };
         const T* tw = static_cast<const T*>(plan.final_pass);
-        two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, static_cast<int>(M / 4),
+        two_phases(plan, 16 * M * static_cast<long>(sizeof(T)), step, static_cast<int>(M / k.block), k.block,
                    [&](long k0, long k1) { k.radix8_final_split(Y, dre, dim, M, k0, k1, tw, inverse); });
         break;
     }

@@ -353,9 +353,18 @@ void small(const T* src, T* dst, int m, bool inv, bool scale, T factor) noexcept
 // separate real and imaginary arrays (any stride).
 enum class From { pairs, strided, parts };
 
+// Where the G rows from rev on start in the destination (in T), read once
+// before any store: a vector store may alias the index table, so the
+// compiler would otherwise read every index again after each one.
+template <class T, int B>
+[[gnu::always_inline]] inline void row_offsets(const std::int32_t* rev, long* at) {
+#pragma GCC unroll 4
+    for (int j = 0; j < kPairs<T>; ++j) at[j] = 2L * B * rev[j];
+}
+
 template <class T, int B, bool Inv, From Src>
 [[gnu::always_inline]] inline void first_rows(const T* src, const T* im, long e0, long stride, long ustep,
-                                              const std::int32_t* rev, int add, T* dst) noexcept {
+                                              const long* at, int add, T* dst) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
     Vt a[B];
@@ -372,7 +381,7 @@ template <class T, int B, bool Inv, From Src>
     for (int kb = 0; kb < B; kb += G) {
         transpose_pairs(a + kb);
 #pragma GCC unroll 4
-        for (int j = 0; j < G; ++j) a[kb + j].storeu(dst + 2L * ((static_cast<long>(rev[j]) + add) * B + kb));
+        for (int j = 0; j < G; ++j) a[kb + j].storeu(dst + at[j] + 2L * (add * B + kb));
     }
 }
 
@@ -385,8 +394,10 @@ void first_gather_impl(const T* src, const T* im, long stride, long ustep, const
     constexpr int G = kPairs<T>;
     const long half = ustep / 2;
     for (int i = 0; i < count; i += G) {
-        first_rows<T, B, Inv, Src>(src, im, i, stride, ustep, rev + i, 0, dst);
-        first_rows<T, B, Inv, Src>(src, im, i + half, stride, ustep, rev + i, 1, dst);
+        long at[G];
+        row_offsets<T, B>(rev + i, at);
+        first_rows<T, B, Inv, Src>(src, im, i, stride, ustep, at, 0, dst);
+        first_rows<T, B, Inv, Src>(src, im, i + half, stride, ustep, at, 1, dst);
     }
 }
 
@@ -413,7 +424,7 @@ void first_gather(const T* src, long stride, long ustep, const std::int32_t* rev
 // dst0 and dst1: each row's two pairs are read together.
 template <class T, int B, bool Inv>
 [[gnu::always_inline]] inline void first_rows2(const T* src, long e0, long stride, long ustep,
-                                               const std::int32_t* rev, int add, T* dst0, T* dst1) noexcept {
+                                               const long* rows, int add, T* dst0, T* dst1) noexcept {
     using Vt = V<T>;
     constexpr int G = kPairs<T>;
     Vt a[B], b[B];
@@ -432,7 +443,7 @@ template <class T, int B, bool Inv>
         transpose_pairs(b + kb);
 #pragma GCC unroll 4
         for (int j = 0; j < G; ++j) {
-            const long at = 2L * ((static_cast<long>(rev[j]) + add) * B + kb);
+            const long at = rows[j] + 2L * (add * B + kb);
             a[kb + j].storeu(dst0 + at);
             b[kb + j].storeu(dst1 + at);
         }
@@ -445,8 +456,10 @@ void first_gather2_impl(const T* src, long stride, long ustep, const std::int32_
     constexpr int G = kPairs<T>;
     const long half = ustep / 2;
     for (int i = 0; i < count; i += G) {
-        first_rows2<T, B, Inv>(src, i, stride, ustep, rev + i, 0, dst0, dst1);
-        first_rows2<T, B, Inv>(src, i + half, stride, ustep, rev + i, 1, dst0, dst1);
+        long at[G];
+        row_offsets<T, B>(rev + i, at);
+        first_rows2<T, B, Inv>(src, i, stride, ustep, at, 0, dst0, dst1);
+        first_rows2<T, B, Inv>(src, i + half, stride, ustep, at, 1, dst0, dst1);
     }
 }
 
@@ -564,49 +577,274 @@ void radix4_to(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor
     }
 }
 
-template <class T>
-void radix4(T* x, long n, long L, const T* tw, bool inv, bool scale, T factor) noexcept {
-    radix4_to<T, false>(x, n, L, tw, inv, scale, factor, nullptr, nullptr);
-}
+// ---- radix-4 stages on blocks
+//
+// The same butterflies on blocks of B = lanes consecutive terms (real parts
+// in one vector, imaginary parts in another): the products and the rotation
+// by i need no shuffles, and every value is rounded as on pairs.
+
+enum class Out { pairs, blocks, split };
 
 template <class T>
-void radix4_split(const T* x, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
-    radix4_to<T, true>(const_cast<T*>(x), n, L, tw, inv, scale, factor, re, im);
-}
+struct Block {
+    V<T> re, im;
+};
 
-// ---- two-level final radix-8 pass
-
-template <class T, bool Inv, bool SplitOut>
-void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw, T* re, T* im) noexcept {
+template <bool InBlocks, class T>
+inline Block<T> load_block(const T* p) {
     using Vt = V<T>;
-    constexpr int G = kPairs<T>;
-    for (long k = k0; k < k1; k += 4) {
-        const T* w = tw + 56 * (k / 4);
-#pragma GCC unroll 4
-        for (int s = 0; s < 4; s += G) {
-            const long o = 2 * (k + s);
-            Vt a[8];
-            a[0] = Vt::loadu(Y + o);
-            for (int j = 1; j < 8; ++j) a[j] = twiddle<Inv>(Vt::loadu(Y + 2 * j * M + o), Vt::load(w + 8 * (j - 1) + 2 * s));
-            dft8<Inv, T>(a);
-            for (int j = 0; j < 8; ++j) {
-                if constexpr (SplitOut) store_parts(a[j], re + j * M + k + s, im + j * M + k + s);
-                else a[j].storeu(X + 2 * j * M + o);
-            }
+    Block<T> z;
+    if constexpr (InBlocks) {
+        z.re = Vt::loadu(p);
+        z.im = Vt::loadu(p + Vt::lanes);
+    } else {
+        to_block(Vt::loadu(p), Vt::loadu(p + Vt::lanes), z.re, z.im);
+    }
+    return z;
+}
+
+// Block z of terms e.. to x (pairs or blocks) or to re and im.
+template <Out O, class T>
+inline void store_block(Block<T> z, T* x, long e, T* re, T* im) {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes;
+    if constexpr (O == Out::blocks) {
+        z.re.storeu(x + 2 * e);
+        z.im.storeu(x + 2 * e + B);
+        return;
+    }
+    Vt a, b;
+    from_block(z.re, z.im, a, b);
+    if constexpr (O == Out::pairs) {
+        a.storeu(x + 2 * e);
+        b.storeu(x + 2 * e + B);
+    } else {
+        store_parts(a, re + e, im + e);
+        store_parts(b, re + e + B / 2, im + e + B / 2);
+    }
+}
+
+// z * w, or z * conj(w) for the inverse, w as B real parts then B imaginary
+// parts: the roundings of twiddle_parts.
+template <bool Inv, class T>
+inline Block<T> twiddle_block(Block<T> z, const T* w) {
+    using Vt = V<T>;
+    const Vt wr = Vt::loadu(w), wi = Vt::loadu(w + Vt::lanes);
+    if (Inv) return {mul_add(z.re, wr, z.im * wi), mul_sub(z.im, wr, z.re * wi)};
+    return {mul_sub(z.re, wr, z.im * wi), mul_add(z.im, wr, z.re * wi)};
+}
+
+template <bool Inv, class T>
+[[gnu::always_inline]] inline void butterfly4_block(Block<T>& a0, Block<T>& a1, Block<T>& a2, Block<T>& a3) {
+    const V<T> e0r = a0.re + a1.re, e0i = a0.im + a1.im, e1r = a0.re - a1.re, e1i = a0.im - a1.im;
+    const V<T> sr = a2.re + a3.re, si = a2.im + a3.im, dr = a2.re - a3.re, di = a2.im - a3.im;
+    a0 = {e0r + sr, e0i + si};
+    a2 = {e0r - sr, e0i - si};
+    // e1 -+ i d forward, e1 +- i d inverse.
+    if (Inv) {
+        a1 = {e1r - di, e1i + dr};
+        a3 = {e1r + di, e1i - dr};
+    } else {
+        a1 = {e1r + di, e1i - dr};
+        a3 = {e1r - di, e1i + dr};
+    }
+}
+
+template <class T, bool Inv, bool Scale, bool InBlocks, Out O>
+void radix4_blocks_impl(T* x, T* to, long n, long L, const T* tw, T factor, T* re, T* im) noexcept {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes;
+    const long q = L / 4;
+    const Vt sc = Vt::set1(factor);
+    auto scaled = [&](Block<T> z) { return Scale ? Block<T>{z.re * sc, z.im * sc} : z; };
+    for (long b = 0; b < n; b += L) {
+        T* p0 = x + 2 * b;
+        T* p1 = p0 + 2 * q;
+        T* p2 = p1 + 2 * q;
+        T* p3 = p2 + 2 * q;
+#pragma GCC unroll 2
+        for (long k = 0; k < q; k += B) {
+            const T* w = tw + 6 * k;
+            const long o = 2 * k;
+            Block<T> a0 = load_block<InBlocks>(p0 + o);
+            Block<T> a1 = twiddle_block<Inv>(load_block<InBlocks>(p1 + o), w + 2 * B);
+            Block<T> a2 = twiddle_block<Inv>(load_block<InBlocks>(p2 + o), w);
+            Block<T> a3 = twiddle_block<Inv>(load_block<InBlocks>(p3 + o), w + 4 * B);
+            butterfly4_block<Inv>(a0, a1, a2, a3);
+            store_block<O>(scaled(a0), to, b + k, re, im);
+            store_block<O>(scaled(a1), to, b + k + q, re, im);
+            store_block<O>(scaled(a2), to, b + k + 2 * q, re, im);
+            store_block<O>(scaled(a3), to, b + k + 3 * q, re, im);
         }
+    }
+}
+
+// The stage reads x and writes `to` (x itself, in place, or another array
+// of n elements; any alignment).
+template <class T, bool InBlocks, Out O>
+void radix4_blocks(T* x, T* to, long n, long L, const T* tw, bool inv, bool scale, T factor, T* re, T* im) noexcept {
+    if (inv) {
+        if (scale) radix4_blocks_impl<T, true, true, InBlocks, O>(x, to, n, L, tw, factor, re, im);
+        else radix4_blocks_impl<T, true, false, InBlocks, O>(x, to, n, L, tw, factor, re, im);
+    } else {
+        if (scale) radix4_blocks_impl<T, false, true, InBlocks, O>(x, to, n, L, tw, factor, re, im);
+        else radix4_blocks_impl<T, false, false, InBlocks, O>(x, to, n, L, tw, factor, re, im);
+    }
+}
+
+template <class T>
+void radix4(T* x, long n, long L, const T* tw, fft::Form form, bool inv, bool scale, T factor, T* out) noexcept {
+    switch (form) {
+    case fft::Form::pairs: radix4_to<T, false>(x, n, L, tw, inv, scale, factor, nullptr, nullptr); break;
+    case fft::Form::to_blocks:
+        radix4_blocks<T, false, Out::blocks>(x, x, n, L, tw, inv, scale, factor, nullptr, nullptr);
+        break;
+    case fft::Form::blocks:
+        radix4_blocks<T, true, Out::blocks>(x, x, n, L, tw, inv, scale, factor, nullptr, nullptr);
+        break;
+    case fft::Form::from_blocks:
+        radix4_blocks<T, true, Out::pairs>(x, out == nullptr ? x : out, n, L, tw, inv, scale, factor, nullptr, nullptr);
+        break;
+    }
+}
+
+template <class T>
+void radix4_split(const T* x, long n, long L, const T* tw, bool from_blocks, bool inv, bool scale, T factor, T* re,
+                  T* im) noexcept {
+    T* data = const_cast<T*>(x);
+    if (from_blocks) radix4_blocks<T, true, Out::split>(data, data, n, L, tw, inv, scale, factor, re, im);
+    else radix4_to<T, true>(data, n, L, tw, inv, scale, factor, re, im);
+}
+
+// The group-of-4 table of a stage (w^k real parts twice, imaginary parts
+// twice, per j = 1, 2, 3) to blocks of B k's, C = max(B, 4) k's at a time:
+// each chunk is read whole before its blocks are written, and from the
+// second chunk on they end below the chunk's start, so the rewrite runs in
+// place.
+template <class T>
+void block_twiddles(T* tw, long q) noexcept {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes, C = B > 4 ? B : 4;
+    for (long k0 = 0; k0 < q; k0 += C) {
+        T pairs[C / B][3][2 * B];
+        for (int i = 0; i < C; ++i)
+            for (int j = 0; j < 3; ++j) {
+                const long k = k0 + i;
+                const T* g = tw + 48 * (k / 4) + 16 * j + 2 * (k % 4);
+                pairs[i / B][j][2 * (i % B)] = g[0];
+                pairs[i / B][j][2 * (i % B) + 1] = g[8];
+            }
+        for (int c = 0; c < C / B; ++c)
+            for (int j = 0; j < 3; ++j) {
+                Vt re, im;
+                to_block(Vt::loadu(pairs[c][j]), Vt::loadu(pairs[c][j] + B), re, im);
+                T* out = tw + 6 * (k0 + B * c) + 2 * B * j;
+                re.storeu(out);
+                im.storeu(out + B);
+            }
+    }
+}
+
+// ---- two-level final radix-8 pass, on blocks
+//
+// The eight sub-transforms leave their output in blocks; the pass reads the
+// same k of the eight, as blocks, with their twiddles in the block layout.
+
+// The DFT of 8 blocks: dft8's roundings, the rotations by i folded into the
+// adds.
+template <bool Inv, class T>
+[[gnu::always_inline]] inline void dft8_blocks(Block<T>* x) {
+    using Vt = V<T>;
+    // y + (-i z) and y - (-i z) forward (-i z = (zi, -zr)), y + i z and
+    // y - i z inverse.
+    auto plus_rot = [](Block<T> y, Block<T> z) -> Block<T> {
+        return Inv ? Block<T>{y.re - z.im, y.im + z.re} : Block<T>{y.re + z.im, y.im - z.re};
+    };
+    auto minus_rot = [](Block<T> y, Block<T> z) -> Block<T> {
+        return Inv ? Block<T>{y.re + z.im, y.im - z.re} : Block<T>{y.re - z.im, y.im + z.re};
+    };
+    auto add = [](Block<T> a, Block<T> b) -> Block<T> { return {a.re + b.re, a.im + b.im}; };
+    auto sub = [](Block<T> a, Block<T> b) -> Block<T> { return {a.re - b.re, a.im - b.im}; };
+    auto dft4 = [&](Block<T>& x0, Block<T>& x1, Block<T>& x2, Block<T>& x3) {
+        const Block<T> s0 = add(x0, x2), d0 = sub(x0, x2), s1 = add(x1, x3), e = sub(x1, x3);
+        x0 = add(s0, s1);
+        x2 = sub(s0, s1);
+        x1 = plus_rot(d0, e);
+        x3 = minus_rot(d0, e);
+    };
+    dft4(x[0], x[2], x[4], x[6]);
+    dft4(x[1], x[3], x[5], x[7]);
+    // z w_8 (conjugated for the inverse) = (z + rot(z)) / sqrt(2).
+    const Vt h = Vt::set1(sqrt_half<T>());
+    auto rot8 = [&](Block<T> z) -> Block<T> {
+        return Inv ? Block<T>{(z.re - z.im) * h, (z.im + z.re) * h} : Block<T>{(z.re + z.im) * h, (z.im - z.re) * h};
+    };
+    const Block<T> e0 = x[0], e1 = x[2], e2 = x[4], e3 = x[6];
+    const Block<T> o0 = x[1], o1 = rot8(x[3]), o2 = x[5], o3 = rot8(x[7]);
+    x[0] = add(e0, o0);
+    x[4] = sub(e0, o0);
+    x[1] = add(e1, o1);
+    x[5] = sub(e1, o1);
+    x[2] = plus_rot(e2, o2);
+    x[6] = minus_rot(e2, o2);
+    x[3] = plus_rot(e3, o3);
+    x[7] = minus_rot(e3, o3);
+}
+
+template <class T, bool Inv, Out O>
+void radix8_final_impl(const T* Y, T* X, long M, long k0, long k1, const T* tw, T* re, T* im) noexcept {
+    constexpr int B = V<T>::lanes;
+    for (long k = k0; k < k1; k += B) {
+        const T* w = tw + 14 * k;
+        Block<T> a[8];
+        a[0] = load_block<true>(Y + 2 * k);
+#pragma GCC unroll 8
+        for (int j = 1; j < 8; ++j)
+            a[j] = twiddle_block<Inv>(load_block<true>(Y + 2 * (j * M + k)), w + 2 * B * (j - 1));
+        dft8_blocks<Inv>(a);
+#pragma GCC unroll 8
+        for (int j = 0; j < 8; ++j) store_block<O>(a[j], X, j * M + k, re, im);
     }
 }
 
 template <class T>
 void radix8_final(const T* Y, T* X, long M, long k0, long k1, const T* tw, bool inv) noexcept {
-    if (inv) radix8_final_impl<T, true, false>(Y, X, M, k0, k1, tw, nullptr, nullptr);
-    else radix8_final_impl<T, false, false>(Y, X, M, k0, k1, tw, nullptr, nullptr);
+    if (inv) radix8_final_impl<T, true, Out::pairs>(Y, X, M, k0, k1, tw, nullptr, nullptr);
+    else radix8_final_impl<T, false, Out::pairs>(Y, X, M, k0, k1, tw, nullptr, nullptr);
 }
 
 template <class T>
 void radix8_final_split(const T* Y, T* re, T* im, long M, long k0, long k1, const T* tw, bool inv) noexcept {
-    if (inv) radix8_final_impl<T, true, true>(Y, nullptr, M, k0, k1, tw, re, im);
-    else radix8_final_impl<T, false, true>(Y, nullptr, M, k0, k1, tw, re, im);
+    if (inv) radix8_final_impl<T, true, Out::split>(Y, nullptr, M, k0, k1, tw, re, im);
+    else radix8_final_impl<T, false, Out::split>(Y, nullptr, M, k0, k1, tw, re, im);
+}
+
+// The group-of-4 table of the pass (per group of 4 k, the pairs w^(jk) for
+// j = 1 .. 7) to blocks of B k's (per j, B real parts then B imaginary
+// parts): both take 14 T per k, so each chunk of C = max(B, 4) k's is read
+// whole and rewritten in its own place.
+template <class T>
+void final_twiddles(T* tw, long M) noexcept {
+    using Vt = V<T>;
+    constexpr int B = Vt::lanes, C = B > 4 ? B : 4;
+    for (long k0 = 0; k0 < M; k0 += C) {
+        T pairs[C / B][7][2 * B];
+        for (int i = 0; i < C; ++i)
+            for (int j = 0; j < 7; ++j) {
+                const long k = k0 + i;
+                const T* g = tw + 56 * (k / 4) + 8 * j + 2 * (k % 4);
+                pairs[i / B][j][2 * (i % B)] = g[0];
+                pairs[i / B][j][2 * (i % B) + 1] = g[1];
+            }
+        for (int c = 0; c < C / B; ++c)
+            for (int j = 0; j < 7; ++j) {
+                Vt wr, wi;
+                to_block(Vt::loadu(pairs[c][j]), Vt::loadu(pairs[c][j] + B), wr, wi);
+                T* out = tw + 14 * (k0 + B * c) + 2 * B * j;
+                wr.storeu(out);
+                wi.storeu(out + B);
+            }
+    }
 }
 
 // ---- blocked regime: row twiddles and row stages
@@ -667,6 +905,9 @@ void radix4_rows(T* data, int rows, int width, int L, const T* tw, bool inv) noe
 template <class T>
 constexpr fft::Kernels<T> make_kernels() {
     return {
+        .block = V<T>::lanes,
+        .block_twiddles = block_twiddles<T>,
+        .final_twiddles = final_twiddles<T>,
         .small = small<T>,
         .first_gather = first_gather<T>,
         .first_inplace = first_inplace<T>,

@@ -355,37 +355,46 @@ void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     const int quarter = n / 4;
     const T r0 = src[0], rh = src[packed::nyquist_slot(layout, n)];
     const T* in1 = src + packed::re_slot(layout, 1, n);
-    if (src == dst && layout == Layout::pack) {
+    // The half-length spectrum goes to the work buffer when it holds it and
+    // the complex transform out of it needs none: the transform then runs
+    // out of place, without the copy an in-place one makes first.
+    const bool via_work = work != nullptr && spec.work_bytes >= n * sizeof(T) &&
+                          !work_needed<T>(spec.plan, static_cast<const T*>(work), dst);
+    T* half = via_work ? static_cast<T*>(work) : dst;
+    if (!via_work && src == dst && layout == Layout::pack) {
         std::memmove(dst + 2, dst + 1, static_cast<std::size_t>(n - 2) * sizeof(T));
         in1 = dst + 2;
     }
     const T mr = in1[2 * (quarter - 1)], mi = in1[2 * (quarter - 1) + 1];
-    dst[2 * quarter] = mr + mr;
-    dst[2 * quarter + 1] = -(mi + mi);
-    recombination<T>(RealVariant::table()).inverse(in1, dst + 2, quarter, spec.recomb, coarse_of(spec));
-    dst[0] = r0 + rh;
-    dst[1] = r0 - rh;
-    run_complex<T>(spec.plan, dst, dst, true, spec.inverse_scaled != 0, spec.factor, work);
+    half[2 * quarter] = mr + mr;
+    half[2 * quarter + 1] = -(mi + mi);
+    recombination<T>(RealVariant::table()).inverse(in1, half + 2, quarter, spec.recomb, coarse_of(spec));
+    half[0] = r0 + rh;
+    half[1] = r0 - rh;
+    run_complex<T>(spec.plan, half, dst, true, spec.inverse_scaled != 0, spec.factor, via_work ? nullptr : work);
 }
 
 template <class T>
 void real_filter(const RealSpec<T>& spec, const T* src, const T* filter, T* dst, void* work) noexcept {
-    const int quarter = (1 << spec.order) / 4;
+    const int n = 1 << spec.order, quarter = n / 4;
     run_complex<T>(spec.plan, src, dst, false, spec.forward_scaled != 0, spec.factor, work);
+    // The products go to the work buffer when the inverse can run out of
+    // it, as in real_inverse.
+    const bool via_work = spec.work_bytes >= n * sizeof(T) && !work_needed<T>(spec.plan, static_cast<const T*>(work), dst);
+    T* half = via_work ? static_cast<T*>(work) : dst;
     // X[0] and X[N/2] are real; X[N/4] = conj(Z[N/4]); the inverse reads the
     // products as real_inverse reads its source.
     const T z0r = dst[0], z0i = dst[1];
     const T r0 = (z0r + z0i) * filter[0], rh = (z0r - z0i) * filter[1];
-    T* mid = dst + 2 * quarter;
     const T* hm = filter + 2 * quarter;
-    const T xr = mid[0], xi = -mid[1];
+    const T xr = dst[2 * quarter], xi = -dst[2 * quarter + 1];
     const T yr = hm[0] * xr - hm[1] * xi, yi = hm[0] * xi + hm[1] * xr;
-    mid[0] = yr + yr;
-    mid[1] = -(yi + yi);
-    recombination<T>(RealVariant::table()).filter(dst + 2, filter + 2, quarter, spec.recomb, coarse_of(spec));
-    dst[0] = r0 + rh;
-    dst[1] = r0 - rh;
-    run_complex<T>(spec.plan, dst, dst, true, spec.inverse_scaled != 0, spec.factor, work);
+    half[2 * quarter] = yr + yr;
+    half[2 * quarter + 1] = -(yi + yi);
+    recombination<T>(RealVariant::table()).filter(dst + 2, half + 2, filter + 2, quarter, spec.recomb, coarse_of(spec));
+    half[0] = r0 + rh;
+    half[1] = r0 - rh;
+    run_complex<T>(spec.plan, half, dst, true, spec.inverse_scaled != 0, spec.factor, via_work ? nullptr : work);
 }
 
 template void real_forward<float>(const RealSpec<float>&, const float*, float*, Layout, void*) noexcept;
@@ -455,7 +464,9 @@ VdxStatus transform(const T* src, T* dst, const typename RealFamily<T>::Spec* pS
     VDX_RETURN_IF_ERROR(check_object<RealObject<T>>(pSpec));
     if (any_null(src, dst)) return vdxStsNullPtrErr;
     const auto& spec = *reinterpret_cast<const RealSpec<T>*>(pSpec);
-    // The inverse runs its complex transform in place on the destination.
+    // The inverse recombines into the work buffer (or, where that does not
+    // serve, in the destination, transformed there in place): it takes a
+    // buffer whenever an in-place transform would.
     const bool needed = spec.work_bytes > 0 && (buffer != nullptr || work_needed<T>(spec.plan, D == Dir::forward ? src : dst, dst));
     WorkBuffer work(buffer, needed ? static_cast<int>(spec.work_bytes) : 0);
     if (needed && !work) return vdxStsMemAllocErr;

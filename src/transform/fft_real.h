@@ -50,7 +50,8 @@ template <class T>
 void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, packed::Layout layout, void* work) noexcept;
 
 // One filtering block of a valid object of order >= 6: src forward into dst
-// (Perm), times the Perm spectrum `filter`, inverse in place: N reals in dst.
+// (Perm), times the Perm spectrum `filter`, inverse: N reals in dst (work:
+// the object's work_bytes, which also hold the products when large enough).
 // real_forward, a Perm product and real_inverse in turn, with the product
 // and both recombinations in one pass over the spectrum.
 template <class T>

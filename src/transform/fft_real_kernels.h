@@ -33,9 +33,9 @@ template <class T>
 struct FftRealRecombination {
     void (*forward)(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept;
     void (*inverse)(const T* in1, T* out1, int quarter, const T* table, const T* coarse) noexcept;
-    // forward, times the spectrum h (term k at h1[2(k-1)]), then inverse, on
-    // z1 in place: the three passes pair by pair, in one (quarter >= 16).
-    void (*filter)(T* z1, const T* h1, int quarter, const T* table, const T* coarse) noexcept;
+    // forward, times the spectrum h (term k at h1[2(k-1)]), then inverse:
+    // the three passes pair by pair, in one (quarter >= 16).
+    void (*filter)(const T* in1, T* out1, const T* h1, int quarter, const T* table, const T* coarse) noexcept;
 };
 
 struct FftRealKernels {

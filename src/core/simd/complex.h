@@ -293,4 +293,59 @@ inline void load_pair_columns<64>(const double* p, long stride, Vec<double, 64>&
 }
 #endif  // __AVX512F__
 
+// Blocks of complex numbers (FFT stages): a block is 2n complex numbers as
+// one vector of their real parts and one of their imaginary parts (n pairs
+// per vector, n = W / 2 / sizeof(T)).  to_block(a, b, re, im) takes the
+// pairs vectors a (terms 0..n-1) and b (terms n..2n-1) to a block,
+// from_block(re, im, a, b) brings them back; the lane order inside a block is
+// the one in-lane unpacks give (not always the terms' order), the same for
+// real and imaginary parts, so lane-wise arithmetic on blocks is exact
+// complex arithmetic on the terms.
+inline void to_block(Vec<float, 16> a, Vec<float, 16> b, Vec<float, 16>& re, Vec<float, 16>& im) {
+    re.v = _mm_shuffle_ps(a.v, b.v, _MM_SHUFFLE(2, 0, 2, 0));
+    im.v = _mm_shuffle_ps(a.v, b.v, _MM_SHUFFLE(3, 1, 3, 1));
+}
+inline void from_block(Vec<float, 16> re, Vec<float, 16> im, Vec<float, 16>& a, Vec<float, 16>& b) {
+    a.v = _mm_unpacklo_ps(re.v, im.v);
+    b.v = _mm_unpackhi_ps(re.v, im.v);
+}
+inline void to_block(Vec<double, 16> a, Vec<double, 16> b, Vec<double, 16>& re, Vec<double, 16>& im) {
+    re.v = _mm_unpacklo_pd(a.v, b.v);
+    im.v = _mm_unpackhi_pd(a.v, b.v);
+}
+inline void from_block(Vec<double, 16> re, Vec<double, 16> im, Vec<double, 16>& a, Vec<double, 16>& b) {
+    a.v = _mm_unpacklo_pd(re.v, im.v);
+    b.v = _mm_unpackhi_pd(re.v, im.v);
+}
+#if defined(__AVX2__)
+// Lanes hold terms 0 1 4 5 2 3 6 7 (float) and 0 2 1 3 (double).
+inline void to_block(Vec<float, 32> a, Vec<float, 32> b, Vec<float, 32>& re, Vec<float, 32>& im) {
+    re.v = _mm256_shuffle_ps(a.v, b.v, _MM_SHUFFLE(2, 0, 2, 0));
+    im.v = _mm256_shuffle_ps(a.v, b.v, _MM_SHUFFLE(3, 1, 3, 1));
+}
+inline void from_block(Vec<float, 32> re, Vec<float, 32> im, Vec<float, 32>& a, Vec<float, 32>& b) {
+    a.v = _mm256_unpacklo_ps(re.v, im.v);
+    b.v = _mm256_unpackhi_ps(re.v, im.v);
+}
+inline void to_block(Vec<double, 32> a, Vec<double, 32> b, Vec<double, 32>& re, Vec<double, 32>& im) {
+    re.v = _mm256_unpacklo_pd(a.v, b.v);
+    im.v = _mm256_unpackhi_pd(a.v, b.v);
+}
+inline void from_block(Vec<double, 32> re, Vec<double, 32> im, Vec<double, 32>& a, Vec<double, 32>& b) {
+    a.v = _mm256_unpacklo_pd(re.v, im.v);
+    b.v = _mm256_unpackhi_pd(re.v, im.v);
+}
+#endif  // __AVX2__
+#if defined(__AVX512F__)
+// Lanes hold terms 0 4 1 5 2 6 3 7.
+inline void to_block(Vec<double, 64> a, Vec<double, 64> b, Vec<double, 64>& re, Vec<double, 64>& im) {
+    re.v = _mm512_unpacklo_pd(a.v, b.v);
+    im.v = _mm512_unpackhi_pd(a.v, b.v);
+}
+inline void from_block(Vec<double, 64> re, Vec<double, 64> im, Vec<double, 64>& a, Vec<double, 64>& b) {
+    a.v = _mm512_unpacklo_pd(re.v, im.v);
+    b.v = _mm512_unpackhi_pd(re.v, im.v);
+}
+#endif  // __AVX512F__
+
 // ---- end of complex products
