@@ -716,33 +716,42 @@ void radix4_split(const T* x, long n, long L, const T* tw, bool from_blocks, boo
     else radix4_to<T, true>(data, n, L, tw, inv, scale, factor, re, im);
 }
 
-// The group-of-4 table of a stage (w^k real parts twice, imaginary parts
-// twice, per j = 1, 2, 3) to blocks of B k's, C = max(B, 4) k's at a time:
-// each chunk is read whole before its blocks are written, and from the
-// second chunk on they end below the chunk's start, so the rewrite runs in
-// place.
-template <class T>
-void block_twiddles(T* tw, long q) noexcept {
+// A group-of-4 twiddle table (per group of 4 k's, `group` T; the pair of j
+// and k at j_stride j + 2 (k % 4), its imaginary part im_at T after its
+// real part) rewritten to blocks of B k's (per j, B real parts then B
+// imaginary parts: 2 J T per k, never more than the table's own share),
+// C = max(B, 4) k's at a time: each chunk is read whole before its blocks
+// are written, and they end no later than the chunk, so the rewrite runs
+// in place.
+template <int J, class T>
+void twiddles_to_blocks(T* tw, long count, int group, int j_stride, int im_at) noexcept {
     using Vt = V<T>;
     constexpr int B = Vt::lanes, C = B > 4 ? B : 4;
-    for (long k0 = 0; k0 < q; k0 += C) {
-        T pairs[C / B][3][2 * B];
+    for (long k0 = 0; k0 < count; k0 += C) {
+        T pairs[C / B][J][2 * B];
         for (int i = 0; i < C; ++i)
-            for (int j = 0; j < 3; ++j) {
+            for (int j = 0; j < J; ++j) {
                 const long k = k0 + i;
-                const T* g = tw + 48 * (k / 4) + 16 * j + 2 * (k % 4);
+                const T* g = tw + group * (k / 4) + j_stride * j + 2 * (k % 4);
                 pairs[i / B][j][2 * (i % B)] = g[0];
-                pairs[i / B][j][2 * (i % B) + 1] = g[8];
+                pairs[i / B][j][2 * (i % B) + 1] = g[im_at];
             }
         for (int c = 0; c < C / B; ++c)
-            for (int j = 0; j < 3; ++j) {
+            for (int j = 0; j < J; ++j) {
                 Vt re, im;
                 to_block(Vt::loadu(pairs[c][j]), Vt::loadu(pairs[c][j] + B), re, im);
-                T* out = tw + 6 * (k0 + B * c) + 2 * B * j;
+                T* out = tw + 2 * J * (k0 + B * c) + 2 * B * j;
                 re.storeu(out);
                 im.storeu(out + B);
             }
     }
+}
+
+// A stage's table (w^k real parts twice, imaginary parts twice, per j = 1,
+// 2, 3) to blocks.
+template <class T>
+void block_twiddles(T* tw, long q) noexcept {
+    twiddles_to_blocks<3>(tw, q, 48, 16, 8);
 }
 
 // ---- two-level final radix-8 pass, on blocks
@@ -819,32 +828,11 @@ void radix8_final_split(const T* Y, T* re, T* im, long M, long k0, long k1, cons
     else radix8_final_impl<T, false, Out::split>(Y, nullptr, M, k0, k1, tw, re, im);
 }
 
-// The group-of-4 table of the pass (per group of 4 k, the pairs w^(jk) for
-// j = 1 .. 7) to blocks of B k's (per j, B real parts then B imaginary
-// parts): both take 14 T per k, so each chunk of C = max(B, 4) k's is read
-// whole and rewritten in its own place.
+// The pass's table (per group of 4 k, the pairs w^(jk) for j = 1 .. 7) to
+// blocks.
 template <class T>
 void final_twiddles(T* tw, long M) noexcept {
-    using Vt = V<T>;
-    constexpr int B = Vt::lanes, C = B > 4 ? B : 4;
-    for (long k0 = 0; k0 < M; k0 += C) {
-        T pairs[C / B][7][2 * B];
-        for (int i = 0; i < C; ++i)
-            for (int j = 0; j < 7; ++j) {
-                const long k = k0 + i;
-                const T* g = tw + 56 * (k / 4) + 8 * j + 2 * (k % 4);
-                pairs[i / B][j][2 * (i % B)] = g[0];
-                pairs[i / B][j][2 * (i % B) + 1] = g[1];
-            }
-        for (int c = 0; c < C / B; ++c)
-            for (int j = 0; j < 7; ++j) {
-                Vt wr, wi;
-                to_block(Vt::loadu(pairs[c][j]), Vt::loadu(pairs[c][j] + B), wr, wi);
-                T* out = tw + 14 * (k0 + B * c) + 2 * B * j;
-                wr.storeu(out);
-                wi.storeu(out + B);
-            }
-    }
+    twiddles_to_blocks<7>(tw, M, 56, 8, 1);
 }
 
 // ---- blocked regime: row twiddles and row stages
