@@ -295,22 +295,27 @@ void counters(benchmark::State& state, double macs) {
     state.counters["MAC/s"] = benchmark::Counter(macs, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-// Arg: 0 decimates, 1 interpolates.
-void BM_FIRMR_vdxs(benchmark::State& state) {
+// A 32f multi-rate state over `inputs` samples per call, macs per call.
+void run_multirate(benchmark::State& state, int taps, int up, int down, int inputs, double macs) {
     OneThread one;
-    const bool interp = state.range(0) == 1;
-    const int up = interp ? kFactor : 1, down = interp ? 1 : kFactor;
-    const auto h = source<float>(kTaps, 1);
-    const auto x = source<float>(kBlock, 2);
-    std::vector<float> y(kBlock / down * up);
+    const auto h = source<float>(taps, 1);
+    const auto x = source<float>(inputs, 2);
+    std::vector<float> y(static_cast<std::size_t>(inputs) / down * up);
     VdxsFIRState_32f* st = nullptr;
-    vdxsFIRMRInitAlloc_32f(&st, h.data(), kTaps, up, 0, down, 0, nullptr);
+    vdxsFIRMRInitAlloc_32f(&st, h.data(), taps, up, 0, down, 0, nullptr);
     for (auto _ : state) {
-        vdxsFIR_32f(x.data(), y.data(), kBlock / down, st);
+        vdxsFIR_32f(x.data(), y.data(), inputs / down, st);
         benchmark::ClobberMemory();
     }
     vdxsFIRFree_32f(st);
-    counters(state, static_cast<double>(kTaps) * kBlock / (interp ? 1 : kFactor));
+    counters(state, macs);
+}
+
+// Arg: 0 decimates, 1 interpolates.
+void BM_FIRMR_vdxs(benchmark::State& state) {
+    const bool interp = state.range(0) == 1;
+    run_multirate(state, kTaps, interp ? kFactor : 1, interp ? 1 : kFactor, kBlock,
+                  static_cast<double>(kTaps) * kBlock / (interp ? 1 : kFactor));
 }
 
 void BM_FIRMR_loop_avx2(benchmark::State& state) {
@@ -363,18 +368,7 @@ constexpr int kUp = 3, kDown = 2, kRationalTaps = 96, kRationalIn = 16384;
 constexpr double kRationalMacs = double(kRationalIn) / kDown * kUp * kRationalTaps / kUp;
 
 void BM_Rational_vdxs(benchmark::State& state) {
-    OneThread one;
-    const auto h = source<float>(kRationalTaps, 1);
-    const auto x = source<float>(kRationalIn, 2);
-    std::vector<float> y(kRationalIn / kDown * kUp);
-    VdxsFIRState_32f* st = nullptr;
-    vdxsFIRMRInitAlloc_32f(&st, h.data(), kRationalTaps, kUp, 0, kDown, 0, nullptr);
-    for (auto _ : state) {
-        vdxsFIR_32f(x.data(), y.data(), kRationalIn / kDown, st);
-        benchmark::ClobberMemory();
-    }
-    vdxsFIRFree_32f(st);
-    counters(state, kRationalMacs);
+    run_multirate(state, kRationalTaps, kUp, kDown, kRationalIn, kRationalMacs);
 }
 
 void BM_Rational_loop_avx2(benchmark::State& state) {

@@ -120,16 +120,17 @@ inline Cv<T> pos_i(Cv<T> a) {
 // a + (-i b) and a - (-i b); v (c - i s), v (c + i s) for Inv.  With FMA the
 // sign change rides in the fused add-subtract (the product by one or the
 // cross product is exact or rounded once), without the xor of neg_i.
-template <class T>
-inline Sc<T> add_neg_i(Sc<T> a, Sc<T> b) {
+// Scalars, and vectors without FMA:
+template <class X>
+inline X add_neg_i(X a, X b) {
     return a + neg_i(b);
 }
-template <class T>
-inline Sc<T> sub_neg_i(Sc<T> a, Sc<T> b) {
+template <class X>
+inline X sub_neg_i(X a, X b) {
     return a - neg_i(b);
 }
-template <bool Inv, class T>
-inline Sc<T> rotated(Sc<T> v, T c, T s) {
+template <bool Inv, class X, class T>
+inline X rotated(X v, T c, T s) {
     return Inv ? scaled(v, c) - scaled(neg_i(v), s) : madd(scaled(v, c), neg_i(v), s);
 }
 #if defined(__FMA__)
@@ -145,19 +146,6 @@ template <bool Inv, class T>
 inline Cv<T> rotated(Cv<T> v, T c, T s) {
     const Cv<T> cross = swap_re_im(v) * Cv<T>::set1(s);
     return Inv ? mul_addsub(v, Cv<T>::set1(c), cross) : mul_subadd(v, Cv<T>::set1(c), cross);
-}
-#else
-template <class T>
-inline Cv<T> add_neg_i(Cv<T> a, Cv<T> b) {
-    return a + neg_i(b);
-}
-template <class T>
-inline Cv<T> sub_neg_i(Cv<T> a, Cv<T> b) {
-    return a - neg_i(b);
-}
-template <bool Inv, class T>
-inline Cv<T> rotated(Cv<T> v, T c, T s) {
-    return Inv ? scaled(v, c) - scaled(neg_i(v), s) : madd(scaled(v, c), neg_i(v), s);
 }
 #endif
 
