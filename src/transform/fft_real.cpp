@@ -343,6 +343,15 @@ void real_forward(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     perm_to_layout(dst, n, layout);
 }
 
+// The half-length spectrum of an inverse goes to the work buffer when it
+// holds it and the complex transform out of it needs none: the transform
+// then runs out of place, without the copy an in-place one makes first.
+template <class T>
+bool half_in_work(const RealSpec<T>& spec, const void* work, const T* dst) noexcept {
+    const long bytes = (1L << spec.order) * static_cast<long>(sizeof(T));
+    return work != nullptr && spec.work_bytes >= bytes && !work_needed<T>(spec.plan, static_cast<const T*>(work), dst);
+}
+
 template <class T>
 void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, void* work) noexcept {
     const int order = spec.order, n = 1 << order;
@@ -355,11 +364,7 @@ void real_inverse(const RealSpec<T>& spec, const T* src, T* dst, Layout layout, 
     const int quarter = n / 4;
     const T r0 = src[0], rh = src[packed::nyquist_slot(layout, n)];
     const T* in1 = src + packed::re_slot(layout, 1, n);
-    // The half-length spectrum goes to the work buffer when it holds it and
-    // the complex transform out of it needs none: the transform then runs
-    // out of place, without the copy an in-place one makes first.
-    const bool via_work = work != nullptr && spec.work_bytes >= n * sizeof(T) &&
-                          !work_needed<T>(spec.plan, static_cast<const T*>(work), dst);
+    const bool via_work = half_in_work(spec, work, dst);
     T* half = via_work ? static_cast<T*>(work) : dst;
     if (!via_work && src == dst && layout == Layout::pack) {
         std::memmove(dst + 2, dst + 1, static_cast<std::size_t>(n - 2) * sizeof(T));
@@ -378,9 +383,7 @@ template <class T>
 void real_filter(const RealSpec<T>& spec, const T* src, const T* filter, T* dst, void* work) noexcept {
     const int n = 1 << spec.order, quarter = n / 4;
     run_complex<T>(spec.plan, src, dst, false, spec.forward_scaled != 0, spec.factor, work);
-    // The products go to the work buffer when the inverse can run out of
-    // it, as in real_inverse.
-    const bool via_work = spec.work_bytes >= n * sizeof(T) && !work_needed<T>(spec.plan, static_cast<const T*>(work), dst);
+    const bool via_work = half_in_work(spec, work, dst);
     T* half = via_work ? static_cast<T*>(work) : dst;
     // X[0] and X[N/2] are real; X[N/4] = conj(Z[N/4]); the inverse reads the
     // products as real_inverse reads its source.
